@@ -1,6 +1,6 @@
 // The component module's exported symbols: the library entry and the registration with the host.
 #include "module/module_entry.h"
-#include "module/cpm001_norm.h"
+#include "module/pier_component.h"
 
 #define PM001_EXPORT extern "C" __attribute__((visibility("default")))
 

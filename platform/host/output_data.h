@@ -23,7 +23,8 @@ public:
     CStringArray textList;
     CString note;                   // the trailing text of the insert call
 
-    // The value as the report shows it: reals with their decimals (C locale), lists comma-separated.
+    // The value as the report shows it: reals rounded to their decimals (C locale, decimals taken
+    // within 0..30, a result that rounds to zero printed without a sign), lists joined by ",".
     CString ToText() const;
 };
 

@@ -40,9 +40,13 @@ void QMReportError(const CString& message, int flag);
 void QMReportWarning(const CString& message, int flag);
 void QMReportInformation(const CString& message, int flag);
 
-// Compares a with b by one of the six relation texts; on a violation reports through the
-// diagnostic channel (one entry per key) and sets ok to 0. Returns 1 when the relation holds.
-// The double instance belongs to the host; the component defines the int instance.
+// Compares a with b by one of the six relation texts ("必须大于", "必须小于", "必须等于", "不能小于",
+// "不能大于", "不能等于", matched exactly); any other text holds. On a violation reports through the
+// diagnostic channel (kind "Error", flag 0): one key gives message + "，" + key + "有错误．", several
+// keys one entry each with message + "，可能" + key + "有错误．"; keys that name no key report nothing.
+// Then sets ok to 0 and returns 0. Returns 1 when the relation holds.
+// The double instance belongs to the host: it compares exactly, and a NaN or infinite a or b
+// violates every one of the six relations. The component defines the int instance.
 template <class T>
 int QMReportError_compare_A_B(unsigned label, CString message, T a, CString relation, T b, CString keys,
                               int& ok, unsigned part, unsigned item);
@@ -50,14 +54,21 @@ template <>
 int QMReportError_compare_A_B<double>(unsigned label, CString message, double a, CString relation, double b,
                                       CString keys, int& ok, unsigned part, unsigned item);
 
-// Appends each text read as a number to values; a text that is not wholly a finite number in the
-// C locale is reported under key and description and clears ok. Returns 0 when a text failed.
+// Appends each text read as a number to values, in order; a text that is not a number is skipped,
+// reported under key (the item is its 0-based position) with the message
+// "“" + description + "”中第" + position from 1 + "个数据“" + text + "”不是有效的数字" and the key
+// suffix of QMReportError_compare_A_B, and clears ok. Every text is examined. Returns 0 when a text failed.
+// A number is a text that, apart from leading and trailing blanks (space, tab, line ends) and one
+// leading '+', reads wholly as a decimal real in the C locale and is finite: "1.5", " 1e3 " are
+// numbers; "", "abc", "1.5x", "0x10", "nan", "inf", "1e999" are not.
 int QMReportError_StrToNum(unsigned label, CString description, CStringArray& texts, CArray<double>& values,
                            CString key, int& ok, unsigned part);
 
-// Splits a key text at "/" into its keys; a text without "/" is one key, an empty text none.
+// Replaces keys with the keys of text split at "/", in order; a text without "/" is one key, an
+// empty text none. Empty segments name no key: "a//b" and "/a/b/" give "a", "b"; "/" gives none.
 void cstringTocstringArray(const CString& text, CStringArray& keys);
 
 // Removes, in place, every row in which all of the parallel lists hold an empty text
-// (a list shorter than the row counts as empty there).
+// (a list shorter than the row counts as empty there). Only the text "" is empty (a blank is not).
+// Null slots are skipped and a list named twice is cleared once.
 void Clear_Str_Empty(CArray<CStringArray*, CStringArray*>& lists);

@@ -1,4 +1,19 @@
 // CArchive: MFC's binary archive forms (little-endian numbers, counts, GBK texts) over bytes or a file.
+//
+// Numbers are little-endian on every host: int, unsigned 4 bytes, short and WORD 2, BYTE and char 1,
+// LONGLONG 8, float 4, double 8 (IEEE 754).
+//
+// Texts: a CString (UTF-8) is stored in the narrow form in code page 936 (GBK): its length in bytes
+// (one byte below 255; else 0xFF + 16-bit below 0xFFFE; else 0xFF 0xFFFF + 32-bit), then the bytes.
+// A text holding a character that code page 936 lacks is stored in the wide form: 0xFF 0xFFFE, then
+// the same length form counting UTF-16 units, then the units little-endian. Loading accepts both.
+// Storing a CString that is not well-formed UTF-8 throws the archive exception (badFormat) and
+// writes nothing; loading bytes that are not valid GBK or UTF-16 throws it (badFormat) with the
+// offset of the first bad byte.
+//
+// Failures: storing into a loading archive throws readOnly, loading from a storing one writeOnly;
+// reading past the end throws endOfFile at the offset where the read began. A target is assigned
+// only when its value was read whole, so a failed load leaves it as it was.
 #pragma once
 
 #include "archive_exception.h"
@@ -23,7 +38,7 @@ public:
     bool IsStoring() const { return m_mode == store; }
     bool IsLoading() const { return m_mode == load; }
 
-    // Byte offset of the next read or write.
+    // Byte offset of the next read, or of the next write in the buffer being appended to.
     std::size_t GetPosition() const;
     // Loading: bytes not yet read.
     std::size_t GetRemaining() const;
@@ -50,15 +65,18 @@ public:
     CArchive& operator>>(double& v);
     CArchive& operator>>(CString& v);
 
-    // MFC's count form: 16-bit below 0xFFFF, else 0xFFFF + 32-bit.
+    // MFC's count form: 16-bit below 0xFFFF, else 0xFFFF + 32-bit (and, as 64-bit MFC writes it,
+    // 0xFFFF 0xFFFFFFFF + 64-bit for counts that need it). ReadCount does not check the count.
     void WriteCount(std::size_t count);
     std::size_t ReadCount();
 
     // Reads a count in MFC's count form and checks that count elements of at least
-    // minBytesPerElement bytes each fit in what remains; throws the archive exception otherwise.
+    // minBytesPerElement bytes each (0 counts as 1) fit in what remains; throws the archive
+    // exception (endOfFile, at the count's offset) otherwise.
     std::size_t ReadCheckedCount(std::size_t minBytesPerElement);
-    // Reads a plain 4-byte int count of records, checks it is >= 0 and that count records of at
-    // least minBytesPerRecord bytes each fit in what remains.
+    // Reads a plain 4-byte int count of records, checks it is >= 0 (badFormat otherwise) and that
+    // count records of at least minBytesPerRecord bytes each (0 counts as 1) fit in what remains
+    // (endOfFile otherwise); the exception carries the count's offset.
     int ReadRecordCount(std::size_t minBytesPerRecord);
 
     void Write(const void* data, std::size_t size);
@@ -67,8 +85,19 @@ public:
 
     // Throws the archive exception with the cause at the current position.
     [[noreturn]] void Fail(CArchiveException::Cause cause, const char* what) const;
+    // Throws the archive exception with the cause at the given offset.
+    [[noreturn]] void FailAt(CArchiveException::Cause cause, std::size_t offset, const std::string& what) const;
 
 private:
+    void RequireStoring() const;
+    void RequireLoading() const;
+    template <class U> void WriteLittleEndian(U v);
+    template <class U> U ReadLittleEndian();
+    void WriteLength(std::size_t length);
+    std::size_t ReadLength();
+    // Fails unless count items of at least minBytes bytes each fit in what remains.
+    void CheckFits(std::size_t count, std::size_t minBytes, std::size_t countOffset) const;
+
     Mode m_mode;
     std::vector<unsigned char>* m_out = nullptr;
     const unsigned char* m_in = nullptr;
@@ -76,7 +105,9 @@ private:
     std::size_t m_pos = 0;
 };
 
-// Whole-file helpers for archives kept in files.
+// Whole-file helpers for archives kept in files; failures throw std::runtime_error naming the path
+// and the system's reason.
 std::vector<unsigned char> ReadArchiveFile(const std::string& path);
-// Writes to a temporary file beside path and renames it into place.
+// Writes to a temporary file beside path and renames it into place, so that path holds either
+// its old content or all of bytes, never a part.
 void WriteArchiveFile(const std::string& path, const std::vector<unsigned char>& bytes);

@@ -3,27 +3,50 @@
 
 #include "carchive.h"
 
+#include <bit>
 #include <cstring>
 #include <stdexcept>
 #include <type_traits>
 #include <vector>
 
-// Element archiving for CArray::Serialize: plain values as their raw bytes, CString as texts,
-// records through their own Serialize.
+// Element types whose values the archive writes itself (fixed-width numbers, little-endian).
+template <class TYPE>
+concept ArchiveNumber = std::is_arithmetic_v<TYPE> && requires(CArchive& ar, TYPE& v) {
+    ar << v;
+    ar >> v;
+};
+
+// Element types archived through their own Serialize.
+template <class TYPE>
+concept SelfSerializing = requires(CArchive& ar, TYPE& v) { v.Serialize(ar); };
+
+// Element archiving for CArray::Serialize: numbers little-endian, CString as texts, records through
+// their own Serialize, other plain structures as their raw bytes (MFC's default).
 template <class TYPE>
 void SerializeElements(CArchive& ar, TYPE* elements, std::size_t count)
 {
-    if constexpr (std::is_same_v<TYPE, CString>) {
-        for (std::size_t i = 0; i < count; ++i) {
-            if (ar.IsStoring()) ar << elements[i];
-            else ar >> elements[i];
+    static_assert(!std::is_pointer_v<TYPE>, "an array of pointers has no archive form");
+    static_assert(!std::is_arithmetic_v<TYPE> || ArchiveNumber<TYPE>,
+                  "numbers are archived only in the fixed-width types CArchive knows");
+    if constexpr (std::is_same_v<TYPE, CString> || ArchiveNumber<TYPE>) {
+        if constexpr (ArchiveNumber<TYPE> && std::endian::native == std::endian::little) {
+            // Already the archive's byte order: one copy instead of one call per element.
+            if (count == 0) return;
+            if (ar.IsStoring()) ar.Write(elements, count * sizeof(TYPE));
+            else ar.Read(elements, count * sizeof(TYPE));
+        } else {
+            for (std::size_t i = 0; i < count; ++i) {
+                if (ar.IsStoring()) ar << elements[i];
+                else ar >> elements[i];
+            }
         }
-    } else if constexpr (std::is_trivially_copyable_v<TYPE> && !std::is_pointer_v<TYPE>) {
+    } else if constexpr (SelfSerializing<TYPE>) {
+        for (std::size_t i = 0; i < count; ++i) elements[i].Serialize(ar);
+    } else {
+        static_assert(std::is_trivially_copyable_v<TYPE>, "the element type needs a Serialize member");
         if (count == 0) return;
         if (ar.IsStoring()) ar.Write(elements, count * sizeof(TYPE));
         else ar.Read(elements, count * sizeof(TYPE));
-    } else {
-        for (std::size_t i = 0; i < count; ++i) elements[i].Serialize(ar);
     }
 }
 
@@ -32,8 +55,9 @@ template <class TYPE>
 constexpr std::size_t MinStoredElementSize()
 {
     if constexpr (std::is_same_v<TYPE, CString>) return 1;
-    else if constexpr (std::is_trivially_copyable_v<TYPE> && !std::is_pointer_v<TYPE>) return sizeof(TYPE);
-    else return 1;
+    else if constexpr (ArchiveNumber<TYPE>) return sizeof(TYPE);
+    else if constexpr (SelfSerializing<TYPE>) return 1;
+    else return sizeof(TYPE);
 }
 
 template <class TYPE, class ARG_TYPE = const TYPE&>
@@ -65,8 +89,9 @@ public:
     void SetAt(int i, ARG_TYPE v) { (*this)[i] = v; }
     void SetAtGrow(int i, ARG_TYPE v)
     {
+        TYPE value(v);   // v may be an element that growing moves
         if (i >= GetSize()) SetSize(i + 1);
-        (*this)[i] = v;
+        (*this)[i] = std::move(value);
     }
     TYPE* GetData() { return m_data.data(); }
     const TYPE* GetData() const { return m_data.data(); }
@@ -90,27 +115,29 @@ public:
     void InsertAt(int i, ARG_TYPE v, int count = 1)
     {
         if (i < 0 || count < 0) throw std::out_of_range("CArray::InsertAt");
+        const TYPE value(v);   // v may be an element that growing moves
         if (i > GetSize()) SetSize(i);
-        m_data.insert(m_data.begin() + i, static_cast<std::size_t>(count), v);
+        m_data.insert(m_data.begin() + i, static_cast<std::size_t>(count), value);
     }
     void RemoveAt(int i, int count = 1)
     {
-        if (i < 0 || count < 0 || i + count > GetSize()) throw std::out_of_range("CArray::RemoveAt");
+        if (i < 0 || count < 0 || i > GetSize() || count > GetSize() - i) throw std::out_of_range("CArray::RemoveAt");
         m_data.erase(m_data.begin() + i, m_data.begin() + i + count);
     }
     void RemoveAll() { m_data.clear(); }
 
-    // MFC's form: the count, then the elements.
+    // MFC's form: the count, then the elements. Loading checks the count against the bytes that
+    // remain before allocating, and replaces the content only when every element was read.
     void Serialize(CArchive& ar)
     {
         if (ar.IsStoring()) {
             ar.WriteCount(m_data.size());
+            SerializeElements<TYPE>(ar, m_data.data(), m_data.size());
         } else {
-            const std::size_t n = ar.ReadCheckedCount(MinStoredElementSize<TYPE>());
-            m_data.clear();
-            m_data.resize(n);
+            std::vector<TYPE> loaded(ar.ReadCheckedCount(MinStoredElementSize<TYPE>()));
+            SerializeElements<TYPE>(ar, loaded.data(), loaded.size());
+            m_data = std::move(loaded);
         }
-        SerializeElements<TYPE>(ar, m_data.data(), m_data.size());
     }
 
     auto begin() { return m_data.begin(); }

@@ -17,7 +17,8 @@ struct CRuntimeClass {
     CObject* CreateObject() const;
     bool IsDerivedFrom(const CRuntimeClass* base) const;
 
-    // The registered class of that name (application classes and every loaded module), or null.
+    // The registered class of that name, or null: searched are the application's classes, those
+    // registered for a module still loading, and those of every chained extension library.
     static CRuntimeClass* FromName(const char* className);
     static CObject* CreateObject(const char* className);
 };
@@ -40,7 +41,8 @@ protected:
     CObject& operator=(const CObject&) = default;
 };
 
-// Records a runtime class when its translation unit is initialised (the module's class list).
+// Records a runtime class when its translation unit is initialised: it is pending until a module
+// takes it over (AfxInitExtensionModule) or a module load begins (then it is the application's).
 struct AFX_CLASSINIT {
     explicit AFX_CLASSINIT(CRuntimeClass* cls);
 };

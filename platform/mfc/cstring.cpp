@@ -2,17 +2,37 @@
 #include "cstring.h"
 
 #include <algorithm>
+#include <clocale>
 #include <cstdio>
+#include <locale.h>
 #include <vector>
 
 namespace {
+
+// Formats numbers in the C locale on this thread while it lives, whatever the process locale is.
+class CLocaleScope {
+public:
+    CLocaleScope() : m_previous(uselocale(cLocale())) {}
+    ~CLocaleScope() { uselocale(m_previous); }
+    CLocaleScope(const CLocaleScope&) = delete;
+    CLocaleScope& operator=(const CLocaleScope&) = delete;
+
+private:
+    static locale_t cLocale()
+    {
+        static const locale_t c = newlocale(LC_ALL_MASK, "C", static_cast<locale_t>(0));
+        return c;
+    }
+    locale_t m_previous;
+};
 
 bool isBlank(unsigned char c) { return c == ' ' || c == '\t' || c == '\n' || c == '\r' || c == '\v' || c == '\f'; }
 
 // Length of the UTF-8 sequence that starts with lead byte c (1 for a stray byte).
 std::size_t sequenceLength(unsigned char c)
 {
-    if (c >= 0xF0 && c <= 0xF7) return 4;
+    if (c >= 0xF8) return 1;
+    if (c >= 0xF0) return 4;
     if (c >= 0xE0) return 3;
     if (c >= 0xC0) return 2;
     return 1;
@@ -60,6 +80,11 @@ int CString::Compare(const char* other) const
 
 void CString::FormatV(const char* format, va_list args)
 {
+    if (!format) {
+        m_text.clear();
+        return;
+    }
+    const CLocaleScope cLocale;
     va_list copy;
     va_copy(copy, args);
     const int needed = std::vsnprintf(nullptr, 0, format, copy);
@@ -112,14 +137,15 @@ CString& CString::Trim() { return TrimRight().TrimLeft(); }
 
 CString& CString::TrimLeft(char ch)
 {
-    const char set[2] = {ch, '\0'};
-    return TrimLeft(set);
+    m_text.erase(0, std::min(m_text.find_first_not_of(ch), m_text.size()));
+    return *this;
 }
 
 CString& CString::TrimRight(char ch)
 {
-    const char set[2] = {ch, '\0'};
-    return TrimRight(set);
+    const auto last = m_text.find_last_not_of(ch);
+    m_text.resize(last == std::string::npos ? 0 : last + 1);
+    return *this;
 }
 
 CString& CString::Trim(char ch) { return TrimRight(ch).TrimLeft(ch); }

@@ -34,7 +34,8 @@ public:
     // Byte-wise comparison: <0, 0, >0.
     int Compare(const char* other) const;
 
-    // printf semantics; the format is always a literal of the calling code.
+    // printf semantics, numbers always in the C locale (a point before the decimals); the format is
+    // always a literal of the calling code.
     void Format(const char* format, ...) __attribute__((format(printf, 2, 3)));
     void AppendFormat(const char* format, ...) __attribute__((format(printf, 2, 3)));
     void FormatV(const char* format, va_list args);

@@ -1,0 +1,59 @@
+// CPM001Calc: the pier calculation engine as the component drives it: records, checks, design, archives.
+#pragma once
+
+#include "calc/p2_calc.h"
+#include "calc/pm001_calc_org.h"
+#include "calc/pm001_key_param.h"
+#include "calc/pm001_load.h"
+#include "calc/pm001_paper_date.h"
+
+class CArchive;
+
+// The engine keeps what it is given, checks it for plain sanity and archives it; the analysis of
+// the pier is the calculation library's. Every message goes to the host's error channel.
+class CPM001Calc : public CP2Calc {
+public:
+    CPM001Calc() = default;
+    ~CPM001Calc() override = default;
+
+    // The origin record, owned by the engine, for the component to fill before SetOrgData.
+    CPM001Calc_Org& GetPM001Calc_org() { return m_org; }
+    // Takes over the filled origin record; an earlier design input and design no longer hold.
+    void SetOrgData();
+    // 1 when the engine holds origin data to work on; otherwise reports why and returns 0.
+    int DoDiagnose();
+
+    // Prepares the design input from the origin data.
+    void SetDsnData();
+    // The load record, owned by the engine, for the component to fill after SetDsnData.
+    CPM001Load& GetPM001Load_org() { return m_load; }
+    // 1 when origin data and design input are held (the pier is then designed); else reports and returns 0.
+    int DoDesign();
+
+    // The design key parameters; until they can be given, reports an error and returns 0.
+    int GetDesignData(CPM001KeyParam& keyParam);
+    int GetUserDesignData(CPM001KeyParam& keyParam);
+
+    // 1 when a design is held and the report data carry the cap beam's part; else reports and returns 0.
+    int PreparePaper(CPM001_PaperDate& paper);
+
+    // The engine's three archive parts (origin, design, adjustment), in the form of docs/calc-archive.md.
+    // A load that fails throws the archive exception and leaves the engine as it was.
+    void SerializeOrg(CArchive& ar);
+    void SerializeDesign(CArchive& ar);
+    void SerializeAdjust(CArchive& ar);
+
+    bool HasOrgData() const { return m_hasOrgData; }
+    bool HasDsnData() const { return m_hasDsnData; }
+    bool IsDesigned() const { return m_designed; }
+
+private:
+    // "Calculation of component <ID>: " (or "Calculation: " without an ID), so a message names its pier.
+    CString MessageSubject() const;
+
+    CPM001Calc_Org m_org;
+    CPM001Load m_load;
+    bool m_hasOrgData = false;
+    bool m_hasDsnData = false;
+    bool m_designed = false;
+};

@@ -1,0 +1,272 @@
+// CArchive over bytes: little-endian numbers, MFC's count and text forms, checked loading.
+#include "carchive.h"
+
+#include "text_encoding.h"
+
+#include <algorithm>
+#include <cstdint>
+#include <cstring>
+#include <limits>
+
+CArchive::CArchive(std::vector<unsigned char>& buffer, Mode mode) : m_mode(mode)
+{
+    if (mode == store) {
+        m_out = &buffer;
+    } else {
+        m_in = buffer.data();
+        m_size = buffer.size();
+    }
+}
+
+CArchive::CArchive(const unsigned char* data, std::size_t size) : m_mode(load), m_in(data), m_size(data ? size : 0) {}
+
+std::size_t CArchive::GetPosition() const { return m_mode == store ? m_out->size() : m_pos; }
+
+std::size_t CArchive::GetRemaining() const { return m_mode == load ? m_size - m_pos : 0; }
+
+void CArchive::Fail(CArchiveException::Cause cause, const char* what) const { FailAt(cause, GetPosition(), what ? what : ""); }
+
+void CArchive::FailAt(CArchiveException::Cause cause, std::size_t offset, const std::string& what) const
+{
+    throw CArchiveException(cause, offset, what);
+}
+
+void CArchive::RequireStoring() const
+{
+    if (m_mode != store) Fail(CArchiveException::readOnly, "the archive is open for loading");
+}
+
+void CArchive::RequireLoading() const
+{
+    if (m_mode != load) Fail(CArchiveException::writeOnly, "the archive is open for storing");
+}
+
+void CArchive::Write(const void* data, std::size_t size)
+{
+    RequireStoring();
+    if (size == 0) return;
+    const auto* bytes = static_cast<const unsigned char*>(data);
+    m_out->insert(m_out->end(), bytes, bytes + size);
+}
+
+void CArchive::Read(void* data, std::size_t size)
+{
+    RequireLoading();
+    if (size > GetRemaining()) FailAt(CArchiveException::endOfFile, m_pos, "the archive ends early");
+    if (size == 0) return;
+    std::memcpy(data, m_in + m_pos, size);
+    m_pos += size;
+}
+
+template <class U>
+void CArchive::WriteLittleEndian(U v)
+{
+    unsigned char bytes[sizeof(U)];
+    for (std::size_t i = 0; i < sizeof(U); ++i) bytes[i] = static_cast<unsigned char>(v >> (8 * i));
+    Write(bytes, sizeof(U));
+}
+
+template <class U>
+U CArchive::ReadLittleEndian()
+{
+    unsigned char bytes[sizeof(U)];
+    Read(bytes, sizeof(U));
+    U v = 0;
+    for (std::size_t i = 0; i < sizeof(U); ++i) v = static_cast<U>(v | static_cast<U>(static_cast<U>(bytes[i]) << (8 * i)));
+    return v;
+}
+
+// Numbers: the unsigned value of the same width carries the bytes.
+CArchive& CArchive::operator<<(int v) { WriteLittleEndian(static_cast<std::uint32_t>(v)); return *this; }
+CArchive& CArchive::operator<<(unsigned v) { WriteLittleEndian(static_cast<std::uint32_t>(v)); return *this; }
+CArchive& CArchive::operator<<(short v) { WriteLittleEndian(static_cast<std::uint16_t>(v)); return *this; }
+CArchive& CArchive::operator<<(WORD v) { WriteLittleEndian(static_cast<std::uint16_t>(v)); return *this; }
+CArchive& CArchive::operator<<(BYTE v) { WriteLittleEndian(static_cast<std::uint8_t>(v)); return *this; }
+CArchive& CArchive::operator<<(char v) { WriteLittleEndian(static_cast<std::uint8_t>(v)); return *this; }
+CArchive& CArchive::operator<<(LONGLONG v) { WriteLittleEndian(static_cast<std::uint64_t>(v)); return *this; }
+
+CArchive& CArchive::operator<<(float v)
+{
+    static_assert(sizeof(float) == 4 && std::numeric_limits<float>::is_iec559);
+    std::uint32_t bits;
+    std::memcpy(&bits, &v, sizeof bits);
+    WriteLittleEndian(bits);
+    return *this;
+}
+
+CArchive& CArchive::operator<<(double v)
+{
+    static_assert(sizeof(double) == 8 && std::numeric_limits<double>::is_iec559);
+    std::uint64_t bits;
+    std::memcpy(&bits, &v, sizeof bits);
+    WriteLittleEndian(bits);
+    return *this;
+}
+
+CArchive& CArchive::operator>>(int& v) { v = static_cast<int>(ReadLittleEndian<std::uint32_t>()); return *this; }
+CArchive& CArchive::operator>>(unsigned& v) { v = ReadLittleEndian<std::uint32_t>(); return *this; }
+CArchive& CArchive::operator>>(short& v) { v = static_cast<short>(ReadLittleEndian<std::uint16_t>()); return *this; }
+CArchive& CArchive::operator>>(WORD& v) { v = ReadLittleEndian<std::uint16_t>(); return *this; }
+CArchive& CArchive::operator>>(BYTE& v) { v = ReadLittleEndian<std::uint8_t>(); return *this; }
+CArchive& CArchive::operator>>(char& v) { v = static_cast<char>(ReadLittleEndian<std::uint8_t>()); return *this; }
+CArchive& CArchive::operator>>(LONGLONG& v) { v = static_cast<LONGLONG>(ReadLittleEndian<std::uint64_t>()); return *this; }
+
+CArchive& CArchive::operator>>(float& v)
+{
+    const std::uint32_t bits = ReadLittleEndian<std::uint32_t>();
+    std::memcpy(&v, &bits, sizeof v);
+    return *this;
+}
+
+CArchive& CArchive::operator>>(double& v)
+{
+    const std::uint64_t bits = ReadLittleEndian<std::uint64_t>();
+    std::memcpy(&v, &bits, sizeof v);
+    return *this;
+}
+
+// Text length form: one byte below 255; else 0xFF + 16-bit below 0xFFFE; else 0xFF 0xFFFF + 32-bit.
+void CArchive::WriteLength(std::size_t length)
+{
+    if (length < 0xFF) {
+        WriteLittleEndian(static_cast<std::uint8_t>(length));
+    } else if (length < 0xFFFE) {
+        WriteLittleEndian(static_cast<std::uint8_t>(0xFF));
+        WriteLittleEndian(static_cast<std::uint16_t>(length));
+    } else if (length < 0xFFFFFFFFu) {
+        WriteLittleEndian(static_cast<std::uint8_t>(0xFF));
+        WriteLittleEndian(static_cast<std::uint16_t>(0xFFFF));
+        WriteLittleEndian(static_cast<std::uint32_t>(length));
+    } else {
+        Fail(CArchiveException::genericException, "text too long for the archive");
+    }
+}
+
+// Reads a text length; 0xFF 0xFFFE (the wide-form marker) is left to the caller.
+std::size_t CArchive::ReadLength()
+{
+    const std::uint8_t b = ReadLittleEndian<std::uint8_t>();
+    if (b < 0xFF) return b;
+    const std::uint16_t w = ReadLittleEndian<std::uint16_t>();
+    if (w < 0xFFFF) return w;   // 0xFFFE included: the caller tells the marker apart
+    const std::uint32_t d = ReadLittleEndian<std::uint32_t>();
+    if (d < 0xFFFFFFFFu) return d;
+    const std::uint64_t q = ReadLittleEndian<std::uint64_t>();
+    if (q > std::numeric_limits<std::size_t>::max()) FailAt(CArchiveException::endOfFile, m_pos, "text longer than the archive");
+    return static_cast<std::size_t>(q);
+}
+
+CArchive& CArchive::operator<<(const CString& v)
+{
+    RequireStoring();
+    const std::string& text = v.str();
+    const std::size_t bad = text_encoding::FindInvalidUtf8(text);
+    if (bad != text_encoding::npos)
+        Fail(CArchiveException::badFormat, ("text is not UTF-8 at its byte " + std::to_string(bad)).c_str());
+
+    if (const auto gbk = text_encoding::Utf8ToGbk(text)) {
+        WriteLength(gbk->size());
+        Write(gbk->data(), gbk->size());
+        return *this;
+    }
+    const std::u16string units = text_encoding::Utf8ToUtf16(text);
+    WriteLittleEndian(static_cast<std::uint8_t>(0xFF));
+    WriteLittleEndian(static_cast<std::uint16_t>(0xFFFE));
+    WriteLength(units.size());
+    std::vector<unsigned char> bytes(units.size() * 2);
+    for (std::size_t i = 0; i < units.size(); ++i) {
+        bytes[2 * i] = static_cast<unsigned char>(units[i] & 0xFF);
+        bytes[2 * i + 1] = static_cast<unsigned char>(units[i] >> 8);
+    }
+    Write(bytes.data(), bytes.size());
+    return *this;
+}
+
+CArchive& CArchive::operator>>(CString& v)
+{
+    RequireLoading();
+    const std::size_t prefixOffset = m_pos;
+    std::size_t length = ReadLength();
+    bool wide = false;
+    if (length == 0xFFFE && m_pos == prefixOffset + 3) {
+        wide = true;
+        length = ReadLength();
+        if (length == 0xFFFE && m_pos == prefixOffset + 6)
+            FailAt(CArchiveException::badFormat, prefixOffset + 3, "wide-text marker repeated");
+    }
+
+    const std::size_t start = m_pos;
+    const std::size_t unitSize = wide ? 2 : 1;
+    if (length > GetRemaining() / unitSize) FailAt(CArchiveException::endOfFile, start, "text longer than the archive");
+
+    std::string text;
+    if (!wide) {
+        const std::string_view bytes(reinterpret_cast<const char*>(m_in + start), length);
+        std::size_t badByte = 0;
+        if (!text_encoding::GbkToUtf8(bytes, text, badByte))
+            FailAt(CArchiveException::badFormat, start + badByte, "text is not valid GBK");
+    } else {
+        std::u16string units(length, u'\0');
+        for (std::size_t i = 0; i < length; ++i)
+            units[i] = static_cast<char16_t>(m_in[start + 2 * i] | (m_in[start + 2 * i + 1] << 8));
+        std::size_t badUnit = 0;
+        if (!text_encoding::Utf16ToUtf8(units, text, badUnit))
+            FailAt(CArchiveException::badFormat, start + 2 * badUnit, "text is not valid UTF-16");
+    }
+    m_pos = start + length * unitSize;
+    v = CString(std::move(text));
+    return *this;
+}
+
+void CArchive::WriteCount(std::size_t count)
+{
+    if (count < 0xFFFF) {
+        WriteLittleEndian(static_cast<std::uint16_t>(count));
+        return;
+    }
+    WriteLittleEndian(static_cast<std::uint16_t>(0xFFFF));
+    if (count < 0xFFFFFFFFu) {
+        WriteLittleEndian(static_cast<std::uint32_t>(count));
+        return;
+    }
+    WriteLittleEndian(static_cast<std::uint32_t>(0xFFFFFFFFu));
+    WriteLittleEndian(static_cast<std::uint64_t>(count));
+}
+
+std::size_t CArchive::ReadCount()
+{
+    const std::size_t offset = m_pos;
+    const std::uint16_t w = ReadLittleEndian<std::uint16_t>();
+    if (w != 0xFFFF) return w;
+    const std::uint32_t d = ReadLittleEndian<std::uint32_t>();
+    if (d != 0xFFFFFFFFu) return d;
+    const std::uint64_t q = ReadLittleEndian<std::uint64_t>();
+    if (q > std::numeric_limits<std::size_t>::max()) FailAt(CArchiveException::endOfFile, offset, "count larger than the archive");
+    return static_cast<std::size_t>(q);
+}
+
+void CArchive::CheckFits(std::size_t count, std::size_t minBytes, std::size_t countOffset) const
+{
+    const std::size_t each = std::max<std::size_t>(minBytes, 1);
+    if (count > GetRemaining() / each)
+        FailAt(CArchiveException::endOfFile, countOffset,
+               "count " + std::to_string(count) + " exceeds the " + std::to_string(GetRemaining()) + " bytes that remain");
+}
+
+std::size_t CArchive::ReadCheckedCount(std::size_t minBytesPerElement)
+{
+    const std::size_t offset = m_pos;
+    const std::size_t count = ReadCount();
+    CheckFits(count, minBytesPerElement, offset);
+    return count;
+}
+
+int CArchive::ReadRecordCount(std::size_t minBytesPerRecord)
+{
+    const std::size_t offset = m_pos;
+    int count = 0;
+    *this >> count;
+    if (count < 0) FailAt(CArchiveException::badFormat, offset, "negative record count " + std::to_string(count));
+    CheckFits(static_cast<std::size_t>(count), minBytesPerRecord, offset);
+    return count;
+}

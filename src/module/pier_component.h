@@ -1,0 +1,99 @@
+// CPM001Norm: the pier-with-cap-beam component — the object the host drives, owner of every sub-object.
+#pragma once
+
+#include "host/component_norm.h"
+
+#include <memory>
+
+class CPM001Atom;
+class CPG008Atom;
+class CPC001T01ZD01Atom;
+class CPC001T01ZD02Atom;
+class CPM001T0101Atom;
+class CPM001DS01Atom;
+class CPG001Atom;
+class CPG001T01Atom;
+class CPG002Atom;
+class CPG005Atom;
+class CPG003Atom;
+class CPG003CT01Atom;
+class CPG003CT02Atom;
+class CPG003CT03Atom;
+class CPG003T0103Atom;
+class CPM001DrawSetting;
+class CDrawSetPM001;
+class CAlignDataPM001;
+class CPM001org;
+class CPG001org;
+class CPG002org;
+class CPG003org;
+class CPM001Calc;
+
+class CPM001Norm : public CComponentNorm {
+    DECLARE_DYNCREATE(CPM001Norm)
+public:
+    CPM001Norm();
+    ~CPM001Norm() override;
+    CPM001Norm(const CPM001Norm&) = delete;
+    CPM001Norm& operator=(const CPM001Norm&) = delete;
+
+    // Registers the component with the host: type 0x4035, code 0x100015, this runtime class.
+    static void Regist();
+
+    // 1 when a + b + c > d + e, the two sums taken as 32-bit signed sums that wrap around.
+    int FuncNothing(int a, int b, int c, int d, int e);
+
+    void InitialUpdate() override;
+    void DignoseRelation() override;
+    void SetAdjustDataUsable(int usable) override;
+    void SerializeCalculData(CArchive& ar) override;
+    using CComponentNorm::GetAdjustDataUsable;
+    int GetAdjustDataUsable() override;
+
+    // Design objects; which exist follows from the flags and selectors below.
+    std::unique_ptr<CPM001Atom> m_pAtom;                           // the pier's design record
+    int m_bPierTieBeams = 0;                                       // 1: tie beams between the columns
+    std::unique_ptr<CPG008Atom> m_pPierTieBeamAtom;
+    int m_nColumnShape = 0;                                        // 0 rectangular, otherwise circular columns
+    std::unique_ptr<CPC001T01ZD01Atom> m_pRectColumnAtom;
+    std::unique_ptr<CPC001T01ZD02Atom> m_pCircleColumnAtom;
+    std::unique_ptr<CPM001T0101Atom> m_pCapBeamAtom;               // the cap beam's reinforcement
+    int m_bStopperPedestal = 0;                                    // 1: stopper blocks and pedestals
+    std::unique_ptr<CPM001DS01Atom> m_pStopperPedestalAtom;
+    int m_nFoundationKind = 0;                                     // 0 spread footing, 1 piles, 2 pile cap
+    std::unique_ptr<CPG001Atom> m_pFootingAtom;
+    int m_bFootingT01 = 0;                                         // 1: the footing's second design object
+    std::unique_ptr<CPG001T01Atom> m_pFootingT01Atom;
+    std::unique_ptr<CPG002Atom> m_pPileAtom;
+    std::unique_ptr<CPG005Atom> m_pPileTransitionAtom;
+    int m_bPileTieBeams = 0;                                       // 1: the pile foundation has tie beams
+    std::unique_ptr<CPG008Atom> m_pPileTieBeamAtom;
+    std::unique_ptr<CPG003Atom> m_pPileCapAtom;
+    int m_nPileCapVariant = 1;                                     // pile-cap body: 0, 1 or 2
+    std::unique_ptr<CPG003CT01Atom> m_pPileCapCT01Atom;
+    std::unique_ptr<CPG003CT02Atom> m_pPileCapCT02Atom;
+    std::unique_ptr<CPG003CT03Atom> m_pPileCapCT03Atom;
+    int m_nPileCapJoint = 1;                                       // 0 transition object, 1 own joint object
+    std::unique_ptr<CPG005Atom> m_pPileCapTransitionAtom;
+    std::unique_ptr<CPG003T0103Atom> m_pPileCapT0103Atom;
+
+    // Drawing.
+    std::unique_ptr<CPM001DrawSetting> m_pDrawSetting;             // drawing options (origin data)
+    CDrawSetPM001* m_pDrawSet = nullptr;                           // not owned; set only while drawing
+    std::unique_ptr<CAlignDataPM001> m_pAlignData;                 // alignment record of the last drawing
+
+    // Origin objects.
+    std::unique_ptr<CPM001org> m_pOrg;
+    std::unique_ptr<CPG001org> m_pFootingOrg;
+    std::unique_ptr<CPG002org> m_pPileOrg;
+    std::unique_ptr<CPG003org> m_pPileCapOrg;
+    std::unique_ptr<CPM001Calc> m_pCalc;                           // the pier calculation object
+
+private:
+    friend class CPM001NormTestAccess;
+
+    void ClearOrg();
+    void PrepareOrg();
+    void ClearDesign();
+    void PrepareDesign();
+};

@@ -1,0 +1,208 @@
+// The pier calculation engine's three archive parts: byte layouts, round trips and damaged archives.
+
+#include "calc/pm001_calc.h"
+
+#include "mfc/archive_exception.h"
+#include "mfc/carchive.h"
+
+#include <gtest/gtest.h>
+
+#include <cstdint>
+#include <functional>
+#include <vector>
+
+namespace {
+
+using Bytes = std::vector<unsigned char>;
+using Part = void (CPM001Calc::*)(CArchive&);
+
+Bytes Store(CPM001Calc& calc, Part part)
+{
+    Bytes bytes;
+    CArchive ar(bytes, CArchive::store);
+    (calc.*part)(ar);
+    return bytes;
+}
+
+// Loads the whole of bytes; fails the test when the part leaves bytes unread.
+void Load(CPM001Calc& calc, Part part, const Bytes& bytes)
+{
+    CArchive ar(bytes.data(), bytes.size());
+    (calc.*part)(ar);
+    EXPECT_EQ(ar.GetRemaining(), 0u);
+}
+
+void FillGeneral(CPM001Calc& calc)
+{
+    calc.SetWorkDir("W");
+    calc.SetPrjName("P");
+    calc.SetID("12");
+    calc.SetName("R", "墩");
+}
+
+// A designed engine with texts in both of the archive's text forms.
+void FillDesigned(CPM001Calc& calc)
+{
+    calc.SetWorkDir("/srv/桥梁/项目A/");
+    calc.SetPrjName("Br1");
+    calc.SetID("4035");
+    calc.SetName("主线 K12+300", "P3 墩 😀");      // the last character has no GBK form
+    calc.SetOrgData();
+    calc.SetDsnData();
+    ASSERT_EQ(calc.DoDesign(), 1);
+    calc.SetTestData(-7, "/srv/桥梁/key/4035.json");
+}
+
+TEST(PM001CalcArchive, OriginPartLayout)
+{
+    CPM001Calc calc;
+    FillGeneral(calc);
+    calc.SetOrgData();
+    // "墩" is 0xB6 0xD5 in code page 936.
+    const Bytes expected = {0x01, 0x01, 0x00, 0x00,                      // form: origin part, version 1
+                            0x01, 'W', 0x01, 'P', 0x02, '1', '2', 0x01, 'R', 0x02, 0xB6, 0xD5,
+                            0x01, 0x00, 0x00, 0x00,                      // origin data handed over
+                            0x00, 0x00, 0x00, 0x00};                     // no design input yet
+    EXPECT_EQ(Store(calc, &CPM001Calc::SerializeOrg), expected);
+}
+
+TEST(PM001CalcArchive, DesignPartLayout)
+{
+    CPM001Calc calc;
+    calc.SetTestData(-2, "k.json");
+    const Bytes expected = {0x01, 0x02, 0x00, 0x00,                      // form: design part, version 1
+                            0xFE, 0xFF, 0xFF, 0xFF,                      // test switch -2
+                            0x06, 'k', '.', 'j', 's', 'o', 'n',
+                            0x00, 0x00, 0x00, 0x00};                     // not designed
+    EXPECT_EQ(Store(calc, &CPM001Calc::SerializeDesign), expected);
+}
+
+TEST(PM001CalcArchive, AdjustmentPartLayout)
+{
+    CPM001Calc calc;
+    EXPECT_EQ(Store(calc, &CPM001Calc::SerializeAdjust), (Bytes{0x01, 0x03, 0x00, 0x00}));
+}
+
+TEST(PM001CalcArchive, EveryPartRoundTripsByteForByte)
+{
+    CPM001Calc original;
+    FillDesigned(original);
+    for (Part part : {&CPM001Calc::SerializeOrg, &CPM001Calc::SerializeDesign, &CPM001Calc::SerializeAdjust}) {
+        const Bytes stored = Store(original, part);
+        CPM001Calc loaded;
+        Load(loaded, part, stored);
+        EXPECT_EQ(Store(loaded, part), stored);
+    }
+}
+
+TEST(PM001CalcArchive, LoadingRestoresWhatWasHeld)
+{
+    CPM001Calc original;
+    FillDesigned(original);
+    CPM001Calc loaded;
+    Load(loaded, &CPM001Calc::SerializeOrg, Store(original, &CPM001Calc::SerializeOrg));
+    Load(loaded, &CPM001Calc::SerializeDesign, Store(original, &CPM001Calc::SerializeDesign));
+
+    EXPECT_EQ(loaded.GetWorkDir(), "/srv/桥梁/项目A/");
+    EXPECT_EQ(loaded.GetPrjName(), "Br1");
+    EXPECT_EQ(loaded.GetID(), "4035");
+    EXPECT_EQ(loaded.GetRoadName(), "主线 K12+300");
+    EXPECT_EQ(loaded.GetComponentName(), "P3 墩 😀");
+    EXPECT_TRUE(loaded.HasOrgData());
+    EXPECT_TRUE(loaded.HasDsnData());
+    EXPECT_TRUE(loaded.IsDesigned());
+    EXPECT_EQ(loaded.GetTestFlag(), -7);
+    EXPECT_EQ(loaded.GetKeyParamPath(), "/srv/桥梁/key/4035.json");
+
+    CPM001_PaperDate paper;
+    paper.m_pCapTendon = std::make_unique<CPM001_CapTendon>();
+    EXPECT_EQ(loaded.PreparePaper(paper), 1);       // a loaded design answers as a designed one
+}
+
+TEST(PM001CalcArchive, LoadingKeepsTheHostsRecords)
+{
+    CPM001Calc original;
+    FillDesigned(original);
+    CPM001Calc loaded;
+    auto* paper = reinterpret_cast<CBridgePaperSetting*>(&loaded);   // any address: never dereferenced
+    loaded.SetProjectGeneral(paper, nullptr);
+    Load(loaded, &CPM001Calc::SerializeOrg, Store(original, &CPM001Calc::SerializeOrg));
+    EXPECT_EQ(loaded.GetPaperSetting(), paper);
+}
+
+// Every proper prefix of a valid part throws the archive exception and leaves the engine unchanged.
+TEST(PM001CalcArchive, TruncatedPartsThrowAndChangeNothing)
+{
+    CPM001Calc original;
+    FillDesigned(original);
+    for (Part part : {&CPM001Calc::SerializeOrg, &CPM001Calc::SerializeDesign, &CPM001Calc::SerializeAdjust}) {
+        const Bytes stored = Store(original, part);
+        CPM001Calc target;
+        FillGeneral(target);
+        target.SetTestData(5, "before");
+        const Bytes before = Store(target, part);
+        for (std::size_t size = 0; size < stored.size(); ++size) {
+            CArchive ar(stored.data(), size);
+            EXPECT_THROW((target.*part)(ar), CArchiveException) << "prefix of " << size << " bytes";
+            EXPECT_EQ(Store(target, part), before) << "prefix of " << size << " bytes";
+        }
+    }
+}
+
+// Changes one little-endian int at offset.
+Bytes WithInt(Bytes bytes, std::size_t offset, std::uint32_t value)
+{
+    for (int i = 0; i < 4; ++i)
+        bytes.at(offset + i) = static_cast<unsigned char>(value >> (8 * i));
+    return bytes;
+}
+
+CArchiveException::Cause LoadCause(CPM001Calc& calc, Part part, const Bytes& bytes)
+{
+    try {
+        CArchive ar(bytes.data(), bytes.size());
+        (calc.*part)(ar);
+    } catch (const CArchiveException& e) {
+        return e.m_cause;
+    }
+    return CArchiveException::none;
+}
+
+TEST(PM001CalcArchive, ForeignOrDamagedPartsAreRefused)
+{
+    CPM001Calc original;
+    FillGeneral(original);
+    original.SetOrgData();
+    const Bytes origin = Store(original, &CPM001Calc::SerializeOrg);   // layout as in OriginPartLayout
+    const Bytes design = Store(original, &CPM001Calc::SerializeDesign);
+    CPM001Calc calc;
+
+    // A part read in the place of another, or of a later version.
+    EXPECT_EQ(LoadCause(calc, &CPM001Calc::SerializeDesign, origin), CArchiveException::badSchema);
+    EXPECT_EQ(LoadCause(calc, &CPM001Calc::SerializeOrg, WithInt(origin, 0, 0x0102)),
+              CArchiveException::badSchema);
+    EXPECT_EQ(LoadCause(calc, &CPM001Calc::SerializeAdjust, Bytes{0x01, 0x01, 0x00, 0x00}),
+              CArchiveException::badSchema);
+
+    // Switches that are neither 0 nor 1.
+    EXPECT_EQ(LoadCause(calc, &CPM001Calc::SerializeOrg, WithInt(origin, 16, 2)), CArchiveException::badFormat);
+    EXPECT_EQ(LoadCause(calc, &CPM001Calc::SerializeOrg, WithInt(origin, 20, 0xFFFFFFFF)),
+              CArchiveException::badFormat);
+    EXPECT_EQ(LoadCause(calc, &CPM001Calc::SerializeDesign, WithInt(design, design.size() - 4, 0x100)),
+              CArchiveException::badFormat);
+
+    // A text length far beyond the bytes that remain.
+    Bytes huge = {0x01, 0x01, 0x00, 0x00, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 'W'};
+    EXPECT_NE(LoadCause(calc, &CPM001Calc::SerializeOrg, huge), CArchiveException::none);
+
+    // Bytes that are not GBK: a lead byte followed by a byte that cannot trail it.
+    Bytes notGbk = origin;
+    notGbk.at(14) = 0x81;
+    notGbk.at(15) = 0x7F;
+    EXPECT_NE(LoadCause(calc, &CPM001Calc::SerializeOrg, notGbk), CArchiveException::none);
+
+    EXPECT_FALSE(calc.HasOrgData());
+    EXPECT_TRUE(calc.GetWorkDir().IsEmpty());
+}
+
+}  // namespace

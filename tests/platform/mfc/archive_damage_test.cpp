@@ -1,0 +1,214 @@
+// Damaged archives: truncation, impossible counts, flipped bytes. Each ends in the archive
+// exception at a sensible offset, never in a crash, a huge allocation or another exception.
+#include "archive_bytes.h"
+#include "mfc/carray.h"
+#include "mfc/cstring_array.h"
+
+#include <gtest/gtest.h>
+
+namespace {
+
+// A small archive of every kind of field; ends[i] is the offset after field i.
+struct Mixed {
+    int number = 0;
+    CString gbk;
+    double real = 0;
+    CStringArray texts;
+    CArray<int, int> ints;
+    int records[2] = {0, 0};
+
+    void Serialize(CArchive& ar, std::vector<std::size_t>* ends = nullptr)
+    {
+        const auto mark = [&] {
+            if (ends) ends->push_back(ar.GetPosition());
+        };
+        if (ar.IsStoring()) {
+            ar << number;
+            mark();
+            ar << gbk;
+            mark();
+            ar << real;
+            mark();
+            texts.Serialize(ar);
+            mark();
+            ints.Serialize(ar);
+            mark();
+            ar << 2;
+            ar << records[0] << records[1];
+            mark();
+        } else {
+            ar >> number >> gbk >> real;
+            texts.Serialize(ar);
+            ints.Serialize(ar);
+            const int n = ar.ReadRecordCount(sizeof(int));
+            for (int i = 0; i < n && i < 2; ++i) ar >> records[i];
+        }
+    }
+};
+
+Bytes mixedArchive(std::vector<std::size_t>& ends)
+{
+    Mixed m;
+    m.number = 7;
+    m.gbk = "盖梁";
+    m.real = 1.5;
+    m.texts.Add("a");
+    m.texts.Add("😀");
+    m.ints.Add(1);
+    m.ints.Add(2);
+    m.ints.Add(3);
+    m.records[0] = 10;
+    m.records[1] = 20;
+    Bytes out;
+    CArchive ar(out, CArchive::store);
+    m.Serialize(ar, &ends);
+    return out;
+}
+
+template <class F>
+CArchiveException failure(const Bytes& in, F load)
+{
+    try {
+        CArchive ar(in.data(), in.size());
+        load(ar);
+    } catch (const CArchiveException& e) {
+        return e;
+    }
+    ADD_FAILURE() << "loading must fail";
+    return CArchiveException(CArchiveException::none, 0, "");
+}
+
+} // namespace
+
+TEST(ArchiveDamage, MixedArchiveRoundTripsByteIdentical)
+{
+    std::vector<std::size_t> ends;
+    const Bytes b = mixedArchive(ends);
+    Mixed m;
+    CArchive load(b.data(), b.size());
+    m.Serialize(load);
+    EXPECT_EQ(load.GetRemaining(), 0u);
+    EXPECT_EQ(m.gbk, CString("盖梁"));
+    EXPECT_EQ(m.texts[1], CString("😀"));
+    EXPECT_EQ(m.records[1], 20);
+    Bytes again;
+    CArchive store(again, CArchive::store);
+    m.Serialize(store);
+    EXPECT_EQ(again, b);
+}
+
+TEST(ArchiveDamage, TruncationAtEveryOffsetFailsInsideTheCutField)
+{
+    std::vector<std::size_t> ends;
+    const Bytes full = mixedArchive(ends);
+    ASSERT_EQ(ends.back(), full.size());
+    for (std::size_t cut = 0; cut < full.size(); ++cut) {
+        const Bytes part(full.begin(), full.begin() + static_cast<std::ptrdiff_t>(cut));
+        std::size_t fieldStart = 0;
+        for (std::size_t end : ends) {
+            if (end > cut) break;
+            fieldStart = end;
+        }
+        const CArchiveException e = failure(part, [](CArchive& ar) {
+            Mixed m;
+            m.Serialize(ar);
+        });
+        EXPECT_EQ(e.m_cause, CArchiveException::endOfFile) << "cut at " << cut;
+        EXPECT_GE(e.m_offset, fieldStart) << "cut at " << cut;
+        EXPECT_LE(e.m_offset, cut) << "cut at " << cut;
+    }
+}
+
+TEST(ArchiveDamage, HugeCountsFailWithoutAllocating)
+{
+    // 32-bit count 0x7FFFFFFF doubles (16 GiB) behind a 6-byte count.
+    auto e = failure(bytes({0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0x7F, 0, 0}), [](CArchive& ar) {
+        CArray<double, double> a;
+        a.Serialize(ar);
+    });
+    EXPECT_EQ(e.m_cause, CArchiveException::endOfFile);
+    EXPECT_EQ(e.m_offset, 0u);
+
+    // 64-bit count form, largest value: count × 8 would overflow.
+    e = failure(bytes({0x01, 0x00, 0x00, 0x00}) + repeated(0xFF, 14), [](CArchive& ar) {
+        int skip = 0;
+        ar >> skip;
+        CArray<double, double> a;
+        a.Serialize(ar);
+    });
+    EXPECT_EQ(e.m_offset, 4u);
+
+    // Texts take at least one byte each: 3 texts announced, 2 bytes remain.
+    e = failure(bytes({0x03, 0x00, 0x00, 0x00}), [](CArchive& ar) {
+        CStringArray a;
+        a.Serialize(ar);
+    });
+    EXPECT_EQ(e.m_cause, CArchiveException::endOfFile);
+    EXPECT_EQ(e.m_offset, 0u);
+}
+
+TEST(ArchiveDamage, RecordCountsAreCheckedForSignAndRoom)
+{
+    auto e = failure(bytes({0x09, 0x00, 0x00, 0x00, 0xFF, 0xFF, 0xFF, 0xFF}), [](CArchive& ar) {
+        int skip = 0;
+        ar >> skip;
+        ar.ReadRecordCount(1);
+    });
+    EXPECT_EQ(e.m_cause, CArchiveException::badFormat);
+    EXPECT_EQ(e.m_offset, 4u);
+
+    // Two records of at least 8 bytes need 16; 15 remain.
+    e = failure(bytes({0x02, 0x00, 0x00, 0x00}) + repeated(0, 15), [](CArchive& ar) { ar.ReadRecordCount(8); });
+    EXPECT_EQ(e.m_cause, CArchiveException::endOfFile);
+    EXPECT_EQ(e.m_offset, 0u);
+
+    // Exactly enough room is fine; a minimum of 0 bytes counts as 1.
+    const Bytes ok = bytes({0x02, 0x00, 0x00, 0x00}) + repeated(0, 16);
+    CArchive ar(ok.data(), ok.size());
+    EXPECT_EQ(ar.ReadRecordCount(8), 2);
+    const Bytes zeroSized = bytes({0x10, 0x27, 0x00, 0x00});   // 10000 records, nothing behind
+    CArchive ar2(zeroSized.data(), zeroSized.size());
+    EXPECT_THROW(ar2.ReadRecordCount(0), CArchiveException);
+}
+
+TEST(ArchiveDamage, CheckedCountAcceptsWhatFits)
+{
+    const Bytes in = bytes({0x02, 0x00}) + repeated(0, 16);
+    CArchive ar(in.data(), in.size());
+    EXPECT_EQ(ar.ReadCheckedCount(8), 2u);
+}
+
+TEST(ArchiveDamage, FlippedBytesEndInTheArchiveExceptionOrALoad)
+{
+    std::vector<std::size_t> ends;
+    const Bytes full = mixedArchive(ends);
+    for (std::size_t i = 0; i < full.size(); ++i) {
+        for (unsigned char mask : {0xFF, 0x80, 0x01}) {
+            Bytes damaged = full;
+            damaged[i] ^= mask;
+            try {
+                Mixed m;
+                CArchive ar(damaged.data(), damaged.size());
+                m.Serialize(ar);
+            } catch (const CArchiveException&) {
+            }
+        }
+    }
+}
+
+TEST(ArchiveDamage, ReadingPastTheEndReportsWhereTheReadBegan)
+{
+    const Bytes in = bytes({1, 0, 0, 0, 2, 0});
+    CArchive ar(in.data(), in.size());
+    int a = 0, b = 5;
+    ar >> a;
+    try {
+        ar >> b;
+        FAIL();
+    } catch (const CArchiveException& e) {
+        EXPECT_EQ(e.m_cause, CArchiveException::endOfFile);
+        EXPECT_EQ(e.m_offset, 4u);
+        EXPECT_STREQ(e.what(), "archive end of file at byte 4: the archive ends early");
+    }
+    EXPECT_EQ(b, 5);
+}
