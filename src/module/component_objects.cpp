@@ -37,7 +37,7 @@ void CPM001Norm::PrepareOrg()
 
     m_pOrg = std::make_unique<CPM001org>();
 
-    switch (input ? input->m_nFoundationType : -1) {
+    switch (input ? input->nFoundationType : -1) {
     case 2:
         m_nFoundationKind = 0;
         m_pFootingOrg = std::make_unique<CPG001org>();

@@ -195,8 +195,8 @@ TEST_P(PrepareOrgCases, TakesTheKindAndCreatesTheOriginObjects)
 {
     const OrgCase& k = GetParam();
     CPM001 input;
-    input.m_strName = "P12";
-    input.m_nFoundationType = k.selector;
+    input.Name = "P12";
+    input.nFoundationType = k.selector;
     CPM001Norm c;
     c.SetUIComponent(&input);
     Access::PrepareOrg(c);
@@ -219,7 +219,7 @@ INSTANTIATE_TEST_SUITE_P(
 TEST(PrepareOrgInput, NameWithoutTrailingDigitsGivesNumberZero)
 {
     CPM001 input;
-    input.m_strName = "东岸墩";
+    input.Name = "东岸墩";
     CPM001Norm c;
     c.SetUIComponent(&input);
     Access::PrepareOrg(c);
@@ -249,11 +249,11 @@ TEST(PrepareOrgInput, AnInputObjectOfAnotherKindCountsAsNone)
 TEST_F(ComponentLifetime, ReceivingAgainReleasesTheEarlierOriginObjectsFirst)
 {
     CPM001 input;
-    input.m_nFoundationType = 2;
+    input.nFoundationType = 2;
     CPM001Norm c;
     c.SetUIComponent(&input);
     Access::PrepareOrg(c);
-    input.m_nFoundationType = 1;
+    input.nFoundationType = 1;
     ReleaseJournal::Start();
     Access::ClearOrg(c);
     Access::PrepareOrg(c);
