@@ -96,8 +96,8 @@ TEST(HostInputObject, IsKnownByItsRuntimeClass)
 {
     CPM001 input;
     EXPECT_TRUE(input.IsKindOf(RUNTIME_CLASS(CPM001)));
-    EXPECT_EQ(input.m_nFoundationType, 2);   // a new pier stands on a spread footing
-    input.m_strName = "P3";
+    EXPECT_EQ(input.nFoundationType, 2);   // a new pier stands on a spread footing
+    input.Name = "P3";
     const CObject& asObject = input;
     EXPECT_EQ(dynamic_cast<const CPM001&>(asObject).GetName(), CString("P3"));
     CComponentNorm other;
