@@ -1,40 +1,12 @@
-// CPM001Calc: the pier calculation engine as the component drives it: records, checks, design, archives.
+// CPM001Calc: the pier calculation engine as the component drives it: records, checks, design, key parameters.
 
 #include "calc/pm001_calc.h"
 
+#include "calc/key_param_json.h"
 #include "host/report.h"
-#include "mfc/carchive.h"
 
+#include <string>
 #include <utility>
-
-namespace {
-
-// Each archive part opens with its form number: the part in the high byte, the version in the low.
-constexpr int kOriginForm = 0x0101;
-constexpr int kDesignForm = 0x0201;
-constexpr int kAdjustForm = 0x0301;
-
-void LoadForm(CArchive& ar, int expected, const char* part)
-{
-    int form = 0;
-    ar >> form;
-    if (form != expected) {
-        CString what;
-        what.Format("calculation %s part of unknown form 0x%X", part, static_cast<unsigned>(form));
-        ar.Fail(CArchiveException::badSchema, what);
-    }
-}
-
-bool LoadSwitch(CArchive& ar, const char* what)
-{
-    int value = 0;
-    ar >> value;
-    if (value != 0 && value != 1)
-        ar.Fail(CArchiveException::badFormat, what);
-    return value == 1;
-}
-
-}  // namespace
 
 void CPM001Calc::SetOrgData()
 {
@@ -69,19 +41,45 @@ int CPM001Calc::DoDesign()
     return 1;
 }
 
-int CPM001Calc::GetDesignData(CPM001KeyParam& /*keyParam*/)
+int CPM001Calc::GetDesignData(CPM001KeyParam& keyParam)
 {
-    CString message = MessageSubject() + "the design key parameters are not available";
+    std::string error;
+    bool read = false;
     if (!GetKeyParamPath().IsEmpty())
-        message += CString(" (key-parameter file ") + GetKeyParamPath() + ")";
-    QMReportError(message, 0);
-    return 0;
+        read = ReadKeyParamFile(GetKeyParamPath().str(), keyParam, error);
+    else if (!GetKeyParamText().IsEmpty())
+        read = ReadKeyParamJson(GetKeyParamText().str(), "keyParameters", keyParam, error);
+    else
+        error = "no key parameters are given: the project names no key-parameter file and holds no key parameters";
+    if (!read) {
+        QMReportError(MessageSubject() + CString(error), 0);
+        return 0;
+    }
+    return 1;
 }
 
-int CPM001Calc::GetUserDesignData(CPM001KeyParam& /*keyParam*/)
+int CPM001Calc::GetUserDesignData(CPM001KeyParam& keyParam)
 {
-    QMReportError(MessageSubject() + "the user-adjusted design key parameters are not available", 0);
-    return 0;
+    if (!m_userKeyParam)
+        return GetDesignData(keyParam);
+    keyParam = *m_userKeyParam;
+    return 1;
+}
+
+int CPM001Calc::SetUserDesignData(const CPM001KeyParam& keyParam)
+{
+    // The set must survive the adjustment data's archive, which keeps it in its JSON form: it is
+    // taken as it reads back from that form.
+    std::string text;
+    std::string error;
+    CPM001KeyParam checked;
+    if (!WriteKeyParamJson(keyParam, text, error) ||
+        !ReadKeyParamJson(text, "user-adjusted key parameters", checked, error)) {
+        QMReportError(MessageSubject() + CString(error), 0);
+        return 0;
+    }
+    m_userKeyParam = std::move(checked);
+    return 1;
 }
 
 int CPM001Calc::PreparePaper(CPM001_PaperDate& paper)
@@ -95,46 +93,6 @@ int CPM001Calc::PreparePaper(CPM001_PaperDate& paper)
         return 0;
     }
     return 1;
-}
-
-void CPM001Calc::SerializeOrg(CArchive& ar)
-{
-    if (ar.IsStoring()) {
-        ar << kOriginForm;
-        StoreGeneralTexts(ar);
-        ar << static_cast<int>(m_hasOrgData) << static_cast<int>(m_hasDsnData);
-        return;
-    }
-    LoadForm(ar, kOriginForm, "origin");
-    GeneralTexts texts = LoadGeneralTexts(ar);
-    const bool hasOrgData = LoadSwitch(ar, "calculation origin-data switch is neither 0 nor 1");
-    const bool hasDsnData = LoadSwitch(ar, "calculation design-input switch is neither 0 nor 1");
-    SetGeneralTexts(std::move(texts));
-    m_hasOrgData = hasOrgData;
-    m_hasDsnData = hasDsnData;
-}
-
-void CPM001Calc::SerializeDesign(CArchive& ar)
-{
-    if (ar.IsStoring()) {
-        ar << kDesignForm << GetTestFlag() << GetKeyParamPath() << static_cast<int>(m_designed);
-        return;
-    }
-    LoadForm(ar, kDesignForm, "design");
-    int testFlag = 0;
-    CString keyParamPath;
-    ar >> testFlag >> keyParamPath;
-    const bool designed = LoadSwitch(ar, "calculation design switch is neither 0 nor 1");
-    SetTestData(testFlag, keyParamPath);
-    m_designed = designed;
-}
-
-void CPM001Calc::SerializeAdjust(CArchive& ar)
-{
-    if (ar.IsStoring())
-        ar << kAdjustForm;
-    else
-        LoadForm(ar, kAdjustForm, "adjustment");
 }
 
 CString CPM001Calc::MessageSubject() const

@@ -7,6 +7,8 @@
 #include "calc/pm001_load.h"
 #include "calc/pm001_paper_date.h"
 
+#include <optional>
+
 class CArchive;
 
 // The engine keeps what it is given, checks it for plain sanity and archives it; the analysis of
@@ -30,9 +32,21 @@ public:
     // 1 when origin data and design input are held (the pier is then designed); else reports and returns 0.
     int DoDesign();
 
-    // The design key parameters; until they can be given, reports an error and returns 0.
+    // The design key parameters, read from the key-parameter source (CP2Calc): the file named by
+    // SetTestData, else the project's key-parameter text. Returns 1 with keyParam replaced; when no
+    // source is given or it cannot be read, reports the error (naming the file, the key and what was
+    // expected) and returns 0 with keyParam unchanged.
     int GetDesignData(CPM001KeyParam& keyParam);
+    // The user-adjusted key parameters when the adjustment data hold a set; otherwise as GetDesignData.
     int GetUserDesignData(CPM001KeyParam& keyParam);
+
+    // The user-adjustment tool's hand-over: keeps a copy of keyParam as the user-adjusted set and
+    // returns 1. A set that the key parameters' JSON form cannot hold or that contradicts itself
+    // (docs/key-parameters.md) is reported and refused (0), and the set held before stays.
+    int SetUserDesignData(const CPM001KeyParam& keyParam);
+    // Drops the user-adjusted set; later designs take the designed key parameters.
+    void ClearUserDesignData() { m_userKeyParam.reset(); }
+    bool HasUserDesignData() const { return m_userKeyParam.has_value(); }
 
     // 1 when a design is held and the report data carry the cap beam's part; else reports and returns 0.
     int PreparePaper(CPM001_PaperDate& paper);
@@ -53,6 +67,7 @@ private:
 
     CPM001Calc_Org m_org;
     CPM001Load m_load;
+    std::optional<CPM001KeyParam> m_userKeyParam;   // the adjustment data's set, when they hold one
     bool m_hasOrgData = false;
     bool m_hasDsnData = false;
     bool m_designed = false;

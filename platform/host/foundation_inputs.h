@@ -1,14 +1,6 @@
 // The input objects of the foundation modules that the pier's input carries.
 #pragma once
 
-// Spread footing.
-struct CPG001 {
-};
-
-// Pile foundation.
-struct CPG002 {
-};
-
-// Pile cap on piles.
-struct CPG003 {
-};
+#include "cpg001_input.h"   // spread footing
+#include "cpg002_input.h"   // pile foundation
+#include "cpg003_input.h"   // pile cap on piles

@@ -1,9 +1,6 @@
 // Pile-cap module: construction and release.
 #include "siblings/pile_cap.h"
 
-CPG003org::CPG003org() = default;
-CPG003org::~CPG003org() = default;
-
 CPG003Atom::CPG003Atom() = default;
 CPG003Atom::~CPG003Atom() = default;
 

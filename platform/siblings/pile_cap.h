@@ -3,16 +3,7 @@
 
 #include "host/live_count.h"
 #include "mfc/cobject.h"
-
-// Origin data of a pile cap on piles.
-class CPG003org : public CObject {
-public:
-    CPG003org();
-    ~CPG003org() override;
-
-private:
-    LiveCount<CPG003org> m_live;
-};
+#include "siblings/pile_cap_org.h"
 
 // Design object of a pile cap.
 class CPG003Atom : public CObject {

@@ -1,8 +1,5 @@
 // Pile-foundation module: construction and release.
 #include "siblings/pile_foundation.h"
 
-CPG002org::CPG002org() = default;
-CPG002org::~CPG002org() = default;
-
 CPG002Atom::CPG002Atom() = default;
 CPG002Atom::~CPG002Atom() = default;

@@ -3,16 +3,7 @@
 
 #include "host/live_count.h"
 #include "mfc/cobject.h"
-
-// Origin data of a pile foundation.
-class CPG002org : public CObject {
-public:
-    CPG002org();
-    ~CPG002org() override;
-
-private:
-    LiveCount<CPG002org> m_live;
-};
+#include "siblings/pile_foundation_org.h"
 
 // Design object of a pile foundation.
 class CPG002Atom : public CObject {

@@ -1,9 +1,6 @@
 // Spread-footing module: construction and release.
 #include "siblings/spread_footing.h"
 
-CPG001org::CPG001org() = default;
-CPG001org::~CPG001org() = default;
-
 CPG001Atom::CPG001Atom() = default;
 CPG001Atom::~CPG001Atom() = default;
 

@@ -3,16 +3,7 @@
 
 #include "host/live_count.h"
 #include "mfc/cobject.h"
-
-// Origin data of a spread footing.
-class CPG001org : public CObject {
-public:
-    CPG001org();
-    ~CPG001org() override;
-
-private:
-    LiveCount<CPG001org> m_live;
-};
+#include "siblings/spread_footing_org.h"
 
 // Design object of a spread footing.
 class CPG001Atom : public CObject {

@@ -2,6 +2,9 @@
 
 #include "calc/pm001_calc.h"
 
+#include "calc/key_param_json.h"
+#include "mfc/text_encoding.h"
+
 #include "mfc/archive_exception.h"
 #include "mfc/carchive.h"
 
@@ -9,6 +12,7 @@
 
 #include <cstdint>
 #include <functional>
+#include <string>
 #include <vector>
 
 namespace {
@@ -32,6 +36,14 @@ void Load(CPM001Calc& calc, Part part, const Bytes& bytes)
     EXPECT_EQ(ar.GetRemaining(), 0u);
 }
 
+bool ReadExample(CPM001KeyParam& keyParam)
+{
+    std::string error;
+    const bool read = ReadKeyParamFile(PM001_SOURCE_DIR "/examples/keyparams/prestressed.json", keyParam, error);
+    EXPECT_TRUE(read) << error;
+    return read;
+}
+
 void FillGeneral(CPM001Calc& calc)
 {
     calc.SetWorkDir("W");
@@ -51,6 +63,12 @@ void FillDesigned(CPM001Calc& calc)
     calc.SetDsnData();
     ASSERT_EQ(calc.DoDesign(), 1);
     calc.SetTestData(-7, "/srv/桥梁/key/4035.json");
+    calc.SetKeyParamText(R"({"cap": {"FrameName": ["主 W"]}})");
+    CPM001KeyParam adjusted;
+    ASSERT_TRUE(ReadExample(adjusted));
+    adjusted.CapKeyParam.FrameAr[0].name = "W(W1,W2) 调整 😀";
+    adjusted.CapKeyParam.st_angle = 0.1 + 0.2;
+    ASSERT_EQ(calc.SetUserDesignData(adjusted), 1);
 }
 
 TEST(PM001CalcArchive, OriginPartLayout)
@@ -70,9 +88,11 @@ TEST(PM001CalcArchive, DesignPartLayout)
 {
     CPM001Calc calc;
     calc.SetTestData(-2, "k.json");
-    const Bytes expected = {0x01, 0x02, 0x00, 0x00,                      // form: design part, version 1
+    calc.SetKeyParamText("{}");
+    const Bytes expected = {0x02, 0x02, 0x00, 0x00,                      // form: design part, version 2
                             0xFE, 0xFF, 0xFF, 0xFF,                      // test switch -2
-                            0x06, 'k', '.', 'j', 's', 'o', 'n',
+                            0x06, 'k', '.', 'j', 's', 'o', 'n',          // key-parameter file
+                            0x02, '{', '}',                              // key-parameter text
                             0x00, 0x00, 0x00, 0x00};                     // not designed
     EXPECT_EQ(Store(calc, &CPM001Calc::SerializeDesign), expected);
 }
@@ -80,7 +100,43 @@ TEST(PM001CalcArchive, DesignPartLayout)
 TEST(PM001CalcArchive, AdjustmentPartLayout)
 {
     CPM001Calc calc;
-    EXPECT_EQ(Store(calc, &CPM001Calc::SerializeAdjust), (Bytes{0x01, 0x03, 0x00, 0x00}));
+    EXPECT_EQ(Store(calc, &CPM001Calc::SerializeAdjust),
+              (Bytes{0x02, 0x03, 0x00, 0x00,                             // form: adjustment part, version 2
+                     0x00, 0x00, 0x00, 0x00}));                          // no user-adjusted set
+
+    CPM001KeyParam adjusted;
+    ASSERT_TRUE(ReadExample(adjusted));
+    ASSERT_EQ(calc.SetUserDesignData(adjusted), 1);
+    std::string json;
+    std::string error;
+    ASSERT_TRUE(WriteKeyParamJson(adjusted, json, error)) << error;
+    ASSERT_GE(json.size(), 0xFFu);                                       // the text takes the 0xFF + 16-bit length
+    ASSERT_LT(json.size(), 0xFFFEu);
+    // The catalogue names of the example hold no character outside code page 936: the narrow form.
+    const std::string gbk = *text_encoding::Utf8ToGbk(json);
+    Bytes expected = {0x02, 0x03, 0x00, 0x00, 0x01, 0x00, 0x00, 0x00, 0xFF,
+                      static_cast<unsigned char>(gbk.size() & 0xFF), static_cast<unsigned char>(gbk.size() >> 8)};
+    expected.insert(expected.end(), gbk.begin(), gbk.end());
+    EXPECT_EQ(Store(calc, &CPM001Calc::SerializeAdjust), expected);
+}
+
+TEST(PM001CalcArchive, LoadingTheAdjustmentPartRestoresOrDropsTheUserSet)
+{
+    CPM001Calc original;
+    FillDesigned(original);
+    CPM001Calc loaded;
+    Load(loaded, &CPM001Calc::SerializeAdjust, Store(original, &CPM001Calc::SerializeAdjust));
+    ASSERT_TRUE(loaded.HasUserDesignData());
+    CPM001KeyParam user;
+    ASSERT_EQ(loaded.GetUserDesignData(user), 1);
+    EXPECT_EQ(user.CapKeyParam.FrameAr[0].name, "W(W1,W2) 调整 😀");
+    EXPECT_EQ(user.CapKeyParam.st_angle, 0.1 + 0.2);
+    EXPECT_EQ(user.CapKeyParam.SteelAr[1].BseriesIndex, "金属波纹管D80");
+
+    // A part stored without a set leaves none behind.
+    CPM001Calc plain;
+    Load(loaded, &CPM001Calc::SerializeAdjust, Store(plain, &CPM001Calc::SerializeAdjust));
+    EXPECT_FALSE(loaded.HasUserDesignData());
 }
 
 TEST(PM001CalcArchive, EveryPartRoundTripsByteForByte)
@@ -113,6 +169,7 @@ TEST(PM001CalcArchive, LoadingRestoresWhatWasHeld)
     EXPECT_TRUE(loaded.IsDesigned());
     EXPECT_EQ(loaded.GetTestFlag(), -7);
     EXPECT_EQ(loaded.GetKeyParamPath(), "/srv/桥梁/key/4035.json");
+    EXPECT_EQ(loaded.GetKeyParamText(), R"({"cap": {"FrameName": ["主 W"]}})");
 
     CPM001_PaperDate paper;
     paper.m_pCapTendon = std::make_unique<CPM001_CapTendon>();
@@ -203,6 +260,46 @@ TEST(PM001CalcArchive, ForeignOrDamagedPartsAreRefused)
 
     EXPECT_FALSE(calc.HasOrgData());
     EXPECT_TRUE(calc.GetWorkDir().IsEmpty());
+}
+
+// A text length prefix and the bytes of a short narrow text.
+Bytes Text(const std::string& text)
+{
+    Bytes bytes = {static_cast<unsigned char>(text.size())};
+    bytes.insert(bytes.end(), text.begin(), text.end());
+    return bytes;
+}
+
+TEST(PM001CalcArchive, DamagedAdjustmentPartsAreRefusedAndChangeNothing)
+{
+    CPM001Calc calc;
+    CPM001KeyParam held;
+    ASSERT_TRUE(ReadExample(held));
+    ASSERT_EQ(calc.SetUserDesignData(held), 1);
+    const Bytes before = Store(calc, &CPM001Calc::SerializeAdjust);
+
+    const Bytes head = {0x02, 0x03, 0x00, 0x00, 0x01, 0x00, 0x00, 0x00};
+    auto withText = [&](const std::string& text) {
+        Bytes bytes = head;
+        const Bytes t = Text(text);
+        bytes.insert(bytes.end(), t.begin(), t.end());
+        return bytes;
+    };
+    EXPECT_EQ(LoadCause(calc, &CPM001Calc::SerializeAdjust, Bytes{0x01, 0x03, 0x00, 0x00}), CArchiveException::badSchema);
+    EXPECT_EQ(LoadCause(calc, &CPM001Calc::SerializeAdjust, WithInt(head, 4, 2)), CArchiveException::badFormat);
+    EXPECT_EQ(LoadCause(calc, &CPM001Calc::SerializeAdjust, withText("{\"cap\": ")), CArchiveException::badFormat);
+    EXPECT_EQ(LoadCause(calc, &CPM001Calc::SerializeAdjust, withText("{}")), CArchiveException::badFormat);
+    EXPECT_EQ(LoadCause(calc, &CPM001Calc::SerializeAdjust, withText("[]")), CArchiveException::badFormat);
+
+    try {
+        const Bytes incomplete = withText("{}");
+        CArchive ar(incomplete.data(), incomplete.size());
+        calc.SerializeAdjust(ar);
+        ADD_FAILURE() << "loaded";
+    } catch (const CArchiveException& e) {
+        EXPECT_NE(std::string(e.what()).find("user-adjusted key parameters.cap: missing"), std::string::npos) << e.what();
+    }
+    EXPECT_EQ(Store(calc, &CPM001Calc::SerializeAdjust), before);
 }
 
 }  // namespace

@@ -8,7 +8,20 @@
 
 #include <gtest/gtest.h>
 
+#include <limits>
+#include <string>
+
 namespace {
+
+const CString kExample = PM001_SOURCE_DIR "/examples/keyparams/prestressed.json";
+
+// Key parameters as a project holds them: one frame over one support line.
+const std::string kMinimalText = R"({"cap": {
+    "st_d": 25, "st_type": 3, "st_ua": 60, "st_sa": 60, "st_angle": 0.7854, "st_LstWeld": 125, "KeyLen1": 400, "KeyLen2": 250, "WeldArcR": 125,
+    "FrameName": ["K1"], "FrameY": [0], "FrameAr": [{"name": "K1", "GJJ": [[{"fBar": 2, "fWQ": 1, "dx": 500}], []]}],
+    "sg_d": 12, "sg_type": 3, "sg_a": 50, "sg_Min": 50, "sg_Max": 200, "sg_s": 150, "sg_s2": 100, "sg_s3": 100,
+    "sh_type": 3, "sh_d": 16, "sh_Min": 100, "sh_Max": 200, "sh_s": 150,
+    "sd_type": 3, "sd_d": 16, "sd_Min": 100, "sd_Max": 200}})";
 
 class PM001CalcTest : public ::testing::Test {
 protected:
@@ -131,21 +144,116 @@ TEST_F(PM001CalcTest, NewOriginDataVoidsTheEarlierDesign)
     EXPECT_EQ(calc.DoDesign(), 0);
 }
 
-TEST_F(PM001CalcTest, KeyParametersAreReportedMissing)
+TEST_F(PM001CalcTest, WithoutAKeyParameterSourceTheDesignDataAreReportedMissing)
 {
-    calc.SetOrgData();
-    calc.SetDsnData();
-    ASSERT_EQ(calc.DoDesign(), 1);
-    calc.SetTestData(0, "/p/12.json");
+    calc.SetID("12");
+    calc.SetTestData(1, "");
+    CPM001KeyParam keyParam;
+    keyParam.CapKeyParam.st_d = 32.0;
+    EXPECT_EQ(calc.GetDesignData(keyParam), 0);
+    ASSERT_EQ(ErrorCount(), 1);
+    EXPECT_NE(LastMessage().Find("component 12"), -1);
+    EXPECT_NE(LastMessage().Find("no key parameters are given"), -1);
+    EXPECT_EQ(keyParam.CapKeyParam.st_d, 32.0);
 
+    EXPECT_EQ(calc.GetUserDesignData(keyParam), 0);      // no adjusted set either
+    EXPECT_EQ(ErrorCount(), 2);
+}
+
+TEST_F(PM001CalcTest, DesignDataComeFromTheKeyParameterFile)
+{
+    calc.SetTestData(0, kExample);
+    CPM001KeyParam keyParam;
+    ASSERT_EQ(calc.GetDesignData(keyParam), 1);
+    EXPECT_EQ(keyParam.CapKeyParam.FrameName.GetSize(), 4);
+    EXPECT_EQ(keyParam.CapKeyParam.SteelAr.GetSize(), 2);
+    EXPECT_EQ(ErrorCount(), 0);
+}
+
+TEST_F(PM001CalcTest, DesignDataComeFromTheProjectsTextWhenNoFileIsNamed)
+{
+    calc.SetKeyParamText(kMinimalText);
+    CPM001KeyParam keyParam;
+    ASSERT_EQ(calc.GetDesignData(keyParam), 1);
+    EXPECT_EQ(keyParam.CapKeyParam.FrameName.GetSize(), 1);
+    EXPECT_EQ(keyParam.CapKeyParam.st_d, 25.0);
+
+    calc.SetTestData(0, kExample);                       // a named file comes first
+    ASSERT_EQ(calc.GetDesignData(keyParam), 1);
+    EXPECT_EQ(keyParam.CapKeyParam.FrameName.GetSize(), 4);
+    EXPECT_EQ(ErrorCount(), 0);
+}
+
+TEST_F(PM001CalcTest, UnreadableKeyParametersAreReportedWithTheirPlace)
+{
+    calc.SetID("12");
+    calc.SetTestData(0, "/no/such/dir/12.json");
     CPM001KeyParam keyParam;
     EXPECT_EQ(calc.GetDesignData(keyParam), 0);
     ASSERT_EQ(ErrorCount(), 1);
-    EXPECT_NE(LastMessage().Find("key parameters"), -1);
-    EXPECT_NE(LastMessage().Find("/p/12.json"), -1);
+    EXPECT_EQ(LastMessage(), "Calculation of component 12: key-parameter file /no/such/dir/12.json: no such file");
 
-    EXPECT_EQ(calc.GetUserDesignData(keyParam), 0);
+    calc.SetTestData(0, "");
+    std::string text = kMinimalText;
+    const std::string number = R"("st_d": 25)";
+    text.replace(text.find(number), number.size(), R"("st_d": "25")");
+    calc.SetKeyParamText(text);
+    EXPECT_EQ(calc.GetDesignData(keyParam), 0);
+    EXPECT_EQ(LastMessage(), "Calculation of component 12: keyParameters.cap.st_d: expected a number");
+    EXPECT_TRUE(keyParam.CapKeyParam.FrameName.IsEmpty());
+}
+
+TEST_F(PM001CalcTest, UserDesignDataAreTheAdjustedSetWhenOneIsHeld)
+{
+    calc.SetKeyParamText(kMinimalText);
+    CPM001KeyParam keyParam;
+    ASSERT_EQ(calc.GetUserDesignData(keyParam), 1);      // none adjusted: the designed set
+    EXPECT_EQ(keyParam.CapKeyParam.st_d, 25.0);
+    EXPECT_FALSE(calc.HasUserDesignData());
+
+    CPM001KeyParam adjusted = keyParam;
+    adjusted.CapKeyParam.st_d = 32.0;
+    adjusted.CapKeyParam.FrameAr[0].GJJ[0][0].dx = 650.0;
+    ASSERT_EQ(calc.SetUserDesignData(adjusted), 1);
+    adjusted.CapKeyParam.st_d = 40.0;                    // the engine keeps its own copy
+    EXPECT_TRUE(calc.HasUserDesignData());
+
+    calc.SetKeyParamText("");                            // the adjusted set needs no source
+    CPM001KeyParam user;
+    ASSERT_EQ(calc.GetUserDesignData(user), 1);
+    EXPECT_EQ(user.CapKeyParam.st_d, 32.0);
+    EXPECT_EQ(user.CapKeyParam.FrameAr[0].GJJ[0][0].dx, 650.0);
+    EXPECT_EQ(calc.GetDesignData(user), 0);              // the designed set still comes from the source
+    EXPECT_EQ(ErrorCount(), 1);
+
+    calc.SetKeyParamText(kMinimalText);
+    calc.ClearUserDesignData();
+    ASSERT_EQ(calc.GetUserDesignData(user), 1);
+    EXPECT_EQ(user.CapKeyParam.st_d, 25.0);
+}
+
+TEST_F(PM001CalcTest, AnAdjustedSetTheArchiveCannotHoldIsRefused)
+{
+    calc.SetKeyParamText(kMinimalText);
+    CPM001KeyParam keyParam;
+    ASSERT_EQ(calc.GetDesignData(keyParam), 1);
+    ASSERT_EQ(calc.SetUserDesignData(keyParam), 1);
+
+    CPM001KeyParam bad = keyParam;
+    bad.CapKeyParam.sg_s = std::numeric_limits<double>::infinity();
+    EXPECT_EQ(calc.SetUserDesignData(bad), 0);
+    EXPECT_EQ(LastMessage(), "Calculation: cap.sg_s: not a finite number, which the JSON form cannot hold");
+
+    bad = keyParam;
+    bad.CapKeyParam.FrameY.Add(0.0);
+    EXPECT_EQ(calc.SetUserDesignData(bad), 0);
+    EXPECT_NE(LastMessage().Find("user-adjusted key parameters.cap.FrameY"), -1);
     EXPECT_EQ(ErrorCount(), 2);
+
+    CPM001KeyParam user;
+    ASSERT_EQ(calc.GetUserDesignData(user), 1);          // the earlier set stays
+    EXPECT_EQ(user.CapKeyParam.FrameY.GetSize(), 1);
+    EXPECT_EQ(user.CapKeyParam.sg_s, 150.0);
 }
 
 TEST_F(PM001CalcTest, ReportNeedsADesignAndTheCapBeamPart)

@@ -1,0 +1,159 @@
+// Parsing project text: the parser's events are followed to know the JSON path at every point.
+#include "project_json_document.h"
+
+#include <set>
+#include <vector>
+
+namespace project_json {
+
+namespace {
+
+// Follows the parser through the document: the path of each open object or list, the keys an
+// object has had so far, the next element index of a list.
+class PathTracker {
+public:
+    bool Event(Json::parse_event_t event, const Json& parsed)
+    {
+        switch (event) {
+        case Json::parse_event_t::object_start:
+        case Json::parse_event_t::array_start:
+            Open(event == Json::parse_event_t::array_start);
+            break;
+        case Json::parse_event_t::key: {
+            Frame& frame = m_frames.back();
+            frame.key = parsed.get<std::string>();
+            if (!frame.keys.insert(frame.key).second)
+                throw ValueError(MemberPath(frame.path, frame.key), "key given twice");
+            break;
+        }
+        case Json::parse_event_t::value:
+            if (!m_frames.empty() && m_frames.back().isList) ++m_frames.back().nextIndex;
+            break;
+        case Json::parse_event_t::object_end:
+        case Json::parse_event_t::array_end:
+            m_frames.pop_back();
+            break;
+        }
+        return true;
+    }
+
+    // The path of the value the parser is at (the key just read, or the next list element).
+    std::string CurrentPath() const
+    {
+        if (m_frames.empty()) return std::string();
+        const Frame& frame = m_frames.back();
+        return frame.isList ? ElementPath(frame.path, frame.nextIndex) : MemberPath(frame.path, frame.key);
+    }
+
+private:
+    struct Frame {
+        bool isList = false;
+        std::string path;
+        std::string key;                 // last key of an object
+        std::set<std::string> keys;      // keys of an object so far
+        std::size_t nextIndex = 0;       // index of a list's next element
+    };
+
+    void Open(bool isList)
+    {
+        Frame frame;
+        frame.isList = isList;
+        frame.path = CurrentPath();
+        if (!m_frames.empty() && m_frames.back().isList) ++m_frames.back().nextIndex;
+        if (static_cast<int>(m_frames.size()) >= kMaxNesting)
+            throw ValueError(frame.path.empty() ? "top level" : frame.path,
+                             "objects and lists nested more than " + std::to_string(kMaxNesting) + " deep");
+        m_frames.push_back(std::move(frame));
+    }
+
+    std::vector<Frame> m_frames;
+};
+
+// 1-based line and column of the byte at offset (columns count characters, not bytes).
+void Locate(std::string_view text, std::size_t offset, std::size_t& line, std::size_t& column)
+{
+    line = 1;
+    column = 1;
+    if (offset > text.size()) offset = text.size();
+    for (std::size_t i = 0; i < offset; ++i) {
+        const auto byte = static_cast<unsigned char>(text[i]);
+        if (byte == '\n') {
+            ++line;
+            column = 1;
+        } else if ((byte & 0xC0) != 0x80) {
+            ++column;   // a UTF-8 continuation byte belongs to the character before it
+        }
+    }
+}
+
+// Keeps the text UTF-8: a byte that starts no well-formed character is written as "\xFF", so that
+// an error line can be printed and put into JSON output whatever the file held.
+std::string WellFormed(const std::string& text)
+{
+    std::string out;
+    for (std::size_t i = 0; i < text.size();) {
+        const auto lead = static_cast<unsigned char>(text[i]);
+        std::size_t length = lead < 0x80 ? 1 : lead >= 0xC2 && lead <= 0xDF ? 2 : lead >= 0xE0 && lead <= 0xEF ? 3
+                           : lead >= 0xF0 && lead <= 0xF4 ? 4 : 0;
+        for (std::size_t k = 1; k < length; ++k) {
+            if (i + k >= text.size() || (static_cast<unsigned char>(text[i + k]) & 0xC0) != 0x80) length = 0;
+        }
+        if (length == 0) {
+            static const char hex[] = "0123456789ABCDEF";
+            out += "\\x";
+            out += hex[lead >> 4];
+            out += hex[lead & 0x0F];
+            ++i;
+        } else {
+            out.append(text, i, length);
+            i += length;
+        }
+    }
+    return out;
+}
+
+// The parser's own reason, without its prefix of exception id and position.
+std::string Reason(const char* what)
+{
+    std::string text(what);
+    if (!text.empty() && text[0] == '[') {
+        const std::size_t end = text.find("] ");
+        if (end != std::string::npos) text.erase(0, end + 2);
+    }
+    if (text.rfind("parse error", 0) == 0) {
+        const std::size_t column = text.find("column ");
+        const std::size_t start = text.find(": ", column == std::string::npos ? 0 : column);
+        if (start != std::string::npos) text.erase(0, start + 2);
+    }
+    return WellFormed(text);
+}
+
+} // namespace
+
+SyntaxError::SyntaxError(std::size_t line, std::size_t column, std::string detail)
+    : std::runtime_error("line " + std::to_string(line) + ", column " + std::to_string(column) + ": " + detail),
+      m_line(line), m_column(column), m_detail(std::move(detail))
+{
+}
+
+Json ParseDocument(std::string_view text)
+{
+    PathTracker tracker;
+    const Json::parser_callback_t follow = [&tracker](int, Json::parse_event_t event, Json& parsed) {
+        return tracker.Event(event, parsed);
+    };
+    try {
+        return Json::parse(text.begin(), text.end(), follow);
+    } catch (const Json::parse_error& e) {
+        // e.byte is the 1-based position of the last character read: that character is the culprit.
+        std::size_t line = 0, column = 0;
+        Locate(text, e.byte == 0 ? 0 : e.byte - 1, line, column);
+        throw SyntaxError(line, column, "not valid JSON: " + Reason(e.what()));
+    } catch (const Json::out_of_range& e) {
+        // A number beyond what a real can hold.
+        throw ValueError(tracker.CurrentPath().empty() ? "top level" : tracker.CurrentPath(),
+                         "number out of range: " + Reason(e.what()));
+    }
+}
+
+} // namespace project_json

@@ -1,0 +1,294 @@
+// The pier's key parameters in their JSON form (docs/key-parameters.md): reading from text or a file, writing.
+
+#include "calc/key_param_json.h"
+
+#include "calc/key_param_fields.h"
+#include "mfc/text_encoding.h"
+
+#include <nlohmann/json.hpp>
+
+#include <climits>
+#include <cmath>
+#include <cstdint>
+#include <filesystem>
+#include <fstream>
+#include <iterator>
+#include <stdexcept>
+#include <system_error>
+#include <utility>
+#include <vector>
+
+namespace {
+
+// Keys keep the order in which they stand, so that the first unknown key is the one reported and
+// the written text follows the documented order.
+using Json = nlohmann::ordered_json;
+
+constexpr std::uintmax_t kMaxFileBytes = 16u << 20;
+
+// Carries "<path>: <what>" out of the walk; caught at the entry points below.
+struct KeyParamError : std::runtime_error {
+    using std::runtime_error::runtime_error;
+};
+
+[[noreturn]] void Fail(const std::string& path, const std::string& what)
+{
+    throw KeyParamError((path.empty() ? std::string("the key parameters") : path) + ": " + what);
+}
+
+std::string Member(const std::string& path, const char* key)
+{
+    return path.empty() ? std::string(key) : path + "." + key;
+}
+
+std::string Element(const std::string& path, std::size_t index)
+{
+    return path + "[" + std::to_string(index) + "]";
+}
+
+// A visitor that looks at nothing: a type is a key record when VisitKeys accepts it.
+struct KeyProbe {
+    template <class T>
+    void Key(const char*, T&, KeyNeed) {}
+};
+
+template <class R>
+concept KeyRecord = requires(KeyProbe& probe, R& record) { VisitKeys(probe, record); };
+
+// ---- Reading -------------------------------------------------------------------------------------
+
+void ReadValue(const Json& j, const std::string& path, int& value);
+void ReadValue(const Json& j, const std::string& path, double& value);
+void ReadValue(const Json& j, const std::string& path, CString& value);
+template <class T>
+void ReadValue(const Json& j, const std::string& path, CArray<T>& list);
+template <KeyRecord R>
+void ReadValue(const Json& j, const std::string& path, R& record);
+
+// Reads the keys of one JSON object into a record; keys the record does not have are errors.
+class ObjectReader {
+public:
+    ObjectReader(const Json& object, const std::string& path) : m_object(object), m_path(path) {}
+
+    template <class T>
+    void Key(const char* key, T& member, KeyNeed need)
+    {
+        m_known.push_back(key);
+        const auto found = m_object.find(key);
+        if (found == m_object.end()) {
+            if (need == KeyNeed::Required) Fail(Member(m_path, key), "missing (a required key)");
+            return;
+        }
+        ReadValue(*found, Member(m_path, key), member);
+    }
+
+    void RejectUnknownKeys() const
+    {
+        for (const auto& item : m_object.items()) {
+            bool known = false;
+            for (const char* key : m_known) known = known || item.key() == key;
+            if (!known) Fail(Member(m_path, item.key().c_str()), "unknown key");
+        }
+    }
+
+private:
+    const Json& m_object;
+    const std::string& m_path;
+    std::vector<const char*> m_known;
+};
+
+void ReadValue(const Json& j, const std::string& path, int& value)
+{
+    if (j.is_number_unsigned()) {
+        const std::uint64_t v = j.get<std::uint64_t>();
+        if (v > static_cast<std::uint64_t>(INT_MAX)) Fail(path, "expected an integer from -2147483648 to 2147483647");
+        value = static_cast<int>(v);
+        return;
+    }
+    if (j.is_number_integer()) {
+        const std::int64_t v = j.get<std::int64_t>();
+        if (v < INT_MIN || v > INT_MAX) Fail(path, "expected an integer from -2147483648 to 2147483647");
+        value = static_cast<int>(v);
+        return;
+    }
+    Fail(path, "expected an integer");
+}
+
+void ReadValue(const Json& j, const std::string& path, double& value)
+{
+    if (!j.is_number()) Fail(path, "expected a number");
+    const double v = j.get<double>();
+    if (!std::isfinite(v)) Fail(path, "expected a finite number");
+    value = v;
+}
+
+void ReadValue(const Json& j, const std::string& path, CString& value)
+{
+    if (!j.is_string()) Fail(path, "expected a text");
+    value = CString(j.get_ref<const std::string&>());
+}
+
+// Also serves IntArray and CStringArray, whose elements are those of their CArray.
+template <class T>
+void ReadValue(const Json& j, const std::string& path, CArray<T>& list)
+{
+    if (!j.is_array()) Fail(path, "expected a list");
+    CArray<T> read;
+    read.SetSize(static_cast<int>(j.size()));
+    for (std::size_t i = 0; i < j.size(); ++i) ReadValue(j[i], Element(path, i), read[static_cast<int>(i)]);
+    list = std::move(read);
+}
+
+template <KeyRecord R>
+void ReadValue(const Json& j, const std::string& path, R& record)
+{
+    if (!j.is_object()) Fail(path, "expected an object");
+    ObjectReader reader(j, path);
+    VisitKeys(reader, record);
+    reader.RejectUnknownKeys();
+}
+
+// What the keys' types cannot say: the key parameters must agree with themselves where a design
+// would otherwise index past a list or divide by zero.
+void CheckAgreement(const CPM001_CapKeyParam& cap, const std::string& capPath)
+{
+    const int frames = cap.FrameName.GetSize();
+    if (cap.FrameY.GetSize() != frames) {
+        Fail(Member(capPath, "FrameY"), "expected one position per frame name (" + std::to_string(frames) +
+                                            " names, " + std::to_string(cap.FrameY.GetSize()) + " positions)");
+    }
+    for (int i = 0; i < cap.XH.GetSize(); ++i) {
+        const std::string pair = Element(Member(capPath, "XH"), static_cast<std::size_t>(i));
+        if (cap.XH[i].nA < 1 || cap.XH[i].nA > frames)
+            Fail(Member(pair, "nA"), "expected a frame number from 1 to " + std::to_string(frames));
+        if (cap.XH[i].nB < 1 || cap.XH[i].nB > frames)
+            Fail(Member(pair, "nB"), "expected a frame number from 1 to " + std::to_string(frames));
+    }
+    for (int i = 0; i < cap.SteelAr.GetSize(); ++i) {
+        if (cap.SteelAr[i].m < 1)
+            Fail(Member(Element(Member(capPath, "SteelAr"), static_cast<std::size_t>(i)), "m"),
+                 "expected a strand count of at least 1");
+    }
+    if (!cap.SteelAr.IsEmpty()) {
+        if (!(cap.Ldis > 0.0)) Fail(Member(capPath, "Ldis"), "expected a spacing above 0 when tendons are given");
+        if (!(cap.Cdis > 0.0)) Fail(Member(capPath, "Cdis"), "expected a spacing above 0 when tendons are given");
+    }
+}
+
+// ---- Writing -------------------------------------------------------------------------------------
+
+Json WriteValue(const std::string& path, int& value);
+Json WriteValue(const std::string& path, double& value);
+Json WriteValue(const std::string& path, CString& value);
+template <class T>
+Json WriteValue(const std::string& path, CArray<T>& list);
+template <KeyRecord R>
+Json WriteValue(const std::string& path, R& record);
+
+class ObjectWriter {
+public:
+    explicit ObjectWriter(const std::string& path) : m_path(path) {}
+
+    template <class T>
+    void Key(const char* key, T& member, KeyNeed)
+    {
+        m_object[key] = WriteValue(Member(m_path, key), member);
+    }
+
+    Json Take() { return std::move(m_object); }
+
+private:
+    const std::string& m_path;
+    Json m_object = Json::object();
+};
+
+Json WriteValue(const std::string&, int& value) { return value; }
+
+Json WriteValue(const std::string& path, double& value)
+{
+    if (!std::isfinite(value)) Fail(path, "not a finite number, which the JSON form cannot hold");
+    return value;
+}
+
+Json WriteValue(const std::string& path, CString& value)
+{
+    if (text_encoding::FindInvalidUtf8(value.str()) != text_encoding::npos) Fail(path, "a text that is not UTF-8");
+    return value.str();
+}
+
+template <class T>
+Json WriteValue(const std::string& path, CArray<T>& list)
+{
+    Json array = Json::array();
+    for (int i = 0; i < list.GetSize(); ++i) array.push_back(WriteValue(Element(path, static_cast<std::size_t>(i)), list[i]));
+    return array;
+}
+
+template <KeyRecord R>
+Json WriteValue(const std::string& path, R& record)
+{
+    ObjectWriter writer(path);
+    VisitKeys(writer, record);
+    return writer.Take();
+}
+
+}  // namespace
+
+bool ReadKeyParamJson(std::string_view text, const std::string& root, CPM001KeyParam& keyParam, std::string& error)
+{
+    try {
+        Json document;
+        try {
+            document = Json::parse(text.begin(), text.end());
+        } catch (const Json::exception& e) {
+            Fail(root, std::string("not valid JSON (") + e.what() + ")");
+        }
+        CPM001KeyParam read;
+        ReadValue(document, root, read);
+        CheckAgreement(read.CapKeyParam, Member(root, "cap"));
+        keyParam = std::move(read);
+        return true;
+    } catch (const KeyParamError& e) {
+        error = e.what();
+        return false;
+    }
+}
+
+bool ReadKeyParamFile(const std::string& path, CPM001KeyParam& keyParam, std::string& error)
+{
+    const std::string subject = "key-parameter file " + path + ": ";
+    std::error_code ec;
+    const std::filesystem::path file(path);
+    if (!std::filesystem::is_regular_file(file, ec)) {
+        error = subject + (std::filesystem::exists(file, ec) ? "not a regular file" : "no such file");
+        return false;
+    }
+    const std::uintmax_t size = std::filesystem::file_size(file, ec);
+    if (ec || size > kMaxFileBytes) {
+        error = subject + (ec ? "its size cannot be read" : "larger than 16 MiB");
+        return false;
+    }
+    std::ifstream in(file, std::ios::binary);
+    std::string text(std::istreambuf_iterator<char>(in), {});
+    if (!in.is_open() || in.bad()) {
+        error = subject + "cannot be read";
+        return false;
+    }
+    if (!ReadKeyParamJson(text, "", keyParam, error)) {
+        error = subject + error;
+        return false;
+    }
+    return true;
+}
+
+bool WriteKeyParamJson(const CPM001KeyParam& keyParam, std::string& text, std::string& error)
+{
+    try {
+        CPM001KeyParam copy(keyParam);   // the key tables walk records they may change; this walk changes nothing
+        text = WriteValue("", copy).dump();
+        return true;
+    } catch (const KeyParamError& e) {
+        error = e.what();
+        return false;
+    }
+}

@@ -1,0 +1,23 @@
+// The pier's key parameters in their JSON form (docs/key-parameters.md): reading from text or a file, writing.
+#pragma once
+
+#include "calc/pm001_key_param.h"
+
+#include <string>
+#include <string_view>
+
+// Reads the JSON text of a key-parameter object. Strict: an unknown key, a value of the wrong type,
+// a missing required key or key parameters that contradict themselves are errors. root names the
+// object in messages: with "keyParameters" an error reads "keyParameters.cap.FrameAr[1].GJJ[0][2].dx:
+// expected a number". On success replaces keyParam and returns true; otherwise leaves keyParam as it
+// was, sets error and returns false.
+bool ReadKeyParamJson(std::string_view text, const std::string& root, CPM001KeyParam& keyParam, std::string& error);
+
+// Reads a key-parameter file (the JSON text of a key-parameter object, at most 16 MiB). Messages
+// begin with "key-parameter file <path>: ". Results as ReadKeyParamJson.
+bool ReadKeyParamFile(const std::string& path, CPM001KeyParam& keyParam, std::string& error);
+
+// The compact JSON text of keyParam with every key, in the documented order; reading it back gives
+// keyParam again. Fails (false, with error naming the key) when a real is not finite or a text is
+// not UTF-8, since the JSON form cannot hold them.
+bool WriteKeyParamJson(const CPM001KeyParam& keyParam, std::string& text, std::string& error);

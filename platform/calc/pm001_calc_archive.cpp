@@ -1,0 +1,100 @@
+// CPM001Calc's three archive parts (origin, design, adjustment) in the form of docs/calc-archive.md.
+
+#include "calc/pm001_calc.h"
+
+#include "calc/key_param_json.h"
+#include "mfc/carchive.h"
+
+#include <optional>
+#include <string>
+#include <utility>
+
+namespace {
+
+// Each archive part opens with its form number: the part in the high byte, the version in the low.
+constexpr int kOriginForm = 0x0101;
+constexpr int kDesignForm = 0x0202;
+constexpr int kAdjustForm = 0x0302;
+
+void LoadForm(CArchive& ar, int expected, const char* part)
+{
+    int form = 0;
+    ar >> form;
+    if (form != expected) {
+        CString what;
+        what.Format("calculation %s part of unknown form 0x%X", part, static_cast<unsigned>(form));
+        ar.Fail(CArchiveException::badSchema, what);
+    }
+}
+
+bool LoadSwitch(CArchive& ar, const char* what)
+{
+    int value = 0;
+    ar >> value;
+    if (value != 0 && value != 1)
+        ar.Fail(CArchiveException::badFormat, what);
+    return value == 1;
+}
+
+}  // namespace
+
+void CPM001Calc::SerializeOrg(CArchive& ar)
+{
+    if (ar.IsStoring()) {
+        ar << kOriginForm;
+        StoreGeneralTexts(ar);
+        ar << static_cast<int>(m_hasOrgData) << static_cast<int>(m_hasDsnData);
+        return;
+    }
+    LoadForm(ar, kOriginForm, "origin");
+    GeneralTexts texts = LoadGeneralTexts(ar);
+    const bool hasOrgData = LoadSwitch(ar, "calculation origin-data switch is neither 0 nor 1");
+    const bool hasDsnData = LoadSwitch(ar, "calculation design-input switch is neither 0 nor 1");
+    SetGeneralTexts(std::move(texts));
+    m_hasOrgData = hasOrgData;
+    m_hasDsnData = hasDsnData;
+}
+
+void CPM001Calc::SerializeDesign(CArchive& ar)
+{
+    if (ar.IsStoring()) {
+        ar << kDesignForm << GetTestFlag() << GetKeyParamPath() << GetKeyParamText() << static_cast<int>(m_designed);
+        return;
+    }
+    LoadForm(ar, kDesignForm, "design");
+    int testFlag = 0;
+    CString keyParamPath;
+    CString keyParamText;
+    ar >> testFlag >> keyParamPath >> keyParamText;
+    const bool designed = LoadSwitch(ar, "calculation design switch is neither 0 nor 1");
+    SetTestData(testFlag, keyParamPath);
+    SetKeyParamText(keyParamText);
+    m_designed = designed;
+}
+
+void CPM001Calc::SerializeAdjust(CArchive& ar)
+{
+    if (ar.IsStoring()) {
+        // The text is made first, so that a failure writes nothing (SetUserDesignData lets in only
+        // sets the JSON form can hold).
+        std::string text;
+        std::string error;
+        if (m_userKeyParam && !WriteKeyParamJson(*m_userKeyParam, text, error))
+            ar.Fail(CArchiveException::badFormat, ("calculation adjustment part: " + error).c_str());
+        ar << kAdjustForm << static_cast<int>(m_userKeyParam.has_value());
+        if (m_userKeyParam)
+            ar << CString(std::move(text));
+        return;
+    }
+    LoadForm(ar, kAdjustForm, "adjustment");
+    std::optional<CPM001KeyParam> adjusted;
+    if (LoadSwitch(ar, "calculation user-adjustment switch is neither 0 nor 1")) {
+        CString text;
+        ar >> text;
+        std::string error;
+        adjusted.emplace();
+        if (!ReadKeyParamJson(text.str(), "user-adjusted key parameters", *adjusted, error))
+            ar.Fail(CArchiveException::badFormat, ("calculation adjustment part: " + error).c_str());
+    }
+    m_userKeyParam = std::move(adjusted);
+}

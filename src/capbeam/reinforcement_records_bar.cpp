@@ -1,0 +1,31 @@
+// singAr: archive form of a bar.
+#include "capbeam/reinforcement_records_bar.h"
+
+#include "capbeam/reinforcement_records_archive.h"
+
+#include <utility>
+
+namespace CapBeamRecords {
+
+namespace {
+
+void BarFields(CArchive& ar, singAr& bar)
+{
+    archive::ValueRecords(ar, bar.PtAr, archive::kVertexBytes);
+    archive::Fields(ar, bar.class_, bar.fStwArc, bar.R, bar.L, bar.sTL, bar.WG, bar.fWG);
+}
+
+} // namespace
+
+void singAr::Serialize(CArchive& ar)
+{
+    if (ar.IsStoring()) {
+        BarFields(ar, *this);
+        return;
+    }
+    singAr loaded;
+    BarFields(ar, loaded);
+    *this = std::move(loaded);
+}
+
+} // namespace CapBeamRecords

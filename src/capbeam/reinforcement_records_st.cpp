@@ -1,0 +1,45 @@
+// StDataSet: release of the frames and the archive form of the skeleton data set.
+#include "capbeam/reinforcement_records_st.h"
+
+#include "capbeam/reinforcement_records_archive.h"
+
+#include <utility>
+
+namespace CapBeamRecords {
+
+void StDataSet::DeleteFrames()
+{
+    Frame.DeleteAll();
+    tFrame.DeleteAll();
+}
+
+namespace {
+
+void SkeletonFields(CArchive& ar, StDataSet& st)
+{
+    using namespace archive;
+    Fields(ar, st.type, st.d, st.ac, st.ua, st.da, st.sa, st.a, st.Min, st.nFrame, st.ns, st.as);
+    Fields(ar, st.stt, st.stb, st.sttc, st.stbc, st.stw, st.stx);
+    Fields(ar, st.angle, st.fLayMode, st.fWeld, st.LWeld, st.LstWeld, st.s, st.fCalculateLarc,
+           st.LeadPointR, st.LeadPointR2);
+    PointerRecords(ar, st.Frame, kMinFrameBytes);
+    ValueRecords(ar, st.Rn, kMinScheduleRowBytes);
+    PointerRecords(ar, st.tFrame, kMinFrameRowBytes);
+}
+
+} // namespace
+
+void StDataSet::Serialize(CArchive& ar)
+{
+    if (ar.IsStoring()) {
+        SkeletonFields(ar, *this);
+        return;
+    }
+    StDataSet loaded;
+    SkeletonFields(ar, loaded);
+    loaded.fOwner = 1;
+    loaded.pTendonAtom = pTendonAtom;
+    *this = std::move(loaded);
+}
+
+} // namespace CapBeamRecords

@@ -1,0 +1,316 @@
+// CPM001org::SetData: the pier's origin data taken from the host's input object, step by step.
+#include "input/pier_origin_data.h"
+
+#include "catalog/material_catalog.h"
+#include "common/is_equal.h"
+#include "common/list_sum.h"
+#include "host/cpm001_input.h"
+#include "host/drawing_setting.h"
+#include "host/kv_expression.h"
+#include "host/project_manager.h"
+#include "host/report.h"
+#include "host/road_norm.h"
+#include "input/text_to_real.h"
+#include "module/pier_component.h"
+#include "siblings/pile_cap.h"
+#include "siblings/spread_footing.h"
+
+#include <cmath>
+#include <initializer_list>
+
+namespace {
+
+using KVDataCommon::IsEqual;
+
+// A cosine this small belongs to a skew the diagnosis rejects; dividing by it would only blow
+// the values up, so they are kept as entered.
+constexpr double kSmallestCosine = 1e-6;
+
+// A length across the bridge measured along the skewed cap.
+double AlongSkew(double value, double cosA) { return std::fabs(cosA) >= kSmallestCosine ? value / cosA : value; }
+
+// A value rounded to a whole millimetre as the end-height comparison rounds it: value + 0.5,
+// truncated (in doubles, so that no value is out of range).
+double RoundToWhole(double value) { return std::trunc(value + 0.5); }
+
+// Pedestal mode of one bearing row: 0 without pedestals; else 1 or 2 by the row's mode switch.
+// Without skew a row takes mode 1 at most.
+int PedestalMode(int pedestalSwitch, int modeSwitch, double a)
+{
+    int mode = pedestalSwitch == 0 ? 0 : (modeSwitch == 0 ? 1 : 2);
+    if (IsEqual(a, 0.0) && mode > 0) mode = 1;
+    return mode;
+}
+
+// Removes the rows that are empty in every list of the group.
+void ClearEmptyRows(std::initializer_list<CStringArray*> lists)
+{
+    CArray<CStringArray*, CStringArray*> group;
+    for (CStringArray* list : lists) group.Add(list);
+    Clear_Str_Empty(group);
+}
+
+} // namespace
+
+int CPM001org::SetData(unsigned /*ID*/, CPM001* input, CPM001Norm* component)
+{
+    if (!input || !component) return 0;
+    CPM001& in = *input;
+    CRoadNorm* road = component->GetRoadNorm();
+
+    // 1. Structure type and skew.
+    JGType = in.nStructureType == 0 ? 1 : 0;
+    if (road) road->GetRoadPierSpanAssign()->GetPierSkewAngle(component->GetLabel(), a);
+    const double cosA = std::cos(a);
+
+    // 2. Cap position.
+    bAg = -in.bAg;
+    vP = in.LG;
+    bBzl = in.bBzl;
+    bBzr = in.bBzr;
+
+    // 3. Column spacings: only positive spacings stand for a column.
+    {
+        CStringArray tokens;
+        ParseKVExpression(in.bBz, tokens);
+        for (const CString& token : tokens) {
+            const double spacing = TextToReal(token);
+            if (spacing > 0.0) bBz.Add(spacing);
+        }
+    }
+
+    // 4. Cap length and whether the road design line crosses the cap.
+    const double L = CapLength();
+    PierLayMode = (bAg >= 0.0 || bAg <= -L) ? 0 : 1;
+    fSeparationSymmetry = 0;
+
+    // 5. Foundation kind; a selector naming no foundation leaves the kind as it was.
+    switch (in.nFoundationType) {
+    case 2: BaseType = 0; break;
+    case 0: BaseType = 1; break;
+    case 1: BaseType = 2; break;
+    default: break;
+    }
+
+    // 6. Width of the column group across the bridge.
+    const double columnGroupWidth = KVDataCommon::sum(bBz) + (in.nColumnShape == 0 ? in.D : in.bRec);
+
+    // 7. Foundation layout: one foundation under the whole group when it is longer across than
+    // the group is wide (always for piles), else one under each column. Without a foundation
+    // object of the selected kind there is no foundation to lay out.
+    BaseLayMode = 0;
+    DY = 0.0;
+    auto layOn = [&](double lengthAcross, double offset) {
+        BaseLayMode = columnGroupWidth < lengthAcross ? 1 : 0;
+        DY = offset;
+    };
+    switch (in.nFoundationType) {
+    case 2:
+        if (const CPG001org* footing = component->m_pFootingOrg.get())
+            layOn(footing->GetLengthAcross(), footing->GetOffset());
+        break;
+    case 0: BaseLayMode = 1; break;
+    case 1:
+        if (const CPG003org* pileCap = component->m_pPileCapOrg.get())
+            layOn(pileCap->GetLengthAcross(), pileCap->GetOffset());
+        break;
+    default: break;
+    }
+    DX = 0.0;
+
+    // 8. Cap section.
+    SectionType = (in.nSectionType == 1 || in.nSectionType == 2) ? in.nSectionType : 0;
+    bAc = in.bAc;
+    zGl = in.zGl;
+    hXbl = in.hXbl;
+    bBpl = in.bBpl;
+    hXbr = in.hXbr;
+    bBpr = in.bBpr;
+    hHgl = in.hHgl;
+    bTtl = in.bTtl;
+    bXbl = in.bXbl;
+    hml = in.hml;
+    htl = in.htl;
+    bTtr = in.bTtr;
+    bXbr = in.bXbr;
+    hmr = in.hmr;
+    htr = in.htr;
+
+    // 9. Cross slopes. Two slopes need their meeting point strictly inside the cap; with the
+    // control section at or beyond an end and no first-pair slope there is only one slope.
+    fSingleSlope = in.nSlopeMode == 0 ? 1 : 0;
+    if (fSingleSlope == 0) {
+        const bool outside = bAc < 0.0 || IsEqual(bAc, 0.0) || bAc > L || IsEqual(bAc, L);
+        if (outside && IsEqual(in.iLb, 0.0) && IsEqual(in.iRb, 0.0)) fSingleSlope = 1;
+    }
+    auto slopePair = [this](double leftPercent, double rightPercent, double& left, double& right) {
+        left = leftPercent * 0.01;
+        right = fSingleSlope ? -left : rightPercent * 0.01;
+    };
+    slopePair(in.iLb, in.iRb, iLb, iRb);
+    slopePair(in.iLbL, in.iLbR, iLbL, iLbR);
+    slopePair(in.iRbL, in.iRbR, iRbL, iRbR);
+
+    // 10. Section sizes and columns.
+    B = in.B;
+    B1 = in.B1;
+    B2 = in.B2;
+    hHgf = in.hHgf;
+    hHgb = in.hHgb;
+    V = in.V;
+    U = in.U;
+    zZct = in.zZct;
+    D = in.D;
+    bRec = in.bRec;
+    lRec = in.lRec;
+    ColumnSectionType = in.nColumnShape == 0 ? 1 : 0;
+    lCzf = B / 2.0 - in.LG - (ColumnSectionType == 1 ? in.D : in.lRec) / 2.0;
+    if (in.FilletMode >= 0 && in.FilletMode <= 2) FilletMode = in.FilletMode;
+    X = in.X;
+    Y = in.Y;
+    R = in.R;
+
+    // 11. Tie beams.
+    fXL = in.fXL;
+    if (fXL) {
+        bXl = in.bXl;
+        hXl = in.hXl;
+        CStringArray tokens;
+        ParseKVExpression(in.zXl, tokens);
+        for (const CString& token : tokens) zXl.Add(TextToReal(token));
+    }
+
+    // 12. Bearings. Rows empty in both the spacing and the type list are dropped from the input.
+    CushionNumber = in.fTwoRows ? 2 : 1;
+    ClearEmptyRows({&in.bQf, &in.TypeZhif});
+    if (CushionNumber == 2) ClearEmptyRows({&in.bQb, &in.TypeZhib});
+    fVaiKongZhi = 0;
+    zQf = in.zQf;
+    zQb = in.zQb;
+    for (const CString& text : in.bQf) bQf.Add(AlongSkew(TextToReal(text), cosA));
+    for (const CString& text : in.bQb) bQb.Add(AlongSkew(TextToReal(text), cosA));
+    TypeZhif.Copy(in.TypeZhif);
+    TypeZhib.Copy(in.TypeZhib);
+
+    // 13. Pedestals.
+    BedStoneTypef = PedestalMode(in.fBedStone, in.nBedStoneModef, a);
+    ClearEmptyRows({&in.hZzf});
+    if (CushionNumber == 2) ClearEmptyRows({&in.hZzb});
+    if (BedStoneTypef != 0) {
+        for (const CString& text : in.hZzf) hZzf.Add(TextToReal(text));
+        lZzf = in.lZzf;
+        bZzf = in.bZzf;
+    }
+    if (CushionNumber == 2) {
+        BedStoneTypeb = PedestalMode(in.fBedStone, in.nBedStoneModeb, a);
+        if (BedStoneTypeb != 0) {
+            for (const CString& text : in.hZzb) hZzb.Add(TextToReal(text));
+            lZzb = in.lZzb;
+            bZzb = in.bZzb;
+        }
+    } else {
+        BedStoneTypeb = 0;
+    }
+
+    // 14. Stopper blocks, their widths and distances along the skewed cap.
+    fHaveStopper = 1;
+    fVaiDang = in.fVaiDang;
+    hFz = in.hFz;
+    hFzf = in.hFzf;
+    bL1 = AlongSkew(in.bL1, cosA);
+    bL2 = AlongSkew(in.bL2, cosA);
+    bFzjl = AlongSkew(in.bFzjl, cosA);
+    bLf1 = AlongSkew(in.bLf1, cosA);
+    bLf2 = AlongSkew(in.bLf2, cosA);
+    bFzfl = AlongSkew(in.bFzfl, cosA);
+    const bool repeatLeft = fVaiDang != 0;
+    bR1 = AlongSkew(repeatLeft ? in.bL1 : in.bR1, cosA);
+    bR2 = AlongSkew(repeatLeft ? in.bL2 : in.bR2, cosA);
+    bFzjr = AlongSkew(repeatLeft ? in.bFzjl : in.bFzjr, cosA);
+    bRf1 = AlongSkew(repeatLeft ? in.bLf1 : in.bRf1, cosA);
+    bRf2 = AlongSkew(repeatLeft ? in.bLf2 : in.bRf2, cosA);
+    bFzfr = AlongSkew(repeatLeft ? in.bFzfl : in.bFzfr, cosA);
+
+    // 15. Materials as the catalogue labels them; the stopper blocks are cast with the cap.
+    PierCapConGra = in.PierCapConGra;
+    PierCapConGra.Trim();
+    PierColumnConGra = in.PierColumnConGra;
+    PierColumnConGra.Trim();
+    BedStoneConGra = in.BedStoneConGra;
+    BedStoneConGra.Trim();
+    StopperConGra = in.PierCapConGra;
+    StopperConGra.Trim();
+    TieBeamConGra = in.TieBeamConGra;
+    TieBeamConGra.Trim();
+    for (CString* name : {&PierCapConGra, &PierColumnConGra, &BedStoneConGra, &StopperConGra, &TieBeamConGra})
+        GetMaterialLabelFromName(*name, *name);
+
+    // 16. Design options and texts.
+    fDisribute = in.fDisribute;
+    fVarjichupmt = in.fVarjichupmt;
+    fZT = in.fZT;
+    DesignOpt1 = in.DesignSwitch1 == 0 ? 1 : 0;
+    DesignOpt2 = in.DesignSwitch2 != 0 ? 1 : 0;
+    DesignOpt3 = (DesignOpt1 != 0 && in.DesignSwitch3 == 0) ? 1 : 0;
+    DesignOpt4 = in.DesignOpt4;
+    DesignOpt5 = in.DesignSwitch5 == 0 ? 1 : 0;
+    DesignValue1 = in.DesignValue1;
+    DesignText1 = "N";
+    DesignOpt6 = in.DesignOpt6;
+    if (road) TendonMaterial = road->GetRoadGeneral()->GetDesignTendonMaterialName(1);
+    ComponentLabel = component->GetLabel();
+    gzPMScale = TextToReal(in.gzPMScale);
+    stPMScale = TextToReal(in.stPMScale);
+    PrePMScale = TextToReal(in.PrePMScale);
+    gzLMScale = TextToReal(in.gzLMScale);
+    DesignOpt7 = in.DesignOpt7;
+    DesignOpt8 = in.DesignOpt8;
+    DesignOpt9 = in.DesignOpt9;
+    DesignOpt10 = in.DesignOpt10;
+    DesignValue2 = in.DesignValue2;
+
+    // 17. End heights from the slopes; an entered end height that the slopes give anyway
+    // means that side has no variable-height part.
+    DeriveEndHeights();
+    if (IsEqual(RoundToWhole(hXbl), RoundToWhole(HeightLeftEnd))) bBpl = 0.0;
+    if (IsEqual(RoundToWhole(hXbr), RoundToWhole(HeightRightEnd))) bBpr = 0.0;
+
+    // 18. Calculation options.
+    CalcOpt1 = in.CalcSwitch1 != 0 ? 1 : 0;
+    CalcOpt2 = in.CalcOpt2;
+    CalcOpt3 = in.CalcSwitch3 != 0 ? 1 : 0;
+    CalcOpt4 = in.CalcSwitch4 != 0 ? 1 : 0;
+    CalcOpt5 = in.fDisribute;
+    DuctSeries = in.DuctSeries;
+    DuctSeries.Trim();
+    AnchorSeries = in.AnchorSeries;
+    AnchorSeries.Trim();
+    CalcOpt6 = in.CalcOpt6;
+    CalcOpt7 = in.CalcOpt7;
+    CalcOpt8 = in.CalcOpt8;
+    CalcOpt9 = in.CalcOpt9;
+    CalcOpt10 = in.CalcOpt10;
+    CalcOpt12 = in.CalcSwitch12 != 0 ? 1 : 0;
+
+    // 19. Text style of the drawings.
+    textstyle style;
+    if (CProjectManager* manager = component->GetProjectManager()) manager->GetDrawingSetting()->GetDrawText(style);
+    TextStyleMode = style.mode == 0 ? 1 : (style.mode == 2 ? 2 : 0);
+
+    // 20. Column tops and heights, left to right. Under two slopes the bottom is level at the
+    // control section's depth; under one slope it runs parallel to the top.
+    const bool twoSlopes = !IsEqual(iLb, -iRb);
+    const double leftEndTop = zGl - bAc * iLb / 1000.0;
+    double x = bBzl;
+    for (int i = 0; i <= bBz.GetSize(); ++i) {
+        if (i > 0) x += bBz[i - 1];
+        const double top = twoSlopes ? zGl - hHgl / 1000.0 : leftEndTop - hHgl / 1000.0 + x * iLb / 1000.0;
+        ColumnTopLevels.Add(top);
+        ColumnHeights.Add((top - zZct) * 1000.0);
+    }
+
+    // 21. The last options.
+    CalcOpt11 = in.CalcOpt11;
+    CalcOpt13 = in.CalcOpt13;
+    return 1;
+}

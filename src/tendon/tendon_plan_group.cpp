@@ -1,0 +1,20 @@
+// Archive form of a plan group and its overlap entries.
+#include "tendon/tendon_plan_group.h"
+
+#include "tendon/tendon_archive_items.h"
+
+namespace pm001_tendon {
+
+using tendon_archive::Items;
+
+void M_Roverlap::Serialize(CArchive& ar) { Items(ar, SteelR, OverlapR); }
+
+void M_QH::Serialize(CArchive& ar)
+{
+    Items(ar, QHName, QR, L, N, SR);
+    tendon_archive::OwnedRecords(ar, Roverlap, M_Roverlap::kMinStoredBytes);
+    Items(ar, SDR);
+    if (ar.IsLoading()) fOwner = 1;
+}
+
+} // namespace pm001_tendon

@@ -1,0 +1,351 @@
+// The key parameters' JSON form: the example files, defaults, strictness with named paths, writing back.
+
+#include "calc/key_param_json.h"
+
+#include "catalog/material_catalog.h"
+
+#include <gtest/gtest.h>
+#include <nlohmann/json.hpp>
+
+#include <cmath>
+#include <filesystem>
+#include <fstream>
+#include <limits>
+#include <string>
+#include <vector>
+
+namespace {
+
+using Json = nlohmann::ordered_json;
+
+const std::string kExamples = std::string(PM001_SOURCE_DIR) + "/examples/keyparams/";
+
+// The smallest key-parameter object: only the required keys, one main frame over two support lines.
+Json Minimal()
+{
+    return Json::parse(R"({
+      "cap": {
+        "st_d": 28, "st_type": 3, "st_ua": 60, "st_sa": 60, "st_angle": 0.7854, "st_LstWeld": 140,
+        "KeyLen1": 400, "KeyLen2": 280, "WeldArcR": 140,
+        "FrameName": ["K1", "K2"], "FrameY": [-500, 500],
+        "FrameAr": [{"name": "K1", "GJJ": [[{"fBar": 2, "dx": 500}], [], [], [{"fBar": 1, "dx": 800.5}]]}],
+        "sg_d": 12, "sg_type": 3, "sg_a": 50, "sg_Min": 50, "sg_Max": 200, "sg_s": 150, "sg_s2": 100, "sg_s3": 100,
+        "sh_type": 3, "sh_d": 16, "sh_Min": 100, "sh_Max": 200, "sh_s": 150,
+        "sd_type": 3, "sd_d": 16, "sd_Min": 100, "sd_Max": 200
+      }
+    })");
+}
+
+Json Tendon()
+{
+    return Json::parse(R"({"m": 9, "n": 2, "Y": [-500, 500], "Node": [{"X": 0, "refZ": 500}, {"X": 17500, "refZ": 500}],
+                           "PT": 0, "PC": 0.75, "DSeriesIndex": "YCW250", "BseriesIndex": "金属波纹管D80",
+                           "MLSeriesIndex": "M15-9", "MRSeriesIndex": "M15-9"})");
+}
+
+// The error of reading document, or "" when it reads.
+std::string ReadError(const Json& document)
+{
+    CPM001KeyParam keyParam;
+    std::string error;
+    return ReadKeyParamJson(document.dump(), "keyParameters", keyParam, error) ? std::string() : error;
+}
+
+CPM001KeyParam ReadOk(const std::string& text)
+{
+    CPM001KeyParam keyParam;
+    std::string error;
+    EXPECT_TRUE(ReadKeyParamJson(text, "keyParameters", keyParam, error)) << error;
+    return keyParam;
+}
+
+std::vector<std::string> ExampleFiles()
+{
+    std::vector<std::string> files;
+    for (const auto& entry : std::filesystem::directory_iterator(kExamples))
+        if (entry.path().extension() == ".json") files.push_back(entry.path().string());
+    return files;
+}
+
+TEST(KeyParamExamples, EveryExampleDescribesTheThreeColumnPier)
+{
+    const std::vector<std::string> files = ExampleFiles();
+    ASSERT_GE(files.size(), 4u);
+    for (const std::string& file : files) {
+        SCOPED_TRACE(file);
+        CPM001KeyParam keyParam;
+        std::string error;
+        ASSERT_TRUE(ReadKeyParamFile(file, keyParam, error)) << error;
+        const CPM001_CapKeyParam& cap = keyParam.CapKeyParam;
+
+        // Four frames across the 2000 mm width, inside it.
+        ASSERT_EQ(cap.FrameName.GetSize(), 4);
+        for (double y : cap.FrameY) EXPECT_LT(std::fabs(y), 1000.0);
+        // Three support lines: two bar groups each for a main frame, a top pair per support line and
+        // a bottom pair per span for a secondary one.
+        for (const auto& frame : cap.FrameAr) {
+            if (frame.fGJJ != 0) {
+                EXPECT_EQ(frame.GJJ.GetSize(), 6) << frame.name;
+            } else {
+                EXPECT_EQ(frame.LenT.GetSize(), 6) << frame.name;
+                EXPECT_EQ(frame.LenB.GetSize(), 4) << frame.name;
+            }
+        }
+        EXPECT_EQ(cap.st_d, 28.0);
+        EXPECT_EQ(cap.sg_d, 12.0);
+        EXPECT_EQ(cap.sh_d, 16.0);
+        EXPECT_EQ(cap.sd_d, 16.0);
+        EXPECT_EQ(cap.sg_lns2.GetSize(), 3);
+        EXPECT_EQ(cap.sg_rns2.GetSize(), 3);
+        // Every bend of a group lies within the cantilever of 2250 or the half span of 3250.
+        for (const auto& frame : cap.FrameAr)
+            for (int g = 0; g < frame.GJJ.GetSize(); ++g)
+                for (const auto& bar : frame.GJJ[g]) EXPECT_LT(bar.dx, (g == 0 || g == 5) ? 2250.0 : 3250.0);
+    }
+}
+
+TEST(KeyParamExamples, PrestressedExampleNamesCatalogueMaterials)
+{
+    CPM001KeyParam keyParam;
+    std::string error;
+    ASSERT_TRUE(ReadKeyParamFile(kExamples + "prestressed.json", keyParam, error)) << error;
+    const CPM001_CapKeyParam& cap = keyParam.CapKeyParam;
+    ASSERT_EQ(cap.SteelAr.GetSize(), 2);
+    int tendons = 0;
+    for (const auto& tendon : cap.SteelAr) {
+        SCOPED_TRACE(tendon.name.str());
+        tendons += tendon.n;
+        EXPECT_EQ(tendon.m, 9);
+        EXPECT_EQ(tendon.Y.GetSize(), tendon.n);
+        ASSERT_GE(tendon.Node.GetSize(), 2);
+        EXPECT_EQ(tendon.Node[0].X, 0.0);
+        EXPECT_EQ(tendon.Node[tendon.Node.GetSize() - 1].X, 2 * 6500.0 + 2 * 2250.0);
+        EXPECT_EQ(tendon.Node[0].R, 0.0);
+        EXPECT_EQ(tendon.Node[tendon.Node.GetSize() - 1].R, 0.0);
+        EXPECT_EQ(tendon.DSeriesIndex, "YCW250");
+        EXPECT_EQ(tendon.BseriesIndex, "金属波纹管D80");
+        EXPECT_NE(GetMaterialIDFromName(tendon.DSeriesIndex), 0u);
+        EXPECT_NE(GetMaterialIDFromName(tendon.BseriesIndex), 0u);
+        EXPECT_NE(GetMaterialIDFromName(tendon.MLSeriesIndex), 0u);
+        EXPECT_NE(GetMaterialIDFromName(tendon.MRSeriesIndex), 0u);
+    }
+    EXPECT_EQ(tendons, 4);
+    EXPECT_EQ(cap.ZLName.GetSize(), 2);
+    EXPECT_GT(cap.Ldis, 0.0);
+    EXPECT_GT(cap.Cdis, 0.0);
+}
+
+TEST(KeyParamJsonRead, OmittedOptionalKeysTakeTheRecordDefaults)
+{
+    const CPM001KeyParam keyParam = ReadOk(Minimal().dump());
+    const CPM001_CapKeyParam& cap = keyParam.CapKeyParam;
+    ASSERT_EQ(cap.FrameAr.GetSize(), 1);
+    const auto& frame = cap.FrameAr[0];
+    EXPECT_EQ(frame.fGJJ, 1);
+    EXPECT_EQ(frame.fWeldT, 1);
+    EXPECT_EQ(frame.fWeldB, 1);
+    ASSERT_EQ(frame.GJJ.GetSize(), 4);
+    EXPECT_TRUE(frame.GJJ[1].IsEmpty());
+    EXPECT_EQ(frame.GJJ[0][0].fWQ, 0);
+    EXPECT_EQ(frame.GJJ[0][0].fXJ, 0);
+    EXPECT_EQ(frame.GJJ[3][0].dx, 800.5);
+    EXPECT_EQ(cap.sg_type, 3.0);               // a whole number is a real too
+    EXPECT_EQ(cap.fDistribute, 0);
+    EXPECT_EQ(cap.st_LeadPointR, 0.0);
+    EXPECT_TRUE(cap.XH.IsEmpty());
+    EXPECT_TRUE(cap.SteelAr.IsEmpty());
+    EXPECT_EQ(keyParam.FootingKeyParam.barSpacing, 0.0);
+    EXPECT_EQ(keyParam.PileFoundationKeyParam.TieBeamKeyParam.topBarCount, 0);
+
+    Json withTendon = Minimal();
+    withTendon["cap"]["SteelAr"] = Json::array({Tendon()});
+    withTendon["cap"]["Ldis"] = 800;
+    withTendon["cap"]["Cdis"] = 500;
+    const CPM001KeyParam prestressed = ReadOk(withTendon.dump());
+    const auto& tendon = prestressed.CapKeyParam.SteelAr[0];
+    EXPECT_TRUE(tendon.name.IsEmpty());
+    EXPECT_EQ(tendon.Ytype, 0);
+    EXPECT_EQ(tendon.cl_ES, 0.0);
+    EXPECT_EQ(tendon.Node[1].Refline, 0);
+    EXPECT_EQ(tendon.Node[1].R, 0.0);
+}
+
+TEST(KeyParamJsonRead, MissingRequiredKeysAreNamed)
+{
+    Json document = Minimal();
+    document["cap"].erase("st_d");
+    EXPECT_EQ(ReadError(document), "keyParameters.cap.st_d: missing (a required key)");
+
+    document = Minimal();
+    document["cap"]["FrameAr"][0]["GJJ"][3][0].erase("dx");
+    EXPECT_EQ(ReadError(document), "keyParameters.cap.FrameAr[0].GJJ[3][0].dx: missing (a required key)");
+
+    EXPECT_EQ(ReadError(Json::object()), "keyParameters.cap: missing (a required key)");
+}
+
+TEST(KeyParamJsonRead, UnknownKeysAreNamed)
+{
+    Json document = Minimal();
+    document["cap"]["FrameAr"][0]["GJJ"][0][0]["dX"] = 1;
+    EXPECT_EQ(ReadError(document), "keyParameters.cap.FrameAr[0].GJJ[0][0].dX: unknown key");
+
+    document = Minimal();
+    document["capBeam"] = Json::object();
+    EXPECT_EQ(ReadError(document), "keyParameters.capBeam: unknown key");
+
+    document = Minimal();
+    document["pileCap"] = {{"body", Json::object()}};
+    EXPECT_EQ(ReadError(document), "keyParameters.pileCap.body: unknown key");
+}
+
+TEST(KeyParamJsonRead, ValuesOfTheWrongTypeAreNamed)
+{
+    struct Case {
+        const char* pointer;
+        Json value;
+        const char* expected;
+    };
+    const std::vector<Case> cases = {
+        {"/cap/FrameAr/0/GJJ/0/0/dx", "500", "keyParameters.cap.FrameAr[0].GJJ[0][0].dx: expected a number"},
+        {"/cap/st_type", 3.5, "keyParameters.cap.st_type: expected an integer"},
+        {"/cap/st_type", true, "keyParameters.cap.st_type: expected an integer"},
+        {"/cap/st_type", 3000000000u, "keyParameters.cap.st_type: expected an integer from -2147483648 to 2147483647"},
+        {"/cap/st_type", -3000000000LL, "keyParameters.cap.st_type: expected an integer from -2147483648 to 2147483647"},
+        {"/cap/FrameName/1", 2, "keyParameters.cap.FrameName[1]: expected a text"},
+        {"/cap/FrameAr/0/GJJ", Json::object(), "keyParameters.cap.FrameAr[0].GJJ: expected a list"},
+        {"/cap/FrameAr/0/GJJ/2", 0, "keyParameters.cap.FrameAr[0].GJJ[2]: expected a list"},
+        {"/cap/FrameAr/0", Json::array(), "keyParameters.cap.FrameAr[0]: expected an object"},
+        {"/cap/sg_lns2", Json::array({10, 10.5}), "keyParameters.cap.sg_lns2[1]: expected an integer"},
+        {"/cap/sg_d", nullptr, "keyParameters.cap.sg_d: expected a number"},
+        {"/footing", 1, "keyParameters.footing: expected an object"},
+    };
+    for (const Case& c : cases) {
+        Json document = Minimal();
+        document[Json::json_pointer(c.pointer)] = c.value;
+        EXPECT_EQ(ReadError(document), c.expected) << c.pointer;
+    }
+    EXPECT_EQ(ReadError(Json::array()), "keyParameters: expected an object");
+}
+
+TEST(KeyParamJsonRead, TextThatIsNoJsonIsRefused)
+{
+    CPM001KeyParam keyParam;
+    std::string error;
+    for (const char* text : {"", "{\"cap\": ", "{\"cap\": {}} trailing", "{\"cap\": {\"st_d\": 1e999}}"}) {
+        EXPECT_FALSE(ReadKeyParamJson(text, "keyParameters", keyParam, error)) << text;
+        EXPECT_EQ(error.rfind("keyParameters: not valid JSON", 0), 0u) << error;
+    }
+}
+
+TEST(KeyParamJsonRead, KeyParametersMustAgreeWithThemselves)
+{
+    Json document = Minimal();
+    document["cap"]["FrameY"] = Json::array({0});
+    EXPECT_EQ(ReadError(document), "keyParameters.cap.FrameY: expected one position per frame name (2 names, 1 positions)");
+
+    document = Minimal();
+    document["cap"]["XH"] = Json::parse(R"([{"nA": 1, "nB": 2}, {"nA": 1, "nB": 3}])");
+    EXPECT_EQ(ReadError(document), "keyParameters.cap.XH[1].nB: expected a frame number from 1 to 2");
+    document["cap"]["XH"] = Json::parse(R"([{"nA": 0, "nB": 2}])");
+    EXPECT_EQ(ReadError(document), "keyParameters.cap.XH[0].nA: expected a frame number from 1 to 2");
+
+    document = Minimal();
+    document["cap"]["SteelAr"] = Json::array({Tendon()});
+    document["cap"]["Cdis"] = 500;
+    EXPECT_EQ(ReadError(document), "keyParameters.cap.Ldis: expected a spacing above 0 when tendons are given");
+    document["cap"]["Ldis"] = 800;
+    document["cap"]["Cdis"] = -1;
+    EXPECT_EQ(ReadError(document), "keyParameters.cap.Cdis: expected a spacing above 0 when tendons are given");
+    document["cap"]["Cdis"] = 500;
+    document["cap"]["SteelAr"][0]["m"] = 0;
+    EXPECT_EQ(ReadError(document), "keyParameters.cap.SteelAr[0].m: expected a strand count of at least 1");
+    document["cap"]["SteelAr"][0]["m"] = 9;
+    EXPECT_EQ(ReadError(document), "");
+}
+
+TEST(KeyParamJsonRead, AFailedReadLeavesTheTargetAsItWas)
+{
+    CPM001KeyParam keyParam = ReadOk(Minimal().dump());
+    Json broken = Minimal();
+    broken["cap"]["st_d"] = 32;
+    broken["cap"]["sd_d"] = "16";
+    std::string error;
+    EXPECT_FALSE(ReadKeyParamJson(broken.dump(), "keyParameters", keyParam, error));
+    EXPECT_EQ(keyParam.CapKeyParam.st_d, 28.0);
+    EXPECT_EQ(keyParam.CapKeyParam.FrameAr.GetSize(), 1);
+}
+
+TEST(KeyParamJsonFile, FileErrorsNameTheFile)
+{
+    const std::filesystem::path dir = std::filesystem::temp_directory_path() / "pm001_key_param_file_test";
+    std::filesystem::create_directories(dir);
+    const std::string missing = (dir / "missing.json").string();
+    const std::string broken = (dir / "broken.json").string();
+    {
+        Json document = Minimal();
+        document["cap"].erase("WeldArcR");
+        std::ofstream(broken) << document.dump(2);
+    }
+    CPM001KeyParam keyParam;
+    std::string error;
+    EXPECT_FALSE(ReadKeyParamFile(missing, keyParam, error));
+    EXPECT_EQ(error, "key-parameter file " + missing + ": no such file");
+    EXPECT_FALSE(ReadKeyParamFile(dir.string(), keyParam, error));
+    EXPECT_EQ(error, "key-parameter file " + dir.string() + ": not a regular file");
+    EXPECT_FALSE(ReadKeyParamFile(broken, keyParam, error));
+    EXPECT_EQ(error, "key-parameter file " + broken + ": cap.WeldArcR: missing (a required key)");
+    std::filesystem::remove_all(dir);
+}
+
+TEST(KeyParamJsonWrite, WrittenTextReadsBackToTheSameSet)
+{
+    CPM001KeyParam original;
+    std::string error;
+    ASSERT_TRUE(ReadKeyParamFile(kExamples + "prestressed.json", original, error)) << error;
+    original.CapKeyParam.st_angle = 0.1 + 0.2;          // a real without a short decimal form
+    original.CapKeyParam.FrameName[0] = "主 W";
+
+    std::string text;
+    ASSERT_TRUE(WriteKeyParamJson(original, text, error)) << error;
+    const CPM001KeyParam back = ReadOk(text);
+    std::string again;
+    ASSERT_TRUE(WriteKeyParamJson(back, again, error)) << error;
+    EXPECT_EQ(again, text);
+
+    EXPECT_EQ(back.CapKeyParam.st_angle, 0.1 + 0.2);
+    EXPECT_EQ(back.CapKeyParam.FrameName[0], "主 W");
+    EXPECT_EQ(back.CapKeyParam.SteelAr[1].Node[2].refZ, 200.0);
+    EXPECT_EQ(back.CapKeyParam.FrameAr[0].GJJ[1][2].dx, 1900.0);
+    EXPECT_EQ(back.StopperPedestalKeyParam.nBackPedestalMesh, 3);
+
+    // Every key is written, the optional ones too, in the documented order.
+    const Json written = Json::parse(text);
+    EXPECT_EQ(written.begin().key(), "cap");
+    EXPECT_TRUE(written["cap"].contains("fVartc"));
+    EXPECT_TRUE(written["cap"]["SteelAr"][0].contains("Ytype"));
+    EXPECT_TRUE(written.contains("pileCap"));
+}
+
+TEST(KeyParamJsonWrite, ValuesTheJsonFormCannotHoldAreNamed)
+{
+    CPM001KeyParam keyParam = ReadOk(Minimal().dump());
+    std::string text = "before";
+    std::string error;
+
+    keyParam.CapKeyParam.FrameAr[0].GJJ[3][0].dx = std::numeric_limits<double>::quiet_NaN();
+    EXPECT_FALSE(WriteKeyParamJson(keyParam, text, error));
+    EXPECT_EQ(error, "cap.FrameAr[0].GJJ[3][0].dx: not a finite number, which the JSON form cannot hold");
+    EXPECT_EQ(text, "before");
+
+    keyParam.CapKeyParam.FrameAr[0].GJJ[3][0].dx = 1.0;
+    keyParam.PileCapKeyParam.JointKeyParam.stirrupSpacing = -std::numeric_limits<double>::infinity();
+    EXPECT_FALSE(WriteKeyParamJson(keyParam, text, error));
+    EXPECT_EQ(error, "pileCap.joint.stirrupSpacing: not a finite number, which the JSON form cannot hold");
+
+    keyParam.PileCapKeyParam.JointKeyParam.stirrupSpacing = 100.0;
+    keyParam.CapKeyParam.FrameName[1] = CString(std::string("K\xFF", 2));
+    EXPECT_FALSE(WriteKeyParamJson(keyParam, text, error));
+    EXPECT_EQ(error, "cap.FrameName[1]: a text that is not UTF-8");
+}
+
+}  // namespace
