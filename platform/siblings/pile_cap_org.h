@@ -8,6 +8,14 @@
 #include "mfc/cobject.h"
 #include "mfc/cstring.h"
 
+#include "geometry/dbl_point_array.h"
+#include "mfc/carray.h"
+
+struct CCalGenLiveLoadSurface;
+class CPG003CalcLoad;
+class PG003Calc_OrgData;
+struct tagBC_BridgeSpanAlign;
+
 // The pile cap's values, named by their input keys (CPG003 describes each). The cap's bottom
 // lies hT_JICHU below the column bottoms.
 struct PG003OrgValues {
@@ -46,6 +54,18 @@ public:
     // Loading replaces the values only when the whole form was read; a damaged or short
     // archive, or another version, throws the archive exception.
     void SerializeOriginData(CArchive& ar);
+
+    // Range checks of the pile cap's own dimensions, reported with part code 4. flag as for the
+    // footing; elevation (m) under key; spacings are the pier's column spacings.
+    int DoDiagnose(unsigned ID, int flag, double elevation, CString key, CArray<double, double>& spacings);
+    // Plan outline of the pile cap, in the column outlines' plan coordinates.
+    void Get_Coordinate_CT(CDblPointArray& outline) const;
+
+    // Calculation records of the pile cap.
+    int Get_Cal_OrgData(PG003Calc_OrgData* record);
+    int Get_Cal_OrgLoad(CPG003CalcLoad* load);
+    // Fills a span-alignment record of the loads from a live-load surface of the input.
+    static void SetLoadSurface(tagBC_BridgeSpanAlign& align, const CCalGenLiveLoadSurface* surface);
 
 private:
     LiveCount<CPG003org> m_live;

@@ -8,6 +8,11 @@
 #include "mfc/cobject.h"
 #include "mfc/cstring.h"
 
+#include "geometry/dbl_point_array.h"
+
+class CPG002CalcLoad;
+class PG002Calc_OrgData;
+
 // The pile foundation's values, named by their input keys (CPG002 describes each).
 struct PG002OrgValues {
     double rZ_JICHU = 0.0;
@@ -43,6 +48,16 @@ public:
     // text). Loading replaces the values only when the whole form was read; a damaged or short
     // archive, or another version, throws the archive exception.
     void SerializeOriginData(CArchive& ar);
+
+    // Range checks of the pile foundation's own dimensions, reported with part code 3;
+    // elevation is the column bottoms' elevation (m) reported under key.
+    int DoDiagnose(unsigned ID, double elevation, CString key);
+    // Plan outline of the pile under a column, centred on the column centre.
+    void Get_Coordinate_ZJ(CDblPointArray& outline) const;
+
+    // Calculation records of the pile foundation.
+    int Get_Cal_OrgData(PG002Calc_OrgData* record);
+    int Get_Cal_Load(CPG002CalcLoad* load);
 
 private:
     LiveCount<CPG002org> m_live;

@@ -8,6 +8,13 @@
 #include "mfc/cobject.h"
 #include "mfc/cstring.h"
 
+#include "geometry/dbl_point_array.h"
+#include "mfc/carray.h"
+
+class CPG001CalcLoad;
+struct CProjectGeneral;
+class PG001Calc_OrgData;
+
 // The footing's values, named by their input keys (CPG001 describes each). The step lists hold
 // one value per step below the top layer, top step first; the footing's height is
 // sum(hTj_JICHU) + hKs_JICHU and its bottom width across is bKs_JICHU + sum(bTjl_JICHU) +
@@ -47,6 +54,19 @@ public:
     // replaces the values only when the whole form was read; a damaged or short archive, or
     // another version, throws the archive exception.
     void SerializeOriginData(CArchive& ar);
+
+    // Range checks of the footing's own dimensions, reported with part code 2. flag is 1 when
+    // each column stands on a footing of its own; skew is the pier's skew angle in radians.
+    int DoDiagnose(unsigned ID, int flag, double skew);
+    // Plan outline of the footing's top layer, centred on the column (x across, y along).
+    void Get_Coordinate_KJ(CDblPointArray& outline) const;
+    // Separate footings at the given column spacings must not overlap; reports under keys with
+    // part and clears ok when they do.
+    void Is_KJ_overlap(unsigned label, CArray<double, double>& spacings, CString keys, int& ok, unsigned part);
+
+    // Calculation records of the footing.
+    int Get_Cal_OrgData(PG001Calc_OrgData* record);
+    int Get_Cal_OrgLoad(CPG001CalcLoad* load, CProjectGeneral* general, void* fill1, void* fill2);
 
 private:
     LiveCount<CPG001org> m_live;

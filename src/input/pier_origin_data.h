@@ -14,6 +14,8 @@
 
 class CArchive;
 class CPM001;
+class CPM001Calc_Org;
+class CPM001Load;
 class CPM001Norm;
 
 // Outline polygons that a list owns.
@@ -43,6 +45,20 @@ public:
     // the fields in place and derives the end heights again; a short or damaged block throws
     // the archive exception.
     void SerializeOriginData(CArchive& ar);
+
+    // Runs every check group and the material-name checks, reporting each violation under its
+    // input keys with the component ID as label. 1 when nothing was reported as an error.
+    int DoDiagnose(CPM001Norm* norm, unsigned label);
+
+    // Fills the calculation engine's origin record from the origin data; 0 when it cannot.
+    int Get_Cal_OrgData(CPM001Calc_Org* record, CPM001Norm* norm);
+    // Fills the calculation engine's load record from the input object's loads; 0 when a text
+    // cannot be read as a number (reported under its key) or the input is missing.
+    int Get_Cal_Load(CPM001Load* record, CPM001* input);
+
+    // Column outlines in plan (used by the checks of the columns and of the foundation).
+    void Get_DZ_Coordinate(CDblPointArray& outline) const;
+    void Get_DZ_Coordinate_Array(OwnedOutlines& outlines) const;
 
     int JGType = 0;                 // 1 prestressed cap beam, 0 ordinarily reinforced
     int PierLayMode = 0;            // 1 when the road design line crosses the cap beam
@@ -134,9 +150,31 @@ public:
     double HeightLeftEnd = 0.0;
     double HeightRightEnd = 0.0;
 
-private:
     // Cap length: bBzl + bBzr + the column spacings.
     double CapLength() const;
+
+private:
+    // Check groups, in the driver's order.
+    void DoDiagnose_GLCC(int& ok, unsigned label);
+    void DoDiagnose_GLDZ(int& ok, unsigned label);
+    void DoDiagnose_DZCC(int& ok, unsigned label);
+    void DoDiagnose_DZXLCC(CPM001Norm* norm, int& ok, unsigned label);
+    void DoDiagnose_DZJC(CPM001Norm* norm, int& ok, unsigned label);
+    void DoDiagnose_ZZ(int& ok, unsigned label);
+    void DoDiagnose_DS(CPM001Norm* norm, int& ok, unsigned label);
+    void DoDiagnose_FZDK(int& ok, unsigned label);
+    void Get_polygon_Coordinate_GL();
+
+    // Report helpers of the checks (part code 6 unless a check gives another).
+    void MyReportErrorOutOfRange(unsigned label, CString below, CString above, double value, double min,
+                                 double max, CString keys, int& ok, unsigned part, unsigned item);
+    void MyReportErrorOutOfRange(unsigned label, CString below, CString above, int value, int min, int max,
+                                 CString keys, int& ok, unsigned part, unsigned item);
+    void MyQMReportError_compare_A_B(unsigned label, CString message, double a, CString relation, double b,
+                                     CString keys, int& ok, unsigned part, unsigned item);
+    void MyReportDiagnose(unsigned label, const CString& key, const CString& kind, const CString& message,
+                          unsigned long item, int flag, unsigned part);
+
     // HeightLeftEnd and HeightRightEnd from hHgl, bAc, the cap length and the first slope pair.
     void DeriveEndHeights();
 

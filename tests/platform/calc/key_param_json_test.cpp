@@ -59,52 +59,61 @@ CPM001KeyParam ReadOk(const std::string& text)
     return keyParam;
 }
 
-std::vector<std::string> ExampleFiles()
-{
-    std::vector<std::string> files;
-    for (const auto& entry : std::filesystem::directory_iterator(kExamples))
-        if (entry.path().extension() == ".json") files.push_back(entry.path().string());
-    return files;
-}
+// The sample piers the key-parameter files belong to (examples/*.json).
+struct SamplePier {
+    const char* file;
+    int supportLines;
+    double width;        // of the cap beam
+    double cantilever;
+    double span;
+};
 
-TEST(KeyParamExamples, EveryExampleDescribesTheThreeColumnPier)
+const SamplePier kPiers[] = {
+    {"footing.json", 3, 2000.0, 1750.0, 5000.0},
+    {"piles.json", 2, 1800.0, 2200.0, 6000.0},
+    {"pile_cap.json", 2, 2000.0, 2500.0, 6000.0},
+    {"prestressed.json", 2, 2200.0, 3750.0, 9000.0},
+};
+
+TEST(KeyParamExamples, EachFileFitsItsPier)
 {
-    const std::vector<std::string> files = ExampleFiles();
-    ASSERT_GE(files.size(), 4u);
-    for (const std::string& file : files) {
-        SCOPED_TRACE(file);
+    for (const SamplePier& pier : kPiers) {
+        SCOPED_TRACE(pier.file);
         CPM001KeyParam keyParam;
         std::string error;
-        ASSERT_TRUE(ReadKeyParamFile(file, keyParam, error)) << error;
+        ASSERT_TRUE(ReadKeyParamFile(kExamples + pier.file, keyParam, error)) << error;
         const CPM001_CapKeyParam& cap = keyParam.CapKeyParam;
+        const int n = pier.supportLines;
 
-        // Four frames across the 2000 mm width, inside it.
-        ASSERT_EQ(cap.FrameName.GetSize(), 4);
-        for (double y : cap.FrameY) EXPECT_LT(std::fabs(y), 1000.0);
-        // Three support lines: two bar groups each for a main frame, a top pair per support line and
-        // a bottom pair per span for a secondary one.
+        for (double y : cap.FrameY) EXPECT_LT(std::fabs(y), pier.width / 2);
+        // A main frame has two bar groups per support line, a secondary one a top pair per support
+        // line and a bottom pair per span.
         for (const auto& frame : cap.FrameAr) {
             if (frame.fGJJ != 0) {
-                EXPECT_EQ(frame.GJJ.GetSize(), 6) << frame.name;
+                EXPECT_EQ(frame.GJJ.GetSize(), 2 * n) << frame.name;
             } else {
-                EXPECT_EQ(frame.LenT.GetSize(), 6) << frame.name;
-                EXPECT_EQ(frame.LenB.GetSize(), 4) << frame.name;
+                EXPECT_EQ(frame.LenT.GetSize(), 2 * n) << frame.name;
+                EXPECT_EQ(frame.LenB.GetSize(), 2 * (n - 1)) << frame.name;
+                EXPECT_LT(frame.LenT[0], pier.cantilever);
+                EXPECT_LT(frame.LenT[1], pier.span / 2);
             }
+            // Every bend lies within the cantilever or the half span on its side.
+            for (int g = 0; g < frame.GJJ.GetSize(); ++g)
+                for (const auto& bar : frame.GJJ[g])
+                    EXPECT_LT(bar.dx, (g == 0 || g == 2 * n - 1) ? pier.cantilever : pier.span / 2);
         }
+        EXPECT_EQ(cap.sg_lns2.GetSize(), n);
+        EXPECT_EQ(cap.sg_rns2.GetSize(), n);
+        // The densified stirrups of the end support lines fit on the cantilevers.
+        EXPECT_LT(cap.sg_a + cap.sg_lns2[0] * cap.sg_s2, pier.cantilever);
         EXPECT_EQ(cap.st_d, 28.0);
         EXPECT_EQ(cap.sg_d, 12.0);
         EXPECT_EQ(cap.sh_d, 16.0);
         EXPECT_EQ(cap.sd_d, 16.0);
-        EXPECT_EQ(cap.sg_lns2.GetSize(), 3);
-        EXPECT_EQ(cap.sg_rns2.GetSize(), 3);
-        // Every bend of a group lies within the cantilever of 2250 or the half span of 3250.
-        for (const auto& frame : cap.FrameAr)
-            for (int g = 0; g < frame.GJJ.GetSize(); ++g)
-                for (const auto& bar : frame.GJJ[g]) EXPECT_LT(bar.dx, (g == 0 || g == 5) ? 2250.0 : 3250.0);
     }
 }
 
-TEST(KeyParamExamples, PrestressedExampleNamesCatalogueMaterials)
+TEST(KeyParamExamples, PrestressedExampleHasFourTendonsOfCatalogueMaterials)
 {
     CPM001KeyParam keyParam;
     std::string error;
@@ -117,13 +126,15 @@ TEST(KeyParamExamples, PrestressedExampleNamesCatalogueMaterials)
         tendons += tendon.n;
         EXPECT_EQ(tendon.m, 9);
         EXPECT_EQ(tendon.Y.GetSize(), tendon.n);
+        for (double y : tendon.Y) EXPECT_LT(std::fabs(y), 2200.0 / 2);
         ASSERT_GE(tendon.Node.GetSize(), 2);
         EXPECT_EQ(tendon.Node[0].X, 0.0);
-        EXPECT_EQ(tendon.Node[tendon.Node.GetSize() - 1].X, 2 * 6500.0 + 2 * 2250.0);
+        EXPECT_EQ(tendon.Node[tendon.Node.GetSize() - 1].X, 2 * 3750.0 + 9000.0);
         EXPECT_EQ(tendon.Node[0].R, 0.0);
         EXPECT_EQ(tendon.Node[tendon.Node.GetSize() - 1].R, 0.0);
         EXPECT_EQ(tendon.DSeriesIndex, "YCW250");
         EXPECT_EQ(tendon.BseriesIndex, "金属波纹管D80");
+        EXPECT_EQ(tendon.MLSeriesIndex, "M15-9");
         EXPECT_NE(GetMaterialIDFromName(tendon.DSeriesIndex), 0u);
         EXPECT_NE(GetMaterialIDFromName(tendon.BseriesIndex), 0u);
         EXPECT_NE(GetMaterialIDFromName(tendon.MLSeriesIndex), 0u);
@@ -314,8 +325,8 @@ TEST(KeyParamJsonWrite, WrittenTextReadsBackToTheSameSet)
 
     EXPECT_EQ(back.CapKeyParam.st_angle, 0.1 + 0.2);
     EXPECT_EQ(back.CapKeyParam.FrameName[0], "主 W");
-    EXPECT_EQ(back.CapKeyParam.SteelAr[1].Node[2].refZ, 200.0);
-    EXPECT_EQ(back.CapKeyParam.FrameAr[0].GJJ[1][2].dx, 1900.0);
+    EXPECT_EQ(back.CapKeyParam.SteelAr[1].Node[2].refZ, 550.0);
+    EXPECT_EQ(back.CapKeyParam.FrameAr[0].GJJ[1][2].dx, 2100.0);
     EXPECT_EQ(back.StopperPedestalKeyParam.nBackPedestalMesh, 3);
 
     // Every key is written, the optional ones too, in the documented order.
