@@ -1,0 +1,145 @@
+// Bearing checks of the pier: bearings per row, their spacings and type names, the bearing
+// centres on the cap top, and the plan outlines of the bearings that the checks keep.
+#include "input/pier_origin_data.h"
+
+#include "catalog/material_catalog.h"
+#include "common/list_sum.h"
+
+#include <algorithm>
+#include <cmath>
+#include <memory>
+
+namespace {
+
+constexpr double kDegreeToRadian = 3.141592653589793 / 180.0;
+
+// The plan of one bearing centred on (x, y). A rectangular plan (shape 0 or 3) gives its four
+// corners from the lower left, first along the bridge; any other shape is round and gives 36
+// points every 10 degrees on a radius of half the diameter in whole millimetres.
+void FillBearingOutline(const tagQM_BEARING& bearing, double x, double y, CDblPointArray& outline)
+{
+    if (bearing.shape == 0 || bearing.shape == 3) {
+        const double halfAlong = bearing.a / 2.0;
+        const double halfAcross = bearing.b / 2.0;
+        outline.Add(CDblPoint(x - halfAcross, y - halfAlong));
+        outline.Add(CDblPoint(x - halfAcross, y + halfAlong));
+        outline.Add(CDblPoint(x + halfAcross, y + halfAlong));
+        outline.Add(CDblPoint(x + halfAcross, y - halfAlong));
+        return;
+    }
+    const int radius = bearing.diameter / 2;
+    for (int k = 0; k < 36; ++k) {
+        const double angle = 10.0 * k * kDegreeToRadian;
+        outline.Add(CDblPoint(x + radius * std::cos(angle), y + radius * std::sin(angle)));
+    }
+}
+
+// The outlines of one row of bearings. The row lies on y = B/2 + z and its position 0 is the
+// cap's left end at that y, x = -L/2 - y tan(a); each entry's spacing moves the running
+// position on, whether or not the entry names a bearing the catalogue knows, so that every
+// bearing sits where its own positions put it. Only entries that have both a name and a
+// position give an outline; an unknown name (reported by the checks) gives none.
+void BuildRowOutlines(const CPM001org& org, const CStringArray& names, const DblArray& spacings, double z,
+                      OwnedOutlines& row)
+{
+    const double y = org.B / 2.0 + z;
+    double x = -org.CapLength() / 2.0 - y * std::tan(org.a);
+    const int count = std::min(names.GetSize(), spacings.GetSize());
+    for (int i = 0; i < count; ++i) {
+        x += spacings[i];
+        if (names[i].IsEmpty()) continue;
+        tagQM_BEARING bearing{};
+        if (!GetBearing(names[i], &bearing)) continue;
+        auto outline = std::make_unique<CDblPointArray>();
+        FillBearingOutline(bearing, x, y, *outline);
+        row.push_back(std::move(outline));
+    }
+}
+
+// Rebuilds the bearing outlines from the current input: the combined list is emptied before the
+// row lists release their polygons, so that it never points at a freed one; then the front row,
+// the back row on a two-row pier, and the combined list, front row first.
+void BuildBearingOutlines(CPM001org& org)
+{
+    org.ZZOutlines.RemoveAll();
+    org.ZZOutlinesF.clear();
+    org.ZZOutlinesB.clear();
+    BuildRowOutlines(org, org.TypeZhif, org.bQf, org.zQf, org.ZZOutlinesF);
+    if (org.CushionNumber == 2) BuildRowOutlines(org, org.TypeZhib, org.bQb, org.zQb, org.ZZOutlinesB);
+    for (const auto& outline : org.ZZOutlinesF) org.ZZOutlines.Add(outline.get());
+    for (const auto& outline : org.ZZOutlinesB) org.ZZOutlines.Add(outline.get());
+}
+
+} // namespace
+
+void CPM001org::DoDiagnose_ZZ(int& ok, unsigned label)
+{
+    const double capLength = CapLength();
+    const double cosA = std::cos(a);
+
+    // Bearings per row: 0 to 500.
+    auto checkCount = [&](const DblArray& spacings, const char* row, const char* key) {
+        const CString subject = CString("“") + row + "支座个数”";
+        MyReportErrorOutOfRange(label, subject + "过小,不能小于0", subject + "过大,不能大于500",
+                                spacings.GetSize(), 0, 500, key, ok, 6, 0);
+    };
+    // Spacings between neighbouring bearings, measured square to the bridge: 50 to 100000. The
+    // first entry is the distance from the cap end and is checked against the cap edges instead.
+    auto checkSpacings = [&](const DblArray& spacings, const char* row, const char* key) {
+        for (int i = 1; i < spacings.GetSize(); ++i) {
+            CString subject;
+            subject.Format("“%s第%d个支座间距”", row, i + 1);
+            MyReportErrorOutOfRange(label, subject + "过小,不能小于50", subject + "过大,不能大于100000",
+                                    spacings[i] * cosA, 50.0, 100000.0, key, ok, 6, static_cast<unsigned>(i));
+        }
+    };
+    // Every named bearing type must be in the catalogue; empty names are no bearing type.
+    auto checkNames = [&](const CStringArray& names, const char* row, const char* key) {
+        for (int i = 0; i < names.GetSize(); ++i) {
+            if (names[i].IsEmpty() || IsBearing(names[i])) continue;
+            CString message;
+            message.Format("%s第%d个支座类型名称", row, i + 1);
+            MyReportDiagnose(label, key, "Error", message + names[i] + "不存在", 0, 0, 6);
+            ok = 0;
+        }
+    };
+
+    if (CushionNumber == 1) {
+        checkCount(bQf, "", "bQf");
+        checkNames(TypeZhif, "", "TypeZhif");
+        checkSpacings(bQf, "", "bQf");
+    } else {
+        checkCount(bQf, "前排", "bQf");
+        checkSpacings(bQf, "前排", "bQf");
+        checkCount(bQb, "后排", "bQb");
+        checkSpacings(bQb, "后排", "bQb");
+        checkNames(TypeZhif, "前排", "TypeZhif");
+        checkNames(TypeZhib, "后排", "TypeZhib");
+    }
+
+    BuildBearingOutlines(*this);
+
+    // Bearing centres on the cap top: along the bridge between the cap's front and back faces,
+    // across it between the cap's ends. With pedestals under the front row the pedestals are
+    // checked instead.
+    auto checkCentres = [&](const char* row, double z, const char* zKey, const DblArray& spacings,
+                            const char* listKey) {
+        const CString subject = CString("“") + row + "支座中心”";
+        const CString alongBridge = subject + "纵桥向不能越出“盖梁顶面前后边缘”";
+        MyQMReportError_compare_A_B(label, alongBridge, z, "不能小于", vP - B / 2.0, zKey, ok, 6, 0);
+        MyQMReportError_compare_A_B(label, alongBridge, z, "不能大于", vP + B / 2.0, zKey, ok, 6, 0);
+        if (spacings.IsEmpty()) return;
+        MyQMReportError_compare_A_B(label, subject + "横桥向不能越出“盖梁顶面左边缘”", spacings[0], "不能小于", 0.0,
+                                    listKey, ok, 6, 0);
+        MyQMReportError_compare_A_B(label, subject + "横桥向不能越出“盖梁顶面右边缘”", KVDataCommon::sum(spacings),
+                                    "不能大于", capLength, listKey, ok, 6, 0);
+    };
+
+    if (BedStoneTypef != 0 || bQf.IsEmpty()) return;
+    if (CushionNumber == 2 && !TypeZhib.IsEmpty()) {
+        checkCentres("前排", zQf, "zQf", bQf, "bQf");
+        checkCentres("后排", zQb, "zQb", bQb, "bQb");
+    } else if (!ZZOutlinesF.empty()) {
+        checkCentres("", zQf, "zQf", bQf, "bQf");
+    }
+}

@@ -1,0 +1,34 @@
+// The pier's diagnosis: every check group in order, then the material names against the catalogue.
+#include "input/pier_origin_data.h"
+
+#include "catalog/material_catalog.h"
+
+int CPM001org::DoDiagnose(CPM001Norm* norm, unsigned label)
+{
+    // Every group runs whatever the earlier ones found, so one diagnosis lists every violation.
+    int ok = 1;
+    DoDiagnose_GLCC(ok, label);
+    DoDiagnose_GLDZ(ok, label);
+    DoDiagnose_DZCC(ok, label);
+    DoDiagnose_DZXLCC(norm, ok, label);
+    DoDiagnose_DZJC(norm, ok, label);
+    DoDiagnose_ZZ(ok, label);
+    DoDiagnose_DS(norm, ok, label);
+    DoDiagnose_FZDK(ok, label);
+
+    auto unknown = [&](const char* key, const char* message) {
+        MyReportDiagnose(label, key, "Error", message, 0, 0, 6);
+        ok = 0;
+    };
+    if (!IsConcrete(PierCapConGra)) unknown("PierCapConGra", "盖梁混凝土等级不存在");
+    if (!IsConcrete(PierColumnConGra)) unknown("PierColumnConGra", "墩柱混凝土等级不存在");
+    // Pedestal concrete is asked for by the front row's pedestals only.
+    if (BedStoneTypef > 0 && !IsConcrete(BedStoneConGra)) unknown("BedStoneConGra", "支座垫石混凝土等级不存在");
+    if (fXL != 0 && !IsConcrete(TieBeamConGra)) unknown("SZC", "墩间系梁混凝土等级不存在");
+    if (JGType != 0) {
+        if (!IsTendon(TendonMaterial)) unknown("strTendonIndex", "纵向预应力筋材料类型不存在");
+        if (!IsCorrugatedPipeSeries(DuctSeries)) unknown("BSeriesIndex", "波纹管系列名称不存在");
+        if (!IsAnchorSeries(AnchorSeries)) unknown("MSeriesIndex", "锚具系列名称不存在");
+    }
+    return ok;
+}

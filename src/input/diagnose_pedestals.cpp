@@ -1,0 +1,168 @@
+// Bearing-pedestal checks of the pier: pedestal sizes, heights and counts, overlaps between
+// pedestals, and their place on the cap top inside the stopper blocks; and the plan outlines of
+// the pedestals that the checks keep.
+#include "input/pier_origin_data.h"
+
+#include "common/is_equal.h"
+#include "common/list_sum.h"
+#include "geometry/polygon_relations.h"
+
+#include <algorithm>
+#include <cmath>
+#include <memory>
+
+namespace {
+
+// Two pedestals closer than this count as touching.
+constexpr double kOverlapTolerance = 0.2;
+
+// The plan of one pedestal centred on (x, y), with the front row's sizes (front non-zero) or the
+// back row's. Mode 1 is a rectangle square to the axes; any other mode is a parallelogram whose
+// sides along the bridge follow the skew of the pier.
+void GetDGDSPts(const CPM001org& org, double x, double y, int front, int mode, CDblPointArray& out)
+{
+    const double along = front ? org.lZzf : org.lZzb;
+    const double across = front ? org.bZzf : org.bZzb;
+    const double halfAlong = along / 2.0;
+    const double halfAcross = across / 2.0;
+    const double shift = mode == 1 ? 0.0 : std::tan(org.a) * halfAlong;
+    out.RemoveAll();
+    out.Add(CDblPoint(x - halfAcross + shift, y - halfAlong));
+    out.Add(CDblPoint(x + halfAcross + shift, y - halfAlong));
+    out.Add(CDblPoint(x + halfAcross - shift, y + halfAlong));
+    out.Add(CDblPoint(x - halfAcross - shift, y + halfAlong));
+}
+
+// The pedestals of one row, one under each bearing entry that has a position. The row lies on
+// y = B/2 + z and its position 0 is the cap's left end at that y, x = -L/2 - y tan(a).
+void BuildRowOutlines(const CPM001org& org, const CStringArray& names, const DblArray& spacings, double z,
+                      int front, int mode, OwnedOutlines& row)
+{
+    const double y = org.B / 2.0 + z;
+    double x = -org.CapLength() / 2.0 - y * std::tan(org.a);
+    const int count = std::min(names.GetSize(), spacings.GetSize());
+    for (int i = 0; i < count; ++i) {
+        x += spacings[i];
+        auto outline = std::make_unique<CDblPointArray>();
+        GetDGDSPts(org, x, y, front, mode, *outline);
+        row.push_back(std::move(outline));
+    }
+}
+
+// Forgets the outlines of an earlier diagnosis. The combined list is emptied before the row
+// lists release their polygons, so that it never points at a freed one.
+void ClearPedestalOutlines(CPM001org& org)
+{
+    org.DSOutlines.RemoveAll();
+    org.DSOutlinesF.clear();
+    org.DSOutlinesB.clear();
+}
+
+// Builds the pedestal outlines of the rows that have pedestals; the combined list holds the
+// front row's, then the back row's.
+void Get_DSArray_Coordinate(CPM001org& org)
+{
+    if (org.BedStoneTypef != 0)
+        BuildRowOutlines(org, org.TypeZhif, org.bQf, org.zQf, 1, org.BedStoneTypef, org.DSOutlinesF);
+    if (org.CushionNumber != 1 && org.BedStoneTypeb != 0)
+        BuildRowOutlines(org, org.TypeZhib, org.bQb, org.zQb, 0, org.BedStoneTypeb, org.DSOutlinesB);
+    for (const auto& outline : org.DSOutlinesF) org.DSOutlines.Add(outline.get());
+    for (const auto& outline : org.DSOutlinesB) org.DSOutlines.Add(outline.get());
+}
+
+bool LieApart(const std::unique_ptr<CDblPointArray>& first, const std::unique_ptr<CDblPointArray>& second)
+{
+    return KVDataCommon::Is_polygonA_Out_polygonB(*first, *second, kOverlapTolerance) != 0;
+}
+
+} // namespace
+
+void CPM001org::DoDiagnose_DS(CPM001Norm* /*norm*/, int& ok, unsigned label)
+{
+    // The outlines describe the current input only: a pier without front-row pedestals has none
+    // and gets no pedestal check.
+    ClearPedestalOutlines(*this);
+    if (BedStoneTypef == 0) return;
+    Get_DSArray_Coordinate(*this);
+
+    // Sizes, heights and count of one row's pedestals.
+    auto checkRow = [&](const char* row, double across, const char* acrossKey, double along, const char* alongKey,
+                        const DblArray& heights, const char* heightKey, const DblArray& spacings, const char* countKeys) {
+        MyQMReportError_compare_A_B(label, CString("“") + row + "垫石横桥向宽度”过小,不能小于100", across, "不能小于",
+                                    100.0, acrossKey, ok, 6, 0);
+        MyQMReportError_compare_A_B(label, CString("“") + row + "垫石纵桥向宽度”过小,不能小于100", along, "不能小于",
+                                    100.0, alongKey, ok, 6, 0);
+        for (int i = 0; i < heights.GetSize(); ++i) {
+            CString subject;
+            subject.Format("%s第%d个“垫石高度”", row, i + 1);
+            MyReportErrorOutOfRange(label, subject + "过小,不能小于10", subject + "过大,不能大于10000", heights[i], 10.0,
+                                    10000.0, heightKey, ok, 6, static_cast<unsigned>(i));
+        }
+        MyQMReportError_compare_A_B(label, CString("“") + row + "垫石个数”应等于“" + row + "支座个数”",
+                                    static_cast<double>(spacings.GetSize()), "必须等于",
+                                    static_cast<double>(heights.GetSize()), countKeys, ok, 6, 0);
+    };
+    // Pedestals of one row must not overlap one another; the first overlapping pair is reported.
+    auto checkRowOverlap = [&](const OwnedOutlines& outlines, const char* row, const char* spacingKey,
+                               const char* acrossKey) {
+        for (std::size_t i = 0; i < outlines.size(); ++i)
+            for (std::size_t j = 0; j < outlines.size(); ++j) {
+                if (i == j || LieApart(outlines[i], outlines[j])) continue;
+                const CString subject = CString("“") + row + "垫石”横向不能重叠，可能";
+                MyReportDiagnose(label, spacingKey, "Error", subject + spacingKey + "有问题", 0, 0, 6);
+                MyReportDiagnose(label, acrossKey, "Error", subject + acrossKey + "有问题", 0, 0, 6);
+                ok = 0;
+                return;
+            }
+    };
+    // Front-row pedestals must not overlap back-row ones; the first overlapping pair is reported.
+    auto checkRowsOverlap = [&] {
+        for (const auto& frontOutline : DSOutlinesF)
+            for (const auto& backOutline : DSOutlinesB) {
+                if (LieApart(frontOutline, backOutline)) continue;
+                for (const char* key : {"zQf", "lZzf", "zQb", "lZzb"})
+                    MyReportDiagnose(label, key, "Error", CString("“前、后排垫石”不能重叠，可能") + key + "有错", 0, 0, 6);
+                ok = 0;
+                return;
+            }
+    };
+
+    if (CushionNumber == 1) {
+        checkRow("", bZzf, "bZzf", lZzf, "lZzf", hZzf, "HZzf", bQf, "bQf/HZzf");
+        if (!bQf.IsEmpty()) checkRowOverlap(DSOutlinesF, "", "bQf", "bZzf");
+    } else if (CushionNumber == 2) {
+        checkRow("前排", bZzf, "bZzf", lZzf, "lZzf", hZzf, "HZzf", bQf, "bQf/HZzf");
+        if (!bQf.IsEmpty()) checkRowOverlap(DSOutlinesF, "前排", "bQf", "bZzf");
+        if (BedStoneTypeb != 0) {
+            checkRow("后排", bZzb, "bZzb", lZzb, "lZzb", hZzb, "HZzb", bQb, "bQb/HZzb");
+            if (!bQb.IsEmpty()) checkRowOverlap(DSOutlinesB, "后排", "bQb", "bZzb");
+            checkRowsOverlap();
+        }
+    }
+
+    // The pedestals on the cap top: along the bridge inside the cap face on the row's side of
+    // the pier centre line, across it inside the inner edges of the stopper blocks. A skewed
+    // pier may overhang by up to 2.
+    const double limit = KVDataCommon::IsEqual(a, 0.0) ? 0.0 : -2.0;
+    const double capLength = CapLength();
+    auto checkOnCapTop = [&](const char* row, double z, double along, const char* alongKeys, const DblArray& spacings,
+                             double across, const char* acrossKeys) {
+        const double faceDistance = z >= 0.0 ? vP + B / 2.0 : B / 2.0 - vP;
+        const CString subject = CString("“") + row + "垫石”";
+        MyQMReportError_compare_A_B(label, subject + "纵桥向不能越出“盖梁顶面前后边缘”",
+                                    faceDistance - std::fabs(z) - along / 2.0, "不能小于", limit, alongKeys, ok, 6, 0);
+        if (spacings.IsEmpty()) return;
+        const CString acrossMessage = subject + "横桥向不能越出“盖梁顶面挡块内侧边缘”";
+        MyQMReportError_compare_A_B(label, acrossMessage, spacings[0] - across / 2.0 - bFzjl - bL2, "不能小于", limit,
+                                    acrossKeys, ok, 6, 0);
+        MyQMReportError_compare_A_B(label, acrossMessage,
+                                    capLength - KVDataCommon::sum(spacings) - across / 2.0 - bFzjr - bR2, "不能小于",
+                                    limit, acrossKeys, ok, 6, 0);
+    };
+    if (CushionNumber == 1) {
+        checkOnCapTop("", zQf, lZzf, "zQf/lZzf", bQf, bZzf, "bQf/bZzf");
+    } else {
+        checkOnCapTop("前排", zQf, lZzf, "zQf/lZzf", bQf, bZzf, "bQf/bZzf");
+        if (BedStoneTypeb != 0) checkOnCapTop("后排", zQb, lZzb, "zQb/lZzb", bQb, bZzb, "bQb/bZzb");
+    }
+}
