@@ -13,8 +13,11 @@
 
 #include <memory>
 
+#include "host/output_data.h"
+
 class CArchive;
 class CPM001T010401Atom;
+class GZ_PM001Atom;
 
 // The whole result of one cap-beam reinforcement design: the geometry and materials it was set up
 // from, the welded skeleton frames with every bar family, the stirrups, the side-face bars "sh",
@@ -86,6 +89,14 @@ public:
     // when the whole section was read; a short or damaged archive throws the archive exception and
     // leaves this object as it was. A loaded object is a finished design, marked as from file.
     void SerializeDesignData(CArchive& ar);
+
+    // Designs the cap beam's reinforcement from the pier's parameters and the key parameters:
+    // parameter intake, key-parameter intake, skeletons, stirrups, side-face bars, end-face bars,
+    // stopping at the first step that fails. 1 done, 0 failed (the failing step has reported).
+    int SetData(GZ_PM001Atom* gz, CPM001_CapKeyParam* kp);
+
+    // Enters the cap beam's named output values (and the tendons', when prestressed) in the map.
+    void OutPM001AtomData(OutputDataMap& outputs);
 
     // Cantilever length of the left (side non-zero) or right (side 0) end at transverse offset y.
     // With mode 0 the cantilever is taken at the bearing line: shifted back by the skew over vP
@@ -250,6 +261,37 @@ public:
 
 private:
     friend class CPM001T0101AtomTestAccess;
+
+    // Design steps, in the driver's order.
+    int SetGZData(GZ_PM001Atom* gz);
+    int SetKeyData(CPM001_CapKeyParam* kp);
+    int SetstData(CPM001_CapKeyParam* kp);
+    int SetsgData();
+    int SetshData();
+    int SetsdData();
+
+    // Skeleton: the frame driver and the family results over every frame.
+    int GetAllFrameRi(CPM001_CapKeyParam& kp);
+    // Frame order and bar marks across frames.
+    int GetFramesort(CPM001_CapKeyParam& kp, IntArray& order);
+    int GetFrameRn(CArray<singAr*>* bars, CStringArray& marks, IntArray& counts);
+    int GetfFrameRn(CStringArray& marksA, IntArray& countsA, CStringArray& marksB, IntArray& countsB);
+    int GetFramegjdsx(CArray<struct CPM001_CapKeyParam::FrameAr>& records, int a, int b);
+    // Frame contents and the frame table.
+    int GetFrame(CPM001_CapKeyParam& kp, int i, FrameAr& frame);
+    int GetArcWQJdh(singAr* bar, int i);
+    // Bars of one frame.
+    int GetFrameiy(CPM001_CapKeyParam& kp, int i, CArray<singAr*>& bars, int& fsk);
+    int GetFrameiyxz(CPM001_CapKeyParam& kp, int i, CArray<DblArray*>& zt, CArray<DblArray*>& zb,
+                     CArray<CStringArray*>& ztLabel, CArray<CStringArray*>& zbLabel);
+    // Section kinds along the beam.
+    int GetFrameix(CPM001_CapKeyParam& kp, double x, CArray<singAr*>& bars, int& nUp, int& nDown, IntArray& counts);
+    int GetenSectionAr(CPM001_CapKeyParam& kp, IntArray& kinds);
+    // Through bars.
+    int GetPYXTCJpaAr();
+    int GetGJFrame_TCJBH(CPM001_CapKeyParam& kp, CString& topMark, IntArray& topList, CString& bottomMark,
+                         IntArray& bottomList);
+    int GetGJFrame_TCJ(singAr* pair);
 
     // Replaces the content by that of a freshly loaded object; used only by a load.
     CPM001T0101Atom& operator=(CPM001T0101Atom&& loaded);
