@@ -1,7 +1,13 @@
 // The command-line host pm001: loads the pier component module and drives it as the suite's host does.
 #include "module_loader.h"
+#include "output_printer.h"
+#include "project_container.h"
+#include "project_file.h"
+#include "project_session.h"
 
+#include "catalog/material_catalog.h"
 #include "host/register_p2.h"
+#include "host/report.h"
 
 #include <CLI/CLI.hpp>
 
@@ -11,19 +17,90 @@
 #ifndef PM001_VERSION
 #define PM001_VERSION "0.0.0"
 #endif
+#ifndef PM001_SAMPLE_PROJECT
+#define PM001_SAMPLE_PROJECT "examples/footing.json"
+#endif
 
 namespace {
 
 // Exit statuses: 0 done; 1 the pier failed diagnosis or design; 2 unusable arguments, input or stored file.
+constexpr int kExitDone = 0;
+constexpr int kExitFailed = 1;
 constexpr int kExitUnusable = 2;
 
-int runInfo(const std::string& modulePath)
+struct Options {
+    std::string modulePath;
+    std::string project;
+    std::string saveFile;
+    std::string storedFile;
+    bool json = false;
+};
+
+int runInfo(const Options& options)
 {
-    ComponentModule module(modulePath);
+    ComponentModule module(options.modulePath);
     for (const auto& component : RegisteredComponents())
         std::printf("%d %d %s\n", component.type, component.code,
                     component.runtimeClass ? component.runtimeClass->m_lpszClassName : "?");
-    return 0;
+    return kExitDone;
+}
+
+// Prints what the run reported and, when given, the output values; returns the exit status.
+int finish(const Options& options, bool passed, const std::string& summary, const OutputDataMap* outputs)
+{
+    const auto& entries = ReportLog::Current().Entries();
+    if (options.json) {
+        PrintJsonDocument(passed ? "done" : "failed", summary, entries, outputs);
+    } else {
+        PrintReportLines(entries);
+        if (outputs) PrintOutputLines(*outputs);
+        std::printf("%s\n", summary.c_str());
+    }
+    return passed ? kExitDone : kExitFailed;
+}
+
+std::string countSummary(const char* step, bool passed)
+{
+    const auto& log = ReportLog::Current();
+    return std::string(step) + (passed ? " passed" : " failed") + ": " +
+           std::to_string(log.Count(ReportEntry::Diagnose)) + " diagnostics, " +
+           std::to_string(log.Count(ReportEntry::Error)) + " errors, " +
+           std::to_string(log.Count(ReportEntry::Warning)) + " warnings";
+}
+
+int runCheck(const Options& options)
+{
+    auto project = LoadProjectFile(options.project);
+    ComponentModule module(options.modulePath);
+    ProjectSession session(*project);
+    const bool received = session.Receive() != 0;
+    const bool passed = session.Diagnose() != 0 && received;
+    return finish(options, passed, countSummary("diagnosis", passed), nullptr);
+}
+
+int runDesign(const Options& options)
+{
+    auto project = LoadProjectFile(options.project);
+    ComponentModule module(options.modulePath);
+    ProjectSession session(*project);
+    const bool received = session.Receive() != 0;
+    if (session.Diagnose() == 0 || !received) return finish(options, false, countSummary("diagnosis", false), nullptr);
+    if (session.Design() == 0) return finish(options, false, countSummary("design", false), nullptr);
+    const OutputDataMap outputs = session.Output();
+    if (!options.saveFile.empty()) SaveContainer(options.saveFile, session.Store());
+    return finish(options, true, countSummary("design", true) + ", " + std::to_string(outputs.size()) + " values",
+                  &outputs);
+}
+
+int runLoad(const Options& options)
+{
+    const ComponentDataSets sets = LoadContainer(options.storedFile);
+    ComponentModule module(options.modulePath);
+    ProjectSession session;
+    session.Load(sets);
+    const OutputDataMap outputs = session.Output();
+    return finish(options, true, "loaded " + options.storedFile + ": " + std::to_string(outputs.size()) + " values",
+                  &outputs);
 }
 
 } // namespace
@@ -34,20 +111,36 @@ int main(int argc, char** argv)
     app.set_version_flag("--version", std::string("pm001 ") + PM001_VERSION);
     app.require_subcommand(1);
 
-    std::string modulePath = ComponentModule::DefaultPath();
-    app.add_option("--module", modulePath, "component module to load")->capture_default_str();
+    Options options;
+    options.modulePath = ComponentModule::DefaultPath();
+    options.project = PM001_SAMPLE_PROJECT;
+    app.add_option("--module", options.modulePath, "component module to load")->capture_default_str();
 
     app.add_subcommand("info", "load the component module and list the components it registers");
+    auto* check = app.add_subcommand("check", "receive and diagnose a pier project");
+    check->add_option("project", options.project, "project file (JSON)")->required();
+    check->add_flag("--json", options.json, "print one JSON document");
+    auto* design = app.add_subcommand("design", "design a pier project (default: the bundled sample pier)");
+    design->add_option("project", options.project, "project file (JSON)")->capture_default_str();
+    design->add_option("--save", options.saveFile, "store the designed component in this file");
+    design->add_flag("--json", options.json, "print one JSON document");
+    auto* load = app.add_subcommand("load", "load a stored component and print its output values");
+    load->add_option("file", options.storedFile, "stored component file")->required();
+    load->add_flag("--json", options.json, "print one JSON document");
 
     try {
         app.parse(argc, argv);
     } catch (const CLI::ParseError& e) {
         const int code = app.exit(e);
-        return code == 0 ? 0 : kExitUnusable;
+        return code == 0 ? kExitDone : kExitUnusable;
     }
 
     try {
-        if (app.got_subcommand("info")) return runInfo(modulePath);
+        if (!CatalogLoadError().empty()) throw std::runtime_error(CatalogLoadError());
+        if (app.got_subcommand("info")) return runInfo(options);
+        if (app.got_subcommand("check")) return runCheck(options);
+        if (app.got_subcommand("design")) return runDesign(options);
+        if (app.got_subcommand("load")) return runLoad(options);
     } catch (const std::exception& e) {
         std::fprintf(stderr, "pm001: %s\n", e.what());
         return kExitUnusable;

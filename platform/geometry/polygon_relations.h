@@ -17,12 +17,12 @@ namespace KVDataCommon {
 // Non-zero when outline a fits in outline b: every point of a, its corners and every point of
 // its sides, lies inside b, on b's boundary, or outside b by no more than tolerance (its
 // distance to b's boundary is at most tolerance). A column touching the edge of its footing
-// therefore fits even with tolerance 0; a column whose side stands out 0.1 fits with tolerance
-// 0.2 and does not with 0.3 out.
+// therefore fits even with tolerance 0; with tolerance 0.2 a side standing out 0.1 fits and one
+// standing out 0.3 does not; a corner counts by its true distance, not by its x and y apart.
 // A degenerate a is tested as the point or segment it is; an empty a gives 0 (nothing can be
-// shown to fit). A degenerate b encloses nothing and gives 0. The test follows a's boundary: a b
-// whose outline, widened by tolerance, closes a pocket that a spans (a gap narrower than twice
-// the tolerance between two parts of b) is not looked for.
+// shown to fit). A degenerate b encloses nothing and gives 0. The test follows a's boundary:
+// should b's outline, widened by tolerance, close a pocket (a gap in b narrower than twice the
+// tolerance) that a spans, the pocket is not looked for.
 int IS_polygonA_in_polygonB(CDblPointArray& a, CDblPointArray& b, double tolerance);
 
 // Non-zero when outlines A and B lie apart; 0 when they overlap.

@@ -1,25 +1,26 @@
 // Column module: the design objects of rectangular and of circular columns.
 #pragma once
 
-#include "host/live_count.h"
-#include "mfc/cobject.h"
+#include "calc/sibling_key_params.h"
+#include "siblings/sibling_design_object.h"
+
+struct PC001T01ZD01_General;
+struct PC001T01ZD02_General;
 
 // Design object of rectangular columns.
-class CPC001T01ZD01Atom : public CObject {
+class CPC001T01ZD01Atom : public SiblingDesignObject<CPC001T01ZD01Atom> {
 public:
-    CPC001T01ZD01Atom();
-    ~CPC001T01ZD01Atom() override;
+    static constexpr const char* kModule = "PC001ZD01";
 
-private:
-    LiveCount<CPC001T01ZD01Atom> m_live;
+    // Keeps the design values; 0 (reported) for missing or unusable input.
+    int SetData(const PC001T01ZD01_General* general, const CPC001_RectKeyParam* kp);
 };
 
 // Design object of circular columns.
-class CPC001T01ZD02Atom : public CObject {
+class CPC001T01ZD02Atom : public SiblingDesignObject<CPC001T01ZD02Atom> {
 public:
-    CPC001T01ZD02Atom();
-    ~CPC001T01ZD02Atom() override;
+    static constexpr const char* kModule = "PC001ZD02";
 
-private:
-    LiveCount<CPC001T01ZD02Atom> m_live;
+    // Keeps the design values; 0 (reported) for missing or unusable input.
+    int SetData(const PC001T01ZD02_General* general, const CPC001_CircleKeyParam* kp);
 };

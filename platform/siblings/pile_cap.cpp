@@ -1,17 +1,63 @@
-// Pile-cap module: construction and release.
+// Pile-cap module: design values taken from the hand-over records and key parameters.
 #include "siblings/pile_cap.h"
 
-CPG003Atom::CPG003Atom() = default;
-CPG003Atom::~CPG003Atom() = default;
+#include "host/report.h"
+int CPG003Atom::SetData(const CPG003org* org, const GZ_GENERAL_PG003* general)
+{
+    if (!(org && general)) {
+        QMReportError("计算错误：PG003的设计数据不完整", 0);
+        return 0;
+    }
+    return m_Design.Set({
+        {"lT", org->lT_JICHU},
+        {"bT", org->bT_JICHU},
+        {"hT", org->hT_JICHU}
+    });
+}
 
-CPG003CT01Atom::CPG003CT01Atom() = default;
-CPG003CT01Atom::~CPG003CT01Atom() = default;
+int CPG003CT01Atom::SetData(const CPG003Atom* cap, const CPG003_RectKeyParam* kp)
+{
+    if (!(cap && kp)) {
+        QMReportError("计算错误：PG003CT01的设计数据不完整", 0);
+        return 0;
+    }
+    return m_Design.Set({
+        {"barDiameter", static_cast<double>(kp->barDiameter)},
+        {"barType", static_cast<double>(kp->barType)},
+        {"barSpacing", static_cast<double>(kp->barSpacing)},
+        {"lT", cap->Design().Get("lT")},
+        {"bT", cap->Design().Get("bT")}
+    });
+}
 
-CPG003CT02Atom::CPG003CT02Atom() = default;
-CPG003CT02Atom::~CPG003CT02Atom() = default;
+int CPG003CT02Atom::SetData(const CPG003Atom* cap, const CPG003_ArcKeyParam* kp)
+{
+    if (!(cap && kp)) {
+        QMReportError("计算错误：PG003CT02的设计数据不完整", 0);
+        return 0;
+    }
+    return m_Design.Set({
+        {"barDiameter", static_cast<double>(kp->barDiameter)},
+        {"barType", static_cast<double>(kp->barType)},
+        {"barSpacing", static_cast<double>(kp->barSpacing)},
+        {"lT", cap->Design().Get("lT")},
+        {"bT", cap->Design().Get("bT")}
+    });
+}
 
-CPG003CT03Atom::CPG003CT03Atom() = default;
-CPG003CT03Atom::~CPG003CT03Atom() = default;
-
-CPG003T0103Atom::CPG003T0103Atom() = default;
-CPG003T0103Atom::~CPG003T0103Atom() = default;
+int CPG003T0103Atom::SetData(const CPG003Atom* cap, const CPG005RectKeyParam* kp)
+{
+    if (!(cap && kp)) {
+        QMReportError("计算错误：PG003T0103的设计数据不完整", 0);
+        return 0;
+    }
+    return m_Design.Set({
+        {"mainBarDiameter", static_cast<double>(kp->mainBarDiameter)},
+        {"mainBarType", static_cast<double>(kp->mainBarType)},
+        {"barsAcross", static_cast<double>(kp->barsAcross)},
+        {"barsAlong", static_cast<double>(kp->barsAlong)},
+        {"stirrupDiameter", static_cast<double>(kp->stirrupDiameter)},
+        {"stirrupSpacing", static_cast<double>(kp->stirrupSpacing)},
+        {"hT", cap->Design().Get("hT")}
+    });
+}

@@ -1,56 +1,51 @@
 // Pile-cap module: its origin object, its design object, the three cap bodies and its joint object.
 #pragma once
 
-#include "host/live_count.h"
-#include "mfc/cobject.h"
+#include "calc/sibling_key_params.h"
+#include "siblings/sibling_design_object.h"
 #include "siblings/pile_cap_org.h"
 
-// Design object of a pile cap.
-class CPG003Atom : public CObject {
-public:
-    CPG003Atom();
-    ~CPG003Atom() override;
+struct GZ_GENERAL_PG003;
 
-private:
-    LiveCount<CPG003Atom> m_live;
+// Design object of a pile cap: its dimensions as the origin object holds them.
+class CPG003Atom : public SiblingDesignObject<CPG003Atom> {
+public:
+    static constexpr const char* kModule = "PG003";
+
+    // Keeps the design values; 0 (reported) for missing or unusable input.
+    int SetData(const CPG003org* org, const GZ_GENERAL_PG003* general);
 };
 
-// Pile-cap body, rectangular.
-class CPG003CT01Atom : public CObject {
+// Pile-cap body, rectangular: its bottom mesh.
+class CPG003CT01Atom : public SiblingDesignObject<CPG003CT01Atom> {
 public:
-    CPG003CT01Atom();
-    ~CPG003CT01Atom() override;
+    static constexpr const char* kModule = "PG003CT01";
 
-private:
-    LiveCount<CPG003CT01Atom> m_live;
+    // Keeps the design values; 0 (reported) for missing or unusable input.
+    int SetData(const CPG003Atom* cap, const CPG003_RectKeyParam* kp);
 };
 
-// Pile-cap body, arc-shaped.
-class CPG003CT02Atom : public CObject {
+// Pile-cap body, round-ended: its bottom mesh.
+class CPG003CT02Atom : public SiblingDesignObject<CPG003CT02Atom> {
 public:
-    CPG003CT02Atom();
-    ~CPG003CT02Atom() override;
+    static constexpr const char* kModule = "PG003CT02";
 
-private:
-    LiveCount<CPG003CT02Atom> m_live;
+    // Keeps the design values; 0 (reported) for missing or unusable input.
+    int SetData(const CPG003Atom* cap, const CPG003_ArcKeyParam* kp);
 };
 
-// Pile-cap body of the third kind.
-class CPG003CT03Atom : public CObject {
+// Pile-cap body of the third form; the pier never designs it, it only outputs and stores it.
+class CPG003CT03Atom : public SiblingDesignObject<CPG003CT03Atom> {
 public:
-    CPG003CT03Atom();
-    ~CPG003CT03Atom() override;
+    static constexpr const char* kModule = "PG003CT03";
 
-private:
-    LiveCount<CPG003CT03Atom> m_live;
 };
 
-// The pile cap's own pile-to-column joint object.
-class CPG003T0103Atom : public CObject {
+// Joint between the pile cap and a column set into it.
+class CPG003T0103Atom : public SiblingDesignObject<CPG003T0103Atom> {
 public:
-    CPG003T0103Atom();
-    ~CPG003T0103Atom() override;
+    static constexpr const char* kModule = "PG003T0103";
 
-private:
-    LiveCount<CPG003T0103Atom> m_live;
+    // Keeps the design values; 0 (reported) for missing or unusable input.
+    int SetData(const CPG003Atom* cap, const CPG005RectKeyParam* kp);
 };

@@ -1,15 +1,16 @@
 // Pile-to-column transition module: its design object.
 #pragma once
 
-#include "host/live_count.h"
-#include "mfc/cobject.h"
+#include "calc/sibling_key_params.h"
+#include "siblings/sibling_design_object.h"
 
-// Design object of a pile-to-column transition.
-class CPG005Atom : public CObject {
+struct GZ_GENERAL_PG005;
+
+// Design object of the transition between a column and its pile.
+class CPG005Atom : public SiblingDesignObject<CPG005Atom> {
 public:
-    CPG005Atom();
-    ~CPG005Atom() override;
+    static constexpr const char* kModule = "PG005";
 
-private:
-    LiveCount<CPG005Atom> m_live;
+    // Keeps the design values; 0 (reported) for missing or unusable input.
+    int SetData(const GZ_GENERAL_PG005* general, const CPG005KeyParam* kp);
 };

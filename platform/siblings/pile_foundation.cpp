@@ -1,5 +1,17 @@
-// Pile-foundation module: construction and release.
+// Pile-foundation module: design values taken from the hand-over records and key parameters.
 #include "siblings/pile_foundation.h"
 
-CPG002Atom::CPG002Atom() = default;
-CPG002Atom::~CPG002Atom() = default;
+#include "host/report.h"
+int CPG002Atom::SetData(const CPG002org* org, double zZct, const CArray<double, double>& spacings)
+{
+    if (!(org)) {
+        QMReportError("计算错误：PG002的设计数据不完整", 0);
+        return 0;
+    }
+    return m_Design.Set({
+        {"rZ", org->rZ_JICHU},
+        {"lZ", org->lZ_JICHU},
+        {"headDiameter", org->GetHeadDiameter()},
+        {"pileCount", static_cast<double>(spacings.GetSize() + 1)}
+    });
+}

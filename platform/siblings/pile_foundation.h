@@ -1,16 +1,16 @@
 // Pile-foundation module: its origin object and its design object.
 #pragma once
 
-#include "host/live_count.h"
-#include "mfc/cobject.h"
+#include "calc/sibling_key_params.h"
+#include "siblings/sibling_design_object.h"
+#include "mfc/carray.h"
 #include "siblings/pile_foundation_org.h"
 
-// Design object of a pile foundation.
-class CPG002Atom : public CObject {
+// Design object of a pile foundation: one pile under each column.
+class CPG002Atom : public SiblingDesignObject<CPG002Atom> {
 public:
-    CPG002Atom();
-    ~CPG002Atom() override;
+    static constexpr const char* kModule = "PG002";
 
-private:
-    LiveCount<CPG002Atom> m_live;
+    // Keeps the design values; 0 (reported) for missing or unusable input.
+    int SetData(const CPG002org* org, double zZct, const CArray<double, double>& spacings);
 };

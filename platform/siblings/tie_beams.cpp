@@ -1,5 +1,19 @@
-// Tie-beam module: construction and release.
+// Tie-beam module: design values taken from the hand-over records and key parameters.
 #include "siblings/tie_beams.h"
 
-CPG008Atom::CPG008Atom() = default;
-CPG008Atom::~CPG008Atom() = default;
+#include "host/report.h"
+int CPG008Atom::SetData(const GZ_GENERAL_PG008* general, const CPG008KeyParam* kp)
+{
+    if (!(general && kp)) {
+        QMReportError("计算错误：PG008的设计数据不完整", 0);
+        return 0;
+    }
+    return m_Design.Set({
+        {"mainBarDiameter", static_cast<double>(kp->mainBarDiameter)},
+        {"mainBarType", static_cast<double>(kp->mainBarType)},
+        {"topBarCount", static_cast<double>(kp->topBarCount)},
+        {"bottomBarCount", static_cast<double>(kp->bottomBarCount)},
+        {"stirrupDiameter", static_cast<double>(kp->stirrupDiameter)},
+        {"stirrupSpacing", static_cast<double>(kp->stirrupSpacing)}
+    });
+}

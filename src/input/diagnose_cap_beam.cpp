@@ -1,4 +1,4 @@
-// Cap-beam checks: dimensions and slopes with the end-height corrections, columns under the cap, the cap-bottom outline.
+// Cap-beam checks: dimensions, slopes and end-height corrections; columns under the cap; the cap-bottom outline.
 #include "input/pier_origin_data.h"
 
 #include "common/is_equal.h"

@@ -28,6 +28,8 @@ class CPG001org;
 class CPG002org;
 class CPG003org;
 class CPM001Calc;
+class CPM001;
+class CPM001KeyParam;
 
 class CPM001Norm : public CComponentNorm {
     DECLARE_DYNCREATE(CPM001Norm)
@@ -49,6 +51,26 @@ public:
     void SerializeCalculData(CArchive& ar) override;
     using CComponentNorm::GetAdjustDataUsable;
     int GetAdjustDataUsable() override;
+
+    // Receiving input and diagnosis: the origin objects are made anew from the input object;
+    // the diagnosis runs every check and only a clean pier prepares the calculation object.
+    int ReceiveData() override;
+    int DoDiagnose() override;
+
+    // Design and output.
+    int DoDesign() override;
+    int Redesign() override;
+    int DoMasterDesign() override;
+    void OutputData(OutputDataMap& outputs) override;
+    int IsCalculated() override;
+    FOUNDATIONTYPE GetFoundationType() override;
+    CalcGeneral* GetCalcData() override;
+    int SetDataForGW001(CDataForGW001* data) override;
+
+    // The three data sets of the project archive.
+    void SerializeOriginData(CArchive& ar) override;
+    void SerializeDesignData(CArchive& ar) override;
+    void SerializeAdjustData(CArchive& ar) override;
 
     // Design objects; which exist follows from the flags and selectors below.
     std::unique_ptr<CPM001Atom> m_pAtom;                           // the pier's design record
@@ -96,4 +118,30 @@ private:
     void PrepareOrg();
     void ClearDesign();
     void PrepareDesign();
+
+    // Hand-over record fillers: each fills the record for one member's design from the pier's
+    // design record (and, where named, the foundation objects); 1 done, 0 when the record or the
+    // design record is missing.
+    friend class CPM001NormHandOverTestAccess;
+    int SetGZ_PM001_Data(class GZ_PM001Atom* gz);
+    int SetGZ_GENERAL_PG008_Data(struct GZ_GENERAL_PG008* g, int which);
+    int SetPC001T01ZD01_General_Data(struct PC001T01ZD01_General* g);
+    int SetPC001T01ZD02_General_Data(struct PC001T01ZD02_General* g);
+    int SetGZ_GENERAL_PG001_Data(struct GZ_GENERAL_PG001* g);
+    int SetGZ_GENERAL_PG003_Data(struct GZ_GENERAL_PG003* g);
+    int Set_gz_General_PG005(struct GZ_GENERAL_PG005* g);
+    int Set_gz_General_PG0051(struct GZ_GENERAL_PG005* g);
+    int Set_gz_General_PG006(struct GZ_GENERAL_PG006* g);
+
+    // Receiving and calculation set-up.
+    int Set_Goujian();
+    void SetCalCulation_General();
+    int Set_Calculation();
+    int Set_General();
+    int Set_Tongyi();
+    // Fills every design object from the key parameters, in the fixed order.
+    int DesignItemArray(CPM001KeyParam& kp);
 };
+
+// Removes the blank rows of the input object's load tables, group by group.
+void ClearEmptyUIStrings(CPM001* input);

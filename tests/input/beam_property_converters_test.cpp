@@ -273,16 +273,6 @@ TEST_F(BeamPropertyConverters, PlainVaryingReadsItsFourLists)
     ExpectOneDiagnostic("m_4_IE", "“终点侧抗弯惯矩”中第1个数据“x”不是有效的数字，m_4_IE有错误．");
 }
 
-TEST_F(BeamPropertyConverters, NullSectionRecordsGiveZero)
-{
-    BC_SECTION_PROPERTY engine;
-    EXPECT_EQ(ConvertSectionCantileverConstant(engine, nullptr), 0);
-    EXPECT_EQ(ConvertSectionCantileverVarying(engine, nullptr), 0);
-    EXPECT_EQ(ConvertSectionPlainConstant(engine, nullptr), 0);
-    EXPECT_EQ(ConvertSectionPlainVarying(engine, nullptr), 0);
-    EXPECT_EQ(engine.FormCode, 0);
-}
-
 // --- Spans -------------------------------------------------------------------------------------
 
 TEST_F(BeamPropertyConverters, SpanValuesGirdersListsAndItems)

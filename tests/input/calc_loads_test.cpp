@@ -104,13 +104,6 @@ TEST_F(CalcLoads, OptionsValuesAndListsInTheEnginesOrder)
     EXPECT_TRUE(Entries().empty());
 }
 
-TEST_F(CalcLoads, ANegativeLoadNumberKeepsItsSign)
-{
-    input.LoadNumber = -3;
-    ASSERT_EQ(org.Get_Cal_Load(&record, &input), 1);
-    EXPECT_EQ(record.LoadName, "-3");
-}
-
 TEST_F(CalcLoads, FoundationLayoutAndTheExtraLoadPair)
 {
     struct Case {
@@ -291,14 +284,6 @@ TEST_F(CalcLoads, FewerXPositionsThanLoadingPositionsAreReported)
     EXPECT_TRUE(record.Influences.IsEmpty());
 }
 
-TEST_F(CalcLoads, FewerYPositionsThanLoadingPositionsAreReported)
-{
-    CCalGenDeckLayout& deck = UseDeckLayout();
-    deck.m_YLoad.RemoveAll();
-    EXPECT_EQ(org.Get_Cal_Load(&record, &input), 0);
-    ExpectOneDiagnostic("m_YLoad", "“平面加载位置”中有0个数据，应有2个，m_YLoad有错误．");
-}
-
 TEST_F(CalcLoads, FewerReactionsThanSupportsAreReported)
 {
     CCalGenDeckLayout& deck = UseDeckLayout();
@@ -365,16 +350,6 @@ TEST_F(CalcLoads, TheThreeFoundationLoadRecordsAreMadeOnce)
     EXPECT_EQ(record.PG002Load.get(), piles);
     EXPECT_EQ(record.PG003Load.get(), pileCap);
     EXPECT_DOUBLE_EQ(record.PG002Load->ReferenceLevel, 88.0);
-}
-
-TEST_F(CalcLoads, AMissingFoundationLoadRecordIsMadeBesideTheExistingOnes)
-{
-    record.PG003Load = std::make_unique<CPG003CalcLoad>();
-    const CPG003CalcLoad* pileCap = record.PG003Load.get();
-    ASSERT_EQ(org.Get_Cal_Load(&record, &input), 1);
-    EXPECT_TRUE(record.PG001Load);
-    EXPECT_TRUE(record.PG002Load);
-    EXPECT_EQ(record.PG003Load.get(), pileCap);
 }
 
 } // namespace

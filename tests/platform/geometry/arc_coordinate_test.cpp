@@ -97,8 +97,8 @@ TEST(ArcCoordinate, ShortArcHasOneSegment)
     // 4° is less than one step: the two ends only.
     CDblPointArray out;
     const double t = 4.0 * kPi / 180;
-    Get_Arc_Coordinate(CDblPoint(1, 0), CDblPoint(std::cos(t / 2), std::sin(t / 2)), CDblPoint(std::cos(t), std::sin(t)),
-                       0, out);
+    Get_Arc_Coordinate(CDblPoint(1, 0), CDblPoint(std::cos(t / 2), std::sin(t / 2)),
+                       CDblPoint(std::cos(t), std::sin(t)), 0, out);
     ASSERT_EQ(out.GetSize(), 2);
     expectPoint(out[1], std::cos(t), std::sin(t));
 }

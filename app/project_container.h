@@ -1,0 +1,31 @@
+// The host's container file for one stored component: its origin, design and adjustment data sets.
+#pragma once
+
+#include <stdexcept>
+#include <string>
+#include <vector>
+
+// The three data sets of one component, each the bytes its archive operation wrote.
+struct ComponentDataSets {
+    std::vector<unsigned char> origin;
+    std::vector<unsigned char> design;
+    std::vector<unsigned char> adjustment;
+};
+
+// A container that cannot be used: names the file and what is wrong where.
+class ContainerError : public std::runtime_error {
+public:
+    using std::runtime_error::runtime_error;
+};
+
+// Layout: the magic "PM001CMP" (8 bytes), the format version (4-byte little-endian int, 1), then
+// for each data set in the order origin, design, adjustment: its length (4 bytes), its CRC-32
+// (4 bytes, zlib's polynomial) and its bytes. Nothing may follow the last set.
+std::vector<unsigned char> EncodeContainer(const ComponentDataSets& sets);
+// Throws ContainerError naming the byte offset of the first thing that is wrong.
+ComponentDataSets DecodeContainer(const std::vector<unsigned char>& bytes, const std::string& source);
+
+// Written to a temporary file beside path and renamed into place, so a failed write leaves any
+// earlier file as it was.
+void SaveContainer(const std::string& path, const ComponentDataSets& sets);
+ComponentDataSets LoadContainer(const std::string& path);

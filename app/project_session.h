@@ -1,0 +1,43 @@
+// ProjectSession: one component driven as the suite's host drives it, for one loaded project.
+#pragma once
+
+#include "project_container.h"
+#include "project_data.h"
+
+#include "host/component_norm.h"
+#include "host/output_data.h"
+
+#include <memory>
+
+// The component is created by its code through the host's registry (the module must have
+// registered it), attached to the project's objects and initialised. Every step returns the
+// component's own result; archive failures throw the archive exception.
+class ProjectSession {
+public:
+    static constexpr int kPierComponentCode = 1048597;
+
+    // A component attached to project, which must outlive the session. Throws std::runtime_error
+    // when no component of that code is registered or its class cannot be created.
+    explicit ProjectSession(Project& project, int code = kPierComponentCode);
+    // A fresh component for stored data: initialised, attached to nothing.
+    explicit ProjectSession(int code = kPierComponentCode);
+
+    CComponentNorm& Component() { return *m_component; }
+
+    // Receives the input object's data; then hands the engine key parameters written into the project.
+    int Receive();
+    int Diagnose();
+    int Design();
+    OutputDataMap Output();
+
+    ComponentDataSets Store();
+    // Loads the three data sets into this (fresh) component. Throws the archive exception when a set
+    // is short or damaged, or std::runtime_error when bytes are left over after a set.
+    void Load(const ComponentDataSets& sets);
+
+private:
+    void Create(int code);
+
+    Project* m_project = nullptr;
+    std::unique_ptr<CComponentNorm> m_component;
+};

@@ -1,0 +1,198 @@
+// CPM001T0101Atom: the bars a cross-section cuts at a station, and the section kind of every station.
+#include "capbeam/section_kinds.h"
+
+#include "capbeam/frame_bars.h"
+#include "common/is_equal.h"
+
+#include <algorithm>
+#include <climits>
+#include <cmath>
+#include <cstdlib>
+#include <memory>
+#include <vector>
+
+namespace CapBeamSectionKinds {
+
+namespace {
+
+using Atom = CPM001T0101Atom;
+using KVDataCommon::IsEqual;
+
+bool AtLeast(double a, double b) { return a >= b || IsEqual(a, b); }
+bool AtMost(double a, double b) { return a <= b || IsEqual(a, b); }
+
+// The number a bar mark stands for, read like atoi (leading blanks, a sign, digits; no digits
+// give 0), held within the range of an int.
+int MarkNumber(const CString& mark)
+{
+    const long value = std::strtol(mark.GetString(), nullptr, 10);
+    if (value > INT_MAX) return INT_MAX;
+    if (value < INT_MIN) return INT_MIN;
+    return static_cast<int>(value);
+}
+
+// The marks of the bars cut at a station as numbers, ascending.
+IntArray SortedMarks(const CArray<Atom::singAr*>& bars)
+{
+    IntArray marks;
+    for (const Atom::singAr* bar : bars) {
+        if (bar) marks.Add(MarkNumber(bar->R));
+    }
+    std::sort(marks.begin(), marks.end());
+    return marks;
+}
+
+bool FamiliesEmpty(const Atom& atom)
+{
+    return atom.TopCutBars.IsEmpty() && atom.BentBars.IsEmpty() && atom.BentArcs.IsEmpty() && atom.InclBars.IsEmpty() &&
+           atom.TopCutBars2.IsEmpty() && atom.BottomCutBars.IsEmpty();
+}
+
+// What a station's section cuts.
+struct Section {
+    int nUp = 0;
+    int nDown = 0;
+    IntArray counts;
+};
+
+} // namespace
+
+int GetFrameix(Atom& atom, CPM001_CapKeyParam& kp, double x, CArray<Atom::singAr*>& bars, int& nUp, int& nDown,
+               IntArray& counts)
+{
+    nUp = 0;
+    nDown = 0;
+    double H = atom.GetFame_XZ(x);
+    double dY = 0.0;
+
+    const int frames = kp.FrameName.GetSize();
+    std::vector<CArray<Atom::singAr*>*> frameBars;
+    bool anyMain = false;
+    for (int j = 0; j < frames; ++j) {
+        CArray<Atom::singAr*>* list = atom.BarListPool.AddOwned(std::make_unique<CArray<Atom::singAr*>>());
+        int fsk = 0;
+        CapBeamFrameBars::GetFrameiy(atom, kp, j, *list, fsk);
+        if (fsk != 0) anyMain = true;
+        frameBars.push_back(list);
+    }
+
+    const double y0 = atom.GetFame_Y(0);
+    std::vector<CString> cutOffMarks;
+    for (int j = 0; j < frames; ++j) {
+        // Along a skewed beam the section meets frame j at its own station.
+        if (atom.st.fLayMode == 0) {
+            dY = (atom.GetFame_Y(j) - y0) * std::tan(atom.a);
+            H = atom.GetFame_XZ(x + dY);
+        }
+        const double X = x + dY;
+        int count = 0;
+        for (Atom::singAr* bar : *frameBars[static_cast<std::size_t>(j)]) {
+            if (!bar) continue;
+            const CArray<Atom::M_XZR>& P = bar->PtAr;
+            int m = 1;
+            for (; m < P.GetSize(); ++m) {
+                const double a = P[m - 1].x;
+                const double b = P[m].x;
+                if ((AtLeast(X, a) && AtMost(X, b)) || (AtMost(X, a) && AtLeast(X, b))) break;
+            }
+            if (m >= P.GetSize()) continue;
+            const bool arc = bar->class_ == 5 && bar->fStwArc != 0;
+            if (!arc && std::fabs(P[m - 1].z - P[m].z) > H / 3.0) continue;
+            bars.Add(bar);
+            if (H / 2.0 < P[m - 1].z) ++nUp;
+            else ++nDown;
+            if (bar->class_ == 3 || bar->class_ == 4) cutOffMarks.push_back(bar->R);
+            ++count;
+        }
+        counts.Add(count);
+    }
+
+    if (anyMain) {
+        atom.fNoteFormDM = 1;
+    } else if (cutOffMarks.size() > 1) {
+        std::sort(cutOffMarks.begin(), cutOffMarks.end());
+        cutOffMarks.erase(std::unique(cutOffMarks.begin(), cutOffMarks.end()), cutOffMarks.end());
+        if (cutOffMarks.size() > 1) atom.fNoteFormDM = 1;
+    }
+    return 1;
+}
+
+int GetenSectionAr(Atom& atom, CPM001_CapKeyParam& kp, IntArray& kinds)
+{
+    const int stations = atom.nPier > 0 ? 2 * atom.nPier - 1 : 0;
+
+    // Through bars alone cut every section alike.
+    if (FamiliesEmpty(atom)) {
+        kinds.RemoveAll();
+        for (int s = 0; s < stations; ++s) kinds.Add(2);
+        return 1;
+    }
+
+    atom.StationBars.RemoveAll();
+    atom.StationBars.SetSize(stations);
+    std::vector<Section> sections(static_cast<std::size_t>(stations));
+    auto cut = [&](int s, double x) {
+        Section& section = sections[static_cast<std::size_t>(s)];
+        GetFrameix(atom, kp, x, atom.StationBars[s], section.nUp, section.nDown, section.counts);
+    };
+    for (int k = 0; k < atom.nPier; ++k) {
+        cut(2 * k, atom.GetFame_ZDX(k, 0));
+        if (k < atom.nPier - 1) cut(2 * k + 1, (atom.GetFame_ZDX(k, 0) + atom.GetFame_ZDX(k + 1, 0)) / 2.0);
+    }
+
+    // Groups of stations that cut the same marks, split alike above and below half the height,
+    // with the same number of bars from every frame.
+    std::vector<int> open(static_cast<std::size_t>(stations));
+    for (int s = 0; s < stations; ++s) open[static_cast<std::size_t>(s)] = s;
+    std::vector<std::vector<int>> groups;
+    for (std::size_t a = 0; a < open.size(); ++a) {
+        const int sa = open[a];
+        const IntArray marksA = SortedMarks(atom.StationBars[sa]);
+        if (marksA.IsEmpty()) return 0;
+        const Section& A = sections[static_cast<std::size_t>(sa)];
+        std::vector<int> group{sa};
+        for (std::size_t b = open.size() - 1; b > a; --b) {
+            const int sb = open[b];
+            if (atom.StationBars[sb].GetSize() != atom.StationBars[sa].GetSize()) continue;
+            const IntArray marksB = SortedMarks(atom.StationBars[sb]);
+            if (marksB.IsEmpty()) return 0;
+            const Section& B = sections[static_cast<std::size_t>(sb)];
+            if (!IsEqual(marksA, marksB) || A.nUp != B.nUp || A.nDown != B.nDown || !IsEqual(A.counts, B.counts)) continue;
+            group.push_back(sb);
+            open.erase(open.begin() + static_cast<std::ptrdiff_t>(b));
+        }
+        groups.push_back(group);
+    }
+
+    // Kinds: first the groups that hold a support line, then those of mid-spans only.
+    kinds.RemoveAll();
+    kinds.SetSize(stations);
+    int kind = 2;
+    std::vector<bool> numbered(groups.size(), false);
+    for (std::size_t g = 0; g < groups.size(); ++g) {
+        const std::vector<int>& group = groups[g];
+        if (std::none_of(group.begin(), group.end(), [](int s) { return s % 2 == 0; })) continue;
+        for (int s : group) kinds[s] = kind;
+        ++kind;
+        numbered[g] = true;
+    }
+    for (std::size_t g = 0; g < groups.size(); ++g) {
+        if (numbered[g]) continue;
+        for (int s : groups[g]) kinds[s] = kind;
+        ++kind;
+    }
+    return 1;
+}
+
+} // namespace CapBeamSectionKinds
+
+int CPM001T0101Atom::GetFrameix(CPM001_CapKeyParam& kp, double x, CArray<singAr*>& bars, int& nUp, int& nDown,
+                                IntArray& counts)
+{
+    return CapBeamSectionKinds::GetFrameix(*this, kp, x, bars, nUp, nDown, counts);
+}
+
+int CPM001T0101Atom::GetenSectionAr(CPM001_CapKeyParam& kp, IntArray& kinds)
+{
+    return CapBeamSectionKinds::GetenSectionAr(*this, kp, kinds);
+}

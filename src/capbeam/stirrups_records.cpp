@@ -1,0 +1,118 @@
+// Stirrups: one record of each stirrup kind per stirrup group, with the group's label and its width.
+#include "capbeam/stirrups_layout.h"
+
+#include "capbeam/bar_counts.h"
+#include "common/cut_length.h"
+#include "common/is_equal.h"
+
+#include <cmath>
+#include <vector>
+
+using CapBeamBarCounts::RoundLength;
+using KVDataCommon::IsEqual;
+
+namespace CapBeamStirrups {
+
+namespace {
+
+// One letter per new stirrup width after the first.
+constexpr const char* kWidthLetters[] = {"a", "b", "c", "d", "e", "f", "g", "h", "i", "j",
+                                         "k", "l", "m", "n", "o", "p", "q", "r", "s", "t"};
+constexpr int kLetterCount = static_cast<int>(sizeof kWidthLetters / sizeof kWidthLetters[0]);
+
+// Labels of the groups: the kind's number alone for the first width, the number and a letter for
+// every further width, the earlier group's label for a width met before.
+class GroupLabels {
+public:
+    // Registers group i's width key; true when the width is new and takes a letter.
+    void Add(int key)
+    {
+        int earlier = -1;
+        for (int j = 0; j < static_cast<int>(m_keys.size()) && earlier < 0; ++j)
+            if (m_keys[j] == key) earlier = j;
+        int letter = -1;
+        if (!m_keys.empty() && earlier < 0 && m_letters < kLetterCount) letter = m_letters++;
+        m_earlier.push_back(earlier);
+        m_letter.push_back(letter);
+        m_keys.push_back(key);
+    }
+
+    // Label of group i of a kind numbered number, given the labels of the kind's earlier groups.
+    template <class Record>
+    CString Label(int i, const CString& number, const CArray<Record>& records) const
+    {
+        if (m_earlier[i] >= 0) return records[m_earlier[i]].R;
+        CString label = number;
+        if (m_letter[i] >= 0) label += kWidthLetters[m_letter[i]];
+        return label;
+    }
+
+private:
+    std::vector<int> m_keys;
+    std::vector<int> m_earlier;   // first earlier group of the same width, or -1
+    std::vector<int> m_letter;    // letter of a new width, or -1
+    int m_letters = 0;
+};
+
+// The next bar mark of the cap beam as text.
+CString NextMark(Atom& atom)
+{
+    ++atom.nMark;
+    CString number;
+    number.Format("%d", atom.nMark);
+    return number;
+}
+
+} // namespace
+
+double StirrupCutLength(const Atom& atom, double L1, double L1p, double L2)
+{
+    const double total = RoundLength(L1) + RoundLength(L1p) + 2.0 * RoundLength(L2) + 2.0 * atom.sg.EL;
+    return KVDataCommon::KVCTL(total);
+}
+
+int FillGroupRecords(Atom& atom, const Plan& plan)
+{
+    auto& sg = atom.sg;
+    const int groups = atom.XH.GetSize();
+    const bool tapered = !IsEqual(plan.dL, 0.0) && !IsEqual(plan.dR, 0.0);
+    const bool skewEnds = sg.fLayMode == 0 && !IsEqual(atom.a, 0.0);
+    sg.sg1.SetSize(groups);
+    if (tapered) sg.sg2.SetSize(groups);
+    if (skewEnds) sg.sg3.SetSize(groups);
+
+    GroupLabels labels;
+    CString mainNumber, taperNumber, skewNumber;
+    for (int i = 0; i < groups; ++i) {
+        const auto& group = atom.XH[i];
+        labels.Add(WidthKey(atom, group));
+
+        auto& main = sg.sg1[i];
+        if (i == 0) mainNumber = NextMark(atom);
+        main.R = labels.Label(i, mainNumber, sg.sg1);
+        main.Nori = group.nA;
+        main.Nend = group.nB;
+        if (!StoreCount(MainCount(atom, plan), main.n)) return 0;
+        if (!MainLegs(atom, plan, main.L1, main.L1p)) return 0;
+        const double w = atom.st.Frame[group.nB - 1]->y - atom.st.Frame[group.nA - 1]->y;
+        main.L2 = w + plan.W;
+        if (sg.fLayMode != 0) main.L2 /= std::cos(atom.a);
+        main.TL = StirrupCutLength(atom, main.L1, main.L1p, main.L2);
+
+        if (tapered) {
+            auto& taper = sg.sg2[i];
+            if (i == 0) taperNumber = NextMark(atom);
+            taper.R = labels.Label(i, taperNumber, sg.sg2);
+            if (!FillTaperRecord(atom, plan, main, taper)) return 0;
+        }
+        if (skewEnds) {
+            auto& skew = sg.sg3[i];
+            if (i == 0) skewNumber = NextMark(atom);
+            skew.R = labels.Label(i, skewNumber, sg.sg3);
+            if (!FillSkewEndRecord(atom, plan, main, tapered ? &sg.sg2[i] : nullptr, skew)) return 0;
+        }
+    }
+    return 1;
+}
+
+} // namespace CapBeamStirrups

@@ -1,0 +1,70 @@
+// Stirrups: bounded walks along stirrup positions.
+#include "capbeam/stirrups_layout.h"
+
+#include "capbeam/bar_counts.h"
+#include "host/report.h"
+
+namespace CapBeamStirrups {
+
+void ReportTooManySteps()
+{
+    QMReportError("计算错误：箍筋个数超出范围，请检查箍筋间距和加密间距数", 0);
+}
+
+bool StoreCount(long long count, int& field)
+{
+    const auto limit = static_cast<long long>(CapBeamBarCounts::kCountLimit);
+    if (count > limit || count < -limit) {
+        ReportTooManySteps();
+        return false;
+    }
+    field = static_cast<int>(count);
+    return true;
+}
+
+bool MoveBeyond(double& p, double step, int count, double limit)
+{
+    for (int k = 0; k < count && !(p > limit); ++k) {
+        if (k >= kMaxSteps) {
+            ReportTooManySteps();
+            return false;
+        }
+        p += step;
+    }
+    return true;
+}
+
+int MoveWithin(double& p, double step, int count, double limit)
+{
+    int taken = 0;
+    while (taken < count && p + step <= limit) {
+        if (taken >= kMaxSteps) {
+            ReportTooManySteps();
+            return -1;
+        }
+        p += step;
+        ++taken;
+    }
+    return taken;
+}
+
+CrownWalk::CrownWalk(double start, double crown, bool rightward)
+    : m_x(start), m_before(start), m_crown(crown), m_rightward(rightward)
+{
+}
+
+bool CrownWalk::Steps(int count, double step)
+{
+    for (int k = 0; k < count && !m_reached; ++k) {
+        if (++m_taken > kMaxSteps) {
+            ReportTooManySteps();
+            return false;
+        }
+        m_before = m_x;
+        m_x += m_rightward ? step : -step;
+        m_reached = m_rightward ? m_x >= m_crown : m_x <= m_crown;
+    }
+    return true;
+}
+
+} // namespace CapBeamStirrups

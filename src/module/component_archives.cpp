@@ -1,0 +1,162 @@
+// The component's three data sets: origin data, design data and adjustment data, each walked in
+// one fixed field order in both directions.
+#include "module/pier_component.h"
+
+#include "calc/pm001_calc.h"
+#include "capbeam/cap_beam_reinforcement.h"
+#include "input/pier_origin_data.h"
+#include "mfc/carchive.h"
+#include "pier/drawing_options.h"
+#include "pier/pier_design_record.h"
+#include "pier/stopper_pedestal_atom.h"
+#include "siblings/columns.h"
+#include "siblings/pile_cap.h"
+#include "siblings/pile_column_transition.h"
+#include "siblings/pile_foundation.h"
+#include "siblings/spread_footing.h"
+#include "siblings/tie_beams.h"
+
+namespace {
+
+// Stores the object, or the form of a default object of its type when there is none, so that a
+// data set keeps its layout (and loads back to an empty object) whatever was designed.
+template <class T, class Store>
+void storeOrDefault(std::unique_ptr<T>& object, Store store)
+{
+    if (object) {
+        store(*object);
+    } else {
+        T empty;
+        store(empty);
+    }
+}
+
+// Loading: a new object is made, reads itself, and only then replaces what the member held.
+template <class T, class Load>
+void loadInto(std::unique_ptr<T>& member, Load load)
+{
+    auto fresh = std::make_unique<T>();
+    load(*fresh);
+    member = std::move(fresh);
+}
+
+// One object of a data set in the archive's direction.
+template <class T, class Walk>
+void walk(CArchive& ar, std::unique_ptr<T>& member, Walk step)
+{
+    if (ar.IsStoring()) storeOrDefault(member, step);
+    else loadInto(member, step);
+}
+
+template <class T>
+void walkDesign(CArchive& ar, std::unique_ptr<T>& member)
+{
+    walk(ar, member, [&](T& object) { object.SerializeDesignData(ar); });
+}
+
+} // namespace
+
+void CPM001Norm::SerializeOriginData(CArchive& ar)
+{
+    if (ar.IsStoring()) {
+        ar << m_strName << m_nNumber;
+        walk(ar, m_pOrg, [&](CPM001org& org) { org.SerializeOriginData(ar); });
+        ar << m_bPierTieBeams << m_nColumnShape << m_bStopperPedestal << m_nFoundationKind;
+        switch (m_nFoundationKind) {
+        case 0:
+            walk(ar, m_pFootingOrg, [&](CPG001org& org) { org.SerializeOriginData(ar); });
+            ar << m_bFootingT01;
+            break;
+        case 1:
+            walk(ar, m_pPileOrg, [&](CPG002org& org) { org.SerializeOriginData(ar); });
+            ar << m_bPileTieBeams;
+            break;
+        case 2:
+            walk(ar, m_pPileCapOrg, [&](CPG003org& org) { org.SerializeOriginData(ar); });
+            ar << m_nPileCapVariant << m_nPileCapJoint;
+            break;
+        default:
+            break;
+        }
+        walk(ar, m_pCalc, [&](CPM001Calc& calc) { calc.SerializeOrg(ar); });
+        walk(ar, m_pDrawSetting, [&](CPM001DrawSetting& drawing) { drawing.SerializeOriginData(ar); });
+        return;
+    }
+
+    // Loading replaces the origin objects; the design objects of earlier origin data no longer fit.
+    ClearDesign();
+    CString name;
+    int number = 0;
+    ar >> name >> number;
+    m_strName = name;
+    m_nNumber = number;
+    walk(ar, m_pOrg, [&](CPM001org& org) { org.SerializeOriginData(ar); });
+    ar >> m_bPierTieBeams >> m_nColumnShape >> m_bStopperPedestal >> m_nFoundationKind;
+    m_pFootingOrg.reset();
+    m_pPileOrg.reset();
+    m_pPileCapOrg.reset();
+    switch (m_nFoundationKind) {
+    case 0:
+        walk(ar, m_pFootingOrg, [&](CPG001org& org) { org.SerializeOriginData(ar); });
+        ar >> m_bFootingT01;
+        break;
+    case 1:
+        walk(ar, m_pPileOrg, [&](CPG002org& org) { org.SerializeOriginData(ar); });
+        ar >> m_bPileTieBeams;
+        break;
+    case 2:
+        walk(ar, m_pPileCapOrg, [&](CPG003org& org) { org.SerializeOriginData(ar); });
+        ar >> m_nPileCapVariant >> m_nPileCapJoint;
+        break;
+    default:
+        break;
+    }
+    // The calculation object is the one InitialUpdate made; a component without one gets one here.
+    if (!m_pCalc) m_pCalc = std::make_unique<CPM001Calc>();
+    SetCalCulation_General();
+    m_pCalc->SerializeOrg(ar);
+    walk(ar, m_pDrawSetting, [&](CPM001DrawSetting& drawing) { drawing.SerializeOriginData(ar); });
+}
+
+void CPM001Norm::SerializeDesignData(CArchive& ar)
+{
+    if (ar.IsLoading()) ClearDesign();
+    walkDesign(ar, m_pAtom);
+    walkDesign(ar, m_pCapBeamAtom);
+    // A missing cap beam is stored in its default form, whose PMorPT is 0: the set ends there.
+    if (!m_pCapBeamAtom || m_pCapBeamAtom->PMorPT == 0) return;
+
+    if (m_bPierTieBeams == 1) walkDesign(ar, m_pPierTieBeamAtom);
+    if (m_nColumnShape != 0) walkDesign(ar, m_pCircleColumnAtom);
+    else walkDesign(ar, m_pRectColumnAtom);
+    if (m_bStopperPedestal == 1) walkDesign(ar, m_pStopperPedestalAtom);
+    switch (m_nFoundationKind) {
+    case 0:
+        walkDesign(ar, m_pFootingAtom);
+        if (m_bFootingT01 == 1) walkDesign(ar, m_pFootingT01Atom);
+        break;
+    case 1:
+        walkDesign(ar, m_pPileAtom);
+        walkDesign(ar, m_pPileTransitionAtom);
+        if (m_bPileTieBeams == 1) walkDesign(ar, m_pPileTieBeamAtom);
+        break;
+    case 2:
+        walkDesign(ar, m_pPileCapAtom);
+        if (m_nPileCapVariant == 0) walkDesign(ar, m_pPileCapCT01Atom);
+        else if (m_nPileCapVariant == 1) walkDesign(ar, m_pPileCapCT02Atom);
+        else if (m_nPileCapVariant == 2) walkDesign(ar, m_pPileCapCT03Atom);
+        if (m_nPileCapJoint == 0) walkDesign(ar, m_pPileCapTransitionAtom);
+        else if (m_nPileCapJoint == 1) walkDesign(ar, m_pPileCapT0103Atom);
+        break;
+    default:
+        break;
+    }
+    if (!m_pCalc) m_pCalc = std::make_unique<CPM001Calc>();
+    m_pCalc->SerializeDesign(ar);
+}
+
+void CPM001Norm::SerializeAdjustData(CArchive& ar)
+{
+    if (!m_pCalc) m_pCalc = std::make_unique<CPM001Calc>();
+    m_pCalc->SerializeAdjust(ar);
+}

@@ -1,0 +1,194 @@
+// The design drivers: the engine designs the pier, its key parameters go to the pier record, the
+// cap beam and the sibling modules' design objects in a fixed order; then the output collection
+// and the component's small answers to the host.
+#include "module/pier_component.h"
+
+#include "calc/pm001_calc.h"
+#include "calc/pm001_key_param.h"
+#include "capbeam/cap_beam_reinforcement.h"
+#include "host/cpm001_input.h"
+#include "host/project_manager.h"
+#include "input/pier_origin_data.h"
+#include "module/handover_records.h"
+#include "pier/gz_pm001_atom.h"
+#include "pier/pier_design_record.h"
+#include "pier/stopper_pedestal_atom.h"
+#include "siblings/columns.h"
+#include "siblings/pile_cap.h"
+#include "siblings/pile_column_transition.h"
+#include "siblings/pile_foundation.h"
+#include "siblings/spread_footing.h"
+#include "siblings/tie_beams.h"
+
+int CPM001Norm::DoDesign()
+{
+    ClearDesign();
+    PrepareDesign();
+    if (!m_pCalc || !m_pOrg) return 0;
+    m_pCalc->DoDesign();
+    if (CProjectManager* project = GetProjectManager())
+        m_pCalc->SetTestData(project->GetTestFlag(), project->GetKeyParamFullPath(GetID()));
+    CPM001KeyParam kp;
+    if (m_pCalc->GetDesignData(kp) == 0) return 0;
+    return DesignItemArray(kp);
+}
+
+int CPM001Norm::Redesign()
+{
+    CProjectManager* project = GetProjectManager();
+    if (project && project->GetTestFlag()) return 1;
+    ClearDesign();
+    PrepareDesign();
+    if (!m_pCalc || !m_pOrg) return 0;
+    CPM001KeyParam kp;
+    if (m_pCalc->GetUserDesignData(kp) == 0) return 0;
+    return DesignItemArray(kp);
+}
+
+int CPM001Norm::DoMasterDesign()
+{
+    if (CProjectManager* project = GetProjectManager()) (void)project->GetDesignUnion();
+    return 1;
+}
+
+int CPM001Norm::DesignItemArray(CPM001KeyParam& kp)
+{
+    if (m_pAtom->SetData(m_pOrg.get()) == 0) return 0;
+    {
+        auto gz = std::make_unique<GZ_PM001Atom>();
+        SetGZ_PM001_Data(gz.get());
+        if (m_pCapBeamAtom->SetData(gz.get(), &kp.CapKeyParam) == 0) return 0;
+    }
+    if (m_pCapBeamAtom->PMorPT == 0) return 1;
+
+    if (m_bPierTieBeams == 1 && m_pPierTieBeamAtom) {
+        GZ_GENERAL_PG008 gz;
+        SetGZ_GENERAL_PG008_Data(&gz, 0);
+        m_pPierTieBeamAtom->SetData(&gz, &kp.TieBeamKeyParam);
+    }
+    if (m_nColumnShape != 0) {
+        PC001T01ZD02_General gz;
+        SetPC001T01ZD02_General_Data(&gz);
+        if (m_pCircleColumnAtom) m_pCircleColumnAtom->SetData(&gz, &kp.CircleColumnKeyParam);
+    } else {
+        PC001T01ZD01_General gz;
+        SetPC001T01ZD01_General_Data(&gz);
+        if (m_pRectColumnAtom) m_pRectColumnAtom->SetData(&gz, &kp.RectColumnKeyParam);
+    }
+    if (m_bStopperPedestal && m_pStopperPedestalAtom) {
+        GZ_GENERAL_PG006 gz;
+        Set_gz_General_PG006(&gz);
+        if (m_pStopperPedestalAtom->SetData(m_pAtom.get(), &gz, &kp.StopperPedestalKeyParam) == 0) return 0;
+    }
+
+    switch (m_nFoundationKind) {
+    case 0: {
+        if (!m_pFootingAtom || !m_pFootingOrg) return 0;
+        GZ_GENERAL_PG001 gz;
+        SetGZ_GENERAL_PG001_Data(&gz);
+        m_pFootingAtom->SetData(m_pFootingOrg.get(), &gz);
+        if (m_bFootingT01 == 1 && m_pFootingT01Atom &&
+            m_pFootingT01Atom->SetData(m_pFootingAtom.get(), &kp.FootingKeyParam) == 0)
+            return 0;
+        break;
+    }
+    case 1: {
+        if (!m_pPileAtom || !m_pPileOrg || !m_pPileTransitionAtom) return 0;
+        CArray<double, double> spacings;
+        for (double spacing : m_pAtom->bBz) spacings.Add(spacing);
+        m_pPileAtom->SetData(m_pPileOrg.get(), m_pAtom->zZct, spacings);
+        GZ_GENERAL_PG005 gz;
+        Set_gz_General_PG005(&gz);
+        if (m_pPileTransitionAtom->SetData(&gz, &kp.PileFoundationKeyParam.TransitionKeyParam) == 0) return 0;
+        if (m_bPileTieBeams == 1 && m_pPileTieBeamAtom) {
+            GZ_GENERAL_PG008 tie;
+            SetGZ_GENERAL_PG008_Data(&tie, 1);
+            m_pPileTieBeamAtom->SetData(&tie, &kp.PileFoundationKeyParam.TieBeamKeyParam);
+        }
+        break;
+    }
+    case 2: {
+        if (!m_pPileCapAtom || !m_pPileCapOrg) return 0;
+        GZ_GENERAL_PG003 gz;
+        SetGZ_GENERAL_PG003_Data(&gz);
+        m_pPileCapAtom->SetData(m_pPileCapOrg.get(), &gz);
+        if (m_nPileCapVariant == 0 &&
+            m_pPileCapCT01Atom->SetData(m_pPileCapAtom.get(), &kp.PileCapKeyParam.RectKeyParam) == 0)
+            return 0;
+        if (m_nPileCapVariant == 1 &&
+            m_pPileCapCT02Atom->SetData(m_pPileCapAtom.get(), &kp.PileCapKeyParam.ArcKeyParam) == 0)
+            return 0;
+        if (m_nPileCapJoint == 0) {
+            GZ_GENERAL_PG005 joint;
+            Set_gz_General_PG0051(&joint);
+            if (m_pPileCapTransitionAtom->SetData(&joint, &kp.PileCapKeyParam.TransitionKeyParam) == 0) return 0;
+        } else if (m_nPileCapJoint == 1 &&
+                   m_pPileCapT0103Atom->SetData(m_pPileCapAtom.get(), &kp.PileCapKeyParam.JointKeyParam) == 0) {
+            return 0;
+        }
+        break;
+    }
+    default:
+        // No foundation object exists for an unknown foundation selector.
+        return 0;
+    }
+    return 1;
+}
+
+void CPM001Norm::OutputData(OutputDataMap& outputs)
+{
+    // Before a design or a load there is nothing to output; a missing object is skipped.
+    if (m_pAtom) m_pAtom->OutPM001AtomData(outputs);
+    if (!m_pCapBeamAtom) return;
+    m_pCapBeamAtom->OutPM001AtomData(outputs);
+    if (m_pCapBeamAtom->PMorPT == 0) return;
+
+    if (m_bPierTieBeams == 1 && m_pPierTieBeamAtom) m_pPierTieBeamAtom->shuchu_Data(outputs);
+    if (m_nColumnShape != 0) {
+        if (m_pCircleColumnAtom) m_pCircleColumnAtom->shuchu_Data(outputs);
+    } else if (m_pRectColumnAtom) {
+        m_pRectColumnAtom->shuchu_Data(outputs);
+    }
+    if (m_bStopperPedestal == 1 && m_pStopperPedestalAtom) m_pStopperPedestalAtom->OutData(outputs);
+    switch (m_nFoundationKind) {
+    case 0:
+        if (m_pFootingAtom) m_pFootingAtom->shuchu_Data(outputs);
+        if (m_bFootingT01 == 1 && m_pFootingT01Atom) m_pFootingT01Atom->shuchu_Data(outputs);
+        break;
+    case 1:
+        if (m_pPileAtom) m_pPileAtom->shuchu_Data(outputs);
+        if (m_pPileTransitionAtom) m_pPileTransitionAtom->shuchu_Data(outputs);
+        if (m_bPileTieBeams == 1 && m_pPileTieBeamAtom) m_pPileTieBeamAtom->shuchu_Data(outputs);
+        break;
+    case 2:
+        if (m_pPileCapAtom) m_pPileCapAtom->shuchu_Data(outputs);
+        if (m_pPileCapCT01Atom) m_pPileCapCT01Atom->shuchu_Data(outputs);
+        if (m_pPileCapCT02Atom) m_pPileCapCT02Atom->shuchu_Data(outputs);
+        if (m_pPileCapCT03Atom) m_pPileCapCT03Atom->shuchu_Data(outputs);
+        if (m_nPileCapJoint == 0 && m_pPileCapTransitionAtom) m_pPileCapTransitionAtom->shuchu_Data(outputs);
+        if (m_nPileCapJoint == 1 && m_pPileCapT0103Atom) m_pPileCapT0103Atom->shuchu_Data(outputs);
+        break;
+    default:
+        break;
+    }
+}
+
+int CPM001Norm::IsCalculated()
+{
+    const auto* input = dynamic_cast<const CPM001*>(GetUIComponent());
+    return input ? input->fCalculated : 0;
+}
+
+FOUNDATIONTYPE CPM001Norm::GetFoundationType()
+{
+    switch (m_nFoundationKind) {
+    case 0: return FOUNDATION_SPREAD_FOOTING;
+    case 1: return FOUNDATION_PILES;
+    case 2: return FOUNDATION_PILE_CAP;
+    default: return FOUNDATION_NONE;
+    }
+}
+
+CalcGeneral* CPM001Norm::GetCalcData() { return m_pCalc.get(); }
+
+int CPM001Norm::SetDataForGW001(CDataForGW001* /*data*/) { return 1; }

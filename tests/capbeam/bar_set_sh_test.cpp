@@ -1,0 +1,247 @@
+// Side-face bars "sh": level spacing, counts, full-length and shortened bars, hooks, marks and errors.
+#include "bar_set_steps_test_support.h"
+
+#include "common/bar_sizes.h"
+#include "host/report.h"
+
+#include <gtest/gtest.h>
+
+#include <cmath>
+
+namespace {
+
+constexpr double kTol = 1e-9;
+
+// The plain cap beam with 12 mm plain side-face bars aimed at a spacing of 200 (80 to 300).
+class SideFaceBars : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        ReportLog::Current().Clear();
+        SetUpPlainCapBeam(atom);
+        atom.fCrossContour = 1;
+        atom.sh.type = 1;
+        atom.sh.d = 12.0;
+        atom.sh.Min = 80.0;
+        atom.sh.Max = 300.0;
+        atom.sh.s = 200.0;
+    }
+
+    void UseTaperedEnds()
+    {
+        atom.bBpl = atom.bBpr = 1000.0;
+        atom.hHpl = atom.hHpr = 600.0;
+        SetTaperedOutline(atom);
+    }
+
+    // Top slopes 0.02 and 0.01 either side of the crown: the levels follow the two slopes.
+    void UseTwoSlopes(double crown)
+    {
+        atom.fCrossContour = 0;
+        atom.iLb = 0.02;
+        atom.iRb = 0.01;
+        atom.bAc = crown;
+    }
+
+    static double SemicircularHook() { return KVDataCommon::WG1(12.0, 1, KVDataCommon::DEGRE_180); }
+
+    CPM001T0101Atom atom;
+};
+
+} // namespace
+
+TEST_F(SideFaceBars, StraightLevelsOfASquareEndedBeam)
+{
+    // A square-ended beam's outline has four points only; none beyond them is read.
+    atom.PYXTCJpa1.RemoveAll();
+    for (int k = 0; k < 4; ++k) atom.PYXTCJpa1.Add(CDblPoint(1000.0 * k, 60.0));
+    ASSERT_EQ(RunSetshData(atom), 1);
+    const auto& sh = atom.sh;
+    // Inside the stirrups: 100 - 20 / 2 - 10 - 12 / 2 = 74.
+    EXPECT_NEAR(sh.a, 74.0, kTol);
+    EXPECT_EQ(sh.fLayMode, 0);
+    EXPECT_NEAR(sh.HL, 1800.0, kTol);
+    EXPECT_NEAR(sh.HR, 1800.0, kTol);
+    EXPECT_NEAR(sh.HM, 1800.0, kTol);
+    // 1800 - 120 = 1680 with ends of at least 80: 7 x 200 and 140 at top and bottom.
+    EXPECT_EQ(sh.ns, 7);
+    EXPECT_NEAR(sh.as, 140.0, kTol);
+    EXPECT_NEAR(sh.sl, 200.0, kTol);
+    EXPECT_NEAR(sh.sr, 200.0, kTol);
+    EXPECT_NEAR(sh.sm, 200.0, kTol);
+    // End faces 1200: 2 x trunc((1200 - 120 - 280) / 200 + 1) = 10 full-length bars, 2 x 7 + 2 - 10 = 6 more.
+    EXPECT_EQ(sh.sh1_n, 10);
+    EXPECT_EQ(sh.sh2_n, 6);
+    // 10000 - 2 x 50 + 20 + 12 = 9932.
+    EXPECT_NEAR(sh.sh1_L, 9932.0, kTol);
+    EXPECT_NEAR(sh.sh1_Lp, 9932.0, kTol);
+    // Plain bars: semicircular hooks with a bend radius of 1.75 d.
+    EXPECT_NEAR(sh.alf, 3.1415927, kTol);
+    EXPECT_NEAR(sh.RG, 21.0, kTol);
+    EXPECT_NEAR(sh.EL, SemicircularHook(), kTol);
+    EXPECT_DOUBLE_EQ(sh.sh1_TL, std::floor(9932.0 + 2.0 * SemicircularHook() + 0.5));
+    // The mark follows the last one given; no shortened bars.
+    EXPECT_STREQ(sh.sh1_R, "7");
+    EXPECT_EQ(atom.nMark, 7);
+    EXPECT_STREQ(sh.sh2_R, "");
+    EXPECT_EQ(sh.sh2_L, 0.0);
+    EXPECT_EQ(sh.sh2_Lp, 0.0);
+    EXPECT_EQ(sh.sh2_TL, 0.0);
+}
+
+TEST_F(SideFaceBars, BarsInTheSkeletonPlaneWithRightAngleHooks)
+{
+    atom.fPosShAndSg = 1;
+    atom.sh.type = 2;
+    atom.sh.RG = 5.0;
+    ASSERT_EQ(RunSetshData(atom), 1);
+    EXPECT_NEAR(atom.sh.a, 100.0, kTol);
+    EXPECT_NEAR(atom.sh.alf, 1.57079635, kTol);
+    EXPECT_NEAR(atom.sh.RG, 5.0, kTol);
+    EXPECT_NEAR(atom.sh.EL, KVDataCommon::WG1(12.0, 2, KVDataCommon::DEGRE_90), kTol);
+}
+
+TEST_F(SideFaceBars, LevelsAlongTwoTopSlopes)
+{
+    UseTwoSlopes(5000.0);
+    ASSERT_EQ(RunSetshData(atom), 1);
+    const auto& sh = atom.sh;
+    EXPECT_EQ(sh.fLayMode, 1);
+    // End heights 1800 - 5000 x 0.02 = 1700 and 1800 - 5000 x 0.01 = 1750.
+    EXPECT_NEAR(sh.HL, 1700.0, kTol);
+    EXPECT_NEAR(sh.HR, 1750.0, kTol);
+    // 1680 at the crown in 8 equal spacings of 210 (nearest to 200 within 80..300); the ends in
+    // 8 spacings too: 1580 / 8 and 1630 / 8.
+    EXPECT_EQ(sh.ns, 8);
+    EXPECT_NEAR(sh.sm, 210.0, kTol);
+    EXPECT_NEAR(sh.sl, 197.5, kTol);
+    EXPECT_NEAR(sh.sr, 203.75, kTol);
+    // trunc(1080 / 197.5 + 0.5) - 1 = 4 and trunc(1080 / 203.75 + 0.5) - 1 = 4: 8 bars; 16 - 8 - 2 = 6.
+    EXPECT_EQ(sh.sh1_n, 8);
+    EXPECT_EQ(sh.sh2_n, 6);
+    // Level 1: (50, 1442.5), (5000, 1530), (9950, 1486.25): 9900.97 + 32 -> 9933.
+    // Level 4: (50, 850), (5000, 900), (9950, 875): 9900.32 + 32 -> 9932.
+    EXPECT_NEAR(sh.sh1_Lp, 9933.0, kTol);
+    EXPECT_NEAR(sh.sh1_L, 9932.0, kTol);
+    EXPECT_DOUBLE_EQ(sh.sh1_TL, std::floor(9932.5 + 2.0 * SemicircularHook() + 0.5));
+}
+
+TEST_F(SideFaceBars, StraightLevelsCutByTaperedUndersides)
+{
+    UseTaperedEnds();
+    ASSERT_EQ(RunSetshData(atom), 1);
+    const auto& sh = atom.sh;
+    // Underside at the end faces 660 - 600 = 60: 2 x trunc((1200 - 60 - 60 - 140) / 200 + 1) = 10.
+    EXPECT_EQ(sh.sh1_n, 10);
+    EXPECT_EQ(sh.sh2_n, 6);
+    EXPECT_STREQ(sh.sh2_R, "7a");
+    // Level 5 at 1740 - 1000 - 140 = 600 meets the slopes at x = 150 and 9850: 9700 + 32.
+    EXPECT_NEAR(sh.sh2_Lp, 9732.0, kTol);
+    // Level 7 at 200 meets them at 816.67 and 9183.33: 8366.67 + 32 -> 8399.
+    EXPECT_NEAR(sh.sh2_L, 8399.0, kTol);
+    EXPECT_DOUBLE_EQ(sh.sh2_TL, std::floor((8399.0 + 9732.0) / 2.0 + 2.0 * SemicircularHook() + 0.5));
+}
+
+TEST_F(SideFaceBars, AStraightLevelAboveTheSlopesEndsAtTheEndFaces)
+{
+    UseTaperedEnds();
+    atom.hXbl = atom.hXbr = 700.0;
+    ASSERT_EQ(RunSetshData(atom), 1);
+    // 2 x trunc((700 - 60 - 60 - 140) / 200 + 1) = 6 full-length bars; level 3 at 1000 lies above
+    // the slopes' upper ends (660): it ends on the end faces x = 50 and 9950.
+    EXPECT_EQ(atom.sh.sh1_n, 6);
+    EXPECT_EQ(atom.sh.sh2_n, 10);
+    EXPECT_NEAR(atom.sh.sh2_Lp, 9932.0, kTol);
+    EXPECT_NEAR(atom.sh.sh2_L, 8399.0, kTol);
+}
+
+TEST_F(SideFaceBars, LevelsAlongTwoSlopesCutByTaperedUndersides)
+{
+    UseTaperedEnds();
+    UseTwoSlopes(5000.0);
+    ASSERT_EQ(RunSetshData(atom), 1);
+    const auto& sh = atom.sh;
+    // trunc((1200 - 60 - 60) / 197.5) = 5, trunc(1080 / 203.75) = 5: 10 bars; 16 - 10 - 2 = 4.
+    EXPECT_EQ(sh.sh1_n, 10);
+    EXPECT_EQ(sh.sh2_n, 4);
+    // Level 6: (0, 455) - (5000, 480) meets the left slope at x = 388.43, (5000, 480) - (10000,
+    // 467.5) the right one at 9630.71; bent at the crown: 9242.0 + 32 -> 9274.
+    EXPECT_NEAR(sh.sh2_Lp, 9274.0, kTol);
+    // Level 7: meets them at 717.84 and 9291.06: 8573.2 + 32 -> 8605.
+    EXPECT_NEAR(sh.sh2_L, 8605.0, kTol);
+}
+
+TEST_F(SideFaceBars, ACrownOverATaperedPartLeavesTheShortenedBarsStraight)
+{
+    UseTaperedEnds();
+    UseTwoSlopes(300.0);
+    ASSERT_EQ(RunSetshData(atom), 1);
+    // Level 6 would meet the left slope at 349.6, beyond the crown at 300: the bar stays on the right
+    // slope's line (480.75 - 0.0025 x), from 350.21 to 9611.20: 9261.0 + 32 -> 9293.
+    EXPECT_NEAR(atom.sh.sh2_Lp, 9293.0, kTol);
+    EXPECT_NEAR(atom.sh.sh2_L, 8612.0, kTol);
+}
+
+TEST_F(SideFaceBars, ACrownOverTheRightTaperedPartMirrorsIt)
+{
+    UseTaperedEnds();
+    UseTwoSlopes(9700.0);
+    atom.iLb = 0.01;
+    atom.iRb = 0.02;
+    ASSERT_EQ(RunSetshData(atom), 1);
+    EXPECT_NEAR(atom.sh.sh2_Lp, 9293.0, kTol);
+    EXPECT_NEAR(atom.sh.sh2_L, 8612.0, kTol);
+}
+
+TEST_F(SideFaceBars, ALevelThatMissesTheLeftSlopeEndsTheStep)
+{
+    UseTaperedEnds();
+    // A level left slope runs parallel to the straight levels.
+    atom.PYXTCJpa1[1].y = 60.0;
+    EXPECT_EQ(RunSetshData(atom), 0);
+    const auto& entries = ReportLog::Current().Entries();
+    ASSERT_EQ(entries.size(), 1u);
+    EXPECT_STREQ(entries[0].message, "计算错误2008083101");
+    // What was laid before stays; the shortened bars are not computed.
+    EXPECT_EQ(atom.sh.sh1_n, 10);
+    EXPECT_EQ(atom.sh.sh2_Lp, 0.0);
+    EXPECT_EQ(atom.sh.sh1_TL, 0.0);
+}
+
+TEST_F(SideFaceBars, ALevelSpacingThatIsNotPositiveIsRefused)
+{
+    atom.sh.s = 0.0;
+    EXPECT_EQ(RunSetshData(atom), 0);
+    ASSERT_EQ(ReportLog::Current().Entries().size(), 1u);
+    EXPECT_STREQ(ReportLog::Current().Entries()[0].message, "计算错误：侧面钢筋间距必须大于0，请检查");
+    EXPECT_EQ(atom.nMark, 6);
+}
+
+TEST_F(SideFaceBars, ABeamTooLowForOneLevelSpacingIsRefused)
+{
+    // 1800 - 1700 = 100 is shorter than the two end distances of 80.
+    atom.st.ua = atom.st.da = 850.0;
+    EXPECT_EQ(RunSetshData(atom), 0);
+    ASSERT_EQ(ReportLog::Current().Entries().size(), 1u);
+    EXPECT_STREQ(ReportLog::Current().Entries()[0].message, "计算错误：盖梁高度内无法布置侧面钢筋层，请检查");
+}
+
+TEST_F(SideFaceBars, AnEndTooLowForTheLevelsIsRefused)
+{
+    // The left end 1800 - 5000 x 0.4 = -200 high.
+    UseTwoSlopes(5000.0);
+    atom.iLb = 0.4;
+    EXPECT_EQ(RunSetshData(atom), 0);
+    ASSERT_EQ(ReportLog::Current().Entries().size(), 1u);
+    EXPECT_STREQ(ReportLog::Current().Entries()[0].message, "计算错误：盖梁端部高度内无法布置侧面钢筋层，请检查");
+}
+
+TEST_F(SideFaceBars, TaperedEndsNeedTheirWholeOutline)
+{
+    UseTaperedEnds();
+    atom.PYXTCJpa1.RemoveAt(5);
+    EXPECT_EQ(RunSetshData(atom), 0);
+    ASSERT_EQ(ReportLog::Current().Entries().size(), 1u);
+    EXPECT_STREQ(ReportLog::Current().Entries()[0].message,
+                 "计算错误：变高度段的钢筋轮廓点不足，无法布置侧面钢筋，请检查");
+}
