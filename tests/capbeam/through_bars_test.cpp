@@ -380,10 +380,11 @@ TEST(ThroughBarsSquareEnds, TwoSlopedTopTurnsAtTheCrown)
     ASSERT_EQ(valley.PtAr.GetSize(), 5);
     ExpectVertex(valley.PtAr[3], 9960.0, 1450.0 + 59.6, -0.0099996667 - P, 1);
     ExpectVertex(valley.PtAr[2], 4000.0, 1450.0, -(0.019997334 - 0.0099996667), 3);
-    // Segments 1310.8, 3960.7919, 5960 sqrt(1.0001) = 5960.2980, 1449.6; fillets of radius 70
-    // through 1.550799 and 1.580796: 70 (a - 2 tan(a / 2)) = -29.1795 and -30.9025.
-    EXPECT_NEAR(Fillet(70.0, P - 0.019997334) + Fillet(70.0, P + 0.0099996667), -60.0820, 1e-3);
-    EXPECT_EQ(valley.sTL, 10621.0);   // 10681.4879 - 60.0820 = 10621.41
+    // Segments 1310.8, 3960.7919, 5960 sqrt(1.0001) = 5960.2980, 1449.6 (12681.4899); fillets of
+    // radius 70 through 1.550799 (tan of half 0.980200) and 1.580796 (tan of half 1.010050):
+    // -28.6721 and -30.7513.
+    EXPECT_NEAR(Fillet(70.0, P - 0.019997334) + Fillet(70.0, P + 0.0099996667), -59.4234, 1e-3);
+    EXPECT_EQ(valley.sTL, 12622.0);   // 12681.4899 - 59.4234 = 12622.07
 }
 
 TEST(ThroughBarsSquareEnds, CutLengthsRoundEverySegmentOrAddTheFillets)
