@@ -322,7 +322,7 @@ int CPM001T0101Atom::GetAllFrameRi(CPM001_CapKeyParam& kp)
     if (fSymmetry != 0) CapBeamSkeleton::MirrorWholeBeamBentLabels(*this);
 
     if (enSection.IsEmpty()) {
-        QMReportError("计算错误06082002：盖梁截面类型为空，存在未切到钢筋的截面！", 0);
+        QMReportError("计算错误06082002：盖梁截面类型为空，骨架钢筋设计失败！", 0);
         return 0;
     }
     CapBeamSkeleton::SectionKindFlags(*this);

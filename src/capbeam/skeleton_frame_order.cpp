@@ -121,7 +121,8 @@ int CPM001T0101Atom::GetFramesort(CPM001_CapKeyParam& kp, IntArray& order)
                 CStringArray marksB;
                 IntArray countsB;
                 GetFrameRn(work.bars[q], marksB, countsB);
-                bool same = countsA.GetSize() == countsB.GetSize() && GetfFrameRn(marksA, countsA, marksB, countsB) != 0;
+                bool same = countsA.GetSize() == countsB.GetSize() &&
+                            GetfFrameRn(marksA, countsA, marksB, countsB) != 0;
                 if (same && mainPass) same = GetFramegjdsx(work.records, p, q) != 0;
                 if (!same) continue;
                 order[work.index[q]] = group;

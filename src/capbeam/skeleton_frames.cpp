@@ -116,11 +116,10 @@ int BuildFrameTable(CPM001T0101Atom& atom)
 
         row.n = f;
         int label = 1;
-        DblArray CapBeamRecords::FrameAr::* const chains[] = {&CapBeamRecords::FrameAr::difL1, &CapBeamRecords::FrameAr::difL2,
-                                                              &CapBeamRecords::FrameAr::difL3, &CapBeamRecords::FrameAr::difL4};
-        CStringArray CapBeamRecords::FrameAr::* const labels[] = {
-            &CapBeamRecords::FrameAr::difLabel1, &CapBeamRecords::FrameAr::difLabel2,
-            &CapBeamRecords::FrameAr::difLabel3, &CapBeamRecords::FrameAr::difLabel4};
+        using Frame = CapBeamRecords::FrameAr;
+        DblArray Frame::* const chains[] = {&Frame::difL1, &Frame::difL2, &Frame::difL3, &Frame::difL4};
+        CStringArray Frame::* const labels[] = {&Frame::difLabel1, &Frame::difLabel2, &Frame::difLabel3,
+                                                &Frame::difLabel4};
         CStringArray* const cells[] = {&row.szX1, &row.szX2, &row.szX3, &row.szX4};
 
         for (int c = 0; c < 4; ++c) {
@@ -270,6 +269,7 @@ int CPM001T0101Atom::GetFrame(CPM001_CapKeyParam& kp, int i, FrameAr& frame)
         bends.push_back(ends.left);
         bends.push_back(ends.right);
         for (int k = 0; k < nPier; ++k) bends.push_back(GetFame_ZDX(k, i));
+        // Stations closer than the equality of lengths are one dimension point.
         std::sort(bends.begin(), bends.end());
         bends.erase(std::unique(bends.begin(), bends.end(), [](double l, double r) { return IsEqual(l, r) != 0; }),
                     bends.end());

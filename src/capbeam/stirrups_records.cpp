@@ -24,7 +24,7 @@ constexpr int kLetterCount = static_cast<int>(sizeof kWidthLetters / sizeof kWid
 // every further width, the earlier group's label for a width met before.
 class GroupLabels {
 public:
-    // Registers group i's width key; true when the width is new and takes a letter.
+    // Registers the width key of the next group; a width not met before takes the next letter.
     void Add(int key)
     {
         int earlier = -1;

@@ -223,7 +223,8 @@ double CutLength(const Atom& atom, const Atom::singAr& bar, double loss)
     return KVCTL(length);
 }
 
-void ReportCannotShape(const char* code) { QMReportError(code, 0); }
+// The outlines the sloped-end bars are built on are missing (or there is no pair to fill).
+const char* const kNoOutline = "计算错误06082103：盖梁通长筋的偏移轮廓不完整，无法生成通长筋！";
 
 } // namespace
 
@@ -339,7 +340,7 @@ int GetGJFrame_TCJBH(Atom& atom, CPM001_CapKeyParam& kp, CString& topMark, IntAr
 int GetGJFrame_TCJ(Atom& atom, Atom::singAr* pair)
 {
     if (!pair) {
-        ReportCannotShape("计算错误06082103");
+        QMReportError(kNoOutline, 0);
         return 0;
     }
     const Shape s = MakeShape(atom);
@@ -363,7 +364,7 @@ int GetGJFrame_TCJ(Atom& atom, Atom::singAr* pair)
         const CDblPointArray& outer = atom.PYXTCJpa1;
         const CDblPointArray& inner = atom.PYXTCJpa2;
         if (outer.GetSize() < 6 || (!s.inset && inner.GetSize() < 4)) {
-            ReportCannotShape("计算错误06082103");
+            QMReportError(kNoOutline, 0);
             return 0;
         }
         const CDblPoint& p1 = outer[1];
@@ -411,7 +412,7 @@ int GetGJFrame_TCJ(Atom& atom, Atom::singAr* pair)
             CDblPointArray hit;
             XLineLine(inner[0], inner[1], p1, p2, hit, 3);
             if (hit.GetSize() < 1) {
-                ReportCannotShape("计算错误06082101");
+                QMReportError("计算错误06082101", 0);
                 return 0;
             }
             const CDblPoint I = hit[0];
@@ -419,7 +420,7 @@ int GetGJFrame_TCJ(Atom& atom, Atom::singAr* pair)
             const int n = inner.GetSize();
             XLineLine(inner[n - 1], inner[n - 2], p3, p4, hit, 3);
             if (hit.GetSize() < 1) {
-                ReportCannotShape("计算错误06082102");
+                QMReportError("计算错误06082102", 0);
                 return 0;
             }
             const CDblPoint J = hit[0];

@@ -86,7 +86,10 @@ protected:
         return bar;
     }
 
-    int Marks(BarList* bars, CStringArray& marks, IntArray& counts) { return (atom.*Reach(FrameRnTag{}))(bars, marks, counts); }
+    int Marks(BarList* bars, CStringArray& marks, IntArray& counts)
+    {
+        return (atom.*Reach(FrameRnTag{}))(bars, marks, counts);
+    }
     int Same(CStringArray a, IntArray ca, CStringArray b, IntArray cb)
     {
         return (atom.*Reach(SameMarksTag{}))(a, ca, b, cb);
