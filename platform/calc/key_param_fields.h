@@ -141,7 +141,7 @@ void VisitKeys(V& v, CPM001_CapKeyParam& r)
 }
 
 template <class V>
-void VisitKeys(V& v, CPC001_RectKeyParam& r)
+void VisitKeys(V& v, TiedMemberKeyParam& r)
 {
     v.Key("mainBarDiameter", r.mainBarDiameter, KeyNeed::Optional);
     v.Key("mainBarType", r.mainBarType, KeyNeed::Optional);
@@ -152,13 +152,21 @@ void VisitKeys(V& v, CPC001_RectKeyParam& r)
 }
 
 template <class V>
-void VisitKeys(V& v, CPC001_CircleKeyParam& r)
+void VisitKeys(V& v, SpiralMemberKeyParam& r)
 {
     v.Key("mainBarDiameter", r.mainBarDiameter, KeyNeed::Optional);
     v.Key("mainBarType", r.mainBarType, KeyNeed::Optional);
     v.Key("mainBarCount", r.mainBarCount, KeyNeed::Optional);
     v.Key("spiralDiameter", r.spiralDiameter, KeyNeed::Optional);
     v.Key("spiralPitch", r.spiralPitch, KeyNeed::Optional);
+}
+
+template <class V>
+void VisitKeys(V& v, BarMeshKeyParam& r)
+{
+    v.Key("barDiameter", r.barDiameter, KeyNeed::Optional);
+    v.Key("barType", r.barType, KeyNeed::Optional);
+    v.Key("barSpacing", r.barSpacing, KeyNeed::Optional);
 }
 
 template <class V>
@@ -168,51 +176,6 @@ void VisitKeys(V& v, CPG008KeyParam& r)
     v.Key("mainBarType", r.mainBarType, KeyNeed::Optional);
     v.Key("topBarCount", r.topBarCount, KeyNeed::Optional);
     v.Key("bottomBarCount", r.bottomBarCount, KeyNeed::Optional);
-    v.Key("stirrupDiameter", r.stirrupDiameter, KeyNeed::Optional);
-    v.Key("stirrupSpacing", r.stirrupSpacing, KeyNeed::Optional);
-}
-
-template <class V>
-void VisitKeys(V& v, CPG001KeyParam& r)
-{
-    v.Key("barDiameter", r.barDiameter, KeyNeed::Optional);
-    v.Key("barType", r.barType, KeyNeed::Optional);
-    v.Key("barSpacing", r.barSpacing, KeyNeed::Optional);
-}
-
-template <class V>
-void VisitKeys(V& v, CPG005KeyParam& r)
-{
-    v.Key("mainBarDiameter", r.mainBarDiameter, KeyNeed::Optional);
-    v.Key("mainBarType", r.mainBarType, KeyNeed::Optional);
-    v.Key("mainBarCount", r.mainBarCount, KeyNeed::Optional);
-    v.Key("spiralDiameter", r.spiralDiameter, KeyNeed::Optional);
-    v.Key("spiralPitch", r.spiralPitch, KeyNeed::Optional);
-}
-
-template <class V>
-void VisitKeys(V& v, CPG003_RectKeyParam& r)
-{
-    v.Key("barDiameter", r.barDiameter, KeyNeed::Optional);
-    v.Key("barType", r.barType, KeyNeed::Optional);
-    v.Key("barSpacing", r.barSpacing, KeyNeed::Optional);
-}
-
-template <class V>
-void VisitKeys(V& v, CPG003_ArcKeyParam& r)
-{
-    v.Key("barDiameter", r.barDiameter, KeyNeed::Optional);
-    v.Key("barType", r.barType, KeyNeed::Optional);
-    v.Key("barSpacing", r.barSpacing, KeyNeed::Optional);
-}
-
-template <class V>
-void VisitKeys(V& v, CPG005RectKeyParam& r)
-{
-    v.Key("mainBarDiameter", r.mainBarDiameter, KeyNeed::Optional);
-    v.Key("mainBarType", r.mainBarType, KeyNeed::Optional);
-    v.Key("barsAcross", r.barsAcross, KeyNeed::Optional);
-    v.Key("barsAlong", r.barsAlong, KeyNeed::Optional);
     v.Key("stirrupDiameter", r.stirrupDiameter, KeyNeed::Optional);
     v.Key("stirrupSpacing", r.stirrupSpacing, KeyNeed::Optional);
 }

@@ -3,10 +3,18 @@
 
 // Small records of the sibling modules: what each module's design takes from the pier's key
 // parameters. Diameters and spacings in mm; a bar type is the bar type code of the common library's
-// bar helpers; counts are whole numbers of bars. Every value is 0 until it is given.
+// bar helpers; counts are whole numbers of bars. Every value is 0 until it is given. Modules whose
+// reinforcement has the same form share that form's record.
 
-// Rectangular columns.
-struct CPC001_RectKeyParam {
+// A bottom mesh of bars at one spacing (footings, pile-cap bodies).
+struct BarMeshKeyParam {
+    double barDiameter = 0.0;
+    int barType = 0;
+    double barSpacing = 0.0;
+};
+
+// A rectangular member with main bars along its faces and stirrups (columns, cap-to-column joints).
+struct TiedMemberKeyParam {
     double mainBarDiameter = 0.0;
     int mainBarType = 0;
     int barsAcross = 0;            // main bars along a face across the bridge
@@ -15,14 +23,20 @@ struct CPC001_RectKeyParam {
     double stirrupSpacing = 0.0;
 };
 
-// Circular columns.
-struct CPC001_CircleKeyParam {
+// A round member with main bars on a circle and a spiral (columns, column-to-pile transitions).
+struct SpiralMemberKeyParam {
     double mainBarDiameter = 0.0;
     int mainBarType = 0;
     int mainBarCount = 0;
     double spiralDiameter = 0.0;
     double spiralPitch = 0.0;
 };
+
+// Rectangular columns.
+struct CPC001_RectKeyParam : TiedMemberKeyParam {};
+
+// Circular columns.
+struct CPC001_CircleKeyParam : SpiralMemberKeyParam {};
 
 // Tie beams (between the columns, or between the piles of a pile foundation).
 struct CPG008KeyParam {
@@ -35,44 +49,19 @@ struct CPG008KeyParam {
 };
 
 // Spread footing: the bottom mesh.
-struct CPG001KeyParam {
-    double barDiameter = 0.0;
-    int barType = 0;
-    double barSpacing = 0.0;
-};
+struct CPG001KeyParam : BarMeshKeyParam {};
 
 // Transition between a column and its pile.
-struct CPG005KeyParam {
-    double mainBarDiameter = 0.0;
-    int mainBarType = 0;
-    int mainBarCount = 0;
-    double spiralDiameter = 0.0;
-    double spiralPitch = 0.0;
-};
+struct CPG005KeyParam : SpiralMemberKeyParam {};
 
 // Rectangular pile-cap body: the bottom mesh.
-struct CPG003_RectKeyParam {
-    double barDiameter = 0.0;
-    int barType = 0;
-    double barSpacing = 0.0;
-};
+struct CPG003_RectKeyParam : BarMeshKeyParam {};
 
 // Arc-shaped pile-cap body: the bottom mesh.
-struct CPG003_ArcKeyParam {
-    double barDiameter = 0.0;
-    int barType = 0;
-    double barSpacing = 0.0;
-};
+struct CPG003_ArcKeyParam : BarMeshKeyParam {};
 
 // Rectangular joint between the pile cap and a column.
-struct CPG005RectKeyParam {
-    double mainBarDiameter = 0.0;
-    int mainBarType = 0;
-    int barsAcross = 0;
-    int barsAlong = 0;
-    double stirrupDiameter = 0.0;
-    double stirrupSpacing = 0.0;
-};
+struct CPG005RectKeyParam : TiedMemberKeyParam {};
 
 // Stopper blocks and bearing pedestals: how many layers of reinforcing mesh a pedestal of each
 // bearing row gets.

@@ -21,13 +21,7 @@ int CPG003CT01Atom::SetData(const CPG003Atom* cap, const CPG003_RectKeyParam* kp
         QMReportError("计算错误：PG003CT01的设计数据不完整", 0);
         return 0;
     }
-    return m_Design.Set({
-        {"barDiameter", static_cast<double>(kp->barDiameter)},
-        {"barType", static_cast<double>(kp->barType)},
-        {"barSpacing", static_cast<double>(kp->barSpacing)},
-        {"lT", cap->Design().Get("lT")},
-        {"bT", cap->Design().Get("bT")}
-    });
+    return m_Design.Set(KeyParamValues(*kp, {{"lT", cap->Design().Get("lT")}, {"bT", cap->Design().Get("bT")}}));
 }
 
 int CPG003CT02Atom::SetData(const CPG003Atom* cap, const CPG003_ArcKeyParam* kp)
@@ -36,13 +30,7 @@ int CPG003CT02Atom::SetData(const CPG003Atom* cap, const CPG003_ArcKeyParam* kp)
         QMReportError("计算错误：PG003CT02的设计数据不完整", 0);
         return 0;
     }
-    return m_Design.Set({
-        {"barDiameter", static_cast<double>(kp->barDiameter)},
-        {"barType", static_cast<double>(kp->barType)},
-        {"barSpacing", static_cast<double>(kp->barSpacing)},
-        {"lT", cap->Design().Get("lT")},
-        {"bT", cap->Design().Get("bT")}
-    });
+    return m_Design.Set(KeyParamValues(*kp, {{"lT", cap->Design().Get("lT")}, {"bT", cap->Design().Get("bT")}}));
 }
 
 int CPG003T0103Atom::SetData(const CPG003Atom* cap, const CPG005RectKeyParam* kp)
@@ -51,13 +39,5 @@ int CPG003T0103Atom::SetData(const CPG003Atom* cap, const CPG005RectKeyParam* kp
         QMReportError("计算错误：PG003T0103的设计数据不完整", 0);
         return 0;
     }
-    return m_Design.Set({
-        {"mainBarDiameter", static_cast<double>(kp->mainBarDiameter)},
-        {"mainBarType", static_cast<double>(kp->mainBarType)},
-        {"barsAcross", static_cast<double>(kp->barsAcross)},
-        {"barsAlong", static_cast<double>(kp->barsAlong)},
-        {"stirrupDiameter", static_cast<double>(kp->stirrupDiameter)},
-        {"stirrupSpacing", static_cast<double>(kp->stirrupSpacing)},
-        {"hT", cap->Design().Get("hT")}
-    });
+    return m_Design.Set(KeyParamValues(*kp, {{"hT", cap->Design().Get("hT")}}));
 }

@@ -8,11 +8,5 @@ int CPG005Atom::SetData(const GZ_GENERAL_PG005* general, const CPG005KeyParam* k
         QMReportError("计算错误：PG005的设计数据不完整", 0);
         return 0;
     }
-    return m_Design.Set({
-        {"mainBarDiameter", static_cast<double>(kp->mainBarDiameter)},
-        {"mainBarType", static_cast<double>(kp->mainBarType)},
-        {"mainBarCount", static_cast<double>(kp->mainBarCount)},
-        {"spiralDiameter", static_cast<double>(kp->spiralDiameter)},
-        {"spiralPitch", static_cast<double>(kp->spiralPitch)}
-    });
+    return m_Design.Set(KeyParamValues(*kp));
 }

@@ -1,6 +1,7 @@
 // The values a sibling module's design object keeps from its design, with their output and archive forms.
 #pragma once
 
+#include "calc/key_param_fields.h"
 #include "host/output_data.h"
 #include "mfc/cstring.h"
 
@@ -41,3 +42,31 @@ private:
     int m_designed = 0;
     Values m_values;
 };
+
+// Collects the values a key-parameter record's keys visit, as named reals.
+struct KeyParamValueCollector {
+    SiblingDesignValues::Values values;
+    template <class T>
+    void Key(const char* name, T& member, KeyNeed)
+    {
+        values.emplace_back(name, static_cast<double>(member));
+    }
+};
+
+// The values of a key-parameter record, named by their keys, in the record's key order.
+template <class KeyParam>
+SiblingDesignValues::Values KeyParamValues(KeyParam kp)
+{
+    KeyParamValueCollector collector;
+    VisitKeys(collector, kp);
+    return std::move(collector.values);
+}
+
+// The values of a key-parameter record followed by further values of the design.
+template <class KeyParam>
+SiblingDesignValues::Values KeyParamValues(KeyParam kp, SiblingDesignValues::Values more)
+{
+    auto values = KeyParamValues(kp);
+    values.insert(values.end(), more.begin(), more.end());
+    return values;
+}

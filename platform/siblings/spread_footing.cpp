@@ -23,11 +23,5 @@ int CPG001T01Atom::SetData(const CPG001Atom* footing, const CPG001KeyParam* kp)
         QMReportError("计算错误：PG001T01的设计数据不完整", 0);
         return 0;
     }
-    return m_Design.Set({
-        {"barDiameter", static_cast<double>(kp->barDiameter)},
-        {"barType", static_cast<double>(kp->barType)},
-        {"barSpacing", static_cast<double>(kp->barSpacing)},
-        {"lKs", footing->Design().Get("lKs")},
-        {"bKs", footing->Design().Get("bKs")}
-    });
+    return m_Design.Set(KeyParamValues(*kp, {{"lKs", footing->Design().Get("lKs")}, {"bKs", footing->Design().Get("bKs")}}));
 }

@@ -8,12 +8,5 @@ int CPG008Atom::SetData(const GZ_GENERAL_PG008* general, const CPG008KeyParam* k
         QMReportError("计算错误：PG008的设计数据不完整", 0);
         return 0;
     }
-    return m_Design.Set({
-        {"mainBarDiameter", static_cast<double>(kp->mainBarDiameter)},
-        {"mainBarType", static_cast<double>(kp->mainBarType)},
-        {"topBarCount", static_cast<double>(kp->topBarCount)},
-        {"bottomBarCount", static_cast<double>(kp->bottomBarCount)},
-        {"stirrupDiameter", static_cast<double>(kp->stirrupDiameter)},
-        {"stirrupSpacing", static_cast<double>(kp->stirrupSpacing)}
-    });
+    return m_Design.Set(KeyParamValues(*kp));
 }
