@@ -668,11 +668,4 @@ TEST_F(BarSchedule, OnlyTheFirstSecondPassRowOfAMarkIsMerged)
     EXPECT_EQ(atom.st.Rn[3].n, 1);
 }
 
-TEST_F(BarSchedule, TheScheduleIsBuiltAfresh)
-{
-    atom.st.Rn.Add(Row("99", 1));
-    BuildBarSchedule(atom);
-    EXPECT_EQ(Marks(), (std::vector<CString>{"1", "2"}));
-}
-
 } // namespace

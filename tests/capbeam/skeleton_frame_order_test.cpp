@@ -111,17 +111,6 @@ TEST_F(FrameMarks, MarksComeInOrderOfFirstAppearanceWithTheirCounts)
     EXPECT_EQ(bars[1]->R, "3");
 }
 
-TEST_F(FrameMarks, AppendsToWhatTheListsHeld)
-{
-    BarList bars;
-    bars.Add(Bar("2"));
-    CStringArray marks = Texts({"9"});
-    IntArray counts = Ints({4});
-    Marks(&bars, marks, counts);
-    EXPECT_EQ(Values(marks), (std::vector<CString>{"9", "2"}));
-    EXPECT_EQ(Values(counts), (std::vector<int>{4, 1}));
-}
-
 TEST_F(FrameMarks, AFrameWithoutBarsHasNoMarks)
 {
     BarList bars;
@@ -296,14 +285,6 @@ TEST_F(FrameOrder, FramesWithoutBarsShareAGroup)
     AddFrame("K2", false, {"3"});
     AddFrame("K3", false, {});
     EXPECT_EQ(Order(), (std::vector<int>{1, 2, 1}));
-}
-
-TEST_F(FrameOrder, EveryFramesBarListIsKeptByTheObject)
-{
-    AddFrame("K1", false, {"1"});
-    AddFrame("K2", false, {"1"});
-    Order();
-    EXPECT_EQ(atom.BarListPool.GetOwnedCount(), 2);
 }
 
 } // namespace

