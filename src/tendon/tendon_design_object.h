@@ -1,6 +1,8 @@
 // CPM001T010401Atom: the design object of a prestressed cap beam's tendons, and its records.
 #pragma once
 
+#include "host/output_data.h"
+
 #include "common/dbl_array.h"
 #include "common/int_array.h"
 #include "host/live_count.h"
@@ -63,6 +65,9 @@ public:
     // first). A short or damaged archive throws the archive exception; the records loaded up to
     // then stay owned by the object.
     void SerializeDesignData(CArchive& ar);
+
+    // Enters the tendons' named output values ("PM001_T0104_…") in the map.
+    void OutPM00104AtomData(OutputDataMap& outputs);
 
     // Cap-beam geometry and drawing options copied at set-up, and the design results.
     double ib = 0.0;
@@ -158,7 +163,20 @@ public:
     std::vector<std::unique_ptr<M_SteelFD>> SteelFD;   // profile pieces, one per tendon
     int fFromFile = 0;           // set by the owner: 1 when the object was loaded from the archive
 
+    // friend access for the tests of the design steps
+    friend class CPM001T010401AtomTestAccess;
+
 private:
+    // Set-up from the cap-beam parameters.
+    int SetGZData(GZ_PM001Atom* gz);
+    int SetDrawData(GZ_PM001Atom* gz);
+    // Level of the cap's top face at station x.
+    double GetFame_XZ(double x) const;
+    // Station cut: the height and label of a tendon at station x (1 when it crosses there), and
+    // the section record of the cut at x.
+    int GetXPtPr(M_Steel* steel, M_SteelFD* pieces, double x, double& y, CString& label);
+    int GetXHD(double x, M_HD& section, DblArray& flags1, DblArray& flags2, DblArray& chain);
+
     int SetSteelData(CPM001_CapKeyParam* kp);
     int SetLMSteelData(CPM001_CapKeyParam* kp);
     int SetCMSteelData();
