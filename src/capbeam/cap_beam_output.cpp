@@ -2,6 +2,7 @@
 #include "capbeam/cap_beam_reinforcement.h"
 
 #include "tendon/serial_label.h"
+#include "tendon/tendon_design_object.h"
 
 #include <utility>
 #include <vector>
@@ -372,4 +373,7 @@ void CPM001T0101Atom::OutPM001AtomData(OutputDataMap& outputs)
     out.Real("sd_alf", sd.alf);
     out.Real("sd_EL", sd.EL);
     out.Real("sd_TL", sd.TL);
+
+    // A prestressed cap beam ends with its tendons' values.
+    if (JGType != 0 && m_pTendonAtom) m_pTendonAtom->OutPM00104AtomData(outputs);
 }

@@ -2,8 +2,10 @@
 // once for all frames, the frames, the frame drawn in elevation, the frame table and the bar schedule.
 #include "capbeam/cap_beam_reinforcement.h"
 
+#include "capbeam/bottom_cut_off_bars.h"
 #include "capbeam/skeleton_driver.h"
 #include "capbeam/skeleton_frames.h"
+#include "capbeam/top_cut_off_bars.h"
 #include "common/bar_sizes.h"
 #include "common/bar_spacing.h"
 #include "common/is_equal.h"
@@ -18,20 +20,18 @@ namespace {
 using Atom = CPM001T0101Atom;
 using KVDataCommon::IsEqual;
 
-// The top and bottom cut-off, bent-up and standard inclined bar families are laid out by steps of
-// their own. Until those steps are in place each finds no bar: its result lists stay empty and it
-// reports nothing, so the frames carry their through bars only.
-int GetGJFrame_DCJDJ(Atom&, CPM001_CapKeyParam&, int /*mainSkeletons*/, CArray<Atom::M_DCZDJBH*>&, CArray<Atom::tRn>&)
-{
-    return 1;
-}
+// The top and bottom cut-off bars over the support lines and in the spans.
+using CapBeamCutOffBars::GetGJFrame_DCJDJ;
+using CapBeamCutOffBars::GetGJFrame_DXJDJ;
+
+// The bent-up and standard inclined bar families are laid out by steps of their own. Until those
+// steps are in place each finds no bar: its result lists stay empty and it reports nothing.
 int GetGJFrame_WQJ(Atom&, CPM001_CapKeyParam&, CArray<Atom::M_WQJ_R*>&, CArray<Atom::M_ArcWQJ_R*>&,
                    CArray<Atom::tRn>&, CArray<Atom::tRn>&)
 {
     return 1;
 }
 int GetGJFrame_BZXJ(Atom&, CPM001_CapKeyParam&, CArray<Atom::M_BZXJR>&, CArray<Atom::tRn>&) { return 1; }
-int GetGJFrame_DXJDJ(Atom&, CPM001_CapKeyParam&, CArray<Atom::M_DXZDJBH*>&, CArray<Atom::tRn>&) { return 1; }
 
 // Element j against element m - 1 - j for every j: the list reads the same from both ends.
 template <class List, class Same>

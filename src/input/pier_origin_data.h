@@ -154,6 +154,8 @@ public:
     double CapLength() const;
 
 private:
+    friend class CPM001orgTestAccess;
+
     // Check groups, in the driver's order.
     void DoDiagnose_GLCC(int& ok, unsigned label);
     void DoDiagnose_GLDZ(int& ok, unsigned label);

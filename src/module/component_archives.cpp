@@ -31,7 +31,8 @@ void storeOrDefault(std::unique_ptr<T>& object, Store store)
     }
 }
 
-// Loading: a new object is made, reads itself, and only then replaces what the member held.
+// Loading: a new object is made and reads itself; the member holds it only once it was read whole,
+// so a damaged set leaves no half-read object behind.
 template <class T, class Load>
 void loadInto(std::unique_ptr<T>& member, Load load)
 {
@@ -52,6 +53,19 @@ template <class T>
 void walkDesign(CArchive& ar, std::unique_ptr<T>& member)
 {
     walk(ar, member, [&](T& object) { object.SerializeDesignData(ar); });
+}
+
+// One part of the calculation object: the existing object reads its part in place (a component
+// without one gets one); storing without one writes a default object's part and creates nothing.
+template <class Part>
+void walkCalc(CArchive& ar, std::unique_ptr<CPM001Calc>& calc, Part part)
+{
+    if (ar.IsStoring()) {
+        storeOrDefault(calc, part);
+        return;
+    }
+    if (!calc) calc = std::make_unique<CPM001Calc>();
+    part(*calc);
 }
 
 } // namespace
@@ -83,8 +97,16 @@ void CPM001Norm::SerializeOriginData(CArchive& ar)
         return;
     }
 
-    // Loading replaces the origin objects; the design objects of earlier origin data no longer fit.
+    // Loading replaces the origin objects, and the design objects made under earlier origin data no
+    // longer fit: all of them are released first, then each is created just before it reads itself.
+    // The calculation object stays; it takes the stored origin part.
     ClearDesign();
+    m_pOrg.reset();
+    m_pFootingOrg.reset();
+    m_pPileOrg.reset();
+    m_pPileCapOrg.reset();
+    m_pDrawSetting.reset();
+
     CString name;
     int number = 0;
     ar >> name >> number;
@@ -92,9 +114,6 @@ void CPM001Norm::SerializeOriginData(CArchive& ar)
     m_nNumber = number;
     walk(ar, m_pOrg, [&](CPM001org& org) { org.SerializeOriginData(ar); });
     ar >> m_bPierTieBeams >> m_nColumnShape >> m_bStopperPedestal >> m_nFoundationKind;
-    m_pFootingOrg.reset();
-    m_pPileOrg.reset();
-    m_pPileCapOrg.reset();
     switch (m_nFoundationKind) {
     case 0:
         walk(ar, m_pFootingOrg, [&](CPG001org& org) { org.SerializeOriginData(ar); });
@@ -151,12 +170,10 @@ void CPM001Norm::SerializeDesignData(CArchive& ar)
     default:
         break;
     }
-    if (!m_pCalc) m_pCalc = std::make_unique<CPM001Calc>();
-    m_pCalc->SerializeDesign(ar);
+    walkCalc(ar, m_pCalc, [&](CPM001Calc& calc) { calc.SerializeDesign(ar); });
 }
 
 void CPM001Norm::SerializeAdjustData(CArchive& ar)
 {
-    if (!m_pCalc) m_pCalc = std::make_unique<CPM001Calc>();
-    m_pCalc->SerializeAdjust(ar);
+    walkCalc(ar, m_pCalc, [&](CPM001Calc& calc) { calc.SerializeAdjust(ar); });
 }

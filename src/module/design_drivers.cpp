@@ -162,9 +162,9 @@ void CPM001Norm::OutputData(OutputDataMap& outputs)
         break;
     case 2:
         if (m_pPileCapAtom) m_pPileCapAtom->shuchu_Data(outputs);
-        if (m_pPileCapCT01Atom) m_pPileCapCT01Atom->shuchu_Data(outputs);
-        if (m_pPileCapCT02Atom) m_pPileCapCT02Atom->shuchu_Data(outputs);
-        if (m_pPileCapCT03Atom) m_pPileCapCT03Atom->shuchu_Data(outputs);
+        if (m_nPileCapVariant == 0 && m_pPileCapCT01Atom) m_pPileCapCT01Atom->shuchu_Data(outputs);
+        if (m_nPileCapVariant == 1 && m_pPileCapCT02Atom) m_pPileCapCT02Atom->shuchu_Data(outputs);
+        if (m_nPileCapVariant == 2 && m_pPileCapCT03Atom) m_pPileCapCT03Atom->shuchu_Data(outputs);
         if (m_nPileCapJoint == 0 && m_pPileCapTransitionAtom) m_pPileCapTransitionAtom->shuchu_Data(outputs);
         if (m_nPileCapJoint == 1 && m_pPileCapT0103Atom) m_pPileCapT0103Atom->shuchu_Data(outputs);
         break;

@@ -141,6 +141,34 @@ private:
     int Set_Tongyi();
     // Fills every design object from the key parameters, in the fixed order.
     int DesignItemArray(CPM001KeyParam& kp);
+
+    // Named queries, report and adjustment.
+public:
+    // Answers a query of the host about the designed pier as text, from the pier's design record.
+    // 1 when the name is a known query (matched case-sensitively) and was answered; 0 for an
+    // unknown name, an index that names no element, a malformed number of decimals, or when no
+    // design record is held. Only an answering query writes value.
+    int GetValueByName(const CString& name, CString& value) override;
+    // The pier's adjustment data file: project path, project name, "\dat\", the ID, ".dat";
+    // empty without a project manager.
+    CString GetAdjustDataPath() const;
+    // The calculation report's template below the system path, and the report document in the
+    // project's "\计算书\" folder; empty without a project manager.
+    CString GetPaperTemplatePath() const;
+    CString GetPaperDocumentPath() const;
+
+protected:
+    // Prepares the cap beam's calculation report through the calculation object; without a
+    // calculation object or a cap-beam design nothing is done.
+    void PreparePaper() override;
+    // Opens the pier's user-adjustment tool on the adjustment data file; its result, or 0 when
+    // no project manager gives the path.
+    int Adjust() override;
+
+private:
+    friend class CPM001NormReportTestAccess;
+    // Copies the cap beam's side-face bar and stirrup values into the report's cap-beam part.
+    static void SetCapTendonPaperData(const CPM001T0101Atom& cap, class CPM001_CapTendon& paper);
 };
 
 // Removes the blank rows of the input object's load tables, group by group.

@@ -219,8 +219,11 @@ int CPM001Norm::Set_Tongyi()
 void ClearEmptyUIStrings(CPM001* input)
 {
     if (!input) return;
+    // The node labels run parallel to the names and forces: a blank row leaves all three together,
+    // so that no label slips onto another node.
     CArray<CStringArray*, CStringArray*> group;
     group.Add(&input->m_NodeName);
+    group.Add(&input->m_NodeLabel);
     group.Add(&input->m_NodeForce);
     Clear_Str_Empty(group);
     for (CCalGenLiveLoadSurface* surface : {&input->m_LiveLoadSurface1, &input->m_LiveLoadSurface2})

@@ -1,48 +1,23 @@
 // Test helpers for the stirrups and the "sh" and "sd" bar sets.
 #include "bar_set_steps_test_support.h"
 
+#include "cap_beam_reinforcement_test_support.h"
+
 #include <memory>
-
-namespace {
-
-// The steps are private members. An explicit instantiation may name them, and the friend function
-// it defines hands the member pointer to the tests.
-using Step = int (CPM001T0101Atom::*)();
-
-template <class Tag, Step Member>
-struct ExposeStep {
-    friend Step StepOf(Tag) { return Member; }
-};
-
-struct StirrupStep {
-    friend Step StepOf(StirrupStep);
-};
-struct SideFaceStep {
-    friend Step StepOf(SideFaceStep);
-};
-struct EndFaceStep {
-    friend Step StepOf(EndFaceStep);
-};
-
-template struct ExposeStep<StirrupStep, &CPM001T0101Atom::SetsgData>;
-template struct ExposeStep<SideFaceStep, &CPM001T0101Atom::SetshData>;
-template struct ExposeStep<EndFaceStep, &CPM001T0101Atom::SetsdData>;
-
-} // namespace
 
 int RunSetsgData(CPM001T0101Atom& atom)
 {
-    return (atom.*StepOf(StirrupStep{}))();
+    return CPM001T0101AtomTestAccess::SetsgData(atom);
 }
 
 int RunSetshData(CPM001T0101Atom& atom)
 {
-    return (atom.*StepOf(SideFaceStep{}))();
+    return CPM001T0101AtomTestAccess::SetshData(atom);
 }
 
 int RunSetsdData(CPM001T0101Atom& atom)
 {
-    return (atom.*StepOf(EndFaceStep{}))();
+    return CPM001T0101AtomTestAccess::SetsdData(atom);
 }
 
 void AddFrames(CPM001T0101Atom& atom, std::initializer_list<double> ys)

@@ -15,21 +15,9 @@ namespace {
 
 using Atom = CPM001T0101Atom;
 
-// The intake step is a private member of the reinforcement object; an explicit instantiation may
-// name it, and hands its address to the tests.
-template <class Tag, typename Tag::type Member>
-struct Expose {
-    friend typename Tag::type Reach(Tag) { return Member; }
-};
-struct IntakeTag {
-    using type = int (Atom::*)(GZ_PM001Atom*);
-    friend type Reach(IntakeTag);
-};
-template struct Expose<IntakeTag, &Atom::SetGZData>;
-
 int Intake(Atom& atom, GZ_PM001Atom& gz)
 {
-    return (atom.*Reach(IntakeTag{}))(&gz);
+    return CPM001T0101AtomTestAccess::SetGZData(atom, &gz);
 }
 
 DblArray List(std::initializer_list<double> values)
@@ -367,6 +355,6 @@ TEST(CapBeamIntake, PrestressedCapBeamGetsItsTendonObject)
 TEST(CapBeamIntake, AMissingRecordIsRefused)
 {
     Atom atom;
-    EXPECT_EQ((atom.*Reach(IntakeTag{}))(nullptr), 0);
+    EXPECT_EQ(CPM001T0101AtomTestAccess::SetGZData(atom, nullptr), 0);
     EXPECT_EQ(atom.nPier, 0);
 }

@@ -4,6 +4,8 @@
 #include "capbeam/cap_beam_reinforcement.h"
 #include "host/report.h"
 
+#include "cap_beam_reinforcement_test_support.h"
+
 #include <gtest/gtest.h>
 
 #include <cmath>
@@ -18,21 +20,9 @@ using Atom = CPM001T0101Atom;
 using KeyFrame = struct CPM001_CapKeyParam::FrameAr;
 using Bar = CPM001_CapKeyParam::M_GJJ;
 
-// The intake step is a private member of the reinforcement object; an explicit instantiation may
-// name it, and hands its address to the tests.
-template <class Tag, typename Tag::type Member>
-struct Expose {
-    friend typename Tag::type Reach(Tag) { return Member; }
-};
-struct KeyIntakeTag {
-    using type = int (Atom::*)(CPM001_CapKeyParam*);
-    friend type Reach(KeyIntakeTag);
-};
-template struct Expose<KeyIntakeTag, &Atom::SetKeyData>;
-
 int RunKeyIntake(Atom& atom, CPM001_CapKeyParam* kp)
 {
-    return (atom.*Reach(KeyIntakeTag{}))(kp);
+    return CPM001T0101AtomTestAccess::SetKeyData(atom, kp);
 }
 
 std::vector<std::string> Errors()

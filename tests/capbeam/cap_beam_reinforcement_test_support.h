@@ -8,9 +8,49 @@
 #include <utility>
 #include <vector>
 
-// Reaches the tendon ownership and the from-file flag of the object.
+// Reaches the private parts of the object: its design steps, the skeleton steps the tests run one
+// by one, the tendon ownership and the from-file flag.
 class CPM001T0101AtomTestAccess {
 public:
+    // Design steps, in the driver's order.
+    static int SetGZData(CPM001T0101Atom& atom, GZ_PM001Atom* gz) { return atom.SetGZData(gz); }
+    static int SetKeyData(CPM001T0101Atom& atom, CPM001_CapKeyParam* kp) { return atom.SetKeyData(kp); }
+    static int SetstData(CPM001T0101Atom& atom, CPM001_CapKeyParam* kp) { return atom.SetstData(kp); }
+    static int SetsgData(CPM001T0101Atom& atom) { return atom.SetsgData(); }
+    static int SetshData(CPM001T0101Atom& atom) { return atom.SetshData(); }
+    static int SetsdData(CPM001T0101Atom& atom) { return atom.SetsdData(); }
+
+    // Frame order and bar marks across frames.
+    static int GetFramesort(CPM001T0101Atom& atom, CPM001_CapKeyParam& kp, IntArray& order)
+    {
+        return atom.GetFramesort(kp, order);
+    }
+    static int GetFrameRn(CPM001T0101Atom& atom, CArray<CPM001T0101Atom::singAr*>* bars, CStringArray& marks,
+                          IntArray& counts)
+    {
+        return atom.GetFrameRn(bars, marks, counts);
+    }
+    static int GetfFrameRn(CPM001T0101Atom& atom, CStringArray& marksA, IntArray& countsA, CStringArray& marksB,
+                           IntArray& countsB)
+    {
+        return atom.GetfFrameRn(marksA, countsA, marksB, countsB);
+    }
+    static int GetFramegjdsx(CPM001T0101Atom& atom, CArray<struct CPM001_CapKeyParam::FrameAr>& records, int a,
+                             int b)
+    {
+        return atom.GetFramegjdsx(records, a, b);
+    }
+
+    // Frame contents and the support line of an arc.
+    static int GetFrame(CPM001T0101Atom& atom, CPM001_CapKeyParam& kp, int i, CPM001T0101Atom::FrameAr& frame)
+    {
+        return atom.GetFrame(kp, i, frame);
+    }
+    static int GetArcWQJdh(CPM001T0101Atom& atom, CPM001T0101Atom::singAr* bar, int i)
+    {
+        return atom.GetArcWQJdh(bar, i);
+    }
+
     static void AdoptTendon(CPM001T0101Atom& atom, std::unique_ptr<CPM001T010401Atom> tendon)
     {
         atom.AdoptTendonAtom(std::move(tendon));

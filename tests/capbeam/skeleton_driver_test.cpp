@@ -24,18 +24,6 @@ using CapBeamSkeleton::LayoutSymmetry;
 using CapBeamSkeleton::MirrorWholeBeamBentLabels;
 using CapBeamSkeleton::SectionKindFlags;
 
-// The design step under test is a private member of the reinforcement object; an explicit
-// instantiation may name it, and hands its address to the tests.
-template <class Tag, typename Tag::type Member>
-struct Expose {
-    friend typename Tag::type Reach(Tag) { return Member; }
-};
-struct SkeletonTag {
-    using type = int (Atom::*)(CPM001_CapKeyParam*);
-    friend type Reach(SkeletonTag);
-};
-template struct Expose<SkeletonTag, &Atom::SetstData>;
-
 template <class List>
 auto Values(const List& list)
 {
@@ -120,7 +108,7 @@ protected:
         for (double y : positions) kp.FrameY.Add(y);
     }
 
-    int Design() { return (atom.*Reach(SkeletonTag{}))(&kp); }
+    int Design() { return CPM001T0101AtomTestAccess::SetstData(atom, &kp); }
 
     int DrawnFrame() const
     {

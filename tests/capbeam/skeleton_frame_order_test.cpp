@@ -2,6 +2,8 @@
 // comparison of two frames and of their key bar groups, and the group numbers of whole beams.
 #include "capbeam/cap_beam_reinforcement.h"
 
+#include "cap_beam_reinforcement_test_support.h"
+
 #include <gtest/gtest.h>
 
 #include <initializer_list>
@@ -13,33 +15,6 @@ namespace {
 using Atom = CPM001T0101Atom;
 using KeyFrame = struct CPM001_CapKeyParam::FrameAr;
 using BarList = CArray<CapBeamRecords::singAr*>;
-
-// The steps under test are private members of the reinforcement object; an explicit instantiation
-// may name them, and hands their addresses to the tests.
-template <class Tag, typename Tag::type Member>
-struct Expose {
-    friend typename Tag::type Reach(Tag) { return Member; }
-};
-struct FrameRnTag {
-    using type = int (Atom::*)(BarList*, CStringArray&, IntArray&);
-    friend type Reach(FrameRnTag);
-};
-struct SameMarksTag {
-    using type = int (Atom::*)(CStringArray&, IntArray&, CStringArray&, IntArray&);
-    friend type Reach(SameMarksTag);
-};
-struct SameGroupsTag {
-    using type = int (Atom::*)(CArray<KeyFrame>&, int, int);
-    friend type Reach(SameGroupsTag);
-};
-struct FrameSortTag {
-    using type = int (Atom::*)(CPM001_CapKeyParam&, IntArray&);
-    friend type Reach(FrameSortTag);
-};
-template struct Expose<FrameRnTag, &Atom::GetFrameRn>;
-template struct Expose<SameMarksTag, &Atom::GetfFrameRn>;
-template struct Expose<SameGroupsTag, &Atom::GetFramegjdsx>;
-template struct Expose<FrameSortTag, &Atom::GetFramesort>;
 
 CStringArray Texts(std::initializer_list<const char*> items)
 {
@@ -88,11 +63,11 @@ protected:
 
     int Marks(BarList* bars, CStringArray& marks, IntArray& counts)
     {
-        return (atom.*Reach(FrameRnTag{}))(bars, marks, counts);
+        return CPM001T0101AtomTestAccess::GetFrameRn(atom, bars, marks, counts);
     }
     int Same(CStringArray a, IntArray ca, CStringArray b, IntArray cb)
     {
-        return (atom.*Reach(SameMarksTag{}))(a, ca, b, cb);
+        return CPM001T0101AtomTestAccess::GetfFrameRn(atom, a, ca, b, cb);
     }
 
     Atom atom;
@@ -151,7 +126,7 @@ TEST_F(FrameMarks, AMarkWithoutItsCountDoesNotMatch)
 
 class KeyBarGroups : public ::testing::Test {
 protected:
-    int Same(int a, int b) { return (atom.*Reach(SameGroupsTag{}))(records, a, b); }
+    int Same(int a, int b) { return CPM001T0101AtomTestAccess::GetFramegjdsx(atom, records, a, b); }
 
     Atom atom;
     CArray<KeyFrame> records;
@@ -219,7 +194,7 @@ protected:
     std::vector<int> Order()
     {
         IntArray order;
-        EXPECT_EQ((atom.*Reach(FrameSortTag{}))(kp, order), 1);
+        EXPECT_EQ(CPM001T0101AtomTestAccess::GetFramesort(atom, kp, order), 1);
         return Values(order);
     }
 

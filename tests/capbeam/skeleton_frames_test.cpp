@@ -3,6 +3,8 @@
 #include "capbeam/cap_beam_reinforcement.h"
 #include "capbeam/skeleton_frames.h"
 
+#include "cap_beam_reinforcement_test_support.h"
+
 #include <gtest/gtest.h>
 
 #include <initializer_list>
@@ -15,23 +17,6 @@ using Atom = CPM001T0101Atom;
 using CapBeamRecords::M_XZR;
 using CapBeamSkeleton::BuildFrameTable;
 using CapBeamSkeleton::RoundToDecimals;
-
-// The steps under test are private members of the reinforcement object; an explicit instantiation
-// may name them, and hands their addresses to the tests.
-template <class Tag, typename Tag::type Member>
-struct Expose {
-    friend typename Tag::type Reach(Tag) { return Member; }
-};
-struct FrameTag {
-    using type = int (Atom::*)(CPM001_CapKeyParam&, int, Atom::FrameAr&);
-    friend type Reach(FrameTag);
-};
-struct ArcSupportTag {
-    using type = int (Atom::*)(Atom::singAr*, int);
-    friend type Reach(ArcSupportTag);
-};
-template struct Expose<FrameTag, &Atom::GetFrame>;
-template struct Expose<ArcSupportTag, &Atom::GetArcWQJdh>;
 
 std::vector<double> Values(const DblArray& list) { return {list.begin(), list.end()}; }
 std::vector<CString> Values(const CStringArray& list) { return {list.begin(), list.end()}; }
@@ -180,7 +165,7 @@ protected:
         atom.TopCutBars.Add(bar);
     }
 
-    int Build(int i, Atom::FrameAr& frame) { return (atom.*Reach(FrameTag{}))(kp, i, frame); }
+    int Build(int i, Atom::FrameAr& frame) { return CPM001T0101AtomTestAccess::GetFrame(atom, kp, i, frame); }
 
     Atom atom;
     CPM001_CapKeyParam kp;
@@ -357,11 +342,11 @@ TEST_F(FrameContents, AnArcStandsOnTheFirstSupportLineItTouches)
     auto support = [this](std::initializer_list<M_XZR> vertices, int i) {
         Atom::singAr bar;
         Line(bar.PtAr, vertices);
-        return (atom.*Reach(ArcSupportTag{}))(&bar, i);
+        return CPM001T0101AtomTestAccess::GetArcWQJdh(atom, &bar, i);
     };
     EXPECT_EQ(support({Vertex(3400.0, 0.0, 3), Vertex(4000.0, 0.0, 1), Vertex(7000.0, 0.0, 3)}, 0), 1);
     EXPECT_EQ(support({Vertex(3400.0, 0.0, 3), Vertex(4600.0, 0.0, 3)}, 0), -1);
-    EXPECT_EQ((atom.*Reach(ArcSupportTag{}))(nullptr, 0), -1);
+    EXPECT_EQ(CPM001T0101AtomTestAccess::GetArcWQJdh(atom, nullptr, 0), -1);
 
     // On a beam laid along its skew, frame 1 (y = 500) meets the supports tan(0.1) x 500 =
     // 50.1673360 further on: the middle one at 4050.1673360.

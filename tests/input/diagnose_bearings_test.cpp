@@ -2,6 +2,8 @@
 #include "host/report.h"
 #include "input/pier_origin_data.h"
 
+#include "pier_origin_test_access.h"
+
 #include <gtest/gtest.h>
 
 #include <cmath>
@@ -9,16 +11,6 @@
 #include <vector>
 
 namespace {
-
-// The check groups are private to CPM001org. An explicit instantiation may name a private
-// member (access is not checked there), which lets these tests run the bearing group alone.
-using CheckGroup = void (CPM001org::*)(int&, unsigned);
-CheckGroup BearingChecks();
-template <CheckGroup group>
-struct ExposeGroup {
-    friend CheckGroup BearingChecks() { return group; }
-};
-template struct ExposeGroup<&CPM001org::DoDiagnose_ZZ>;
 
 constexpr unsigned kLabel = 41;
 const char* const kRect = "GJZ300×400×52";   // 300 along the bridge, 400 across
@@ -63,7 +55,7 @@ protected:
     int Diagnose()
     {
         int ok = 1;
-        (org.*BearingChecks())(ok, kLabel);
+        CPM001orgTestAccess::DoDiagnose_ZZ(org, ok, kLabel);
         return ok;
     }
 

@@ -2,6 +2,8 @@
 #include "host/report.h"
 #include "input/pier_origin_data.h"
 
+#include "pier_origin_test_access.h"
+
 #include <gtest/gtest.h>
 
 #include <cmath>
@@ -9,16 +11,6 @@
 #include <vector>
 
 namespace {
-
-// The check groups are private to CPM001org. An explicit instantiation may name a private
-// member (access is not checked there), which lets these tests run the pedestal group alone.
-using CheckGroup = void (CPM001org::*)(CPM001Norm*, int&, unsigned);
-CheckGroup PedestalChecks();
-template <CheckGroup group>
-struct ExposeGroup {
-    friend CheckGroup PedestalChecks() { return group; }
-};
-template struct ExposeGroup<&CPM001org::DoDiagnose_DS>;
 
 constexpr unsigned kLabel = 42;
 
@@ -80,7 +72,7 @@ protected:
     int Diagnose()
     {
         int ok = 1;
-        (org.*PedestalChecks())(nullptr, ok, kLabel);
+        CPM001orgTestAccess::DoDiagnose_DS(org, nullptr, ok, kLabel);
         return ok;
     }
 

@@ -2,22 +2,14 @@
 #include "host/report.h"
 #include "input/pier_origin_data.h"
 
+#include "pier_origin_test_access.h"
+
 #include <gtest/gtest.h>
 
 #include <string>
 #include <vector>
 
 namespace {
-
-// The check groups are private to CPM001org. An explicit instantiation may name a private
-// member (access is not checked there), which lets these tests run the stopper group alone.
-using CheckGroup = void (CPM001org::*)(int&, unsigned);
-CheckGroup StopperChecks();
-template <CheckGroup group>
-struct ExposeGroup {
-    friend CheckGroup StopperChecks() { return group; }
-};
-template struct ExposeGroup<&CPM001org::DoDiagnose_FZDK>;
 
 constexpr unsigned kLabel = 43;
 
@@ -59,7 +51,7 @@ protected:
     {
         ReportLog::Current().Clear();
         int ok = 1;
-        (org.*StopperChecks())(ok, kLabel);
+        CPM001orgTestAccess::DoDiagnose_FZDK(org, ok, kLabel);
         EXPECT_EQ(ok, expected.empty() ? 1 : 0);
         const auto& got = ReportLog::Current().Entries();
         ASSERT_EQ(got.size(), expected.size());
