@@ -2,7 +2,7 @@
 #include "siblings/pile_foundation.h"
 
 #include "host/report.h"
-int CPG002Atom::SetData(const CPG002org* org, double zZct, const CArray<double, double>& spacings)
+int CPG002Atom::SetData(const CPG002org* org, double /*zZct: the column bottoms lie on the piles; not a design value here*/, const CArray<double, double>& spacings)
 {
     if (!(org)) {
         QMReportError("计算错误：PG002的设计数据不完整", 0);

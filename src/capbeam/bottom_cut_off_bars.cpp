@@ -1,4 +1,4 @@
-// CPM001T0101Atom: the bottom cut-off bars in the spans — pieces, marks by total length, centre lines and schedule rows.
+// CPM001T0101Atom: the bottom cut-off bars in the spans — pieces, marks by total length, centre lines, rows.
 #include "capbeam/bottom_cut_off_bars.h"
 
 #include "capbeam/skeleton_rounding.h"
@@ -96,7 +96,8 @@ int GetGJFrame_DXJDJ(CPM001T0101Atom& atom, CPM001_CapKeyParam& kp, CArray<CPM00
     // bottom bars' axis or, welded, one bar above it.
     for (const Atom::M_DXZDJ* piece : pieces) {
         const int w = Welded(kp, piece->nFrame);
-        const double middle = (atom.GetFame_ZDX(piece->nA, piece->nFrame) + atom.GetFame_ZDX(piece->nB, piece->nFrame)) / 2.0;
+        const double middle =
+            (atom.GetFame_ZDX(piece->nA, piece->nFrame) + atom.GetFame_ZDX(piece->nB, piece->nFrame)) / 2.0;
         const double z = w * atom.dMainBarWd + atom.st.da;
         const double weld = w == 1 ? atom.st.LWeld : 0.0;
 

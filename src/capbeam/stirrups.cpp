@@ -57,6 +57,7 @@ EndSide LeftEnd(const Atom& atom, const Plan& plan)
     e.nas = sg.nasl;
     e.rest = sg.as.GetSize() > 0 ? sg.as[0] : 0.0;
     e.zone = plan.LL;
+    e.zoneRest = sg.TBL;
     e.ns3 = sg.lns3;
     e.nXB = sg.lXBns2;
     e.square = plan.squareL;
@@ -78,10 +79,26 @@ EndSide RightEnd(const Atom& atom, const Plan& plan)
     e.nas = sg.nasr;
     e.rest = nPier < sg.as.GetSize() ? sg.as[nPier] : 0.0;
     e.zone = plan.RR;
+    e.zoneRest = sg.TBR;
     e.ns3 = sg.rns3;
     e.nXB = sg.rXBns2;
     e.square = plan.squareR;
     return e;
+}
+
+bool HasTaperRecords(const Plan& plan)
+{
+    return !IsEqual(plan.dL, 0.0) && !IsEqual(plan.dR, 0.0);
+}
+
+bool HasSkewEndRecords(const Atom& atom)
+{
+    return atom.sg.fLayMode == 0 && !IsEqual(atom.a, 0.0);
+}
+
+bool EndZonesJoinMain(const Atom& atom, const Plan& plan)
+{
+    return plan.layout == Layout::DensifiedSquare && !HasSkewEndRecords(atom);
 }
 
 void SetHooks(Atom& atom)

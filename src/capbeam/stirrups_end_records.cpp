@@ -57,13 +57,6 @@ long long TaperStirrups(const Atom& atom, const Plan& plan, const EndSide& e, bo
     return 0;
 }
 
-bool TaperCount(const Atom& atom, const Plan& plan, const EndSide& e, int& n)
-{
-    bool ok = true;
-    const long long count = TaperStirrups(atom, plan, e, ok);
-    return ok && StoreCount(count, n);
-}
-
 // Distance from its beam end of the last stirrup on a tapered part.
 bool TaperInner(const Atom& atom, const Plan& plan, const EndSide& e, int n, double& p)
 {
@@ -132,6 +125,13 @@ long long SkewEndCount(const Atom& atom, const Plan& plan, const EndSide& e, int
 }
 
 } // namespace
+
+bool TaperCount(const Atom& atom, const Plan& plan, const EndSide& e, int& n)
+{
+    bool ok = true;
+    const long long count = TaperStirrups(atom, plan, e, ok);
+    return ok && StoreCount(count, n);
+}
 
 int FillTaperRecord(const Atom& atom, const Plan& plan, const CapBeamRecords::M_sg1& main,
                     CapBeamRecords::M_sg2& record)

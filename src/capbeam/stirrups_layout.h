@@ -41,6 +41,7 @@ struct EndSide {
     int nas = 0;              // end-rest spacings (densified skewed layout)
     double rest = 0.0;        // their length
     double zone = 0.0;        // end-zone length (densified square layout)
+    double zoneRest = 0.0;    // rest left between the end zone's last stirrup and the zone's inner end
     int ns3 = 0;              // end-zone spacings s3
     int nXB = 0;              // densified spacings fitted into the end zone
     bool square = false;      // the end is square (token step)
@@ -68,8 +69,18 @@ void SetHooks(Atom& atom);
 // 0 after a reported error.
 int FillGroupRecords(Atom& atom, const Plan& plan);
 
-// Number of main stirrups of a stirrup group (the same for every group).
-long long MainCount(const Atom& atom, const Plan& plan);
+// Which stirrup records the beam gets besides the main ones: taper records when both cantilevers
+// have tapered parts, skewed-end records when square-set stirrups meet skewed ends.
+bool HasTaperRecords(const Plan& plan);
+bool HasSkewEndRecords(const Atom& atom);
+// Densified square layout on a beam without skewed ends: the stirrups of the end zones that no
+// taper record holds are main stirrups (no other record exists for them).
+bool EndZonesJoinMain(const Atom& atom, const Plan& plan);
+// Stirrups standing on one tapered part, as the taper record counts them. false after a reported error.
+bool TaperCount(const Atom& atom, const Plan& plan, const EndSide& e, int& n);
+
+// Number of main stirrups of a stirrup group (the same for every group). false after a reported error.
+bool MainCount(const Atom& atom, const Plan& plan, long long& n);
 // The shorter and the longer leg of the main stirrups. 0 after a reported error.
 int MainLegs(const Atom& atom, const Plan& plan, double& L1, double& L1p);
 // The stirrups under the tapered cantilever bottoms and along the skewed ends. 0 after a reported error.

@@ -38,6 +38,47 @@ long long DensifiedSquareCount(const Atom& atom)
     return n + 1;
 }
 
+// An end zone is divided with this tolerance: a rest within it leaves no gap before the main stirrups.
+constexpr double kZoneTolerance = 1e-5;
+
+// Stirrups of a densified square end zone other than the main group's outermost one: the first at
+// the end distance, then one per spacing s3 and per densified spacing. The zone runs from the
+// first stirrup to the main group's outermost one; when it leaves no rest, its last spacing ends
+// on that stirrup, which the main group already counts.
+long long OwnEndZoneStirrups(const EndSide& e)
+{
+    const long long spacings = static_cast<long long>(e.ns3) + e.nXB;
+    return e.zoneRest > kZoneTolerance ? spacings + 1 : spacings;
+}
+
+// Stirrups of one end that the taper record holds (none when the beam has no taper record).
+bool TaperHeld(const Atom& atom, const Plan& plan, const EndSide& e, long long& n)
+{
+    n = 0;
+    if (!HasTaperRecords(plan)) return true;
+    int count = 0;
+    if (!TaperCount(atom, plan, e, count)) return false;
+    n = count;
+    return true;
+}
+
+// Distance from its beam end of stirrup k (counted from 0 at the end) of a densified square end:
+// the end zone's own stirrups (spacings s3, then densified spacings), then the main group's from
+// its outermost one inwards (normal spacings, then densified spacings).
+double DensifiedSquareStation(const Atom& atom, const EndSide& e, long long k)
+{
+    const auto& sg = atom.sg;
+    const long long own = OwnEndZoneStirrups(e);
+    if (k < own) {
+        const long long byS3 = std::min<long long>(k, e.ns3);
+        return sg.a + byS3 * sg.s3 + (k - byS3) * sg.s2;
+    }
+    k -= own;
+    const double outermost = e.cantilever - e.dense * sg.s2 - e.normal * sg.s;
+    const long long normal = std::min<long long>(k, e.normal);
+    return outermost + normal * sg.s + (k - normal) * sg.s2;
+}
+
 // Spacings of an end rest laid like the end zones of the skewed layout.
 long long EndRestSpacings(const Atom& atom, double L)
 {
@@ -145,10 +186,20 @@ bool OuterStations(const Atom& atom, const Plan& plan, double& xl, double& xr)
     xr = atom.bBg - sg.a;
     double pl = 0.0, pr = 0.0;
     switch (plan.layout) {
-    case Layout::DensifiedSquare:
+    case Layout::DensifiedSquare: {
         xl = atom.bBzl - sg.lns2[0] * sg.s2 - sg.ns[0] * sg.s;
         xr = atom.bBg - atom.bBzr + sg.rns2[plan.last] * sg.s2 + sg.ns[atom.nPier] * sg.s;
+        if (!EndZonesJoinMain(atom, plan)) return true;
+        // The main group holds every stirrup of an end beyond those on the tapered part: its
+        // outermost one is the first stirrup after them.
+        const EndSide left = LeftEnd(atom, plan);
+        const EndSide right = RightEnd(atom, plan);
+        long long heldL = 0, heldR = 0;
+        if (!TaperHeld(atom, plan, left, heldL) || !TaperHeld(atom, plan, right, heldR)) return false;
+        xl = DensifiedSquareStation(atom, left, heldL);
+        xr = atom.bBg - DensifiedSquareStation(atom, right, heldR);
         return true;
+    }
     case Layout::DensifiedSkewed:
         if (squareLeft && squareRight) return true;
         if (!OuterFullHeightSkewed(atom, LeftEnd(atom, plan), pl)) return false;
@@ -225,12 +276,24 @@ bool CrownStations(const Atom& atom, const Plan& plan, double& x1, double& x2)
 
 } // namespace
 
-long long MainCount(const Atom& atom, const Plan& plan)
+bool MainCount(const Atom& atom, const Plan& plan, long long& n)
 {
     switch (plan.layout) {
-    case Layout::DensifiedSquare: return DensifiedSquareCount(atom);
-    case Layout::DensifiedSkewed: return DensifiedSkewedCount(atom, plan);
-    default: return UniformCount(atom, plan);
+    case Layout::DensifiedSquare: {
+        n = DensifiedSquareCount(atom);
+        if (!EndZonesJoinMain(atom, plan)) return true;
+        // Every stirrup stands in one record: an end zone's own stirrups that are not on the
+        // tapered part join the main stirrups; where the taper record reaches past the end zone
+        // (a densified zone running onto the tapered part), its stirrups leave them.
+        for (const EndSide& e : {LeftEnd(atom, plan), RightEnd(atom, plan)}) {
+            long long held = 0;
+            if (!TaperHeld(atom, plan, e, held)) return false;
+            n += OwnEndZoneStirrups(e) - held;
+        }
+        return true;
+    }
+    case Layout::DensifiedSkewed: n = DensifiedSkewedCount(atom, plan); return true;
+    default: n = UniformCount(atom, plan); return true;
     }
 }
 

@@ -3,13 +3,11 @@
 
 #include "capbeam/bar_counts.h"
 #include "common/cut_length.h"
-#include "common/is_equal.h"
 
 #include <cmath>
 #include <vector>
 
 using CapBeamBarCounts::RoundLength;
-using KVDataCommon::IsEqual;
 
 namespace CapBeamStirrups {
 
@@ -75,8 +73,8 @@ int FillGroupRecords(Atom& atom, const Plan& plan)
 {
     auto& sg = atom.sg;
     const int groups = atom.XH.GetSize();
-    const bool tapered = !IsEqual(plan.dL, 0.0) && !IsEqual(plan.dR, 0.0);
-    const bool skewEnds = sg.fLayMode == 0 && !IsEqual(atom.a, 0.0);
+    const bool tapered = HasTaperRecords(plan);
+    const bool skewEnds = HasSkewEndRecords(atom);
     sg.sg1.SetSize(groups);
     if (tapered) sg.sg2.SetSize(groups);
     if (skewEnds) sg.sg3.SetSize(groups);
@@ -92,7 +90,8 @@ int FillGroupRecords(Atom& atom, const Plan& plan)
         main.R = labels.Label(i, mainNumber, sg.sg1);
         main.Nori = group.nA;
         main.Nend = group.nB;
-        if (!StoreCount(MainCount(atom, plan), main.n)) return 0;
+        long long count = 0;
+        if (!MainCount(atom, plan, count) || !StoreCount(count, main.n)) return 0;
         if (!MainLegs(atom, plan, main.L1, main.L1p)) return 0;
         const double w = atom.st.Frame[group.nB - 1]->y - atom.st.Frame[group.nA - 1]->y;
         main.L2 = w + plan.W;

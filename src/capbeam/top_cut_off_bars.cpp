@@ -159,7 +159,8 @@ std::vector<std::vector<int>> SecondaryGroups(const Atom& atom, const std::vecto
     std::vector<int> candidates;
     for (int s = 0; s < static_cast<int>(lines.size()); ++s) {
         if (lines[s].refTotals.IsEmpty()) continue;
-        const bool seen = std::any_of(candidates.begin(), candidates.end(), [&](int c) { return alike(lines[c], lines[s]); });
+        const bool seen =
+            std::any_of(candidates.begin(), candidates.end(), [&](int c) { return alike(lines[c], lines[s]); });
         if (!seen) candidates.push_back(s);
     }
     std::vector<std::vector<int>> groups;
@@ -359,15 +360,15 @@ int GetfFrameDJDJs(const CPM001T0101Atom& atom, const CString& name, DblArray& o
 int GetGJFrame_DCJDJ(CPM001T0101Atom& atom, CPM001_CapKeyParam& kp, int mainSkeletons,
                      CArray<CPM001T0101Atom::M_DCZDJBH*>& bars, CArray<CPM001T0101Atom::tRn>& rows)
 {
-    const bool main = mainSkeletons != 0;
-    const std::vector<SupportLine> lines = Pieces(atom, kp, main);
+    const bool mainPass = mainSkeletons != 0;
+    const std::vector<SupportLine> lines = Pieces(atom, kp, mainPass);
 
     // The support lines that carry this pass's bars, with their marks (main skeletons) or their
     // groups (secondary skeletons).
     std::vector<int> carrying;
     CStringArray marks;
     std::vector<std::vector<int>> groups;
-    if (main) {
+    if (mainPass) {
         marks = MainMarks(atom, lines);
         atom.TopCutMarks.Copy(marks);
         for (int s = 0; s < marks.GetSize(); ++s) {
@@ -383,24 +384,25 @@ int GetGJFrame_DCJDJ(CPM001T0101Atom& atom, CPM001_CapKeyParam& kp, int mainSkel
     for (int f = 0; f < kp.FrameName.GetSize() && !carrying.empty(); ++f) {
         for (int j = 0; j < kp.FrameAr.GetSize(); ++j) {
             const KeyFrame& record = kp.FrameAr[j];
-            if (record.name != kp.FrameName[f] || (record.fGJJ != 0) != main) continue;
+            if (record.name != kp.FrameName[f] || (record.fGJJ != 0) != mainPass) continue;
             for (int c = 0; c < static_cast<int>(lines.size()); ++c) {
                 if (!Holds(carrying, c)) continue;
                 const std::vector<Atom::M_DCZDJ>& pieces = lines[c].pieces;
-                const auto piece = std::find_if(pieces.begin(), pieces.end(),
-                                                [&](const Atom::M_DCZDJ& p) { return p.nFrameRec == j && p.nSupport == c; });
+                const auto piece = std::find_if(pieces.begin(), pieces.end(), [&](const Atom::M_DCZDJ& p) {
+                    return p.nFrameRec == j && p.nSupport == c;
+                });
                 if (piece == pieces.end()) continue;
 
-                const bool welded = main || record.fWeldT != 0;
-                Atom::M_DCZDJBH& bar = NewBar(atom, *piece, f, welded, !main);
-                bar.R = main ? marks[c] : SecondaryMark(atom, bars, groups, bar);
+                const bool welded = mainPass || record.fWeldT != 0;
+                Atom::M_DCZDJBH& bar = NewBar(atom, *piece, f, welded, !mainPass);
+                bar.R = mainPass ? marks[c] : SecondaryMark(atom, bars, groups, bar);
                 bars.Add(&bar);
                 built.push_back(&bar);
             }
         }
     }
 
-    ScheduleRows(atom, std::move(built), main, rows);
+    ScheduleRows(atom, std::move(built), mainPass, rows);
     return 1;
 }
 

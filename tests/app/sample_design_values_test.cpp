@@ -308,16 +308,23 @@ TEST(SampleFootingDesign, StirrupsDensifiedAtEachColumn)
     ExpectReals(out, "PM001_T0101_sg_as", {50.0, 50.0}, 1e-9);
     EXPECT_EQ(Int(out, "PM001_T0101_sg_lXBns2"), 9);
     EXPECT_EQ(Int(out, "PM001_T0101_sg_rXBns2"), 9);
-    // Count: line 0: 0 + 8 + 8 = 16; line 1: + 22 + 1 + 16 + 1 = 56; line 2: + 22 + 1 + 16 + 1 = 96;
-    // right cantilever + 0; + 1 = 97 (17 in each densified zone, 23 in each span: 3 * 17 + 2 * 23).
-    // Outermost full-height stirrups at 1750 - 800 = 950 and 12550, net height 1740 - 60 = 1680:
-    // L1 = 1680 + 45.5 = 1725.5; one-plane top: L1p at the crown, the same.
+    // Stirrups from 950 to 12550: line 0: 0 + 8 + 8 = 16 spacings; line 1: + 22 + 1 + 16 + 1 = 56;
+    // line 2: + 22 + 1 + 16 + 1 = 96; right cantilever + 0: 97 stirrups. The end zones add their
+    // own 50 ... 850 and 12650 ... 13450 (9 each; 950 and 12550 end their last spacings):
+    // 9 + 97 + 9 = 115 stirrups on the beam.
+    // On each tapered part (1021.0469): trunc(971.0469 / 100) + 1 = 10, 50 ... 950; so 950 and
+    // 12550 are taper stirrups and the main stirrups run from 1050 to 12450: 97 + 9 - 10 + 9 - 10
+    // = 95 (95 + 2 * 10 = 115, each stirrup once).
+    EXPECT_EQ(Int(out, "PM001_T0101_sg2[1]_nl"), 10);
+    EXPECT_EQ(Int(out, "PM001_T0101_sg2[1]_nr"), 10);
+    // Outermost main stirrups at 1050 and 12450, beyond the tapered parts; net height 1740 - 60
+    // = 1680: L1 = 1680 + 45.5 = 1725.5; one-plane top: L1p at the crown, the same.
     // Group 1 (frames 1 to 4): L2 = 825 - (-825) + 45.5 = 1695.5;
     // TL = 1726 + 1726 + 2 * 1696 + 2 * 102.8230 = 7049.65 -> 7050.
-    ExpectStirrupGroup(out, 1, {97, 1725.5, 1725.5, 1695.5, 7050.0});
+    ExpectStirrupGroup(out, 1, {95, 1725.5, 1725.5, 1695.5, 7050.0});
     // Group 2 (frames 2 to 3): L2 = 275 - (-275) + 45.5 = 595.5;
     // TL = 1726 + 1726 + 2 * 596 + 205.6460 = 4849.65 -> 4850.
-    ExpectStirrupGroup(out, 2, {97, 1725.5, 1725.5, 595.5, 4850.0});
+    ExpectStirrupGroup(out, 2, {95, 1725.5, 1725.5, 595.5, 4850.0});
 }
 
 TEST(SampleFootingDesign, SideAndEndFaceBars)
@@ -405,14 +412,21 @@ TEST(SamplePileCapDesign, StirrupsWithNormalSpacingsOnTheCantilevers)
     EXPECT_EQ(Int(out, "PM001_T0101_sg_lns3"), 13);
     EXPECT_EQ(Int(out, "PM001_T0101_sg_rns3"), 13);
     EXPECT_EQ(Int(out, "PM001_T0101_sg_lXBns2"), 0);
-    // Count: line 0: 1 + 10 + 10 = 21; line 1: + 26 + 1 + 20 + 1 = 69; right cantilever + 1 = 70;
-    // + 1 = 71 (1 + 21 + 27 + 21 + 1 stirrups from left to right).
-    // Outermost full-height stirrups at 2500 - 1000 - 150 = 1350 and 9650: top line
-    // 1740 - 4150 * 0.02 = 1657, net 1657 - 60 = 1597: L1 = 1597 + 45.5 = 1642.5.
+    // Stirrups from 1350 to 9650: line 0: 1 + 10 + 10 = 21 spacings; line 1: + 26 + 1 + 20 + 1
+    // = 69; right cantilever + 1 = 70: 71 stirrups (1 + 21 + 27 + 21 + 1 from left to right).
+    // The end zones' own stirrups 50 ... 1250 and 9750 ... 10950 (13 each; TBL = 0, so the
+    // zone's last spacing ends on 1350): 13 + 71 + 13 = 97 stirrups on the beam.
+    // On each tapered part (1216.0202): trunc(1166.0202 / 100) + 1 = 12, 50 ... 1150; the end
+    // zones' 1250 and 9750 stand beyond them and are main stirrups: 71 + 2 * (13 - 12) = 73
+    // (73 + 2 * 12 = 97, each stirrup once).
+    EXPECT_EQ(Int(out, "PM001_T0101_sg2[1]_nl"), 12);
+    EXPECT_EQ(Int(out, "PM001_T0101_sg2[1]_nr"), 12);
+    // Outermost main stirrups at 1250 and 9750: top line 1740 - 4250 * 0.02 = 1655, net
+    // 1655 - 60 = 1595: L1 = 1595 + 45.5 = 1640.5.
     // The crown 5500 is reached from 2500 by 10 steps of 100, the rest 50 and 13 steps of 150 exactly:
     // the stirrups around it stand at 5350 (net 1677) and 5500 (net 1680): L1p = 1680 + 45.5 = 1725.5.
-    // L2 = 1650 + 45.5 = 1695.5. TL = 1643 + 1726 + 2 * 1696 + 205.6460 = 6966.65 -> 6967.
-    ExpectStirrupGroup(out, 1, {71, 1642.5, 1725.5, 1695.5, 6967.0});
+    // L2 = 1650 + 45.5 = 1695.5. TL = 1641 + 1726 + 2 * 1696 + 205.6460 = 6964.65 -> 6965.
+    ExpectStirrupGroup(out, 1, {73, 1640.5, 1725.5, 1695.5, 6965.0});
 }
 
 TEST(SamplePileCapDesign, SideFaceLevelsFollowTheTwoSlopes)

@@ -172,26 +172,22 @@ TEST_F(BottomCutOff, MarksContinueTheCounterInOrderOfFirstAppearance)
     EXPECT_EQ(atom.BottomCutRows[1].TL, 2400.0 + kTwoHooks);
 }
 
-TEST_F(BottomCutOff, ABarNotWeldedLiesOnTheBottomBarsAxis)
+TEST_F(BottomCutOff, ABarIsWeldedWhenAnyRecordOfItsFrameWeldsTheBottomBars)
 {
-    Frames({"U"});
+    // Frame U's only record does not weld: the bar lies on the bottom bars' axis without welds.
+    // Frame V has a second record that gives no bottom bars but welds them.
+    Frames({"U", "V"});
     kp.FrameAr.Add(Secondary("U", {1500.0, 1500.0}, 0));
+    kp.FrameAr.Add(Secondary("V", {1500.0, 1500.0}, 0));
+    kp.FrameAr.Add(Secondary("V", {}, 1));
     ASSERT_EQ(Run(), 1);
-    const Atom::M_DXZDJBH& bar = *atom.BottomCutBars[0];
-    ExpectVertex(bar.PtAr[0], 2000.0, 60.0, 0.0, 0, 0);
-    ExpectVertex(bar.PtAr[1], 5000.0, 60.0, 0.0, 0, 0);
-}
-
-TEST_F(BottomCutOff, AnyRecordOfTheFrameNameThatWeldsWeldsTheBar)
-{
-    // Two records of one name: the second gives no bottom bars but welds them.
-    Frames({"U"});
-    kp.FrameAr.Add(Secondary("U", {1500.0, 1500.0}, 0));
-    kp.FrameAr.Add(Secondary("U", {}, 1));
-    ASSERT_EQ(Run(), 1);
-    ASSERT_EQ(atom.BottomCutBars.GetSize(), 1);
-    EXPECT_NEAR(atom.BottomCutBars[0]->PtAr[0].z, 90.0, kTol);
-    EXPECT_NEAR(atom.BottomCutBars[0]->PtAr[0].LH, 100.0, kTol);
+    ASSERT_EQ(atom.BottomCutBars.GetSize(), 2);
+    const Atom::M_DXZDJBH& loose = *atom.BottomCutBars[0];
+    ExpectVertex(loose.PtAr[0], 2000.0, 60.0, 0.0, 0, 0);
+    ExpectVertex(loose.PtAr[1], 5000.0, 60.0, 0.0, 0, 0);
+    const Atom::M_DXZDJBH& welded = *atom.BottomCutBars[1];
+    ExpectVertex(welded.PtAr[0], 2000.0, 90.0, 100.0, 1, 0);
+    ExpectVertex(welded.PtAr[1], 5000.0, 90.0, 100.0, 1, 1);
 }
 
 TEST_F(BottomCutOff, BarsFollowTheFramesInFrameOrder)
@@ -225,30 +221,22 @@ TEST_F(BottomCutOff, OnASkewedBeamTheMiddleFollowsTheFrame)
     EXPECT_NEAR(atom.BottomCutBars[0]->PtAr[1].x, 5050.0, 1e-6);
 }
 
-TEST_F(BottomCutOff, MainSkeletonsAndPairsOfNoLengthGiveNoBar)
+TEST_F(BottomCutOff, MainSkeletonsAndPairsOfNoLengthOrPastTheLastSpanGiveNoBar)
 {
-    Frames({"K1", "K2"});
+    // A main frame; a secondary frame with (0, 0), (-200, 200), a pair past the two spans and an
+    // odd last length; a frame without record.
+    Frames({"K1", "K2", "X"});
     KeyFrame main = Secondary("K1", {1500.0, 1500.0});
     main.fGJJ = 1;
     kp.FrameAr.Add(main);
-    kp.FrameAr.Add(Secondary("K2", {0.0, 0.0, -200.0, 200.0, 100.0}));
+    kp.FrameAr.Add(Secondary("K2", {0.0, 0.0, -200.0, 200.0, 1500.0, 1500.0, 100.0}));
     EXPECT_EQ(Run(), 1);
     EXPECT_TRUE(atom.BottomCutBars.IsEmpty());
+    EXPECT_TRUE(atom.BottomCutPool.IsEmpty());
     EXPECT_TRUE(atom.BottomCutRows.IsEmpty());
     EXPECT_EQ(atom.nMark, 0);
-    // The odd last length makes no piece.
-    EXPECT_EQ(atom.BottomCutPiecePool.GetSize(), 2);
-}
-
-TEST_F(BottomCutOff, LengthsPastTheLastSpanGiveNoBar)
-{
-    // Three support lines have two spans; a third pair lies in none.
-    Frames({"K2"});
-    kp.FrameAr.Add(Secondary("K2", {0.0, 0.0, 0.0, 0.0, 1500.0, 1500.0}));
-    EXPECT_EQ(Run(), 1);
-    EXPECT_TRUE(atom.BottomCutBars.IsEmpty());
-    EXPECT_TRUE(atom.BottomCutRows.IsEmpty());
-    EXPECT_EQ(atom.nMark, 0);
+    // Every pair of the secondary frame is kept as a piece.
+    EXPECT_EQ(atom.BottomCutPiecePool.GetSize(), 3);
 }
 
 TEST_F(BottomCutOff, ARowCarriesNoOuterEndLengths)
@@ -260,15 +248,6 @@ TEST_F(BottomCutOff, ARowCarriesNoOuterEndLengths)
     ASSERT_EQ(Run(), 1);
     EXPECT_EQ(atom.BottomCutRows[0].L1, 0.0);
     EXPECT_EQ(atom.BottomCutRows[0].L2, 0.0);
-}
-
-TEST_F(BottomCutOff, FramesWithoutRecordsGetNoBar)
-{
-    Frames({"X"});
-    kp.FrameAr.Add(Secondary("K2", {1500.0, 1500.0}));
-    EXPECT_EQ(Run(), 1);
-    EXPECT_TRUE(atom.BottomCutBars.IsEmpty());
-    EXPECT_TRUE(atom.BottomCutPiecePool.IsEmpty());
 }
 
 } // namespace

@@ -64,8 +64,11 @@ TEST_F(StirrupLayout, DensifiedZonesFillTheBeamBetweenTheOutermostStirrups)
     const double laid = sg.ns[0] * sg.s + (sg.lns2[0] + sg.rns2[0]) * sg.s2 + 2.0 * sg.as[0] + sg.ns[1] * sg.s +
                         (sg.lns2[1] + sg.rns2[1]) * sg.s2 + sg.ns[2] * sg.s;
     EXPECT_NEAR(laid, 9900.0 - 100.0, kTol);
-    // 60 spacings, 61 stirrups.
-    EXPECT_EQ(sg.sg1[0].n, 61);
+    // 60 spacings, 61 stirrups from 100 to 9900. The end zones hold one more stirrup each, at the
+    // end distance (50 and 9950): 63 main stirrups, the beam has no other stirrup record.
+    EXPECT_EQ(sg.sg1[0].n, 63);
+    EXPECT_EQ(sg.sg2.GetSize(), 0);
+    EXPECT_EQ(sg.sg3.GetSize(), 0);
     EXPECT_EQ(Count(ReportEntry::Error), 0);
 }
 
@@ -82,8 +85,9 @@ TEST_F(StirrupLayout, ASpanOfOneGapHasOneRestSpacing)
     EXPECT_EQ(sg.ns[2], 24);
     EXPECT_NEAR(sg.as[1], 100.0, kTol);
     EXPECT_EQ(sg.asType[1], 2);
-    // Spacings: 7 + 10 + 1 + 10 + 1 + 24 + 1 + 10 + 7 = 71, so 72 stirrups.
-    EXPECT_EQ(sg.sg1[0].n, 72);
+    // Spacings: 7 + 10 + 1 + 10 + 1 + 24 + 1 + 10 + 7 = 71, so 72 stirrups from 100 to 11100,
+    // and the end zones' stirrups at 50 and 11150: 74.
+    EXPECT_EQ(sg.sg1[0].n, 74);
 }
 
 TEST_F(StirrupLayout, AnOuterRestAtTheEndDistanceGivesUpANormalSpacing)
@@ -278,4 +282,132 @@ TEST_F(StirrupLayout, DensifiedSquareLayoutWithTaperedEndsCountsTheStirrupsOnThe
     EXPECT_EQ(sg.sg2[0].nl, 7);
     EXPECT_EQ(sg.sg2[0].nr, 7);
     EXPECT_EQ(sg.sg3.GetSize(), 0);
+}
+
+TEST_F(StirrupLayout, EndZoneStirrupsOfAPlainBeamAreMainStirrupsAndTheSharedOneIsCountedOnce)
+{
+    atom.sg.s3 = 75.0;
+    atom.bBzl = atom.bBzr = 2100.0;
+    atom.bBg = 10200.0;
+    ASSERT_EQ(RunSetsgData(atom), 1);
+    const auto& sg = atom.sg;
+    // Cantilever: (2100 - 500 - 50) / 200 = 7.75 -> 7; the outermost normal stirrup at 2100 - 500
+    // - 1400 = 200 keeps more than 50 from the face. End zone 200 - 50 = 150 = 2 x 75, no rest:
+    // stirrups at 50 and 125, and its last spacing ends on the normal stirrup at 200.
+    EXPECT_EQ(sg.ns[0], 7);
+    EXPECT_EQ(sg.lns3, 2);
+    EXPECT_EQ(sg.lXBns2, 0);
+    EXPECT_NEAR(sg.TBL, 0.0, kTol);
+    EXPECT_EQ(sg.rns3, 2);
+    EXPECT_NEAR(sg.TBR, 0.0, kTol);
+    // Span gap 6000 - 1000 = 5000: 24 x 200 and 100 at either side.
+    EXPECT_EQ(sg.ns[1], 24);
+    EXPECT_NEAR(sg.as[0], 100.0, kTol);
+    // 200 -> 1600 -> 2100 (column) -> 2600 -> 2700 -> 7500 -> 7600 -> 8100 (column) -> 8600 -> 10000:
+    // 7 + 5 + 5 + 1 + 24 + 1 + 5 + 5 + 7 = 60 spacings, 61 stirrups; with 50, 125 and 10075, 10150
+    // every stirrup laid out is a main stirrup: 65.
+    EXPECT_EQ(sg.sg1[0].n, 65);
+    EXPECT_EQ(sg.sg2.GetSize(), 0);
+    EXPECT_EQ(sg.sg3.GetSize(), 0);
+}
+
+TEST_F(StirrupLayout, EndZoneStirrupsBeyondTheTaperedPartsAreMainStirrups)
+{
+    atom.sg.s3 = 50.0;
+    for (int k = 0; k < 2; ++k) atom.sg.lns2[k] = atom.sg.rns2[k] = 4;
+    atom.bBpl = atom.bBpr = 1000.0;
+    atom.hHpl = atom.hHpr = 600.0;
+    SetTaperedOutline(atom);
+    atom.iLb = 0.02;
+    atom.iRb = 0.01;
+    atom.bAc = 5050.0;
+    ASSERT_EQ(RunSetsgData(atom), 1);
+    const auto& sg = atom.sg;
+    // Tapered parts of 1050: (2000 - 400 - 1050) / 200 = 2.75 -> 2 normal spacings, the outermost
+    // normal stirrup at 2000 - 400 - 400 = 1200. End zone 1200 - 50 = 1150 = 23 x 50, no rest:
+    // 50, 100, ... 1150, its last spacing ending on the stirrup at 1200.
+    EXPECT_EQ(sg.ns[0], 2);
+    EXPECT_EQ(sg.ns[2], 2);
+    EXPECT_EQ(sg.lns3, 23);
+    EXPECT_EQ(sg.rns3, 23);
+    EXPECT_NEAR(sg.TBL, 0.0, kTol);
+    // Span gap 6000 - 800 = 5200: 25 x 200 and 100 at either side.
+    EXPECT_EQ(sg.ns[1], 25);
+    EXPECT_NEAR(sg.as[0], 100.0, kTol);
+    // On each tapered part: (1050 - 50) / 50 + 1 = 21 stirrups, 50 ... 1050 (8950 ... 9950).
+    ASSERT_EQ(sg.sg2.GetSize(), 1);
+    EXPECT_EQ(sg.sg2[0].nl, 21);
+    EXPECT_EQ(sg.sg2[0].nr, 21);
+    EXPECT_EQ(sg.sg2[0].n, 42);
+    // From 1200 to 8800: 2 + 4 + 4 + 1 + 25 + 1 + 4 + 4 + 2 = 47 spacings, 48 stirrups; the end
+    // zones' 1100 and 1150 (8850 and 8900) stand on no tapered part: 52 main stirrups.
+    // Every stirrup once: 23 + 48 + 23 = 94 = 52 + 42.
+    EXPECT_EQ(sg.sg1[0].n, 52);
+    EXPECT_EQ(sg.sg3.GetSize(), 0);
+    // The outermost main stirrups at 1100 and 8900: 1680 - 3950 x 0.02 = 1601 and
+    // 1680 - 3850 x 0.01 = 1641.5; the shorter leg 1601 + 30.
+    EXPECT_NEAR(sg.sg1[0].L1, 1631.0, 1e-9);
+}
+
+TEST_F(StirrupLayout, DensifiedStirrupsOnTheTaperedPartsLeaveTheMainStirrups)
+{
+    atom.bBzl = atom.bBzr = 1950.0;
+    atom.bBz[0] = 6100.0;
+    for (int k = 0; k < 2; ++k) atom.sg.lns2[k] = atom.sg.rns2[k] = 10;
+    atom.bBpl = atom.bBpr = 1000.0;
+    atom.hHpl = atom.hHpr = 600.0;
+    SetTaperedOutline(atom);
+    atom.iLb = 0.02;
+    atom.iRb = 0.01;
+    atom.bAc = 5050.0;
+    ASSERT_EQ(RunSetsgData(atom), 1);
+    const auto& sg = atom.sg;
+    // (1950 - 1000 - 1050) / 200 = -0.5 -> 0 normal spacings: the densified zone reaches 950, onto
+    // the tapered part. End zone 950 - 50 = 900 = 9 x 100, no rest: 50 ... 850 and the zone's
+    // outermost stirrup at 950.
+    EXPECT_EQ(sg.ns[0], 0);
+    EXPECT_EQ(sg.lns3, 0);
+    EXPECT_EQ(sg.lXBns2, 9);
+    EXPECT_NEAR(sg.TBL, 0.0, kTol);
+    EXPECT_EQ(sg.rXBns2, 9);
+    // Span gap 6100 - 2000 = 4100: 19 x 200 and 150 at either side.
+    EXPECT_EQ(sg.ns[1], 19);
+    EXPECT_NEAR(sg.as[0], 150.0, kTol);
+    // On each tapered part: (1050 - 50) / 100 + 1 = 11: 50 ... 950 and the densified 1050.
+    ASSERT_EQ(sg.sg2.GetSize(), 1);
+    EXPECT_EQ(sg.sg2[0].nl, 11);
+    EXPECT_EQ(sg.sg2[0].nr, 11);
+    // From 950 to 9050: 10 + 10 + 1 + 19 + 1 + 10 + 10 = 61 spacings, 62 stirrups, of which 950,
+    // 1050, 8950 and 9050 stand on the tapered parts: 58 main stirrups, 1150 to 8850.
+    // Every stirrup once: 9 + 62 + 9 = 80 = 58 + 22.
+    EXPECT_EQ(sg.sg1[0].n, 58);
+    EXPECT_EQ(Count(ReportEntry::Error), 0);
+    // The outermost main stirrups at 1150 and 8850: 1680 - 3900 x 0.02 = 1602 and
+    // 1680 - 3800 x 0.01 = 1642; the shorter leg 1602 + 30.
+    EXPECT_NEAR(sg.sg1[0].L1, 1632.0, 1e-9);
+}
+
+TEST_F(StirrupLayout, ARestBeforeADensifiedZoneOnTheTaperedPartKeepsEveryStirrupOnce)
+{
+    for (int k = 0; k < 2; ++k) atom.sg.lns2[k] = atom.sg.rns2[k] = 10;
+    atom.bBpl = atom.bBpr = 1000.0;
+    atom.hHpl = atom.hHpr = 600.0;
+    SetTaperedOutline(atom);
+    ASSERT_EQ(RunSetsgData(atom), 1);
+    const auto& sg = atom.sg;
+    // (2000 - 1000 - 1050) / 200 = -0.25 -> 0: the densified zone starts at 1000, on the tapered
+    // part. End zone 1000 - 50 = 950 = 9 x 100 + 50: its own stirrups 50 ... 950.
+    EXPECT_EQ(sg.ns[0], 0);
+    EXPECT_EQ(sg.lXBns2, 9);
+    EXPECT_NEAR(sg.TBL, 50.0, kTol);
+    // Span gap 6000 - 2000 = 4000: 19 x 200 and 100 at either side.
+    EXPECT_EQ(sg.ns[1], 19);
+    // The tapered part counts (1050 - 50) / 100 + 1 = 11, as many as stand within 1050: 50 ... 950
+    // and 1000.
+    EXPECT_EQ(sg.sg2[0].nl, 11);
+    EXPECT_EQ(sg.sg2[0].nr, 11);
+    // From 1000 to 9000: 10 + 10 + 1 + 19 + 1 + 10 + 10 = 61 spacings, 62 stirrups, less 1000 and
+    // 9000: 60. Every stirrup once: 10 + 62 + 10 = 82 = 60 + 22.
+    EXPECT_EQ(sg.sg1[0].n, 60);
+    EXPECT_EQ(Count(ReportEntry::Error), 0);
 }

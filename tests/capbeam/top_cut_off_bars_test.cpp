@@ -69,34 +69,38 @@ KeyFrame SecondaryRecord(const char* name, std::initializer_list<double> top, in
 // A beam 12000 long with a level top, three support lines at 1000, 6000 and 11000 (laid out
 // across the beam, so every frame sees them there): the top bars' axis at 1500 - 50 = 1450, a
 // welded cut-off bar one main bar (30) below it at 1420; welds 100 long; main bars d 25 HRB400.
+void Beam(Atom& atom)
+{
+    atom.nPier = 3;
+    atom.bBz.Add(5000.0);
+    atom.bBz.Add(5000.0);
+    atom.bBzl = 1000.0;
+    atom.bBzr = 1000.0;
+    atom.bBg = 12000.0;
+    atom.hHgl = 1500.0;
+    atom.bAc = 6000.0;
+    atom.st.ua = 50.0;
+    atom.st.da = 60.0;
+    atom.st.fLayMode = 1;
+    atom.st.LWeld = 100.0;
+    atom.st.d = 25.0;
+    atom.st.type = 3;
+    atom.dMainBarWd = 30.0;
+}
+
+void Frames(CPM001_CapKeyParam& kp, std::initializer_list<const char*> names)
+{
+    for (const char* name : names) {
+        kp.FrameName.Add(name);
+        kp.FrameY.Add(0.0);
+    }
+}
+
 class TopCutOff : public ::testing::Test {
 protected:
-    void SetUp() override
-    {
-        atom.nPier = 3;
-        atom.bBz.Add(5000.0);
-        atom.bBz.Add(5000.0);
-        atom.bBzl = 1000.0;
-        atom.bBzr = 1000.0;
-        atom.bBg = 12000.0;
-        atom.hHgl = 1500.0;
-        atom.bAc = 6000.0;
-        atom.st.ua = 50.0;
-        atom.st.da = 60.0;
-        atom.st.fLayMode = 1;
-        atom.st.LWeld = 100.0;
-        atom.st.d = 25.0;
-        atom.st.type = 3;
-        atom.dMainBarWd = 30.0;
-    }
+    void SetUp() override { Beam(atom); }
 
-    void Frames(std::initializer_list<const char*> names)
-    {
-        for (const char* name : names) {
-            kp.FrameName.Add(name);
-            kp.FrameY.Add(0.0);
-        }
-    }
+    void Frames(std::initializer_list<const char*> names) { ::Frames(kp, names); }
 
     // The key data step keeps a copy of the records as given; the secondary marks read it.
     void KeepRecords() { atom.KeyFrames = kp.FrameAr; }
@@ -142,24 +146,11 @@ TEST_F(TopCutOff, LengthsAreFoundByTheNameBeforeTheParenthesis)
     KeepRecords();
     DblArray out;
     ASSERT_EQ(GetfFrameDJDJs(atom, "N", out), 1);
-    ASSERT_EQ(out.GetSize(), 2);
-    EXPECT_EQ(out[0], 1500.0);
-    EXPECT_EQ(out[1], 2000.0);
-    ASSERT_EQ(GetfFrameDJDJs(atom, "M", out), 1);
-    EXPECT_EQ(out.GetSize(), 2);
-    EXPECT_EQ(out[1], 2.0);
-}
-
-TEST_F(TopCutOff, AnUnknownNameLeavesTheListAsItWas)
-{
-    kp.FrameAr.Add(SecondaryRecord("N(N1,N2)", {1500.0, 2000.0}));
-    KeepRecords();
-    DblArray out;
-    out.Add(42.0);
+    EXPECT_EQ(std::vector<double>(out.begin(), out.end()), (std::vector<double>{1500.0, 2000.0}));
+    // No record is named N1, nor, before its parenthesis, "N(N1,N2)": the list stays as it was.
     EXPECT_EQ(GetfFrameDJDJs(atom, "N1", out), 0);
     EXPECT_EQ(GetfFrameDJDJs(atom, "N(N1,N2)", out), 0);
-    ASSERT_EQ(out.GetSize(), 1);
-    EXPECT_EQ(out[0], 42.0);
+    EXPECT_EQ(out.GetSize(), 2);
 }
 
 // ---------------------------------------------------------------------------------------------
@@ -244,101 +235,85 @@ TEST_F(TopCutOff, TheOutermostBentUpBarOfAGroupGivesTheLength)
     EXPECT_EQ(atom.TopCutRows.GetSize(), 1);
 }
 
-TEST_F(TopCutOff, AMarkWhoseLeftLengthsDifferIsLabelledL)
+// One mark over support line 0 for the bars of two main records: a side whose lengths differ is
+// labelled, a single differing side being the bar's one variable length; the length is the mean of
+// the rounded totals.
+struct LabelCase {
+    double left1, right1, left2, right2;
+    std::vector<CString> labels;
+    double length;
+};
+
+TEST_F(TopCutOff, AMarkOfDifferingLengthsIsLabelledAndTakesTheMeanLength)
 {
-    // Left lengths 1000 and 1200, right lengths 800: one mark (support line 0 is the only
-    // pattern), mean total (1800 + 2000) / 2 = 1900.
-    Frames({"K1", "K2"});
-    kp.FrameAr.Add(MainRecord("K1", {Bent(1000), Bent(800), Straight(), Straight(), Straight(), Straight()}));
-    kp.FrameAr.Add(MainRecord("K2", {Bent(1200), Bent(800), Straight(), Straight(), Straight(), Straight()}));
-    ASSERT_EQ(Main(), 1);
-    EXPECT_EQ(Marks(atom.TopCutBars), (std::vector<CString>{"1", "1"}));
-    ASSERT_EQ(atom.TopCutRows.GetSize(), 1);
-    EXPECT_EQ(atom.TopCutRows[0].n, 2);
-    EXPECT_EQ(Labels(atom.TopCutRows[0]), (std::vector<CString>{"L", "/"}));
-    EXPECT_EQ(atom.TopCutRows[0].TL, 1900.0);
+    const LabelCase cases[] = {
+        {1000.0, 800.0, 1200.0, 800.0, {"L", "/"}, 1900.0},   // (1800 + 2000) / 2
+        {1000.0, 700.0, 1000.0, 900.0, {"/", "L"}, 1800.0},   // (1700 + 1900) / 2
+        // Rounded: left 1000 and 1201, right 801 and 800: (2201 + 1601) / 2.
+        {1000.4, 800.6, 1200.5, 800.2, {"L1", "L2"}, 1901.0},
+    };
+    for (const LabelCase& c : cases) {
+        Atom atom;
+        Beam(atom);
+        atom.ScratchRow.L1 = 345.0;
+        atom.ScratchRow.L2 = 678.0;
+        CPM001_CapKeyParam kp;
+        ::Frames(kp, {"K1", "K2"});
+        kp.FrameAr.Add(MainRecord("K1", {Bent(c.left1), Bent(c.right1), Straight(), Straight(), Straight(), Straight()}));
+        kp.FrameAr.Add(MainRecord("K2", {Bent(c.left2), Bent(c.right2), Straight(), Straight(), Straight(), Straight()}));
+        ASSERT_EQ(GetGJFrame_DCJDJ(atom, kp, 1, atom.TopCutBars, atom.TopCutRows), 1);
+        EXPECT_EQ(Marks(atom.TopCutBars), (std::vector<CString>{"1", "1"}));
+        ASSERT_EQ(atom.TopCutRows.GetSize(), 1);
+        const Atom::tRn& row = atom.TopCutRows[0];
+        EXPECT_EQ(row.n, 2);
+        EXPECT_EQ(Labels(row), c.labels) << c.left1;
+        EXPECT_EQ(row.TL, c.length) << c.left1;
+        // A main skeleton's bar has no outer-end lengths, whatever the scratch row held.
+        EXPECT_EQ(row.L1, 0.0);
+        EXPECT_EQ(row.L2, 0.0);
+        // The records keep their exact lengths.
+        EXPECT_EQ(atom.TopCutBars[0]->L1, c.left1);
+    }
 }
 
-TEST_F(TopCutOff, AMarkWhoseRightLengthsDifferIsLabelledLOnTheRight)
+TEST_F(TopCutOff, BarGroupsOfNoLengthOrPastTheLastSupportLineGiveNoBar)
 {
-    Frames({"K1", "K2"});
-    kp.FrameAr.Add(MainRecord("K1", {Bent(1000), Bent(700), Straight(), Straight(), Straight(), Straight()}));
-    kp.FrameAr.Add(MainRecord("K2", {Bent(1000), Bent(900), Straight(), Straight(), Straight(), Straight()}));
-    ASSERT_EQ(Main(), 1);
-    ASSERT_EQ(atom.TopCutRows.GetSize(), 1);
-    EXPECT_EQ(Labels(atom.TopCutRows[0]), (std::vector<CString>{"/", "L"}));
-    EXPECT_EQ(atom.TopCutRows[0].TL, 1800.0);
-}
-
-TEST_F(TopCutOff, TheMeanIsTakenOverRoundedLengths)
-{
-    // Rounded: left 1000 and 1201, right 801 and 800; both sides differ. Mean (2201 + 1601) / 2.
-    Frames({"K1", "K2"});
-    kp.FrameAr.Add(MainRecord("K1", {Bent(1000.4), Bent(800.6), Straight(), Straight(), Straight(), Straight()}));
-    kp.FrameAr.Add(MainRecord("K2", {Bent(1200.5), Bent(800.2), Straight(), Straight(), Straight(), Straight()}));
-    ASSERT_EQ(Main(), 1);
-    ASSERT_EQ(atom.TopCutRows.GetSize(), 1);
-    EXPECT_EQ(Labels(atom.TopCutRows[0]), (std::vector<CString>{"L1", "L2"}));
-    EXPECT_EQ(atom.TopCutRows[0].TL, 1901.0);
-    // The records keep their exact lengths.
-    EXPECT_EQ(atom.TopCutBars[0]->L1, 1000.4);
-}
-
-TEST_F(TopCutOff, AMainRowCarriesNoOuterEndLengths)
-{
-    atom.ScratchRow.L1 = 345.0;
-    atom.ScratchRow.L2 = 678.0;
+    // Nine groups on three support lines: (0, 0) over support line 0, a bar over 1, a pair past
+    // support line 2 and a group without partner.
     Frames({"K1"});
-    kp.FrameAr.Add(MainRecord("K1", {Bent(1000), Bent(800), Straight(), Straight(), Straight(), Straight()}));
-    ASSERT_EQ(Main(), 1);
-    ASSERT_EQ(atom.TopCutRows.GetSize(), 1);
-    EXPECT_EQ(atom.TopCutRows[0].L1, 0.0);
-    EXPECT_EQ(atom.TopCutRows[0].L2, 0.0);
-}
-
-TEST_F(TopCutOff, BarGroupsOfNoLengthGiveNoBar)
-{
-    Frames({"K1"});
-    kp.FrameAr.Add(MainRecord("K1", {Bent(0), Bent(0), Bent(500), Bent(500), Straight(), Straight()}));
+    kp.FrameAr.Add(MainRecord("K1", {Bent(0), Bent(0), Bent(500), Bent(500), Straight(), Straight(), Bent(900),
+                                     Bent(900), Bent(300)}));
     ASSERT_EQ(Main(), 1);
     ASSERT_EQ(atom.TopCutBars.GetSize(), 1);
     EXPECT_EQ(atom.TopCutBars[0]->nA, 1);
     EXPECT_EQ(atom.nMark, 1);
+    EXPECT_EQ(atom.TopCutMarks.GetSize(), 3);
     EXPECT_EQ(atom.TopCutMarks[0], "");
 }
 
-TEST_F(TopCutOff, GroupsPastTheLastSupportLineAreIgnored)
+TEST_F(TopCutOff, EachPassBuildsOnlyItsOwnSkeletons)
 {
-    // Eight groups on three support lines, and one left over without partner.
-    Frames({"K1"});
-    kp.FrameAr.Add(MainRecord("K1", {Straight(), Straight(), Straight(), Straight(), Bent(500), Bent(500), Bent(900),
-                                     Bent(900), Bent(300)}));
-    ASSERT_EQ(Main(), 1);
-    ASSERT_EQ(atom.TopCutBars.GetSize(), 1);
-    EXPECT_EQ(atom.TopCutBars[0]->nA, 2);
-    EXPECT_EQ(atom.TopCutMarks.GetSize(), 3);
-}
-
-TEST_F(TopCutOff, WithoutBarsNothingIsAddedAndTheMarksAreEmpty)
-{
-    Frames({"K1", "Q"});
+    // A main frame without bent-up bars, a secondary frame with lengths, a frame without record.
+    Frames({"K1", "K2", "X"});
     kp.FrameAr.Add(MainRecord("K1", {Straight(), Straight(), Straight(), Straight(), Straight(), Straight()}));
+    kp.FrameAr.Add(SecondaryRecord("K2", {1000.0, 1000.0}));
     atom.TopCutMarks.Add("stale");
     EXPECT_EQ(Main(), 1);
     EXPECT_TRUE(atom.TopCutBars.IsEmpty());
     EXPECT_TRUE(atom.TopCutRows.IsEmpty());
-    EXPECT_EQ(atom.nMark, 0);
-    ASSERT_EQ(atom.TopCutMarks.GetSize(), 3);
-    for (const CString& mark : atom.TopCutMarks) EXPECT_EQ(mark, "");
-}
-
-TEST_F(TopCutOff, TheFirstPassLeavesTheSecondarySkeletonsAlone)
-{
-    Frames({"K2"});
-    kp.FrameAr.Add(SecondaryRecord("K2", {1000.0, 1000.0}));
-    ASSERT_EQ(Main(), 1);
-    EXPECT_TRUE(atom.TopCutBars.IsEmpty());
     EXPECT_TRUE(atom.TopCutPool.IsEmpty());
+    EXPECT_EQ(atom.nMark, 0);
+    EXPECT_EQ(std::vector<CString>(atom.TopCutMarks.begin(), atom.TopCutMarks.end()),
+              (std::vector<CString>{"", "", ""}));
+
+    // The second pass builds the secondary frame's bar and leaves the first pass's marks alone.
+    kp.FrameAr[0] = MainRecord("K1", {Bent(1000), Bent(800), Straight(), Straight(), Straight(), Straight()});
+    atom.TopCutMarks[0] = "9";
+    EXPECT_EQ(Secondary(), 1);
+    ASSERT_EQ(atom.TopCutBars2.GetSize(), 1);
+    EXPECT_EQ(atom.TopCutBars2[0]->nFrame, 1);
+    EXPECT_EQ(atom.TopCutMarks[0], "9");
+    EXPECT_EQ(atom.nMark, 1);
 }
 
 // ---------------------------------------------------------------------------------------------
@@ -466,6 +441,17 @@ TEST_F(SecondaryMarks, ABarMatchingNothingAtItsGroupsFirstSupportOpensAMark)
     EXPECT_EQ(Marks(atom.TopCutBars2), (std::vector<CString>{"1", "2", "3", "1", "2", "1"}));
 }
 
+TEST_F(SecondaryMarks, OverItsGroupsFirstSupportLineOnlyAStraightMatchSharesAMark)
+{
+    // K3 over 0 now (800, 1200): K2's bar there mirrored, which over the group's first support
+    // line does not count.
+    kp.FrameAr[1].LenT[0] = 800.0;
+    kp.FrameAr[1].LenT[1] = 1200.0;
+    KeepRecords();
+    ASSERT_EQ(Secondary(), 1);
+    EXPECT_EQ(Marks(atom.TopCutBars2), (std::vector<CString>{"1", "2", "1", "3", "2", "1"}));
+}
+
 TEST_F(SecondaryMarks, SecondaryMarksContinueTheRunningCounter)
 {
     atom.nMark = 11;
@@ -500,9 +486,13 @@ protected:
 
 TEST_F(SkewedSecondary, BarsOfOneSupportLineShareTheMarkOfTheirLengthsAsGiven)
 {
+    // Along the skew the lengths are not carried along the slopes.
+    atom.iLb = 0.02;
+    atom.iRb = 0.03;
     ASSERT_EQ(Secondary(), 1);
     EXPECT_EQ(Marks(atom.TopCutBars2), (std::vector<CString>{"1", "2", "1", "2"}));
     EXPECT_EQ(atom.TopCutBars2[0]->L1, 1450.0);
+    EXPECT_EQ(atom.TopCutBars2[0]->L2, 2000.0);
     EXPECT_EQ(atom.TopCutBars2[0]->dA, 1500.0);
     // Mark 1 over support line 0: (1450 + 2000 + 1550 + 2000) / 2 = 3500, left ends 1450 and 1550.
     ASSERT_EQ(atom.TopCutRows2.GetSize(), 2);
@@ -535,15 +525,6 @@ TEST_F(SkewedSecondary, AReferenceListTooShortGivesWayToTheBarsOwnLengths)
     EXPECT_EQ(atom.TopCutBars2[1]->dB, 1550.0);
 }
 
-TEST_F(SkewedSecondary, AlongTheSkewTheLengthsAreNotCarriedAlongTheSlope)
-{
-    atom.iLb = 0.02;
-    atom.iRb = 0.03;
-    ASSERT_EQ(Secondary(), 1);
-    EXPECT_EQ(atom.TopCutBars2[0]->L1, 1450.0);
-    EXPECT_EQ(atom.TopCutBars2[0]->L2, 2000.0);
-}
-
 TEST_F(TopCutOff, PairsPastTheLastSupportLineAndAnOddLengthAreIgnored)
 {
     Frames({"K2"});
@@ -553,28 +534,6 @@ TEST_F(TopCutOff, PairsPastTheLastSupportLineAndAnOddLengthAreIgnored)
     ASSERT_EQ(atom.TopCutBars2.GetSize(), 1);
     EXPECT_EQ(atom.TopCutBars2[0]->nA, 2);
     EXPECT_EQ(atom.TopCutRows2.GetSize(), 1);
-}
-
-TEST_F(TopCutOff, TheSecondPassLeavesTheMainSkeletonsAlone)
-{
-    Frames({"K1"});
-    kp.FrameAr.Add(MainRecord("K1", {Bent(1000), Bent(800), Straight(), Straight(), Straight(), Straight()}));
-    atom.TopCutMarks.Add("9");
-    ASSERT_EQ(Secondary(), 1);
-    EXPECT_TRUE(atom.TopCutBars2.IsEmpty());
-    EXPECT_TRUE(atom.TopCutRows2.IsEmpty());
-    ASSERT_EQ(atom.TopCutMarks.GetSize(), 1);
-    EXPECT_EQ(atom.TopCutMarks[0], "9");
-    EXPECT_EQ(atom.nMark, 0);
-}
-
-TEST_F(TopCutOff, FramesWithoutRecordsGetNoBar)
-{
-    Frames({"X"});
-    kp.FrameAr.Add(SecondaryRecord("K2", {1000.0, 1000.0}));
-    EXPECT_EQ(Secondary(), 1);
-    EXPECT_TRUE(atom.TopCutBars2.IsEmpty());
-    EXPECT_TRUE(atom.TopCutRows2.IsEmpty());
 }
 
 // ---------------------------------------------------------------------------------------------

@@ -582,3 +582,13 @@ TEST_F(StationCut, LayerDecisionUsesTheSectionsOwnHalfHeight)
     EXPECT_EQ(Labels(s.hd.TsR), (std::vector<std::string>{"N1"}));
     EXPECT_EQ(Labels(s.hd.BsR), (std::vector<std::string>{"N2"}));
 }
+
+TEST_F(StationCut, WithinTheToleranceOfHalfTheHeightIsNotTheUpperHalfButTheLayerIsExact)
+{
+    // Depth 1000 - 5e-7: the upper-half flag takes it as half (0), the layer compares exactly (upper).
+    // Inclined, so neither the top nor the bottom layer.
+    Add(atom, Tendon("N1", 0, {{1000, 1000.0000005, 0, 1}, {3000, 1100.0000005, 0, 8}}, {0}));
+    const Section s = SectionAt(atom, 1000.0);
+    EXPECT_EQ(Values(s.hd.FVwzh), (std::vector<int>{0}));
+    EXPECT_EQ(Labels(s.hd.TsR), (std::vector<std::string>{"N1"}));
+}
