@@ -12,7 +12,7 @@
 #include "mfc/cstring_array.h"
 #include "tendon/tendon_name_count.h"
 #include "tendon/tendon_plan_group.h"
-#include "tendon/tendon_profile_pieces.h"
+#include "tendon/tendon_profile_segments.h"
 #include "tendon/tendon_section_view.h"
 #include "tendon/tendon_steel.h"
 #include "tendon/tendon_unused_records.h"
