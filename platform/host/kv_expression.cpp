@@ -1,5 +1,6 @@
 // Number-list expressions: items split at commas, semicolons and blanks, "n*v" repetitions expanded.
 #include "host/kv_expression.h"
+#include "host/number_text.h"
 
 #include <charconv>
 #include <cmath>
@@ -76,20 +77,9 @@ std::vector<std::string> splitItems(std::string_view s)
     return items;
 }
 
-// A number: an optional sign, then a decimal real in the C locale read wholly, and finite.
-bool readNumber(std::string_view s, double& value)
-{
-    if (!s.empty() && s.front() == '+') {
-        s.remove_prefix(1);
-        if (!s.empty() && s.front() == '-') return false;
-    }
-    if (s.empty()) return false;
-    double v = 0.0;
-    const auto [end, error] = std::from_chars(s.data(), s.data() + s.size(), v, std::chars_format::general);
-    if (error != std::errc() || end != s.data() + s.size() || !std::isfinite(v)) return false;
-    value = v;
-    return true;
-}
+// A number: an optional sign, then a decimal real in the C locale read wholly, and finite. Items
+// are already free of blanks, so the host's number rule reads them alike.
+bool readNumber(std::string_view s, double& value) { return ReadNumberText(s, value); }
 
 // The repetition count: digits only, at least 1, at most limit; 0 when it is not such a count.
 int readCount(std::string_view s, int limit)

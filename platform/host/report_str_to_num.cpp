@@ -1,35 +1,14 @@
 // QMReportError_StrToNum: reads texts as reals and reports every text that is not a number.
 #include "report.h"
+#include "number_text.h"
 
 #include "report_keyed_message.h"
 
-#include <charconv>
-#include <cmath>
 #include <string_view>
 
 namespace {
 
-bool isBlank(char c) { return c == ' ' || c == '\t' || c == '\r' || c == '\n'; }
-
-// A number is a text that, apart from leading and trailing blanks and one optional leading '+',
-// reads wholly as a decimal real in the C locale and is finite. "nan", "inf", "0x10", "1.5x"
-// and the empty text are not numbers.
-bool readNumber(const CString& text, double& value)
-{
-    std::string_view s = text.str();
-    while (!s.empty() && isBlank(s.front())) s.remove_prefix(1);
-    while (!s.empty() && isBlank(s.back())) s.remove_suffix(1);
-    if (!s.empty() && s.front() == '+') {
-        s.remove_prefix(1);
-        if (!s.empty() && s.front() == '-') return false;
-    }
-    if (s.empty()) return false;
-    double v = 0.0;
-    const auto [end, error] = std::from_chars(s.data(), s.data() + s.size(), v, std::chars_format::general);
-    if (error != std::errc() || end != s.data() + s.size() || !std::isfinite(v)) return false;
-    value = v;
-    return true;
-}
+bool readNumber(const CString& text, double& value) { return ReadNumberText(text.str(), value); }
 
 } // namespace
 

@@ -1,6 +1,7 @@
 // CPM001T0101Atom::OutPM001AtomData: the cap beam's named output values for the calculation report.
 #include "capbeam/cap_beam_reinforcement.h"
 
+#include "host/prefixed_output.h"
 #include "tendon/serial_label.h"
 #include "tendon/tendon_design_object.h"
 
@@ -9,31 +10,7 @@
 
 namespace {
 
-// Inserts the values under one key prefix; reals and real lists with one decimal, no note.
-class OutputWriter {
-public:
-    OutputWriter(OutputDataMap& map, CString prefix) : m_map(map), m_prefix(std::move(prefix)) {}
-
-    void Int(const char* name, int value) { InSert_OutputData(m_map, m_prefix + name, value, CString()); }
-    void Real(const char* name, double value) { InSert_OutputData(m_map, m_prefix + name, value, 1, CString()); }
-    void Text(const char* name, const CString& value) { InSert_OutputData(m_map, m_prefix + name, value, CString()); }
-    void Ints(const CString& name, const CArray<int>& values)
-    {
-        InSert_OutputData(m_map, m_prefix + name, values, CString());
-    }
-    void Reals(const CString& name, const CArray<double>& values)
-    {
-        InSert_OutputData(m_map, m_prefix + name, values, 1, CString());
-    }
-    void Texts(const CString& name, const CStringArray& values)
-    {
-        InSert_OutputData(m_map, m_prefix + name, values, CString());
-    }
-
-private:
-    OutputDataMap& m_map;
-    CString m_prefix;
-};
+using OutputWriter = PrefixedOutput;
 
 CString Indexed(const char* head, int index, const char* tail)
 {

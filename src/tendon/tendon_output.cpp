@@ -1,37 +1,14 @@
 // CPM001T010401Atom::OutPM00104AtomData: the tendons' named output values for the calculation report.
 #include "tendon/tendon_design_object.h"
 
+#include "host/prefixed_output.h"
 #include "tendon/serial_label.h"
 
 #include <utility>
 
 namespace {
 
-// Inserts values under one key prefix; reals and real lists with one decimal unless told, no note.
-class OutputWriter {
-public:
-    OutputWriter(OutputDataMap& map, CString prefix) : m_map(map), m_prefix(std::move(prefix)) {}
-
-    void Int(const char* name, int value) { InSert_OutputData(m_map, m_prefix + name, value, CString()); }
-    void Real(const char* name, double value) { InSert_OutputData(m_map, m_prefix + name, value, 1, CString()); }
-    void Text(const char* name, const CString& value) { InSert_OutputData(m_map, m_prefix + name, value, CString()); }
-    void Ints(const char* name, const CArray<int>& values)
-    {
-        InSert_OutputData(m_map, m_prefix + name, values, CString());
-    }
-    void Reals(const char* name, const CArray<double>& values, int decimals = 1)
-    {
-        InSert_OutputData(m_map, m_prefix + name, values, decimals, CString());
-    }
-    void Texts(const char* name, const CStringArray& values)
-    {
-        InSert_OutputData(m_map, m_prefix + name, values, CString());
-    }
-
-private:
-    OutputDataMap& m_map;
-    CString m_prefix;
-};
+using OutputWriter = PrefixedOutput;
 
 CString IndexText(int i)
 {
