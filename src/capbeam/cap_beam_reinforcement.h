@@ -98,6 +98,20 @@ public:
     // Enters the cap beam's named output values (and the tendons', when prestressed) in the map.
     void OutPM001AtomData(OutputDataMap& outputs);
 
+    // For the outside callers of a frame group's differing dimensions: the cantilever, arc, gap
+    // and cut-off lists of group i where its frames differ; 0 when a frame has no bend point.
+    int GetTLXGJCC_Arc(int i, DblArray& cantList, DblArray& arcList, DblArray& gapList, DblArray& cutList);
+
+    // Drawing data
+    // Adjusts the cap-beam drawing settings to the design: half drawing only for a symmetric
+    // layout, section notes only when the sections are not noted in a form. Returns 1; 0 for a
+    // missing record.
+    int SetDrawSetData(struct CDrawSetCap* set) const;
+    // Fills a freshly constructed cap-beam alignment record from the design (and its tendons when
+    // the cap beam is prestressed); fSymDraw and fCapDrawOpt are the adjusted drawing settings.
+    // Returns 1; 0 for a missing record.
+    int SetDrawData_PT(struct CAlignDataCap* cap, int fSymDraw, int fCapDrawOpt) const;
+
     // Cantilever length of the left (side non-zero) or right (side 0) end at transverse offset y.
     // With mode 0 the cantilever is taken at the bearing line: shifted back by the skew over vP
     // (PMorPT non-zero) or over the column-based offset (PMorPT 0). A non-zero skeleton lay mode

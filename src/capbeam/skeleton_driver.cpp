@@ -2,7 +2,9 @@
 // once for all frames, the frames, the frame drawn in elevation, the frame table and the bar schedule.
 #include "capbeam/cap_beam_reinforcement.h"
 
+#include "capbeam/bent_up_bars.h"
 #include "capbeam/bottom_cut_off_bars.h"
+#include "capbeam/inclined_bars.h"
 #include "capbeam/skeleton_driver.h"
 #include "capbeam/skeleton_frames.h"
 #include "capbeam/top_cut_off_bars.h"
@@ -23,15 +25,11 @@ using KVDataCommon::IsEqual;
 // The top and bottom cut-off bars over the support lines and in the spans.
 using CapBeamCutOffBars::GetGJFrame_DCJDJ;
 using CapBeamCutOffBars::GetGJFrame_DXJDJ;
+// The standard inclined bars beside the support lines and at the beam ends.
+using CapBeamInclinedBars::GetGJFrame_BZXJ;
 
-// The bent-up and standard inclined bar families are laid out by steps of their own. Until those
-// steps are in place each finds no bar: its result lists stay empty and it reports nothing.
-int GetGJFrame_WQJ(Atom&, CPM001_CapKeyParam&, CArray<Atom::M_WQJ_R*>&, CArray<Atom::M_ArcWQJ_R*>&,
-                   CArray<Atom::tRn>&, CArray<Atom::tRn>&)
-{
-    return 1;
-}
-int GetGJFrame_BZXJ(Atom&, CPM001_CapKeyParam&, CArray<Atom::M_BZXJR>&, CArray<Atom::tRn>&) { return 1; }
+// The bent-up bars with their arcs over the support lines.
+using CapBeamBentUpBars::GetGJFrame_WQJ;
 
 // Element j against element m - 1 - j for every j: the list reads the same from both ends.
 template <class List, class Same>

@@ -169,6 +169,34 @@ private:
     friend class CPM001NormReportTestAccess;
     // Copies the cap beam's side-face bar and stirrup values into the report's cap-beam part.
     static void SetCapTendonPaperData(const CPM001T0101Atom& cap, class CPM001_CapTendon& paper);
+
+    // Drawing
+public:
+    // Prepares the drawing-setting and alignment records and opens the drawing-adjustment tool on
+    // the pier. 1 once prepared (a bad scale or missing alignment data does not stop it); 0 when
+    // there is no input object or no design to adjust.
+    int DoDrawAdjust() override;
+
+protected:
+    // Prepares both records and draws the pier. 1 drawn; 0 when a scale is out of range, when a
+    // member's alignment data cannot be made, when the drawing library fails, or when there is no
+    // input object or no design. The drawing-setting record is hooked into m_pDrawSet only while
+    // the operation runs; the alignment record stays in m_pAlignData until the next drawing.
+    int DoDraw() override;
+
+private:
+    friend class CPM001NormDrawingTestAccess;
+    // 1 when there is an input object, a pier design record and a cap-beam design to draw.
+    int CanDraw() const;
+    // Checks the block scales (and, for a prestressed cap beam, the tendon table's interval),
+    // reporting every violation, and fills the record m_pDrawSet points to with its children.
+    // 1 when every checked value lies in its range; 0 otherwise (the record is filled all the
+    // same), or without the input object, the record or the cap-beam design.
+    int SetDrawSetData(CPM001* input);
+    // Creates the eleven children of m_pAlignData and lets each designed member fill its own;
+    // 0 at the first member that cannot (a member the pier calls for that was not designed, the
+    // third pile-cap body), else 1.
+    int SetDrawData_PT();
 };
 
 // Removes the blank rows of the input object's load tables, group by group.

@@ -1,0 +1,29 @@
+// KVDrawOut: the drawing output keeps what it is handed.
+#include "drawing/draw_out.h"
+
+#include "host/component_norm.h"
+
+namespace {
+thread_local std::optional<DrawOutHandOff> t_lastDraw;
+}
+
+int KVDrawOut_DrawComponent(CComponentNorm* component, int mode)
+{
+    if (!component) return 0;
+    t_lastDraw = DrawOutHandOff{component, mode};
+    return 1;
+}
+
+int KVDrawOut_GetComponentGraph(CComponentNorm* component, std::vector<CGraphColl*>& graphs, int mode, int)
+{
+    if (!component) return 0;
+    auto* graph = new CGraphColl;
+    graph->nComponentID = component->GetID();
+    graph->szName = component->GetName();
+    graph->nMode = mode;
+    graphs.push_back(graph);
+    return 1;
+}
+
+const std::optional<DrawOutHandOff>& LastDrawOutHandOff() { return t_lastDraw; }
+void ClearDrawOutHandOff() { t_lastDraw.reset(); }
