@@ -55,6 +55,14 @@ public:
     // archive, or another version, throws the archive exception.
     void SerializeOriginData(CArchive& ar);
 
+    // The foundation's drawing settings for the pier's drawing: the module's own drawing lies
+    // outside the pier, so the child keeps what it was made with; a missing child clears ok.
+    template <class Child>
+    void SetDrawSetData(unsigned /*ID*/, const CPG003* /*input*/, Child* child, int& ok) const
+    {
+        if (!child) ok = 0;
+    }
+
     // Range checks of the pile cap's own dimensions, reported with part code 4. flag as for the
     // footing; elevation (m) under key; spacings are the pier's column spacings.
     int DoDiagnose(unsigned ID, int flag, double elevation, CString key, CArray<double, double>& spacings);

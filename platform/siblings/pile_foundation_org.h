@@ -49,6 +49,14 @@ public:
     // archive, or another version, throws the archive exception.
     void SerializeOriginData(CArchive& ar);
 
+    // The foundation's drawing settings for the pier's drawing: the module's own drawing lies
+    // outside the pier, so the child keeps what it was made with; a missing child clears ok.
+    template <class Child>
+    void SetDrawSetData(unsigned /*ID*/, const CPG002* /*input*/, Child* child, int& ok) const
+    {
+        if (!child) ok = 0;
+    }
+
     // Range checks of the pile foundation's own dimensions, reported with part code 3;
     // elevation is the column bottoms' elevation (m) reported under key.
     int DoDiagnose(unsigned ID, double elevation, CString key);

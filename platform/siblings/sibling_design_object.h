@@ -21,8 +21,24 @@ public:
     int IsDesigned() const { return m_Design.IsDesigned(); }
     const SiblingDesignValues& Design() const { return m_Design; }
 
+    // The module's own drawing lies outside the pier: the object answers whether its alignment
+    // records can be filled (every record it is handed exists) and leaves them as they were made.
+    // View switches and other values are accepted as given.
+    template <class... Args>
+    int SetDrawData_PT(Args... args) const
+    {
+        return (Present(args) && ...) ? 1 : 0;
+    }
+
 protected:
     SiblingDesignValues m_Design;
+
+    template <class T>
+    static bool Present(T* record)
+    {
+        return record != nullptr;
+    }
+    static bool Present(int) { return true; }
 
 private:
     LiveCount<Derived> m_live;

@@ -55,6 +55,14 @@ public:
     // another version, throws the archive exception.
     void SerializeOriginData(CArchive& ar);
 
+    // The foundation's drawing settings for the pier's drawing: the module's own drawing lies
+    // outside the pier, so the child keeps what it was made with; a missing child clears ok.
+    template <class Child>
+    void SetDrawSetData(unsigned /*ID*/, const CPG001* /*input*/, Child* child, int& ok) const
+    {
+        if (!child) ok = 0;
+    }
+
     // Range checks of the footing's own dimensions, reported with part code 2. flag is 1 when
     // each column stands on a footing of its own; skew is the pier's skew angle in radians.
     int DoDiagnose(unsigned ID, int flag, double skew);

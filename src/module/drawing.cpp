@@ -16,6 +16,12 @@
 #include "pier/drawing_setting_record.h"
 #include "pier/pier_design_record.h"
 #include "pier/stopper_pedestal_atom.h"
+#include "siblings/columns.h"
+#include "siblings/pile_cap.h"
+#include "siblings/pile_column_transition.h"
+#include "siblings/pile_foundation.h"
+#include "siblings/spread_footing.h"
+#include "siblings/tie_beams.h"
 #include "tendon/tendon_design_object.h"
 
 #include <memory>
@@ -113,13 +119,17 @@ int CPM001Norm::SetDrawSetData(CPM001* input)
     }
     auto blockScale = [&scale](int number) { return scale[number - 1]; };
 
-    // The foundation child is made empty: what it holds is the foundation module's business.
-    if (m_nFoundationKind == 0)
+    // The foundation child is filled by the foundation module from the foundation's own input.
+    if (m_nFoundationKind == 0) {
         set.pFooting = std::make_unique<CDrawSetPG001>();
-    else if (m_nFoundationKind == 1)
+        if (m_pFootingOrg) m_pFootingOrg->SetDrawSetData(id, &input->m_Footing, set.pFooting.get(), ok);
+    } else if (m_nFoundationKind == 1) {
         set.pPile = std::make_unique<CDrawSetPG002>();
-    else
+        if (m_pPileOrg) m_pPileOrg->SetDrawSetData(id, &input->m_Pile, set.pPile.get(), ok);
+    } else {
         set.pPileCap = std::make_unique<CDrawSetPG003>();
+        if (m_pPileCapOrg) m_pPileCapOrg->SetDrawSetData(id, &input->m_PileCap, set.pPileCap.get(), ok);
+    }
 
     if (m_bStopperPedestal) {
         set.pStopperPedestal = std::make_unique<CDrawSetPG006>();
@@ -214,33 +224,43 @@ int CPM001Norm::SetDrawData_PT()
     align.pColumnZD02 = std::make_unique<CAlignDataColumnZD02>();
     align.pCap = std::make_unique<CAlignDataCap>();
 
-    // The sibling members keep their alignment fields as constructed; a member the pier's flags
-    // call for must have been designed.
-    if (m_bPierTieBeams && !m_pPierTieBeamAtom) return 0;
+    // Each designed sibling member fills its own child; one that cannot ends the operation.
+    if (m_bPierTieBeams && !(m_pPierTieBeamAtom && m_pPierTieBeamAtom->SetDrawData_PT(align.pPierTieBeam.get())))
+        return 0;
 
     if (m_nColumnShape != 0) {
-        if (!m_pCircleColumnAtom) return 0;
+        if (!(m_pCircleColumnAtom && m_pCircleColumnAtom->SetDrawData_PT(align.pColumnZD02.get()))) return 0;
     } else {
-        if (!m_pRectColumnAtom) return 0;
+        const int mode = m_pDrawSet->pColumn->nDrawMode;
+        const int firstView = mode == 0 || mode == 2 ? 1 : 0;
+        const int secondView = mode == 1 || mode == 2 ? 1 : 0;
+        if (!(m_pRectColumnAtom && m_pRectColumnAtom->SetDrawData_PT(align.pColumnZD01.get(), firstView, secondView)))
+            return 0;
     }
 
     if (m_nFoundationKind == 0) {
         align.pPG001->nMode = 1;
-        if (m_bFootingT01 && !m_pFootingT01Atom) return 0;
+        if (m_bFootingT01 && !(m_pFootingT01Atom && m_pFootingT01Atom->SetDrawData_PT(align.pPG001.get()))) return 0;
         if (!m_pFootingOrg) return 0;
     } else if (m_nFoundationKind == 1) {
-        if (!m_pPileTransitionAtom) return 0;
-        if (m_bPileTieBeams && !m_pPileTieBeamAtom) return 0;
+        if (!(m_pPileTransitionAtom && m_pPileTransitionAtom->SetDrawData_PT(align.pPG005.get()))) return 0;
+        if (m_bPileTieBeams && !(m_pPileTieBeamAtom && m_pPileTieBeamAtom->SetDrawData_PT(align.pPileTieBeam.get())))
+            return 0;
         if (!m_pPileOrg) return 0;
     } else if (m_nFoundationKind == 2) {
         if (m_nPileCapVariant == 0) {
-            if (!m_pPileCapCT01Atom) return 0;
+            if (!(m_pPileCapCT01Atom && m_pPileCapCT01Atom->SetDrawData_PT(align.pCT01.get(), align.pCT01XL.get())))
+                return 0;
         } else if (m_nPileCapVariant == 1) {
-            if (!m_pPileCapCT02Atom) return 0;
+            if (!(m_pPileCapCT02Atom && m_pPileCapCT02Atom->SetDrawData_PT(align.pCT02.get()))) return 0;
         } else {
             return 0;   // the third pile-cap body has no alignment record
         }
-        if (m_nPileCapJoint != 0 ? !m_pPileCapT0103Atom : !m_pPileCapTransitionAtom) return 0;
+        if (m_nPileCapJoint != 0) {
+            if (!(m_pPileCapT0103Atom && m_pPileCapT0103Atom->SetDrawData_PT(align.pT0103.get()))) return 0;
+        } else if (!(m_pPileCapTransitionAtom && m_pPileCapTransitionAtom->SetDrawData_PT(align.pPG005.get()))) {
+            return 0;
+        }
         if (!m_pPileCapOrg || !m_pPileCapAtom) return 0;
     }
 

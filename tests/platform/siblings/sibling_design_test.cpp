@@ -109,3 +109,15 @@ TEST(SiblingDesign, DamagedDesignDataThrowsAndKeepsWhatWasHeld)
     CArchive in(huge.data(), huge.size());
     EXPECT_THROW(target.Serialize(in), CArchiveException);
 }
+
+TEST(SiblingDesign, AlignmentRecordsAreAnsweredOnlyWhenTheyExist)
+{
+    struct Record {};
+    Record body;
+    Record extra;
+    CPG003CT01Atom cap;
+    EXPECT_EQ(cap.SetDrawData_PT(&body, &extra), 1);
+    EXPECT_EQ(cap.SetDrawData_PT(&body, static_cast<Record*>(nullptr)), 0);
+    CPG008Atom tie;
+    EXPECT_EQ(tie.SetDrawData_PT(&body, 1, 0), 1);   // view switches are taken as given
+}
