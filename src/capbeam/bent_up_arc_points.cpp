@@ -41,18 +41,8 @@ struct VertexRow {
 
 M_XZR Vertex(const VertexRow& row, double weld)
 {
-    M_XZR v;
-    v.x = row.x;
-    v.z = row.z;
-    v.RR = row.RR;
-    v.alf = row.alf;
-    v.fH = row.fH;
-    v.fHzy = row.fHzy;
-    v.fHsx = row.fHsx;
-    v.LH = weld;
-    v.fArc = row.fArc;
-    v.enPoint = row.enPoint;
-    return v;
+    return {.x = row.x, .z = row.z, .RR = row.RR, .alf = row.alf, .fH = row.fH, .fHzy = row.fHzy, .fHsx = row.fHsx,
+            .LH = weld, .fArc = row.fArc, .enPoint = row.enPoint};
 }
 
 // First point where the unbounded lines p1-p2 and q1-q2 meet; 0 when they do not.

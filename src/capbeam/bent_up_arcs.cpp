@@ -65,18 +65,7 @@ int MakeApex(const Atom& atom, double x0, const char* error, Apex& apex)
 
 M_XZR Vertex(double x, double z, double RR, double alf, int fH, int fHzy, int fArc, int enPoint, double weld)
 {
-    M_XZR v;
-    v.x = x;
-    v.z = z;
-    v.RR = RR;
-    v.alf = alf;
-    v.fH = fH;
-    v.fHzy = fHzy;
-    v.fHsx = 0;
-    v.LH = weld;
-    v.fArc = fArc;
-    v.enPoint = enPoint;
-    return v;
+    return {.x = x, .z = z, .RR = RR, .alf = alf, .fH = fH, .fHzy = fHzy, .LH = weld, .fArc = fArc, .enPoint = enPoint};
 }
 
 void AddLeftLeg(const Atom& atom, double x0, const Apex& apex, CArray<M_XZR>& pts)

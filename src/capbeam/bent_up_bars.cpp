@@ -47,15 +47,7 @@ double Distance(const Atom::M_XZR& a, const CDblPoint& b) { return Distance(a.x,
 
 Atom::M_XZR Vertex(double x, double z, int fH, int fHzy, int fHsx, double weld, int enPoint)
 {
-    Atom::M_XZR v;
-    v.x = x;
-    v.z = z;
-    v.fH = fH;
-    v.fHzy = fHzy;
-    v.fHsx = fHsx;
-    v.LH = weld;
-    v.enPoint = enPoint;
-    return v;
+    return {.x = x, .z = z, .fH = fH, .fHzy = fHzy, .fHsx = fHsx, .LH = weld, .enPoint = enPoint};
 }
 
 void AppendReversed(CArray<Atom::M_XZR>& line, const CArray<Atom::M_XZR>& piece)

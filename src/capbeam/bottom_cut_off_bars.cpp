@@ -36,18 +36,7 @@ int Welded(const CPM001_CapKeyParam& kp, int f)
 
 Atom::M_XZR Vertex(double x, double z, double weld, int fH, int fHzy)
 {
-    Atom::M_XZR v;
-    v.x = x;
-    v.z = z;
-    v.RR = 0.0;
-    v.alf = 0.0;
-    v.fH = fH;
-    v.fHzy = fHzy;
-    v.fHsx = 0;
-    v.LH = weld;
-    v.fArc = 0;
-    v.enPoint = 0;
-    return v;
+    return {.x = x, .z = z, .fH = fH, .fHzy = fHzy, .LH = weld};
 }
 
 } // namespace

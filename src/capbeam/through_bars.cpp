@@ -51,18 +51,7 @@ double ShiftAlongSlope(double beamLength, double run, double rise, double c, dou
 
 Atom::M_XZR Vertex(double x, double z, double alf, int fH, int fHzy, int fHsx, int enPoint, double weld)
 {
-    Atom::M_XZR v;
-    v.x = x;
-    v.z = z;
-    v.RR = 0.0;
-    v.alf = alf;
-    v.fH = fH;
-    v.fHzy = fHzy;
-    v.fHsx = fHsx;
-    v.LH = weld;
-    v.fArc = 0;
-    v.enPoint = enPoint;
-    return v;
+    return {.x = x, .z = z, .alf = alf, .fH = fH, .fHzy = fHzy, .fHsx = fHsx, .LH = weld, .enPoint = enPoint};
 }
 
 Atom::M_XZR Vertex(const CDblPoint& p, double alf, int fH, int fHzy, int fHsx, int enPoint, double weld)

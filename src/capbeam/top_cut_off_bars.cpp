@@ -222,18 +222,7 @@ CString SecondaryMark(Atom& atom, const CArray<Atom::M_DCZDJBH*>& bars, const st
 
 Atom::M_XZR Vertex(double x, double z, int enPoint, double weld, int fH, int fHzy, int fHsx)
 {
-    Atom::M_XZR v;
-    v.x = x;
-    v.z = z;
-    v.RR = 0.0;
-    v.alf = 0.0;
-    v.fH = fH;
-    v.fHzy = fHzy;
-    v.fHsx = fHsx;
-    v.LH = weld;
-    v.fArc = 0;
-    v.enPoint = enPoint;
-    return v;
+    return {.x = x, .z = z, .fH = fH, .fHzy = fHzy, .fHsx = fHsx, .LH = weld, .enPoint = enPoint};
 }
 
 // A length measured level, carried along the top's cross slope on which its end lies. Only a
