@@ -96,14 +96,22 @@ const char* const kBottomMiss = "计算0位置处标准斜筋于底线交点时�
 const char* const kSlopeMiss1 = "计算0位置处标准斜筋于盖梁起坡线交点时数值错误1!";
 const char* const kSlopeMiss2 = "计算0位置处标准斜筋于盖梁起坡线交点时数值错误2!";
 
+// Whether both through-bar outlines hold the points an end bar reads: four for a beam with square
+// ends, six when an end slopes; square tells which.
+bool EndOutlinesHeld(const Atom& atom, bool& square)
+{
+    square = IsEqual(atom.bBpl, 0.0) && IsEqual(atom.bBpr, 0.0);
+    const int points = square ? 4 : 6;
+    return atom.PYXTCJpa2.GetSize() >= points && atom.PYXTCJpa1.GetSize() >= points;
+}
+
 int LeftEnd(Shape& s, const Atom::M_BZXJ& bar, int frame, int code, double xL)
 {
     Atom& atom = s.atom;
     const CDblPointArray& O = atom.PYXTCJpa2;
     const CDblPointArray& Oo = atom.PYXTCJpa1;
-    const bool square = IsEqual(atom.bBpl, 0.0) && IsEqual(atom.bBpr, 0.0);
-    const int points = square ? 4 : 6;
-    if (O.GetSize() < points || Oo.GetSize() < points) return 0;   // no outline of the through bars
+    bool square = false;
+    if (!EndOutlinesHeld(atom, square)) return 0;   // no outline of the through bars
 
     const double a = s.a, H = s.H, d = bar.dA;
     const int nT = bar.pB[1];
@@ -236,9 +244,8 @@ int RightEnd(Shape& s, const Atom::M_BZXJ& bar, int frame, int code, double xR)
     Atom& atom = s.atom;
     const CDblPointArray& O = atom.PYXTCJpa2;
     const CDblPointArray& Oo = atom.PYXTCJpa1;
-    const bool square = IsEqual(atom.bBpl, 0.0) && IsEqual(atom.bBpr, 0.0);
-    const int points = square ? 4 : 6;
-    if (O.GetSize() < points || Oo.GetSize() < points) return 0;   // no outline of the through bars
+    bool square = false;
+    if (!EndOutlinesHeld(atom, square)) return 0;   // no outline of the through bars
 
     const double a = s.a, H = s.H, d = bar.dA;
     const int nT = bar.pB[1];
