@@ -4,7 +4,7 @@
 #include "common/is_equal.h"
 #include "pier/alignment_record.h"
 #include "pier/drawing_setting_record.h"
-#include "tendon/tendon_design_object.h"
+#include "tendon/design_object.h"
 
 #include <algorithm>
 #include <vector>

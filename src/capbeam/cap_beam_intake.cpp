@@ -5,7 +5,7 @@
 #include "geometry/dbl_point_array.h"
 #include "geometry/polygon_relations.h"
 #include "pier/gz_pm001_atom.h"
-#include "tendon/tendon_design_object.h"
+#include "tendon/design_object.h"
 
 #include <climits>
 #include <cmath>

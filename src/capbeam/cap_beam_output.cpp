@@ -3,7 +3,7 @@
 
 #include "host/prefixed_output.h"
 #include "tendon/serial_label.h"
-#include "tendon/tendon_design_object.h"
+#include "tendon/design_object.h"
 
 #include <utility>
 #include <vector>

@@ -1,7 +1,7 @@
 // CPM001T0101Atom: construction, release of what the object owns, and the order of stirrup groups.
 #include "capbeam/cap_beam_reinforcement.h"
 
-#include "tendon/tendon_design_object.h"
+#include "tendon/design_object.h"
 
 #include <utility>
 

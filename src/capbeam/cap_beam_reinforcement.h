@@ -2,7 +2,7 @@
 #pragma once
 
 #include "calc/pm001_cap_key_param.h"
-#include "capbeam/reinforcement_records.h"
+#include "capbeam/records/reinforcement_records.h"
 #include "common/dbl_array.h"
 #include "common/int_array.h"
 #include "geometry/dbl_point_array.h"

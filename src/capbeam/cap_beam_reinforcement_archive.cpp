@@ -1,9 +1,9 @@
 // CPM001T0101Atom::SerializeDesignData: the cap beam's section of the design archive, item by item.
 #include "capbeam/cap_beam_reinforcement.h"
 
-#include "capbeam/reinforcement_records_archive.h"
+#include "capbeam/records/archive.h"
 #include "mfc/carchive.h"
-#include "tendon/tendon_design_object.h"
+#include "tendon/design_object.h"
 
 #include <memory>
 #include <utility>

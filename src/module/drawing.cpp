@@ -22,7 +22,7 @@
 #include "siblings/pile_foundation.h"
 #include "siblings/spread_footing.h"
 #include "siblings/tie_beams.h"
-#include "tendon/tendon_design_object.h"
+#include "tendon/design_object.h"
 
 #include <memory>
 

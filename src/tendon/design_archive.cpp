@@ -1,7 +1,7 @@
 // CPM001T010401Atom::SerializeDesignData: the tendon block of the design archive, item by item.
-#include "tendon/tendon_design_object.h"
+#include "tendon/design_object.h"
 
-#include "tendon/tendon_archive_items.h"
+#include "tendon/archive_items.h"
 
 using tendon_archive::Items;
 

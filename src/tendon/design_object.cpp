@@ -1,5 +1,5 @@
 // CPM001T010401Atom: construction, release and the design driver.
-#include "tendon/tendon_design_object.h"
+#include "tendon/design_object.h"
 
 CPM001T010401Atom::CPM001T010401Atom() = default;
 

@@ -10,12 +10,12 @@
 #include "mfc/carray.h"
 #include "mfc/cstring.h"
 #include "mfc/cstring_array.h"
-#include "tendon/tendon_name_count.h"
-#include "tendon/tendon_plan_group.h"
-#include "tendon/tendon_profile_segments.h"
-#include "tendon/tendon_section_view.h"
-#include "tendon/tendon_steel.h"
-#include "tendon/tendon_unused_records.h"
+#include "tendon/name_count.h"
+#include "tendon/plan_group.h"
+#include "tendon/profile_segments.h"
+#include "tendon/section_view.h"
+#include "tendon/steel.h"
+#include "tendon/unused_records.h"
 
 #include <memory>
 #include <vector>

@@ -1,9 +1,9 @@
 // CPM001T010401Atom::SetLMSteelData: the name-and-count pairs of the elevation and the two
 // dimension chains that locate the tendon ends from the left and from the right beam end.
-#include "tendon/tendon_design_object.h"
+#include "tendon/design_object.h"
 
 #include "calc/pm001_cap_key_param.h"
-#include "tendon/tendon_dimension_chain.h"
+#include "tendon/dimension_chain.h"
 
 using pm001_tendon::AppendGaps;
 using pm001_tendon::ChainOrder;

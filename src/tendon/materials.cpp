@@ -1,10 +1,10 @@
 // The first design step of the tendons: one tendon per definition of the key parameters, with its
 // strand material, tensioning, jack, duct, anchorages, allowances and lengths; the profile of each
 // tendon is built in between (tendon_profile.cpp).
-#include "tendon/tendon_materials.h"
+#include "tendon/materials.h"
 
-#include "tendon/tendon_design_object.h"
-#include "tendon/tendon_profile.h"
+#include "tendon/design_object.h"
+#include "tendon/profile.h"
 
 #include "calc/pm001_cap_key_param.h"
 #include "catalog/material_catalog.h"

@@ -4,7 +4,7 @@
 
 #include "catalog/material_records.h"
 #include "common/dbl_array.h"
-#include "tendon/tendon_steel.h"
+#include "tendon/steel.h"
 
 namespace pm001_tendon {
 

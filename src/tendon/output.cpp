@@ -1,5 +1,5 @@
 // CPM001T010401Atom::OutPM00104AtomData: the tendons' named output values for the calculation report.
-#include "tendon/tendon_design_object.h"
+#include "tendon/design_object.h"
 
 #include "host/prefixed_output.h"
 #include "tendon/serial_label.h"

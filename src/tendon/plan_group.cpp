@@ -1,7 +1,7 @@
 // Archive form of a plan group and its overlap entries.
-#include "tendon/tendon_plan_group.h"
+#include "tendon/plan_group.h"
 
-#include "tendon/tendon_archive_items.h"
+#include "tendon/archive_items.h"
 
 namespace pm001_tendon {
 

@@ -1,6 +1,6 @@
 // CPM001T010401Atom::SetPMSteelData: the plan of the tendons — transverse and end-station chains,
 // the plan groups between neighbouring tendon ends, and where each tendon's position is dimensioned.
-#include "tendon/tendon_design_object.h"
+#include "tendon/design_object.h"
 
 #include "common/is_equal.h"
 

@@ -1,7 +1,7 @@
 // The elevation profile of one tendon: a polyline through its control points whose corners may be
 // rounded by circular fillets, in the elevation plane of the cap beam (x station, z height above
 // the bottom face).
-#include "tendon/tendon_profile.h"
+#include "tendon/profile.h"
 
 #include "common/is_equal.h"
 #include "geometry/arc_from_centre.h"

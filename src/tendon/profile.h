@@ -1,7 +1,7 @@
 // The elevation profile of one tendon: node table, fillets, pieces, samples, end types and curve.
 #pragma once
 
-#include "tendon/tendon_design_object.h"
+#include "tendon/design_object.h"
 
 #include "calc/pm001_cap_key_param.h"
 #include "common/dbl_array.h"

@@ -1,6 +1,6 @@
 // CPM001T010401Atom::SetTZSteelData: the tendon quantity table — groups of alike tendons, title and
 // qualifiers, duct sizes, anchorage labels, the bars counted along the tendons and the end codes.
-#include "tendon/tendon_design_object.h"
+#include "tendon/design_object.h"
 
 #include "calc/pm001_cap_key_param.h"
 #include "common/bar_sizes.h"

@@ -1,7 +1,7 @@
 // Archive form of a section view of the tendon layout.
-#include "tendon/tendon_section_view.h"
+#include "tendon/section_view.h"
 
-#include "tendon/tendon_archive_items.h"
+#include "tendon/archive_items.h"
 
 namespace pm001_tendon {
 

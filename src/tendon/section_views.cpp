@@ -1,6 +1,6 @@
 // CPM001T010401Atom::SetCMSteelData: the left, middle and right section views of the tendon layout,
 // their numbers, and whether the section and the layout are symmetric about the beam's middle.
-#include "tendon/tendon_design_object.h"
+#include "tendon/design_object.h"
 
 #include "common/is_equal.h"
 #include "geometry/section_station.h"

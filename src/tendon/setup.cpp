@@ -1,5 +1,5 @@
 // The tendon object's set-up from the cap-beam parameters, and the level of the beam's top face.
-#include "tendon/tendon_design_object.h"
+#include "tendon/design_object.h"
 
 #include "common/is_equal.h"
 #include "pier/gz_pm001_atom.h"

@@ -1,12 +1,12 @@
 // CPM001T010401Atom::GetXPtPr and GetXHD: cutting the tendons with a vertical plane at a station,
 // one tendon at a time and all together into a section record.
-#include "tendon/tendon_design_object.h"
+#include "tendon/design_object.h"
 
 #include "common/is_equal.h"
 #include "geometry/line_arc_intersection.h"
 #include "geometry/line_intersection.h"
 #include "host/report.h"
-#include "tendon/tendon_dimension_chain.h"
+#include "tendon/dimension_chain.h"
 
 #include <cmath>
 #include <limits>

@@ -1,7 +1,7 @@
 // Archive form of the tendon record, its material block, nodes and profile curve.
-#include "tendon/tendon_steel.h"
+#include "tendon/steel.h"
 
-#include "tendon/tendon_archive_items.h"
+#include "tendon/archive_items.h"
 
 namespace pm001_tendon {
 

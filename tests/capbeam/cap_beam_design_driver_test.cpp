@@ -5,7 +5,7 @@
 #include "host/report.h"
 #include "pier/gz_pm001_atom.h"
 
-#include "cap_beam_reinforcement_test_support.h"
+#include "capbeam/cap_beam_reinforcement_test_support.h"
 
 #include <gtest/gtest.h>
 

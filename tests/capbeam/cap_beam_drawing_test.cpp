@@ -1,5 +1,5 @@
 // The cap beam's drawing settings adjustment and alignment data, on hand-made designs.
-#include "cap_beam_reinforcement_test_support.h"
+#include "capbeam/cap_beam_reinforcement_test_support.h"
 
 #include "pier/alignment_record.h"
 #include "pier/drawing_setting_record.h"

@@ -4,7 +4,7 @@
 #include "capbeam/cap_beam_reinforcement.h"
 #include "host/report.h"
 
-#include "cap_beam_reinforcement_test_support.h"
+#include "capbeam/cap_beam_reinforcement_test_support.h"
 
 #include <gtest/gtest.h>
 

@@ -2,7 +2,7 @@
 // bars, schedule, frame tables and stirrup groups.
 #include "capbeam/cap_beam_reinforcement.h"
 
-#include "cap_beam_reinforcement_test_support.h"
+#include "capbeam/cap_beam_reinforcement_test_support.h"
 
 #include <gtest/gtest.h>
 

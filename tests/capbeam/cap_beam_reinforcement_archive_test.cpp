@@ -1,8 +1,8 @@
 // The cap beam's section of the design archive: item order, round trips, loading over a design,
 // and damaged archives.
-#include "cap_beam_reinforcement_test_support.h"
+#include "capbeam/cap_beam_reinforcement_test_support.h"
 
-#include "tendon/tendon_sample.h"
+#include "tendon/sample.h"
 
 #include "host/live_count.h"
 #include "mfc/archive_exception.h"

@@ -1,5 +1,5 @@
 // The cap-beam reinforcement object: defaults, the order of stirrup groups, and what it releases.
-#include "cap_beam_reinforcement_test_support.h"
+#include "capbeam/cap_beam_reinforcement_test_support.h"
 
 #include "host/live_count.h"
 

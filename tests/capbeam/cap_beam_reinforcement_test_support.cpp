@@ -1,7 +1,7 @@
 // The hand-built cap-beam reinforcement object of the tests, and storing and loading it.
-#include "cap_beam_reinforcement_test_support.h"
+#include "capbeam/cap_beam_reinforcement_test_support.h"
 
-#include "tendon/tendon_sample.h"
+#include "tendon/sample.h"
 
 #include "mfc/carchive.h"
 

@@ -2,7 +2,7 @@
 #pragma once
 
 #include "capbeam/cap_beam_reinforcement.h"
-#include "tendon/tendon_design_object.h"
+#include "tendon/design_object.h"
 
 #include <memory>
 #include <utility>

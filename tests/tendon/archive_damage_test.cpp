@@ -1,6 +1,6 @@
 // Damaged tendon blocks: cut short at every byte, counts that cannot be, flipped bytes.
-#include "tendon/tendon_design_object.h"
-#include "tendon_sample.h"
+#include "tendon/design_object.h"
+#include "tendon/sample.h"
 
 #include "mfc/archive_exception.h"
 

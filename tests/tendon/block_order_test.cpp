@@ -1,6 +1,6 @@
 // The tendon block's item order: each archived member of the object at its offset, worked out by hand.
-#include "tendon/tendon_design_object.h"
-#include "tendon_sample.h"
+#include "tendon/design_object.h"
+#include "tendon/sample.h"
 
 #include <gtest/gtest.h>
 

@@ -1,7 +1,7 @@
 // Test helpers: tendon definitions of the key parameters and a tendon object ready for its design.
 #pragma once
 
-#include "tendon/tendon_design_object.h"
+#include "tendon/design_object.h"
 
 #include "calc/pm001_cap_key_param.h"
 

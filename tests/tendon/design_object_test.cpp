@@ -1,6 +1,6 @@
 // Tendon design object: defaults, the design driver, the archive block and who releases what.
-#include "tendon/tendon_design_object.h"
-#include "tendon_sample.h"
+#include "tendon/design_object.h"
+#include "tendon/sample.h"
 
 #include "mfc/archive_exception.h"
 

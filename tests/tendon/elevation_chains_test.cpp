@@ -1,6 +1,6 @@
 // Elevation dimension chains of the tendon ends, and the name-and-count pairs, on hand-built tendons.
-#include "hand_built_tendons.h"
-#include "tendon_steps_test_access.h"
+#include "tendon/hand_built_tendons.h"
+#include "tendon/steps_test_access.h"
 
 #include "calc/pm001_cap_key_param.h"
 

@@ -1,7 +1,7 @@
 // Test helpers: tendons, profile pieces and beams built by hand, record by record.
 #pragma once
 
-#include "tendon/tendon_design_object.h"
+#include "tendon/design_object.h"
 
 #include <initializer_list>
 #include <memory>

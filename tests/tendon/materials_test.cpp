@@ -1,9 +1,9 @@
 // Tendon materials: the tendon list and its extents, strand, tensioning, jack, duct, anchorages,
 // allowances and lengths.
-#include "tendon/tendon_design_object.h"
-#include "tendon/tendon_materials.h"
-#include "tendon_definitions.h"
-#include "tendon_steps_test_access.h"
+#include "tendon/design_object.h"
+#include "tendon/materials.h"
+#include "tendon/definitions.h"
+#include "tendon/steps_test_access.h"
 
 #include "calc/key_param_json.h"
 #include "calc/pm001_key_param.h"

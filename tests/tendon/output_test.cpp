@@ -1,10 +1,10 @@
 // The tendons' named output values: names, kinds and decimals by the published tables, record
 // numbering, gathered columns, the section labels, and the cap beam handing its map on.
-#include "tendon/tendon_design_object.h"
+#include "tendon/design_object.h"
 
 #include "capbeam/cap_beam_reinforcement.h"
 #include "capbeam/cap_beam_reinforcement_test_support.h"
-#include "tendon_sample.h"
+#include "tendon/sample.h"
 
 #include <gtest/gtest.h>
 

@@ -1,8 +1,8 @@
 // Plan of the tendons: transverse and end-station chains, plan groups, and the group in which each
 // tendon's transverse position is dimensioned, on hand-built tendon lists.
-#include "tendon/tendon_design_object.h"
+#include "tendon/design_object.h"
 
-#include "tendon_steps_test_access.h"
+#include "tendon/steps_test_access.h"
 
 #include <gtest/gtest.h>
 

@@ -1,9 +1,9 @@
 // Tendon profile: node table and classes, fillets, pieces, boundary heights, samples, end types,
 // curve and profile pieces, worked out by hand on small tendons.
-#include "tendon/tendon_design_object.h"
-#include "tendon/tendon_profile.h"
-#include "tendon_definitions.h"
-#include "tendon_steps_test_access.h"
+#include "tendon/design_object.h"
+#include "tendon/profile.h"
+#include "tendon/definitions.h"
+#include "tendon/steps_test_access.h"
 
 #include "host/report.h"
 

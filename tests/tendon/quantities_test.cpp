@@ -1,9 +1,9 @@
 // Tendon quantity table: groups of alike tendons, title and qualifiers, duct sizes, anchorage
 // labels, bars counted along the tendons and the end codes, on hand-built tendon lists.
-#include "tendon/tendon_design_object.h"
+#include "tendon/design_object.h"
 
 #include "calc/pm001_cap_key_param.h"
-#include "tendon_steps_test_access.h"
+#include "tendon/steps_test_access.h"
 
 #include <gtest/gtest.h>
 

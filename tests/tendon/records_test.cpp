@@ -1,6 +1,6 @@
 // Tendon records: defaults, archive bytes written out by hand, curves, reloading and release.
-#include "tendon/tendon_design_object.h"
-#include "tendon_sample.h"
+#include "tendon/design_object.h"
+#include "tendon/sample.h"
 
 #include "mfc/archive_exception.h"
 

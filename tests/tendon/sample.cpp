@@ -1,5 +1,5 @@
 // A hand-built tendon design object for the archive and ownership tests.
-#include "tendon_sample.h"
+#include "tendon/sample.h"
 
 #include <stdexcept>
 

@@ -1,7 +1,7 @@
 // Test helpers: a hand-built tendon design object, and storing/loading tendon archives.
 #pragma once
 
-#include "tendon/tendon_design_object.h"
+#include "tendon/design_object.h"
 
 #include <memory>
 #include <vector>

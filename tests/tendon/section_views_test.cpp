@@ -1,7 +1,7 @@
 // Section views: where the beam is cut, how the views are numbered, and the symmetry flags, on
 // hand-built tendons over a flat beam 10000 long with columns at 2000 and 8000.
-#include "hand_built_tendons.h"
-#include "tendon_steps_test_access.h"
+#include "tendon/hand_built_tendons.h"
+#include "tendon/steps_test_access.h"
 
 #include "host/report.h"
 

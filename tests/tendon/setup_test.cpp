@@ -1,7 +1,7 @@
 // Tendon set-up: the values taken from the cap-beam parameters, the symmetry flags and the level
 // of the beam's top face.
-#include "tendon/tendon_design_object.h"
-#include "tendon_steps_test_access.h"
+#include "tendon/design_object.h"
+#include "tendon/steps_test_access.h"
 
 #include "pier/gz_pm001_atom.h"
 

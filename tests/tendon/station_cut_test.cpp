@@ -1,7 +1,7 @@
 // Station cut: one tendon crossed at a station (height, label, status) and whole sections, on
 // hand-built tendons with 45° legs and fillets whose tangent points and centres are worked by hand.
-#include "hand_built_tendons.h"
-#include "tendon_steps_test_access.h"
+#include "tendon/hand_built_tendons.h"
+#include "tendon/steps_test_access.h"
 
 #include "host/report.h"
 

@@ -1,7 +1,7 @@
 // CPM001T010401AtomTestAccess: the tests' door to the tendon object's private design steps.
 #pragma once
 
-#include "tendon/tendon_design_object.h"
+#include "tendon/design_object.h"
 
 // One class for every tendon test: each forwarder calls the private operation of the same name.
 // Defined once here so that every test file of the executable sees the same class.

@@ -1,7 +1,7 @@
 // Archive helpers of the cap-beam reinforcement records: one field list serves both directions.
 #pragma once
 
-#include "capbeam/reinforcement_records_ptr_array.h"
+#include "capbeam/records/ptr_array.h"
 #include "common/dbl_array.h"
 #include "common/int_array.h"
 #include "mfc/carchive.h"

@@ -1,7 +1,7 @@
 // singAr: archive form of a bar.
-#include "capbeam/reinforcement_records_bar.h"
+#include "capbeam/records/bar.h"
 
-#include "capbeam/reinforcement_records_archive.h"
+#include "capbeam/records/archive.h"
 
 #include <utility>
 

@@ -1,7 +1,7 @@
 // singAr: one bar of a skeleton frame (or one of the two through bars): centre line, kind, mark, lengths.
 #pragma once
 
-#include "capbeam/reinforcement_records_vertex.h"
+#include "capbeam/records/vertex.h"
 #include "common/dbl_array.h"
 #include "host/live_count.h"
 #include "mfc/carray.h"

@@ -1,7 +1,7 @@
 // M_WQJ, M_ArcWQJ and their result records M_WQJ_R, M_ArcWQJ_R: bent-up bars and their support arcs.
 #pragma once
 
-#include "capbeam/reinforcement_records_vertex.h"
+#include "capbeam/records/vertex.h"
 #include "common/dbl_array.h"
 #include "mfc/carray.h"
 #include "mfc/cstring.h"

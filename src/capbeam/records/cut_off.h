@@ -1,7 +1,7 @@
 // M_DCZDJBH, M_DXZDJBH: numbered top and bottom cut-off bars as the cut-off families build them.
 #pragma once
 
-#include "capbeam/reinforcement_records_vertex.h"
+#include "capbeam/records/vertex.h"
 #include "mfc/carray.h"
 #include "mfc/cstring.h"
 

@@ -1,7 +1,7 @@
 // FrameAr: release of the frame's lists and its archive form.
-#include "capbeam/reinforcement_records_frame.h"
+#include "capbeam/records/frame.h"
 
-#include "capbeam/reinforcement_records_archive.h"
+#include "capbeam/records/archive.h"
 
 #include <utility>
 

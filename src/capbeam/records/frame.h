@@ -1,8 +1,8 @@
 // FrameAr: one welded skeleton frame standing across the beam width, with its bars and height lists.
 #pragma once
 
-#include "capbeam/reinforcement_records_bar.h"
-#include "capbeam/reinforcement_records_ptr_array.h"
+#include "capbeam/records/bar.h"
+#include "capbeam/records/ptr_array.h"
 #include "common/dbl_array.h"
 #include "host/live_count.h"
 #include "mfc/cstring.h"

@@ -1,7 +1,7 @@
 // tFrameAr: archive form of a frame-table row.
-#include "capbeam/reinforcement_records_frame_table.h"
+#include "capbeam/records/frame_table.h"
 
-#include "capbeam/reinforcement_records_archive.h"
+#include "capbeam/records/archive.h"
 
 #include <utility>
 

@@ -1,7 +1,7 @@
 // M_BZXJ, M_BJXZ, M_BZXJR: input, shape and marked result of a standard inclined bar.
 #pragma once
 
-#include "capbeam/reinforcement_records_vertex.h"
+#include "capbeam/records/vertex.h"
 #include "common/dbl_array.h"
 #include "mfc/carray.h"
 #include "mfc/cstring.h"

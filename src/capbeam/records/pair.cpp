@@ -1,7 +1,7 @@
 // M_XH: archive form of a pair.
-#include "capbeam/reinforcement_records_pair.h"
+#include "capbeam/records/pair.h"
 
-#include "capbeam/reinforcement_records_archive.h"
+#include "capbeam/records/archive.h"
 
 namespace CapBeamRecords {
 

@@ -1,7 +1,7 @@
 // tRn: archive form of a bar-schedule row.
-#include "capbeam/reinforcement_records_schedule_row.h"
+#include "capbeam/records/schedule_row.h"
 
-#include "capbeam/reinforcement_records_archive.h"
+#include "capbeam/records/archive.h"
 
 #include <utility>
 

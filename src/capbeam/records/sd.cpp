@@ -1,7 +1,7 @@
 // SdDataSet: archive form of the "sd" bar set.
-#include "capbeam/reinforcement_records_sd.h"
+#include "capbeam/records/sd.h"
 
-#include "capbeam/reinforcement_records_archive.h"
+#include "capbeam/records/archive.h"
 
 #include <utility>
 

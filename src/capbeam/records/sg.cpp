@@ -1,7 +1,7 @@
 // SgDataSet: archive form of the stirrup data set.
-#include "capbeam/reinforcement_records_sg.h"
+#include "capbeam/records/sg.h"
 
-#include "capbeam/reinforcement_records_archive.h"
+#include "capbeam/records/archive.h"
 
 #include <utility>
 

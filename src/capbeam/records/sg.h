@@ -1,7 +1,7 @@
 // SgDataSet: the stirrup data set "sg" — stirrup settings, zone counts and the three stirrup record lists.
 #pragma once
 
-#include "capbeam/reinforcement_records_stirrup.h"
+#include "capbeam/records/stirrup.h"
 #include "common/dbl_array.h"
 #include "common/int_array.h"
 #include "mfc/carray.h"

@@ -1,7 +1,7 @@
 // ShDataSet: archive form of the side-face bar set.
-#include "capbeam/reinforcement_records_sh.h"
+#include "capbeam/records/sh.h"
 
-#include "capbeam/reinforcement_records_archive.h"
+#include "capbeam/records/archive.h"
 
 #include <utility>
 

@@ -1,7 +1,7 @@
 // StDataSet: release of the frames and the archive form of the skeleton data set.
-#include "capbeam/reinforcement_records_st.h"
+#include "capbeam/records/st.h"
 
-#include "capbeam/reinforcement_records_archive.h"
+#include "capbeam/records/archive.h"
 
 #include <utility>
 

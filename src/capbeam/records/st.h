@@ -1,10 +1,10 @@
 // StDataSet: the welded-skeleton data set "st" — settings, frames, bar schedule and frame table.
 #pragma once
 
-#include "capbeam/reinforcement_records_frame.h"
-#include "capbeam/reinforcement_records_frame_table.h"
-#include "capbeam/reinforcement_records_ptr_array.h"
-#include "capbeam/reinforcement_records_schedule_row.h"
+#include "capbeam/records/frame.h"
+#include "capbeam/records/frame_table.h"
+#include "capbeam/records/ptr_array.h"
+#include "capbeam/records/schedule_row.h"
 #include "mfc/carray.h"
 #include "mfc/cstring.h"
 

@@ -1,7 +1,7 @@
 // M_sg1, M_sg2, M_sg3: the one archive form of the stirrup records.
-#include "capbeam/reinforcement_records_stirrup.h"
+#include "capbeam/records/stirrup.h"
 
-#include "capbeam/reinforcement_records_archive.h"
+#include "capbeam/records/archive.h"
 
 #include <utility>
 

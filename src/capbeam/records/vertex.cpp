@@ -1,7 +1,7 @@
 // M_XZR: archive form of a centre-line vertex.
-#include "capbeam/reinforcement_records_vertex.h"
+#include "capbeam/records/vertex.h"
 
-#include "capbeam/reinforcement_records_archive.h"
+#include "capbeam/records/archive.h"
 
 namespace CapBeamRecords {
 

@@ -1,5 +1,5 @@
 // The end piece of a support arc beside the first or the last support line.
-#include "capbeam/bent_up_arc_points.h"
+#include "capbeam/skeleton/bent_up_arc_points.h"
 
 #include "common/is_equal.h"
 #include "geometry/arc_from_centre.h"

@@ -1,8 +1,8 @@
 // The support arcs of the bent-up bars and the equality of arcs.
-#include "capbeam/bent_up_arcs.h"
+#include "capbeam/skeleton/bent_up_arcs.h"
 
-#include "capbeam/bent_up_arc_points.h"
-#include "capbeam/skeleton_rounding.h"
+#include "capbeam/skeleton/bent_up_arc_points.h"
+#include "capbeam/skeleton/rounding.h"
 #include "common/is_equal.h"
 #include "common/list_sum.h"
 #include "geometry/dbl_point_array.h"

@@ -1,10 +1,10 @@
 // The bent-up bars of the welded skeletons: chains through the bar groups, centre lines, lengths, and the arcs over the supports.
-#include "capbeam/bent_up_bars.h"
+#include "capbeam/skeleton/bent_up_bars.h"
 
-#include "capbeam/bent_up_arcs.h"
-#include "capbeam/bent_up_marks.h"
-#include "capbeam/inclined_bar_shape.h"
-#include "capbeam/skeleton_rounding.h"
+#include "capbeam/skeleton/bent_up_arcs.h"
+#include "capbeam/skeleton/bent_up_marks.h"
+#include "capbeam/skeleton/inclined_bar_shape.h"
+#include "capbeam/skeleton/rounding.h"
 #include "common/is_equal.h"
 #include "common/list_sum.h"
 

@@ -1,7 +1,7 @@
 // Bent-up bars: which bars share a mark, the marks themselves and the schedule rows of the bars and arcs.
-#include "capbeam/bent_up_marks.h"
+#include "capbeam/skeleton/bent_up_marks.h"
 
-#include "capbeam/skeleton_rounding.h"
+#include "capbeam/skeleton/rounding.h"
 #include "common/cut_length.h"
 #include "common/is_equal.h"
 #include "common/list_sum.h"

@@ -1,7 +1,7 @@
 // CPM001T0101Atom: the bottom cut-off bars in the spans — pieces, marks by total length, centre lines, rows.
-#include "capbeam/bottom_cut_off_bars.h"
+#include "capbeam/skeleton/bottom_cut_off_bars.h"
 
-#include "capbeam/skeleton_rounding.h"
+#include "capbeam/skeleton/rounding.h"
 #include "common/bar_sizes.h"
 #include "common/cut_length.h"
 #include "common/is_equal.h"

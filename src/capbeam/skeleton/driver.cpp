@@ -2,17 +2,17 @@
 // once for all frames, the frames, the frame drawn in elevation, the frame table and the bar schedule.
 #include "capbeam/cap_beam_reinforcement.h"
 
-#include "capbeam/bent_up_bars.h"
-#include "capbeam/bottom_cut_off_bars.h"
-#include "capbeam/inclined_bars.h"
-#include "capbeam/skeleton_driver.h"
-#include "capbeam/skeleton_frames.h"
-#include "capbeam/top_cut_off_bars.h"
+#include "capbeam/skeleton/bent_up_bars.h"
+#include "capbeam/skeleton/bottom_cut_off_bars.h"
+#include "capbeam/skeleton/inclined_bars.h"
+#include "capbeam/skeleton/driver.h"
+#include "capbeam/skeleton/frames.h"
+#include "capbeam/skeleton/top_cut_off_bars.h"
 #include "common/bar_sizes.h"
 #include "common/bar_spacing.h"
 #include "common/is_equal.h"
 #include "host/report.h"
-#include "tendon/tendon_design_object.h"
+#include "tendon/design_object.h"
 
 #include <algorithm>
 #include <vector>

@@ -1,7 +1,7 @@
 // CPM001T0101Atom: the bars of one skeleton frame picked from the bar families, and their levels and marks at the stations.
-#include "capbeam/frame_bars.h"
+#include "capbeam/skeleton/frame_bars.h"
 
-#include "capbeam/skeleton_rounding.h"
+#include "capbeam/skeleton/rounding.h"
 #include "common/bar_sizes.h"
 #include "common/is_equal.h"
 #include "common/list_sum.h"

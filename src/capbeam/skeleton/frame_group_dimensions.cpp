@@ -1,5 +1,5 @@
 // The dimensions of one skeleton frame that differ between the frames of its group.
-#include "capbeam/frame_group_dimensions.h"
+#include "capbeam/skeleton/frame_group_dimensions.h"
 
 #include "common/is_equal.h"
 

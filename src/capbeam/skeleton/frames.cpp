@@ -1,9 +1,9 @@
 // CPM001T0101Atom: the contents of one skeleton frame (bars, heights, the four dimension chains of
 // its drawing) and the frame table that lists each group of equal frames once.
-#include "capbeam/skeleton_frames.h"
+#include "capbeam/skeleton/frames.h"
 
 #include "capbeam/cap_beam_reinforcement.h"
-#include "capbeam/skeleton_rounding.h"
+#include "capbeam/skeleton/rounding.h"
 #include "common/is_equal.h"
 
 #include <algorithm>

@@ -1,6 +1,6 @@
 // CPM001T0101Atom: the bend and weld geometry of an inclined bar — top point, inclined run, the
 // bend, fillet or kink where it meets the skeleton's bottom, slope or end face, and the weld legs.
-#include "capbeam/inclined_bar_shape.h"
+#include "capbeam/skeleton/inclined_bar_shape.h"
 
 #include "common/is_equal.h"
 #include "geometry/arc_from_centre.h"

@@ -1,9 +1,9 @@
 // CPM001T0101Atom: the standard inclined bars — found in the bar groups, shaped by the bend geometry,
 // marked and scheduled.
-#include "capbeam/inclined_bars.h"
+#include "capbeam/skeleton/inclined_bars.h"
 
-#include "capbeam/inclined_bar_shape.h"
-#include "capbeam/skeleton_rounding.h"
+#include "capbeam/skeleton/inclined_bar_shape.h"
+#include "capbeam/skeleton/rounding.h"
 #include "common/cut_length.h"
 #include "common/is_equal.h"
 #include "common/list_sum.h"

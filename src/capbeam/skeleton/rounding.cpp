@@ -1,5 +1,5 @@
 // Rounding routines of the skeleton and the length correction at a bend.
-#include "capbeam/skeleton_rounding.h"
+#include "capbeam/skeleton/rounding.h"
 
 #include "common/fillet_loss.h"
 

@@ -1,7 +1,7 @@
 // CPM001T0101Atom: the bars a cross-section cuts at a station, and the section kind of every station.
-#include "capbeam/section_kinds.h"
+#include "capbeam/skeleton/section_kinds.h"
 
-#include "capbeam/frame_bars.h"
+#include "capbeam/skeleton/frame_bars.h"
 #include "common/is_equal.h"
 
 #include <algorithm>

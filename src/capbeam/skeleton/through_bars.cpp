@@ -1,7 +1,7 @@
 // CPM001T0101Atom: the offset outlines of the through bars, the frames and marks that carry them, and their shapes.
-#include "capbeam/through_bars.h"
+#include "capbeam/skeleton/through_bars.h"
 
-#include "capbeam/skeleton_rounding.h"
+#include "capbeam/skeleton/rounding.h"
 #include "common/cut_length.h"
 #include "common/is_equal.h"
 #include "common/list_sum.h"

@@ -1,7 +1,7 @@
 // CPM001T0101Atom: the top cut-off bars over the support lines — pieces, marks, centre lines and schedule rows.
-#include "capbeam/top_cut_off_bars.h"
+#include "capbeam/skeleton/top_cut_off_bars.h"
 
-#include "capbeam/skeleton_rounding.h"
+#include "capbeam/skeleton/rounding.h"
 #include "common/bar_sizes.h"
 #include "common/cut_length.h"
 #include "common/is_equal.h"

@@ -1,7 +1,7 @@
 // CPM001T0101Atom::SetshData: the side-face bars "sh", laid in levels over the cap beam's height.
 #include "capbeam/cap_beam_reinforcement.h"
 
-#include "capbeam/bar_counts.h"
+#include "capbeam/stirrups/bar_counts.h"
 #include "common/bar_sizes.h"
 #include "common/bar_spacing.h"
 #include "common/cut_length.h"

@@ -1,5 +1,5 @@
 // Stirrups: the checks of the stirrup settings and groups before the layout, and the tapered end parts.
-#include "capbeam/stirrups_layout.h"
+#include "capbeam/stirrups/layout.h"
 
 #include "common/bar_sizes.h"
 #include "common/is_equal.h"

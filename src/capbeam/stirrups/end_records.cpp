@@ -1,7 +1,7 @@
 // Stirrups: the stirrups under the tapered cantilever bottoms and those along the skewed beam ends.
-#include "capbeam/stirrups_layout.h"
+#include "capbeam/stirrups/layout.h"
 
-#include "capbeam/bar_counts.h"
+#include "capbeam/stirrups/bar_counts.h"
 #include "common/is_equal.h"
 #include "geometry/line_intersection.h"
 #include "host/report.h"

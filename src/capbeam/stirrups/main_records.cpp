@@ -1,7 +1,7 @@
 // Stirrups: count and legs of the main stirrups of one stirrup group.
-#include "capbeam/stirrups_layout.h"
+#include "capbeam/stirrups/layout.h"
 
-#include "capbeam/bar_counts.h"
+#include "capbeam/stirrups/bar_counts.h"
 #include "common/bar_spacing.h"
 #include "common/is_equal.h"
 

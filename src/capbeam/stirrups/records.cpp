@@ -1,7 +1,7 @@
 // Stirrups: one record of each stirrup kind per stirrup group, with the group's label and its width.
-#include "capbeam/stirrups_layout.h"
+#include "capbeam/stirrups/layout.h"
 
-#include "capbeam/bar_counts.h"
+#include "capbeam/stirrups/bar_counts.h"
 #include "common/cut_length.h"
 
 #include <cmath>

@@ -1,7 +1,7 @@
 // CPM001T0101Atom::SetsgData: the closed stirrups of the cap beam, laid out once the skeleton frames stand.
-#include "capbeam/stirrups_layout.h"
+#include "capbeam/stirrups/layout.h"
 
-#include "capbeam/bar_counts.h"
+#include "capbeam/stirrups/bar_counts.h"
 #include "common/bar_sizes.h"
 #include "common/is_equal.h"
 

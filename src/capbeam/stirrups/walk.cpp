@@ -1,7 +1,7 @@
 // Stirrups: bounded walks along stirrup positions.
-#include "capbeam/stirrups_layout.h"
+#include "capbeam/stirrups/layout.h"
 
-#include "capbeam/bar_counts.h"
+#include "capbeam/stirrups/bar_counts.h"
 #include "host/report.h"
 
 namespace CapBeamStirrups {

@@ -1,7 +1,7 @@
 // Stirrups: the zones along the beam — densified zones at the support lines, normal zones, end zones.
-#include "capbeam/stirrups_layout.h"
+#include "capbeam/stirrups/layout.h"
 
-#include "capbeam/bar_counts.h"
+#include "capbeam/stirrups/bar_counts.h"
 #include "common/bar_spacing.h"
 #include "common/is_equal.h"
 #include "host/report.h"

@@ -1,6 +1,6 @@
 // Archive forms of the cap-beam reinforcement records: byte layouts written out by hand, and
 // store -> load -> store round trips of hand-built data sets.
-#include "reinforcement_records_test_support.h"
+#include "capbeam/records/records_test_support.h"
 
 #include "common/is_equal.h"
 

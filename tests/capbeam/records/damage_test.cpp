@@ -1,6 +1,6 @@
 // Damaged archives of the cap-beam reinforcement records: every truncation, impossible counts and
 // flipped bytes end in the archive exception; a failed load leaves the record as it was.
-#include "reinforcement_records_test_support.h"
+#include "capbeam/records/records_test_support.h"
 
 #include <gtest/gtest.h>
 

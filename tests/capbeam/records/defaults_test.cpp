@@ -1,5 +1,5 @@
 // Defaults of every cap-beam reinforcement record and the copy rules of the value records.
-#include "capbeam/reinforcement_records.h"
+#include "capbeam/records/reinforcement_records.h"
 
 #include <gtest/gtest.h>
 

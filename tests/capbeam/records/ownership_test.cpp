@@ -1,6 +1,6 @@
 // Ownership of the frames, bars and lists: a design-built set only refers to the reinforcement
 // object's records, a loaded set owns what it created, and each record is released exactly once.
-#include "reinforcement_records_test_support.h"
+#include "capbeam/records/records_test_support.h"
 
 #include <gtest/gtest.h>
 

@@ -1,6 +1,6 @@
 // The hand-built skeleton set of the record tests: two frames, three bars, two schedule rows,
 // two frame-table rows, GBK kind names.
-#include "reinforcement_records_test_support.h"
+#include "capbeam/records/records_test_support.h"
 
 using namespace CapBeamRecords;
 

@@ -1,7 +1,7 @@
 // Test helpers for the cap-beam reinforcement records: byte lists, store/load, and a hand-built st set.
 #pragma once
 
-#include "capbeam/reinforcement_records.h"
+#include "capbeam/records/reinforcement_records.h"
 #include "mfc/carchive.h"
 
 #include <initializer_list>

@@ -1,5 +1,5 @@
 // End pieces of the support arcs beside the first and last support lines, on beams worked by hand.
-#include "capbeam/bent_up_arc_points.h"
+#include "capbeam/skeleton/bent_up_arc_points.h"
 
 #include "host/report.h"
 

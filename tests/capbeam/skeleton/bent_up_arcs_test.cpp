@@ -1,5 +1,5 @@
 // Support arcs of the bent-up bars over first, inner and last support lines, and arc equality, on beams worked by hand.
-#include "capbeam/bent_up_arcs.h"
+#include "capbeam/skeleton/bent_up_arcs.h"
 
 #include "host/report.h"
 

@@ -1,8 +1,8 @@
 // Bent-up bars: chains through the bar groups, centre lines with straight welded ends, segment
 // lengths, and the family as a whole, on small cap beams worked by hand.
-#include "capbeam/bent_up_bars.h"
+#include "capbeam/skeleton/bent_up_bars.h"
 
-#include "cap_beam_reinforcement_test_support.h"
+#include "capbeam/cap_beam_reinforcement_test_support.h"
 
 #include <gtest/gtest.h>
 

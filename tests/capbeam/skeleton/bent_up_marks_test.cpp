@@ -1,6 +1,6 @@
 // Bent-up bar marks: lookups, the merge tests, the key sort, the marks of whole-beam and shorter bars,
 // and the schedule rows of bars and arcs, on records written out by hand.
-#include "capbeam/bent_up_marks.h"
+#include "capbeam/skeleton/bent_up_marks.h"
 
 #include <gtest/gtest.h>
 

@@ -1,6 +1,6 @@
 // Bottom cut-off bars: pieces of the secondary skeletons, marks by total length, centre lines in the
 // spans, weld data and schedule rows, on small cap beams worked by hand.
-#include "capbeam/bottom_cut_off_bars.h"
+#include "capbeam/skeleton/bottom_cut_off_bars.h"
 
 #include <gtest/gtest.h>
 

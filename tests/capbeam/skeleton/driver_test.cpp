@@ -2,10 +2,10 @@
 // elevation, frame groups, frame table and bar schedule — and its steps on the finished families:
 // symmetry, mirrored bent-up labels, section-kind flags and the merged schedule.
 #include "capbeam/cap_beam_reinforcement.h"
-#include "capbeam/skeleton_driver.h"
+#include "capbeam/skeleton/driver.h"
 #include "host/report.h"
 
-#include "cap_beam_reinforcement_test_support.h"
+#include "capbeam/cap_beam_reinforcement_test_support.h"
 
 #include <gtest/gtest.h>
 

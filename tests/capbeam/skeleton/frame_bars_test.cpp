@@ -1,5 +1,5 @@
 // Bars of one skeleton frame and their levels and marks at the stations, on a two-span beam laid out by hand.
-#include "capbeam/frame_bars.h"
+#include "capbeam/skeleton/frame_bars.h"
 
 #include "common/bar_sizes.h"
 

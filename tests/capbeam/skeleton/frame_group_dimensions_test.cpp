@@ -1,6 +1,6 @@
 // Differing dimensions of a frame group: cantilevers, support arcs, bend-point spacing and top
 // cut-off lengths, on small hand-built skeletons.
-#include "capbeam/frame_group_dimensions.h"
+#include "capbeam/skeleton/frame_group_dimensions.h"
 
 #include <gtest/gtest.h>
 

@@ -2,7 +2,7 @@
 // comparison of two frames and of their key bar groups, and the group numbers of whole beams.
 #include "capbeam/cap_beam_reinforcement.h"
 
-#include "cap_beam_reinforcement_test_support.h"
+#include "capbeam/cap_beam_reinforcement_test_support.h"
 
 #include <gtest/gtest.h>
 

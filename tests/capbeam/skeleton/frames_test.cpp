@@ -1,9 +1,9 @@
 // Contents of one skeleton frame (its dimension chains), the support line an arc stands on, the
 // frame table with its dimension labels, and the short number texts of those labels.
 #include "capbeam/cap_beam_reinforcement.h"
-#include "capbeam/skeleton_frames.h"
+#include "capbeam/skeleton/frames.h"
 
-#include "cap_beam_reinforcement_test_support.h"
+#include "capbeam/cap_beam_reinforcement_test_support.h"
 
 #include <gtest/gtest.h>
 

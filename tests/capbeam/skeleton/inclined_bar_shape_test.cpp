@@ -1,7 +1,7 @@
 // Bend and weld geometry of an inclined bar: column-side bars and their legs, square beam ends with
 // the leg on the bottom, a vertical leg on the end face and a fillet against it, the radius check
 // and the cross slope of the top, on a small cap beam worked by hand.
-#include "capbeam/inclined_bar_shape.h"
+#include "capbeam/skeleton/inclined_bar_shape.h"
 
 #include "host/report.h"
 

@@ -1,6 +1,6 @@
 // Standard inclined bars: which group entries make bars and their layer counts, shapes, marks in
 // the simple and the frame-by-frame mode, schedule rows and labels, and the sameness of two shapes.
-#include "capbeam/inclined_bars.h"
+#include "capbeam/skeleton/inclined_bars.h"
 
 #include <gtest/gtest.h>
 

@@ -1,5 +1,5 @@
 // Rounding routines of the skeleton on cases worked out by hand.
-#include "capbeam/skeleton_rounding.h"
+#include "capbeam/skeleton/rounding.h"
 
 #include <gtest/gtest.h>
 

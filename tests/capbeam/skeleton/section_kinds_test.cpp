@@ -1,5 +1,5 @@
 // Section kinds along the beam: the bars cut at a station and the numbering of equal sections, on simple beams laid out by hand.
-#include "capbeam/section_kinds.h"
+#include "capbeam/skeleton/section_kinds.h"
 
 #include "common/is_equal.h"
 

@@ -1,5 +1,5 @@
 // Through bars: offset outlines, the frames and marks that carry them, and their shapes and cut lengths, on beams worked by hand.
-#include "capbeam/through_bars.h"
+#include "capbeam/skeleton/through_bars.h"
 
 #include "host/report.h"
 

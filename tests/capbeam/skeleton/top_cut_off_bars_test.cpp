@@ -1,6 +1,6 @@
 // Top cut-off bars: lengths from bar groups and cut-off lists, marks across frames and support lines,
 // centre lines, slope correction and schedule rows, on small cap beams worked by hand.
-#include "capbeam/top_cut_off_bars.h"
+#include "capbeam/skeleton/top_cut_off_bars.h"
 
 #include <gtest/gtest.h>
 

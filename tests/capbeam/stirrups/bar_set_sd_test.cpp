@@ -1,5 +1,5 @@
 // End-face bars "sd": position, edge distance, spacings on both end faces, length, hooks and mark.
-#include "bar_set_steps_test_support.h"
+#include "capbeam/stirrups/bar_set_steps_test_support.h"
 
 #include "common/bar_sizes.h"
 #include "host/report.h"

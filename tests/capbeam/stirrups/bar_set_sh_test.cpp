@@ -1,5 +1,5 @@
 // Side-face bars "sh": level spacing, counts, full-length and shortened bars, hooks, marks and errors.
-#include "bar_set_steps_test_support.h"
+#include "capbeam/stirrups/bar_set_steps_test_support.h"
 
 #include "common/bar_sizes.h"
 #include "host/report.h"

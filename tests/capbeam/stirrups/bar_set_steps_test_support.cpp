@@ -1,7 +1,7 @@
 // Test helpers for the stirrups and the "sh" and "sd" bar sets.
-#include "bar_set_steps_test_support.h"
+#include "capbeam/stirrups/bar_set_steps_test_support.h"
 
-#include "cap_beam_reinforcement_test_support.h"
+#include "capbeam/cap_beam_reinforcement_test_support.h"
 
 #include <memory>
 

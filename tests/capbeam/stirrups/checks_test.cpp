@@ -1,5 +1,5 @@
 // Stirrup settings and groups that cannot be laid out: each is reported and the step stops cleanly.
-#include "bar_set_steps_test_support.h"
+#include "capbeam/stirrups/bar_set_steps_test_support.h"
 
 #include "host/report.h"
 

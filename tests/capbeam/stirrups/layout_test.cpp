@@ -1,5 +1,5 @@
 // Stirrup zones along the cap beam: densified, skewed-densified and uniform layouts, worked by hand.
-#include "bar_set_steps_test_support.h"
+#include "capbeam/stirrups/bar_set_steps_test_support.h"
 
 #include "common/bar_sizes.h"
 #include "host/report.h"

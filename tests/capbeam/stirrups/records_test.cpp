@@ -1,5 +1,5 @@
 // Stirrup records of the stirrup groups: labels, legs, widths, hooks and cut lengths, worked by hand.
-#include "bar_set_steps_test_support.h"
+#include "capbeam/stirrups/bar_set_steps_test_support.h"
 
 #include "common/bar_sizes.h"
 #include "host/report.h"
