@@ -184,15 +184,15 @@ int CPM001org::Get_Cal_OrgData(CPM001Calc_Org* record, CPM001Norm* norm)
     r.PedestalModeB = BedStoneTypeb - 1;
     r.bAgRoad = -bAg;
 
-    // The first stopper set, its widths and distances square to the bridge axis like the
-    // bearing spacings (the intake holds all six along the skewed cap).
+    // The first stopper set: its widths square to the bridge axis like the bearing spacings (the
+    // intake holds them along the skewed cap); the blocks' distances to the cap's edges as stored.
     r.hFz = hFz;
     r.bL1 = bL1 * cosA;
     r.bL2 = bL2 * cosA;
-    r.bFzjl = bFzjl * cosA;
+    r.bFzjl = bFzjl;
     r.bR1 = bR1 * cosA;
     r.bR2 = bR2 * cosA;
-    r.bFzjr = bFzjr * cosA;
+    r.bFzjr = bFzjr;
 
     // The foundation record of the kind; a record made before is released first, whatever its kind.
     r.FoundationKind = kind;

@@ -91,6 +91,11 @@ private:
 
 }  // namespace
 
+ColumnViews RectColumnViews(int mode)
+{
+    return ColumnViews{mode == 0 || mode == 2 ? 1 : 0, mode == 1 || mode == 2 ? 1 : 0};
+}
+
 int CPM001Norm::CanDraw() const
 {
     const auto* input = dynamic_cast<const CPM001*>(GetUIComponent());
@@ -231,11 +236,9 @@ int CPM001Norm::SetDrawData_PT()
     if (m_nColumnShape != 0) {
         if (!(m_pCircleColumnAtom && m_pCircleColumnAtom->SetDrawData_PT(align.pColumnZD02.get()))) return 0;
     } else {
-        const int mode = m_pDrawSet->pColumn->nDrawMode;
-        const int firstView = mode == 0 || mode == 2 ? 1 : 0;
-        const int secondView = mode == 1 || mode == 2 ? 1 : 0;
-        if (!(m_pRectColumnAtom && m_pRectColumnAtom->SetDrawData_PT(align.pColumnZD01.get(), firstView, secondView)))
-            return 0;
+        const ColumnViews views = RectColumnViews(m_pDrawSet->pColumn->nDrawMode);
+        if (!m_pRectColumnAtom) return 0;
+        if (!m_pRectColumnAtom->SetDrawData_PT(align.pColumnZD01.get(), views.first, views.second)) return 0;
     }
 
     if (m_nFoundationKind == 0) {

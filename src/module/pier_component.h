@@ -201,3 +201,11 @@ private:
 
 // Removes the blank rows of the input object's load tables, group by group.
 void ClearEmptyUIStrings(CPM001* input);
+
+// The views of rectangular columns that a column drawing mode asks for, 1 for a view drawn:
+// mode 0 the first view, 1 the second, 2 both, any other mode neither.
+struct ColumnViews {
+    int first = 0;
+    int second = 0;
+};
+ColumnViews RectColumnViews(int mode);

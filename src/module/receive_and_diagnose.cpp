@@ -20,6 +20,8 @@
 #include "siblings/pile_foundation.h"
 #include "siblings/spread_footing.h"
 
+#include <algorithm>
+
 namespace {
 
 // Key of the input's foundation selector, under which an unknown selector is reported.
@@ -219,13 +221,17 @@ int CPM001Norm::Set_Tongyi()
 void ClearEmptyUIStrings(CPM001* input)
 {
     if (!input) return;
-    // The node labels run parallel to the names and forces: a blank row leaves all three together,
-    // so that no label slips onto another node.
-    CArray<CStringArray*, CStringArray*> group;
-    group.Add(&input->m_NodeName);
-    group.Add(&input->m_NodeLabel);
-    group.Add(&input->m_NodeForce);
-    Clear_Str_Empty(group);
+    // A load row is blank when its node name and its force are; its label does not keep it. The
+    // row then leaves the labels too, so that every label stays with its node.
+    CStringArray& names = input->m_NodeName;
+    CStringArray& forces = input->m_NodeForce;
+    CStringArray& labels = input->m_NodeLabel;
+    const auto blank = [](const CStringArray& list, int row) { return row >= list.GetSize() || list[row].IsEmpty(); };
+    for (int row = std::max(names.GetSize(), forces.GetSize()) - 1; row >= 0; --row) {
+        if (!blank(names, row) || !blank(forces, row)) continue;
+        for (CStringArray* list : {&names, &forces, &labels})
+            if (row < list->GetSize()) list->RemoveAt(row);
+    }
     for (CCalGenLiveLoadSurface* surface : {&input->m_LiveLoadSurface1, &input->m_LiveLoadSurface2})
         for (auto& tables : surface->GetTableGroups()) Clear_Str_Empty(tables);
     if (CCalGenDeckLayout* deck = input->GetDeckLayout())

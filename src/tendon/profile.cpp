@@ -206,8 +206,9 @@ void PiecesAndHeights(M_Steel& steel, const TendonProfileWork& work, const TopLe
             previous = out;
             ++m;
         } else {
-            // A sharp inner node or the last node: its height from the same face as the others.
-            steel.YZ.Add(height(point));
+            // A sharp inner node gives its refZ as entered, from whichever face it was measured;
+            // the last node its height from the table's face.
+            steel.YZ.Add(k < n - 1 ? steel.LNode[k].refZ : height(point));
             straight(previous, point);
             previous = point;
         }

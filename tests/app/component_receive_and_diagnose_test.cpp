@@ -122,6 +122,24 @@ TEST_P(ComponentOnEverySample, LoadThatIsNotANumberFailsTheDiagnosis)
     EXPECT_EQ(Loads().PG003Load, nullptr);
 }
 
+// A reaction row with a label but no node name and no force is blank: it leaves the loads with its
+// label, and the diagnosis passes with the sample's own reactions.
+TEST_P(ComponentOnEverySample, ALabelAloneDoesNotKeepABlankReactionRow)
+{
+    Open(GetParam());
+    const int reactions = project->input.m_NodeName.GetSize();
+    ASSERT_EQ(project->input.m_NodeForce.GetSize(), reactions);
+    project->input.m_NodeLabel.SetSize(reactions);
+    project->input.m_NodeName.Add(CString());
+    project->input.m_NodeForce.Add(CString());
+    project->input.m_NodeLabel.Add(CString("附加"));
+    ASSERT_EQ(session->Receive(), 1);
+    EXPECT_EQ(session->Diagnose(), 1);
+    EXPECT_EQ(DiagnosticsUnder("m_NodeForce", 6), 0);
+    EXPECT_EQ(Loads().NodeForces.GetSize(), reactions);
+    EXPECT_EQ(project->input.m_NodeLabel.GetSize(), reactions);
+}
+
 INSTANTIATE_TEST_SUITE_P(Samples, ComponentOnEverySample,
                          ::testing::Values("footing.json", "piles.json", "pile_cap.json", "prestressed.json"));
 

@@ -206,10 +206,11 @@ TEST_F(CalcOriginData, SkewedLengthsAreTakenSquareToTheBridgeAxis)
     ExpectValues(record.bQb, {1000.0});
     EXPECT_NEAR(record.bL1, 400.0, 1e-9);
     EXPECT_NEAR(record.bL2, 300.0, 1e-9);
-    EXPECT_NEAR(record.bFzjl, 150.0, 1e-9);
     EXPECT_NEAR(record.bR1, 450.0, 1e-9);
     EXPECT_NEAR(record.bR2, 350.0, 1e-9);
-    EXPECT_NEAR(record.bFzjr, 100.0, 1e-9);
+    // The stopper blocks' distances to the cap's edges go as stored, not × cos 60°.
+    EXPECT_DOUBLE_EQ(record.bFzjl, 300.0);
+    EXPECT_DOUBLE_EQ(record.bFzjr, 200.0);
     EXPECT_DOUBLE_EQ(record.hFz, 500.0);
     // The origin data keep their own values.
     ExpectValues(org.bQf, {3000.0, 4000.0});
@@ -240,7 +241,8 @@ TEST_F(CalcOriginData, TheIntakeOfASkewedPierRoundTripsToTheEnteredLengths)
     ASSERT_EQ(intake->Get_Cal_OrgData(&record, &pier.component), 1);
     ExpectValues(record.bQf, {3000.0});
     EXPECT_NEAR(record.bL1, 800.0, 1e-9);
-    EXPECT_NEAR(record.bFzjl, 250.0, 1e-9);
+    // The distance stays along the skewed cap as the intake stored it: 250 / cos 30° = 288.675.
+    EXPECT_NEAR(record.bFzjl, 500.0 / std::sqrt(3.0), 1e-9);
     EXPECT_DOUBLE_EQ(record.CapLength, 16000.0);
 }
 

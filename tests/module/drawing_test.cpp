@@ -108,6 +108,45 @@ TEST_F(PierDrawing, ScalesAreCheckedInclusiveWithTheBlockLabelAndBothBoundsRepor
     EXPECT_DOUBLE_EQ(record.dScaleTable, 0.5);
 }
 
+TEST_F(PierDrawing, TableAndNoteScalesBetweenOneAndFivePassWhereTheOtherBlocksFail)
+{
+    // The table and the notes go down to 1, every other block to 5: 1, 3 and 4.99 pass for the
+    // first two and fail for the general layout; 5 passes for all three.
+    struct Case {
+        const char* scale;
+        bool generalFails;
+    };
+    for (const Case& c : {Case{"1", true}, Case{"3", true}, Case{"4.99", true}, Case{"5", false}}) {
+        SCOPED_TRACE(c.scale);
+        ReportLog::Current().Clear();
+        input.rPM001T01BIAOGE = c.scale;
+        input.rPM001T01FUZHU = c.scale;
+        input.rPM001T01GZ = "100";
+        CDrawSetPM001 tableAndNote;
+        EXPECT_EQ(Fill(tableAndNote), 1);
+        EXPECT_TRUE(Messages().empty());
+
+        input.rPM001T01GZ = c.scale;
+        CDrawSetPM001 general;
+        EXPECT_EQ(Fill(general), c.generalFails ? 0 : 1);
+        std::vector<std::string> expected;
+        if (c.generalFails) expected.push_back("“一般构造(立/平/侧面)”图块比例过小,不能小于5，rPM001T01GZ有错误．");
+        EXPECT_EQ(Messages(), expected);
+    }
+}
+
+TEST(ColumnDrawing, ModesChooseTheViewsOfRectangularColumns)
+{
+    struct Case {
+        int mode, first, second;
+    };
+    for (const Case& c : {Case{0, 1, 0}, Case{1, 0, 1}, Case{2, 1, 1}, Case{3, 0, 0}, Case{-1, 0, 0}}) {
+        const ColumnViews views = RectColumnViews(c.mode);
+        EXPECT_EQ(views.first, c.first) << "mode " << c.mode;
+        EXPECT_EQ(views.second, c.second) << "mode " << c.mode;
+    }
+}
+
 TEST_F(PierDrawing, TendonIntervalIsCheckedOnlyForAPrestressedCapWithTheTableAskedFor)
 {
     input.DesignValue1 = 50.0;

@@ -36,6 +36,12 @@ void Fill(CStringArray& list, std::initializer_list<const char*> texts)
     for (const char* text : texts) list.Add(CString(text));
 }
 
+void Fill(CStringArray& list, const std::vector<std::string>& texts)
+{
+    list.RemoveAll();
+    for (const std::string& text : texts) list.Add(CString(text.c_str()));
+}
+
 // The diagnostics under key, of every part or of one.
 std::vector<const ReportEntry*> Diagnostics(const char* key, int part = -1)
 {
@@ -331,17 +337,43 @@ TEST_F(Diagnosing, PileCapCheckGetsTheColumnBottomElevationUnderItsKey)
 // ---------------------------------------------------------------------------------------------
 // ClearEmptyUIStrings
 
-TEST(ClearEmptyUIStrings, RemovesBlankNodeRowsKeepingLabelsWithTheirNodes)
+TEST(ClearEmptyUIStrings, BlankNodeRowsAreJudgedOnNamesAndForcesAndTakeTheirLabelsAlong)
 {
-    CPM001 input;
-    Fill(input.m_NodeName, {"", "N2", "", "N4"});
-    Fill(input.m_NodeLabel, {"", "L2", "L3"});
-    Fill(input.m_NodeForce, {"", "20", "", "40"});
-    ClearEmptyUIStrings(&input);
-    // Row 0 is blank in all three; row 2 keeps its label; row 3's label is missing, i.e. empty.
-    EXPECT_EQ(Texts(input.m_NodeName), (std::vector<std::string>{"N2", "", "N4"}));
-    EXPECT_EQ(Texts(input.m_NodeLabel), (std::vector<std::string>{"L2", "L3"}));
-    EXPECT_EQ(Texts(input.m_NodeForce), (std::vector<std::string>{"20", "", "40"}));
+    struct Case {
+        const char* name;
+        std::vector<std::string> names, labels, forces;
+        std::vector<std::string> keptNames, keptLabels, keptForces;
+    };
+    const Case cases[] = {
+        // Row 0 blank everywhere; row 2 has a label only: it goes, label and all, so N4 keeps L4.
+        {"a label does not keep a blank row",
+         {"", "N2", "", "N4"}, {"", "L2", "L3", "L4"}, {"", "20", "", "40"},
+         {"N2", "N4"}, {"L2", "L4"}, {"20", "40"}},
+        // A row with a name or a force stays, whatever its label; row 2 goes with L3, and N4 has no
+        // label, as before.
+        {"a name or a force keeps the row",
+         {"N1", "", "", "N4"}, {"", "", "L3"}, {"", "20", "", ""},
+         {"N1", "", "N4"}, {"", ""}, {"", "20", ""}},
+        // Forces shorter than the names count as blank where they are missing.
+        {"short lists count as blank",
+         {"N1", ""}, {"L1", "L2"}, {"10"},
+         {"N1"}, {"L1"}, {"10"}},
+        // Labels beyond the last node row belong to no row and stay as they are.
+        {"labels past the rows",
+         {"", "N2"}, {"L1", "L2", "L3"}, {"", "20"},
+         {"N2"}, {"L2", "L3"}, {"20"}},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        CPM001 input;
+        Fill(input.m_NodeName, c.names);
+        Fill(input.m_NodeLabel, c.labels);
+        Fill(input.m_NodeForce, c.forces);
+        ClearEmptyUIStrings(&input);
+        EXPECT_EQ(Texts(input.m_NodeName), c.keptNames);
+        EXPECT_EQ(Texts(input.m_NodeLabel), c.keptLabels);
+        EXPECT_EQ(Texts(input.m_NodeForce), c.keptForces);
+    }
 }
 
 TEST(ClearEmptyUIStrings, ClearsEachLiveLoadGroupOnItsOwn)

@@ -261,6 +261,39 @@ TEST(DesignRecordGeometry, NoVariableHeightPartGivesTheEndTheSlopedHeight)
     EXPECT_EQ(plane.hXbr, 1800);
 }
 
+// One cantilever without a height change: each end follows its own side. Crown at 5000 of 13000,
+// slopes 0.02 left and 0.01 right, section 1800, entered end heights 1000.
+TEST(DesignRecordGeometry, EachEndFollowsItsOwnSideWhenOnlyOneVaries)
+{
+    struct Case {
+        const char* name;
+        double bBpl, bBpr, iRb;
+        double hHpl, hHpr, hXbl, hXbr;
+    };
+    const Case cases[] = {
+        // Left varies: 1800 - 5000 x 0.02 - 1000 = 700. Right square: 1800 - (13000 - 5000) x 0.01 = 1720.
+        {"square right end", 1000, 0, 0.01, 700, 0, 1000, 1720},
+        // Mirrored: left 1800 - 5000 x 0.02 = 1700; right 1800 - 8000 x 0.01 - 1000 = 720.
+        {"square left end", 0, 1000, 0.01, 0, 720, 1700, 1000},
+        // One plane (iRb = -iLb): the varying end drops 1800 - 1000 = 800, the square one is 1800 high.
+        {"square right end, one plane", 1000, 0, -0.02, 800, 0, 1000, 1800},
+        {"square left end, one plane", 0, 1000, -0.02, 0, 800, 1800, 1000},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        auto org = ThreeColumnPier();
+        org->bAc = 5000;
+        org->iRb = c.iRb;
+        org->bBpl = c.bBpl;
+        org->bBpr = c.bBpr;
+        const CPM001Atom r = Filled(*org);
+        EXPECT_NEAR(r.hHpl, c.hHpl, 1e-9);
+        EXPECT_NEAR(r.hHpr, c.hHpr, 1e-9);
+        EXPECT_NEAR(r.hXbl, c.hXbl, 1e-9);
+        EXPECT_NEAR(r.hXbr, c.hXbr, 1e-9);
+    }
+}
+
 TEST(DesignRecordGeometry, SectionTypeZeroStopperBranches)
 {
     auto org = ThreeColumnPier();

@@ -317,17 +317,43 @@ TEST_F(TendonProfile, BoundaryHeightsFromTheTop)
     EXPECT_NEAR(s.YZ[3], 1000.0, 1e-9);
 }
 
-TEST_F(TendonProfile, SharpInnerNodeHeightIsGivenFromTheTableFace)
+TEST_F(TendonProfile, SharpInnerNodeHeightIsItsRefZAsEntered)
 {
-    // A sharp node 1500 below the flat top at 2000 lies 500 above the bottom; a table given from
-    // the bottom shows 500 there, as it does for the ends.
-    t.FVCkplace = 0;
-    Atom::M_Steel& s = Design({Tendon({Point(0, 1000, 1), Point(1000, 1500, 1), Point(2000, 1000, 1)})});
-    EXPECT_EQ(s.Ckplace, 0);
-    ASSERT_EQ(s.YZ.GetSize(), 3);
-    EXPECT_EQ(s.YZ[0], 1000.0);
-    EXPECT_EQ(s.YZ[1], 500.0);
-    EXPECT_EQ(s.YZ[2], 1000.0);
+    // A flat beam 2000 high. The ends lie 1000 from either face; their heights follow the table's
+    // face. A sharp inner node gives its refZ unchanged, whichever face it is measured from.
+    struct Case {
+        const char* name;
+        int tableFromTop;   // FVCkplace, with FVcurve 1
+        int middleRefline;
+        double middleRefZ;
+        int ckplace;
+        double middle;
+    };
+    const Case cases[] = {
+        // 1450 below the top is 550 above the bottom; the table from the bottom still shows 1450.
+        {"from the top, table from the bottom", 0, 1, 1450.0, 0, 1450.0},
+        {"from the top, table from the top", 1, 1, 1450.0, 1, 1450.0},
+        // 300 above the bottom is 1700 below the top; the table from the top still shows 300.
+        {"from the bottom, table from the top", 1, 0, 300.0, 0, 300.0},
+        {"from the bottom, table from the bottom", 0, 0, 300.0, 0, 300.0},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        Atom fresh;
+        FlatBeam(fresh);
+        fresh.bBg = 2000.0;
+        fresh.FVCkplace = c.tableFromTop;
+        fresh.FVcurve = 1;
+        kp = KeyParameters(
+            {Tendon({Point(0, 1000, 1), Point(1000, c.middleRefZ, c.middleRefline), Point(2000, 1000, 1)})});
+        ASSERT_EQ(Access::SetSteelData(fresh, &kp), 1);
+        const Atom::M_Steel& s = *fresh.Steel.at(0);
+        EXPECT_EQ(s.Ckplace, c.ckplace);
+        ASSERT_EQ(s.YZ.GetSize(), 3);
+        EXPECT_EQ(s.YZ[0], 1000.0);
+        EXPECT_EQ(s.YZ[1], c.middle);
+        EXPECT_EQ(s.YZ[2], 1000.0);
+    }
 }
 
 TEST_F(TendonProfile, RadiusAtAnEndNodeDrawsNoFillet)

@@ -56,32 +56,39 @@ int MakeViews(Atom& atom) { return Access::SetCMSteelData(atom); }
 
 TEST(SectionViews, SymmetricBeamShowsLeftAndMiddleAndNumbersTheRightOneAgain)
 {
-    Atom atom;
-    SymmetricBeam(atom);
-    Add(atom, TopTendon("N1", 0));
-    Add(atom, BottomTendon("N2", 0));
-    EXPECT_EQ(MakeViews(atom), 1);
+    // The views do not move with the road design line. bAg holds the negated distance of the
+    // beam's right end from the line: 0 puts the line at the right end, -5000 at mid-span, -12000
+    // and -20000 beyond the left end, 2000 right of the beam.
+    for (double bAg : {0.0, 2000.0, -3000.0, -5000.0, -8000.0, -10000.0, -12000.0, -20000.0}) {
+        SCOPED_TRACE(bAg);
+        Atom atom;
+        SymmetricBeam(atom);
+        atom.bAg = bAg;
+        Add(atom, TopTendon("N1", 0));
+        Add(atom, BottomTendon("N2", 0));
+        EXPECT_EQ(MakeViews(atom), 1);
 
-    // Both runs cover 2000–8000, which holds the columns' middle 5000.
-    EXPECT_DOUBLE_EQ(atom.dAc, 5000.0);
-    EXPECT_EQ(Values(atom.enSection), (std::vector<int>{1, 2, 1}));
-    ASSERT_EQ(atom.HD.size(), 2u);
-    EXPECT_EQ(atom.HD[0], &atom.SectionHD[0]);
-    EXPECT_EQ(atom.HD[1], &atom.SectionHD[1]);
-    EXPECT_EQ(atom.fJGDC, 1);
-    EXPECT_EQ(atom.fSymLayout, 1);
+        // Both runs cover 2000–8000, which holds the columns' middle 5000.
+        EXPECT_DOUBLE_EQ(atom.dAc, 5000.0);
+        EXPECT_EQ(Values(atom.enSection), (std::vector<int>{1, 2, 1}));
+        ASSERT_EQ(atom.HD.size(), 2u);
+        EXPECT_EQ(atom.HD[0], &atom.SectionHD[0]);
+        EXPECT_EQ(atom.HD[1], &atom.SectionHD[1]);
+        EXPECT_EQ(atom.fJGDC, 1);
+        EXPECT_EQ(atom.fSymLayout, 1);
 
-    // Left cut at 1000: both tendons on their first, inclined stretch (status 0) at 1500 and 500.
-    EXPECT_DOUBLE_EQ(atom.SectionHD[0].hD, 2000.0);
-    EXPECT_EQ(Values(atom.SectionHD[0].VStatus), (std::vector<int>{0, 0}));
-    EXPECT_EQ(Values(atom.SectionHD[0].Bz), (std::vector<double>{500}));
-    EXPECT_EQ(Values(atom.SectionAux[0]), (std::vector<double>{500, 1000}));   // Tz 500, ms 1000
-    // Middle cut at 5000: the runs.
-    EXPECT_EQ(Values(atom.SectionHD[1].VStatus), (std::vector<int>{2, 3}));
-    EXPECT_EQ(Values(atom.SectionAux[1]), (std::vector<double>{200, 1600}));
-    // Right cut at 9000: both on their last stretch (status 1); made although not listed.
-    EXPECT_EQ(Values(atom.SectionHD[2].VStatus), (std::vector<int>{1, 1}));
-    EXPECT_EQ(Values(atom.SectionHD[2].Bz), (std::vector<double>{500}));
+        // Left cut at 1000: both tendons on their first, inclined stretch (status 0) at 1500 and 500.
+        EXPECT_DOUBLE_EQ(atom.SectionHD[0].hD, 2000.0);
+        EXPECT_EQ(Values(atom.SectionHD[0].VStatus), (std::vector<int>{0, 0}));
+        EXPECT_EQ(Values(atom.SectionHD[0].Bz), (std::vector<double>{500}));
+        EXPECT_EQ(Values(atom.SectionAux[0]), (std::vector<double>{500, 1000}));   // Tz 500, ms 1000
+        // Middle cut at 5000: the runs.
+        EXPECT_EQ(Values(atom.SectionHD[1].VStatus), (std::vector<int>{2, 3}));
+        EXPECT_EQ(Values(atom.SectionAux[1]), (std::vector<double>{200, 1600}));
+        // Right cut at 9000: both on their last stretch (status 1); made although not listed.
+        EXPECT_EQ(Values(atom.SectionHD[2].VStatus), (std::vector<int>{1, 1}));
+        EXPECT_EQ(Values(atom.SectionHD[2].Bz), (std::vector<double>{500}));
+    }
 }
 
 TEST(SectionViews, UnsymmetricTensioningShowsAllThreeViews)
@@ -154,32 +161,25 @@ TEST(SectionViews, WithoutLeftChainTheMiddleViewIsNumberOne)
     EXPECT_EQ(atom.HD[1], &atom.SectionHD[2]);
 }
 
-TEST(SectionViews, MiddleStationAtOrLeftOfTheTendonsGivesNoMiddleCut)
+TEST(SectionViews, MiddleStationAtOrLeftOfTheFirstStartGivesNoMiddleCut)
 {
-    // The limit 10000 - 9500 = 500 keeps the station at 500, left of the first tendon start.
-    Atom atom;
-    SymmetricBeam(atom);
-    atom.bAg = -9500.0;
-    Add(atom, TopTendon("N1", 0));
-    EXPECT_EQ(MakeViews(atom), 1);
-    EXPECT_DOUBLE_EQ(atom.dAc, 500.0);
-    EXPECT_EQ(Values(atom.enSection), (std::vector<int>{1, 1}));
-    ASSERT_EQ(atom.HD.size(), 1u);
-    EXPECT_EQ(atom.HD[0], &atom.SectionHD[0]);
-    EXPECT_TRUE(atom.SectionHD[1].VStatus.IsEmpty());
-    EXPECT_TRUE(atom.SectionAux[1].IsEmpty());
-}
-
-TEST(SectionViews, MiddleStationExactlyAtTheFirstStartGivesNoMiddleCut)
-{
-    // Limit 1000: the station is brought back to 1000 = fm, which is not right of fm.
-    Atom atom;
-    SymmetricBeam(atom);
-    atom.bAg = -9000.0;
-    Add(atom, TopTendon("N1", 0));
-    EXPECT_EQ(MakeViews(atom), 1);
-    EXPECT_DOUBLE_EQ(atom.dAc, 1000.0);
-    EXPECT_EQ(Values(atom.enSection), (std::vector<int>{1, 1}));
+    // A straight tendon has no run, so the station is the columns' middle: one column at 500 lies
+    // left of the first tendon start at 1000; one at 1000 lies on it, which is not right of fm.
+    for (double column : {500.0, 1000.0}) {
+        SCOPED_TRACE(column);
+        Atom atom;
+        SymmetricBeam(atom);
+        atom.bBzl = column;
+        atom.bBz.RemoveAll();
+        Add(atom, Tendon("N1", 0, {{1000, 1000, 0, 1}, {9000, 1000, 0, 8}}, {0}));
+        EXPECT_EQ(MakeViews(atom), 1);
+        EXPECT_DOUBLE_EQ(atom.dAc, column);
+        EXPECT_EQ(Values(atom.enSection), (std::vector<int>{1, 1}));
+        ASSERT_EQ(atom.HD.size(), 1u);
+        EXPECT_EQ(atom.HD[0], &atom.SectionHD[0]);
+        EXPECT_TRUE(atom.SectionHD[1].VStatus.IsEmpty());
+        EXPECT_TRUE(atom.SectionAux[1].IsEmpty());
+    }
 }
 
 TEST(SectionViews, NoTendonAtAll)

@@ -40,6 +40,9 @@ bool Fail(const char* message)
     return false;
 }
 
+// No level fits between the top and the bottom skeleton bars.
+constexpr const char* kNoLevel = "计算错误：盖梁高度内无法布置侧面钢筋层，请检查";
+
 int ReportFailure(const char* message)
 {
     QMReportError(message, 0);
@@ -129,6 +132,17 @@ bool ProfileShortLength(const Atom& atom, int j, const LevelErrors& errors, doub
     return true;
 }
 
+// Keeps the counts of the two sub-kinds. A count below 0 means the end faces are too low for the
+// levels laid over the beam's height: no bar can be laid there, and no negative count is kept.
+bool SetCounts(CapBeamRecords::ShDataSet& sh, int full, int shortened)
+{
+    if (full < 0) return Fail("计算错误：梁端高度内无法布置侧面钢筋，sh1_n小于0，请检查");
+    if (shortened < 0) return Fail("计算错误：梁端高度内无法布置侧面钢筋，sh2_n小于0，请检查");
+    sh.sh1_n = full;
+    sh.sh2_n = shortened;
+    return true;
+}
+
 } // namespace
 
 int CPM001T0101Atom::SetshData()
@@ -154,14 +168,19 @@ int CPM001T0101Atom::SetshData()
     }
     sh.HM = hHgl;
 
+    // Levels lie between the top and the bottom skeleton bars; without height between them none can.
+    if (!(hHgl - st.ua - st.da > 0.0)) return ReportFailure(kNoLevel);
     if (sh.fLayMode == 0) {
         KVDataCommon::BJ4(hHgl - (st.ua + st.da), sh.Min, sh.s, sh.ns, sh.as);
         sh.sm = sh.sl = sh.sr = sh.s;
     } else {
         KVDataCommon::BJ1(sh.HM - st.ua - st.da, sh.s, sh.Min, sh.Max, sh.ns, sh.sm);
     }
-    if (sh.ns <= 0) return ReportFailure("计算错误：盖梁高度内无法布置侧面钢筋层，请检查");
+    // Straight levels at the spacing s need no space between them: a beam too low for one spacing
+    // gets the single level (one bar per face). Levels along the slopes divide the end heights by
+    // the number of spaces, so they need at least one.
     if (sh.fLayMode != 0) {
+        if (sh.ns <= 0) return ReportFailure(kNoLevel);
         sh.sl = (sh.HL - st.ua - st.da) / sh.ns;
         sh.sr = (sh.HR - st.ua - st.da) / sh.ns;
         if (!(sh.sl > 0.0) || !(sh.sr > 0.0))
@@ -195,8 +214,8 @@ int CPM001T0101Atom::SetshData()
             nl = 2 * TruncCount((hXbl - st.ua - st.da - 2.0 * sh.as) / sh.s + 1.0);
             nr = 2 * TruncCount((hXbr - st.ua - st.da - 2.0 * sh.as) / sh.s + 1.0);
         }
-        sh.sh1_n = std::min(nl, nr);
-        sh.sh2_n = 2 * sh.ns + 2 - sh.sh1_n;
+        const int full = std::min(nl, nr);
+        if (!SetCounts(sh, full, 2 * sh.ns + 2 - full)) return 0;
         sh.sh1_L = RoundLength(bBg - 2.0 * st.sa + allowance);
         sh.sh1_Lp = sh.sh1_L;
         if (variable) {
@@ -216,8 +235,8 @@ int CPM001T0101Atom::SetshData()
             nl = TruncCount((hXbl - st.ua - st.da) / sh.sl + 0.5) - 1;
             nr = TruncCount((hXbr - st.ua - st.da) / sh.sr + 0.5) - 1;
         }
-        sh.sh1_n = 2 * std::min(nl, nr);
-        sh.sh2_n = 2 * sh.ns - sh.sh1_n - 2;
+        const int full = 2 * std::min(nl, nr);
+        if (!SetCounts(sh, full, 2 * sh.ns - full - 2)) return 0;
         sh.sh1_Lp = RoundLength(ProfileLength(*this, 1) + allowance);
         sh.sh1_L = RoundLength(ProfileLength(*this, sh.sh1_n / 2) + allowance);
         if (variable) {
@@ -230,8 +249,9 @@ int CPM001T0101Atom::SetshData()
         }
     }
 
+    // Both cut lengths are published; without variable-height parts the shortened bars keep their
+    // lengths of 0, so theirs is the two hooks alone.
     sh.sh1_TL = KVCTL((sh.sh1_L + sh.sh1_Lp) / 2.0 + 2.0 * sh.EL);
-    // Without variable-height parts there are no shortened bars: their lengths stay unset.
-    if (variable) sh.sh2_TL = KVCTL((sh.sh2_L + sh.sh2_Lp) / 2.0 + 2.0 * sh.EL);
+    sh.sh2_TL = KVCTL((sh.sh2_L + sh.sh2_Lp) / 2.0 + 2.0 * sh.EL);
     return 1;
 }

@@ -80,13 +80,14 @@ TEST_F(SideFaceBars, StraightLevelsOfASquareEndedBeam)
     EXPECT_NEAR(sh.RG, 21.0, kTol);
     EXPECT_NEAR(sh.EL, SemicircularHook(), kTol);
     EXPECT_DOUBLE_EQ(sh.sh1_TL, std::floor(9932.0 + 2.0 * SemicircularHook() + 0.5));
-    // The mark follows the last one given; no shortened bars.
+    // The mark follows the last one given; no shortened bars: their lengths stay 0, and their cut
+    // length is the two hooks alone: 2 x ((30 + 12) / 2 x pi + 3 x 12 - (15 + 12)) = 149.95 -> 150.
     EXPECT_STREQ(sh.sh1_R, "7");
     EXPECT_EQ(atom.nMark, 7);
     EXPECT_STREQ(sh.sh2_R, "");
     EXPECT_EQ(sh.sh2_L, 0.0);
     EXPECT_EQ(sh.sh2_Lp, 0.0);
-    EXPECT_EQ(sh.sh2_TL, 0.0);
+    EXPECT_EQ(sh.sh2_TL, 150.0);
 }
 
 TEST_F(SideFaceBars, BarsInTheSkeletonPlaneWithRightAngleHooks)
@@ -217,13 +218,64 @@ TEST_F(SideFaceBars, ALevelSpacingThatIsNotPositiveIsRefused)
     EXPECT_EQ(atom.nMark, 6);
 }
 
-TEST_F(SideFaceBars, ABeamTooLowForOneLevelSpacingIsRefused)
+// Beams too low for one level spacing: straight levels still lay the one level between the
+// skeleton bars; levels along the slopes, which divide the end heights by the spaces, are refused.
+TEST_F(SideFaceBars, LowBeamsAndTheLevelsTheyHold)
 {
-    // 1800 - 1700 = 100 is shorter than the two end distances of 80.
-    atom.st.ua = atom.st.da = 850.0;
-    EXPECT_EQ(RunSetshData(atom), 0);
-    ASSERT_EQ(ReportLog::Current().Entries().size(), 1u);
-    EXPECT_STREQ(ReportLog::Current().Entries()[0].message, "计算错误：盖梁高度内无法布置侧面钢筋层，请检查");
+    struct Case {
+        const char* name;
+        double height;     // hHgl
+        double endFaces;   // hXbl = hXbr
+        double ends;       // st_ua = st_da
+        double least;      // sh_Min
+        bool slopes;       // levels along two top slopes (layout 1)
+        int done;
+        int ns, n1, n2;
+        const char* message;
+    };
+    const Case cases[] = {
+        // 450 - 120 = 330 holds no spacing of 200 with ends of 80 (330 - 160 = 170): one level,
+        // as = 165; 2 x trunc((450 - 120 - 330) / 200 + 1) = 2, one bar per face; 2 x 0 + 2 - 2 = 0.
+        {"450 mm cap", 450.0, 450.0, 60.0, 80.0, false, 1, 0, 2, 0, nullptr},
+        // 400 - 320 = 80 is shorter than the ends 2 x 80: still the one level in the middle,
+        // as = 40: 2 x trunc((400 - 320 - 80) / 200 + 1) = 2.
+        {"ends closer than the least distance", 400.0, 400.0, 160.0, 80.0, false, 1, 0, 2, 0, nullptr},
+        // The end faces 1200 of an 1800 beam with 850 + 850: one level, as = 50;
+        // 2 x trunc((1200 - 1700 - 100) / 200 + 1) = -4: the end faces hold no bar.
+        {"end faces below the level", 1800.0, 1200.0, 850.0, 80.0, false, 0, 0, 0, 0,
+         "计算错误：梁端高度内无法布置侧面钢筋，sh1_n小于0，请检查"},
+        // No height at all between the top and the bottom skeleton bars.
+        {"no height between the skeleton bars", 1800.0, 1200.0, 900.0, 80.0, false, 0, 0, 0, 0,
+         "计算错误：盖梁高度内无法布置侧面钢筋层，请检查"},
+        // Along the slopes a least spacing of 0 divides 330 into no spacing: refused.
+        {"no spacing along the slopes", 450.0, 450.0, 60.0, 0.0, true, 0, 0, 0, 0,
+         "计算错误：盖梁高度内无法布置侧面钢筋层，请检查"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        ReportLog::Current().Clear();
+        CPM001T0101Atom low;
+        SetUpPlainCapBeam(low);
+        low.fCrossContour = c.slopes ? 0 : 1;
+        low.iLb = low.iRb = c.slopes ? 0.0001 : 0.0;
+        low.hHgl = c.height;
+        low.hXbl = low.hXbr = c.endFaces;
+        low.st.ua = low.st.da = c.ends;
+        low.sh = atom.sh;
+        low.sh.Min = c.least;
+        EXPECT_EQ(RunSetshData(low), c.done);
+        // A refused beam keeps the counts it had (0): no negative count is kept.
+        EXPECT_EQ(low.sh.ns, c.ns);
+        EXPECT_EQ(low.sh.sh1_n, c.n1);
+        EXPECT_EQ(low.sh.sh2_n, c.n2);
+        if (c.message == nullptr) {
+            EXPECT_TRUE(ReportLog::Current().Entries().empty());
+            EXPECT_NEAR(low.sh.sh1_L, 9932.0, kTol);
+        } else {
+            ASSERT_EQ(ReportLog::Current().Entries().size(), 1u);
+            EXPECT_STREQ(ReportLog::Current().Entries()[0].message, c.message);
+        }
+    }
 }
 
 TEST_F(SideFaceBars, AnEndTooLowForTheLevelsIsRefused)
