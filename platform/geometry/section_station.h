@@ -16,8 +16,9 @@ struct CNodeWithProp {
 };
 
 // Chooses the station at which the middle cross-section of the tendon layout is cut and writes
-// it into x. The section is meant to show the tendons where they run along a face of the beam,
-// as near to the middle of the columns as the runs allow:
+// it into x. The profiles, the column stations and limit are in one frame: stations measured from
+// the beam's left end, limit its right end. The section is meant to show the tendons where they
+// run along a face of the beam, as near to the middle of the columns as the runs allow:
 //   1. The reference station c is the middle between the first and the last column station
 //      (columns listed in any order; the smallest and the largest count); with no column, limit / 2.
 //   2. Each profile's runs are the intervals from a node with the run flag to the next node of the
