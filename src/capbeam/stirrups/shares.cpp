@@ -17,38 +17,44 @@ constexpr double kSameStation = 1e-5;
 // The stirrup stations of one end of the densified square layout, as distances from that end on
 // the beam's axis: the end zone laid from the end (the first at the end distance, then spacings s3,
 // then densified spacings) and the main group laid from its outermost stirrup inwards (normal
-// spacings, then densified spacings). A zone stirrup standing at the station of a main stirrup is
-// that main stirrup: on a square beam the zone's last spacing then ends on the main group's
-// outermost stirrup; on a skewed one the two cross on the axis, whatever the angle.
+// spacings, then densified spacings).
+// On a skewed beam the zone's stirrups run along the skewed end and the main ones square to the
+// axis: a main stirrup lies within reach = tan|a| x (half the skeleton's width) of its station
+// from the end, and a zone stirrup whose station is that close crosses it. A zone stirrup that
+// crosses a main stirrup and stays closer to it than the layout's smallest spacing sg_Min across
+// the whole width is no stirrup position of its own: it is that main stirrup. On a square beam
+// that is a zone stirrup at the very station of a main one (the zone's last spacing ending on the
+// main group's outermost stirrup); a slight skew keeps it so, so that the count does not jump.
 class EndStations {
 public:
     EndStations(const Atom& atom, const EndSide& e)
         : m_sg(atom.sg), m_e(e), m_outer(e.cantilever - e.dense * atom.sg.s2 - e.normal * atom.sg.s),
+          m_reach(std::fabs(std::tan(atom.a)) * (atom.lWg / 2.0 - atom.st.a)),
           m_zoneStations(static_cast<long long>(e.ns3) + e.nXB + 1)
     {
     }
 
-    // Finds the zone stirrups that stand at main stations. false after a reported error.
+    // Finds the zone stirrups that are main stirrups. false after a reported error.
     bool Build()
     {
-        // Only zone stirrups from the main group's outermost on can meet a main station; the zone
-        // is laid in order, so they are its last ones.
+        // Only zone stirrups within reach of the main group's outermost one or beyond it can be
+        // main stirrups; the zone is laid in order, so they are its last ones.
         long long k = m_zoneStations - 1;
-        for (int steps = 0; k >= 0 && ZoneStation(k) >= m_outer - kSameStation; --k) {
+        for (int steps = 0; k >= 0 && ZoneStation(k) >= m_outer - m_reach - kSameStation; --k) {
             if (++steps > kMaxSteps) {
                 ReportTooManySteps();
                 return false;
             }
-            if (!IsMainStation(ZoneStation(k))) m_beyond.push_back(ZoneStation(k));
+            if (!IsMainStirrup(ZoneStation(k))) m_near.push_back(ZoneStation(k));
         }
         m_before = k + 1;
-        std::reverse(m_beyond.begin(), m_beyond.end());
+        std::reverse(m_near.begin(), m_near.end());
         return true;
     }
 
     // Zone stirrups that are no main stirrup, and the station of the i-th of them from the end.
-    long long ZoneCount() const { return m_before + static_cast<long long>(m_beyond.size()); }
-    double Zone(long long i) const { return i < m_before ? ZoneStation(i) : m_beyond[i - m_before]; }
+    long long ZoneCount() const { return m_before + static_cast<long long>(m_near.size()); }
+    double Zone(long long i) const { return i < m_before ? ZoneStation(i) : m_near[i - m_before]; }
 
     // Station of the j-th main-group stirrup from the outermost one.
     double Main(long long j) const
@@ -66,21 +72,22 @@ public:
             next = ZoneStation(n);
             return true;
         }
-        // Past the zone's stirrups before the main group, zone and main stirrups interleave until
-        // the zone's are all taken; the rest are main stirrups.
-        const auto beyond = static_cast<long long>(m_beyond.size());
+        // Past the zone's stirrups out of the main stirrups' reach, zone and main stirrups
+        // interleave (the zone's first at a shared station) until the zone's are all taken; the
+        // rest are main stirrups.
+        const auto nearCount = static_cast<long long>(m_near.size());
         long long i = 0, j = 0, left = n - m_before;
-        for (; left > 0 && i < beyond; --left) {
+        for (; left > 0 && i < nearCount; --left) {
             if (i + j >= kMaxSteps) {
                 ReportTooManySteps();
                 return false;
             }
-            if (m_beyond[i] < Main(j)) ++i;
+            if (m_near[i] <= Main(j)) ++i;
             else ++j;
         }
         j += left;
         zone = m_before + i;
-        next = i < beyond && m_beyond[i] < Main(j) ? m_beyond[i] : Main(j);
+        next = i < nearCount && m_near[i] <= Main(j) ? m_near[i] : Main(j);
         return true;
     }
 
@@ -91,24 +98,33 @@ private:
         return m_sg.a + byS3 * m_sg.s3 + (k - byS3) * m_sg.s2;
     }
 
-    // Whether a station lies on the main group: its outermost stirrup, then normal spacings, then
-    // densified spacings.
-    bool IsMainStation(double p) const
+    // Distance on the axis from station p to the nearest main stirrup: the outermost one, then
+    // normal spacings, then densified spacings.
+    double ToMain(double p) const
     {
         const double d = p - m_outer;
-        if (d < -kSameStation) return false;
-        const double normalRun = m_e.normal * m_sg.s;
-        if (d <= normalRun + kSameStation) return std::fabs(d - std::round(d / m_sg.s) * m_sg.s) <= kSameStation;
-        const double dense = d - normalRun;
-        return std::fabs(dense - std::round(dense / m_sg.s2) * m_sg.s2) <= kSameStation;
+        if (d <= 0.0) return -d;
+        const double normal = std::clamp(std::round(d / m_sg.s), 0.0, static_cast<double>(m_e.normal));
+        const double dense = d - m_e.normal * m_sg.s;
+        const double denseSteps = std::max(std::round(dense / m_sg.s2), 0.0);
+        return std::min(std::fabs(d - normal * m_sg.s), std::fabs(dense - denseSteps * m_sg.s2));
+    }
+
+    bool IsMainStirrup(double p) const
+    {
+        const double apart = ToMain(p);
+        if (apart > m_reach + kSameStation) return false;
+        const double widest = apart + m_reach;
+        return widest <= kSameStation || widest < m_sg.Min;
     }
 
     const CapBeamRecords::SgDataSet& m_sg;
     EndSide m_e;
-    double m_outer;               // the main group's outermost stirrup
-    long long m_zoneStations;     // stirrups of the end zone, the one at a main station included
-    long long m_before = 0;       // zone stirrups before the main group's outermost one
-    std::vector<double> m_beyond; // zone stirrups from there on that stand at no main station
+    double m_outer;             // the main group's outermost stirrup
+    double m_reach;             // how far a main stirrup reaches either side of its station
+    long long m_zoneStations;   // stirrups of the end zone, those that are main stirrups included
+    long long m_before = 0;     // zone stirrups out of reach of every main stirrup
+    std::vector<double> m_near; // zone stirrups from there on that are no main stirrups
 };
 
 // The taper record's stirrups at one end, or none where the beam has no taper record. A count
