@@ -63,10 +63,12 @@ CString NextMark(Atom& atom)
 }
 
 // A stirrup count below zero means that the layout asks for stirrups that cannot be laid (zones
-// that overlap): reported with the key of the published count, and the design stops.
-bool CheckLaid(int count, const char* kind, int group, const char* field)
+// that overlap): reported with the key of the published count, the record keeps no stirrup of that
+// kind, and the design stops.
+bool CheckLaid(int& count, const char* kind, int group, const char* field)
 {
     if (count >= 0) return true;
+    count = 0;
     CString message;
     message.Format("计算错误：箍筋无法布置，PM001_T0101_%s[%d]_%s 小于0，请检查箍筋间距和加密间距数", kind, group + 1, field);
     QMReportError(message, 0);
@@ -74,10 +76,13 @@ bool CheckLaid(int count, const char* kind, int group, const char* field)
 }
 
 template <class Record>
-bool CheckLaidEnds(const Record& record, const char* kind, int group)
+bool CheckLaidEnds(Record& record, const char* kind, int group)
 {
-    return CheckLaid(record.nl, kind, group, "nl") && CheckLaid(record.nr, kind, group, "nr") &&
-           CheckLaid(record.n, kind, group, "n");
+    if (CheckLaid(record.nl, kind, group, "nl") && CheckLaid(record.nr, kind, group, "nr") &&
+        CheckLaid(record.n, kind, group, "n"))
+        return true;
+    record.nl = record.nr = record.n = 0;
+    return false;
 }
 
 } // namespace

@@ -177,22 +177,68 @@ TEST_F(StirrupShares, ADensifiedZoneOnTheTaperedPartNeverLeavesANegativeSkewEndC
     }
 }
 
+namespace {
+
+// Outline of SetTaperedOutline with the lower ends of the two slopes moved to x = left and x = right.
+void MoveSlopeEnds(CPM001T0101Atom& beam, double left, double right)
+{
+    beam.bBpl = beam.bBpr = 1000.0;
+    beam.hHpl = beam.hHpr = 600.0;
+    SetTaperedOutline(beam);
+    beam.PYXTCJpa1[2].x = left;
+    beam.PYXTCJpa1[3].x = right;
+}
+
+struct UnlaidRow {
+    const char* name;
+    void (*setUp)(CPM001T0101Atom&);
+    const char* message;
+};
+
+} // namespace
+
 TEST_F(StirrupShares, StirrupsThatCannotBeLaidStopTheDesignNamingTheCount)
 {
-    // Skewed layout with tapered parts of 6000 on a beam of 10000: they overlap. The layout lays
-    // 63 stirrups (see the skewed layout's end zones: 2 x 125 + 6 x 200 at each end); each tapered
-    // part would hold 5 - trunc(-4000 / 100) + 6 + 2 = 53 of them: 63 - 106 < 0 main stirrups.
-    atom.sg.fLayMode = 1;
-    atom.bBpl = atom.bBpr = 1000.0;
-    atom.PYXTCJpa1.RemoveAll();
-    for (auto [x, y] : {std::pair{50.0, 1740.0}, {50.0, 660.0}, {6000.0, 60.0}, {4000.0, 60.0}, {9950.0, 660.0},
-                        {9950.0, 1740.0}})
-        atom.PYXTCJpa1.Add(CDblPoint(x, y));
-    EXPECT_EQ(RunSetsgData(atom), 0);
-    const auto& entries = ReportLog::Current().Entries();
-    ASSERT_EQ(entries.size(), 1u);
-    EXPECT_EQ(entries[0].kind, ReportEntry::Error);
-    EXPECT_STREQ(entries[0].message, "计算错误：箍筋无法布置，PM001_T0101_sg1[1]_n 小于0，请检查箍筋间距和加密间距数");
+    const UnlaidRow rows[] = {
+        // Skewed layout, tapered parts of 6000 on a beam of 10000: they overlap. The layout lays
+        // 63 stirrups (end zones 2 x 125 + 6 x 200 at each end, see the layout tests); each tapered
+        // part would hold 5 - trunc(-4000 / 100) + 6 + 2 = 53 of them: 63 - 106 < 0 main stirrups.
+        {"overlapping tapered parts",
+         [](CPM001T0101Atom& beam) {
+             beam.sg.fLayMode = 1;
+             MoveSlopeEnds(beam, 6000.0, 4000.0);
+         },
+         "计算错误：箍筋无法布置，PM001_T0101_sg1[1]_n 小于0，请检查箍筋间距和加密间距数"},
+        // Uniform square layout at t = 0.25, sg_a 60, the left slope running on to 3000: its end
+        // zone takes trunc((0.25 x 1900 + 50 + 1000 - 60) / 150) = 9 spacings, of which
+        // trunc((3000 - 60) / 150) = 19 would stand on the tapered part: 9 - 19 < 0 skew-end stirrups.
+        {"end zone shorter than its tapered part",
+         [](CPM001T0101Atom& beam) {
+             beam.sg.fenG = 0;
+             beam.sg.a = 60.0;
+             beam.a = std::atan(0.25);
+             MoveSlopeEnds(beam, 3000.0, 8950.0);
+         },
+         "计算错误：箍筋无法布置，PM001_T0101_sg3[1]_nl 小于0，请检查箍筋间距和加密间距数"},
+    };
+    for (const auto& row : rows) {
+        SCOPED_TRACE(row.name);
+        CPM001T0101Atom beam;
+        SetUpBeam(beam);
+        row.setUp(beam);
+        ReportLog::Current().Clear();
+        EXPECT_EQ(RunSetsgData(beam), 0);
+        const auto& entries = ReportLog::Current().Entries();
+        ASSERT_EQ(entries.size(), 1u);
+        EXPECT_EQ(entries[0].kind, ReportEntry::Error);
+        EXPECT_STREQ(entries[0].message, row.message);
+        // No record keeps a count below zero.
+        EXPECT_GE(beam.sg.sg1[0].n, 0);
+        if (beam.sg.sg3.GetSize() > 0) {
+            EXPECT_EQ(beam.sg.sg3[0].nl, 0);
+            EXPECT_EQ(beam.sg.sg3[0].n, 0);
+        }
+    }
 }
 
 namespace {
