@@ -427,6 +427,9 @@ TEST(SamplePileCapDesign, StirrupsWithNormalSpacingsOnTheCantilevers)
     // the stirrups around it stand at 5350 (net 1677) and 5500 (net 1680): L1p = 1680 + 45.5 = 1725.5.
     // L2 = 1650 + 45.5 = 1695.5. TL = 1641 + 1726 + 2 * 1696 + 205.6460 = 6964.65 -> 6965.
     ExpectStirrupGroup(out, 1, {73, 1640.5, 1725.5, 1695.5, 6965.0});
+    // Group 2 (frames 2 to 3): L2 = 275 - (-275) + 45.5 = 595.5;
+    // TL = 1641 + 1726 + 2 * 596 + 205.6460 = 4764.65 -> 4765.
+    ExpectStirrupGroup(out, 2, {73, 1640.5, 1725.5, 595.5, 4765.0});
 }
 
 TEST(SamplePileCapDesign, SideFaceLevelsFollowTheTwoSlopes)

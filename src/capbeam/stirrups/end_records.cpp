@@ -114,14 +114,33 @@ bool FirstBeyondTaper(const Atom& atom, double d, int taperCount, double& p)
     return MoveBeyond(p, sg.s3, taperCount - 1, d) && MoveBeyond(p, sg.s2, kUnbounded, d);
 }
 
-long long SkewEndCount(const Atom& atom, const Plan& plan, const EndSide& e, int taperCount)
+// Skewed-end stirrups at one end of the uniform square layout: the end zone's spacings s3 beyond
+// the tapered part.
+long long UniformSkewEndCount(const Atom& atom, const EndSide& e)
 {
-    const auto& sg = atom.sg;
     const long long ns3 = e.ns3;
-    long long n = 0;
-    if (IsDensified(plan.layout)) n = ns3 + e.nXB + 1 - (!IsEqual(e.d, 0.0) ? taperCount : 0);
-    else n = IsEqual(e.d, 0.0) ? ns3 + 1 : ns3 - TruncCount((e.d - sg.a) / sg.s3);
+    const long long n = IsEqual(e.d, 0.0) ? ns3 + 1 : ns3 - TruncCount((e.d - atom.sg.a) / atom.sg.s3);
     return e.square ? n + 1 : n;
+}
+
+// Legs of the skewed-end stirrups of the densified square layout: the lowest and the highest net
+// height among the stirrups the record holds, the first and the last beyond each tapered part
+// (the top is straight over an end zone). false when the record holds none.
+bool ZoneLegs(const Atom& atom, const Shares& shares, double& low, double& high)
+{
+    bool any = false;
+    low = high = 0.0;
+    auto take = [&](const EndShare& end, auto station) {
+        if (end.zone <= 0) return;
+        const double first = NetHeight(atom, station(end.zoneFirst));
+        const double last = NetHeight(atom, station(end.zoneLast));
+        low = any ? std::min({low, first, last}) : std::min(first, last);
+        high = any ? std::max({high, first, last}) : std::max(first, last);
+        any = true;
+    };
+    take(shares.left, [](double p) { return p; });
+    take(shares.right, [&](double p) { return atom.bBg - p; });
+    return any;
 }
 
 } // namespace
@@ -133,7 +152,7 @@ bool TaperCount(const Atom& atom, const Plan& plan, const EndSide& e, int& n)
     return ok && StoreCount(count, n);
 }
 
-int FillTaperRecord(const Atom& atom, const Plan& plan, const CapBeamRecords::M_sg1& main,
+int FillTaperRecord(const Atom& atom, const Plan& plan, const Shares& shares, const CapBeamRecords::M_sg1& main,
                     CapBeamRecords::M_sg2& record)
 {
     const auto& sg = atom.sg;
@@ -150,9 +169,14 @@ int FillTaperRecord(const Atom& atom, const Plan& plan, const CapBeamRecords::M_
     if (plan.squareL) record.L1 = hr + plan.W;
     if (plan.squareR) record.L1 = hl + plan.W;
 
-    // Innermost stirrups of the two tapered parts.
+    // Innermost stirrups of the two tapered parts: in the densified square layout the last of the
+    // stirrups the record holds.
     double pl = 0.0, pr = 0.0;
     if (!TaperInner(atom, plan, left, record.nl, pl) || !TaperInner(atom, plan, right, record.nr, pr)) return 0;
+    if (plan.layout == Layout::DensifiedSquare) {
+        if (shares.left.taper > 0) pl = shares.left.taperInner;
+        if (shares.right.taper > 0) pr = shares.right.taperInner;
+    }
     const bool square = sg.fLayMode == 0;
     double hli = 0.0, hri = 0.0;
     if (!HeightOverEdge(atom, pl, 1, hli)) return ReportProbeMiss(square ? "错误2006090103" : "错误2006090105");
@@ -166,7 +190,7 @@ int FillTaperRecord(const Atom& atom, const Plan& plan, const CapBeamRecords::M_
     return 1;
 }
 
-int FillSkewEndRecord(const Atom& atom, const Plan& plan, const CapBeamRecords::M_sg1& main,
+int FillSkewEndRecord(const Atom& atom, const Plan& plan, const Shares& shares, const CapBeamRecords::M_sg1& main,
                       const CapBeamRecords::M_sg2* taper, CapBeamRecords::M_sg3& record)
 {
     const auto& sg = atom.sg;
@@ -174,17 +198,24 @@ int FillSkewEndRecord(const Atom& atom, const Plan& plan, const CapBeamRecords::
     const EndSide right = RightEnd(atom, plan);
     const int taperLeft = taper ? taper->nl : 0;
     const int taperRight = taper ? taper->nr : 0;
-    if (!StoreCount(SkewEndCount(atom, plan, left, taperLeft), record.nl)) return 0;
-    if (!StoreCount(SkewEndCount(atom, plan, right, taperRight), record.nr)) return 0;
-    if (!StoreCount(static_cast<long long>(record.nl) + record.nr, record.n)) return 0;
+    const bool densified = IsDensified(plan.layout);
+    // The densified square layout's end-zone stirrups that neither the taper record holds nor a
+    // main stirrup stands on.
+    const long long nl = densified ? shares.left.zone : UniformSkewEndCount(atom, left);
+    const long long nr = densified ? shares.right.zone : UniformSkewEndCount(atom, right);
+    if (!StoreCount(nl, record.nl) || !StoreCount(nr, record.nr)) return 0;
+    if (!StoreCount(nl + nr, record.n)) return 0;
 
+    double low = 0.0, high = 0.0;
     if (IsEqual(atom.iLb, -atom.iRb)) {
         record.L1 = atom.hHgl - atom.st.ua - atom.st.da + plan.W;
         record.L1p = record.L1;
+    } else if (densified && ZoneLegs(atom, shares, low, high)) {
+        record.L1 = low + plan.W;
+        record.L1p = high + plan.W;
     } else {
         // First stirrups along the skewed ends beyond the tapered parts (distances from each end).
         double pl = sg.a, pr = sg.a;
-        const bool densified = IsDensified(plan.layout);
         auto byEndSpacing = [&](double d) { return (std::trunc((d - sg.a) / sg.s3) + 1.0) * sg.s3 + sg.a; };
         if (plan.dL > 0.0) {
             if (!densified || sg.ns[0] > 0) {

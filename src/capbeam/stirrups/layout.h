@@ -73,20 +73,44 @@ int FillGroupRecords(Atom& atom, const Plan& plan);
 // have tapered parts, skewed-end records when square-set stirrups meet skewed ends.
 bool HasTaperRecords(const Plan& plan);
 bool HasSkewEndRecords(const Atom& atom);
-// Densified square layout on a beam without skewed ends: the stirrups of the end zones that no
-// taper record holds are main stirrups (no other record exists for them).
-bool EndZonesJoinMain(const Atom& atom, const Plan& plan);
 // Stirrups standing on one tapered part, as the taper record counts them. false after a reported error.
 bool TaperCount(const Atom& atom, const Plan& plan, const EndSide& e, int& n);
 
-// Number of main stirrups of a stirrup group (the same for every group). false after a reported error.
-bool MainCount(const Atom& atom, const Plan& plan, long long& n);
+// Which record holds each stirrup laid at one beam end. Stations are distances from that end.
+// The taper record holds the outermost stirrups; in the densified square layout the end zone's
+// own stirrups beyond them go to the skewed-end record (to the main record where the beam has
+// none) and the main group's stirrups beyond them to the main record.
+struct EndShare {
+    long long taper = 0;      // stirrups held by the taper record (0 without taper records)
+    long long taperMain = 0;  // of those, main-group stirrups (densified square layout)
+    long long zone = 0;       // end-zone stirrups beyond the taper that are no main stirrup (densified square)
+    double mainOuter = 0.0;   // the main record's outermost stirrup at this end (densified square)
+    double zoneFirst = 0.0;   // first and last of the zone stirrups beyond the taper, when zone > 0
+    double zoneLast = 0.0;
+    double taperInner = 0.0;  // the taper record's innermost stirrup, when taper > 0 (densified square)
+};
+
+// Every stirrup laid along the beam, shared among the records: each stands in exactly one.
+struct Shares {
+    EndShare left;
+    EndShare right;
+    long long main = 0;  // stirrups of the main record (the same for every stirrup group)
+};
+
+// Shares the laid stirrups among the records. false after a reported error.
+bool ShareStirrups(const Atom& atom, const Plan& plan, Shares& shares);
+
+// Number of main stirrups of the densified layouts before the ends are shared: every stirrup from
+// the main group's outermost at one end to the other (square layout), or from end to end (skewed).
+long long MainGroupStirrups(const Atom& atom, const Plan& plan);
+// Number of main stirrups of the uniform layouts.
+long long UniformCount(const Atom& atom, const Plan& plan);
 // The shorter and the longer leg of the main stirrups. 0 after a reported error.
-int MainLegs(const Atom& atom, const Plan& plan, double& L1, double& L1p);
+int MainLegs(const Atom& atom, const Plan& plan, const Shares& shares, double& L1, double& L1p);
 // The stirrups under the tapered cantilever bottoms and along the skewed ends. 0 after a reported error.
-int FillTaperRecord(const Atom& atom, const Plan& plan, const CapBeamRecords::M_sg1& main,
+int FillTaperRecord(const Atom& atom, const Plan& plan, const Shares& shares, const CapBeamRecords::M_sg1& main,
                     CapBeamRecords::M_sg2& record);
-int FillSkewEndRecord(const Atom& atom, const Plan& plan, const CapBeamRecords::M_sg1& main,
+int FillSkewEndRecord(const Atom& atom, const Plan& plan, const Shares& shares, const CapBeamRecords::M_sg1& main,
                       const CapBeamRecords::M_sg2* taper, CapBeamRecords::M_sg3& record);
 // Cut length of one stirrup: the legs rounded to whole units, two hooks, then the schedule's rounding.
 double StirrupCutLength(const Atom& atom, double L1, double L1p, double L2);

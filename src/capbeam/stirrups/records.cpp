@@ -3,6 +3,7 @@
 
 #include "capbeam/stirrups/bar_counts.h"
 #include "common/cut_length.h"
+#include "host/report.h"
 
 #include <cmath>
 #include <vector>
@@ -61,6 +62,29 @@ CString NextMark(Atom& atom)
     return number;
 }
 
+// A stirrup count below zero means that the layout asks for stirrups that cannot be laid (zones
+// that overlap): reported with the key of the published count, the record keeps no stirrup of that
+// kind, and the design stops.
+bool CheckLaid(int& count, const char* kind, int group, const char* field)
+{
+    if (count >= 0) return true;
+    count = 0;
+    CString message;
+    message.Format("计算错误：箍筋无法布置，PM001_T0101_%s[%d]_%s 小于0，请检查箍筋间距和加密间距数", kind, group + 1, field);
+    QMReportError(message, 0);
+    return false;
+}
+
+template <class Record>
+bool CheckLaidEnds(Record& record, const char* kind, int group)
+{
+    if (CheckLaid(record.nl, kind, group, "nl") && CheckLaid(record.nr, kind, group, "nr") &&
+        CheckLaid(record.n, kind, group, "n"))
+        return true;
+    record.nl = record.nr = record.n = 0;
+    return false;
+}
+
 } // namespace
 
 double StirrupCutLength(const Atom& atom, double L1, double L1p, double L2)
@@ -79,6 +103,10 @@ int FillGroupRecords(Atom& atom, const Plan& plan)
     if (tapered) sg.sg2.SetSize(groups);
     if (skewEnds) sg.sg3.SetSize(groups);
 
+    // The stirrups are shared among the records the same way for every group.
+    Shares shares;
+    if (groups > 0 && !ShareStirrups(atom, plan, shares)) return 0;
+
     GroupLabels labels;
     CString mainNumber, taperNumber, skewNumber;
     for (int i = 0; i < groups; ++i) {
@@ -90,9 +118,8 @@ int FillGroupRecords(Atom& atom, const Plan& plan)
         main.R = labels.Label(i, mainNumber, sg.sg1);
         main.Nori = group.nA;
         main.Nend = group.nB;
-        long long count = 0;
-        if (!MainCount(atom, plan, count) || !StoreCount(count, main.n)) return 0;
-        if (!MainLegs(atom, plan, main.L1, main.L1p)) return 0;
+        if (!StoreCount(shares.main, main.n) || !CheckLaid(main.n, "sg1", i, "n")) return 0;
+        if (!MainLegs(atom, plan, shares, main.L1, main.L1p)) return 0;
         const double w = atom.st.Frame[group.nB - 1]->y - atom.st.Frame[group.nA - 1]->y;
         main.L2 = w + plan.W;
         if (sg.fLayMode != 0) main.L2 /= std::cos(atom.a);
@@ -102,13 +129,15 @@ int FillGroupRecords(Atom& atom, const Plan& plan)
             auto& taper = sg.sg2[i];
             if (i == 0) taperNumber = NextMark(atom);
             taper.R = labels.Label(i, taperNumber, sg.sg2);
-            if (!FillTaperRecord(atom, plan, main, taper)) return 0;
+            if (!FillTaperRecord(atom, plan, shares, main, taper) || !CheckLaidEnds(taper, "sg2", i)) return 0;
         }
         if (skewEnds) {
             auto& skew = sg.sg3[i];
             if (i == 0) skewNumber = NextMark(atom);
             skew.R = labels.Label(i, skewNumber, sg.sg3);
-            if (!FillSkewEndRecord(atom, plan, main, tapered ? &sg.sg2[i] : nullptr, skew)) return 0;
+            if (!FillSkewEndRecord(atom, plan, shares, main, tapered ? &sg.sg2[i] : nullptr, skew) ||
+                !CheckLaidEnds(skew, "sg3", i))
+                return 0;
         }
     }
     return 1;

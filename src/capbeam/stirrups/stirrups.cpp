@@ -96,11 +96,6 @@ bool HasSkewEndRecords(const Atom& atom)
     return atom.sg.fLayMode == 0 && !IsEqual(atom.a, 0.0);
 }
 
-bool EndZonesJoinMain(const Atom& atom, const Plan& plan)
-{
-    return plan.layout == Layout::DensifiedSquare && !HasSkewEndRecords(atom);
-}
-
 void SetHooks(Atom& atom)
 {
     auto& sg = atom.sg;

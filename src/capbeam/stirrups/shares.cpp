@@ -1,0 +1,191 @@
+// Stirrups: which record — taper, skewed end or main — holds each stirrup laid at a beam end.
+#include "capbeam/stirrups/layout.h"
+
+#include "common/is_equal.h"
+
+#include <algorithm>
+#include <cmath>
+#include <vector>
+
+namespace CapBeamStirrups {
+
+namespace {
+
+// Two stations closer than this are one stirrup position (the end zones are divided with it).
+constexpr double kSameStation = 1e-5;
+
+// The stirrup stations of one end of the densified square layout, as distances from that end on
+// the beam's axis: the end zone laid from the end (the first at the end distance, then spacings s3,
+// then densified spacings) and the main group laid from its outermost stirrup inwards (normal
+// spacings, then densified spacings).
+// On a skewed beam the zone's stirrups run along the skewed end and the main ones square to the
+// axis: a main stirrup lies within reach = tan|a| x (half the skeleton's width) of its station
+// from the end, and a zone stirrup whose station is that close crosses it. A zone stirrup that
+// crosses a main stirrup and stays closer to it than the layout's smallest spacing sg_Min across
+// the whole width is no stirrup position of its own: it is that main stirrup. On a square beam
+// that is a zone stirrup at the very station of a main one (the zone's last spacing ending on the
+// main group's outermost stirrup); a slight skew keeps it so, so that the count does not jump.
+class EndStations {
+public:
+    EndStations(const Atom& atom, const EndSide& e)
+        : m_sg(atom.sg), m_e(e), m_outer(e.cantilever - e.dense * atom.sg.s2 - e.normal * atom.sg.s),
+          m_reach(std::fabs(std::tan(atom.a)) * (atom.lWg / 2.0 - atom.st.a)),
+          m_zoneStations(static_cast<long long>(e.ns3) + e.nXB + 1)
+    {
+    }
+
+    // Finds the zone stirrups that are main stirrups. false after a reported error.
+    bool Build()
+    {
+        // Only zone stirrups within reach of the main group's outermost one or beyond it can be
+        // main stirrups; the zone is laid in order, so they are its last ones.
+        long long k = m_zoneStations - 1;
+        for (int steps = 0; k >= 0 && ZoneStation(k) >= m_outer - m_reach - kSameStation; --k) {
+            if (++steps > kMaxSteps) {
+                ReportTooManySteps();
+                return false;
+            }
+            if (!IsMainStirrup(ZoneStation(k))) m_near.push_back(ZoneStation(k));
+        }
+        m_before = k + 1;
+        std::reverse(m_near.begin(), m_near.end());
+        return true;
+    }
+
+    // Zone stirrups that are no main stirrup, and the station of the i-th of them from the end.
+    long long ZoneCount() const { return m_before + static_cast<long long>(m_near.size()); }
+    double Zone(long long i) const { return i < m_before ? ZoneStation(i) : m_near[i - m_before]; }
+
+    // Station of the j-th main-group stirrup from the outermost one.
+    double Main(long long j) const
+    {
+        const long long normal = std::min<long long>(j, m_e.normal);
+        return m_outer + normal * m_sg.s + (j - normal) * m_sg.s2;
+    }
+
+    // Takes the n stirrups of the end nearest to it (zone and main stirrups in order of their
+    // stations): how many of them are zone stirrups, and the station of the next one.
+    bool Take(long long n, long long& zone, double& next) const
+    {
+        if (n < m_before) {
+            zone = n;
+            next = ZoneStation(n);
+            return true;
+        }
+        // Past the zone's stirrups out of the main stirrups' reach, zone and main stirrups
+        // interleave (the zone's first at a shared station) until the zone's are all taken; the
+        // rest are main stirrups.
+        const auto nearCount = static_cast<long long>(m_near.size());
+        long long i = 0, j = 0, left = n - m_before;
+        for (; left > 0 && i < nearCount; --left) {
+            if (i + j >= kMaxSteps) {
+                ReportTooManySteps();
+                return false;
+            }
+            if (m_near[i] <= Main(j)) ++i;
+            else ++j;
+        }
+        j += left;
+        zone = m_before + i;
+        next = i < nearCount && m_near[i] <= Main(j) ? m_near[i] : Main(j);
+        return true;
+    }
+
+private:
+    double ZoneStation(long long k) const
+    {
+        const long long byS3 = std::min<long long>(k, m_e.ns3);
+        return m_sg.a + byS3 * m_sg.s3 + (k - byS3) * m_sg.s2;
+    }
+
+    // Distance on the axis from station p to the nearest main stirrup: the outermost one, then
+    // normal spacings, then densified spacings.
+    double ToMain(double p) const
+    {
+        const double d = p - m_outer;
+        if (d <= 0.0) return -d;
+        const double normal = std::clamp(std::round(d / m_sg.s), 0.0, static_cast<double>(m_e.normal));
+        const double dense = d - m_e.normal * m_sg.s;
+        const double denseSteps = std::max(std::round(dense / m_sg.s2), 0.0);
+        return std::min(std::fabs(d - normal * m_sg.s), std::fabs(dense - denseSteps * m_sg.s2));
+    }
+
+    bool IsMainStirrup(double p) const
+    {
+        const double apart = ToMain(p);
+        if (apart > m_reach + kSameStation) return false;
+        const double widest = apart + m_reach;
+        return widest <= kSameStation || widest < m_sg.Min;
+    }
+
+    const CapBeamRecords::SgDataSet& m_sg;
+    EndSide m_e;
+    double m_outer;             // the main group's outermost stirrup
+    double m_reach;             // how far a main stirrup reaches either side of its station
+    long long m_zoneStations;   // stirrups of the end zone, those that are main stirrups included
+    long long m_before = 0;     // zone stirrups out of reach of every main stirrup
+    std::vector<double> m_near; // zone stirrups from there on that are no main stirrups
+};
+
+// The taper record's stirrups at one end, or none where the beam has no taper record. A count
+// below zero lays nothing here; the record reports it.
+bool TaperHeld(const Atom& atom, const Plan& plan, const EndSide& e, long long& n)
+{
+    n = 0;
+    if (!HasTaperRecords(plan)) return true;
+    int count = 0;
+    if (!TaperCount(atom, plan, e, count)) return false;
+    n = std::max(count, 0);
+    return true;
+}
+
+bool ShareDensifiedSquareEnd(const Atom& atom, const Plan& plan, const EndSide& e, EndShare& share)
+{
+    EndStations stations(atom, e);
+    if (!stations.Build() || !TaperHeld(atom, plan, e, share.taper)) return false;
+    long long taperZone = 0;
+    double next = 0.0;
+    if (!stations.Take(share.taper, taperZone, next)) return false;
+    share.taperMain = share.taper - taperZone;
+    share.zone = stations.ZoneCount() - taperZone;
+    // Without skewed-end records the zone's own stirrups beyond the taper are main stirrups, and
+    // the main record starts at the first stirrup beyond the taper.
+    share.mainOuter = HasSkewEndRecords(atom) ? stations.Main(share.taperMain) : next;
+    if (share.zone > 0) {
+        share.zoneFirst = stations.Zone(taperZone);
+        share.zoneLast = stations.Zone(stations.ZoneCount() - 1);
+    }
+    if (share.taper > 0) {
+        long long zone = 0;
+        if (!stations.Take(share.taper - 1, zone, share.taperInner)) return false;
+    }
+    return true;
+}
+
+} // namespace
+
+bool ShareStirrups(const Atom& atom, const Plan& plan, Shares& shares)
+{
+    shares = Shares{};
+    const EndSide left = LeftEnd(atom, plan);
+    const EndSide right = RightEnd(atom, plan);
+    switch (plan.layout) {
+    case Layout::DensifiedSquare:
+        if (!ShareDensifiedSquareEnd(atom, plan, left, shares.left)) return false;
+        if (!ShareDensifiedSquareEnd(atom, plan, right, shares.right)) return false;
+        shares.main = MainGroupStirrups(atom, plan) - shares.left.taperMain - shares.right.taperMain;
+        if (!HasSkewEndRecords(atom)) shares.main += shares.left.zone + shares.right.zone;
+        return true;
+    case Layout::DensifiedSkewed:
+        // Every stirrup from end to end is a main stirrup unless it stands on a tapered part.
+        if (!TaperHeld(atom, plan, left, shares.left.taper) || !TaperHeld(atom, plan, right, shares.right.taper))
+            return false;
+        shares.main = MainGroupStirrups(atom, plan) - shares.left.taper - shares.right.taper;
+        return true;
+    default:
+        shares.main = UniformCount(atom, plan);
+        return true;
+    }
+}
+
+} // namespace CapBeamStirrups

@@ -1,0 +1,352 @@
+// Every stirrup laid along the cap beam stands in exactly one record (main, taper, skewed end), at
+// every skew angle and in every layout; counts worked by hand from the zone layout.
+#include "capbeam/stirrups/bar_set_steps_test_support.h"
+
+#include "common/bar_sizes.h"
+#include "host/report.h"
+
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <utility>
+
+namespace {
+
+constexpr double kPi = 3.14159265358979323846;
+
+double Degrees(double angle)
+{
+    return angle * kPi / 180.0;
+}
+
+// The plain cap beam of the stirrup tests with one stirrup group over all four frames.
+void SetUpBeam(CPM001T0101Atom& beam)
+{
+    SetUpPlainCapBeam(beam);
+    AddGroups(beam, {{1, 4}});
+}
+
+// Tapered parts of 1000 under both cantilevers (the slopes of SetTaperedOutline: dL = dR = 1050).
+void UseTaperedEnds(CPM001T0101Atom& beam)
+{
+    beam.bBpl = beam.bBpr = 1000.0;
+    beam.hHpl = beam.hHpr = 600.0;
+    SetTaperedOutline(beam);
+}
+
+class StirrupShares : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        ReportLog::Current().Clear();
+        SetUpBeam(atom);
+    }
+
+    CPM001T0101Atom atom;
+};
+
+struct SkewRow {
+    const char* name;
+    double angle;  // radians
+    int main;
+    int skewEnd;   // per end; -1: no skew-end record
+};
+
+} // namespace
+
+// Square ends, s3 = 75, cantilevers of 2100 (bBg 10200). Cantilever lengths at the skeleton edges
+// (+-900) are 2100 +- 900 t, t = tan a; a main stirrup reaches 900 t either side of its station.
+TEST_F(StirrupShares, TheSharedStirrupAtTheEndOfAnEndZoneIsCountedOnceAtEveryAngle)
+{
+    const SkewRow rows[] = {
+        // 0: (2100 - 500 - 50) / 200 = 7.75 -> 7; outermost main stirrup at 200; end zone 200 - 50
+        // = 2 x 75 exactly: 50, 125 and 200, the last the main one. Main 200 ... 10000: 60
+        // spacings, 61 stirrups, with 50, 125 and 10075, 10150: 65; no skew-end record.
+        {"square", 0.0, 65, -1},
+        // 1 degree, t = 0.017455: (2084.29 - 550) / 200 -> 7, outermost still at 200 on the axis;
+        // end zone 215.71 - 50 = 2 x 75 + 15.71: 50, 125, 200. The one at 200 crosses the main
+        // stirrup at 200 and stays within 15.71 < sg_Min 80 of it: the same stirrup. Main 61,
+        // skew ends 50 and 125 at each end: 61 + 2 x 2 = 65 as on the square beam (the
+        // unmended count, 3 at each end, would lay 67).
+        {"one degree", Degrees(1.0), 61, 2},
+        // t = 0.25: (1875 - 550) / 200 = 6.6 -> 6, outermost at 2100 - 500 - 1200 = 400; end zone
+        // 625 - 50 = 7 x 75 + 50: 50 ... 575, eight stirrups; those at 425, 500, 575 cross main
+        // stirrups but stand 225 from them at the edges: all eight are skew-end stirrups. Main
+        // 400 ... 9800: 6 + 5 + 5 + 1 + 24 + 1 + 5 + 5 + 6 = 58 spacings, 59 stirrups.
+        {"t = 0.25", std::atan(0.25), 59, 8},
+    };
+    for (const auto& row : rows) {
+        SCOPED_TRACE(row.name);
+        CPM001T0101Atom beam;
+        SetUpBeam(beam);
+        beam.sg.s3 = 75.0;
+        beam.bBzl = beam.bBzr = 2100.0;
+        beam.bBg = 10200.0;
+        beam.a = row.angle;
+        ASSERT_EQ(RunSetsgData(beam), 1);
+        EXPECT_EQ(beam.sg.sg1[0].n, row.main);
+        ASSERT_EQ(beam.sg.sg3.GetSize(), row.skewEnd < 0 ? 0 : 1);
+        if (row.skewEnd >= 0) {
+            EXPECT_EQ(beam.sg.sg3[0].nl, row.skewEnd);
+            EXPECT_EQ(beam.sg.sg3[0].nr, row.skewEnd);
+            EXPECT_EQ(beam.sg.sg3[0].n, 2 * row.skewEnd);
+        }
+    }
+}
+
+namespace {
+
+// Tapered ends with s3 = 50, four densified spacings, slopes 0.02 / 0.01 from the crown at 5050.
+void UseSlopedTaperedEnds(CPM001T0101Atom& beam)
+{
+    beam.sg.s3 = 50.0;
+    for (int k = 0; k < 2; ++k) beam.sg.lns2[k] = beam.sg.rns2[k] = 4;
+    UseTaperedEnds(beam);
+    beam.iLb = 0.02;
+    beam.iRb = 0.01;
+    beam.bAc = 5050.0;
+}
+
+} // namespace
+
+// Square: the outermost normal stirrup at 2000 - 400 - 400 = 1200; end zone 50 ... 1200 (23 x 50);
+// 21 of them (50 ... 1050) stand on each tapered part, 1100 and 1150 are main: 48 + 2 x 2 = 52.
+TEST_F(StirrupShares, EachRecordTakesItsLegsFromTheStirrupsItHoldsWhenASlightSkewMovesTheEndZones)
+{
+    UseSlopedTaperedEnds(atom);
+    ASSERT_EQ(RunSetsgData(atom), 1);
+    EXPECT_EQ(atom.sg.sg1[0].n, 52);
+    EXPECT_EQ(atom.sg.sg2[0].n, 42);
+    // Outermost main stirrups 1100 and 8900: 1680 - 3950 x 0.02 = 1601 (+ 30).
+    EXPECT_NEAR(atom.sg.sg1[0].L1, 1631.0, 1e-9);
+
+    // 1 degree: (1984.29 - 400 - 1050) / 200 -> 2, outermost at 1200 on the axis; end zone
+    // 1215.71 - 50 = 23 x 50 + 15.71: 50 ... 1200 again, the one at 1200 the main stirrup. The
+    // tapered parts keep 21 each; 1100 and 1150 (8900 and 8850) go to the skew-end record. Main
+    // 1200 ... 8800: 47 spacings, 48 stirrups; 48 + 42 + 4 = 94 as without skew.
+    CPM001T0101Atom skewed;
+    SetUpBeam(skewed);
+    UseSlopedTaperedEnds(skewed);
+    skewed.a = Degrees(1.0);
+    ASSERT_EQ(RunSetsgData(skewed), 1);
+    const auto& sg = skewed.sg;
+    EXPECT_EQ(sg.sg1[0].n, 48);
+    EXPECT_EQ(sg.sg2[0].nl, 21);
+    EXPECT_EQ(sg.sg2[0].nr, 21);
+    ASSERT_EQ(sg.sg3.GetSize(), 1);
+    EXPECT_EQ(sg.sg3[0].nl, 2);
+    EXPECT_EQ(sg.sg3[0].nr, 2);
+    // Main from 1200 and 8800: 1680 - 3850 x 0.02 = 1603 and 1680 - 3750 x 0.01 = 1642.5.
+    EXPECT_NEAR(sg.sg1[0].L1, 1633.0, 1e-9);
+    // Skew ends 1100, 1150 and 8900, 8850: 1601, 1602, 1641.5, 1642; the lowest and the highest.
+    EXPECT_NEAR(sg.sg3[0].L1, 1631.0, 1e-9);
+    EXPECT_NEAR(sg.sg3[0].L1p, 1672.0, 1e-9);
+    EXPECT_EQ(ReportLog::Current().Count(ReportEntry::Error), 0);
+}
+
+// Cantilevers of 1950 with ten densified spacings over tapered parts of 1050: the densified zone
+// reaches 950, onto the tapered part, which holds 11 stirrups (50 ... 950 and 1050).
+TEST_F(StirrupShares, ADensifiedZoneOnTheTaperedPartNeverLeavesANegativeSkewEndCount)
+{
+    const double angles[] = {0.0, Degrees(1.0)};
+    for (double angle : angles) {
+        SCOPED_TRACE(angle);
+        CPM001T0101Atom beam;
+        SetUpBeam(beam);
+        beam.bBzl = beam.bBzr = 1950.0;
+        beam.bBz[0] = 6100.0;
+        for (int k = 0; k < 2; ++k) beam.sg.lns2[k] = beam.sg.rns2[k] = 10;
+        UseTaperedEnds(beam);
+        beam.a = angle;
+        ReportLog::Current().Clear();
+        ASSERT_EQ(RunSetsgData(beam), 1);
+        // End zone 50 ... 950 at both angles (at 1 degree 965.71 - 50 = 9 x 100 + 15.71), its
+        // last stirrup the main group's outermost at 950. Of the 9 + 62 + 9 = 80 stirrups the
+        // tapered parts hold 22, the main record 1150 ... 8850: 58; no skew-end stirrup is left
+        // (the unmended count 9 + 1 - 11 = -1 at each end).
+        EXPECT_EQ(beam.sg.sg1[0].n, 58);
+        EXPECT_EQ(beam.sg.sg2[0].nl, 11);
+        EXPECT_EQ(beam.sg.sg2[0].nr, 11);
+        if (angle != 0.0) {
+            ASSERT_EQ(beam.sg.sg3.GetSize(), 1);
+            EXPECT_EQ(beam.sg.sg3[0].nl, 0);
+            EXPECT_EQ(beam.sg.sg3[0].nr, 0);
+            EXPECT_EQ(beam.sg.sg3[0].n, 0);
+        }
+        EXPECT_EQ(ReportLog::Current().Count(ReportEntry::Error), 0);
+    }
+}
+
+namespace {
+
+// Outline of SetTaperedOutline with the lower ends of the two slopes moved to x = left and x = right.
+void MoveSlopeEnds(CPM001T0101Atom& beam, double left, double right)
+{
+    beam.bBpl = beam.bBpr = 1000.0;
+    beam.hHpl = beam.hHpr = 600.0;
+    SetTaperedOutline(beam);
+    beam.PYXTCJpa1[2].x = left;
+    beam.PYXTCJpa1[3].x = right;
+}
+
+struct UnlaidRow {
+    const char* name;
+    void (*setUp)(CPM001T0101Atom&);
+    const char* message;
+};
+
+} // namespace
+
+TEST_F(StirrupShares, StirrupsThatCannotBeLaidStopTheDesignNamingTheCount)
+{
+    const UnlaidRow rows[] = {
+        // Skewed layout, tapered parts of 6000 on a beam of 10000: they overlap. The layout lays
+        // 63 stirrups (end zones 2 x 125 + 6 x 200 at each end, see the layout tests); each tapered
+        // part would hold 5 - trunc(-4000 / 100) + 6 + 2 = 53 of them: 63 - 106 < 0 main stirrups.
+        {"overlapping tapered parts",
+         [](CPM001T0101Atom& beam) {
+             beam.sg.fLayMode = 1;
+             MoveSlopeEnds(beam, 6000.0, 4000.0);
+         },
+         "计算错误：箍筋无法布置，PM001_T0101_sg1[1]_n 小于0，请检查箍筋间距和加密间距数"},
+        // Uniform square layout at t = 0.25, sg_a 60, the left slope running on to 3000: its end
+        // zone takes trunc((0.25 x 1900 + 50 + 1000 - 60) / 150) = 9 spacings, of which
+        // trunc((3000 - 60) / 150) = 19 would stand on the tapered part: 9 - 19 < 0 skew-end stirrups.
+        {"end zone shorter than its tapered part",
+         [](CPM001T0101Atom& beam) {
+             beam.sg.fenG = 0;
+             beam.sg.a = 60.0;
+             beam.a = std::atan(0.25);
+             MoveSlopeEnds(beam, 3000.0, 8950.0);
+         },
+         "计算错误：箍筋无法布置，PM001_T0101_sg3[1]_nl 小于0，请检查箍筋间距和加密间距数"},
+    };
+    for (const auto& row : rows) {
+        SCOPED_TRACE(row.name);
+        CPM001T0101Atom beam;
+        SetUpBeam(beam);
+        row.setUp(beam);
+        ReportLog::Current().Clear();
+        EXPECT_EQ(RunSetsgData(beam), 0);
+        const auto& entries = ReportLog::Current().Entries();
+        ASSERT_EQ(entries.size(), 1u);
+        EXPECT_EQ(entries[0].kind, ReportEntry::Error);
+        EXPECT_STREQ(entries[0].message, row.message);
+        // No record keeps a count below zero.
+        EXPECT_GE(beam.sg.sg1[0].n, 0);
+        if (beam.sg.sg3.GetSize() > 0) {
+            EXPECT_EQ(beam.sg.sg3[0].nl, 0);
+            EXPECT_EQ(beam.sg.sg3[0].n, 0);
+        }
+    }
+}
+
+namespace {
+
+struct EndRestRow {
+    const char* name;
+    double cantilever;
+    bool tapered;
+    int main;
+    int taper;  // per end
+};
+
+} // namespace
+
+// Stirrups along the skew, densified at both columns: s 150, s2 100, eight densified spacings at
+// each side of each column, sg_a 50, sg_Min 50, one span of 6000: 6000 - 1600 = 4400 = 100 +
+// 28 x 150 + 100. Every stirrup from end to end is laid once: spacings + 1.
+TEST_F(StirrupShares, TheLastStirrupOfTheSkewedLayoutIsCountedWhateverTheEndRest)
+{
+    const EndRestRow rows[] = {
+        // 1750 - 800 - 50 = 900 = 6 x 150, no end rest (as[2] = 0): 6 + 8 + 8 + 1 + 28 + 1 + 8 +
+        // 8 + 6 = 74 spacings, 75 stirrups from 50 to 9450 (the unmended count, 74, lost the last).
+        {"square ends, exact end", 1750.0, false, 75, 0},
+        // Tapered parts of 1021: 50, 200, ... 950 stand on each (8 - trunc(729 / 100) + 6 = 7);
+        // 75 - 14 = 61 (unmended 60).
+        {"tapered ends, exact end", 1750.0, true, 61, 7},
+        // 1800 - 800 - 50 = 950 = 50 + 6 x 150: one end rest at each end, 77 stirrups as before.
+        {"square ends, end rest 50", 1800.0, false, 77, 0},
+    };
+    for (const auto& row : rows) {
+        SCOPED_TRACE(row.name);
+        CPM001T0101Atom beam;
+        SetUpBeam(beam);
+        auto& sg = beam.sg;
+        sg.fLayMode = 1;
+        sg.s = 150.0;
+        sg.Min = 50.0;
+        sg.Max = 200.0;
+        for (int k = 0; k < 2; ++k) sg.lns2[k] = sg.rns2[k] = 8;
+        beam.bBzl = beam.bBzr = row.cantilever;
+        beam.bBg = 2.0 * row.cantilever + 6000.0;
+        if (row.tapered) {
+            beam.bBpl = beam.bBpr = 1000.0;
+            const double e = beam.bBg - 50.0;
+            beam.PYXTCJpa1.RemoveAll();
+            for (auto [x, y] : {std::pair{50.0, 1740.0}, {50.0, 660.0}, {1021.0, 60.0}, {beam.bBg - 1021.0, 60.0},
+                                {e, 660.0}, {e, 1740.0}})
+                beam.PYXTCJpa1.Add(CDblPoint(x, y));
+        }
+        ReportLog::Current().Clear();
+        ASSERT_EQ(RunSetsgData(beam), 1);
+        EXPECT_EQ(sg.sg1[0].n, row.main);
+        if (row.tapered) {
+            ASSERT_EQ(sg.sg2.GetSize(), 1);
+            EXPECT_EQ(sg.sg2[0].nl, row.taper);
+            EXPECT_EQ(sg.sg2[0].nr, row.taper);
+        } else {
+            EXPECT_EQ(sg.sg2.GetSize(), 0);
+        }
+        EXPECT_EQ(ReportLog::Current().Count(ReportEntry::Error), 0);
+    }
+}
+
+// Three columns at 2000, 2000 + span and 2000 + span + 6000; five densified spacings at each side.
+TEST_F(StirrupShares, ASpanWithRestSpacingsButNoNormalOneHasBothRests)
+{
+    struct Row {
+        double span;
+        int main;
+    };
+    const Row rows[] = {
+        // Gap 1200 - 1000 = 200, not longer than one spacing: one gap. 7 + 10 + 1 + 10 + 1 + 24 + 1
+        // + 10 + 7 = 71 spacings from 100 to 11100: 72, with 50 and 11150: 74.
+        {1200.0, 74},
+        // Gap 300: no spacing of 200 keeps two rests of at least 80, so 150 + 150. 7 + 10 + 2 + 10 +
+        // 1 + 24 + 1 + 10 + 7 = 72 spacings from 100 to 11200: 73, with 50 and 11250: 75 (one rest
+        // only, as a count by normal spacings would take it, gives 74).
+        {1300.0, 75},
+    };
+    for (const auto& row : rows) {
+        SCOPED_TRACE(row.span);
+        CPM001T0101Atom beam;
+        SetUpBeam(beam);
+        beam.nPier = 3;
+        beam.bBz.RemoveAll();
+        beam.bBz.Add(row.span);
+        beam.bBz.Add(6000.0);
+        beam.bBg = 4000.0 + row.span + 6000.0;
+        beam.sg.lns2.Add(5);
+        beam.sg.rns2.Add(5);
+        ASSERT_EQ(RunSetsgData(beam), 1);
+        EXPECT_EQ(beam.sg.ns[1], 0);
+        EXPECT_EQ(beam.sg.sg1[0].n, row.main);
+    }
+}
+
+TEST_F(StirrupShares, TheTaperRecordsInnermostLegIsItsLastStirrup)
+{
+    for (int k = 0; k < 2; ++k) atom.sg.lns2[k] = atom.sg.rns2[k] = 10;
+    UseTaperedEnds(atom);
+    ASSERT_EQ(RunSetsgData(atom), 1);
+    // End zone 50 ... 950 (rest 50), densified zone from 1000: the tapered part (1050) holds
+    // (1050 - 50) / 100 + 1 = 11 stirrups, 50 ... 950 and 1000. At 1000 the slope is at
+    // 660 - 0.6 x 950 = 90: 1740 - 90 = 1650 (+ 30); at the end distance 1740 - 660 = 1080 (+ 30).
+    const auto& taper = atom.sg.sg2[0];
+    EXPECT_EQ(taper.nl, 11);
+    EXPECT_NEAR(taper.L1, 1110.0, 1e-9);
+    EXPECT_NEAR(taper.L1p, 1680.0, 1e-9);
+    const double hook = KVDataCommon::WG3(10.0, 1, KVDataCommon::DEGRE_135);
+    EXPECT_DOUBLE_EQ(taper.TL, std::floor(1110.0 + 1680.0 + 2.0 * 1830.0 + 2.0 * hook + 0.5));
+}
