@@ -21,6 +21,11 @@ expect() {  # expect <exit status> <description> <command...>
 }
 
 samples="footing piles pile_cap prestressed square_ends hammerhead prestressed_one_end prestressed_symmetric"
+# has <file> <exact line>: the command's output holds the line.
+has() {
+    grep -qxF -- "$2" "$1" || { echo "FAIL: ${1##*/}: no line '$2'"; failures=$((failures + 1)); }
+}
+
 for sample in $samples; do
     expect 0 "check $sample" "$pm001" check "$source_dir/examples/$sample.json"
     grep -q "^diagnose" "$work/out" && { echo "FAIL: check $sample reported diagnostics"; failures=$((failures + 1)); }
@@ -48,11 +53,6 @@ for sample in $samples; do
         "$work/out" || { echo "FAIL: draw --json $sample"; failures=$((failures + 1)); }
 done
 
-# has <file> <exact line>: the command's output holds the line.
-has() {
-    grep -qxF -- "$2" "$1" || { echo "FAIL: ${1##*/}: no line '$2'"; failures=$((failures + 1)); }
-}
-
 # Named queries (values worked out from each sample's input). A query's index digits are also taken
 # out of its decimals: zHZT#2#<<2>> asks for column 2 with no decimals. Indices beyond the list, or 0,
 # are not answered.
@@ -61,7 +61,7 @@ query() {  # query <sample> <name> <expected line>
     has "$work/out" "$3"
 }
 # footing: three columns 5000 apart; 2 % slope; column 2 under the control section, its top
-# 312.5 - 1.8 = 310.7 m.
+# 312.5 - 1.8 = 310.7 m; front pedestals 500 along the bridge, all 250 high.
 query footing ZhuSN "query ZhuSN answered: #0##1##2#"
 query footing 'iLB<<2>>' "query iLB<<2>> answered: 0.02"
 query footing 'zHZT#2#<<2>>' "query zHZT#2#<<2>> answered: 311"
@@ -77,14 +77,14 @@ query square_ends 'zHZT#1#<<4>>' "query zHZT#1#<<4>> answered: 103.6350"
 query square_ends 'zHZT#2#<<4>>' "query zHZT#2#<<4>> answered: 103.7650"
 query square_ends 'hHD#1' "query hHD#1 answered: 7135.000000"
 query square_ends iBF "query iBF answered: TRUE"
+query footing DSHXA "query DSHXA answered: 500.000000"
+query footing DSHDA "query DSHDA answered: 250.000000"
 # hammerhead: one column under the control section (424.35 - 2.0 - 412.6 = 9.75 m high), no
-# spacing, no tie beam; pedestals 600 along the bridge, all 200 high.
+# spacing, no tie beam.
 query hammerhead ZhuSN "query ZhuSN answered: #0#"
 query hammerhead 'bBZ#1' "query bBZ#1 not answered: "
 query hammerhead XLSN "query XLSN answered: "
 query hammerhead 'hHD#1' "query hHD#1 answered: 9750.000000"
-query hammerhead DSHXA "query DSHXA answered: 600.000000"
-query hammerhead DSHDA "query DSHDA answered: 200.000000"
 # prestressed_one_end: one tie-beam level at 309.000 m; column 1 at 3750 under a top of
 # 318.6 - 4.5 * 0.02 = 318.51 m: top 316.51 m, 15.31 m above the pile top at 301.2 m.
 query prestressed_one_end XLSN "query XLSN answered: #0#"
@@ -146,7 +146,22 @@ d["keyParameterFile"] = f"{src}/examples/keyparams/footing.json"
 json.dump(d, open(f"{work}/narrow.json", "w", encoding="utf-8"), ensure_ascii=False)
 d["pier"]["hHgll"] = 1
 json.dump(d, open(f"{work}/typo.json", "w", encoding="utf-8"), ensure_ascii=False)
+# Bearings set directly on the cap: their centres are checked against the cap top and the stopper
+# blocks (two rows on the hammerhead, one row on square_ends).
+d = json.load(open(f"{src}/examples/hammerhead.json", encoding="utf-8"))
+d["pier"]["zQb"] = -1100
+d["keyParameterFile"] = f"{src}/examples/keyparams/hammerhead.json"
+json.dump(d, open(f"{work}/off_cap.json", "w", encoding="utf-8"), ensure_ascii=False)
+d = json.load(open(f"{src}/examples/square_ends.json", encoding="utf-8"))
+d["pier"]["bQf"][0] = "300"
+d["pier"]["bFzjl"] = 400
+d["keyParameterFile"] = f"{src}/examples/keyparams/square_ends.json"
+json.dump(d, open(f"{work}/off_block.json", "w", encoding="utf-8"), ensure_ascii=False)
 PY
+expect 1 "check of a back bearing row 1100 behind the pier axis on a cap 2000 wide" "$pm001" check "$work/off_cap.json"
+has "$work/out" "diagnose [zQb] “后排支座中心”纵桥向不能越出“盖梁顶面前后边缘”，zQb有错误．"
+expect 1 "check of a first bearing 300 from the end, outside a block 400 from it" "$pm001" check "$work/off_block.json"
+has "$work/out" "diagnose [bQf] “支座中心”横桥向不能位于防震挡块之外，bQf有错误．"
 expect 1 "check of a cap 200 wide" "$pm001" check "$work/narrow.json"
 grep -qF "diagnose [B] “盖梁截面宽度”过小,不能小于300，B有错误．" "$work/out" || { echo "FAIL: narrow cap message missing"; cat "$work/out"; failures=$((failures + 1)); }
 expect 2 "check of a project with an unknown key" "$pm001" check "$work/typo.json"
