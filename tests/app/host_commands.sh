@@ -157,7 +157,18 @@ d["pier"]["bQf"][0] = "300"
 d["pier"]["bFzjl"] = 400
 d["keyParameterFile"] = f"{src}/examples/keyparams/square_ends.json"
 json.dump(d, open(f"{work}/off_block.json", "w", encoding="utf-8"), ensure_ascii=False)
+d = json.load(open(f"{src}/examples/footing.json", encoding="utf-8"))
+d["drawing"]["rPM001T01GZ"] = "4.9"
+d["keyParameterFile"] = f"{src}/examples/keyparams/footing.json"
+json.dump(d, open(f"{work}/small_scale.json", "w", encoding="utf-8"), ensure_ascii=False)
 PY
+# A block scale below 5 stops the drawing (nothing reaches the drawing output); the adjustment
+# request after it reports the scale again and still opens the tool.
+expect 1 "draw with a general-layout scale of 4.9" "$pm001" draw "$work/small_scale.json"
+has "$work/out" "diagnose [rPM001T01GZ] “一般构造(立/平/侧面)”图块比例过小,不能小于5，rPM001T01GZ有错误．"
+has "$work/out" "drawn = false"
+has "$work/out" "drawSet = null"
+has "$work/out" "adjust.result = 1"
 expect 1 "check of a back bearing row 1100 behind the pier axis on a cap 2000 wide" "$pm001" check "$work/off_cap.json"
 has "$work/out" "diagnose [zQb] “后排支座中心”纵桥向不能越出“盖梁顶面前后边缘”，zQb有错误．"
 expect 1 "check of a first bearing 300 from the end, outside a block 400 from it" "$pm001" check "$work/off_block.json"
