@@ -119,6 +119,8 @@ has "$work/hammerhead.draw" "adjust.drawingSetting.nBaseType = 2"
 has "$work/hammerhead.draw" "align.pCap.nSg = 2"
 has "$work/piles.draw" "drawSet.pCap.fSymDraw = 0"
 has "$work/prestressed_symmetric.draw" "drawSet.nTendonOpt = 1"
+has "$work/prestressed_symmetric.draw" "adjust.drawingSetting.nBaseType = 3"
+has "$work/prestressed_symmetric.draw" "align.bPileCapPG005 = 1"
 has "$work/prestressed_one_end.draw" "drawSet.nTendonOpt = 0"
 has "$work/prestressed_one_end.draw" "drawSet.dScaleTendon = 50.0"
 
