@@ -189,7 +189,7 @@ TEST(SampleHammerhead, FramesOfOneSortValueAreWrittenTogether)
     EXPECT_EQ(s.integer("PM001_T0101_st_fLayMode"), 1);
 }
 
-// examples/prestressed_one_end.json: cap 16500 long, 2000 high (ends 1200), 2200 wide, one 2 %
+// examples/prestressed_one_end.json: cap 16500 long, 2000 high with square ends, 2200 wide, one 2 %
 // slope; N1 (2 at +-550) tensioned at the left end only, N2 (2 at +-550, over N1 in plan) at the
 // right end only, V-shaped with a sharp node at mid-length; N3 (2 at +-200, flat ducts 90 x 22)
 // anchored at 2000 and 14500, tensioned at both ends; jacks YCW250 and YCW150 with 700 working length.
@@ -235,11 +235,27 @@ TEST(SamplePrestressedOneEnd, PlanGroupsAndSectionCuts)
     EXPECT_EQ(s.texts("PM001_T0104_QH[2]_SDR"), (std::vector<std::string>{"N3", "N2"}));
     EXPECT_TRUE(s.texts("PM001_T0104_QH[3]_SDR").empty());
     // Left ends not tensioned only at the right: 0 (N1) and 2000 (N3); right ends likewise 16500
-    // (N2) and 14500 (N3): a left and a right cut, each through the 1200 high end.
+    // (N2) and 14500 (N3): a left and a right cut, each through the 2000 high end.
     ExpectNear(s.reals("PM001_T0104_fmxl"), {2000.0}, 1e-9, "fmxl");
     ExpectNear(s.reals("PM001_T0104_fmxr"), {2000.0}, 1e-9, "fmxr");
-    EXPECT_DOUBLE_EQ(s.real("PM001_T0104_HD[1]_hD"), 1200.0);
-    EXPECT_DOUBLE_EQ(s.real("PM001_T0104_HD[3]_hD"), 1200.0);
+    EXPECT_DOUBLE_EQ(s.real("PM001_T0104_HD[1]_hD"), 2000.0);
+    EXPECT_DOUBLE_EQ(s.real("PM001_T0104_HD[3]_hD"), 2000.0);
+}
+
+TEST(SamplePrestressedOneEnd, SquareEndsWithoutInclinedBarsAtTheEndFaces)
+{
+    Designed s("prestressed_one_end.json");
+    ASSERT_TRUE(s.designed());
+    // No bar meets an end face: the top through bar stands on full-height legs at the end cover
+    // (2000 - 60 - 60 = 1880, middle 16500 - 2 * 60), the bottom bar on short legs m = 140 inset by
+    // w (middle 16500 - 2 * 91.6 = 16316.8).
+    for (int frame = 1; frame <= 4; ++frame) {
+        SCOPED_TRACE("frame " + std::to_string(frame));
+        const std::string f = "PM001_T0101_Frame[" + std::to_string(frame) + "]_";
+        ExpectNear(s.reals(f + "class[1]_1_L"), {1880.0, 16380.0, 1880.0}, 1e-6, "top bar");
+        ExpectNear(s.reals(f + "class[2]_1_L"), {140.0, 16316.8, 140.0}, 1e-6, "bottom bar");
+        ExpectNear(s.reals(f + "class[2]_1_x"), {91.6, 91.6, 16408.4, 16408.4}, 1e-6, "bottom bar x");
+    }
 }
 
 // examples/prestressed_symmetric.json: the same cap, symmetric, with the symmetric-layout option;
