@@ -14,6 +14,16 @@ using json = nlohmann::ordered_json;
 
 namespace {
 
+json Value(const CString& text) { return text.str(); }
+template <class T>
+json Value(const T& value)
+{
+    return value;
+}
+
+// One field of a record under its own name.
+#define PUT(object, record, field) (object)[#field] = Value((record).field)
+
 template <class Record, class Fill>
 json childJson(const std::unique_ptr<Record>& child, Fill fill)
 {
@@ -27,139 +37,139 @@ json drawSetJson(const CDrawSetPM001& s)
 {
     json j = json::object();
     j["pFooting"] = childJson(s.pFooting, [](const CDrawSetPG001& c, json& o) {
-        o["szText1"] = c.szText1.str();
-        o["szText2"] = c.szText2.str();
+        PUT(o, c, szText1);
+        PUT(o, c, szText2);
     });
     j["pPile"] = childJson(s.pPile, [](const CDrawSetPG002& c, json& o) {
-        o["szText1"] = c.szText1.str();
-        o["szText2"] = c.szText2.str();
+        PUT(o, c, szText1);
+        PUT(o, c, szText2);
         o["pSub1"] = c.pSub1 != nullptr;
         o["pSub2"] = c.pSub2 != nullptr;
     });
     j["pPileCap"] = childJson(s.pPileCap, [](const CDrawSetPG003& c, json& o) {
         o["pSub"] = c.pSub != nullptr;
-        o["szText1"] = c.szText1.str();
-        o["szText2"] = c.szText2.str();
+        PUT(o, c, szText1);
+        PUT(o, c, szText2);
     });
     j["pStopperPedestal"] = childJson(s.pStopperPedestal, [](const CDrawSetPG006& c, json& o) {
-        o["szText1"] = c.szText1.str();
-        o["szText2"] = c.szText2.str();
-        o["dScaleNote"] = c.dScaleNote;
-        o["dScaleTable"] = c.dScaleTable;
-        o["dValue1"] = c.dValue1;
-        o["dValue2"] = c.dValue2;
-        o["dValue3"] = c.dValue3;
-        o["dScaleStopper"] = c.dScaleStopper;
-        o["dScalePedestal"] = c.dScalePedestal;
+        PUT(o, c, szText1);
+        PUT(o, c, szText2);
+        PUT(o, c, dScaleNote);
+        PUT(o, c, dScaleTable);
+        PUT(o, c, dValue1);
+        PUT(o, c, dValue2);
+        PUT(o, c, dValue3);
+        PUT(o, c, dScaleStopper);
+        PUT(o, c, dScalePedestal);
     });
     j["pPierTieBeam"] = childJson(s.pPierTieBeam, [](const CDrawSetPG008& c, json& o) {
-        o["bDraw"] = c.bDraw;
-        o["szText1"] = c.szText1.str();
-        o["szText2"] = c.szText2.str();
-        o["dScaleNote"] = c.dScaleNote;
-        o["dScaleTable"] = c.dScaleTable;
-        o["dScaleTieBeam"] = c.dScaleTieBeam;
+        PUT(o, c, bDraw);
+        PUT(o, c, szText1);
+        PUT(o, c, szText2);
+        PUT(o, c, dScaleNote);
+        PUT(o, c, dScaleTable);
+        PUT(o, c, dScaleTieBeam);
     });
     j["pColumn"] = childJson(s.pColumn, [](const CDrawSetColumn& c, json& o) {
-        o["szText1"] = c.szText1.str();
-        o["szText2"] = c.szText2.str();
-        o["dScaleNote"] = c.dScaleNote;
-        o["dScaleTable"] = c.dScaleTable;
-        o["nDrawMode"] = c.nDrawMode;
-        o["bDrawA"] = c.bDrawA;
-        o["bDrawB"] = c.bDrawB;
-        o["nOptA"] = c.nOptA;
-        o["dValue1"] = c.dValue1;
-        o["dValue2"] = c.dValue2;
-        o["dScaleElevation"] = c.dScaleElevation;
-        o["dScaleSection"] = c.dScaleSection;
+        PUT(o, c, szText1);
+        PUT(o, c, szText2);
+        PUT(o, c, dScaleNote);
+        PUT(o, c, dScaleTable);
+        PUT(o, c, nDrawMode);
+        PUT(o, c, bDrawA);
+        PUT(o, c, bDrawB);
+        PUT(o, c, nOptA);
+        PUT(o, c, dValue1);
+        PUT(o, c, dValue2);
+        PUT(o, c, dScaleElevation);
+        PUT(o, c, dScaleSection);
     });
     j["pCap"] = childJson(s.pCap, [](const CDrawSetCap& c, json& o) {
-        o["nOptC"] = c.nOptC;
-        o["szText1"] = c.szText1.str();
-        o["szText2"] = c.szText2.str();
-        o["nOptD"] = c.nOptD;
-        o["dScaleNote"] = c.dScaleNote;
-        o["dScaleTable"] = c.dScaleTable;
-        o["dScaleElevation"] = c.dScaleElevation;
-        o["dScaleSection"] = c.dScaleSection;
-        o["fSymDraw"] = c.fSymDraw;
-        o["nOpt7"] = c.nOpt7;
-        o["bOpt10"] = c.bOpt10;
-        o["dValue2"] = c.dValue2;
-        o["fCapDrawOpt"] = c.fCapDrawOpt;
-        o["fNoteDM"] = c.fNoteDM;
-        o["bSwitchC"] = c.bSwitchC;
+        PUT(o, c, nOptC);
+        PUT(o, c, szText1);
+        PUT(o, c, szText2);
+        PUT(o, c, nOptD);
+        PUT(o, c, dScaleNote);
+        PUT(o, c, dScaleTable);
+        PUT(o, c, dScaleElevation);
+        PUT(o, c, dScaleSection);
+        PUT(o, c, fSymDraw);
+        PUT(o, c, nOpt7);
+        PUT(o, c, bOpt10);
+        PUT(o, c, dValue2);
+        PUT(o, c, fCapDrawOpt);
+        PUT(o, c, fNoteDM);
+        PUT(o, c, bSwitchC);
     });
-    j["bLayerByType"] = s.bLayerByType;
-    j["szText1"] = s.szText1.str();
-    j["szText2"] = s.szText2.str();
-    j["nOptD"] = s.nOptD;
-    j["nOptE"] = s.nOptE;
-    j["dScaleNote"] = s.dScaleNote;
-    j["dScaleTable"] = s.dScaleTable;
-    j["dScaleGeneral"] = s.dScaleGeneral;
-    j["dScaleFoundationPlan"] = s.dScaleFoundationPlan;
-    j["dScaleTendon"] = s.dScaleTendon;
-    j["dScaleTendonSection"] = s.dScaleTendonSection;
-    j["dScaleTendonDetail"] = s.dScaleTendonDetail;
-    j["dScalePedestal"] = s.dScalePedestal;
-    j["dScaleStopper"] = s.dScaleStopper;
-    j["dScaleStopperLayout"] = s.dScaleStopperLayout;
-    j["nOpt9"] = s.nOpt9;
-    j["nVarjichupmt"] = s.nVarjichupmt;
-    j["nTendonOpt"] = s.nTendonOpt;
-    j["bDrawOpt8"] = s.bDrawOpt8;
-    j["bSwitch1"] = s.bSwitch1;
-    j["bSwitch2"] = s.bSwitch2;
-    j["bSwitch3"] = s.bSwitch3;
-    j["nOpt4"] = s.nOpt4;
-    j["dValue1"] = s.dValue1;
-    j["bSwitch5"] = s.bSwitch5;
+    PUT(j, s, bLayerByType);
+    PUT(j, s, szText1);
+    PUT(j, s, szText2);
+    PUT(j, s, nOptD);
+    PUT(j, s, nOptE);
+    PUT(j, s, dScaleNote);
+    PUT(j, s, dScaleTable);
+    PUT(j, s, dScaleGeneral);
+    PUT(j, s, dScaleFoundationPlan);
+    PUT(j, s, dScaleTendon);
+    PUT(j, s, dScaleTendonSection);
+    PUT(j, s, dScaleTendonDetail);
+    PUT(j, s, dScalePedestal);
+    PUT(j, s, dScaleStopper);
+    PUT(j, s, dScaleStopperLayout);
+    PUT(j, s, nOpt9);
+    PUT(j, s, nVarjichupmt);
+    PUT(j, s, nTendonOpt);
+    PUT(j, s, bDrawOpt8);
+    PUT(j, s, bSwitch1);
+    PUT(j, s, bSwitch2);
+    PUT(j, s, bSwitch3);
+    PUT(j, s, nOpt4);
+    PUT(j, s, dValue1);
+    PUT(j, s, bSwitch5);
     return j;
 }
 
 void capAlignJson(const CAlignDataCap& c, json& o)
 {
-    o["bBg"] = c.bBg;
-    o["fSk"] = c.fSk;
-    o["nSk"] = c.nSk;
-    o["SkFrame"] = c.SkFrame;
-    o["tFrameRow"] = c.tFrameRow;
-    o["nDM"] = c.nDM;
-    o["DMIndex"] = c.DMIndex;
-    o["nSteel"] = c.nSteel;
-    o["SteelIndex"] = c.SteelIndex;
-    o["nSteelSection"] = c.nSteelSection;
-    o["SteelSection"] = c.SteelSection;
-    o["fX"] = c.fX;
-    o["fL"] = c.fL;
-    o["fSymDraw"] = c.fSymDraw;
-    o["fSymSteel"] = c.fSymSteel;
-    o["FVszb"] = c.FVszb;
-    o["fSteel"] = c.fSteel;
-    o["FVcurve"] = c.FVcurve;
-    o["fCurveYs"] = c.fCurveYs;
-    o["fCurveNoYs"] = c.fCurveNoYs;
-    o["hHgl"] = c.hHgl;
-    o["lGL"] = c.lGL;
-    o["fCapDrawOpt"] = c.fCapDrawOpt;
-    o["nInclMarks"] = c.nInclMarks;
-    o["nSg"] = c.nSg;
-    o["nLText"] = c.nLText;
-    o["nSteelXRow"] = c.nSteelXRow;
-    o["SteelXCount"] = c.SteelXCount;
+    PUT(o, c, bBg);
+    PUT(o, c, fSk);
+    PUT(o, c, nSk);
+    PUT(o, c, SkFrame);
+    PUT(o, c, tFrameRow);
+    PUT(o, c, nDM);
+    PUT(o, c, DMIndex);
+    PUT(o, c, nSteel);
+    PUT(o, c, SteelIndex);
+    PUT(o, c, nSteelSection);
+    PUT(o, c, SteelSection);
+    PUT(o, c, fX);
+    PUT(o, c, fL);
+    PUT(o, c, fSymDraw);
+    PUT(o, c, fSymSteel);
+    PUT(o, c, FVszb);
+    PUT(o, c, fSteel);
+    PUT(o, c, FVcurve);
+    PUT(o, c, fCurveYs);
+    PUT(o, c, fCurveNoYs);
+    PUT(o, c, hHgl);
+    PUT(o, c, lGL);
+    PUT(o, c, fCapDrawOpt);
+    PUT(o, c, nInclMarks);
+    PUT(o, c, nSg);
+    PUT(o, c, nLText);
+    PUT(o, c, nSteelXRow);
+    PUT(o, c, SteelXCount);
 }
 
 json alignJson(const CAlignDataPM001& a)
 {
     json j = json::object();
     j["pPG001"] = childJson(a.pPG001, [](const CAlignDataPG001& c, json& o) {
-        o["nMode"] = c.nMode;
-        o["nOpt"] = c.nOpt;
-        o["dValue1"] = c.dValue1;
-        o["dValue2"] = c.dValue2;
-        o["nFlag"] = c.nFlag;
+        PUT(o, c, nMode);
+        PUT(o, c, nOpt);
+        PUT(o, c, dValue1);
+        PUT(o, c, dValue2);
+        PUT(o, c, nFlag);
     });
     j["pCT01"] = childJson(a.pCT01, [](const CAlignDataPG003T01CT01& c, json& o) {
         o["nValues"] = {c.nValue1, c.nValue2, c.nValue3};
@@ -174,61 +184,61 @@ json alignJson(const CAlignDataPM001& a)
         o["dValues"] = {c.dValue1, c.dValue2, c.dValue3, c.dValue4};
     });
     j["pT0103"] = childJson(a.pT0103, [](const CAlignDataPG003T0103& c, json& o) {
-        o["nValue1"] = c.nValue1;
+        PUT(o, c, nValue1);
         o["dValues"] = {c.dValue1, c.dValue2, c.dValue3, c.dValue4};
-        o["nValue2"] = c.nValue2;
+        PUT(o, c, nValue2);
     });
     j["pPG005"] = childJson(a.pPG005, [](const CAlignDataPG005& c, json& o) {
         o["nValues"] = {c.nValue1, c.nValue2, c.nValue3, c.nValue4, c.nValue5, c.nValue6};
         o["bDraw"] = {c.bDraw1, c.bDraw2, c.bDraw3, c.bDraw4, c.bDraw5};
-        o["dValue1"] = c.dValue1;
+        PUT(o, c, dValue1);
     });
     const auto tieBeam = [](const CAlignDataPG008& c, json& o) {
-        o["dValue"] = c.dValue;
-        o["nValue"] = c.nValue;
+        PUT(o, c, dValue);
+        PUT(o, c, nValue);
     };
     j["pPileTieBeam"] = childJson(a.pPileTieBeam, tieBeam);
     j["pPierTieBeam"] = childJson(a.pPierTieBeam, tieBeam);
     j["pColumnZD01"] = childJson(a.pColumnZD01, [](const CAlignDataColumnZD01& c, json& o) {
         o["nHead"] = std::vector<int>(std::begin(c.nHead), std::end(c.nHead));
-        o["dValue"] = c.dValue;
+        PUT(o, c, dValue);
         o["nTail"] = std::vector<int>(std::begin(c.nTail), std::end(c.nTail));
     });
     j["pColumnZD02"] = childJson(a.pColumnZD02, [](const CAlignDataColumnZD02& c, json& o) {
         o["nValues"] = {c.nValue1, c.nValue2, c.nValue3, c.nValue4};
-        o["dValue"] = c.dValue;
+        PUT(o, c, dValue);
     });
     j["pCap"] = childJson(a.pCap, capAlignJson);
-    j["dCapHeight"] = a.dCapHeight;
-    j["dCapWidth"] = a.dCapWidth;
-    j["dCapLength"] = a.dCapLength;
-    j["dStopperHeight"] = a.dStopperHeight;
-    j["nBaseType"] = a.nBaseType;
-    j["dPileCapLength"] = a.dPileCapLength;
-    j["dPileCapValue1"] = a.dPileCapValue1;
-    j["dPileCapValue2"] = a.dPileCapValue2;
-    j["dPileValue"] = a.dPileValue;
-    j["dFootingValue1"] = a.dFootingValue1;
-    j["dFootingValue2"] = a.dFootingValue2;
-    j["dTotalHeight"] = a.dTotalHeight;
-    j["dPileCapOffset"] = a.dPileCapOffset;
-    j["dTotalLength"] = a.dTotalLength;
-    j["dEndExtension"] = a.dEndExtension;
-    j["bFooting"] = a.bFooting;
-    j["bPile"] = a.bPile;
-    j["bPileCap"] = a.bPileCap;
-    j["bPileCapT0103"] = a.bPileCapT0103;
-    j["bPileCapPG005"] = a.bPileCapPG005;
-    j["nVarjichupmt"] = a.nVarjichupmt;
-    j["nBaseLayMode"] = a.nBaseLayMode;
-    j["nPileCapMode"] = a.nPileCapMode;
-    j["nHaveStopper"] = a.nHaveStopper;
-    j["bStopperSymmetric"] = a.bStopperSymmetric;
-    j["bHaveBedStone"] = a.bHaveBedStone;
-    j["bFrontBedStoneOnly"] = a.bFrontBedStoneOnly;
-    j["bSameBedStoneDraw"] = a.bSameBedStoneDraw;
-    j["dSkewAngle"] = a.dSkewAngle;
-    j["bSameBedStoneRows"] = a.bSameBedStoneRows;
+    PUT(j, a, dCapHeight);
+    PUT(j, a, dCapWidth);
+    PUT(j, a, dCapLength);
+    PUT(j, a, dStopperHeight);
+    PUT(j, a, nBaseType);
+    PUT(j, a, dPileCapLength);
+    PUT(j, a, dPileCapValue1);
+    PUT(j, a, dPileCapValue2);
+    PUT(j, a, dPileValue);
+    PUT(j, a, dFootingValue1);
+    PUT(j, a, dFootingValue2);
+    PUT(j, a, dTotalHeight);
+    PUT(j, a, dPileCapOffset);
+    PUT(j, a, dTotalLength);
+    PUT(j, a, dEndExtension);
+    PUT(j, a, bFooting);
+    PUT(j, a, bPile);
+    PUT(j, a, bPileCap);
+    PUT(j, a, bPileCapT0103);
+    PUT(j, a, bPileCapPG005);
+    PUT(j, a, nVarjichupmt);
+    PUT(j, a, nBaseLayMode);
+    PUT(j, a, nPileCapMode);
+    PUT(j, a, nHaveStopper);
+    PUT(j, a, bStopperSymmetric);
+    PUT(j, a, bHaveBedStone);
+    PUT(j, a, bFrontBedStoneOnly);
+    PUT(j, a, bSameBedStoneDraw);
+    PUT(j, a, dSkewAngle);
+    PUT(j, a, bSameBedStoneRows);
     return j;
 }
 
