@@ -6,6 +6,7 @@
 #include "project_file.h"
 #include "project_session.h"
 
+#include "calc/pm001_calc.h"
 #include "host/output_data.h"
 #include "host/report.h"
 #include "module/pier_component.h"
@@ -146,6 +147,36 @@ TEST(SampleSquareEnds, OutermostInclinedBarsMeetTheEndFaceSoTheTopBarLegsAreInse
         ExpectNear(s.reals(f + "class[2]_1_L"), {1380.0, 10380.0, 1380.0}, 1e-6, "bottom bar");
         EXPECT_DOUBLE_EQ(s.real(f + "class[2]_1_sTL"), 13080.0);
     }
+}
+
+TEST(SampleSquareEnds, LiveLoadsComeFromTheDeckLayout)
+{
+    // Live-load mode 1: the engine's loads take the deck layout's value, its three loading
+    // positions with the reactions of the five bearings, and its two longitudinal positions with
+    // their girders (host kind 0, T-girders, is the engine's kind 2).
+    auto project = LoadProjectFile(std::string(PM001_SOURCE_DIR) + "/examples/square_ends.json");
+    RegisterComponentOnce();
+    ReportLog::Current().Clear();
+    ProjectSession session(*project);
+    ASSERT_EQ(session.Receive(), 1);
+    ASSERT_EQ(session.Diagnose(), 1);
+    auto* calc = dynamic_cast<CPM001Calc*>(session.Component().GetCalcData());
+    ASSERT_NE(calc, nullptr);
+    const CPM001Load& load = calc->GetPM001Load_org();
+    EXPECT_EQ(load.LiveLoadMode, 1);
+    EXPECT_DOUBLE_EQ(load.DeckValue, 0.5);
+    ASSERT_EQ(load.Influences.GetSize(), 3);
+    EXPECT_DOUBLE_EQ(load.Influences[0].x, -2500.0);
+    EXPECT_DOUBLE_EQ(load.Influences[2].x, 2500.0);
+    ASSERT_EQ(load.Influences[0].Reactions.GetSize(), 5);
+    EXPECT_EQ(load.Influences[0].Reactions[0].Support.str(), "1号支座");
+    EXPECT_DOUBLE_EQ(load.Influences[0].Reactions[0].Force, 420.0);
+    EXPECT_DOUBLE_EQ(load.Influences[2].Reactions[4].Force, 420.0);
+    ASSERT_EQ(load.DeckPositions.GetSize(), 2);
+    EXPECT_DOUBLE_EQ(load.DeckPositions[1].Position, 20000.0);
+    EXPECT_EQ(load.DeckPositions[0].Beam.Kind, 2);
+    EXPECT_DOUBLE_EQ(load.DeckPositions[0].Beam.BeamSpacing, 2000.0);
+    EXPECT_EQ(load.DeckPositions[0].Beam.BeamCount, 5);
 }
 
 // examples/hammerhead.json: one column under a cap 4250 + 4250 = 8500 long, 2000 wide and 2000
