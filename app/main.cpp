@@ -1,4 +1,5 @@
 // The command-line host pm001: loads the pier component module and drives it as the suite's host does.
+#include "host_requests.h"
 #include "module_loader.h"
 #include "output_printer.h"
 #include "project_container.h"
@@ -34,6 +35,8 @@ struct Options {
     std::string saveFile;
     std::string storedFile;
     bool json = false;
+    bool redesign = false;
+    std::vector<std::string> queryNames;
 };
 
 int runInfo(const Options& options)
@@ -86,6 +89,8 @@ int runDesign(const Options& options)
     const bool received = session.Receive() != 0;
     if (session.Diagnose() == 0 || !received) return finish(options, false, countSummary("diagnosis", false), nullptr);
     if (session.Design() == 0) return finish(options, false, countSummary("design", false), nullptr);
+    if (options.redesign && session.Redesign() == 0)
+        return finish(options, false, countSummary("redesign", false), nullptr);
     const OutputDataMap outputs = session.Output();
     if (!options.saveFile.empty()) SaveContainer(options.saveFile, session.Store());
     return finish(options, true, countSummary("design", true) + ", " + std::to_string(outputs.size()) + " values",
@@ -101,6 +106,11 @@ int runLoad(const Options& options)
     const OutputDataMap outputs = session.Output();
     return finish(options, true, "loaded " + options.storedFile + ": " + std::to_string(outputs.size()) + " values",
                   &outputs);
+}
+
+RequestOptions requestOptions(const Options& options)
+{
+    return RequestOptions{options.modulePath, options.project, options.json, options.queryNames};
 }
 
 } // namespace
@@ -124,9 +134,23 @@ int main(int argc, char** argv)
     design->add_option("project", options.project, "project file (JSON)")->capture_default_str();
     design->add_option("--save", options.saveFile, "store the designed component in this file");
     design->add_flag("--json", options.json, "print one JSON document");
+    design->add_flag("--redesign", options.redesign,
+                     "after the design, redesign from the user-adjusted key parameters and print those outputs");
     auto* load = app.add_subcommand("load", "load a stored component and print its output values");
     load->add_option("file", options.storedFile, "stored component file")->required();
     load->add_flag("--json", options.json, "print one JSON document");
+    auto* draw = app.add_subcommand("draw", "design, then draw: print the drawing-setting and alignment records "
+                                            "the drawing output reads, and the drawing-adjustment hand-off");
+    draw->add_option("project", options.project, "project file (JSON)")->capture_default_str();
+    draw->add_flag("--json", options.json, "print one JSON document");
+    auto* query = app.add_subcommand("query", "design, then answer named queries (ZhuSN, iLB<<2>>, zHZT#1#<<3>>, ...)");
+    query->add_option("project", options.project, "project file (JSON)")->required();
+    query->add_option("names", options.queryNames, "query names")->required();
+    query->add_flag("--json", options.json, "print one JSON document");
+    auto* report = app.add_subcommand("report", "design, then print the calculation report's cap-beam data "
+                                                "and the adjustment data path handed to the adjustment tool");
+    report->add_option("project", options.project, "project file (JSON)")->capture_default_str();
+    report->add_flag("--json", options.json, "print one JSON document");
 
     try {
         app.parse(argc, argv);
@@ -141,6 +165,9 @@ int main(int argc, char** argv)
         if (app.got_subcommand("check")) return runCheck(options);
         if (app.got_subcommand("design")) return runDesign(options);
         if (app.got_subcommand("load")) return runLoad(options);
+        if (app.got_subcommand("draw")) return RunDraw(requestOptions(options));
+        if (app.got_subcommand("query")) return RunQuery(requestOptions(options));
+        if (app.got_subcommand("report")) return RunReport(requestOptions(options));
     } catch (const std::exception& e) {
         std::fprintf(stderr, "pm001: %s\n", e.what());
         return kExitUnusable;

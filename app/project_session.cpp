@@ -49,6 +49,18 @@ int ProjectSession::Diagnose() { return m_component->DoDiagnose(); }
 
 int ProjectSession::Design() { return m_component->DoDesign(); }
 
+int ProjectSession::Redesign() { return m_component->Redesign(); }
+
+int ProjectSession::Query(const CString& name, CString& value) { return m_component->GetValueByName(name, value); }
+
+int ProjectSession::Draw() { return m_component->DoDraw(); }
+
+int ProjectSession::DrawAdjust() { return m_component->DoDrawAdjust(); }
+
+void ProjectSession::PreparePaper() { m_component->PreparePaper(); }
+
+int ProjectSession::Adjust() { return m_component->Adjust(); }
+
 OutputDataMap ProjectSession::Output()
 {
     OutputDataMap outputs;

@@ -28,7 +28,18 @@ public:
     int Receive();
     int Diagnose();
     int Design();
+    // The host's redesign request after a design: the pier designed again from the key parameters
+    // the user adjusted (the designed ones when none were adjusted).
+    int Redesign();
     OutputDataMap Output();
+
+    // The host's requests on a designed pier, each the component's own operation.
+    // A named query: 1 answered (value written), 0 unknown or unanswerable (value as passed).
+    int Query(const CString& name, CString& value);
+    int Draw();
+    int DrawAdjust();
+    void PreparePaper();
+    int Adjust();
 
     ComponentDataSets Store();
     // Loads the three data sets into this (fresh) component. Throws the archive exception when a set

@@ -92,6 +92,7 @@ int CPM001Calc::PreparePaper(CPM001_PaperDate& paper)
         QMReportError(MessageSubject() + "the report data hold no cap-beam part", 0);
         return 0;
     }
+    m_preparedCapPaper = *paper.m_pCapTendon;
     return 1;
 }
 

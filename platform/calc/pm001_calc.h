@@ -49,7 +49,9 @@ public:
     bool HasUserDesignData() const { return m_userKeyParam.has_value(); }
 
     // 1 when a design is held and the report data carry the cap beam's part; else reports and returns 0.
+    // A prepared report keeps a copy of the cap beam's part (the last one prepared).
     int PreparePaper(CPM001_PaperDate& paper);
+    const std::optional<CPM001_CapTendon>& GetPreparedCapPaper() const { return m_preparedCapPaper; }
 
     // The engine's three archive parts (origin, design, adjustment), in the form of docs/calc-archive.md.
     // A load that fails throws the archive exception and leaves the engine as it was.
@@ -68,6 +70,7 @@ private:
     CPM001Calc_Org m_org;
     CPM001Load m_load;
     std::optional<CPM001KeyParam> m_userKeyParam;   // the adjustment data's set, when they hold one
+    std::optional<CPM001_CapTendon> m_preparedCapPaper;   // the cap beam's part of the last report prepared
     bool m_hasOrgData = false;
     bool m_hasDsnData = false;
     bool m_designed = false;

@@ -3,6 +3,7 @@
 
 #include "mfc/cstring.h"
 
+#include <functional>
 #include <optional>
 #include <vector>
 
@@ -16,8 +17,14 @@ struct CGraphColl {
 };
 
 // Draws the component. Keeps what it was handed and returns 1 for a component; 0 (keeping
-// nothing) without one.
+// nothing) without one. While it draws, the component's drawing records are live: the reader set
+// on this thread (if any) is called with the component and the mode, to read them.
 int KVDrawOut_DrawComponent(CComponentNorm* component, int mode);
+
+// Reads a component's drawing records while the drawing output draws it; one per thread.
+using DrawComponentReader = std::function<void(CComponentNorm& component, int mode)>;
+// Sets (or, with an empty reader, clears) the calling thread's reader.
+void SetDrawComponentReader(DrawComponentReader reader);
 
 // Appends one new graph element for the component to graphs; the caller owns the elements.
 // 1 for a component; 0 without one (graphs untouched).

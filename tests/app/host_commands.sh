@@ -1,5 +1,6 @@
 #!/usr/bin/env bash
-# The command-line host end to end: check, design, save, load, and damaged stored files.
+# The command-line host end to end: check, design, save, load, redesign, draw, query, report, and
+# damaged stored files.
 set -u
 pm001="$1"
 source_dir="$2"
@@ -19,7 +20,13 @@ expect() {  # expect <exit status> <description> <command...>
     fi
 }
 
-for sample in footing piles pile_cap prestressed; do
+samples="footing piles pile_cap prestressed square_ends hammerhead prestressed_one_end prestressed_symmetric"
+# has <file> <exact line>: the command's output holds the line.
+has() {
+    grep -qxF -- "$2" "$1" || { echo "FAIL: ${1##*/}: no line '$2'"; failures=$((failures + 1)); }
+}
+
+for sample in $samples; do
     expect 0 "check $sample" "$pm001" check "$source_dir/examples/$sample.json"
     grep -q "^diagnose" "$work/out" && { echo "FAIL: check $sample reported diagnostics"; failures=$((failures + 1)); }
     expect 0 "design $sample" "$pm001" design "$source_dir/examples/$sample.json" --save "$work/$sample.pm001"
@@ -32,7 +39,101 @@ for sample in footing piles pile_cap prestressed; do
         failures=$((failures + 1))
     fi
     [ -s "$work/$sample.designed" ] || { echo "FAIL: $sample: no output values"; failures=$((failures + 1)); }
+    # Without user-adjusted key parameters the redesign takes the designed ones: the same values.
+    expect 0 "redesign $sample" "$pm001" design --redesign "$source_dir/examples/$sample.json"
+    grep " = " "$work/out" > "$work/$sample.redesigned"
+    cmp -s "$work/$sample.designed" "$work/$sample.redesigned" \
+        || { echo "FAIL: $sample: output values after the redesign differ"; failures=$((failures + 1)); }
+    expect 0 "draw $sample" "$pm001" draw "$source_dir/examples/$sample.json"
+    cp "$work/out" "$work/$sample.draw"
+    expect 0 "report $sample" "$pm001" report "$source_dir/examples/$sample.json"
+    cp "$work/out" "$work/$sample.report"
+    expect 0 "draw --json $sample" "$pm001" draw --json "$source_dir/examples/$sample.json"
+    python3 -c "import json,sys; d=json.load(open(sys.argv[1])); assert d['result']=='done' and d['drawing']['drawn']" \
+        "$work/out" || { echo "FAIL: draw --json $sample"; failures=$((failures + 1)); }
 done
+
+# Named queries (values worked out from each sample's input). A query's index digits are also taken
+# out of its decimals: zHZT#2#<<2>> asks for column 2 with no decimals. Indices beyond the list, or 0,
+# are not answered.
+query() {  # query <sample> <name> <expected line>
+    expect 0 "query $1 $2" "$pm001" query "$source_dir/examples/$1.json" "$2"
+    has "$work/out" "$3"
+}
+# footing: three columns 5000 apart; 2 % slope; column 2 under the control section, its top
+# 312.5 - 1.8 = 310.7 m; front pedestals 500 along the bridge, all 250 high.
+query footing ZhuSN "query ZhuSN answered: #0##1##2#"
+query footing 'iLB<<2>>' "query iLB<<2>> answered: 0.02"
+query footing 'zHZT#2#<<2>>' "query zHZT#2#<<2>> answered: 311"
+query footing 'zHZT#4#<<2>>' "query zHZT#4#<<2>> not answered: "
+query footing 'bBZ#0' "query bBZ#0 not answered: "
+query footing bbg "query bbg not answered: "
+# square_ends: columns at 2000 and 8500 of a 10500 cap whose top is 105.2 m at 5250 and rises 2 %
+# to the right: column tops 105.2 -/+ 3.25 * 0.02 - 1.5 = 103.635 and 103.765 m; footing top 96.5 m.
+query square_ends ZhuSN "query ZhuSN answered: #0##1#"
+query square_ends 'iLB<<3>>' "query iLB<<3>> answered: 0.020"
+query square_ends 'bBZ#1' "query bBZ#1 answered: 6500.000000"
+query square_ends 'zHZT#1#<<4>>' "query zHZT#1#<<4>> answered: 103.6350"
+query square_ends 'zHZT#2#<<4>>' "query zHZT#2#<<4>> answered: 103.7650"
+query square_ends 'hHD#1' "query hHD#1 answered: 7135.000000"
+query square_ends iBF "query iBF answered: TRUE"
+query footing DSHXA "query DSHXA answered: 500.000000"
+query footing DSHDA "query DSHDA answered: 250.000000"
+# hammerhead: one column under the control section (424.35 - 2.0 - 412.6 = 9.75 m high), no
+# spacing, no tie beam.
+query hammerhead ZhuSN "query ZhuSN answered: #0#"
+query hammerhead 'bBZ#1' "query bBZ#1 not answered: "
+query hammerhead XLSN "query XLSN answered: "
+query hammerhead 'hHD#1' "query hHD#1 answered: 9750.000000"
+# prestressed_one_end: one tie-beam level at 309.000 m; column 1 at 3750 under a top of
+# 318.6 - 4.5 * 0.02 = 318.51 m: top 316.51 m, 15.31 m above the pile top at 301.2 m.
+query prestressed_one_end XLSN "query XLSN answered: #0#"
+query prestressed_one_end 'zXL#1#<<3>>' "query zXL#1#<<3>> answered: 309.000"
+query prestressed_one_end 'zHZT#1#<<3>>' "query zHZT#1#<<3>> answered: 316.510"
+query prestressed_one_end 'hHD#1' "query hHD#1 answered: 15310.000000"
+query prestressed_symmetric 'bBZ#1' "query bBZ#1 answered: 9000.000000"
+query prestressed_symmetric 'bBZ#2' "query bBZ#2 not answered: "
+expect 0 "query --json" "$pm001" query "$source_dir/examples/footing.json" --json ZhuSN bbg
+python3 -c "
+import json, sys
+q = json.load(open(sys.argv[1]))['queries']
+assert q == [{'name': 'ZhuSN', 'answered': True, 'value': '#0##1##2#'},
+             {'name': 'bbg', 'answered': False, 'value': ''}], q" "$work/out" \
+    || { echo "FAIL: query --json"; failures=$((failures + 1)); }
+
+# Drawing: the drawing-setting record and alignment record the drawing output read. The block
+# scales come from the drawing input; the base type is the foundation kind + 1; the cap is drawn
+# half only when the option asks for it and the layout is symmetric (the hammerhead).
+has "$work/footing.draw" "drawSet.pCap.dScaleElevation = 50.0"
+has "$work/footing.draw" "drawSet.pCap.dScaleSection = 25.0"
+has "$work/footing.draw" "drawSet.pPile = null"
+has "$work/footing.draw" "align.pPG001.nMode = 1"
+has "$work/footing.draw" "align.dCapLength = 13500.0"
+has "$work/footing.draw" "adjust.drawingSetting.nBaseType = 1"
+has "$work/footing.draw" "adjust.tool.nComponentID = 3"
+has "$work/square_ends.draw" "align.dCapLength = 10500.0"
+has "$work/square_ends.draw" "align.pCap.nSg = 1"
+has "$work/hammerhead.draw" "drawSet.pCap.fSymDraw = 1"
+has "$work/hammerhead.draw" "drawSet.pFooting = null"
+has "$work/hammerhead.draw" "adjust.drawingSetting.nBaseType = 2"
+has "$work/hammerhead.draw" "align.pCap.nSg = 2"
+has "$work/piles.draw" "drawSet.pCap.fSymDraw = 0"
+has "$work/prestressed_symmetric.draw" "drawSet.nTendonOpt = 1"
+has "$work/prestressed_symmetric.draw" "adjust.drawingSetting.nBaseType = 3"
+has "$work/prestressed_symmetric.draw" "align.bPileCapPG005 = 1"
+has "$work/prestressed_one_end.draw" "drawSet.nTendonOpt = 0"
+has "$work/prestressed_one_end.draw" "drawSet.dScaleTendon = 50.0"
+
+# Report: the cap beam's stirrup values handed to the report, and the adjustment data file
+# (project path, project name, "\", "dat\", the ID, ".dat"; the samples give no project path).
+has "$work/footing.report" "capPaper.sg_lns2 = [8,8,8]"
+has "$work/footing.report" 'adjustDataPath = G318线改建工程\dat\3.dat'
+has "$work/square_ends.report" "capPaper.sg_nAns = 69"
+has "$work/square_ends.report" "capPaper.sg_b = 75.0"
+has "$work/square_ends.report" "capPaper.sg_bMid = 75.0"
+has "$work/hammerhead.report" "capPaper.sg_nAns = 55"
+has "$work/hammerhead.report" "capPaper.sg_Aas = 75.0"
+has "$work/hammerhead.report" 'adjustDataPath = G318线改建工程\dat\8.dat'
 
 # The bundled sample is designed when no project is named.
 expect 0 "design of the bundled sample" "$pm001" design
@@ -47,7 +148,33 @@ d["keyParameterFile"] = f"{src}/examples/keyparams/footing.json"
 json.dump(d, open(f"{work}/narrow.json", "w", encoding="utf-8"), ensure_ascii=False)
 d["pier"]["hHgll"] = 1
 json.dump(d, open(f"{work}/typo.json", "w", encoding="utf-8"), ensure_ascii=False)
+# Bearings set directly on the cap: their centres are checked against the cap top and the stopper
+# blocks (two rows on the hammerhead, one row on square_ends).
+d = json.load(open(f"{src}/examples/hammerhead.json", encoding="utf-8"))
+d["pier"]["zQb"] = -1100
+d["keyParameterFile"] = f"{src}/examples/keyparams/hammerhead.json"
+json.dump(d, open(f"{work}/off_cap.json", "w", encoding="utf-8"), ensure_ascii=False)
+d = json.load(open(f"{src}/examples/square_ends.json", encoding="utf-8"))
+d["pier"]["bQf"][0] = "300"
+d["pier"]["bFzjl"] = 400
+d["keyParameterFile"] = f"{src}/examples/keyparams/square_ends.json"
+json.dump(d, open(f"{work}/off_block.json", "w", encoding="utf-8"), ensure_ascii=False)
+d = json.load(open(f"{src}/examples/footing.json", encoding="utf-8"))
+d["drawing"]["rPM001T01GZ"] = "4.9"
+d["keyParameterFile"] = f"{src}/examples/keyparams/footing.json"
+json.dump(d, open(f"{work}/small_scale.json", "w", encoding="utf-8"), ensure_ascii=False)
 PY
+# A block scale below 5 stops the drawing (nothing reaches the drawing output); the adjustment
+# request after it reports the scale again and still opens the tool.
+expect 1 "draw with a general-layout scale of 4.9" "$pm001" draw "$work/small_scale.json"
+has "$work/out" "diagnose [rPM001T01GZ] “一般构造(立/平/侧面)”图块比例过小,不能小于5，rPM001T01GZ有错误．"
+has "$work/out" "drawn = false"
+has "$work/out" "drawSet = null"
+has "$work/out" "adjust.result = 1"
+expect 1 "check of a back bearing row 1100 behind the pier axis on a cap 2000 wide" "$pm001" check "$work/off_cap.json"
+has "$work/out" "diagnose [zQb] “后排支座中心”纵桥向不能越出“盖梁顶面前后边缘”，zQb有错误．"
+expect 1 "check of a first bearing 300 from the end, outside a block 400 from it" "$pm001" check "$work/off_block.json"
+has "$work/out" "diagnose [bQf] “支座中心”横桥向不能位于防震挡块之外，bQf有错误．"
 expect 1 "check of a cap 200 wide" "$pm001" check "$work/narrow.json"
 grep -qF "diagnose [B] “盖梁截面宽度”过小,不能小于300，B有错误．" "$work/out" || { echo "FAIL: narrow cap message missing"; cat "$work/out"; failures=$((failures + 1)); }
 expect 2 "check of a project with an unknown key" "$pm001" check "$work/typo.json"

@@ -266,11 +266,21 @@ TEST_F(PM001CalcTest, ReportNeedsADesignAndTheCapBeamPart)
     calc.SetOrgData();
     calc.SetDsnData();
     ASSERT_EQ(calc.DoDesign(), 1);
+    EXPECT_FALSE(calc.GetPreparedCapPaper().has_value());
+    paper.m_pCapTendon->sg_nAns = 69;
+    paper.m_pCapTendon->sg_ns.Add(4);
     EXPECT_EQ(calc.PreparePaper(paper), 1);
+    // The prepared report keeps its own copy of the cap beam's part.
+    paper.m_pCapTendon.reset();
+    ASSERT_TRUE(calc.GetPreparedCapPaper().has_value());
+    EXPECT_EQ(calc.GetPreparedCapPaper()->sg_nAns, 69);
+    ASSERT_EQ(calc.GetPreparedCapPaper()->sg_ns.GetSize(), 1);
+    EXPECT_EQ(calc.GetPreparedCapPaper()->sg_ns[0], 4);
 
     CPM001_PaperDate bare;
     EXPECT_EQ(calc.PreparePaper(bare), 0);
     EXPECT_EQ(ErrorCount(), 2);
+    EXPECT_EQ(calc.GetPreparedCapPaper()->sg_nAns, 69);   // a refused report keeps the last one
 }
 
 }  // namespace
