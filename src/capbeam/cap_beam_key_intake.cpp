@@ -240,6 +240,7 @@ int CPM001T0101Atom::SetKeyData(CPM001_CapKeyParam* kp)
     KeyFrames = kp->FrameAr;
     KeyFrameNames = kp->FrameName;
     fSkewFrames = kp->fCapSep == 0 ? 1 : 0;
+    fEndSupportsApart = kp->fCapSep == 0 ? 1 : 0;
     if (kp->st_fLayMode == 0) SpreadKeyFrames(*kp, std::tan(a), fSkewFrames, TextStyleMode);
     TrimKeyFrameNames(*kp);
 

@@ -165,6 +165,7 @@ public:
     int fZT = 0;
     int TextStyleMode = 0;       // numbering style of generated frame names
     int fSkewFrames = 1;         // 1: the frames' end stations follow the skew
+    int fEndSupportsApart = 0;   // 1: the end support lines stay apart when secondary cut-off bars are grouped
     double dGZ1 = 0.0;
     double dGZ2 = 0.0;
     double dGZ3 = 0.0;           // offset term of the column-based skew correction

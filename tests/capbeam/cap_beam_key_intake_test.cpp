@@ -410,6 +410,7 @@ TEST_F(KeyIntake, SettingsAreTakenOver)
     EXPECT_EQ(atom.fVartc, 4);
     EXPECT_EQ(atom.fDrawLMByFsk, 1);
     EXPECT_EQ(atom.fSkewFrames, 0);
+    EXPECT_EQ(atom.fEndSupportsApart, 0);
     EXPECT_EQ(atom.st.ua, 60);
     EXPECT_EQ(atom.st.sa, 40);
     EXPECT_EQ(atom.st.d, 28);
@@ -513,6 +514,7 @@ TEST_F(KeyIntake, LayModeZeroSpreadsTheRecordsAndKeepsTheOriginals)
     EXPECT_EQ(atom.KeyFrames[0].LenT[0], 1000);
     EXPECT_EQ(Names(atom.KeyFrameNames), (std::vector<std::string>{"K1", "K1"}));
     EXPECT_EQ(atom.fSkewFrames, 1);
+    EXPECT_EQ(atom.fEndSupportsApart, 1);
 }
 
 TEST_F(KeyIntake, OtherLayModesKeepTheRecordsInOrder)

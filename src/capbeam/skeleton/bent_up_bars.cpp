@@ -87,7 +87,7 @@ void MarkArcGroup(Atom& atom, const std::vector<Atom::M_ArcWQJ*>& group, CArray<
     }
 }
 
-// One arc per support line of every frame that carries bent-up bars, grouped and marked.
+// One arc per support line of every frame of an in-use skeleton type, grouped and marked.
 void MakeArcs(Atom& atom, const CPM001_CapKeyParam& kp, CArray<Atom::M_ArcWQJ_R*>& arcs)
 {
     const int nPier = atom.nPier;
@@ -95,10 +95,7 @@ void MakeArcs(Atom& atom, const CPM001_CapKeyParam& kp, CArray<Atom::M_ArcWQJ_R*
     // byFrame[q][s]: the arc of the q-th visited frame over support line s.
     std::vector<std::vector<Atom::M_ArcWQJ*>> byFrame;
     for (int j = 0; j < kp.FrameName.GetSize(); ++j) {
-        // The arcs carry the bent-up bars over the supports: a frame without bent-up bars has none.
-        bool carriesBars = false;
-        for (const Atom::M_WQJ* bar : atom.BentBarList) carriesBars = carriesBars || (bar && bar->nH == j);
-        if (!carriesBars) continue;
+        // Every main frame gets its arcs, whether its groups hold bent-up bars or only inclined ones.
         for (const auto& type : kp.FrameAr) {
             if (type.fGJJ == 0 || !(type.name == kp.FrameName[j])) continue;
             std::vector<Atom::M_ArcWQJ*> row;

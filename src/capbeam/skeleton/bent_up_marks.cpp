@@ -2,6 +2,7 @@
 #include "capbeam/skeleton/bent_up_marks.h"
 
 #include "capbeam/skeleton/rounding.h"
+#include "capbeam/skeleton/segment_labels.h"
 #include "common/cut_length.h"
 #include "common/is_equal.h"
 #include "common/list_sum.h"
@@ -240,30 +241,6 @@ void MarkPartialBars(Atom& atom, CArray<Atom::M_WQJ_R*>& out)
     }
 }
 
-// "L1", "L2", ... for the pieces whose values vary among the bars of one mark, "/" for the others;
-// a single varying piece is "L".
-void SegmentLabels(std::vector<DblArray>& values, CStringArray& labels)
-{
-    labels.RemoveAll();
-    int k = 0;
-    bool hasSecond = false;
-    for (DblArray& list : values) {
-        GetIntDbArray(list);
-        if (IsEqual(list, 1e-05)) {
-            labels.Add("/");
-        } else {
-            ++k;
-            labels.Add(CString("L") + MarkText(k));
-            if (k == 2) hasSecond = true;
-        }
-    }
-    if (!hasSecond) {
-        for (int i = 0; i < labels.GetSize(); ++i) {
-            if (labels[i] == "L1") labels[i] = "L";
-        }
-    }
-}
-
 } // namespace
 
 int GetIndex_WQJ(const WQJList& list, int number, Atom::M_WQJ& out)
@@ -401,7 +378,7 @@ void BentBarRows(Atom& atom, const CArray<Atom::M_WQJ_R*>& bars, CArray<Atom::tR
         row.TL = KVDataCommon::KVCTL(total / n);
         row.L1 = 0.0;
         row.L2 = 0.0;
-        SegmentLabels(values, row.szL);
+        CapBeamSegmentLabels::SegmentLabels(values, row.szL);
         rows.Add(row);
         left.erase(left.begin());
     }

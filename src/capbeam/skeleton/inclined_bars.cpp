@@ -4,6 +4,7 @@
 
 #include "capbeam/skeleton/inclined_bar_shape.h"
 #include "capbeam/skeleton/rounding.h"
+#include "capbeam/skeleton/segment_labels.h"
 #include "common/cut_length.h"
 #include "common/is_equal.h"
 #include "common/list_sum.h"
@@ -283,27 +284,10 @@ void MakeRows(Atom& atom, const CArray<Atom::M_BZXJR>& bars, CArray<Atom::tRn>& 
         row.n = count;
         row.TL = KVCTL(total / count);
 
-        row.szL.RemoveAll();
         if (byColumn) {
-            int varying = 0;
-            bool hasL2 = false;
-            for (DblArray& column : columns) {
-                GetIntDbArray(column);
-                if (IsEqual(column, 1e-05)) {
-                    row.szL.Add("/");
-                } else {
-                    CString label;
-                    label.Format("L%d", ++varying);
-                    if (varying == 2) hasL2 = true;
-                    row.szL.Add(label);
-                }
-            }
-            if (!hasL2) {
-                for (int t = 0; t < row.szL.GetSize(); ++t) {
-                    if (row.szL[t] == "L1") row.szL[t] = "L";
-                }
-            }
+            CapBeamSegmentLabels::SegmentLabels(columns, row.szL);
         } else {
+            row.szL.RemoveAll();
             int labels = W[i].PtAr.GetSize();
             for (int v = 0; v < W[i].PtAr.GetSize(); ++v) {
                 if (W[i].PtAr[v].enPoint == 2 && W[i].PtAr[v].fArc == 0) --labels;

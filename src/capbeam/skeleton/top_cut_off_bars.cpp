@@ -148,26 +148,30 @@ CStringArray MainMarks(Atom& atom, const std::vector<SupportLine>& lines)
 // Step 3 of the secondary skeletons: groups of support lines whose bars may share marks. Laid out
 // across the beam, support lines of equal reference totals; along the skew, support lines of equal
 // left and equal right reference lengths. Each group lists its support lines in order; every
-// support line with bars lies in exactly one group.
+// support line with bars lies in at least one group.
 std::vector<std::vector<int>> SecondaryGroups(const Atom& atom, const std::vector<SupportLine>& lines)
 {
-    const bool byTotals = atom.st.fLayMode != 0;
-    auto alike = [&](const SupportLine& a, const SupportLine& b) {
-        if (byTotals) return IsEqual(a.refTotals, b.refTotals) != 0;
-        return IsEqual(a.refLeft, b.refLeft) != 0 && IsEqual(a.refRight, b.refRight) != 0;
-    };
+    if (atom.st.fLayMode == 0) {
+        std::vector<DblArray> lefts;
+        std::vector<DblArray> rights;
+        for (const SupportLine& line : lines) {
+            lefts.push_back(line.refLeft);
+            rights.push_back(line.refRight);
+        }
+        return SupportGroupsBySides(lefts, rights, atom.fEndSupportsApart);
+    }
     std::vector<int> candidates;
     for (int s = 0; s < static_cast<int>(lines.size()); ++s) {
         if (lines[s].refTotals.IsEmpty()) continue;
-        const bool seen =
-            std::any_of(candidates.begin(), candidates.end(), [&](int c) { return alike(lines[c], lines[s]); });
+        const bool seen = std::any_of(candidates.begin(), candidates.end(),
+                                      [&](int c) { return IsEqual(lines[c].refTotals, lines[s].refTotals) != 0; });
         if (!seen) candidates.push_back(s);
     }
     std::vector<std::vector<int>> groups;
     for (int c : candidates) {
         std::vector<int> group;
         for (int s = 0; s < static_cast<int>(lines.size()); ++s) {
-            if (!lines[s].refTotals.IsEmpty() && alike(lines[s], lines[c])) group.push_back(s);
+            if (!lines[s].refTotals.IsEmpty() && IsEqual(lines[s].refTotals, lines[c].refTotals)) group.push_back(s);
         }
         groups.push_back(group);
     }
@@ -344,6 +348,60 @@ int GetfFrameDJDJs(const CPM001T0101Atom& atom, const CString& name, DblArray& o
         return 1;
     }
     return 0;
+}
+
+std::vector<std::vector<int>> SupportGroupsBySides(const std::vector<DblArray>& left,
+                                                   const std::vector<DblArray>& right, int endSupportsApart)
+{
+    const int n = static_cast<int>(std::min(left.size(), right.size()));
+    auto loaded = [&](int s) { return !left[s].IsEmpty(); };
+    auto alike = [&](int a, int b) { return IsEqual(left[a], left[b]) && IsEqual(right[a], right[b]); };
+
+    // The candidates, one per support line, and the range of positions among which repeats are
+    // dropped. The end support lines are settled first: an unloaded end drops out; loaded ends stay
+    // out of the comparison when they are kept apart.
+    std::vector<int> candidates;
+    for (int s = 0; s < n; ++s) candidates.push_back(s);
+    int from = 0;
+    int to = n - 1;
+    if (n > 1) {
+        const bool first = loaded(0);
+        const bool last = loaded(n - 1);
+        if (first && !last) {
+            candidates.pop_back();
+            to = static_cast<int>(candidates.size()) - 2;
+        } else {
+            if (!last) candidates.pop_back();
+            if (!first) candidates.erase(candidates.begin());
+            const int size = static_cast<int>(candidates.size());
+            from = endSupportsApart != 0 ? 1 : 0;
+            to = endSupportsApart != 0 ? size - 2 : size - 1;
+        }
+    }
+
+    std::vector<int> kept;
+    for (int p = 0; p < static_cast<int>(candidates.size()); ++p) {
+        const int s = candidates[static_cast<std::size_t>(p)];
+        if (!loaded(s)) continue;
+        bool repeat = false;
+        if (p >= from && p <= to) {
+            for (int q = from; q < p && !repeat; ++q) {
+                const int e = candidates[static_cast<std::size_t>(q)];
+                repeat = loaded(e) && alike(e, s);
+            }
+        }
+        if (!repeat) kept.push_back(s);
+    }
+
+    std::vector<std::vector<int>> groups;
+    for (int c : kept) {
+        std::vector<int> group;
+        for (int s = 0; s < n; ++s) {
+            if (loaded(s) && alike(s, c)) group.push_back(s);
+        }
+        groups.push_back(group);
+    }
+    return groups;
 }
 
 int GetGJFrame_DCJDJ(CPM001T0101Atom& atom, CPM001_CapKeyParam& kp, int mainSkeletons,

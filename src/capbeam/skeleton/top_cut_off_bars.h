@@ -7,6 +7,8 @@
 #include "mfc/carray.h"
 #include "mfc/cstring.h"
 
+#include <vector>
+
 // The reinforcement object's members of the same names forward here; each works on the object's
 // public members only.
 namespace CapBeamCutOffBars {
@@ -16,6 +18,18 @@ namespace CapBeamCutOffBars {
 // whose name up to its first "(" (or whole) equals name. Its lengths are copied into out and 1 is
 // returned; 0 when no record has that name, out unchanged.
 int GetfFrameDJDJs(const CPM001T0101Atom& atom, const CString& name, DblArray& out);
+
+// The groups of support lines whose secondary top cut-off bars may share marks, on a skeleton laid
+// along the skew: left[s] and right[s] hold the left and right reference lengths of the bars over
+// support line s (empty: no bar there). Every support line with bars is a candidate, and a
+// candidate equal in both lists to an earlier one is a repeat and dropped, with these exceptions at
+// the ends of the beam: when the first support line carries bars and the last not, the one before
+// the last is never taken for a repeat; otherwise, with endSupportsApart non-zero, neither end
+// candidate is. A group is every support line whose two lists equal those of a kept candidate; the
+// groups come in candidate order, each in support order, so a support line may lie in several equal
+// groups.
+std::vector<std::vector<int>> SupportGroupsBySides(const std::vector<DblArray>& left,
+                                                   const std::vector<DblArray>& right, int endSupportsApart);
 
 // The top cut-off bars of every frame, one per frame and support line at most. With mainSkeletons
 // non-zero, the bars of the main skeletons: lengths from the outermost bent-up bar of the bar groups

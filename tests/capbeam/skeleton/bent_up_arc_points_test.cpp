@@ -7,6 +7,7 @@
 
 #include <cmath>
 #include <memory>
+#include <vector>
 
 using namespace CapBeamBentUpArcs;
 
@@ -173,4 +174,110 @@ TEST(BentUpArcEndPieces, LevelLegMeetsNoBottomLine)
     bare->PYXTCJpa2.RemoveAll();
     EXPECT_EQ(Build(*bare, 0).done, 0);   // no outline: nothing read past it
     ReportLog::Current().Clear();
+}
+
+// The remaining cases of the end-piece tables, one beam each; theta = atan 0.75 (rises 0.75 per
+// unit), welded legs w = 200, radius 100. The flag is handed in as 7: only the square-end leg
+// cases set it (to 1). Where the line runs straight onto the end leg (LS-3, LP-5, RP-5) the leg
+// towards the apex starts where it meets the end leg, X2, which is the point handed back.
+TEST(BentUpArcEndPieces, EveryTableCaseLaysItsVertices)
+{
+    struct V {
+        double x, z, RR, alf;
+        int fH, fHzy, fHsx, fArc, enPoint;
+    };
+    struct Case {
+        const char* what;
+        bool sloped;
+        int side;
+        double cantilever;   // left (side 1) or right (side 0)
+        double s;
+        std::vector<V> pts;
+        CDblPoint pt;
+        double arcLen;
+        int flag;
+    };
+    const double t = kTheta;
+    const double c45 = 200.0 * std::cos(M_PI / 4.0);   // a welded leg up a 45-degree slope
+    const double e = 70.0 * std::cos(M_PI / 4.0);
+    const double bend = Bend(90.0 + Deg(kTheta), 100.0);   // onto a vertical leg: 90 + theta
+    const std::vector<Case> cases{
+        // Foot at 270 - 800 = -530: at the end leg x 70 the line is 90 + 0.75 x 600 = 540 high,
+        // not under 90 + 200: a straight leg down the end leg from there.
+        {"LS-3", false, 1, 270.0, 800.0,
+         {{70.0, 340.0, 0.0, 0.0, 1, 1, 1, 0, 0}, {70.0, 540.0, 0.0, P + t, 1, 1, 0, 0, 2}},
+         {70.0, 540.0}, 0.0, 1},
+        // u = 970 - 470 = 500 <= 600; foot 370: the line 0.75 x - 187.5 meets the slope z = 560 - x
+        // at (427.1429, 132.8571), beyond 70 + 200 cos 45: the welded leg runs up the slope.
+        {"LP-3", true, 1, 970.0, 600.0,
+         {{427.0 + 1.0 / 7.0 - c45, 132.0 + 6.0 / 7.0 + c45, 0.0, 0.0, 1, 0, 0, 0, 0},
+          {427.0 + 1.0 / 7.0, 132.0 + 6.0 / 7.0, 0.0, M_PI / 4.0 + t, 1, 1, 1, 0, 2}},
+         {427.0 + 1.0 / 7.0, 132.0 + 6.0 / 7.0}, 0.0, 7},
+        // Foot -830: the line meets the slope's extension at x -87.1 (short of 211.4) and the end
+        // leg at 90 + 0.75 x 900 = 765, not under 490 + 200: a straight leg down from there.
+        {"LP-5", true, 1, 270.0, 1100.0,
+         {{70.0, 565.0, 0.0, 0.0, 1, 1, 1, 0, 0}, {70.0, 765.0, 0.0, P + t, 1, 1, 0, 0, 2}},
+         {70.0, 765.0}, 0.0, 7},
+        // Right square end, last support line at 8500, foot 10100: u = 1430 < 1800; at the end leg
+        // x 9930 the line is 90 + 0.75 x 170 = 217.5 high, under 490 + 200: the bend onto the leg.
+        // The corner between the leg (up) and the line (up-left, 0.8 / 0.6) is 90 - theta; its
+        // fillet of radius 100 touches 100 / tan((90 - theta) / 2) = 200 from the corner:
+        // (9930, 417.5) on the leg, (9770, 337.5) on the line.
+        {"RS-2", false, 0, 1500.0, 1600.0,
+         {{9930.0, 217.5, 100.0, P + t, 0, 0, 0, 1, 2}, {9930.0, 617.5, 0.0, 0.0, 1, 0, 0, 0, 0}},
+         {9770.0, 337.5}, bend, 1},
+        // Right sloped end, slope foot at 9530: u = 1030 >= 400 + 200: the plain welded leg.
+        {"RP-1", true, 0, 1500.0, 400.0,
+         {{8900.0, 90.0, 0.0, t, 1, 0, 0, 0, 2}, {9100.0, 90.0, 0.0, 0.0, 1, 1, 0, 0, 0}},
+         {8900.0, 90.0}, 0.0, 7},
+        // 900 < 1030 < 1100: from the foot 9400 to the slope's foot, then e = 200 - 130 = 70 up it.
+        {"RP-2", true, 0, 1500.0, 900.0,
+         {{9400.0, 90.0, 0.0, t, 1, 0, 0, 0, 2},
+          {9530.0, 90.0, 0.0, M_PI / 4.0, 1, 1, 0, 0, 3},
+          {9530.0 + e, 90.0 + e, 0.0, 0.0, 1, 1, 0, 0, 0}},
+         {9400.0, 90.0}, 0.0, 7},
+        // Foot 9700: the line 90 + 0.75 (9700 - x) meets the slope z = x - 9440 at
+        // (9602.8571, 162.8571), short of 9930 - 200 cos 45: the welded leg runs up the slope.
+        {"RP-3", true, 0, 1500.0, 1200.0,
+         {{9602.0 + 6.0 / 7.0, 162.0 + 6.0 / 7.0, 0.0, M_PI / 4.0 + t, 1, 0, 1, 0, 2},
+          {9602.0 + 6.0 / 7.0 + c45, 162.0 + 6.0 / 7.0 + c45, 0.0, 0.0, 1, 1, 0, 0, 0}},
+         {9602.0 + 6.0 / 7.0, 162.0 + 6.0 / 7.0}, 0.0, 7},
+        // Foot 10500: the slope's extension is met at x 9945.7, past 9788.6; the end leg at
+        // 90 + 0.75 x 570 = 517.5, under 490 + 200: the bend onto the leg as for RS-2, tangent points
+        // (9930, 717.5) and (9770, 637.5).
+        {"RP-4", true, 0, 1500.0, 2000.0,
+         {{9930.0, 517.5, 100.0, P + t, 0, 0, 0, 1, 3}, {9930.0, 917.5, 0.0, 0.0, 1, 0, 0, 0, 0}},
+         {9770.0, 637.5}, bend, 7},
+        // Foot 10800: the end leg is met at 90 + 0.75 x 870 = 742.5, not under 690: straight down.
+        {"RP-5", true, 0, 1500.0, 2300.0,
+         {{9930.0, 742.5, 0.0, 0.0, 1, 1, 1, 0, 2}, {9930.0, 542.5, 0.0, P + t, 1, 1, 0, 0, 2}},
+         {9930.0, 742.5}, 0.0, 7},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        const double left = c.side ? c.cantilever : 1500.0;
+        auto atom = c.sloped ? SlopedBeam(left, c.s) : SquareBeam(left, c.s);
+        atom->bBzr = c.side ? 1500.0 : c.cantilever;
+        CArray<Atom::M_XZR> pts;
+        double arcLen = -1.0;
+        CDblPoint pt(-1.0, -1.0);
+        int flag = 7;
+        ReportLog::Current().Clear();
+        ASSERT_EQ(GetArcWQJPtAr(*atom, 0.0, c.side, pts, arcLen, pt, flag), 1);
+        EXPECT_EQ(ReportLog::Current().Entries().size(), 0u);
+        ASSERT_EQ(pts.GetSize(), static_cast<int>(c.pts.size()));
+        for (std::size_t i = 0; i < c.pts.size(); ++i) {
+            SCOPED_TRACE(i);
+            const V& v = c.pts[i];
+            ExpectVertex(pts[static_cast<int>(i)], v.x, v.z, v.RR, v.alf, v.fArc, v.enPoint);
+            EXPECT_EQ(pts[static_cast<int>(i)].fH, v.fH);
+            EXPECT_EQ(pts[static_cast<int>(i)].fHzy, v.fHzy);
+            EXPECT_EQ(pts[static_cast<int>(i)].fHsx, v.fHsx);
+            EXPECT_NEAR(pts[static_cast<int>(i)].LH, 100.0, kTol);
+        }
+        EXPECT_NEAR(pt.x, c.pt.x, kTol);
+        EXPECT_NEAR(pt.y, c.pt.y, kTol);
+        EXPECT_NEAR(arcLen, c.arcLen, kTol);
+        EXPECT_EQ(flag, c.flag);
+    }
 }

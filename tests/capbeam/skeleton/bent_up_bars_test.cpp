@@ -347,3 +347,23 @@ TEST_F(BentUpArcMarks, EqualArcsShareAMarkAndNoLengthMeansNoArcs)
     EXPECT_TRUE(arcs.IsEmpty());
     EXPECT_TRUE(arcRows.IsEmpty());
 }
+
+// A main frame whose groups hold standard inclined bars only still gets one arc over each support
+// line, the same arcs as above: their shape does not depend on the bars.
+TEST_F(BentUpArcMarks, AMainFrameWithOnlyInclinedBarsGetsItsArcs)
+{
+    const Group none = Make({});
+    const Group inclined = Make({Entry(0, 0, 0, 1600.0)});
+    kp.FrameAr[0] = Type("K1", 1, {none, inclined, inclined, none});
+    Design(0);
+    EXPECT_TRUE(atom.BentBars.IsEmpty());
+    EXPECT_EQ(atom.InclBars.GetSize(), 4);   // one each side of the span, frames 0 and 2
+    ASSERT_EQ(atom.BentArcs.GetSize(), 4);
+    for (const Atom::M_ArcWQJ_R* arc : atom.BentArcs) {
+        const int frame = arc->pArcWQJ->nA;
+        EXPECT_TRUE(frame == 0 || frame == 2) << frame;
+    }
+    ASSERT_EQ(atom.BentArcRows.GetSize(), 1);
+    EXPECT_EQ(atom.BentArcRows[0].n, 4);
+    EXPECT_NEAR(atom.BentArcRows[0].TL, 1969.0, kTol);
+}

@@ -59,8 +59,9 @@ int ErrorCount() { return ReportLog::Current().Count(ReportEntry::Error); }
 // The whole skeleton design on a straight beam with square ends: 8000 long, 1800 wide, 1600 high,
 // two support lines at 1000 and 7000, three frames at y = -700, 0, 700 named K1, K2, K1 (K1 a main
 // skeleton, K2 a secondary one); bars d 25 HRB400 (outer diameter 28.4), covers 60 top and
-// bottom, 40 at the ends, welded end legs 200; laid out across the beam. No cut-off, bent-up or
-// inclined bars.
+// bottom, 40 at the ends, welded end legs 200, bars inclined at 45 degrees; laid out across the
+// beam. No cut-off, bent-up or inclined bars; with KeyLen1 600 each K1 frame has one arc over each
+// support line.
 
 class SkeletonDesign : public ::testing::Test {
 protected:
@@ -84,6 +85,7 @@ protected:
         atom.st.fLayMode = 1;
         atom.st.fWeld = 0;
         atom.st.LstWeld = 200.0;
+        atom.st.angle = 0.785398163;
 
         kp.KeyLen1 = 600.0;
         kp.KeyLen2 = 300.0;
@@ -228,6 +230,7 @@ TEST_F(SkeletonDesign, FramesOfOneNameFormOneGroupAndOneTableRow)
 
 TEST_F(SkeletonDesign, ThroughBarsHeadTheSchedule)
 {
+    kp.KeyLen1 = 0.0;   // no arcs: the through bars alone
     atom.ScratchRow.L1 = 345.0;
     atom.ScratchRow.L2 = 678.0;
     ASSERT_EQ(Design(), 1);
@@ -279,6 +282,7 @@ TEST_F(SkeletonDesign, ABeamWithoutSupportLinesHasNoSectionsAndFailsWithAMessage
 
 TEST_F(SkeletonDesign, SectionsOfAThroughBarsOnlyBeamAreAllOneKind)
 {
+    kp.KeyLen1 = 0.0;   // no arcs
     ASSERT_EQ(Design(), 1);
     EXPECT_EQ(Values(atom.enSection), (std::vector<int>{2, 2, 2}));
     EXPECT_EQ(atom.fBearAndMidSpan, 1);

@@ -584,3 +584,75 @@ TEST_F(TopCutOff, OneStraightTopIsNotASlope)
 }
 
 } // namespace
+
+// ---------------------------------------------------------------------------------------------
+// Groups of support lines along the skew, with the end support lines kept apart (the key data's
+// fCapSep 0) or not (fCapSep 1). Each support line holds one bar: A = (1000, 1000), B = (800, 800).
+
+namespace {
+
+struct GroupCase {
+    const char* what;
+    std::vector<std::vector<double>> lists;   // one support line's left (= right) lengths each
+    int apart;
+    std::vector<std::vector<int>> groups;
+};
+
+} // namespace
+
+TEST(SecondarySupportGroups, EndSupportLinesStayOutOfTheRepeatsWhenKeptApart)
+{
+    const std::vector<double> A{1000.0};
+    const std::vector<double> B{800.0};
+    const std::vector<double> none{};
+    const std::vector<GroupCase> cases{
+        // Loaded ends equal to the interior one: kept apart, no end is a repeat of another, and
+        // each of the three candidates names the same group; otherwise one group.
+        {"A A A, apart", {A, A, A}, 1, {{0, 1, 2}, {0, 1, 2}, {0, 1, 2}}},
+        {"A A A, together", {A, A, A}, 0, {{0, 1, 2}}},
+        // The first end equal to its neighbour, the last to its own: only 1 and 2 are compared.
+        {"A A B B, apart", {A, A, B, B}, 1, {{0, 1}, {0, 1}, {2, 3}, {2, 3}}},
+        {"A A B B, together", {A, A, B, B}, 0, {{0, 1}, {2, 3}}},
+        // An unloaded last end drops out and the one before it is never a repeat, either way.
+        {"A A A -, apart", {A, A, A, none}, 1, {{0, 1, 2}, {0, 1, 2}}},
+        {"A A A -, together", {A, A, A, none}, 0, {{0, 1, 2}, {0, 1, 2}}},
+        // An unloaded first end drops out; the rest are taken as two loaded ends.
+        {"- A A A, apart", {none, A, A, A}, 1, {{1, 2, 3}, {1, 2, 3}, {1, 2, 3}}},
+        {"- A A A, together", {none, A, A, A}, 0, {{1, 2, 3}}},
+        // One support line: nothing to keep apart.
+        {"A, apart", {A}, 1, {{0}}},
+    };
+    for (const GroupCase& c : cases) {
+        SCOPED_TRACE(c.what);
+        std::vector<DblArray> lists;
+        for (const std::vector<double>& values : c.lists) {
+            DblArray list;
+            for (double v : values) list.Add(v);
+            lists.push_back(list);
+        }
+        EXPECT_EQ(SupportGroupsBySides(lists, lists, c.apart), c.groups);
+    }
+}
+
+// Through the pass: three loaded support lines alike, ends kept apart or not. The repeated groups
+// name the same support lines, so the marks are the same either way: one mark, three bars.
+TEST_F(TopCutOff, EndSupportLinesKeptApartMarkTheirBarsAlike)
+{
+    atom.st.fLayMode = 0;
+    Frames({"N"});
+    kp.FrameAr.Add(SecondaryRecord("N", {1000.0, 1000.0, 1000.0, 1000.0, 1000.0, 1000.0}));
+    KeepRecords();
+    atom.KeyFrameNames.Add("N");
+    for (int apart : {1, 0}) {
+        SCOPED_TRACE(apart);
+        atom.fEndSupportsApart = apart;
+        atom.nMark = 0;
+        atom.TopCutBars2.RemoveAll();
+        atom.TopCutRows2.RemoveAll();
+        ASSERT_EQ(Secondary(), 1);
+        EXPECT_EQ(Marks(atom.TopCutBars2), (std::vector<CString>{"1", "1", "1"}));
+        ASSERT_EQ(atom.TopCutRows2.GetSize(), 1);
+        EXPECT_EQ(atom.TopCutRows2[0].n, 3);
+        EXPECT_EQ(atom.TopCutRows2[0].TL, 2000.0 + kTwoHooks);
+    }
+}
