@@ -65,66 +65,53 @@ const std::string& StoredSample()
     return path;
 }
 
-void Report(benchmark::State& state, double floorSeconds, double commandSeconds, double goal)
+using Command = std::vector<std::string>;
+
+// Runs the floor in every iteration and, when there is one, the command (made when the benchmark
+// starts) right after it; an iteration's time is the command's CPU time, or the floor's alone.
+template <class MakeCommand>
+void Paired(benchmark::State& state, MakeCommand makeCommand, double goal)
 {
+    double floor = 0.0, host = 0.0;
+    try {
+        const Command command = makeCommand();
+        for (auto _ : state) {
+            const double floorRun = ChildCpuSeconds(kFloor);
+            const double hostRun = command.empty() ? 0.0 : ChildCpuSeconds(command);
+            floor += floorRun;
+            host += hostRun;
+            state.SetIterationTime(command.empty() ? floorRun : hostRun);
+        }
+    } catch (const std::exception& e) {
+        state.SkipWithError(e.what());
+        return;
+    }
     const auto runs = static_cast<double>(state.iterations());
-    state.counters["floor_ms"] = 1e3 * floorSeconds / runs;
-    state.counters["command_ms"] = 1e3 * commandSeconds / runs;
-    state.counters["x_floor"] = commandSeconds / floorSeconds;
+    state.counters["floor_ms"] = 1e3 * floor / runs;
+    if (host == 0.0) return;
+    state.counters["command_ms"] = 1e3 * host / runs;
+    state.counters["x_floor"] = host / floor;
     state.counters["goal"] = goal;
 }
 
 void ProcessFloor(benchmark::State& state)
 {
-    double floor = 0.0;
-    try {
-        for (auto _ : state) {
-            const double seconds = ChildCpuSeconds(kFloor);
-            floor += seconds;
-            state.SetIterationTime(seconds);
-        }
-    } catch (const std::exception& e) {
-        state.SkipWithError(e.what());
-        return;
-    }
-    state.counters["floor_ms"] = 1e3 * floor / static_cast<double>(state.iterations());
+    Paired(state, [] { return Command{}; }, 1.0);
 }
-
-// One host command (made when the benchmark starts), each run paired with a floor run.
-template <class MakeCommand>
-void HostCommand(benchmark::State& state, MakeCommand makeCommand, double goal)
-{
-    double floor = 0.0, host = 0.0;
-    try {
-        const std::vector<std::string> command = makeCommand();
-        for (auto _ : state) {
-            floor += ChildCpuSeconds(kFloor);
-            const double seconds = ChildCpuSeconds(command);
-            host += seconds;
-            state.SetIterationTime(seconds);
-        }
-    } catch (const std::exception& e) {
-        state.SkipWithError(e.what());
-        return;
-    }
-    Report(state, floor, host, goal);
-}
-
-using Command = std::vector<std::string>;
 
 void Design(benchmark::State& state)
 {
-    HostCommand(state, [] { return Command{PM001_HOST, "design", kSample}; }, 3.0);
+    Paired(state, [] { return Command{PM001_HOST, "design", kSample}; }, 3.0);
 }
 
 void Check(benchmark::State& state)
 {
-    HostCommand(state, [] { return Command{PM001_HOST, "check", kSample}; }, 2.5);
+    Paired(state, [] { return Command{PM001_HOST, "check", kSample}; }, 2.5);
 }
 
 void Load(benchmark::State& state)
 {
-    HostCommand(state, [] { return Command{PM001_HOST, "load", StoredSample()}; }, 2.5);
+    Paired(state, [] { return Command{PM001_HOST, "load", StoredSample()}; }, 2.5);
 }
 
 BENCHMARK(ProcessFloor)->UseManualTime()->Unit(benchmark::kMillisecond);
