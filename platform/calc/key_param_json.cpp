@@ -2,6 +2,7 @@
 
 #include "calc/key_param_json.h"
 
+#include "calc/json_from_memory.h"
 #include "calc/key_param_fields.h"
 #include "mfc/text_encoding.h"
 
@@ -13,6 +14,7 @@
 #include <filesystem>
 #include <fstream>
 #include <iterator>
+#include <optional>
 #include <stdexcept>
 #include <system_error>
 #include <utility>
@@ -57,18 +59,41 @@ concept KeyRecord = requires(KeyProbe& probe, R& record) { VisitKeys(probe, reco
 
 // ---- Reading -------------------------------------------------------------------------------------
 
-void ReadValue(const Json& j, const std::string& path, int& value);
-void ReadValue(const Json& j, const std::string& path, double& value);
-void ReadValue(const Json& j, const std::string& path, CString& value);
+// Where a value lies in the document: a chain of keys and list positions from the root, written
+// out as a path ("cap.FrameAr[1].GJJ") only when a message needs it.
+class Where {
+public:
+    explicit Where(const std::string& root) : m_root(&root) {}
+    Where(const Where& parent, const char* key) : m_parent(&parent), m_key(key) {}
+    Where(const Where& parent, std::size_t index) : m_parent(&parent), m_index(index) {}
+
+    std::string Path() const
+    {
+        if (!m_parent) return *m_root;
+        return m_key ? Member(m_parent->Path(), m_key) : Element(m_parent->Path(), m_index);
+    }
+
+private:
+    const std::string* m_root = nullptr;
+    const Where* m_parent = nullptr;
+    const char* m_key = nullptr;
+    std::size_t m_index = 0;
+};
+
+[[noreturn]] void Fail(const Where& where, const std::string& what) { Fail(where.Path(), what); }
+
+void ReadValue(const Json& j, const Where& where, int& value);
+void ReadValue(const Json& j, const Where& where, double& value);
+void ReadValue(const Json& j, const Where& where, CString& value);
 template <class T>
-void ReadValue(const Json& j, const std::string& path, CArray<T>& list);
+void ReadValue(const Json& j, const Where& where, CArray<T>& list);
 template <KeyRecord R>
-void ReadValue(const Json& j, const std::string& path, R& record);
+void ReadValue(const Json& j, const Where& where, R& record);
 
 // Reads the keys of one JSON object into a record; keys the record does not have are errors.
 class ObjectReader {
 public:
-    ObjectReader(const Json& object, const std::string& path) : m_object(object), m_path(path) {}
+    ObjectReader(const Json& object, const Where& where) : m_object(object), m_where(where) {}
 
     template <class T>
     void Key(const char* key, T& member, KeyNeed need)
@@ -76,74 +101,78 @@ public:
         m_known.push_back(key);
         const auto found = m_object.find(key);
         if (found == m_object.end()) {
-            if (need == KeyNeed::Required) Fail(Member(m_path, key), "missing (a required key)");
+            if (need == KeyNeed::Required) Fail(Where(m_where, key), "missing (a required key)");
             return;
         }
-        ReadValue(*found, Member(m_path, key), member);
+        ++m_found;
+        ReadValue(*found, Where(m_where, key), member);
     }
 
     void RejectUnknownKeys() const
     {
+        // The keys of an object are distinct: when each was found, none is unknown.
+        if (m_found == m_object.size()) return;
         for (const auto& item : m_object.items()) {
             bool known = false;
             for (const char* key : m_known) known = known || item.key() == key;
-            if (!known) Fail(Member(m_path, item.key().c_str()), "unknown key");
+            if (!known) Fail(Where(m_where, item.key().c_str()), "unknown key");
         }
     }
 
 private:
     const Json& m_object;
-    const std::string& m_path;
+    const Where& m_where;
     std::vector<const char*> m_known;
+    std::size_t m_found = 0;
 };
 
-void ReadValue(const Json& j, const std::string& path, int& value)
+void ReadValue(const Json& j, const Where& where, int& value)
 {
     if (j.is_number_unsigned()) {
         const std::uint64_t v = j.get<std::uint64_t>();
-        if (v > static_cast<std::uint64_t>(INT_MAX)) Fail(path, "expected an integer from -2147483648 to 2147483647");
+        if (v > static_cast<std::uint64_t>(INT_MAX)) Fail(where, "expected an integer from -2147483648 to 2147483647");
         value = static_cast<int>(v);
         return;
     }
     if (j.is_number_integer()) {
         const std::int64_t v = j.get<std::int64_t>();
-        if (v < INT_MIN || v > INT_MAX) Fail(path, "expected an integer from -2147483648 to 2147483647");
+        if (v < INT_MIN || v > INT_MAX) Fail(where, "expected an integer from -2147483648 to 2147483647");
         value = static_cast<int>(v);
         return;
     }
-    Fail(path, "expected an integer");
+    Fail(where, "expected an integer");
 }
 
-void ReadValue(const Json& j, const std::string& path, double& value)
+void ReadValue(const Json& j, const Where& where, double& value)
 {
-    if (!j.is_number()) Fail(path, "expected a number");
+    if (!j.is_number()) Fail(where, "expected a number");
     const double v = j.get<double>();
-    if (!std::isfinite(v)) Fail(path, "expected a finite number");
+    if (!std::isfinite(v)) Fail(where, "expected a finite number");
     value = v;
 }
 
-void ReadValue(const Json& j, const std::string& path, CString& value)
+void ReadValue(const Json& j, const Where& where, CString& value)
 {
-    if (!j.is_string()) Fail(path, "expected a text");
+    if (!j.is_string()) Fail(where, "expected a text");
     value = CString(j.get_ref<const std::string&>());
 }
 
 // Also serves IntArray and CStringArray, whose elements are those of their CArray.
 template <class T>
-void ReadValue(const Json& j, const std::string& path, CArray<T>& list)
+void ReadValue(const Json& j, const Where& where, CArray<T>& list)
 {
-    if (!j.is_array()) Fail(path, "expected a list");
+    if (!j.is_array()) Fail(where, "expected a list");
     CArray<T> read;
     read.SetSize(static_cast<int>(j.size()));
-    for (std::size_t i = 0; i < j.size(); ++i) ReadValue(j[i], Element(path, i), read[static_cast<int>(i)]);
+    for (std::size_t i = 0; i < j.size(); ++i) ReadValue(j[i], Where(where, i), read[static_cast<int>(i)]);
     list = std::move(read);
 }
 
 template <KeyRecord R>
-void ReadValue(const Json& j, const std::string& path, R& record)
+void ReadValue(const Json& j, const Where& where, R& record)
 {
-    if (!j.is_object()) Fail(path, "expected an object");
-    ObjectReader reader(j, path);
+    if (!j.is_object()) Fail(where, "expected an object");
+    ObjectReader reader(j, where);
     VisitKeys(reader, record);
     reader.RejectUnknownKeys();
 }
@@ -237,14 +266,17 @@ Json WriteValue(const std::string& path, R& record)
 bool ReadKeyParamJson(std::string_view text, const std::string& root, CPM001KeyParam& keyParam, std::string& error)
 {
     try {
-        Json document;
-        try {
-            document = Json::parse(text.begin(), text.end());
-        } catch (const Json::exception& e) {
-            Fail(root, std::string("not valid JSON (") + e.what() + ")");
+        std::optional<Json> document = ParseJsonFromMemory(text);
+        if (!document) {
+            // The full parser reads what the quick one left, and names the fault when there is one.
+            try {
+                document = Json::parse(text.begin(), text.end());
+            } catch (const Json::exception& e) {
+                Fail(root, std::string("not valid JSON (") + e.what() + ")");
+            }
         }
         CPM001KeyParam read;
-        ReadValue(document, root, read);
+        ReadValue(*document, Where(root), read);
         CheckAgreement(read.CapKeyParam, Member(root, "cap"));
         keyParam = std::move(read);
         return true;
@@ -268,8 +300,12 @@ bool ReadKeyParamFile(const std::string& path, CPM001KeyParam& keyParam, std::st
         error = subject + (ec ? "its size cannot be read" : "larger than 16 MiB");
         return false;
     }
+    // The whole file in one read; a file that grew since its size was taken is read to its end.
     std::ifstream in(file, std::ios::binary);
-    std::string text(std::istreambuf_iterator<char>(in), {});
+    std::string text(static_cast<std::size_t>(size), '\0');
+    in.read(text.data(), static_cast<std::streamsize>(size));
+    text.resize(static_cast<std::size_t>(in.gcount()));
+    if (in.good()) text.append(std::istreambuf_iterator<char>(in), {});
     if (!in.is_open() || in.bad()) {
         error = subject + "cannot be read";
         return false;

@@ -1,257 +1,179 @@
-// Loading of the material catalogue from its data file and the look-ups by name and id.
+// Look-ups by name and id in the material catalogue: the tables compiled into the program, or a
+// catalogue file named through PM001_DATA_DIR, read on first use.
 #include "material_catalog.h"
 
-#include <nlohmann/json.hpp>
+#include "material_catalog_reader.h"
 
+#include <algorithm>
 #include <cstdlib>
-#include <fstream>
-#include <map>
-#include <stdexcept>
-#include <variant>
-#include <vector>
-
-#ifndef PM001_DATA_DIR
-#define PM001_DATA_DIR "data"
-#endif
+#include <exception>
 
 namespace {
 
-using Record = std::variant<tagQM_CONCRETE, tagQM_TENDON, tagQM_JACK, tagQM_CORRUGATEDPIPE, tagQM_ANCHOR,
-                            tagQM_BEARING>;
-
-struct Entry {
-    CString name;
-    CString label;
-    CString series;      // ducts and anchorages
-    Record record;
-};
-
-struct Catalog {
-    std::vector<Entry> entries;                  // id = index + 1
-    std::map<std::string, unsigned> ids;         // names, aliases and labels → id
+// A catalogue read at run time. Its rows point into the texts read, so it is filled in place and
+// never copied or moved.
+struct ReadCatalog {
+    MaterialCatalogSource source;
+    MaterialTableRows rows;
+    MaterialTables tables;
     std::string error;
+
+    void Read(const std::string& dir)
+    {
+        try {
+            source = ReadMaterialCatalogFile(dir + "/material_catalog.json");
+        } catch (const std::exception& e) {
+            source = MaterialCatalogSource{};
+            error = e.what();
+        }
+        rows = MakeMaterialTableRows(source);
+        tables = MaterialTables{rows.entries, rows.names};
+    }
 };
 
-using json = nlohmann::json;
-
-// Reads one field of an entry, refusing a missing field or a wrong type with the entry's path.
-template <class T>
-T field(const json& entry, const char* key, const std::string& path)
+// The catalogue file of the folder PM001_DATA_DIR names, or null when it names none.
+const ReadCatalog* NamedCatalog()
 {
-    if (!entry.contains(key)) throw std::runtime_error(path + ": missing \"" + key + "\"");
-    try {
-        return entry.at(key).get<T>();
-    } catch (const json::exception&) {
-        throw std::runtime_error(path + "." + key + ": wrong type");
-    }
-}
-
-void checkKeys(const json& entry, std::initializer_list<const char*> allowed, const std::string& path)
-{
-    if (!entry.is_object()) throw std::runtime_error(path + ": expected an object");
-    for (const auto& item : entry.items()) {
-        bool known = false;
-        for (const char* k : allowed) known = known || item.key() == k;
-        if (!known) throw std::runtime_error(path + ": unknown key \"" + item.key() + "\"");
-    }
-}
-
-Record readRecord(const std::string& kind, const json& e, const std::string& path, CString& series)
-{
-    if (kind == "concrete") {
-        checkKeys(e, {"name", "label", "aliases", "fck", "fcd", "ftk", "ftd", "Ec"}, path);
-        return tagQM_CONCRETE{field<double>(e, "fck", path), field<double>(e, "fcd", path),
-                              field<double>(e, "ftk", path), field<double>(e, "ftd", path),
-                              field<double>(e, "Ec", path)};
-    }
-    if (kind == "tendons") {
-        checkKeys(e, {"name", "label", "aliases", "fpk", "area", "diameter", "Ep", "unitWeight"}, path);
-        return tagQM_TENDON{field<double>(e, "fpk", path), field<double>(e, "area", path),
-                            field<double>(e, "diameter", path), field<double>(e, "Ep", path),
-                            field<double>(e, "unitWeight", path)};
-    }
-    if (kind == "jacks") {
-        checkKeys(e, {"name", "label", "aliases", "series", "diameter", "minDistance", "length", "workingLength"},
-                  path);
-        series = field<std::string>(e, "series", path);
-        return tagQM_JACK{series, field<int>(e, "diameter", path), field<int>(e, "minDistance", path),
-                          field<int>(e, "length", path), field<int>(e, "workingLength", path)};
-    }
-    if (kind == "ducts") {
-        checkKeys(e, {"name", "label", "aliases", "series", "kind", "material", "outerHeight", "innerHeight",
-                      "outerWidth", "innerWidth", "outerDiameter", "innerDiameter"},
-                  path);
-        series = field<std::string>(e, "series", path);
-        return tagQM_CORRUGATEDPIPE{series,
-                                    field<int>(e, "kind", path),
-                                    field<int>(e, "material", path),
-                                    field<int>(e, "outerHeight", path),
-                                    field<int>(e, "innerHeight", path),
-                                    field<int>(e, "outerWidth", path),
-                                    field<int>(e, "innerWidth", path),
-                                    field<int>(e, "outerDiameter", path),
-                                    field<int>(e, "innerDiameter", path)};
-    }
-    if (kind == "anchors") {
-        checkKeys(e, {"name", "label", "aliases", "series", "type", "width", "height", "headWidth", "headHeight",
-                      "spiralDiameter",
-                      "capThickness", "spiralBarDiameter", "spiralPitch", "spiralLength",
-                      "spiralText"},
-                  path);
-        series = field<std::string>(e, "series", path);
-        return tagQM_ANCHOR{series,
-                            field<int>(e, "type", path),
-                            field<int>(e, "width", path),
-                            field<int>(e, "height", path),
-                            field<int>(e, "headWidth", path),
-                            field<int>(e, "headHeight", path),
-                            field<int>(e, "spiralDiameter", path),
-                            field<int>(e, "capThickness", path),
-                            field<int>(e, "spiralBarDiameter", path),
-                            field<double>(e, "spiralPitch", path),
-                            field<int>(e, "spiralLength", path),
-                            CString(field<std::string>(e, "spiralText", path))};
-    }
-    checkKeys(e, {"name", "label", "aliases", "shape", "a", "b", "diameter", "height"}, path);
-    return tagQM_BEARING{field<int>(e, "shape", path), field<int>(e, "a", path), field<int>(e, "b", path),
-                         field<int>(e, "diameter", path), field<int>(e, "height", path)};
-}
-
-void addName(Catalog& catalog, const std::string& name, unsigned id, const std::string& path)
-{
-    if (name.empty()) throw std::runtime_error(path + ": empty name");
-    const auto [it, inserted] = catalog.ids.emplace(name, id);
-    if (!inserted && it->second != id) throw std::runtime_error(path + ": name \"" + name + "\" is used twice");
-}
-
-void load(Catalog& catalog, const std::string& path)
-{
-    std::ifstream in(path);
-    if (!in) throw std::runtime_error("cannot read the material catalogue " + path);
-    json doc;
-    try {
-        doc = json::parse(in);
-    } catch (const json::parse_error& e) {
-        throw std::runtime_error(path + ": " + e.what());
-    }
-    if (!doc.is_object()) throw std::runtime_error(path + ": expected an object");
-    static const char* kinds[] = {"concrete", "tendons", "jacks", "ducts", "anchors", "bearings"};
-    for (const auto& item : doc.items()) {
-        bool known = item.key() == "standards";
-        for (const char* k : kinds) known = known || item.key() == k;
-        if (!known) throw std::runtime_error(path + ": unknown key \"" + item.key() + "\"");
-    }
-    for (const char* kind : kinds) {
-        if (!doc.contains(kind)) continue;
-        const json& list = doc.at(kind);
-        if (!list.is_array()) throw std::runtime_error(path + ": \"" + kind + "\" must be a list");
-        for (std::size_t i = 0; i < list.size(); ++i) {
-            const std::string where = std::string(kind) + "[" + std::to_string(i) + "]";
-            const json& e = list[i];
-            Entry entry;
-            entry.record = readRecord(kind, e, where, entry.series);
-            entry.name = field<std::string>(e, "name", where);
-            entry.label = e.contains("label") ? CString(field<std::string>(e, "label", where)) : entry.name;
-            const auto id = static_cast<unsigned>(catalog.entries.size() + 1);
-            addName(catalog, entry.name.str(), id, where);
-            addName(catalog, entry.label.str(), id, where);
-            if (e.contains("aliases"))
-                for (const auto& alias : field<std::vector<std::string>>(e, "aliases", where))
-                    addName(catalog, alias, id, where);
-            catalog.entries.push_back(std::move(entry));
-        }
-    }
-}
-
-const Catalog& catalog()
-{
-    static const Catalog instance = [] {
-        Catalog c;
+    static const ReadCatalog* const instance = []() -> const ReadCatalog* {
         const char* dir = std::getenv("PM001_DATA_DIR");
-        const std::string path = std::string(dir && *dir ? dir : PM001_DATA_DIR) + "/material_catalog.json";
-        try {
-            load(c, path);
-        } catch (const std::exception& e) {
-            c = Catalog{};
-            c.error = e.what();
-        }
-        return c;
+        if (!dir || !*dir) return nullptr;
+        static ReadCatalog read;
+        read.Read(dir);
+        return &read;
     }();
     return instance;
 }
 
-const Entry* byId(unsigned id)
+const MaterialTables& Tables()
 {
-    const auto& entries = catalog().entries;
+    const ReadCatalog* named = NamedCatalog();
+    return named ? named->tables : CompiledMaterialTables();
+}
+
+const MaterialEntry* byId(unsigned id)
+{
+    const auto entries = Tables().entries;
     return id >= 1 && id <= entries.size() ? &entries[id - 1] : nullptr;
 }
 
-const Entry* byName(const CString& name)
+unsigned idOf(const CString& name)
 {
-    const auto& ids = catalog().ids;
-    const auto it = ids.find(name.str());
-    return it == ids.end() ? nullptr : byId(it->second);
+    const auto names = Tables().names;
+    const std::string_view key = name.str();
+    const auto it = std::lower_bound(names.begin(), names.end(), key,
+                                     [](const MaterialName& n, std::string_view k) { return n.name < k; });
+    return it != names.end() && it->name == key ? it->id : 0u;
+}
+
+const MaterialEntry* byName(const CString& name) { return byId(idOf(name)); }
+
+// The record of an entry of the record's kind; values are in the catalogue format's field order.
+template <class T>
+T recordOf(const MaterialEntry& e);
+
+int whole(double value) { return static_cast<int>(value); }
+
+template <>
+tagQM_CONCRETE recordOf(const MaterialEntry& e)
+{
+    const auto& v = e.values;
+    return tagQM_CONCRETE{v[0], v[1], v[2], v[3], v[4]};
+}
+
+template <>
+tagQM_TENDON recordOf(const MaterialEntry& e)
+{
+    const auto& v = e.values;
+    return tagQM_TENDON{v[0], v[1], v[2], v[3], v[4]};
+}
+
+template <>
+tagQM_JACK recordOf(const MaterialEntry& e)
+{
+    const auto& v = e.values;
+    return tagQM_JACK{CString(e.series), whole(v[0]), whole(v[1]), whole(v[2]), whole(v[3])};
+}
+
+template <>
+tagQM_CORRUGATEDPIPE recordOf(const MaterialEntry& e)
+{
+    const auto& v = e.values;
+    return tagQM_CORRUGATEDPIPE{CString(e.series), whole(v[0]), whole(v[1]), whole(v[2]), whole(v[3]),
+                                whole(v[4]), whole(v[5]), whole(v[6]), whole(v[7])};
+}
+
+template <>
+tagQM_ANCHOR recordOf(const MaterialEntry& e)
+{
+    const auto& v = e.values;
+    return tagQM_ANCHOR{CString(e.series), whole(v[0]), whole(v[1]), whole(v[2]), whole(v[3]), whole(v[4]),
+                        whole(v[5]),       whole(v[6]), whole(v[7]), v[8],        whole(v[9]), CString(e.text)};
+}
+
+template <>
+tagQM_BEARING recordOf(const MaterialEntry& e)
+{
+    const auto& v = e.values;
+    return tagQM_BEARING{whole(v[0]), whole(v[1]), whole(v[2]), whole(v[3]), whole(v[4])};
 }
 
 template <class T>
-const T* recordByName(const CString& name)
-{
-    const Entry* e = byName(name);
-    return e ? std::get_if<T>(&e->record) : nullptr;
-}
+constexpr MaterialKind kindOf();
+template <> constexpr MaterialKind kindOf<tagQM_CONCRETE>() { return MaterialKind::Concrete; }
+template <> constexpr MaterialKind kindOf<tagQM_TENDON>() { return MaterialKind::Tendon; }
+template <> constexpr MaterialKind kindOf<tagQM_JACK>() { return MaterialKind::Jack; }
+template <> constexpr MaterialKind kindOf<tagQM_CORRUGATEDPIPE>() { return MaterialKind::Duct; }
+template <> constexpr MaterialKind kindOf<tagQM_ANCHOR>() { return MaterialKind::Anchor; }
+template <> constexpr MaterialKind kindOf<tagQM_BEARING>() { return MaterialKind::Bearing; }
 
+bool isKind(const MaterialEntry* e, MaterialKind kind) { return e && e->kind == kind; }
+
+// Fills out with the record of entry e when it is of the record's kind, else with a default record.
 template <class T>
-int recordById(unsigned id, T* out)
+int fillRecord(const MaterialEntry* e, T* out)
 {
-    const Entry* e = byId(id);
-    const T* found = e ? std::get_if<T>(&e->record) : nullptr;
-    if (out) *out = found ? *found : T{};
+    const bool found = isKind(e, kindOf<T>());
+    if (out) *out = found ? recordOf<T>(*e) : T{};
     return found ? 1 : 0;
 }
 
-template <class T>
-bool hasSeries(const CString& series)
+bool hasSeries(MaterialKind kind, const CString& series)
 {
     if (series.IsEmpty()) return false;
-    for (const auto& e : catalog().entries)
-        if (std::holds_alternative<T>(e.record) && e.series == series) return true;
-    return false;
+    const auto entries = Tables().entries;
+    return std::any_of(entries.begin(), entries.end(),
+                       [&](const MaterialEntry& e) { return e.kind == kind && e.series == series.str(); });
 }
 
 } // namespace
 
-const std::string& CatalogLoadError() { return catalog().error; }
+const std::string& CatalogLoadError()
+{
+    static const std::string none;
+    const ReadCatalog* named = NamedCatalog();
+    return named ? named->error : none;
+}
 
 int GetMaterialLabelFromName(const CString& name, CString& label)
 {
-    const Entry* e = byName(name);
+    const MaterialEntry* e = byName(name);
     if (!e) return 0;
-    label = e->label;   // a copy of the catalogue's text: safe when name and label are one object
+    label = CString(e->label);   // a copy of the catalogue's text: safe when name and label are one object
     return 1;
 }
 
-int IsConcrete(const CString& name) { return recordByName<tagQM_CONCRETE>(name) ? 1 : 0; }
-int IsTendon(const CString& name) { return recordByName<tagQM_TENDON>(name) ? 1 : 0; }
-int IsBearing(const CString& name) { return recordByName<tagQM_BEARING>(name) ? 1 : 0; }
-int IsCorrugatedPipeSeries(const CString& series) { return hasSeries<tagQM_CORRUGATEDPIPE>(series) ? 1 : 0; }
-int IsAnchorSeries(const CString& series) { return hasSeries<tagQM_ANCHOR>(series) ? 1 : 0; }
+int IsConcrete(const CString& name) { return isKind(byName(name), MaterialKind::Concrete) ? 1 : 0; }
+int IsTendon(const CString& name) { return isKind(byName(name), MaterialKind::Tendon) ? 1 : 0; }
+int IsBearing(const CString& name) { return isKind(byName(name), MaterialKind::Bearing) ? 1 : 0; }
+int IsCorrugatedPipeSeries(const CString& series) { return hasSeries(MaterialKind::Duct, series) ? 1 : 0; }
+int IsAnchorSeries(const CString& series) { return hasSeries(MaterialKind::Anchor, series) ? 1 : 0; }
 
-int GetBearing(const CString& name, tagQM_BEARING* record)
-{
-    const tagQM_BEARING* found = recordByName<tagQM_BEARING>(name);
-    if (record) *record = found ? *found : tagQM_BEARING{};
-    return found ? 1 : 0;
-}
+int GetBearing(const CString& name, tagQM_BEARING* record) { return fillRecord(byName(name), record); }
 
-unsigned GetMaterialIDFromName(const CString& name)
-{
-    const auto& ids = catalog().ids;
-    const auto it = ids.find(name.str());
-    return it == ids.end() ? 0u : it->second;
-}
+unsigned GetMaterialIDFromName(const CString& name) { return idOf(name); }
 
-int GetConcrete(unsigned id, tagQM_CONCRETE* record) { return recordById(id, record); }
-int GetTendon(unsigned id, tagQM_TENDON* record) { return recordById(id, record); }
-int GetJack(unsigned id, tagQM_JACK* record) { return recordById(id, record); }
-int GetCorrugatedPipe(unsigned id, tagQM_CORRUGATEDPIPE* record) { return recordById(id, record); }
-int GetAnchor(unsigned id, tagQM_ANCHOR* record) { return recordById(id, record); }
+int GetConcrete(unsigned id, tagQM_CONCRETE* record) { return fillRecord(byId(id), record); }
+int GetTendon(unsigned id, tagQM_TENDON* record) { return fillRecord(byId(id), record); }
+int GetJack(unsigned id, tagQM_JACK* record) { return fillRecord(byId(id), record); }
+int GetCorrugatedPipe(unsigned id, tagQM_CORRUGATEDPIPE* record) { return fillRecord(byId(id), record); }
+int GetAnchor(unsigned id, tagQM_ANCHOR* record) { return fillRecord(byId(id), record); }

@@ -6,9 +6,10 @@
 
 #include <string>
 
-// The catalogue is read once, from the data file (material_catalog.json in the data directory,
-// which the environment variable PM001_DATA_DIR may name), on first use. A file that cannot be
-// read leaves the catalogue empty: every name is then unknown, and CatalogLoadError says why.
+// The catalogue is compiled into the program from data/material_catalog.json when it is built.
+// When the environment variable PM001_DATA_DIR names a folder, its material_catalog.json is read
+// instead, once, on first use: a file that cannot be read leaves the catalogue empty, every name is
+// then unknown, and CatalogLoadError says why. Without it CatalogLoadError is empty.
 const std::string& CatalogLoadError();
 
 // Writes the display label of the material that name (a name, an alias or a label) denotes;

@@ -14,6 +14,7 @@
 #include <stdexcept>
 #include <string>
 #include <utility>
+#include <vector>
 
 namespace {
 
@@ -33,13 +34,20 @@ std::vector<unsigned char> ArchiveForm(const CString& text)
     return bytes;
 }
 
+// The names of one drawing block list, as texts of the component.
+std::vector<CString> Names(int list)
+{
+    const auto names = DrawingBlockNames(list);
+    return std::vector<CString>(names.begin(), names.end());
+}
+
 bool StartsWith(const CString& text, const std::string& prefix) { return text.str().rfind(prefix, 0) == 0; }
 
 TEST(LoadCaseNames, MarkerFirstConstructionLoadLast)
 {
     ASSERT_EQ(LoadCaseNameCount(), 36);
     EXPECT_EQ(LoadCaseName(1), "##");
-    EXPECT_EQ(LoadCaseName(1).GetLength(), 2);
+    EXPECT_EQ(LoadCaseName(1).size(), 2u);
     EXPECT_EQ(LoadCaseName(2), "结构重力");
     EXPECT_EQ(LoadCaseName(36), "施工荷载");
 }
@@ -92,22 +100,22 @@ TEST(DrawingBlockNames, ListSizesAndTotals)
     std::size_t total = 0;
     std::set<CString> distinct;
     for (int list = 1; list <= 71; ++list) {
-        const auto& names = DrawingBlockNames(list);
+        const auto& names = Names(list);
         EXPECT_EQ(names.size(), static_cast<std::size_t>(kListSizes[list - 1])) << "list " << list;
         total += names.size();
         distinct.insert(names.begin(), names.end());
     }
     EXPECT_EQ(total, 800u);
     EXPECT_EQ(distinct.size(), 733u);
-    EXPECT_EQ(DrawingBlockNames(47).size(), 38u);   // the longest
-    EXPECT_EQ(DrawingBlockNames(56).size(), 3u);    // the shortest
-    EXPECT_EQ(DrawingBlockNames(48).size(), 9u);    // two groups of 2 and 7
+    EXPECT_EQ(Names(47).size(), 38u);   // the longest
+    EXPECT_EQ(Names(56).size(), 3u);    // the shortest
+    EXPECT_EQ(Names(48).size(), 9u);    // two groups of 2 and 7
 }
 
 TEST(DrawingBlockNames, NamesArePlainAndUniqueWithinTheirList)
 {
     for (int list = 1; list <= 71; ++list) {
-        const auto& names = DrawingBlockNames(list);
+        const auto& names = Names(list);
         EXPECT_EQ(std::set<CString>(names.begin(), names.end()).size(), names.size()) << "list " << list;
         for (const CString& name : names) {
             EXPECT_GE(name.GetLength(), 11) << name.str();
@@ -126,10 +134,10 @@ TEST(DrawingBlockNames, SharedNamesOnlyInTheSixPairs)
 {
     std::map<std::pair<int, int>, std::size_t> shared;
     for (int a = 1; a <= 71; ++a) {
-        const auto& first = DrawingBlockNames(a);
+        const auto& first = Names(a);
         const std::set<CString> names(first.begin(), first.end());
         for (int b = a + 1; b <= 71; ++b) {
-            const auto& second = DrawingBlockNames(b);
+            const auto& second = Names(b);
             const auto common = std::count_if(second.begin(), second.end(),
                                               [&](const CString& n) { return names.count(n) != 0; });
             if (common != 0)
@@ -169,12 +177,12 @@ TEST(DrawingBlockNames, FamiliesByList)
         const std::string prefix = family(list);
         if (prefix.empty())
             continue;
-        for (const CString& name : DrawingBlockNames(list))
+        for (const CString& name : Names(list))
             EXPECT_TRUE(StartsWith(name, prefix)) << "list " << list << ": " << name.str();
     }
     // Lists 19 and 27: their own drawing's names first, then the shared "PG006T01" names.
     for (const auto& [list, own] : {std::pair<int, std::string>{19, "PT001DS01"}, {27, "PT002T01DS01"}}) {
-        const auto& names = DrawingBlockNames(list);
+        const auto& names = Names(list);
         const auto firstShared = std::find_if(names.begin(), names.end(),
                                               [](const CString& n) { return StartsWith(n, "PG006T01"); });
         EXPECT_EQ(firstShared - names.begin(), 4) << "list " << list;
@@ -185,7 +193,7 @@ TEST(DrawingBlockNames, FamiliesByList)
 
 TEST(DrawingBlockNames, FirstListInOrder)
 {
-    const auto& names = DrawingBlockNames(1);
+    const auto& names = Names(1);
     ASSERT_EQ(names.size(), 9u);
     for (int i = 0; i < 9; ++i)
         EXPECT_EQ(names[i], "QMKV_PG001_T01_01_p0" + std::to_string(i + 1));
@@ -194,7 +202,7 @@ TEST(DrawingBlockNames, FirstListInOrder)
 TEST(DrawingBlockNames, GroupsFollowOneAnother)
 {
     // List 5 from groups of 10, 8 and 6.
-    const auto& list5 = DrawingBlockNames(5);
+    const auto& list5 = Names(5);
     ASSERT_EQ(list5.size(), 24u);
     for (int i = 0; i < 21; ++i) {
         char expected[32];
@@ -206,7 +214,7 @@ TEST(DrawingBlockNames, GroupsFollowOneAnother)
     EXPECT_EQ(list5[23], "QMKV_PG_003_T01_03_023");
 
     // List 34 keeps its groups' order: the a names, then c, then b.
-    const auto& list34 = DrawingBlockNames(34);
+    const auto& list34 = Names(34);
     ASSERT_EQ(list34.size(), 13u);
     for (int i = 0; i < 13; ++i) {
         const char* group = i < 7 ? "QMKVSC001T01_a" : i < 10 ? "QMKVSC001T01_c" : "QMKVSC001T01_b";
@@ -217,13 +225,13 @@ TEST(DrawingBlockNames, GroupsFollowOneAnother)
     EXPECT_EQ(list34[12], "QMKVSC001T01_b03");
 
     // The longest list, from seven groups, runs from the a names to the g names.
-    EXPECT_EQ(DrawingBlockNames(47).front(), "QMKVSC002T0104a01");
-    EXPECT_EQ(DrawingBlockNames(47).back(), "QMKVSC002T0104g07");
+    EXPECT_EQ(Names(47).front(), "QMKVSC002T0104a01");
+    EXPECT_EQ(Names(47).back(), "QMKVSC002T0104g07");
 }
 
 TEST(DrawingBlockNames, GivenOrderIsKeptNotSorted)
 {
-    const auto& list43 = DrawingBlockNames(43);
+    const auto& list43 = Names(43);
     ASSERT_EQ(list43.size(), 25u);
     EXPECT_EQ(list43[3], "QMKVSC001T0102a04");
     EXPECT_EQ(list43[4], "QMKVSC001T0102a07");
@@ -233,26 +241,26 @@ TEST(DrawingBlockNames, GivenOrderIsKeptNotSorted)
 
 TEST(DrawingBlockNames, OddFormsAreStoredExactly)
 {
-    const auto& list4 = DrawingBlockNames(4);
+    const auto& list4 = Names(4);
     ASSERT_EQ(list4.size(), 11u);
     EXPECT_EQ(list4[4], "QMKV_PG_003_T01_CT02_B05");
     EXPECT_EQ(list4[5], "QMKV_PG_003_T01_CT02_B05'");
     EXPECT_EQ(list4[10], "QMKV_PG_003_T01_CT02_B08'");
 
-    EXPECT_EQ(DrawingBlockNames(51).back(), "QMKVSC002T0108010");
+    EXPECT_EQ(Names(51).back(), "QMKVSC002T0108010");
 
-    const auto& list36 = DrawingBlockNames(36);
+    const auto& list36 = Names(36);
     EXPECT_EQ(list36[2], "QMKVSC001T0104_03");
     EXPECT_EQ(list36[3], "QMKVSC001T0101_04");
     EXPECT_EQ(list36[4], "QMKVSC001T0101_05");
     EXPECT_EQ(list36[5], "QMKVSC001T0104_06");
 
-    const auto& list12 = DrawingBlockNames(12);
+    const auto& list12 = Names(12);
     EXPECT_EQ(list12[2], "QMKV_PM_001_T01_GJ01_DM[i]");
     EXPECT_EQ(list12[8], "QMKV_PM_001_T01_GJ01_tFrameParam[i]");   // the longest name, 35 characters
     EXPECT_EQ(list12[8].GetLength(), 35);
 
-    EXPECT_EQ(DrawingBlockNames(71).back(), "QMKVSS001T0104c04");
+    EXPECT_EQ(Names(71).back(), "QMKVSS001T0104c04");
 }
 
 TEST(DrawingBlockNames, ListNumbersOutsideTheTableThrow)

@@ -1,0 +1,132 @@
+// The quick JSON reader: what it takes it reads exactly as the full parser does; the rest it leaves.
+#include "calc/json_from_memory.h"
+
+#include <gtest/gtest.h>
+
+#include <cstdint>
+#include <fstream>
+#include <iterator>
+#include <string>
+#include <vector>
+
+namespace {
+
+using Json = nlohmann::ordered_json;
+
+// The document as text with every value's kind spelled out, so that 1, 1u and 1.0 differ.
+std::string Typed(const Json& j)
+{
+    switch (j.type()) {
+    case Json::value_t::object: {
+        std::string out = "{";
+        for (const auto& [key, value] : j.items()) out += Json(key).dump() + ":" + Typed(value) + ",";
+        return out + "}";
+    }
+    case Json::value_t::array: {
+        std::string out = "[";
+        for (const auto& value : j) out += Typed(value) + ",";
+        return out + "]";
+    }
+    case Json::value_t::number_unsigned: return "u" + j.dump();
+    case Json::value_t::number_integer: return "i" + j.dump();
+    case Json::value_t::number_float: return "f" + j.dump();
+    default: return j.dump();
+    }
+}
+
+// Checks the reader against the full parser: what the reader takes, the full parser reads alike.
+// Returns whether the reader took the text.
+bool TakenAlike(const std::string& text)
+{
+    const auto quick = ParseJsonFromMemory(text);
+    if (!quick) return false;
+    Json full;
+    try {
+        full = Json::parse(text);
+    } catch (const Json::exception& e) {
+        ADD_FAILURE() << "taken, but the full parser refuses it (" << e.what() << "): " << text;
+        return true;
+    }
+    EXPECT_EQ(Typed(*quick), Typed(full)) << text;
+    return true;
+}
+
+std::string FileText(const std::string& path)
+{
+    std::ifstream in(path, std::ios::binary);
+    return std::string(std::istreambuf_iterator<char>(in), {});
+}
+
+const std::vector<std::string> kSamples = {
+    "examples/footing.json",           "examples/piles.json",           "examples/pile_cap.json",
+    "examples/prestressed.json",       "examples/keyparams/footing.json", "examples/keyparams/piles.json",
+    "examples/keyparams/pile_cap.json", "examples/keyparams/prestressed.json"};
+
+TEST(JsonFromMemory, TakesEverySampleAsTheFullParserReadsIt)
+{
+    for (const std::string& sample : kSamples) {
+        const std::string text = FileText(std::string(PM001_SOURCE_DIR) + "/" + sample);
+        ASSERT_FALSE(text.empty()) << sample;
+        EXPECT_TRUE(TakenAlike(text)) << sample;
+    }
+}
+
+TEST(JsonFromMemory, ReadsValuesAndKindsAsTheFullParser)
+{
+    for (const char* text : {
+             R"({"a": 1, "b": -1, "c": 1.0, "d": -0, "e": -0.0, "f": 2.5e3, "g": 1E-2, "h": 0.1})",
+             R"([18446744073709551615, -9223372036854775808, 9223372036854775807, 4.9e-324, 1.7976931348623157e308])",
+             R"([0.1, 0.30000000000000004, 3.141592653589793238462643383279, 123456789012345678e-5])",
+             R"({"z": 1, "a": 2, "m": {"y": [], "x": {}}})",
+             R"(  [true, false, null, "", "a\"b\\c\/d\be\ff\ng\rh\ti"]  )",
+             "\xEF\xBB\xBF{\"bom\": 1}",
+             "{\"\xE4\xB8\xAD\": \"\xF0\x9F\x98\x80 \xC2\xA9 \xED\x9F\xBF \xEF\xBF\xBF\"}",
+             "\t\r\n{ \"spaced\" :\n[ 1 ,2\t] }\r\n"}) {
+        EXPECT_TRUE(TakenAlike(text)) << text;
+    }
+}
+
+// Text with a fault, and well-formed text the reader leaves to the full parser.
+TEST(JsonFromMemory, LeavesFaultsAndRareFormsToTheFullParser)
+{
+    std::string deep(kMaxJsonNesting + 1, '[');
+    deep += std::string(kMaxJsonNesting + 1, ']');
+    std::string deepest(kMaxJsonNesting, '[');
+    deepest += std::string(kMaxJsonNesting, ']');
+    EXPECT_TRUE(TakenAlike(deepest));
+    for (const std::string& text : std::vector<std::string>{
+             "", " ", "{", "}", "[1,]", "{\"a\":1,}", "{\"a\" 1}", "{a:1}", "[01]", "[1.]", "[.5]", "[-]", "[1e]",
+             "[+1]", "[tru]", "[nul]", "[1] 2", "{} x", "\"a", "\"\x01\"", "\"\\x\"", "\"\\u0041\"",
+             "\"\\ud83d\\ude00\"", "[1e999]", "[-1e999]", "[1e-400]", "[18446744073709551616]",
+             "[-9223372036854775809]", "{\"a\": 1, \"a\": 2}", deep, "\xEF\xBB{}", "\"\xC0\xAF\"", "\"\xE0\x80\xAF\"",
+             "\"\xED\xA0\x80\"", "\"\xF4\x90\x80\x80\"", "\"\xF8\x88\x80\x80\x80\"", "\"\xC3\"", "\"\x80\"",
+             "[NaN]", "[Infinity]", "/* c */ {}"}) {
+        EXPECT_FALSE(ParseJsonFromMemory(text).has_value()) << text;
+    }
+}
+
+// Every sample with one byte changed or cut short at many places: whatever the reader takes, the
+// full parser reads alike.
+TEST(JsonFromMemory, DamagedSamplesAreTakenOnlyAsTheFullParserReadsThem)
+{
+    const char replacements[] = {'"', '\\', ',', ':', '{', '}', '[', ']', '0', '-', 'e', '.', ' ', '\x01', '\xC3', 'u'};
+    std::uint32_t seed = 12345;
+    auto next = [&seed] { return seed = seed * 1664525u + 1013904223u; };
+    int taken = 0, left = 0;
+    for (const std::string& sample : kSamples) {
+        const std::string text = FileText(std::string(PM001_SOURCE_DIR) + "/" + sample);
+        for (int round = 0; round < 150; ++round) {
+            std::string damaged = text;
+            const std::size_t at = next() % damaged.size();
+            if (round % 10 == 0)
+                damaged.resize(at);
+            else
+                damaged[at] = replacements[next() % sizeof replacements];
+            (TakenAlike(damaged) ? taken : left) += 1;
+        }
+    }
+    EXPECT_GT(taken, 0);
+    EXPECT_GT(left, 0);
+}
+
+} // namespace

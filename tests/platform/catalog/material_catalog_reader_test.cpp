@@ -1,0 +1,101 @@
+// Reading catalogue text: the checks that stop a faulty catalogue, ids and names, and the compiled tables.
+#include "catalog/material_catalog_reader.h"
+
+#include <gtest/gtest.h>
+
+#include <stdexcept>
+#include <string>
+
+namespace {
+
+std::string ReadError(const std::string& text)
+{
+    try {
+        ReadMaterialCatalog(text, "cat.json");
+    } catch (const std::runtime_error& e) {
+        return e.what();
+    }
+    return "";
+}
+
+struct FaultCase {
+    const char* text;
+    const char* message;
+};
+
+class CatalogFaults : public ::testing::TestWithParam<FaultCase> {};
+
+TEST_P(CatalogFaults, AreRefusedWithWhereAndWhat)
+{
+    EXPECT_EQ(ReadError(GetParam().text), GetParam().message);
+}
+
+constexpr const char* kBearing = R"("shape": 0, "a": 300, "b": 400, "diameter": 0, "height": 52)";
+
+INSTANTIATE_TEST_SUITE_P(
+    Catalogue, CatalogFaults,
+    ::testing::Values(
+        FaultCase{"[]", "cat.json: expected an object"},
+        FaultCase{R"({"pipes": []})", "cat.json: unknown key \"pipes\""},
+        FaultCase{R"({"bearings": {}})", "cat.json: \"bearings\" must be a list"},
+        FaultCase{R"({"bearings": [3]})", "bearings[0]: expected an object"},
+        FaultCase{R"({"bearings": [{"name": "B", "shape": 0, "a": 1, "b": 1, "diameter": 0}]})",
+                  "bearings[0]: missing \"height\""},
+        FaultCase{R"({"bearings": [{"name": "B", "shape": "0", "a": 1, "b": 1, "diameter": 0, "height": 1}]})",
+                  "bearings[0].shape: wrong type"},
+        FaultCase{R"({"bearings": [{"name": "B", "zz": 1}]})", "bearings[0]: unknown key \"zz\""},
+        FaultCase{R"({"concrete": [{"fck": 1, "fcd": 1, "ftk": 1, "ftd": 1, "Ec": 1}]})",
+                  "concrete[0]: missing \"name\""},
+        FaultCase{R"({"concrete": [{"name": "", "fck": 1, "fcd": 1, "ftk": 1, "ftd": 1, "Ec": 1}]})",
+                  "concrete[0]: empty name"},
+        FaultCase{R"({"concrete": [{"name": "C30", "fck": 1, "fcd": 1, "ftk": 1, "ftd": 1, "Ec": 1}],
+                      "jacks": [{"name": "J", "aliases": ["C30"], "series": "S", "diameter": 1,
+                                 "minDistance": 1, "length": 1, "workingLength": 1}]})",
+                  "jacks[0]: name \"C30\" is used twice"}));
+
+TEST(CatalogReader, IdsFollowTheListOrderNotTheFileOrder)
+{
+    const auto catalog = ReadMaterialCatalog(
+        std::string(R"({"bearings": [{"name": "B1", "label": "L1", "aliases": ["b1"], )") + kBearing +
+            R"(}], "concrete": [{"name": "C30", "fck": 20.1, "fcd": 13.8, "ftk": 2.01, "ftd": 1.39, "Ec": 30000}]})",
+        "cat.json");
+    ASSERT_EQ(catalog.entries.size(), 2u);
+    EXPECT_EQ(catalog.entries[0].name, "C30");
+    EXPECT_EQ(catalog.entries[0].label, "C30");   // the label defaults to the name
+    EXPECT_EQ(catalog.entries[1].kind, MaterialKind::Bearing);
+    EXPECT_EQ(catalog.entries[1].values[2], 400.0);   // b, the third field of a bearing
+    EXPECT_EQ(catalog.ids, (std::map<std::string, unsigned>{{"B1", 2}, {"C30", 1}, {"L1", 2}, {"b1", 2}}));
+
+    const MaterialTableRows rows = MakeMaterialTableRows(catalog);
+    ASSERT_EQ(rows.names.size(), 4u);
+    EXPECT_EQ(rows.names[0].name, "B1");
+    EXPECT_EQ(rows.names[3].name, "b1");   // byte order: capitals first
+    EXPECT_EQ(rows.entries[1].label, "L1");
+}
+
+// The tables compiled into the program hold what the catalogue file holds, entry for entry.
+TEST(CompiledCatalogue, MatchesTheCatalogueFile)
+{
+    const auto source = ReadMaterialCatalogFile(PM001_SOURCE_DIR "/data/material_catalog.json");
+    const MaterialTables& compiled = CompiledMaterialTables();
+    ASSERT_EQ(compiled.entries.size(), source.entries.size());
+    for (std::size_t i = 0; i < source.entries.size(); ++i) {
+        const MaterialEntry& c = compiled.entries[i];
+        const MaterialSource& s = source.entries[i];
+        EXPECT_EQ(c.kind, s.kind) << i;
+        EXPECT_EQ(c.name, s.name) << i;
+        EXPECT_EQ(c.label, s.label) << i;
+        EXPECT_EQ(c.series, s.series) << i;
+        EXPECT_EQ(c.text, s.text) << i;
+        EXPECT_EQ(c.values, s.values) << s.name;
+    }
+    ASSERT_EQ(compiled.names.size(), source.ids.size());
+    std::size_t i = 0;
+    for (const auto& [name, id] : source.ids) {
+        EXPECT_EQ(compiled.names[i].name, name);
+        EXPECT_EQ(compiled.names[i].id, id) << name;
+        ++i;
+    }
+}
+
+} // namespace
