@@ -4,6 +4,7 @@
 #include "output_printer.h"
 #include "project_container.h"
 #include "project_file.h"
+#include "project_key_parameter_file.h"
 #include "project_session.h"
 
 #include "catalog/material_catalog.h"
@@ -84,6 +85,7 @@ int runCheck(const Options& options)
 int runDesign(const Options& options)
 {
     auto project = LoadProjectFile(options.project);
+    RequireReadableKeyParameterFile(*project);
     ComponentModule module(options.modulePath);
     ProjectSession session(*project);
     const bool received = session.Receive() != 0;
@@ -132,7 +134,8 @@ int main(int argc, char** argv)
     check->add_flag("--json", options.json, "print one JSON document");
     auto* design = app.add_subcommand("design", "design a pier project (default: the bundled sample pier)");
     design->add_option("project", options.project, "project file (JSON)")->capture_default_str();
-    design->add_option("--save", options.saveFile, "store the designed component in this file");
+    design->add_option("--save", options.saveFile, "store the designed component in this file")
+        ->check([](const std::string& file) { return file.empty() ? std::string("the file name is empty") : ""; });
     design->add_flag("--json", options.json, "print one JSON document");
     design->add_flag("--redesign", options.redesign,
                      "after the design, redesign from the user-adjusted key parameters and print those outputs");

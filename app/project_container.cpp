@@ -1,8 +1,6 @@
 // Encoding, checking and file transfer of the host's component container.
 #include "project_container.h"
 
-#include "mfc/carchive.h"
-
 #include <zlib.h>
 
 #include <array>
@@ -100,24 +98,4 @@ ComponentDataSets DecodeContainer(const std::vector<unsigned char>& bytes, const
     sets.adjustment = in.dataSet("adjustment");
     if (in.pos != bytes.size()) in.fail("unexpected bytes after the last data set");
     return sets;
-}
-
-void SaveContainer(const std::string& path, const ComponentDataSets& sets)
-{
-    try {
-        WriteArchiveFile(path, EncodeContainer(sets));
-    } catch (const std::exception& e) {
-        throw ContainerError(e.what());
-    }
-}
-
-ComponentDataSets LoadContainer(const std::string& path)
-{
-    std::vector<unsigned char> bytes;
-    try {
-        bytes = ReadArchiveFile(path);
-    } catch (const std::exception& e) {
-        throw ContainerError(e.what());
-    }
-    return DecodeContainer(bytes, path);
 }

@@ -25,7 +25,14 @@ std::vector<unsigned char> EncodeContainer(const ComponentDataSets& sets);
 // Throws ContainerError naming the byte offset of the first thing that is wrong.
 ComponentDataSets DecodeContainer(const std::vector<unsigned char>& bytes, const std::string& source);
 
-// Written to a temporary file beside path and renamed into place, so a failed write leaves any
-// earlier file as it was.
+// Written to a temporary file beside the target and renamed into place, so that a failed save
+// leaves any earlier file as it was. A symbolic link is followed and the file it names replaced;
+// an existing target that is not a regular file is refused ("… is not a regular file"); the new
+// file keeps the mode of the file it replaces; the folder is synced after the rename, and every
+// write error (a full device) is reported. The temporary file is ".<name>.pm001-saving" beside
+// the target: one left by a save that was killed is taken over by the next save to that target.
+// An empty path is refused. Failures throw ContainerError naming the path and the reason.
 void SaveContainer(const std::string& path, const ComponentDataSets& sets);
+// Reads only a regular file (a FIFO is refused, not waited on), and refuses one larger than the
+// largest container before reading it; then DecodeContainer.
 ComponentDataSets LoadContainer(const std::string& path);

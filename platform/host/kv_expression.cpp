@@ -2,6 +2,7 @@
 #include "host/kv_expression.h"
 #include "host/number_text.h"
 
+#include <algorithm>
 #include <charconv>
 #include <cmath>
 #include <string>
@@ -115,13 +116,14 @@ int ParseKVExpression(const CString& text, CStringArray& tokens)
 {
     tokens.RemoveAll();
     int result = 1;
-    int values = 0;
+    long long values = 0;   // every item counts, so the count may pass the cap
     for (const std::string& item : splitItems(text.str())) {
         std::size_t starLength = 0;
         const std::size_t star = findStar(item, 0, starLength);
         if (star == std::string_view::npos) {
+            // A number past the cap is refused like a repetition past it.
             double v = 0.0;
-            if (!readNumber(item, v)) result = 0;
+            if (values >= kMaxExpressionValues || !readNumber(item, v)) result = 0;
             tokens.Add(CString(item));
             ++values;
             continue;
@@ -130,7 +132,8 @@ int ParseKVExpression(const CString& text, CStringArray& tokens)
         const std::string_view countText = whole.substr(0, star);
         const std::string_view valueText = whole.substr(star + starLength);
         std::size_t ignored = 0;
-        const int count = readCount(countText, kMaxExpressionValues - values);
+        const int room = static_cast<int>(std::max<long long>(kMaxExpressionValues - values, 0));
+        const int count = readCount(countText, room);
         double v = 0.0;
         if (count >= 1 && findStar(valueText, 0, ignored) == std::string_view::npos && readNumber(valueText, v)) {
             const CString copy(valueText);

@@ -10,20 +10,23 @@
 //   line ends, the full-width space "　"); runs of separators count as one, so empty items vanish.
 // - Blanks next to a repetition sign do not separate: "2 * 6500" is the item "2*6500".
 // - An item "n*v" (also "n＊v") stands for n copies of v, when n is a whole number written in
-//   digits, 1 <= n, v is a number, and the whole expression stays within kMaxExpressionValues
-//   values. Any other item containing a repetition sign is malformed.
+//   digits, 1 <= n, and v is a number. Any other item containing a repetition sign is malformed.
 // - Every other item is meant as a number: decimal, C locale, an optional sign, finite
 //   ("1.5", "-200", "1e3"). "nan", "inf", "0x10", "12mm" are not numbers.
+// - Every item counts against kMaxExpressionValues: a number counts 1, a repetition n. An item
+//   that would take the expression past the cap is malformed, whatever it is ("10000*1,5" and
+//   "5,10000*1" alike), and so is every later item that is not malformed already.
 // Neither function throws or crashes, whatever the text.
 
-// The most values one expression may stand for; a repetition that would exceed it is malformed.
+// The most values one expression may stand for; an item that would exceed it is malformed.
 inline constexpr int kMaxExpressionValues = 10000;
 
 // Replaces tokens with the texts of the expression's values, in order: a repetition gives n
 // copies of its value's text, any other item (a number, a non-number, a malformed repetition)
 // is one token exactly as written. Returns 1 when every item was a number or a well-formed
-// repetition, 0 otherwise (the tokens are filled all the same, so a caller that checks each
-// token can report the bad one by its text).
+// repetition within the cap, 0 otherwise (the tokens are filled all the same, so a caller that
+// checks each token can report the bad one by its text; a number past the cap is a number as a
+// token, so such a caller must also look at the result: ReadReportedExpression does both).
 int ParseKVExpression(const CString& text, CStringArray& tokens);
 
 // Replaces values with the numbers of the expression. Returns 1 when every item was a number

@@ -33,10 +33,11 @@ int CPG002org::DoDiagnose(unsigned ID, double elevation, CString key)
                         300, 10000, "hXl_JICHU", ok, kPartPiles);
         QMReportError_compare_A_B<double>(ID, "“桩间系梁截面宽度”过小,不能小于300", bXl_JICHU, "不能小于", 300,
                                           "bXl_JICHU", ok, kPartPiles, 0);
-        FoundationRange(ID, "“桩间系梁个数”过小,不能小于1", "“桩间系梁个数”过大,不能大于10", zXl_JICHU.GetSize(), 1,
-                        10, "zXl_JICHU", ok, kPartPiles);
-        // Each tie beam lies on the pile: its top not above the pile top, its bottom not below the pile tip.
-        for (int i = 0; i < zXl_JICHU.GetSize(); ++i) {
+        // Each tie beam lies on the pile: its top not above the pile top, its bottom not below the pile
+        // tip. With a count out of range only the count is reported.
+        const bool countInRange = FoundationRange(ID, "“桩间系梁个数”过小,不能小于1", "“桩间系梁个数”过大,不能大于10",
+                                                  zXl_JICHU.GetSize(), 1, 10, "zXl_JICHU", ok, kPartPiles) != 0;
+        for (int i = 0; countInRange && i < zXl_JICHU.GetSize(); ++i) {
             CString top, bottom;
             top.Format("第%d道“桩间系梁顶面距桩顶距离”过小,不能小于0", i + 1);
             bottom.Format("第%d道“桩间系梁底面”不能低于“桩底”", i + 1);

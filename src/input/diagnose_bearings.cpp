@@ -4,6 +4,7 @@
 
 #include "catalog/material_catalog.h"
 #include "common/list_sum.h"
+#include "input/diagnose_limits.h"
 
 #include <algorithm>
 #include <cmath>
@@ -58,14 +59,17 @@ void BuildRowOutlines(const CPM001org& org, const CStringArray& names, const Dbl
 
 // Rebuilds the bearing outlines from the current input: the combined list is emptied before the
 // row lists release their polygons, so that it never points at a freed one; then the front row,
-// the back row on a two-row pier, and the combined list, front row first.
+// the back row on a two-row pier, and the combined list, front row first. A row with more
+// bearings than a row may hold (reported) gets no outlines.
 void BuildBearingOutlines(CPM001org& org)
 {
     org.ZZOutlines.RemoveAll();
     org.ZZOutlinesF.clear();
     org.ZZOutlinesB.clear();
-    BuildRowOutlines(org, org.TypeZhif, org.bQf, org.zQf, org.ZZOutlinesF);
-    if (org.CushionNumber == 2) BuildRowOutlines(org, org.TypeZhib, org.bQb, org.zQb, org.ZZOutlinesB);
+    if (BearingCountInRange(org.bQf.GetSize()))
+        BuildRowOutlines(org, org.TypeZhif, org.bQf, org.zQf, org.ZZOutlinesF);
+    if (org.CushionNumber == 2 && BearingCountInRange(org.bQb.GetSize()))
+        BuildRowOutlines(org, org.TypeZhib, org.bQb, org.zQb, org.ZZOutlinesB);
     for (const auto& outline : org.ZZOutlinesF) org.ZZOutlines.Add(outline.get());
     for (const auto& outline : org.ZZOutlinesB) org.ZZOutlines.Add(outline.get());
 }
@@ -77,15 +81,16 @@ void CPM001org::DoDiagnose_ZZ(int& ok, unsigned label)
     const double capLength = CapLength();
     const double cosA = std::cos(a);
 
-    // Bearings per row: 0 to 500.
+    // Bearings per row: 0 to 500. A row out of that range gets no check of its single bearings.
     auto checkCount = [&](const DblArray& spacings, const char* row, const char* key) {
         const CString subject = CString("“") + row + "支座个数”";
         MyReportErrorOutOfRange(label, subject + "过小,不能小于0", subject + "过大,不能大于500",
-                                spacings.GetSize(), 0, 500, key, ok, 6, 0);
+                                spacings.GetSize(), 0, kMaxBearingsPerRow, key, ok, 6, 0);
     };
     // Spacings between neighbouring bearings, measured square to the bridge: 50 to 100000. The
     // first entry is the distance from the cap end and is checked against the cap edges instead.
     auto checkSpacings = [&](const DblArray& spacings, const char* row, const char* key) {
+        if (!BearingCountInRange(spacings.GetSize())) return;
         for (int i = 1; i < spacings.GetSize(); ++i) {
             CString subject;
             subject.Format("“%s第%d个支座间距”", row, i + 1);
@@ -93,8 +98,10 @@ void CPM001org::DoDiagnose_ZZ(int& ok, unsigned label)
                                     spacings[i] * cosA, 50.0, 100000.0, key, ok, 6, static_cast<unsigned>(i));
         }
     };
-    // Every named bearing type must be in the catalogue; empty names are no bearing type.
-    auto checkNames = [&](const CStringArray& names, const char* row, const char* key) {
+    // Every named bearing type must be in the catalogue; empty names are no bearing type. The
+    // names belong to the row's bearings: a row out of range gets no name checks either.
+    auto checkNames = [&](const CStringArray& names, const DblArray& spacings, const char* row, const char* key) {
+        if (!BearingCountInRange(spacings.GetSize())) return;
         for (int i = 0; i < names.GetSize(); ++i) {
             if (names[i].IsEmpty() || IsBearing(names[i])) continue;
             CString message;
@@ -106,15 +113,15 @@ void CPM001org::DoDiagnose_ZZ(int& ok, unsigned label)
 
     if (CushionNumber == 1) {
         checkCount(bQf, "", "bQf");
-        checkNames(TypeZhif, "", "TypeZhif");
+        checkNames(TypeZhif, bQf, "", "TypeZhif");
         checkSpacings(bQf, "", "bQf");
     } else {
         checkCount(bQf, "前排", "bQf");
         checkSpacings(bQf, "前排", "bQf");
         checkCount(bQb, "后排", "bQb");
         checkSpacings(bQb, "后排", "bQb");
-        checkNames(TypeZhif, "前排", "TypeZhif");
-        checkNames(TypeZhib, "后排", "TypeZhib");
+        checkNames(TypeZhif, bQf, "前排", "TypeZhif");
+        checkNames(TypeZhib, bQb, "后排", "TypeZhib");
     }
 
     BuildBearingOutlines(*this);

@@ -4,6 +4,7 @@
 #include "common/is_equal.h"
 #include "common/list_sum.h"
 #include "host/report.h"
+#include "input/diagnose_limits.h"
 
 #include <cmath>
 
@@ -118,8 +119,8 @@ void CPM001org::DoDiagnose_GLDZ(int& ok, unsigned label)
                                     rightClear, "不能小于", 0.0, "bBzl/bBzr/bBz", ok, 6, 0);
     }
 
-    MyReportErrorOutOfRange(label, "“墩柱个数”过小,不能小于1", "“墩柱个数”过大,不能大于20", bBz.GetSize() + 1, 1, 20,
-                            "bBz", ok, 6, 0);
+    MyReportErrorOutOfRange(label, "“墩柱个数”过小,不能小于1", "“墩柱个数”过大,不能大于20", bBz.GetSize() + 1,
+                            kMinColumns, kMaxColumns, "bBz", ok, 6, 0);
 }
 
 // The cap bottom in plan: x along the cap from its middle, y across from the section's edge; the

@@ -2,6 +2,7 @@
 #include "input/pier_origin_data.h"
 
 #include "common/is_equal.h"
+#include "input/diagnose_limits.h"
 
 namespace {
 
@@ -47,13 +48,15 @@ void CPM001org::DoDiagnose_DZCC(int& ok, unsigned label)
                                     R, 10.0, 150.0, "R", ok, 6, 0);
         }
     }
-    for (int i = 0; i < bBz.GetSize(); ++i) {
+    // Per column: with a column count out of range only that count is reported (cap-beam checks).
+    const bool columnsInRange = ColumnCountInRange(bBz.GetSize());
+    for (int i = 0; columnsInRange && i < bBz.GetSize(); ++i) {
         if (bBz[i] > width && !KVDataCommon::IsEqual(bBz[i], width)) continue;
         MyQMReportError_compare_A_B(label, spacingMessage(i, widthName), bBz[i], "必须大于", width, spacingKeys, ok, 6,
                                     0);
     }
 
-    for (int i = 0; i < ColumnHeights.GetSize(); ++i) {
+    for (int i = 0; columnsInRange && i < ColumnHeights.GetSize(); ++i) {
         CString column;
         column.Format("“第%d根墩柱高度”", i + 1);
         MyReportErrorOutOfRange(label, column + "过小,不能小于200", column + "过大,不能大于100000", ColumnHeights[i],
@@ -86,7 +89,9 @@ void CPM001org::DoDiagnose_DZXLCC(CPM001Norm* /*norm*/, int& ok, unsigned label)
         MyQMReportError_compare_A_B(label, straightFace, bXl, "不能大于", lRec, "bXl/lRec", ok, 6, 0);
 
     // Tie beams from the top one down: each top lies more than a beam height above the next one's.
-    for (int i = 0; i + 1 < zXl.GetSize(); ++i) {
+    // With a tie-beam count out of range only that count is reported.
+    const bool tieBeamsInRange = CountInRange(zXl.GetSize(), kMinTieBeams, kMaxTieBeams);
+    for (int i = 0; tieBeamsInRange && i + 1 < zXl.GetSize(); ++i) {
         const double gap = (zXl[i] - zXl[i + 1]) * 1000;
         int held = 1;
         MyQMReportError_compare_A_B(label, "“墩柱系梁竖向”不能重叠", gap, "必须大于", hXl, "zXl/hXl", held, 6, 0);
@@ -96,8 +101,8 @@ void CPM001org::DoDiagnose_DZXLCC(CPM001Norm* /*norm*/, int& ok, unsigned label)
         }
     }
 
-    MyReportErrorOutOfRange(label, "“墩柱系梁个数”过小,不能小于1", "“墩柱系梁个数”过大,不能大于10", zXl.GetSize(), 1, 10,
-                            "zXl", ok, 6, 0);
+    MyReportErrorOutOfRange(label, "“墩柱系梁个数”过小,不能小于1", "“墩柱系梁个数”过大,不能大于10", zXl.GetSize(),
+                            kMinTieBeams, kMaxTieBeams, "zXl", ok, 6, 0);
     if (zXl.IsEmpty()) return;
     // Without column tops there is nothing to hold the top tie beam against.
     double lowestTop = 0.0;

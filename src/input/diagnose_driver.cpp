@@ -6,7 +6,8 @@
 int CPM001org::DoDiagnose(CPM001Norm* norm, unsigned label)
 {
     // Every group runs whatever the earlier ones found, so one diagnosis lists every violation.
-    int ok = 1;
+    // A list text with items that could not be read was reported when the input was received.
+    int ok = UnreadListTexts == 0 ? 1 : 0;
     DoDiagnose_GLCC(ok, label);
     DoDiagnose_GLDZ(ok, label);
     DoDiagnose_DZCC(ok, label);

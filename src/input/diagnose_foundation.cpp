@@ -3,6 +3,7 @@
 
 #include "geometry/polygon_relations.h"
 #include "host/report.h"
+#include "input/diagnose_limits.h"
 #include "input/report_helpers.h"
 #include "module/pier_component.h"
 #include "siblings/pile_cap_org.h"
@@ -39,6 +40,7 @@ CArray<double, double> Spacings(const DblArray& bBz)
 // of one another.
 void Diagnose_KJ(const CPM001org& org, CPG001org& footing, unsigned label, int& ok)
 {
+    if (!ColumnCountInRange(org.bBz.GetSize())) return;   // every check here is per column
     CDblPointArray top;
     footing.Get_Coordinate_KJ(top);
     OwnedOutlines columns;
@@ -84,7 +86,7 @@ void Diagnose_ZJ(const CPM001org& org, const CPG002org& pile, unsigned label, in
         notWiderThanPile(org.lRec, "lRec");
     }
 
-    if (!org.bBz.IsEmpty()) {
+    if (!org.bBz.IsEmpty() && ColumnCountInRange(org.bBz.GetSize())) {
         const CArray<double, double> spacings = Spacings(org.bBz);
         const char* message = enlargedHead ? "“相邻两墩柱横桥向间距”应大于“桩头加粗段桩径”"
                                            : "“相邻两墩柱横桥向间距”应大于“桩径”";
@@ -109,10 +111,11 @@ void Diagnose_ZJ(const CPM001org& org, const CPG002org& pile, unsigned label, in
 // one another.
 void Diagnose_CT(const CPM001org& org, CPG003org& cap, int capVariant, unsigned label, int& ok)
 {
+    const bool columnsInRange = ColumnCountInRange(org.bBz.GetSize());
     CDblPointArray capOutline;
     cap.Get_Coordinate_CT(capOutline);
     OwnedOutlines columns;
-    org.Get_DZ_Coordinate_Array(columns);
+    if (columnsInRange) org.Get_DZ_Coordinate_Array(columns);
     for (const auto& column : columns) {
         if (KVDataCommon::IS_polygonA_in_polygonB(*column, capOutline, 0.2)) continue;
         if (org.ColumnSectionType == 0) {
@@ -129,7 +132,7 @@ void Diagnose_CT(const CPM001org& org, CPG003org& cap, int capVariant, unsigned 
         ok = 0;
         break;   // the remaining columns are not tested
     }
-    if (org.BaseLayMode == 0 && cap.PileCapTtype_JICHU == 0) {
+    if (org.BaseLayMode == 0 && cap.PileCapTtype_JICHU == 0 && columnsInRange) {
         const CArray<double, double> spacings = Spacings(org.bBz);
         const char* message = "分离式基础时，“矩形承台平面”不能重叠";
         const double length = cap.GetLengthAcross();

@@ -6,10 +6,12 @@
 #include "common/is_equal.h"
 #include "common/list_sum.h"
 #include "geometry/polygon_relations.h"
+#include "input/diagnose_limits.h"
 
 #include <algorithm>
 #include <cmath>
 #include <memory>
+#include <vector>
 
 namespace {
 
@@ -59,20 +61,82 @@ void ClearPedestalOutlines(CPM001org& org)
 }
 
 // Builds the pedestal outlines of the rows that have pedestals; the combined list holds the
-// front row's, then the back row's.
+// front row's, then the back row's. A row with more bearings than a row may hold (reported by
+// the bearing checks) gets no outlines, and so no overlap checks.
 void Get_DSArray_Coordinate(CPM001org& org)
 {
-    if (org.BedStoneTypef != 0)
+    if (org.BedStoneTypef != 0 && BearingCountInRange(org.bQf.GetSize()))
         BuildRowOutlines(org, org.TypeZhif, org.bQf, org.zQf, 1, org.BedStoneTypef, org.DSOutlinesF);
-    if (org.CushionNumber != 1 && org.BedStoneTypeb != 0)
+    if (org.CushionNumber != 1 && org.BedStoneTypeb != 0 && BearingCountInRange(org.bQb.GetSize()))
         BuildRowOutlines(org, org.TypeZhib, org.bQb, org.zQb, 0, org.BedStoneTypeb, org.DSOutlinesB);
     for (const auto& outline : org.DSOutlinesF) org.DSOutlines.Add(outline.get());
     for (const auto& outline : org.DSOutlinesB) org.DSOutlines.Add(outline.get());
 }
 
-bool LieApart(const std::unique_ptr<CDblPointArray>& first, const std::unique_ptr<CDblPointArray>& second)
+bool LieApart(CDblPointArray& first, CDblPointArray& second)
 {
-    return KVDataCommon::Is_polygonA_Out_polygonB(*first, *second, kOverlapTolerance) != 0;
+    return KVDataCommon::Is_polygonA_Out_polygonB(first, second, kOverlapTolerance) != 0;
+}
+
+// One pedestal outline in a search for overlaps: its extent in plan and the row it belongs to.
+struct PlacedOutline {
+    CDblPointArray* outline = nullptr;
+    int row = 0;
+    double minX = 0.0, maxX = 0.0, minY = 0.0, maxY = 0.0;
+    bool finite = true;   // an outline with a point that is not finite cannot be judged
+};
+
+PlacedOutline Place(CDblPointArray& outline, int row)
+{
+    PlacedOutline placed{&outline, row};
+    bool first = true;
+    for (const CDblPoint& p : outline) {
+        if (!std::isfinite(p.x) || !std::isfinite(p.y)) placed.finite = false;
+        placed.minX = first ? p.x : std::min(placed.minX, p.x);
+        placed.maxX = first ? p.x : std::max(placed.maxX, p.x);
+        placed.minY = first ? p.y : std::min(placed.minY, p.y);
+        placed.maxY = first ? p.y : std::max(placed.maxY, p.y);
+        first = false;
+    }
+    return placed;
+}
+
+// Outlines whose extents do not meet (touching counts as not meeting) share no inner point,
+// so they lie apart whatever the tolerance; only the others need the polygon test.
+bool ExtentsMeet(const PlacedOutline& a, const PlacedOutline& b)
+{
+    return a.minX < b.maxX && b.minX < a.maxX && a.minY < b.maxY && b.minY < a.maxY;
+}
+
+// True when two of the outlines overlap; with acrossRows only pairs from different rows count.
+// Each unordered pair is judged once. The outlines are sorted along the cap and each is compared
+// only with those after it whose extents along the cap begin before its own ends, so that a row
+// of pedestals standing apart costs about one test per neighbour. An outline that cannot be
+// judged is handed to the polygon test with a partner, which decides as it decides such outlines.
+bool AnyOverlap(std::vector<PlacedOutline> placed, bool acrossRows)
+{
+    auto partners = [&](const PlacedOutline& a, const PlacedOutline& b) { return !acrossRows || a.row != b.row; };
+    for (const PlacedOutline& odd : placed) {
+        if (odd.finite) continue;
+        for (const PlacedOutline& other : placed)
+            if (&other != &odd && partners(odd, other)) return !LieApart(*odd.outline, *other.outline);
+    }
+    // Left without a partner, such an outline has nothing to overlap (and no place in the order).
+    std::erase_if(placed, [](const PlacedOutline& p) { return !p.finite; });
+    std::sort(placed.begin(), placed.end(),
+              [](const PlacedOutline& a, const PlacedOutline& b) { return a.minX < b.minX; });
+    for (std::size_t i = 0; i < placed.size(); ++i)
+        for (std::size_t j = i + 1; j < placed.size() && placed[j].minX < placed[i].maxX; ++j) {
+            if (!partners(placed[i], placed[j]) || !ExtentsMeet(placed[i], placed[j])) continue;
+            if (!LieApart(*placed[i].outline, *placed[j].outline)) return true;
+        }
+    return false;
+}
+
+std::vector<PlacedOutline> PlaceRow(const OwnedOutlines& outlines, int row, std::vector<PlacedOutline> placed = {})
+{
+    for (const auto& outline : outlines) placed.push_back(Place(*outline, row));
+    return placed;
 }
 
 } // namespace
@@ -92,7 +156,9 @@ void CPM001org::DoDiagnose_DS(CPM001Norm* /*norm*/, int& ok, unsigned label)
                                     100.0, acrossKey, ok, 6, 0);
         MyQMReportError_compare_A_B(label, CString("“") + row + "垫石纵桥向宽度”过小,不能小于100", along, "不能小于",
                                     100.0, alongKey, ok, 6, 0);
-        for (int i = 0; i < heights.GetSize(); ++i) {
+        // A height list longer than a row may be fails the count check below; its heights are
+        // not looked at one by one.
+        for (int i = 0; BearingCountInRange(heights.GetSize()) && i < heights.GetSize(); ++i) {
             CString subject;
             subject.Format("%s第%d个“垫石高度”", row, i + 1);
             MyReportErrorOutOfRange(label, subject + "过小,不能小于10", subject + "过大,不能大于10000", heights[i], 10.0,
@@ -102,29 +168,21 @@ void CPM001org::DoDiagnose_DS(CPM001Norm* /*norm*/, int& ok, unsigned label)
                                     static_cast<double>(spacings.GetSize()), "必须等于",
                                     static_cast<double>(heights.GetSize()), countKeys, ok, 6, 0);
     };
-    // Pedestals of one row must not overlap one another; the first overlapping pair is reported.
+    // Pedestals of one row must not overlap one another; an overlap is reported once.
     auto checkRowOverlap = [&](const OwnedOutlines& outlines, const char* row, const char* spacingKey,
                                const char* acrossKey) {
-        for (std::size_t i = 0; i < outlines.size(); ++i)
-            for (std::size_t j = 0; j < outlines.size(); ++j) {
-                if (i == j || LieApart(outlines[i], outlines[j])) continue;
-                const CString subject = CString("“") + row + "垫石”横向不能重叠，可能";
-                MyReportDiagnose(label, spacingKey, "Error", subject + spacingKey + "有问题", 0, 0, 6);
-                MyReportDiagnose(label, acrossKey, "Error", subject + acrossKey + "有问题", 0, 0, 6);
-                ok = 0;
-                return;
-            }
+        if (!AnyOverlap(PlaceRow(outlines, 0), false)) return;
+        const CString subject = CString("“") + row + "垫石”横向不能重叠，可能";
+        MyReportDiagnose(label, spacingKey, "Error", subject + spacingKey + "有问题", 0, 0, 6);
+        MyReportDiagnose(label, acrossKey, "Error", subject + acrossKey + "有问题", 0, 0, 6);
+        ok = 0;
     };
-    // Front-row pedestals must not overlap back-row ones; the first overlapping pair is reported.
+    // Front-row pedestals must not overlap back-row ones; an overlap is reported once.
     auto checkRowsOverlap = [&] {
-        for (const auto& frontOutline : DSOutlinesF)
-            for (const auto& backOutline : DSOutlinesB) {
-                if (LieApart(frontOutline, backOutline)) continue;
-                for (const char* key : {"zQf", "lZzf", "zQb", "lZzb"})
-                    MyReportDiagnose(label, key, "Error", CString("“前、后排垫石”不能重叠，可能") + key + "有错", 0, 0, 6);
-                ok = 0;
-                return;
-            }
+        if (!AnyOverlap(PlaceRow(DSOutlinesB, 1, PlaceRow(DSOutlinesF, 0)), true)) return;
+        for (const char* key : {"zQf", "lZzf", "zQb", "lZzb"})
+            MyReportDiagnose(label, key, "Error", CString("“前、后排垫石”不能重叠，可能") + key + "有错", 0, 0, 6);
+        ok = 0;
     };
 
     if (CushionNumber == 1) {

@@ -37,8 +37,9 @@ public:
     // Fills every input field from the input object once, on a fresh object (the lists are
     // appended to). The component gives the road (skew angle, tendon material), the project
     // (text style), its label and the foundation's origin object of the chosen kind, which must
-    // already hold its data. ID is not used. Returns 1; 0 only when input or component is null,
-    // and then nothing is filled.
+    // already hold its data. ID labels the reports of list texts (bBz, zXl) holding an item that
+    // is not a number; such an item is left out and UnreadListTexts counts the text. Returns 1;
+    // 0 only when input or component is null, and then nothing is filled.
     int SetData(unsigned ID, CPM001* input, CPM001Norm* component);
 
     // Writes or reads the origin data block (flat field sequence, no header). Loading replaces
@@ -153,6 +154,10 @@ public:
     // Cap length: bBzl + bBzr + the column spacings.
     double CapLength() const;
 
+    // List texts of the input that held items the intake could not read (reported then); a pier
+    // with any fails its diagnosis. Not archived: a stored pier was read whole.
+    int UnreadListTexts = 0;
+
 private:
     friend class CPM001orgTestAccess;
 
@@ -176,6 +181,10 @@ private:
                                      CString keys, int& ok, unsigned part, unsigned item);
     void MyReportDiagnose(unsigned label, const CString& key, const CString& kind, const CString& message,
                           unsigned long item, int flag, unsigned part);
+
+    // Reads a list text of the input into values, reporting what cannot be read (SetData).
+    void ReadListText(unsigned label, const char* description, const CString& text, const char* key,
+                      CArray<double>& values);
 
     // HeightLeftEnd and HeightRightEnd from hHgl, bAc, the cap length and the first slope pair.
     void DeriveEndHeights();

@@ -6,7 +6,7 @@
 #include "common/list_sum.h"
 #include "host/cpm001_input.h"
 #include "host/drawing_setting.h"
-#include "host/kv_expression.h"
+#include "host/kv_expression_report.h"
 #include "host/project_manager.h"
 #include "host/report.h"
 #include "host/road_norm.h"
@@ -52,7 +52,16 @@ void ClearEmptyRows(std::initializer_list<CStringArray*> lists)
 
 } // namespace
 
-int CPM001org::SetData(unsigned /*ID*/, CPM001* input, CPM001Norm* component)
+// An item of a list text that is not a number, or a list past the expression cap, is reported
+// under the list's key and left out; the numbers keep their meaning, and the diagnosis fails.
+void CPM001org::ReadListText(unsigned label, const char* description, const CString& text, const char* key,
+                             CArray<double>& values)
+{
+    int read = 1;
+    if (!ReadReportedExpression(label, description, text, key, 6, read, values)) ++UnreadListTexts;
+}
+
+int CPM001org::SetData(unsigned ID, CPM001* input, CPM001Norm* component)
 {
     if (!input || !component) return 0;
     CPM001& in = *input;
@@ -71,12 +80,10 @@ int CPM001org::SetData(unsigned /*ID*/, CPM001* input, CPM001Norm* component)
 
     // 3. Column spacings: only positive spacings stand for a column.
     {
-        CStringArray tokens;
-        ParseKVExpression(in.bBz, tokens);
-        for (const CString& token : tokens) {
-            const double spacing = TextToReal(token);
+        CArray<double> spacings;
+        ReadListText(ID, "墩柱横桥向间距", in.bBz, "bBz", spacings);
+        for (const double spacing : spacings)
             if (spacing > 0.0) bBz.Add(spacing);
-        }
     }
 
     // 4. Cap length and whether the road design line crosses the cap.
@@ -175,9 +182,9 @@ int CPM001org::SetData(unsigned /*ID*/, CPM001* input, CPM001Norm* component)
     if (fXL) {
         bXl = in.bXl;
         hXl = in.hXl;
-        CStringArray tokens;
-        ParseKVExpression(in.zXl, tokens);
-        for (const CString& token : tokens) zXl.Add(TextToReal(token));
+        CArray<double> levels;
+        ReadListText(ID, "墩柱系梁顶面标高", in.zXl, "zXl", levels);
+        for (const double level : levels) zXl.Add(level);
     }
 
     // 12. Bearings. Rows empty in both the spacing and the type list are dropped from the input.

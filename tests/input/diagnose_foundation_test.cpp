@@ -402,3 +402,47 @@ TEST(FoundationChecks, ViolationFailsTheDiagnosis)
 }
 
 } // namespace
+
+// A pier with more columns than it may have gets the count diagnostic only: no column is set on
+// its foundation and no spacing compared. Columns 100 apart (narrower than the columns) on a
+// foundation too small for them: with 20 columns each kind reports them, with 21 none does.
+TEST(FoundationChecks, TooManyColumnsAreNotSetOnTheFoundation)
+{
+    for (const int columns : {20, 21}) {
+        SCOPED_TRACE(columns);
+        auto pier = [columns](int baseType) {
+            auto org = SoundPier();
+            org->BaseType = baseType;
+            org->BaseLayMode = 0;
+            org->bBz.RemoveAll();
+            for (int i = 1; i < columns; ++i) org->bBz.Add(100.0);
+            return org;
+        };
+        const bool reported = columns == 20;
+        {
+            auto org = pier(0);
+            CPM001Norm norm;
+            norm.m_pFootingOrg = std::make_unique<CPG001org>();
+            norm.m_pFootingOrg->lKs_JICHU = 1000.0;
+            norm.m_pFootingOrg->bKs_JICHU = 1000.0;
+            EXPECT_EQ(!FoundationEntries(*org, &norm).empty(), reported) << "footing";
+        }
+        {
+            auto org = pier(1);
+            CPM001Norm norm;
+            norm.m_pPileOrg = std::make_unique<CPG002org>();
+            norm.m_pPileOrg->rZ_JICHU = 1500.0;
+            EXPECT_EQ(!FoundationEntries(*org, &norm).empty(), reported) << "piles";
+        }
+        {
+            auto org = pier(2);
+            CPM001Norm norm;
+            norm.m_pPileCapOrg = std::make_unique<CPG003org>();
+            norm.m_pPileCapOrg->lT_JICHU = 1000.0;
+            norm.m_pPileCapOrg->bT_JICHU = 1000.0;
+            norm.m_pPileCapOrg->PileCapTtype_JICHU = 0;
+            norm.m_nPileCapVariant = 0;   // rectangular: separate caps are allowed
+            EXPECT_EQ(!FoundationEntries(*org, &norm).empty(), reported) << "pile cap";
+        }
+    }
+}

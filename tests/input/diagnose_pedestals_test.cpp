@@ -7,6 +7,7 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <limits>
 #include <string>
 #include <vector>
 
@@ -195,6 +196,55 @@ TEST_F(PedestalChecksTest, NeighbouringPedestalsMayNotOverlap)
                    {"bZzf", "“前排垫石”横向不能重叠，可能bZzf有问题", 0},
                    {"bQb", "“后排垫石”横向不能重叠，可能bQb有问题", 0},
                    {"bZzb", "“后排垫石”横向不能重叠，可能bZzb有问题", 0}});
+}
+
+// The overlap is found wherever the two pedestals stand in the list: a spacing back to an earlier
+// position puts the third pedestal on the first one, far from its neighbour in the list.
+TEST_F(PedestalChecksTest, OverlapsAreFoundWhateverTheOrderOfThePositions)
+{
+    const std::vector<Entry> overlap = {{"bQf", "“垫石”横向不能重叠，可能bQf有问题", 0},
+                                        {"bZzf", "“垫石”横向不能重叠，可能bZzf有问题", 0}};
+    struct Case {
+        std::vector<double> spacings;
+        bool overlaps;
+    };
+    const std::vector<Case> cases = {
+        {{2000.0, 3000.0, -2700.0}, true},    // third at 2300, 300 into the first
+        {{2000.0, 3000.0, -2400.0}, false},   // third at 2600, touching the first
+        // Pedestals at 2000, 3400 and 4100, then one back between the first two: 0.15 into the
+        // first is within the allowance, 0.3 is not.
+        {{2000.0, 1400.0, 700.0, -1500.15}, false},
+        {{2000.0, 1400.0, 700.0, -1500.3}, true},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(testing::Message() << c.spacings.back());
+        SetRow(org.bQf, org.TypeZhif, org.hZzf, c.spacings);
+        std::vector<Entry> expected;
+        if (c.overlaps) expected = overlap;
+        ReportLog::Current().Clear();
+        Diagnose();
+        std::vector<Entry> got;
+        for (const Entry& e : Entries())
+            if (e.message.find("重叠") != std::string::npos) got.push_back(e);
+        ASSERT_EQ(got.size(), expected.size());
+        for (std::size_t i = 0; i < got.size(); ++i) EXPECT_EQ(got[i].message, expected[i].message);
+    }
+}
+
+// A position so large that the outline's points are not finite cannot be judged: the polygon test
+// takes such an outline as overlapping its partner, and the search neither skips it nor misorders.
+TEST_F(PedestalChecksTest, OutlinesThatCannotBeJudgedOverlapTheirPartner)
+{
+    SetRow(org.bQf, org.TypeZhif, org.hZzf, {2000.0, 1e308, 1e308});
+    ReportLog::Current().Clear();
+    Diagnose();
+    int overlaps = 0;
+    for (const Entry& e : Entries()) overlaps += e.message.find("横向不能重叠") != std::string::npos ? 1 : 0;
+    EXPECT_EQ(overlaps, 2);
+    SetRow(org.bQf, org.TypeZhif, org.hZzf, {std::numeric_limits<double>::infinity()});
+    ReportLog::Current().Clear();
+    Diagnose();   // one outline, without a partner
+    for (const Entry& e : Entries()) EXPECT_EQ(e.message.find("重叠"), std::string::npos);
 }
 
 // Front row at y = 900 + 200 spans 850 … 1350 along the bridge; a back row at zQb = −200

@@ -1,10 +1,14 @@
 // CPM001org::SetData: the pier's origin data taken from the input, on small piers worked out by hand.
 #include "input/pier_input_case.h"
 
+#include "host/report.h"
+
 #include <gtest/gtest.h>
 
 #include <cmath>
 #include <numbers>
+#include <string>
+#include <vector>
 
 namespace {
 
@@ -59,11 +63,80 @@ TEST_F(PierOriginIntake, RectangularColumnsMeasureTheClearDistanceFromTheirLengt
 
 TEST_F(PierOriginIntake, ColumnSpacingsKeepOnlyPositiveValues)
 {
-    pier.input.bBz = "6500,0,-3000,abc,7000";
+    pier.input.bBz = "6500,0,-3000,7000";
     auto org = pier.Intake();
     ExpectValues(org->bBz, {6500.0, 7000.0});
     EXPECT_EQ(org->ColumnTopLevels.GetSize(), 3);
     EXPECT_EQ(org->ColumnHeights.GetSize(), 3);
+    EXPECT_EQ(org->UnreadListTexts, 0);
+}
+
+// An item of the spacing or tie-beam text that is not a number or a well-formed repetition is
+// reported under its key and left out; the numbers around it keep their meaning.
+TEST_F(PierOriginIntake, ListTextItemsThatAreNoNumbersAreReportedUnderTheirKey)
+{
+    struct Case {
+        const char* bBz;
+        const char* zXl;
+        std::vector<double> spacings;
+        std::vector<double> levels;
+        std::vector<std::string> reports;   // "key|item|message"
+    };
+    const std::vector<Case> cases = {
+        {"2*5000,abc", "95", {5000.0, 5000.0}, {95.0},
+         {"bBz|2|“墩柱横桥向间距”中第3个数据“abc”不是有效的数字，bBz有错误．"}},
+        {"10001*5000", "95", {}, {95.0}, {"bBz|0|“墩柱横桥向间距”中第1个数据“10001*5000”不是有效的数字，bBz有错误．"}},
+        {"5000,5000mm", "95", {5000.0}, {95.0}, {"bBz|1|“墩柱横桥向间距”中第2个数据“5000mm”不是有效的数字，bBz有错误．"}},
+        {"6500", "96,292.0o0", {6500.0}, {96.0},
+         {"zXl|1|“墩柱系梁顶面标高”中第2个数据“292.0o0”不是有效的数字，zXl有错误．"}},
+        {"x,6500", "2*", {6500.0}, {},
+         {"bBz|0|“墩柱横桥向间距”中第1个数据“x”不是有效的数字，bBz有错误．",
+          "zXl|0|“墩柱系梁顶面标高”中第1个数据“2*”不是有效的数字，zXl有错误．"}},
+        {"2*6500", "95 94", {6500.0, 6500.0}, {95.0, 94.0}, {}},
+    };
+    pier.input.fXL = 1;
+    for (const Case& c : cases) {
+        SCOPED_TRACE(std::string(c.bBz) + " / " + c.zXl);
+        pier.input.bBz = c.bBz;
+        pier.input.zXl = c.zXl;
+        ReportLog::Current().Clear();
+        auto org = pier.Intake();
+        ASSERT_TRUE(org);
+        ExpectValues(org->bBz, c.spacings);
+        ExpectValues(org->zXl, c.levels);
+        std::vector<std::string> reports;
+        for (const ReportEntry& e : ReportLog::Current().Entries()) {
+            EXPECT_EQ(e.kind, ReportEntry::Diagnose);
+            EXPECT_EQ(e.label, 1u);
+            EXPECT_EQ(e.part, 6u);
+            reports.push_back(e.keys.str() + "|" + std::to_string(e.item) + "|" + e.message.str());
+        }
+        EXPECT_EQ(reports, c.reports);
+        EXPECT_EQ(org->UnreadListTexts, static_cast<int>(c.reports.size()));
+    }
+    ReportLog::Current().Clear();
+}
+
+// Every item counts against the cap of 10000 values, so both orders are refused alike.
+TEST_F(PierOriginIntake, SpacingTextsPastTheValueCapAreReportedOnce)
+{
+    for (const char* text : {"10000*1,5", "5,10000*1"}) {
+        SCOPED_TRACE(text);
+        pier.input.bBz = text;
+        ReportLog::Current().Clear();
+        auto org = pier.Intake();
+        const auto& entries = ReportLog::Current().Entries();
+        ASSERT_EQ(entries.size(), 1u);
+        EXPECT_EQ(entries[0].keys.str(), "bBz");
+        EXPECT_EQ(org->UnreadListTexts, 1);
+    }
+    EXPECT_EQ(ReportLog::Current().Entries()[0].message.str(),
+              "“墩柱横桥向间距”中第2个数据“10000*1”不是有效的数字，bBz有错误．");
+    pier.input.bBz = "10000*1,5";
+    ReportLog::Current().Clear();
+    pier.Intake();
+    EXPECT_EQ(ReportLog::Current().Entries()[0].message.str(), "“墩柱横桥向间距”中数据个数过大,不能大于10000，bBz有错误．");
+    ReportLog::Current().Clear();
 }
 
 TEST_F(PierOriginIntake, AnEmptySpacingTextGivesOneColumn)

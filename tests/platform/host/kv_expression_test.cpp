@@ -120,6 +120,36 @@ TEST(ExpressionSplitting, RepetitionsAreBoundedSoNoTextExhaustsMemory)
     EXPECT_EQ(r, 0);
 }
 
+// Every item counts against the cap, numbers as well as repetitions, so that the order of the
+// items does not decide whether an expression is refused.
+TEST(ExpressionSplitting, EveryItemCountsAgainstTheCap)
+{
+    struct Case {
+        std::string text;
+        std::size_t tokens;
+        int result;
+    };
+    auto plain = [](int n) {
+        std::string text;
+        for (int i = 0; i < n; ++i) text += i ? ",5" : "5";
+        return text;
+    };
+    const std::vector<Case> cases = {
+        {"10000*1,5", 10001, 0},           {"5,10000*1", 2, 0},     {"9999*1,5", 10000, 1},
+        {"5,9999*1", 10000, 1},            {plain(10000), 10000, 1}, {plain(10001), 10001, 0},
+        {plain(20000), 20000, 0},          {"10000*1,abc", 10001, 0},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.text.substr(0, 20));
+        int r = -1;
+        EXPECT_EQ(tokensOf(c.text.c_str(), &r).size(), c.tokens);
+        EXPECT_EQ(r, c.result);
+        CArray<double> values;
+        EXPECT_EQ(KVUIParseString(c.text.c_str(), values), c.result);
+        EXPECT_EQ(values.GetSize(), c.result ? static_cast<int>(c.tokens) : 0);
+    }
+}
+
 TEST(ExpressionSplitting, TokensAreReplacedNotAppended)
 {
     CStringArray tokens;

@@ -97,6 +97,11 @@ TEST(PileFoundationDiagnose, EachValueAtAndAcrossItsBounds)
              HeadAndTieBeams(z);
              SetList(z.zXl_JICHU, {0, 1000, 2000, 3000, 4000, 5000, 6000, 7000, 8000, 9000, 10000});
          }, {OneKey(3, "zXl_JICHU", "“桩间系梁个数”过大,不能大于10")}},
+        // Out of range, the tie beams are not looked at one by one: only the count is reported.
+        {"eleven tie beams above the pile top", [](CPG002org& z) {
+             HeadAndTieBeams(z);
+             SetList(z.zXl_JICHU, {-5, -5, -5, -5, -5, -5, -5, -5, -5, -5, -5});
+         }, {OneKey(3, "zXl_JICHU", "“桩间系梁个数”过大,不能大于10")}},
         // Tops at 0 (the pile top) and 29000 (bottom 30000, the pile tip) lie on the pile.
         {"tie beams at both pile ends", [](CPG002org& z) {
              HeadAndTieBeams(z);

@@ -1,0 +1,54 @@
+// The key-parameter file a project names is read before the design: missing or damaged is unusable input.
+#include "project_file.h"
+#include "project_key_parameter_file.h"
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <fstream>
+#include <stdexcept>
+#include <unistd.h>
+
+namespace {
+
+const std::string kExamples = std::string(PM001_SOURCE_DIR) + "/examples";
+
+std::string ErrorOf(const Project& project)
+{
+    try {
+        RequireReadableKeyParameterFile(project);
+    } catch (const std::runtime_error& e) {
+        return e.what();
+    }
+    return "";
+}
+
+} // namespace
+
+TEST(KeyParameterFile, AMissingOrDamagedFileIsOneLineNamingIt)
+{
+    const auto project = LoadProjectFile(kExamples + "/footing.json");
+    EXPECT_EQ(ErrorOf(*project), "");
+
+    const std::filesystem::path dir = std::filesystem::temp_directory_path() / ("pm001_keys_" + std::to_string(::getpid()));
+    std::filesystem::create_directories(dir);
+    const std::string damaged = (dir / "damaged.json").string();
+    std::ofstream(damaged) << "{\"cap\": ";
+    const std::string missing = (dir / "none.json").string();
+
+    project->keyParameters.resolvedFile = missing;
+    EXPECT_EQ(ErrorOf(*project), "key-parameter file " + missing + ": no such file");
+    project->keyParameters.resolvedFile = damaged;
+    const std::string error = ErrorOf(*project);
+    EXPECT_EQ(error.rfind("key-parameter file " + damaged + ": ", 0), 0u) << error;
+    EXPECT_NE(error.find("not valid JSON"), std::string::npos) << error;
+    EXPECT_EQ(error.find('\n'), std::string::npos);
+    project->keyParameters.resolvedFile = dir.string();
+    EXPECT_EQ(ErrorOf(*project), "key-parameter file " + dir.string() + ": not a regular file");
+    std::filesystem::remove_all(dir);
+
+    // Key parameters written into the project, or none at all, are the design's to judge.
+    project->keyParameters.resolvedFile.clear();
+    project->keyParameters.inlineJson = "{}";
+    EXPECT_EQ(ErrorOf(*project), "");
+}
