@@ -188,12 +188,14 @@ int LayOutUniform(Atom& atom, const Plan& plan)
     const bool tapered = !IsEqual(atom.bBpl, 0.0) || !IsEqual(atom.bBpr, 0.0);
     KVDataCommon::BJ4(Lc, tapered ? 50.0 : sg.a, sg.s, sg.nAns, sg.b);
     sg.bMid = t * atom.lWg / 2.0 + sg.b;
-    sg.lns3 = TruncCount((t * (atom.lWg - atom.st.a) + sg.b + atom.bBpl - sg.a) / sg.s3);
-    sg.rns3 = TruncCount((t * (atom.lWg - atom.st.a) + sg.b + atom.bBpr - sg.a) / sg.s3);
+    const int lns3 = TruncCount((t * (atom.lWg - atom.st.a) + sg.b + atom.bBpl - sg.a) / sg.s3);
+    const int rns3 = TruncCount((t * (atom.lWg - atom.st.a) + sg.b + atom.bBpr - sg.a) / sg.s3);
     // An end zone needs its first stirrup at the end distance; a count below zero means that the
     // uniform part starts nearer to the end than that.
-    if (sg.lns3 < 0) return ReportBelowZero("PM001_T0101_sg_lns3");
-    if (sg.rns3 < 0) return ReportBelowZero("PM001_T0101_sg_rns3");
+    if (lns3 < 0) return ReportBelowZero("PM001_T0101_sg_lns3");
+    if (rns3 < 0) return ReportBelowZero("PM001_T0101_sg_rns3");
+    sg.lns3 = lns3;
+    sg.rns3 = rns3;
     return 1;
 }
 
