@@ -370,14 +370,41 @@ TEST_F(StirrupShares, TheTaperRecordsInnermostLegIsItsLastStirrup)
 
 namespace {
 
+// Stirrups held by each record of the beam's only group; -1: the beam has no such record.
+struct Held {
+    int main;
+    int taperLeft, taperRight;
+    int skewLeft, skewRight;
+};
+
+// Designs the stirrups and checks what each record holds.
+void ExpectHeld(CPM001T0101Atom& beam, const Held& held)
+{
+    ReportLog::Current().Clear();
+    ASSERT_EQ(RunSetsgData(beam), 1);
+    EXPECT_EQ(ReportLog::Current().Count(ReportEntry::Error), 0);
+    const auto& sg = beam.sg;
+    EXPECT_EQ(sg.sg1[0].n, held.main);
+    ASSERT_EQ(sg.sg2.GetSize(), held.taperLeft < 0 ? 0 : 1);
+    if (held.taperLeft >= 0) {
+        EXPECT_EQ(sg.sg2[0].nl, held.taperLeft);
+        EXPECT_EQ(sg.sg2[0].nr, held.taperRight);
+        EXPECT_EQ(sg.sg2[0].n, held.taperLeft + held.taperRight);
+    }
+    ASSERT_EQ(sg.sg3.GetSize(), held.skewLeft < 0 ? 0 : 1);
+    if (held.skewLeft >= 0) {
+        EXPECT_EQ(sg.sg3[0].nl, held.skewLeft);
+        EXPECT_EQ(sg.sg3[0].nr, held.skewRight);
+        EXPECT_EQ(sg.sg3[0].n, held.skewLeft + held.skewRight);
+    }
+}
+
 struct UniformRow {
     const char* name;
     int fLayMode;
     double angle;  // radians
     bool tapered;  // tapered parts of 1000 (dL = dR = 1050)
-    int main;
-    int taper;    // per end; -1: no taper record
-    int skewEnd;  // per end; -1: no skew-end record
+    Held held;
 };
 
 } // namespace
@@ -393,36 +420,37 @@ TEST_F(StirrupShares, TheUniformLayoutsLayEveryStirrupInOneRecordAtEveryAngle)
         // main 100 ... 9900 (50); end zone trunc((100 - 50) / 150) = 0 spacings: the stirrup at 50,
         // no main one. No skew-end record: 50 and 9950 join the main record, 52 (the unmended 50
         // left them out).
-        {"square to the axis, square ends, 0", 0, 0.0, false, 52, -1, -1},
+        {"square to the axis, square ends, 0", 0, 0.0, false, {52, -1, -1, -1, -1}},
         // 1 degree: 10000 - 34.91 = 9965.09: 49 x 200, b = 82.55, first at 17.45 + 82.55 = 100
         // again; end zone trunc((33.17 + 82.55 - 50) / 150) = 0: 50 stands 50 > 15.71 from 100,
         // its own skew-end stirrup: 50 + 2 x 1 = 52.
-        {"square to the axis, square ends, 1 degree", 0, oneDegree, false, 50, -1, 1},
+        {"square to the axis, square ends, 1 degree", 0, oneDegree, false, {50, -1, -1, 1, 1}},
         // t = 0.25: 9500 = 47 x 200 + 2 x 50, first at 250 + 50 = 300, main 300 ... 9700 (48); end
         // zone trunc((475 + 50 - 50) / 150) = 3: 50, 200, 350, 500, the last three crossing main
-        // stirrups but 275, 325, 225 apart at the edges: 48 + 2 x 4 = 56.
-        {"square to the axis, square ends, t = 0.25", 0, quarter, false, 48, -1, 4},
+        // stirrups but 325, 275, 225 apart at the edges: 48 + 2 x 4 = 56.
+        {"square to the axis, square ends, t = 0.25", 0, quarter, false, {48, -1, -1, 4, 4}},
         // Tapered ends, 0: 10000 - 2000 = 8000 = 39 x 200 + 2 x 100, main 1150 ... 8850 (40); end
         // zone trunc((100 + 1000 - 50) / 150) = 7: 50 ... 1100; the tapered part holds
         // trunc(1000 / 150) + 1 = 7 (50 ... 950). 1100 and 8900 join the main record: 42 + 14 = 56
         // (the unmended 40 left them out).
-        {"square to the axis, tapered ends, 0", 0, 0.0, true, 42, 7, -1},
+        {"square to the axis, tapered ends, 0", 0, 0.0, true, {42, 7, 7, -1, -1}},
         // 1 degree: 7965.09 = 39 x 200 + 2 x 82.55, main 1150 ... 8850 (40); end zone
         // trunc((33.17 + 82.55 + 950) / 150) = 7: 1100 stays 50 from 1150: 40 + 14 + 2 = 56.
-        {"square to the axis, tapered ends, 1 degree", 0, oneDegree, true, 40, 7, 1},
+        {"square to the axis, tapered ends, 1 degree", 0, oneDegree, true, {40, 7, 7, 1, 1}},
         // t = 0.25: 7500 = 37 x 200 + 2 x 50, main 1350 ... 8650 (38); end zone
-        // trunc((475 + 50 + 950) / 150) = 9: 50 ... 1400, beyond the taper 1100, 1250 and 1400 (275
-        // and 350 from 1350 at the edges): 38 + 14 + 6 = 58.
-        {"square to the axis, tapered ends, t = 0.25", 0, quarter, true, 38, 7, 3},
+        // trunc((475 + 50 + 950) / 150) = 9: 50 ... 1400, beyond the taper 1100, 1250 and 1400 (the
+        // last two cross the main stirrup at 1350 but stand 325 and 275 from it at the edges):
+        // 38 + 14 + 6 = 58.
+        {"square to the axis, tapered ends, t = 0.25", 0, quarter, true, {38, 7, 7, 3, 3}},
         // Along the skew: BJ4(10000 - 100, 80, 200) = 48 x 200 and 150 at either end: 50, 200 ...
         // 9800, 9950, 51 stirrups at every angle.
-        {"along the skew, square ends, 0", 1, 0.0, false, 51, -1, -1},
-        {"along the skew, square ends, 1 degree", 1, oneDegree, false, 51, -1, -1},
-        {"along the skew, square ends, t = 0.25", 1, quarter, false, 51, -1, -1},
+        {"along the skew, square ends, 0", 1, 0.0, false, {51, -1, -1, -1, -1}},
+        {"along the skew, square ends, 1 degree", 1, oneDegree, false, {51, -1, -1, -1, -1}},
+        {"along the skew, square ends, t = 0.25", 1, quarter, false, {51, -1, -1, -1, -1}},
         // Tapered ends: trunc((1050 - 50 - 150) / 200) + 2 = 6 on each (50, 200 ... 1000): 51 - 12 = 39.
-        {"along the skew, tapered ends, 0", 1, 0.0, true, 39, 6, -1},
-        {"along the skew, tapered ends, 1 degree", 1, oneDegree, true, 39, 6, -1},
-        {"along the skew, tapered ends, t = 0.25", 1, quarter, true, 39, 6, -1},
+        {"along the skew, tapered ends, 0", 1, 0.0, true, {39, 6, 6, -1, -1}},
+        {"along the skew, tapered ends, 1 degree", 1, oneDegree, true, {39, 6, 6, -1, -1}},
+        {"along the skew, tapered ends, t = 0.25", 1, quarter, true, {39, 6, 6, -1, -1}},
     };
     for (const auto& row : rows) {
         SCOPED_TRACE(row.name);
@@ -432,22 +460,7 @@ TEST_F(StirrupShares, TheUniformLayoutsLayEveryStirrupInOneRecordAtEveryAngle)
         beam.sg.fLayMode = row.fLayMode;
         beam.a = row.angle;
         if (row.tapered) UseTaperedEnds(beam);
-        ReportLog::Current().Clear();
-        ASSERT_EQ(RunSetsgData(beam), 1);
-        const auto& sg = beam.sg;
-        EXPECT_EQ(sg.sg1[0].n, row.main);
-        ASSERT_EQ(sg.sg2.GetSize(), row.taper < 0 ? 0 : 1);
-        if (row.taper >= 0) {
-            EXPECT_EQ(sg.sg2[0].nl, row.taper);
-            EXPECT_EQ(sg.sg2[0].nr, row.taper);
-        }
-        ASSERT_EQ(sg.sg3.GetSize(), row.skewEnd < 0 ? 0 : 1);
-        if (row.skewEnd >= 0) {
-            EXPECT_EQ(sg.sg3[0].nl, row.skewEnd);
-            EXPECT_EQ(sg.sg3[0].nr, row.skewEnd);
-            EXPECT_EQ(sg.sg3[0].n, 2 * row.skewEnd);
-        }
-        EXPECT_EQ(ReportLog::Current().Count(ReportEntry::Error), 0);
+        ExpectHeld(beam, row.held);
     }
 }
 
@@ -456,15 +469,13 @@ TEST_F(StirrupShares, UniformEndStirrupsThatAreMainOnesOrOnTheTaperAreCountedOnc
     struct Row {
         const char* name;
         void (*setUp)(CPM001T0101Atom&);
-        int main;
-        int taperLeft, taperRight;  // -1: no taper record
-        int skewLeft, skewRight;    // -1: no skew-end record
+        Held held;
     };
     const Row rows[] = {
         // sg_a 100: BJ4(10000, 100, 200) = 49 x 200 and 100 at either end: the end zone's only
         // stirrup (trunc(0 / 150) = 0 spacings) stands at 100, on the first main stirrup: 50.
         {"end stirrup on the first main one",
-         [](CPM001T0101Atom& beam) { beam.sg.a = 100.0; }, 50, -1, -1, -1, -1},
+         [](CPM001T0101Atom& beam) { beam.sg.a = 100.0; }, {50, -1, -1, -1, -1}},
         // t = 0.25, sg_a 60, the left slope running on to 3000 (right 1050): 7500 = 37 x 200 +
         // 2 x 50, first at 1050 + 300 on the right; end zones trunc((475 + 50 + 1000 - 60) / 150) = 9
         // spacings (60 ... 1410). The left tapered part holds its trunc(2940 / 150) + 1 = 20 (60 ...
@@ -476,7 +487,7 @@ TEST_F(StirrupShares, UniformEndStirrupsThatAreMainOnesOrOnTheTaperAreCountedOnc
              beam.a = std::atan(0.25);
              MoveSlopeEnds(beam, 3000.0, 8950.0);
          },
-         38, 20, 7, 0, 3},
+         {38, 20, 7, 0, 3}},
         // Along the skew, a square left end (token tapered part) next to a tapered right one, 10200
         // long, sg_a 150: BJ4(9900, 80, 200) = 48 x 200 and 150 at either end: 150, 300 ... 9900,
         // 10050, 51 stirrups. The right tapered part (1050) holds trunc((1050 - 300) / 200) + 2 = 5
@@ -497,7 +508,7 @@ TEST_F(StirrupShares, UniformEndStirrupsThatAreMainOnesOrOnTheTaperAreCountedOnc
                                  {10150.0, 660.0}, {10150.0, 1740.0}})
                  beam.PYXTCJpa1.Add(CDblPoint(x, y));
          },
-         46, 0, 5, -1, -1},
+         {46, 0, 5, -1, -1}},
     };
     for (const auto& row : rows) {
         SCOPED_TRACE(row.name);
@@ -505,21 +516,7 @@ TEST_F(StirrupShares, UniformEndStirrupsThatAreMainOnesOrOnTheTaperAreCountedOnc
         SetUpBeam(beam);
         beam.sg.fenG = 0;
         row.setUp(beam);
-        ReportLog::Current().Clear();
-        ASSERT_EQ(RunSetsgData(beam), 1);
-        const auto& sg = beam.sg;
-        EXPECT_EQ(sg.sg1[0].n, row.main);
-        ASSERT_EQ(sg.sg2.GetSize(), row.taperLeft < 0 ? 0 : 1);
-        if (row.taperLeft >= 0) {
-            EXPECT_EQ(sg.sg2[0].nl, row.taperLeft);
-            EXPECT_EQ(sg.sg2[0].nr, row.taperRight);
-        }
-        ASSERT_EQ(sg.sg3.GetSize(), row.skewLeft < 0 ? 0 : 1);
-        if (row.skewLeft >= 0) {
-            EXPECT_EQ(sg.sg3[0].nl, row.skewLeft);
-            EXPECT_EQ(sg.sg3[0].nr, row.skewRight);
-        }
-        EXPECT_EQ(ReportLog::Current().Count(ReportEntry::Error), 0);
+        ExpectHeld(beam, row.held);
     }
 }
 
