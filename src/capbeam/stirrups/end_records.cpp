@@ -114,9 +114,9 @@ bool FirstBeyondTaper(const Atom& atom, double d, int taperCount, double& p)
     return MoveBeyond(p, sg.s3, taperCount - 1, d) && MoveBeyond(p, sg.s2, kUnbounded, d);
 }
 
-// Legs of the skewed-end stirrups: the lowest and the highest net
-// height among the stirrups the record holds, the first and the last beyond each tapered part
-// (the top is straight over an end zone). false when the record holds none.
+// Legs of the skewed-end stirrups: the lowest and the highest net height among the stirrups the
+// record holds, the first and the last beyond each tapered part (the top is straight over an end
+// zone). false when the record holds none.
 bool ZoneLegs(const Atom& atom, const Shares& shares, double& low, double& high)
 {
     bool any = false;
