@@ -114,18 +114,9 @@ bool FirstBeyondTaper(const Atom& atom, double d, int taperCount, double& p)
     return MoveBeyond(p, sg.s3, taperCount - 1, d) && MoveBeyond(p, sg.s2, kUnbounded, d);
 }
 
-// Skewed-end stirrups at one end of the uniform square layout: the end zone's spacings s3 beyond
-// the tapered part.
-long long UniformSkewEndCount(const Atom& atom, const EndSide& e)
-{
-    const long long ns3 = e.ns3;
-    const long long n = IsEqual(e.d, 0.0) ? ns3 + 1 : ns3 - TruncCount((e.d - atom.sg.a) / atom.sg.s3);
-    return e.square ? n + 1 : n;
-}
-
-// Legs of the skewed-end stirrups of the densified square layout: the lowest and the highest net
-// height among the stirrups the record holds, the first and the last beyond each tapered part
-// (the top is straight over an end zone). false when the record holds none.
+// Legs of the skewed-end stirrups: the lowest and the highest net height among the stirrups the
+// record holds, the first and the last beyond each tapered part (the top is straight over an end
+// zone). false when the record holds none.
 bool ZoneLegs(const Atom& atom, const Shares& shares, double& low, double& high)
 {
     bool any = false;
@@ -169,11 +160,11 @@ int FillTaperRecord(const Atom& atom, const Plan& plan, const Shares& shares, co
     if (plan.squareL) record.L1 = hr + plan.W;
     if (plan.squareR) record.L1 = hl + plan.W;
 
-    // Innermost stirrups of the two tapered parts: in the densified square layout the last of the
+    // Innermost stirrups of the two tapered parts: in the layouts with end zones the last of the
     // stirrups the record holds.
     double pl = 0.0, pr = 0.0;
     if (!TaperInner(atom, plan, left, record.nl, pl) || !TaperInner(atom, plan, right, record.nr, pr)) return 0;
-    if (plan.layout == Layout::DensifiedSquare) {
+    if (LaysEndZones(plan.layout)) {
         if (shares.left.taper > 0) pl = shares.left.taperInner;
         if (shares.right.taper > 0) pr = shares.right.taperInner;
     }
@@ -199,10 +190,9 @@ int FillSkewEndRecord(const Atom& atom, const Plan& plan, const Shares& shares, 
     const int taperLeft = taper ? taper->nl : 0;
     const int taperRight = taper ? taper->nr : 0;
     const bool densified = IsDensified(plan.layout);
-    // The densified square layout's end-zone stirrups that neither the taper record holds nor a
-    // main stirrup stands on.
-    const long long nl = densified ? shares.left.zone : UniformSkewEndCount(atom, left);
-    const long long nr = densified ? shares.right.zone : UniformSkewEndCount(atom, right);
+    // The end-zone stirrups that neither the taper record holds nor a main stirrup stands on.
+    const long long nl = shares.left.zone;
+    const long long nr = shares.right.zone;
     if (!StoreCount(nl, record.nl) || !StoreCount(nr, record.nr)) return 0;
     if (!StoreCount(nl + nr, record.n)) return 0;
 
@@ -210,7 +200,7 @@ int FillSkewEndRecord(const Atom& atom, const Plan& plan, const Shares& shares, 
     if (IsEqual(atom.iLb, -atom.iRb)) {
         record.L1 = atom.hHgl - atom.st.ua - atom.st.da + plan.W;
         record.L1p = record.L1;
-    } else if (densified && ZoneLegs(atom, shares, low, high)) {
+    } else if (ZoneLegs(atom, shares, low, high)) {
         record.L1 = low + plan.W;
         record.L1p = high + plan.W;
     } else {

@@ -17,6 +17,8 @@ enum class Layout {
 
 Layout ChooseLayout(const CapBeamRecords::SgDataSet& sg);
 bool IsDensified(Layout layout);
+// The layouts with stirrups square to the axis lay end zones of their own from each beam end.
+bool LaysEndZones(Layout layout);
 
 // What the zone layout leaves for the stirrup records.
 struct Plan {
@@ -77,17 +79,17 @@ bool HasSkewEndRecords(const Atom& atom);
 bool TaperCount(const Atom& atom, const Plan& plan, const EndSide& e, int& n);
 
 // Which record holds each stirrup laid at one beam end. Stations are distances from that end.
-// The taper record holds the outermost stirrups; in the densified square layout the end zone's
-// own stirrups beyond them go to the skewed-end record (to the main record where the beam has
-// none) and the main group's stirrups beyond them to the main record.
+// The taper record holds the outermost stirrups; in the layouts with stirrups square to the axis
+// the end zone's own stirrups beyond them go to the skewed-end record (to the main record where
+// the beam has none) and the main group's stirrups beyond them to the main record.
 struct EndShare {
     long long taper = 0;      // stirrups held by the taper record (0 without taper records)
-    long long taperMain = 0;  // of those, main-group stirrups (densified square layout)
-    long long zone = 0;       // end-zone stirrups beyond the taper that are no main stirrup (densified square)
-    double mainOuter = 0.0;   // the main record's outermost stirrup at this end (densified square)
+    long long taperMain = 0;  // of those, main-group stirrups (square layouts)
+    long long zone = 0;       // end-zone stirrups beyond the taper that are no main stirrup (square layouts)
+    double mainOuter = 0.0;   // the main record's outermost stirrup at this end (square layouts)
     double zoneFirst = 0.0;   // first and last of the zone stirrups beyond the taper, when zone > 0
     double zoneLast = 0.0;
-    double taperInner = 0.0;  // the taper record's innermost stirrup, when taper > 0 (densified square)
+    double taperInner = 0.0;  // the taper record's innermost stirrup, when taper > 0 (square layouts)
 };
 
 // Every stirrup laid along the beam, shared among the records: each stands in exactly one.
@@ -100,11 +102,9 @@ struct Shares {
 // Shares the laid stirrups among the records. false after a reported error.
 bool ShareStirrups(const Atom& atom, const Plan& plan, Shares& shares);
 
-// Number of main stirrups of the densified layouts before the ends are shared: every stirrup from
-// the main group's outermost at one end to the other (square layout), or from end to end (skewed).
+// Number of main stirrups before the ends are shared: every stirrup from the main group's
+// outermost at one end to the other (square layouts), or from end to end (skewed layouts).
 long long MainGroupStirrups(const Atom& atom, const Plan& plan);
-// Number of main stirrups of the uniform layouts.
-long long UniformCount(const Atom& atom, const Plan& plan);
 // The shorter and the longer leg of the main stirrups. 0 after a reported error.
 int MainLegs(const Atom& atom, const Plan& plan, const Shares& shares, double& L1, double& L1p);
 // The stirrups under the tapered cantilever bottoms and along the skewed ends. 0 after a reported error.
@@ -112,6 +112,9 @@ int FillTaperRecord(const Atom& atom, const Plan& plan, const Shares& shares, co
                     CapBeamRecords::M_sg2& record);
 int FillSkewEndRecord(const Atom& atom, const Plan& plan, const Shares& shares, const CapBeamRecords::M_sg1& main,
                       const CapBeamRecords::M_sg2* taper, CapBeamRecords::M_sg3& record);
+// Reports that the stirrups cannot be laid because the count or rest published under key would
+// fall below zero; where, when given, says where along the beam. Always false.
+bool ReportBelowZero(const CString& key, const CString& where = CString());
 // Cut length of one stirrup: the legs rounded to whole units, two hooks, then the schedule's rounding.
 double StirrupCutLength(const Atom& atom, double L1, double L1p, double L2);
 

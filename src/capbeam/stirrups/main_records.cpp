@@ -1,13 +1,11 @@
 // Stirrups: count and legs of the main stirrups of one stirrup group.
 #include "capbeam/stirrups/layout.h"
 
-#include "capbeam/stirrups/bar_counts.h"
 #include "common/is_equal.h"
 
 #include <algorithm>
 #include <cmath>
 
-using CapBeamBarCounts::TruncCount;
 using KVDataCommon::IsEqual;
 
 namespace CapBeamStirrups {
@@ -29,6 +27,17 @@ long long MainGroupStirrups(const Atom& atom, const Plan& plan)
 {
     const auto& sg = atom.sg;
     const int nPier = atom.nPier;
+    switch (plan.layout) {
+    case Layout::UniformSquare:
+        // Between the skewed ends: one stirrup more than spacings.
+        return static_cast<long long>(sg.nAns) + 1;
+    case Layout::UniformSkewed:
+        // The stirrups at the end distance from either end, the first at a further end offset
+        // from each of them and the spacings between.
+        return static_cast<long long>(sg.nAns) + 3;
+    default:
+        break;
+    }
     const bool skewed = plan.layout == Layout::DensifiedSkewed;
     // One stirrup more than spacings: the cantilevers' normal ones, the densified zones, the spans.
     long long n = 1 + static_cast<long long>(sg.ns[0]) + sg.ns[nPier];
@@ -36,19 +45,6 @@ long long MainGroupStirrups(const Atom& atom, const Plan& plan)
     for (int i = 0; i + 1 < nPier; ++i) n += sg.ns[i + 1] + SpanRests(sg, skewed ? i + 1 : i);
     // The skewed layout runs on to the end distance at both ends, through the end-rest spacings.
     if (skewed) n += static_cast<long long>(sg.nasl) + sg.nasr;
-    return n;
-}
-
-long long UniformCount(const Atom& atom, const Plan& plan)
-{
-    const auto& sg = atom.sg;
-    const bool skewed = plan.layout == Layout::UniformSkewed;
-    const long long nAns = sg.nAns;
-    if (!skewed) return nAns + 1;
-    if (IsEqual(plan.dL, 0.0) || IsEqual(plan.dR, 0.0)) return nAns + 3;
-    long long n = nAns - 1 - TruncCount((plan.dL - sg.a - sg.Aas) / sg.s) - TruncCount((plan.dR - sg.a - sg.Aas) / sg.s);
-    if (plan.squareL) n += 2;
-    if (plan.squareR) n += 2;
     return n;
 }
 
@@ -91,6 +87,7 @@ bool OuterStations(const Atom& atom, const Plan& plan, const Shares& shares, dou
     double pl = 0.0, pr = 0.0;
     switch (plan.layout) {
     case Layout::DensifiedSquare:
+    case Layout::UniformSquare:
         // The main record's outermost stirrups: the first ones that neither the taper record nor
         // the skewed-end record holds.
         xl = shares.left.mainOuter;
@@ -105,11 +102,6 @@ bool OuterStations(const Atom& atom, const Plan& plan, const Shares& shares, dou
         if (squareLeft || squareRight) return true;
         if (!OuterFullHeightUniform(atom, LeftEnd(atom, plan), pl)) return false;
         if (!OuterFullHeightUniform(atom, RightEnd(atom, plan), pr)) return false;
-        break;
-    case Layout::UniformSquare:
-        if (squareLeft || squareRight) return true;
-        pl = plan.dL + sg.bMid;
-        pr = plan.dR + sg.bMid;
         break;
     }
     xl = pl;

@@ -69,10 +69,9 @@ bool CheckLaid(int& count, const char* kind, int group, const char* field)
 {
     if (count >= 0) return true;
     count = 0;
-    CString message;
-    message.Format("计算错误：箍筋无法布置，PM001_T0101_%s[%d]_%s 小于0，请检查箍筋间距和加密间距数", kind, group + 1, field);
-    QMReportError(message, 0);
-    return false;
+    CString key;
+    key.Format("PM001_T0101_%s[%d]_%s", kind, group + 1, field);
+    return ReportBelowZero(key);
 }
 
 template <class Record>
@@ -86,6 +85,14 @@ bool CheckLaidEnds(Record& record, const char* kind, int group)
 }
 
 } // namespace
+
+bool ReportBelowZero(const CString& key, const CString& where)
+{
+    CString message;
+    message.Format("计算错误：箍筋无法布置，%s%s 小于0，请检查箍筋间距和加密间距数", where.GetString(), key.GetString());
+    QMReportError(message, 0);
+    return false;
+}
 
 double StirrupCutLength(const Atom& atom, double L1, double L1p, double L2)
 {

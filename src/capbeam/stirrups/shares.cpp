@@ -14,10 +14,18 @@ namespace {
 // Two stations closer than this are one stirrup position (the end zones are divided with it).
 constexpr double kSameStation = 1e-5;
 
-// The stirrup stations of one end of the densified square layout, as distances from that end on
-// the beam's axis: the end zone laid from the end (the first at the end distance, then spacings s3,
-// then densified spacings) and the main group laid from its outermost stirrup inwards (normal
-// spacings, then densified spacings).
+// The main group's stirrups at one end, as distances from that end: the outermost, then normal
+// spacings, then spacings `after` (the support line's densified zone, or more of the uniform spacing).
+struct MainRun {
+    double outer = 0.0;
+    long long normal = 0;
+    double after = 0.0;
+};
+
+// The stirrup stations of one end of a layout with stirrups square to the axis, as distances from
+// that end on the beam's axis: the end zone laid from the end (the first at the end distance, then
+// `spacings` spacings s3, then `dense` densified spacings) and the main group
+// laid from its outermost stirrup inwards.
 // On a skewed beam the zone's stirrups run along the skewed end and the main ones square to the
 // axis: a main stirrup lies within reach = tan|a| x (half the skeleton's width) of its station
 // from the end, and a zone stirrup whose station is that close crosses it. A zone stirrup that
@@ -27,10 +35,10 @@ constexpr double kSameStation = 1e-5;
 // main group's outermost stirrup); a slight skew keeps it so, so that the count does not jump.
 class EndStations {
 public:
-    EndStations(const Atom& atom, const EndSide& e)
-        : m_sg(atom.sg), m_e(e), m_outer(e.cantilever - e.dense * atom.sg.s2 - e.normal * atom.sg.s),
+    EndStations(const Atom& atom, const MainRun& main, long long spacings, long long dense)
+        : m_sg(atom.sg), m_main(main), m_spacings(std::max(spacings, 0LL)),
           m_reach(std::fabs(std::tan(atom.a)) * (atom.lWg / 2.0 - atom.st.a)),
-          m_zoneStations(static_cast<long long>(e.ns3) + e.nXB + 1)
+          m_zoneStations(std::max(spacings + dense + 1, 0LL))
     {
     }
 
@@ -40,7 +48,7 @@ public:
         // Only zone stirrups within reach of the main group's outermost one or beyond it can be
         // main stirrups; the zone is laid in order, so they are its last ones.
         long long k = m_zoneStations - 1;
-        for (int steps = 0; k >= 0 && ZoneStation(k) >= m_outer - m_reach - kSameStation; --k) {
+        for (int steps = 0; k >= 0 && ZoneStation(k) >= m_main.outer - m_reach - kSameStation; --k) {
             if (++steps > kMaxSteps) {
                 ReportTooManySteps();
                 return false;
@@ -59,8 +67,8 @@ public:
     // Station of the j-th main-group stirrup from the outermost one.
     double Main(long long j) const
     {
-        const long long normal = std::min<long long>(j, m_e.normal);
-        return m_outer + normal * m_sg.s + (j - normal) * m_sg.s2;
+        const long long normal = std::min(j, m_main.normal);
+        return m_main.outer + normal * m_sg.s + (j - normal) * m_main.after;
     }
 
     // Takes the n stirrups of the end nearest to it (zone and main stirrups in order of their
@@ -94,20 +102,20 @@ public:
 private:
     double ZoneStation(long long k) const
     {
-        const long long byS3 = std::min<long long>(k, m_e.ns3);
+        const long long byS3 = std::min(k, m_spacings);
         return m_sg.a + byS3 * m_sg.s3 + (k - byS3) * m_sg.s2;
     }
 
     // Distance on the axis from station p to the nearest main stirrup: the outermost one, then
-    // normal spacings, then densified spacings.
+    // normal spacings, then the spacings after them.
     double ToMain(double p) const
     {
-        const double d = p - m_outer;
+        const double d = p - m_main.outer;
         if (d <= 0.0) return -d;
-        const double normal = std::clamp(std::round(d / m_sg.s), 0.0, static_cast<double>(m_e.normal));
-        const double dense = d - m_e.normal * m_sg.s;
-        const double denseSteps = std::max(std::round(dense / m_sg.s2), 0.0);
-        return std::min(std::fabs(d - normal * m_sg.s), std::fabs(dense - denseSteps * m_sg.s2));
+        const double normal = std::clamp(std::round(d / m_sg.s), 0.0, static_cast<double>(m_main.normal));
+        const double after = d - m_main.normal * m_sg.s;
+        const double afterSteps = std::max(std::round(after / m_main.after), 0.0);
+        return std::min(std::fabs(d - normal * m_sg.s), std::fabs(after - afterSteps * m_main.after));
     }
 
     bool IsMainStirrup(double p) const
@@ -119,8 +127,8 @@ private:
     }
 
     const CapBeamRecords::SgDataSet& m_sg;
-    EndSide m_e;
-    double m_outer;             // the main group's outermost stirrup
+    MainRun m_main;
+    long long m_spacings;       // spacings s3 of the end zone
     double m_reach;             // how far a main stirrup reaches either side of its station
     long long m_zoneStations;   // stirrups of the end zone, those that are main stirrups included
     long long m_before = 0;     // zone stirrups out of reach of every main stirrup
@@ -139,10 +147,28 @@ bool TaperHeld(const Atom& atom, const Plan& plan, const EndSide& e, long long& 
     return true;
 }
 
-bool ShareDensifiedSquareEnd(const Atom& atom, const Plan& plan, const EndSide& e, EndShare& share)
+// The end zone and the main group at one end of a layout with stirrups square to the axis. The
+// densified layout's main group runs from the outermost normal stirrup of the cantilever through
+// its normal spacings into the support line's densified zone; the uniform layout's from its first
+// stirrup beyond the tapered part and the skewed end, all at the one spacing. The uniform layout
+// lays the stirrups of a tapered part at the end-zone spacing over the whole part, also where the
+// end zone is shorter.
+EndStations SquareEndStations(const Atom& atom, const Plan& plan, const EndSide& e, long long taper)
 {
-    EndStations stations(atom, e);
-    if (!stations.Build() || !TaperHeld(atom, plan, e, share.taper)) return false;
+    const auto& sg = atom.sg;
+    if (plan.layout == Layout::UniformSquare) {
+        const MainRun main{e.d + sg.bMid, sg.nAns, sg.s};
+        return EndStations(atom, main, std::max<long long>(e.ns3, taper - 1), 0);
+    }
+    const MainRun main{e.cantilever - e.dense * sg.s2 - e.normal * sg.s, e.normal, sg.s2};
+    return EndStations(atom, main, e.ns3, e.nXB);
+}
+
+bool ShareSquareEnd(const Atom& atom, const Plan& plan, const EndSide& e, EndShare& share)
+{
+    if (!TaperHeld(atom, plan, e, share.taper)) return false;
+    EndStations stations = SquareEndStations(atom, plan, e, share.taper);
+    if (!stations.Build()) return false;
     long long taperZone = 0;
     double next = 0.0;
     if (!stations.Take(share.taper, taperZone, next)) return false;
@@ -169,23 +195,19 @@ bool ShareStirrups(const Atom& atom, const Plan& plan, Shares& shares)
     shares = Shares{};
     const EndSide left = LeftEnd(atom, plan);
     const EndSide right = RightEnd(atom, plan);
-    switch (plan.layout) {
-    case Layout::DensifiedSquare:
-        if (!ShareDensifiedSquareEnd(atom, plan, left, shares.left)) return false;
-        if (!ShareDensifiedSquareEnd(atom, plan, right, shares.right)) return false;
+    if (LaysEndZones(plan.layout)) {
+        if (!ShareSquareEnd(atom, plan, left, shares.left)) return false;
+        if (!ShareSquareEnd(atom, plan, right, shares.right)) return false;
         shares.main = MainGroupStirrups(atom, plan) - shares.left.taperMain - shares.right.taperMain;
         if (!HasSkewEndRecords(atom)) shares.main += shares.left.zone + shares.right.zone;
         return true;
-    case Layout::DensifiedSkewed:
-        // Every stirrup from end to end is a main stirrup unless it stands on a tapered part.
-        if (!TaperHeld(atom, plan, left, shares.left.taper) || !TaperHeld(atom, plan, right, shares.right.taper))
-            return false;
-        shares.main = MainGroupStirrups(atom, plan) - shares.left.taper - shares.right.taper;
-        return true;
-    default:
-        shares.main = UniformCount(atom, plan);
-        return true;
     }
+    // Stirrups along the skew: every stirrup from end to end is a main stirrup unless it stands on
+    // a tapered part.
+    if (!TaperHeld(atom, plan, left, shares.left.taper) || !TaperHeld(atom, plan, right, shares.right.taper))
+        return false;
+    shares.main = MainGroupStirrups(atom, plan) - shares.left.taper - shares.right.taper;
+    return true;
 }
 
 } // namespace CapBeamStirrups

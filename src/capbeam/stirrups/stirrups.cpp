@@ -23,6 +23,11 @@ bool IsDensified(Layout layout)
     return layout == Layout::DensifiedSquare || layout == Layout::DensifiedSkewed;
 }
 
+bool LaysEndZones(Layout layout)
+{
+    return layout == Layout::DensifiedSquare || layout == Layout::UniformSquare;
+}
+
 double NetHeight(const Atom& atom, double x)
 {
     return atom.GetFame_XZ(x) - atom.st.da;

@@ -67,6 +67,21 @@ bool EndZone(const Atom& atom, double zone, int normal, double d, int& n3, int& 
     return true;
 }
 
+// Gap between the densified zones of span `span` (0-based). Zones that overlap leave a gap below
+// zero: the stirrups cannot be laid, and the design stops. A gap within the tolerance of zero is
+// the two zones meeting on one stirrup.
+bool CheckSpanGap(double& g, int span)
+{
+    if (g >= 0.0) return true;
+    if (IsEqual(g, 0.0)) {
+        g = 0.0;
+        return true;
+    }
+    CString where;
+    where.Format("第%d跨两侧的箍筋加密区重叠，", span + 1);
+    return ReportBelowZero("PM001_T0101_sg_as", where);
+}
+
 int LayOutDensifiedSquare(Atom& atom, Plan& plan)
 {
     auto& sg = atom.sg;
@@ -94,7 +109,8 @@ int LayOutDensifiedSquare(Atom& atom, Plan& plan)
     if (!EndZone(atom, plan.RR, sg.ns[nPier], plan.dR, sg.rns3, sg.rXBns2, sg.TBR)) return 0;
 
     for (int i = 0; i < atom.bBz.GetSize(); ++i) {
-        const double g = atom.bBz[i] - sg.rns2[i] * sg.s2 - sg.lns2[i + 1] * sg.s2;
+        double g = atom.bBz[i] - sg.rns2[i] * sg.s2 - sg.lns2[i + 1] * sg.s2;
+        if (!CheckSpanGap(g, i)) return 0;
         if (g <= sg.s) {
             sg.as[i] = g;
             sg.ns[i + 1] = 0;
@@ -138,7 +154,8 @@ int LayOutDensifiedSkewed(Atom& atom, Plan& plan)
     AppendZone(sg, n, rest, 1);
 
     for (int i = 0; i < atom.bBz.GetSize() && atom.bBz[i] != 0.0; ++i) {
-        const double g = atom.bBz[i] - sg.rns2[i] * sg.s2 - sg.lns2[i + 1] * sg.s2;
+        double g = atom.bBz[i] - sg.rns2[i] * sg.s2 - sg.lns2[i + 1] * sg.s2;
+        if (!CheckSpanGap(g, i)) return 0;
         if (g <= sg.s) {
             AppendZone(sg, 0, g, 1);
         } else {
@@ -171,8 +188,14 @@ int LayOutUniform(Atom& atom, const Plan& plan)
     const bool tapered = !IsEqual(atom.bBpl, 0.0) || !IsEqual(atom.bBpr, 0.0);
     KVDataCommon::BJ4(Lc, tapered ? 50.0 : sg.a, sg.s, sg.nAns, sg.b);
     sg.bMid = t * atom.lWg / 2.0 + sg.b;
-    sg.lns3 = TruncCount((t * (atom.lWg - atom.st.a) + sg.b + atom.bBpl - sg.a) / sg.s3);
-    sg.rns3 = TruncCount((t * (atom.lWg - atom.st.a) + sg.b + atom.bBpr - sg.a) / sg.s3);
+    const int lns3 = TruncCount((t * (atom.lWg - atom.st.a) + sg.b + atom.bBpl - sg.a) / sg.s3);
+    const int rns3 = TruncCount((t * (atom.lWg - atom.st.a) + sg.b + atom.bBpr - sg.a) / sg.s3);
+    // An end zone needs its first stirrup at the end distance; a count below zero means that the
+    // uniform part starts nearer to the end than that.
+    if (lns3 < 0) return ReportBelowZero("PM001_T0101_sg_lns3");
+    if (rns3 < 0) return ReportBelowZero("PM001_T0101_sg_rns3");
+    sg.lns3 = lns3;
+    sg.rns3 = rns3;
     return 1;
 }
 

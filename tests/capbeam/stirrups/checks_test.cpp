@@ -139,12 +139,30 @@ TEST_F(StirrupChecks, SpacingsTooSmallForTheBeamEndTheWalkWithAnError)
 
 TEST_F(StirrupChecks, DensifiedCountsBeyondAnyBeamAreRefusedWithoutOverflow)
 {
-    for (int k = 0; k < 2; ++k) {
-        atom.sg.lns2[k] = 1500000000;
-        atom.sg.rns2[k] = 1500000000;
+    struct Row {
+        double span;
+        const char* message;
+    };
+    const Row rows[] = {
+        // 1.5e9 densified spacings of 100 either side of both columns cannot fit a span of 6000.
+        {6000.0, "计算错误：箍筋无法布置，第1跨两侧的箍筋加密区重叠，PM001_T0101_sg_as 小于0，请检查箍筋间距和加密间距数"},
+        // A span long enough for them: the count itself (6e9 stirrups) is no count of bars.
+        {4e11, "计算错误：箍筋个数超出范围，请检查箍筋间距和加密间距数"},
+    };
+    for (const auto& row : rows) {
+        SCOPED_TRACE(row.span);
+        CPM001T0101Atom beam;
+        SetUpPlainCapBeam(beam);
+        AddGroups(beam, {{1, 4}});
+        beam.bBz[0] = row.span;
+        for (int k = 0; k < 2; ++k) {
+            beam.sg.lns2[k] = 1500000000;
+            beam.sg.rns2[k] = 1500000000;
+        }
+        ReportLog::Current().Clear();
+        EXPECT_EQ(RunSetsgData(beam), 0);
+        const auto& entries = ReportLog::Current().Entries();
+        ASSERT_FALSE(entries.empty());
+        EXPECT_STREQ(entries.back().message, row.message);
     }
-    EXPECT_EQ(RunSetsgData(atom), 0);
-    const auto& entries = ReportLog::Current().Entries();
-    ASSERT_FALSE(entries.empty());
-    EXPECT_STREQ(entries.back().message, "计算错误：箍筋个数超出范围，请检查箍筋间距和加密间距数");
 }

@@ -411,3 +411,28 @@ TEST_F(StirrupLayout, ARestBeforeADensifiedZoneOnTheTaperedPartKeepsEveryStirrup
     EXPECT_EQ(sg.sg1[0].n, 60);
     EXPECT_EQ(Count(ReportEntry::Error), 0);
 }
+
+// 30 densified spacings of 100 either side of the span of 6000: the two zones meet at 5000.
+TEST_F(StirrupLayout, DensifiedZonesThatMeetLeaveASpanGapOfNoLength)
+{
+    const double spans[] = {6000.0, 6000.0 - 1e-7};  // the second within the tolerance of meeting
+    for (double span : spans) {
+        SCOPED_TRACE(span);
+        CPM001T0101Atom beam;
+        SetUpPlainCapBeam(beam);
+        AddGroups(beam, {{1, 4}});
+        beam.bBz[0] = span;
+        beam.sg.rns2[0] = 30;
+        beam.sg.lns2[1] = 30;
+        ReportLog::Current().Clear();
+        ASSERT_EQ(RunSetsgData(beam), 1);
+        const auto& sg = beam.sg;
+        EXPECT_EQ(sg.ns[1], 0);
+        EXPECT_EQ(sg.as[0], 0.0);
+        EXPECT_EQ(sg.asType[0], 1);
+        // Main stirrups 100 ... 9900: 7 + 5 + 30 + 30 + 5 + 7 = 84 spacings, 85 stirrups; with the
+        // end stirrups at 50 and 9950 (no skew-end record): 87.
+        EXPECT_EQ(sg.sg1[0].n, 87);
+        EXPECT_EQ(ReportLog::Current().Count(ReportEntry::Error), 0);
+    }
+}

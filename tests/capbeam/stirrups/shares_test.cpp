@@ -209,17 +209,34 @@ TEST_F(StirrupShares, StirrupsThatCannotBeLaidStopTheDesignNamingTheCount)
              MoveSlopeEnds(beam, 6000.0, 4000.0);
          },
          "计算错误：箍筋无法布置，PM001_T0101_sg1[1]_n 小于0，请检查箍筋间距和加密间距数"},
-        // Uniform square layout at t = 0.25, sg_a 60, the left slope running on to 3000: its end
-        // zone takes trunc((0.25 x 1900 + 50 + 1000 - 60) / 150) = 9 spacings, of which
-        // trunc((3000 - 60) / 150) = 19 would stand on the tapered part: 9 - 19 < 0 skew-end stirrups.
-        {"end zone shorter than its tapered part",
+        // Densified square layout: 35 + 30 densified spacings of 100 either side of a span of 6000
+        // need 6500: the zones overlap by 500.
+        {"overlapping densified zones",
+         [](CPM001T0101Atom& beam) {
+             beam.sg.rns2[0] = 35;
+             beam.sg.lns2[1] = 30;
+         },
+         "计算错误：箍筋无法布置，第1跨两侧的箍筋加密区重叠，PM001_T0101_sg_as 小于0，请检查箍筋间距和加密间距数"},
+        {"overlapping densified zones, stirrups along the skew",
+         [](CPM001T0101Atom& beam) {
+             beam.sg.fLayMode = 1;
+             beam.sg.rns2[0] = 35;
+             beam.sg.lns2[1] = 30;
+         },
+         "计算错误：箍筋无法布置，第1跨两侧的箍筋加密区重叠，PM001_T0101_sg_as 小于0，请检查箍筋间距和加密间距数"},
+        // Uniform square layout, square left end, right one tapered: 10000 - 1000 = 9000 in
+        // spacings of 200 with ends of at least 50: 44 x 200 and 100 at either end. The end zone
+        // from 300 would take trunc((100 - 300) / 150) = -1 spacings: the first uniform stirrup
+        // stands nearer to the end than the end distance.
+        {"end zone starting beyond the uniform part",
          [](CPM001T0101Atom& beam) {
              beam.sg.fenG = 0;
-             beam.sg.a = 60.0;
-             beam.a = std::atan(0.25);
-             MoveSlopeEnds(beam, 3000.0, 8950.0);
+             beam.sg.a = 300.0;
+             beam.bBpr = 1000.0;
+             beam.hHpr = 600.0;
+             SetTaperedOutline(beam);
          },
-         "计算错误：箍筋无法布置，PM001_T0101_sg3[1]_nl 小于0，请检查箍筋间距和加密间距数"},
+         "计算错误：箍筋无法布置，PM001_T0101_sg_lns3 小于0，请检查箍筋间距和加密间距数"},
     };
     for (const auto& row : rows) {
         SCOPED_TRACE(row.name);
@@ -232,12 +249,12 @@ TEST_F(StirrupShares, StirrupsThatCannotBeLaidStopTheDesignNamingTheCount)
         ASSERT_EQ(entries.size(), 1u);
         EXPECT_EQ(entries[0].kind, ReportEntry::Error);
         EXPECT_STREQ(entries[0].message, row.message);
-        // No record keeps a count below zero.
-        EXPECT_GE(beam.sg.sg1[0].n, 0);
-        if (beam.sg.sg3.GetSize() > 0) {
-            EXPECT_EQ(beam.sg.sg3[0].nl, 0);
-            EXPECT_EQ(beam.sg.sg3[0].n, 0);
+        // No record keeps a count below zero, no zone a rest below zero.
+        if (beam.sg.sg1.GetSize() > 0) {
+            EXPECT_GE(beam.sg.sg1[0].n, 0);
         }
+        for (double rest : beam.sg.as) EXPECT_GE(rest, 0.0);
+        EXPECT_GE(beam.sg.lns3, 0);
     }
 }
 
@@ -349,4 +366,199 @@ TEST_F(StirrupShares, TheTaperRecordsInnermostLegIsItsLastStirrup)
     EXPECT_NEAR(taper.L1p, 1680.0, 1e-9);
     const double hook = KVDataCommon::WG3(10.0, 1, KVDataCommon::DEGRE_135);
     EXPECT_DOUBLE_EQ(taper.TL, std::floor(1110.0 + 1680.0 + 2.0 * 1830.0 + 2.0 * hook + 0.5));
+}
+
+namespace {
+
+// Stirrups held by each record of the beam's only group; -1: the beam has no such record.
+struct Held {
+    int main;
+    int taperLeft, taperRight;
+    int skewLeft, skewRight;
+};
+
+// Designs the stirrups and checks what each record holds.
+void ExpectHeld(CPM001T0101Atom& beam, const Held& held)
+{
+    ReportLog::Current().Clear();
+    ASSERT_EQ(RunSetsgData(beam), 1);
+    EXPECT_EQ(ReportLog::Current().Count(ReportEntry::Error), 0);
+    const auto& sg = beam.sg;
+    EXPECT_EQ(sg.sg1[0].n, held.main);
+    ASSERT_EQ(sg.sg2.GetSize(), held.taperLeft < 0 ? 0 : 1);
+    if (held.taperLeft >= 0) {
+        EXPECT_EQ(sg.sg2[0].nl, held.taperLeft);
+        EXPECT_EQ(sg.sg2[0].nr, held.taperRight);
+        EXPECT_EQ(sg.sg2[0].n, held.taperLeft + held.taperRight);
+    }
+    ASSERT_EQ(sg.sg3.GetSize(), held.skewLeft < 0 ? 0 : 1);
+    if (held.skewLeft >= 0) {
+        EXPECT_EQ(sg.sg3[0].nl, held.skewLeft);
+        EXPECT_EQ(sg.sg3[0].nr, held.skewRight);
+        EXPECT_EQ(sg.sg3[0].n, held.skewLeft + held.skewRight);
+    }
+}
+
+struct UniformRow {
+    const char* name;
+    int fLayMode;
+    double angle;  // radians
+    bool tapered;  // tapered parts of 1000 (dL = dR = 1050)
+    Held held;
+};
+
+} // namespace
+
+// One uniform layout over the plain beam (10000 long, 2000 wide, skeleton edges at +-900, sg_a 50,
+// s 200, s3 150, sg_Min 80); t = tan a; a skewed-end stirrup reaches 900 t either side of its station.
+TEST_F(StirrupShares, TheUniformLayoutsLayEveryStirrupInOneRecordAtEveryAngle)
+{
+    const double oneDegree = Degrees(1.0);  // t = 0.0174551: t x 2000 = 34.91, reach 15.71
+    const double quarter = std::atan(0.25);
+    const UniformRow rows[] = {
+        // Square to the axis, square ends. 0: BJ4(10000, 50, 200) = 49 x 200 and 100 at either end,
+        // main 100 ... 9900 (50); end zone trunc((100 - 50) / 150) = 0 spacings: the stirrup at 50,
+        // no main one. No skew-end record: 50 and 9950 join the main record, 52 (the unmended 50
+        // left them out).
+        {"square to the axis, square ends, 0", 0, 0.0, false, {52, -1, -1, -1, -1}},
+        // 1 degree: 10000 - 34.91 = 9965.09: 49 x 200, b = 82.55, first at 17.45 + 82.55 = 100
+        // again; end zone trunc((33.17 + 82.55 - 50) / 150) = 0: 50 stands 50 > 15.71 from 100,
+        // its own skew-end stirrup: 50 + 2 x 1 = 52.
+        {"square to the axis, square ends, 1 degree", 0, oneDegree, false, {50, -1, -1, 1, 1}},
+        // t = 0.25: 9500 = 47 x 200 + 2 x 50, first at 250 + 50 = 300, main 300 ... 9700 (48); end
+        // zone trunc((475 + 50 - 50) / 150) = 3: 50, 200, 350, 500, the last three crossing main
+        // stirrups but 325, 275, 225 apart at the edges: 48 + 2 x 4 = 56.
+        {"square to the axis, square ends, t = 0.25", 0, quarter, false, {48, -1, -1, 4, 4}},
+        // Tapered ends, 0: 10000 - 2000 = 8000 = 39 x 200 + 2 x 100, main 1150 ... 8850 (40); end
+        // zone trunc((100 + 1000 - 50) / 150) = 7: 50 ... 1100; the tapered part holds
+        // trunc(1000 / 150) + 1 = 7 (50 ... 950). 1100 and 8900 join the main record: 42 + 14 = 56
+        // (the unmended 40 left them out).
+        {"square to the axis, tapered ends, 0", 0, 0.0, true, {42, 7, 7, -1, -1}},
+        // 1 degree: 7965.09 = 39 x 200 + 2 x 82.55, main 1150 ... 8850 (40); end zone
+        // trunc((33.17 + 82.55 + 950) / 150) = 7: 1100 stays 50 from 1150: 40 + 14 + 2 = 56.
+        {"square to the axis, tapered ends, 1 degree", 0, oneDegree, true, {40, 7, 7, 1, 1}},
+        // t = 0.25: 7500 = 37 x 200 + 2 x 50, main 1350 ... 8650 (38); end zone
+        // trunc((475 + 50 + 950) / 150) = 9: 50 ... 1400, beyond the taper 1100, 1250 and 1400 (the
+        // last two cross the main stirrup at 1350 but stand 325 and 275 from it at the edges):
+        // 38 + 14 + 6 = 58.
+        {"square to the axis, tapered ends, t = 0.25", 0, quarter, true, {38, 7, 7, 3, 3}},
+        // Along the skew: BJ4(10000 - 100, 80, 200) = 48 x 200 and 150 at either end: 50, 200 ...
+        // 9800, 9950, 51 stirrups at every angle.
+        {"along the skew, square ends, 0", 1, 0.0, false, {51, -1, -1, -1, -1}},
+        {"along the skew, square ends, 1 degree", 1, oneDegree, false, {51, -1, -1, -1, -1}},
+        {"along the skew, square ends, t = 0.25", 1, quarter, false, {51, -1, -1, -1, -1}},
+        // Tapered ends: trunc((1050 - 50 - 150) / 200) + 2 = 6 on each (50, 200 ... 1000): 51 - 12 = 39.
+        {"along the skew, tapered ends, 0", 1, 0.0, true, {39, 6, 6, -1, -1}},
+        {"along the skew, tapered ends, 1 degree", 1, oneDegree, true, {39, 6, 6, -1, -1}},
+        {"along the skew, tapered ends, t = 0.25", 1, quarter, true, {39, 6, 6, -1, -1}},
+    };
+    for (const auto& row : rows) {
+        SCOPED_TRACE(row.name);
+        CPM001T0101Atom beam;
+        SetUpBeam(beam);
+        beam.sg.fenG = 0;
+        beam.sg.fLayMode = row.fLayMode;
+        beam.a = row.angle;
+        if (row.tapered) UseTaperedEnds(beam);
+        ExpectHeld(beam, row.held);
+    }
+}
+
+TEST_F(StirrupShares, UniformEndStirrupsThatAreMainOnesOrOnTheTaperAreCountedOnce)
+{
+    struct Row {
+        const char* name;
+        void (*setUp)(CPM001T0101Atom&);
+        Held held;
+    };
+    const Row rows[] = {
+        // sg_a 100: BJ4(10000, 100, 200) = 49 x 200 and 100 at either end: the end zone's only
+        // stirrup (trunc(0 / 150) = 0 spacings) stands at 100, on the first main stirrup: 50.
+        {"end stirrup on the first main one",
+         [](CPM001T0101Atom& beam) { beam.sg.a = 100.0; }, {50, -1, -1, -1, -1}},
+        // t = 0.25, sg_a 60, the left slope running on to 3000 (right 1050): 7500 = 37 x 200 +
+        // 2 x 50, first at 1050 + 300 on the right; end zones trunc((475 + 50 + 1000 - 60) / 150) = 9
+        // spacings (60 ... 1410). The left tapered part holds its trunc(2940 / 150) + 1 = 20 (60 ...
+        // 2910), more than the end zone: none of it is left for the skewed end (the unmended count
+        // was 9 - 19 < 0); right 7 (60 ... 960) and 1110, 1260, 1410 beyond.
+        {"tapered part longer than its end zone",
+         [](CPM001T0101Atom& beam) {
+             beam.sg.a = 60.0;
+             beam.a = std::atan(0.25);
+             MoveSlopeEnds(beam, 3000.0, 8950.0);
+         },
+         {38, 20, 7, 0, 3}},
+        // Along the skew, a square left end (token tapered part) next to a tapered right one, 10200
+        // long, sg_a 150: BJ4(9900, 80, 200) = 48 x 200 and 150 at either end: 150, 300 ... 9900,
+        // 10050, 51 stirrups. The right tapered part (1050) holds trunc((1050 - 300) / 200) + 2 = 5
+        // (150, 300 ... 900 from the right end), the left none: 46 main (the unmended count took
+        // trunc((50 - 300) / 200) = -1 stirrups off the left end: 47).
+        {"along the skew, square end beside a tapered one",
+         [](CPM001T0101Atom& beam) {
+             beam.sg.fLayMode = 1;
+             beam.sg.a = 150.0;
+             beam.bBg = 10200.0;
+             beam.bBzr = 2200.0;
+             beam.bBpl = 1e-5;
+             beam.bBpr = 1000.0;
+             beam.hHpl = 1e-5;
+             beam.hHpr = 600.0;
+             beam.PYXTCJpa1.RemoveAll();
+             for (auto [x, y] : {std::pair{50.0, 1740.0}, {50.0, 60.0}, {50.00001, 60.0}, {9150.0, 60.0},
+                                 {10150.0, 660.0}, {10150.0, 1740.0}})
+                 beam.PYXTCJpa1.Add(CDblPoint(x, y));
+         },
+         {46, 0, 5, -1, -1}},
+    };
+    for (const auto& row : rows) {
+        SCOPED_TRACE(row.name);
+        CPM001T0101Atom beam;
+        SetUpBeam(beam);
+        beam.sg.fenG = 0;
+        row.setUp(beam);
+        ExpectHeld(beam, row.held);
+    }
+}
+
+// Top sloping 0.02 to the left and 0.01 to the right of the crown at 5050: net height
+// 1680 - 0.02 (5050 - x) left of it, 1680 - 0.01 (x - 5050) right of it; legs + 30.
+TEST_F(StirrupShares, TheUniformSquareLayoutTakesEachRecordsLegsFromItsOwnStirrups)
+{
+    struct Row {
+        const char* name;
+        double angle;
+        bool tapered;
+        double mainL1;
+        double skewL1, skewL1p;  // 0: no skew-end record
+    };
+    const Row rows[] = {
+        // The main record holds the end stirrups 50 and 9950: min(1580, 1631) (as unmended).
+        {"square ends, 0", 0.0, false, 1610.0, 0.0, 0.0},
+        // 50 and 9950 are skew-end stirrups; the main record starts at 100 and 9900: 1581 and 1631.5
+        // (unmended 1610, from 50).
+        {"square ends, 1 degree", Degrees(1.0), false, 1611.0, 1610.0, 1661.0},
+        // Main from 1100 and 8900: 1601 and 1641.5 (unmended 1632, from 1150 and 8850).
+        {"tapered ends, 0", 0.0, true, 1631.0, 0.0, 0.0},
+        // Main from 1150 and 8850: 1602 and 1642; skew ends 1100 and 8900: 1601 and 1641.5.
+        {"tapered ends, 1 degree", Degrees(1.0), true, 1632.0, 1631.0, 1671.5},
+    };
+    for (const auto& row : rows) {
+        SCOPED_TRACE(row.name);
+        CPM001T0101Atom beam;
+        SetUpBeam(beam);
+        beam.sg.fenG = 0;
+        beam.a = row.angle;
+        if (row.tapered) UseTaperedEnds(beam);
+        beam.iLb = 0.02;
+        beam.iRb = 0.01;
+        beam.bAc = 5050.0;
+        ASSERT_EQ(RunSetsgData(beam), 1);
+        const auto& sg = beam.sg;
+        EXPECT_NEAR(sg.sg1[0].L1, row.mainL1, 1e-9);
+        ASSERT_EQ(sg.sg3.GetSize(), row.skewL1 > 0.0 ? 1 : 0);
+        if (row.skewL1 > 0.0) {
+            EXPECT_NEAR(sg.sg3[0].L1, row.skewL1, 1e-9);
+            EXPECT_NEAR(sg.sg3[0].L1p, row.skewL1p, 1e-9);
+        }
+    }
 }
