@@ -28,15 +28,22 @@ struct MainRun {
 // laid from its outermost stirrup inwards.
 // On a skewed beam the zone's stirrups run along the skewed end and the main ones square to the
 // axis: a main stirrup lies within reach = tan|a| x (half the skeleton's width) of its station
-// from the end, and a zone stirrup whose station is that close crosses it. A zone stirrup that
-// crosses a main stirrup and stays closer to it than the layout's smallest spacing sg_Min across
-// the whole width is no stirrup position of its own: it is that main stirrup. On a square beam
-// that is a zone stirrup at the very station of a main one (the zone's last spacing ending on the
-// main group's outermost stirrup); a slight skew keeps it so, so that the count does not jump.
+// from the end, so a zone stirrup a distance d from it on the axis is at most d + reach away from
+// it anywhere across the width, and crosses it when d is within reach. A zone stirrup that stays
+// closer to a main stirrup than the layout's smallest spacing sg_Min across the whole width is no
+// stirrup position of its own: it is that main stirrup.
+// - In the densified layouts the end zone is laid to end on the main group's outermost stirrup,
+//   so only a zone stirrup that crosses a main one can be it: on a square beam, one at the very
+//   station of a main one.
+// - The uniform layout lays its end zone only for the skewed end; on a square end the uniform
+//   spacing starts at least the end distance from the end by itself. A zone stirrup nearer than
+//   sg_Min to the first uniform stirrup is that stirrup, crossing or not.
+// A slight skew keeps either rule as on a square beam, so that the count does not jump with the
+// angle.
 class EndStations {
 public:
-    EndStations(const Atom& atom, const MainRun& main, long long spacings, long long dense)
-        : m_sg(atom.sg), m_main(main), m_spacings(std::max(spacings, 0LL)),
+    EndStations(const Atom& atom, const MainRun& main, long long spacings, long long dense, bool uniform)
+        : m_sg(atom.sg), m_main(main), m_spacings(std::max(spacings, 0LL)), m_uniform(uniform),
           m_reach(std::fabs(std::tan(atom.a)) * (atom.lWg / 2.0 - atom.st.a)),
           m_zoneStations(std::max(spacings + dense + 1, 0LL))
     {
@@ -45,10 +52,12 @@ public:
     // Finds the zone stirrups that are main stirrups. false after a reported error.
     bool Build()
     {
-        // Only zone stirrups within reach of the main group's outermost one or beyond it can be
-        // main stirrups; the zone is laid in order, so they are its last ones.
+        // Only zone stirrups near enough to the main group's outermost one (within reach, or within
+        // sg_Min in the uniform layout) or beyond it can be main stirrups; the zone is laid in
+        // order, so they are its last ones.
+        const double nearest = m_main.outer - std::max(m_uniform ? m_sg.Min : m_reach, 0.0) - kSameStation;
         long long k = m_zoneStations - 1;
-        for (int steps = 0; k >= 0 && ZoneStation(k) >= m_main.outer - m_reach - kSameStation; --k) {
+        for (int steps = 0; k >= 0 && ZoneStation(k) >= nearest; --k) {
             if (++steps > kMaxSteps) {
                 ReportTooManySteps();
                 return false;
@@ -121,7 +130,7 @@ private:
     bool IsMainStirrup(double p) const
     {
         const double apart = ToMain(p);
-        if (apart > m_reach + kSameStation) return false;
+        if (!m_uniform && apart > m_reach + kSameStation) return false;
         const double widest = apart + m_reach;
         return widest <= kSameStation || widest < m_sg.Min;
     }
@@ -129,6 +138,7 @@ private:
     const CapBeamRecords::SgDataSet& m_sg;
     MainRun m_main;
     long long m_spacings;       // spacings s3 of the end zone
+    bool m_uniform;             // the uniform layout: near zone stirrups join, crossing or not
     double m_reach;             // how far a main stirrup reaches either side of its station
     long long m_zoneStations;   // stirrups of the end zone, those that are main stirrups included
     long long m_before = 0;     // zone stirrups out of reach of every main stirrup
@@ -158,10 +168,10 @@ EndStations SquareEndStations(const Atom& atom, const Plan& plan, const EndSide&
     const auto& sg = atom.sg;
     if (plan.layout == Layout::UniformSquare) {
         const MainRun main{e.d + sg.bMid, sg.nAns, sg.s};
-        return EndStations(atom, main, std::max<long long>(e.ns3, taper - 1), 0);
+        return EndStations(atom, main, std::max<long long>(e.ns3, taper - 1), 0, true);
     }
     const MainRun main{e.cantilever - e.dense * sg.s2 - e.normal * sg.s, e.normal, sg.s2};
-    return EndStations(atom, main, e.ns3, e.nXB);
+    return EndStations(atom, main, e.ns3, e.nXB, false);
 }
 
 bool ShareSquareEnd(const Atom& atom, const Plan& plan, const EndSide& e, EndShare& share)

@@ -418,25 +418,25 @@ TEST_F(StirrupShares, TheUniformLayoutsLayEveryStirrupInOneRecordAtEveryAngle)
     const UniformRow rows[] = {
         // Square to the axis, square ends. 0: BJ4(10000, 50, 200) = 49 x 200 and 100 at either end,
         // main 100 ... 9900 (50); end zone trunc((100 - 50) / 150) = 0 spacings: the stirrup at 50,
-        // no main one. No skew-end record: 50 and 9950 join the main record, 52 (the unmended 50
-        // left them out).
-        {"square to the axis, square ends, 0", 0, 0.0, false, {52, -1, -1, -1, -1}},
+        // 50 < sg_Min 80 from the main one at 100 across the whole width: it is that stirrup, 50.
+        {"square to the axis, square ends, 0", 0, 0.0, false, {50, -1, -1, -1, -1}},
         // 1 degree: 10000 - 34.91 = 9965.09: 49 x 200, b = 82.55, first at 17.45 + 82.55 = 100
-        // again; end zone trunc((33.17 + 82.55 - 50) / 150) = 0: 50 stands 50 > 15.71 from 100,
-        // its own skew-end stirrup: 50 + 2 x 1 = 52.
-        {"square to the axis, square ends, 1 degree", 0, oneDegree, false, {50, -1, -1, 1, 1}},
+        // again; end zone trunc((33.17 + 82.55 - 50) / 150) = 0: 50 stands at most 50 + 15.71 =
+        // 65.71 < 80 from 100 across the width: the main stirrup again, 50 and no skew-end stirrup.
+        {"square to the axis, square ends, 1 degree", 0, oneDegree, false, {50, -1, -1, 0, 0}},
         // t = 0.25: 9500 = 47 x 200 + 2 x 50, first at 250 + 50 = 300, main 300 ... 9700 (48); end
         // zone trunc((475 + 50 - 50) / 150) = 3: 50, 200, 350, 500, the last three crossing main
         // stirrups but 325, 275, 225 apart at the edges: 48 + 2 x 4 = 56.
         {"square to the axis, square ends, t = 0.25", 0, quarter, false, {48, -1, -1, 4, 4}},
         // Tapered ends, 0: 10000 - 2000 = 8000 = 39 x 200 + 2 x 100, main 1150 ... 8850 (40); end
         // zone trunc((100 + 1000 - 50) / 150) = 7: 50 ... 1100; the tapered part holds
-        // trunc(1000 / 150) + 1 = 7 (50 ... 950). 1100 and 8900 join the main record: 42 + 14 = 56
-        // (the unmended 40 left them out).
-        {"square to the axis, tapered ends, 0", 0, 0.0, true, {42, 7, 7, -1, -1}},
+        // trunc(1000 / 150) + 1 = 7 (50 ... 950). 1100 stands 50 < 80 from 1150: that main
+        // stirrup. 40 + 14 = 54.
+        {"square to the axis, tapered ends, 0", 0, 0.0, true, {40, 7, 7, -1, -1}},
         // 1 degree: 7965.09 = 39 x 200 + 2 x 82.55, main 1150 ... 8850 (40); end zone
-        // trunc((33.17 + 82.55 + 950) / 150) = 7: 1100 stays 50 from 1150: 40 + 14 + 2 = 56.
-        {"square to the axis, tapered ends, 1 degree", 0, oneDegree, true, {40, 7, 7, 1, 1}},
+        // trunc((33.17 + 82.55 + 950) / 150) = 7: 1100 stays within 50 + 15.71 < 80 of 1150, the
+        // main stirrup again: 40 + 14 = 54, no skew-end stirrup.
+        {"square to the axis, tapered ends, 1 degree", 0, oneDegree, true, {40, 7, 7, 0, 0}},
         // t = 0.25: 7500 = 37 x 200 + 2 x 50, main 1350 ... 8650 (38); end zone
         // trunc((475 + 50 + 950) / 150) = 9: 50 ... 1400, beyond the taper 1100, 1250 and 1400 (the
         // last two cross the main stirrup at 1350 but stand 325 and 275 from it at the edges):
@@ -532,14 +532,15 @@ TEST_F(StirrupShares, TheUniformSquareLayoutTakesEachRecordsLegsFromItsOwnStirru
         double skewL1, skewL1p;  // 0: no skew-end record
     };
     const Row rows[] = {
-        // The main record holds the end stirrups 50 and 9950: min(1580, 1631) (as unmended).
-        {"square ends, 0", 0.0, false, 1610.0, 0.0, 0.0},
-        // 50 and 9950 are skew-end stirrups; the main record starts at 100 and 9900: 1581 and 1631.5
-        // (unmended 1610, from 50).
+        // The end stirrups 50 and 9950 are the main ones at 100 and 9900 (nearer than sg_Min), so
+        // the main record's outermost stirrups are 100 and 9900: min(1581, 1631.5) + 30.
+        {"square ends, 0", 0.0, false, 1611.0, 0.0, 0.0},
+        // The same at 1 degree; the skew-end record holds no stirrup and keeps the legs of the
+        // stations the skewed end would lay at, 50 and 9950 (1580 + 30, 1631 + 30).
         {"square ends, 1 degree", Degrees(1.0), false, 1611.0, 1610.0, 1661.0},
-        // Main from 1100 and 8900: 1601 and 1641.5 (unmended 1632, from 1150 and 8850).
-        {"tapered ends, 0", 0.0, true, 1631.0, 0.0, 0.0},
-        // Main from 1150 and 8850: 1602 and 1642; skew ends 1100 and 8900: 1601 and 1641.5.
+        // Main from 1150 and 8850 (1100 and 8900 are those stirrups): 1602 and 1642.
+        {"tapered ends, 0", 0.0, true, 1632.0, 0.0, 0.0},
+        // The same at 1 degree; the empty skew-end record keeps 1100 and 8900: 1601 and 1641.5.
         {"tapered ends, 1 degree", Degrees(1.0), true, 1632.0, 1631.0, 1671.5},
     };
     for (const auto& row : rows) {
