@@ -20,7 +20,7 @@ expect() {  # expect <exit status> <description> <command...>
     fi
 }
 
-samples="footing piles pile_cap prestressed square_ends hammerhead prestressed_one_end prestressed_symmetric"
+samples="footing piles pile_cap prestressed square_ends hammerhead continuous_bent_up prestressed_one_end prestressed_symmetric"
 # has <file> <exact line>: the command's output holds the line.
 has() {
     grep -qxF -- "$2" "$1" || { echo "FAIL: ${1##*/}: no line '$2'"; failures=$((failures + 1)); }
@@ -85,6 +85,10 @@ query hammerhead ZhuSN "query ZhuSN answered: #0#"
 query hammerhead 'bBZ#1' "query bBZ#1 not answered: "
 query hammerhead XLSN "query XLSN answered: "
 query hammerhead 'hHD#1' "query hHD#1 answered: 9750.000000"
+# continuous_bent_up: two columns, one spacing of 6000.
+query continuous_bent_up ZhuSN "query ZhuSN answered: #0##1#"
+query continuous_bent_up 'bBZ#1' "query bBZ#1 answered: 6000.000000"
+query continuous_bent_up 'bBZ#2' "query bBZ#2 not answered: "
 # prestressed_one_end: one tie-beam level at 309.000 m; column 1 at 3750 under a top of
 # 318.6 - 4.5 * 0.02 = 318.51 m: top 316.51 m, 15.31 m above the pile top at 301.2 m.
 query prestressed_one_end XLSN "query XLSN answered: #0#"

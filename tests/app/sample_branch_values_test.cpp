@@ -1,6 +1,7 @@
 // The sample piers that take the less common branches of the design, designed as the host designs
 // them: a square-ended cap with standard inclined bars only and one uniform stirrup layout, a
-// skewed hammerhead laid out frame by frame with its stirrups along the skew, and two prestressed
+// skewed hammerhead laid out frame by frame with its stirrups along the skew, a symmetric cap on two
+// columns laid out frame by frame with one bent-up bar over its whole length, and two prestressed
 // caps (tendons tensioned at one end, and a symmetric layout). Every expected value is worked out
 // by hand from the sample's geometry and key parameters.
 #include "project_file.h"
@@ -67,6 +68,11 @@ public:
         const auto& list = (*this)[key].doubleList;
         return std::vector<double>(list.GetData(), list.GetData() + list.GetSize());
     }
+    std::vector<int> integers(const std::string& key) const
+    {
+        const auto& list = (*this)[key].intList;
+        return std::vector<int>(list.GetData(), list.GetData() + list.GetSize());
+    }
     std::vector<std::string> texts(const std::string& key) const
     {
         std::vector<std::string> out;
@@ -103,8 +109,8 @@ TEST_P(BranchSample, DesignsWithoutAnyReportEntry)
 }
 
 INSTANTIATE_TEST_SUITE_P(Samples, BranchSample,
-                         ::testing::Values("square_ends.json", "hammerhead.json", "prestressed_one_end.json",
-                                           "prestressed_symmetric.json"));
+                         ::testing::Values("square_ends.json", "hammerhead.json", "continuous_bent_up.json",
+                                           "prestressed_one_end.json", "prestressed_symmetric.json"));
 
 // examples/square_ends.json: cap 2000 + 6500 + 2000 = 10500 long, 1800 wide, 1500 high at the ends
 // as everywhere (no variable-height parts), one 2 % slope; frames at -700, 0, 700; no skew.
@@ -218,6 +224,80 @@ TEST(SampleHammerhead, FramesOfOneSortValueAreWrittenTogether)
     ExpectNear(s.reals("PM001_T0101_Frame[1]_y"), {-825.0, 825.0}, 1e-9, "W frames");
     ExpectNear(s.reals("PM001_T0101_Frame[2]_y"), {-275.0, 275.0}, 1e-9, "N frames");
     EXPECT_EQ(s.integer("PM001_T0101_st_fLayMode"), 1);
+}
+
+TEST(SampleHammerhead, EveryFrameTakesTheBarsOfItsRecordOnce)
+{
+    Designed s("hammerhead.json");
+    ASSERT_TRUE(s.designed());
+    // Schedule rows and bar counts: the top and bottom through bars (4 frames); in the W frames the
+    // top cut-off bar, the bent-up bar over the column and its arc (one each in 2 frames) and the
+    // two standard inclined bars (4); the N frames' top cut-off bar (2).
+    EXPECT_EQ(s.integers("PM001_T0101_Frame_n"), (std::vector<int>{4, 4, 2, 2, 2, 4, 2}));
+    // The bent-up bar: from the top at 4250 -/+ 600, one layer under the top cut-off bar
+    // (2000 - 60 - 2 * 31.6 = 1876.8), down at 45 degrees to the bottom 60 + 31.6 above the tapered
+    // bottom z = 1000 - 0.4 x: 1876.8 - 3650 + x = 1000 - 0.4 x + 91.6 sqrt(1.16) gives x = 2051.33,
+    // an inclined leg of (3650 - 2051.33) sqrt 2 = 2260.9, and a welded leg of 140 along the bottom.
+    const double foot = (1000.0 + 91.6 * std::sqrt(1.16) - 1876.8 + 3650.0) / 1.4;
+    const double leg = (3650.0 - foot) * std::sqrt(2.0);
+    ExpectNear(s.reals("PM001_T0101_Frame[1]_class[5]_1_L"), {140.0, leg, 600.0, 600.0, leg, 140.0}, 0.05, "bent-up bar");
+    EXPECT_EQ(s.texts("PM001_T0101_Frame_szL4"), (std::vector<std::string>(6, "/")));
+}
+
+// examples/continuous_bent_up.json: two columns 6000 apart under a cap 2200 + 6000 + 2200 = 10400
+// long, 1800 wide and 1600 high, ends 900 high over variable-height parts 1000 long (bottom
+// z = 700 - 0.7 x from the left end), top level; frames W, N, N, W laid one record per name. Each
+// frame has one bent-up bar over the whole beam, bending 600 from both column axes: in the W frames
+// one layer under top cut-off bars 1100 + 1100 over the columns (layer top 1540 - 2 * 31.6 =
+// 1476.8), in the N frames directly under the top through bar (1540 - 31.6 = 1508.4).
+TEST(SampleContinuousBentUp, WholeBeamBentUpRowCarriesMirroredLabels)
+{
+    Designed s("continuous_bent_up.json");
+    ASSERT_TRUE(s.designed());
+    // Symmetric cap, sections II III II, every frame record reads the same from both ends.
+    EXPECT_EQ(s.integer("PM001_T0101_fSymmetry"), 1);
+
+    // One bar of a layer top zL: in a cantilever it falls at 45 degrees from the bend at
+    // 2200 - 600 = 1600 to the line 91.6 (bottom bar + one bar) above the tapered bottom,
+    // zL - 1600 + x = 700 - 0.7 x + 91.6 sqrt(1.49); then 600 + 600 over the column; in the span it
+    // falls from 2800 to the bottom layer 91.6, runs along it, and rises to 7600.
+    const auto segments = [](double zL) {
+        const double foot = (700.0 + 91.6 * std::sqrt(1.49) - zL + 1600.0) / 1.7;
+        const double cantilever = (1600.0 - foot) * std::sqrt(2.0);
+        const double drop = zL - 91.6;
+        const double span = drop * std::sqrt(2.0);
+        const double bottom = 6000.0 - 2.0 * 600.0 - 2.0 * drop;
+        return std::vector<double>{140.0, cantilever, 600.0, 600.0, span, bottom,
+                                   span, 600.0, 600.0, cantilever, 140.0};
+    };
+    const std::vector<double> outer = segments(1476.8);   // 1484.9, 1959.0, 2029.6
+    const std::vector<double> inner = segments(1508.4);   // 1511.2, 2003.7, 1966.4
+    ExpectNear(s.reals("PM001_T0101_Frame[1]_class[5]_1_L"), outer, 0.05, "W frames");
+    ExpectNear(s.reals("PM001_T0101_Frame[2]_class[5]_1_L"), inner, 0.05, "N frames");
+
+    // Marks: top and bottom through bars, the top cut-off bar, the bent-up bar (one in each of the
+    // 4 frames), the arcs over the columns (8). The bent-up row numbers its differing segments in
+    // the left half L1, L2, L3; the right half repeats them mirrored instead of going on to L5.
+    EXPECT_EQ(s.texts("PM001_T0101_Frame_R"), (std::vector<std::string>{"1", "2", "3", "4", "5"}));
+    EXPECT_EQ(s.integers("PM001_T0101_Frame_n"), (std::vector<int>{4, 4, 4, 4, 8}));
+    EXPECT_EQ(s.texts("PM001_T0101_Frame_szL4"),
+              (std::vector<std::string>{"/", "L1", "/", "/", "L2", "L3", "L2", "/", "/", "L1", "/"}));
+
+    // Cut length: each bar's polygon plus its eight bends of radius 280 (r * a - 2 r tan(a / 2)):
+    // six of 45 degrees, -12.0481 each, and two where the cantilever leg meets the tapered bottom,
+    // 45 degrees + atan 0.7, -78.9146 each: 11367.25 (W) -> 11367 and 11446.00 (N) -> 11446; the
+    // row takes their mean over the four bars, 11406.5 -> 11407.
+    double bends = 0.0;
+    for (double turn : {45.0 * kDeg, 45.0 * kDeg, 45.0 * kDeg, 45.0 * kDeg, 45.0 * kDeg, 45.0 * kDeg,
+                        45.0 * kDeg + std::atan(0.7), 45.0 * kDeg + std::atan(0.7)})
+        bends += 280.0 * turn - 2.0 * 280.0 * std::tan(turn / 2.0);
+    double outerLength = bends;
+    double innerLength = bends;
+    for (double v : outer) outerLength += v;
+    for (double v : inner) innerLength += v;
+    const double mean = (std::trunc(outerLength + 0.5) + std::trunc(innerLength + 0.5)) / 2.0;
+    EXPECT_DOUBLE_EQ(s.reals("PM001_T0101_Frame_TL")[3], std::floor(mean + 0.5));
+    EXPECT_DOUBLE_EQ(s.reals("PM001_T0101_Frame_TL")[3], 11407.0);
 }
 
 // examples/prestressed_one_end.json: cap 16500 long, 2000 high with square ends, 2200 wide, one 2 %
