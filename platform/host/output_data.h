@@ -7,6 +7,7 @@
 
 #include <map>
 #include <memory>
+#include <string>
 
 // One named output value: an integer, a real with its decimals, a text, or a list of one of them.
 class CBGOutputData {
@@ -26,6 +27,10 @@ public:
     // The value as the report shows it: reals rounded to their decimals (C locale, decimals taken
     // within 0..30, a result that rounds to zero printed without a sign), lists joined by ",".
     CString ToText() const;
+    // Appends the same text to out, without a text of its own per value.
+    void AppendText(std::string& out) const;
+    // Appends a real as the report shows it with these decimals.
+    static void AppendReal(std::string& out, double value, int decimals);
 };
 
 // The output map: name → owned value record, in name order.
