@@ -135,8 +135,9 @@ TEST(SectionCut, CountsTheBarsAboveAndBelowHalfHeightPerFrame)
     EXPECT_TRUE(KVDataCommon::IsEqual(counts, Ints({7, 4, 1})));
     // Two cut-off marks and more at one station are noted in the sections.
     EXPECT_EQ(beam.atom.fNoteFormDM, 1);
-    // One bar list per frame is kept by the object.
-    EXPECT_EQ(beam.atom.BarListPool.GetSize(), 2);
+    // The frames' bars are records of the object (three cut-off bars); no bar list is kept.
+    EXPECT_EQ(beam.atom.BarPool.GetSize(), 3);
+    EXPECT_EQ(beam.atom.BarListPool.GetSize(), 0);
 }
 
 TEST(SectionCut, OneCutOffMarkOnSecondaryFramesLeavesTheNoteOff)
@@ -242,6 +243,10 @@ TEST(SectionKindsAlongBeam, EqualSupportsShareOneKindAndEqualMidSpansTheNext)
     for (int s = 0; s < 5; ++s) EXPECT_EQ(beam.atom.StationBars[s].GetSize(), 3) << s;
     EXPECT_EQ(beam.atom.StationBars[1][2]->R, "4");
     EXPECT_EQ(beam.atom.fNoteFormDM, 0);
+    // The frame's bars are made once for all five stations: one record per cut-off bar (not one
+    // per bar and station), and no bar list kept per station.
+    EXPECT_EQ(beam.atom.BarPool.GetSize(), 5);
+    EXPECT_EQ(beam.atom.BarListPool.GetSize(), 0);
 }
 
 TEST(SectionKindsAlongBeam, AMidSpanLikeASupportSharesItsKind)
