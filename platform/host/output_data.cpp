@@ -70,53 +70,106 @@ CString CBGOutputData::ToText() const
     return CString(std::move(text));
 }
 
-void InSert_OutputData(OutputDataMap& map, const CString& key, int value, const CString& note)
+std::unique_ptr<CBGOutputData> NewOutputData(int value)
 {
     auto record = std::make_unique<CBGOutputData>();
     record->type = CBGOutputData::Int;
     record->intValue = value;
-    enter(map, key, std::move(record), note);
+    return record;
 }
 
-void InSert_OutputData(OutputDataMap& map, const CString& key, double value, int decimals, const CString& note)
+std::unique_ptr<CBGOutputData> NewOutputData(double value, int decimals)
 {
     auto record = std::make_unique<CBGOutputData>();
     record->type = CBGOutputData::Double;
     record->doubleValue = value;
     record->decimals = decimals;
-    enter(map, key, std::move(record), note);
+    return record;
+}
+
+std::unique_ptr<CBGOutputData> NewOutputData(CString value)
+{
+    auto record = std::make_unique<CBGOutputData>();
+    record->type = CBGOutputData::Text;
+    record->text = std::move(value);
+    return record;
+}
+
+std::unique_ptr<CBGOutputData> NewOutputData(CArray<int> values)
+{
+    auto record = std::make_unique<CBGOutputData>();
+    record->type = CBGOutputData::IntList;
+    record->intList = std::move(values);
+    return record;
+}
+
+std::unique_ptr<CBGOutputData> NewOutputData(CArray<double> values, int decimals)
+{
+    auto record = std::make_unique<CBGOutputData>();
+    record->type = CBGOutputData::DoubleList;
+    record->doubleList = std::move(values);
+    record->decimals = decimals;
+    return record;
+}
+
+std::unique_ptr<CBGOutputData> NewOutputData(CStringArray values)
+{
+    auto record = std::make_unique<CBGOutputData>();
+    record->type = CBGOutputData::TextList;
+    record->textList = std::move(values);
+    return record;
+}
+
+void OutputDataBatch::Add(CString key, std::unique_ptr<CBGOutputData> record)
+{
+    if (m_entries.empty()) m_entries.reserve(32);
+    m_entries.push_back({std::move(key), std::move(record), m_entries.size()});
+}
+
+void OutputDataBatch::Flush()
+{
+    const std::size_t shared = m_shared;
+    // Of two values of one name the later stays later, and replaces the earlier below.
+    auto before = [shared](const Entry& l, const Entry& r) {
+        const int order = l.key.str().compare(shared, std::string::npos, r.key.str(), shared, std::string::npos);
+        return order != 0 ? order < 0 : l.sequence < r.sequence;
+    };
+    if (!std::is_sorted(m_entries.begin(), m_entries.end(), before)) std::sort(m_entries.begin(), m_entries.end(), before);
+    auto hint = m_map.end();
+    for (Entry& entry : m_entries) {
+        // In name order each value belongs just before the element that followed the last one.
+        hint = std::next(m_map.insert_or_assign(hint, std::move(entry.key), std::move(entry.record)));
+    }
+    m_entries.clear();
+}
+
+void InSert_OutputData(OutputDataMap& map, const CString& key, int value, const CString& note)
+{
+    enter(map, key, NewOutputData(value), note);
+}
+
+void InSert_OutputData(OutputDataMap& map, const CString& key, double value, int decimals, const CString& note)
+{
+    enter(map, key, NewOutputData(value, decimals), note);
 }
 
 void InSert_OutputData(OutputDataMap& map, const CString& key, const CString& value, const CString& note)
 {
-    auto record = std::make_unique<CBGOutputData>();
-    record->type = CBGOutputData::Text;
-    record->text = value;
-    enter(map, key, std::move(record), note);
+    enter(map, key, NewOutputData(value), note);
 }
 
 void InSert_OutputData(OutputDataMap& map, const CString& key, const CArray<int>& values, const CString& note)
 {
-    auto record = std::make_unique<CBGOutputData>();
-    record->type = CBGOutputData::IntList;
-    record->intList = values;
-    enter(map, key, std::move(record), note);
+    enter(map, key, NewOutputData(values), note);
 }
 
 void InSert_OutputData(OutputDataMap& map, const CString& key, const CArray<double>& values, int decimals,
                        const CString& note)
 {
-    auto record = std::make_unique<CBGOutputData>();
-    record->type = CBGOutputData::DoubleList;
-    record->doubleList = values;
-    record->decimals = decimals;
-    enter(map, key, std::move(record), note);
+    enter(map, key, NewOutputData(values, decimals), note);
 }
 
 void InSert_OutputData(OutputDataMap& map, const CString& key, const CStringArray& values, const CString& note)
 {
-    auto record = std::make_unique<CBGOutputData>();
-    record->type = CBGOutputData::TextList;
-    record->textList = values;
-    enter(map, key, std::move(record), note);
+    enter(map, key, NewOutputData(values), note);
 }
