@@ -4,6 +4,7 @@
 #include <algorithm>
 #include <charconv>
 #include <string>
+#include <string_view>
 
 namespace {
 
@@ -123,21 +124,24 @@ std::unique_ptr<CBGOutputData> NewOutputData(CStringArray values)
 void OutputDataBatch::Add(CString key, std::unique_ptr<CBGOutputData> record)
 {
     if (m_entries.empty()) m_entries.reserve(32);
-    m_entries.push_back({std::move(key), std::move(record), m_entries.size()});
+    m_entries.push_back({std::move(key), std::move(record)});
 }
 
 void OutputDataBatch::Flush()
 {
-    const std::size_t shared = m_shared;
-    // Of two values of one name the later stays later, and replaces the earlier below.
-    auto before = [shared](const Entry& l, const Entry& r) {
-        const int order = l.key.str().compare(shared, std::string::npos, r.key.str(), shared, std::string::npos);
-        return order != 0 ? order < 0 : l.sequence < r.sequence;
-    };
-    if (!std::is_sorted(m_entries.begin(), m_entries.end(), before)) std::sort(m_entries.begin(), m_entries.end(), before);
+    // The order is worked out on the names past the shared beginning, by position; of two values
+    // of one name the later stays later, and replaces the earlier below.
+    std::vector<std::pair<std::string_view, std::size_t>> order;
+    order.reserve(m_entries.size());
+    for (std::size_t i = 0; i < m_entries.size(); ++i) {
+        const std::string& key = m_entries[i].key.str();
+        order.emplace_back(std::string_view(key).substr(std::min(m_shared, key.size())), i);
+    }
+    if (!std::is_sorted(order.begin(), order.end())) std::sort(order.begin(), order.end());
     auto hint = m_map.end();
-    for (Entry& entry : m_entries) {
+    for (const auto& [name, i] : order) {
         // In name order each value belongs just before the element that followed the last one.
+        Entry& entry = m_entries[i];
         hint = std::next(m_map.insert_or_assign(hint, std::move(entry.key), std::move(entry.record)));
     }
     m_entries.clear();

@@ -67,7 +67,6 @@ private:
     struct Entry {
         CString key;
         std::unique_ptr<CBGOutputData> record;
-        std::size_t sequence;   // order of arrival
     };
     std::vector<Entry> m_entries;
 };
