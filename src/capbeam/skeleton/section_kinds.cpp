@@ -55,17 +55,37 @@ struct Section {
     IntArray marks;   // the marks of the bars cut, as numbers, ascending
 };
 
+// A bar of a frame with the stations its centre line spans, widened by the tolerance of the cut:
+// a station outside them cannot be covered by any of its segments.
+struct SpannedBar {
+    Atom::singAr* bar;
+    double from;
+    double to;
+};
+
 // The bars of every frame, picked from the bar families once; every station is cut against them.
 struct FrameBars {
-    std::vector<CArray<Atom::singAr*>> frames;
+    std::vector<std::vector<SpannedBar>> frames;
     bool anyMain = false;   // some frame is a main skeleton
 
     FrameBars(Atom& atom, CPM001_CapKeyParam& kp) : frames(static_cast<std::size_t>(kp.FrameName.GetSize()))
     {
+        constexpr double kMargin = 2e-6;   // beyond the 1e-6 of IsEqual
         for (std::size_t j = 0; j < frames.size(); ++j) {
+            CArray<Atom::singAr*> bars;
             int fsk = 0;
-            CapBeamFrameBars::GetFrameiy(atom, kp, static_cast<int>(j), frames[j], fsk);
+            CapBeamFrameBars::GetFrameiy(atom, kp, static_cast<int>(j), bars, fsk);
             if (fsk != 0) anyMain = true;
+            for (Atom::singAr* bar : bars) {
+                if (!bar || bar->PtAr.GetSize() < 2) continue;   // no segment: never cut
+                // fmin and fmax pass over a vertex without a station (NaN), which covers nothing.
+                double low = HUGE_VAL, high = -HUGE_VAL;
+                for (const Atom::M_XZR& v : bar->PtAr) {
+                    low = std::fmin(low, v.x);
+                    high = std::fmax(high, v.x);
+                }
+                frames[j].push_back({bar, low - kMargin, high + kMargin});
+            }
         }
     }
 };
@@ -90,8 +110,9 @@ void CutStation(Atom& atom, const FrameBars& frameBars, double x, CArray<Atom::s
         }
         const double X = x + dY;
         int count = 0;
-        for (Atom::singAr* bar : frameBars.frames[j]) {
-            if (!bar) continue;
+        for (const SpannedBar& spanned : frameBars.frames[j]) {
+            if (X < spanned.from || X > spanned.to) continue;
+            Atom::singAr* bar = spanned.bar;
             const CArray<Atom::M_XZR>& P = bar->PtAr;
             int m = 1;
             for (; m < P.GetSize(); ++m) {
