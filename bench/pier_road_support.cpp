@@ -10,6 +10,7 @@
 #include <nlohmann/json.hpp>
 
 #include <cmath>
+#include <cstdio>
 #include <fstream>
 #include <sstream>
 #include <stdexcept>
@@ -214,12 +215,18 @@ void RunRoadStage(benchmark::State& state, const PierText& pier, RoadStage stage
     case RoadStage::PrintJson: {
         PierRun run(pier, RoadStage::Output);
         const OutputDataMap outputs = run.session->Output();
+        // Written out in blocks as the host writes to its standard output.
+        std::FILE* sink = std::fopen("/dev/null", "wb");
+        if (!sink) {
+            state.SkipWithError("cannot open /dev/null");
+            return;
+        }
         for (auto _ : state) {
-            PrintBuffer out;
+            PrintBuffer out(sink);
             if (stage == RoadStage::PrintLines) WriteOutputLines(out, outputs);
             else WriteJsonDocument(out, "done", "design passed", ReportLog::Current().Entries(), &outputs);
-            benchmark::DoNotOptimize(out.Text().data());
         }
+        std::fclose(sink);
         return;
     }
     case RoadStage::Store: {

@@ -35,8 +35,8 @@ enum class RoadStage {
     Diagnose,    // the input checked
     Design,      // the pier designed
     Output,      // the output values collected
-    PrintLines,  // the output values printed as lines (into memory)
-    PrintJson,   // the whole JSON document (into memory)
+    PrintLines,  // the output values printed as lines (to /dev/null)
+    PrintJson,   // the whole JSON document (to /dev/null)
     Store,       // the three data sets stored
     Load,        // the three data sets loaded into a fresh component
 };
