@@ -7,6 +7,7 @@
 #include <charconv>
 #include <cmath>
 #include <cstdlib>
+#include <cstdint>
 #include <cstring>
 
 const char* ReportKindName(ReportEntry::Kind kind)
@@ -103,16 +104,18 @@ public:
         char buffer[24];
         m_text.append(buffer, static_cast<std::size_t>(std::to_chars(buffer, buffer + sizeof buffer, number).ptr - buffer));
     }
-    void Value(double number)
+    // An element written as it is given.
+    void Raw(const std::string& text)
     {
         Element();
-        if (!std::isfinite(number)) {
-            m_text += "null";
-            return;
-        }
-        // nlohmann's own conversion, so that every real prints exactly as before.
+        m_text += text;
+    }
+    // A real's JSON text: nlohmann's own conversion, so that every real prints exactly as before.
+    static std::string NumberText(double number)
+    {
+        if (!std::isfinite(number)) return "null";
         char buffer[64];
-        m_text.append(buffer, static_cast<std::size_t>(nlohmann::detail::to_chars(buffer, buffer + sizeof buffer, number) - buffer));
+        return std::string(buffer, nlohmann::detail::to_chars(buffer, buffer + sizeof buffer, number));
     }
 
 private:
@@ -198,13 +201,38 @@ private:
     bool m_afterKey = false;
 };
 
-// A real as the report shows it (rounded to its decimals), read back as a JSON number.
-double roundedNumber(std::string& scratch, double value, int decimals)
-{
-    scratch.clear();
-    CBGOutputData::AppendReal(scratch, value, decimals);
-    return std::strtod(scratch.c_str(), nullptr);
-}
+// The JSON text of reals as the report shows them (rounded to their decimals, read back as a
+// number, written as nlohmann writes it). Output values repeat many reals (levels, spacings,
+// zeros), so the texts made last are kept by value and decimals.
+class RealTexts {
+public:
+    void Write(JsonWriter& json, double value, int decimals)
+    {
+        std::uint64_t bits;
+        std::memcpy(&bits, &value, sizeof bits);
+        Slot& slot = m_slots[(bits ^ (bits >> 29) ^ static_cast<std::uint64_t>(decimals) * 0x9E3779B97F4A7C15ull) % kSlots];
+        if (!slot.used || slot.bits != bits || slot.decimals != decimals) {
+            m_scratch.clear();
+            CBGOutputData::AppendReal(m_scratch, value, decimals);
+            slot.text = JsonWriter::NumberText(std::strtod(m_scratch.c_str(), nullptr));
+            slot.bits = bits;
+            slot.decimals = decimals;
+            slot.used = true;
+        }
+        json.Raw(slot.text);
+    }
+
+private:
+    struct Slot {
+        std::uint64_t bits = 0;
+        int decimals = 0;
+        bool used = false;
+        std::string text;
+    };
+    static constexpr std::size_t kSlots = 1024;
+    std::vector<Slot> m_slots = std::vector<Slot>(kSlots);
+    std::string m_scratch;
+};
 
 template <class List, class Write>
 void writeList(JsonWriter& json, const List& list, Write write)
@@ -218,17 +246,17 @@ void writeList(JsonWriter& json, const List& list, Write write)
     json.CloseArray();
 }
 
-void writeValue(JsonWriter& json, const CBGOutputData& v, std::string& scratch)
+void writeValue(JsonWriter& json, const CBGOutputData& v, RealTexts& reals)
 {
     switch (v.type) {
     case CBGOutputData::Int: json.Value(static_cast<long long>(v.intValue)); return;
-    case CBGOutputData::Double: json.Value(roundedNumber(scratch, v.doubleValue, v.decimals)); return;
+    case CBGOutputData::Double: reals.Write(json, v.doubleValue, v.decimals); return;
     case CBGOutputData::Text: json.Value(v.text.str()); return;
     case CBGOutputData::IntList:
         writeList(json, v.intList, [&](int x) { json.Value(static_cast<long long>(x)); });
         return;
     case CBGOutputData::DoubleList:
-        writeList(json, v.doubleList, [&](double x) { json.Value(roundedNumber(scratch, x, v.decimals)); });
+        writeList(json, v.doubleList, [&](double x) { reals.Write(json, x, v.decimals); });
         return;
     case CBGOutputData::TextList:
         writeList(json, v.textList, [&](const CString& x) { json.Value(x.str()); });
@@ -270,12 +298,12 @@ void writeOutputs(JsonWriter& json, const OutputDataMap& outputs)
         json.EmptyObject();
         return;
     }
-    std::string scratch;
+    RealTexts reals;
     json.OpenObject();
     for (const auto& [name, value] : outputs) {
         if (!value) continue;
         json.Key(name.str());
-        writeValue(json, *value, scratch);
+        writeValue(json, *value, reals);
     }
     json.CloseObject();
 }
