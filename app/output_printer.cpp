@@ -3,9 +3,12 @@
 
 #include <nlohmann/json.hpp>
 
-#include <cstdio>
+#include <algorithm>
+#include <charconv>
+#include <cmath>
 #include <cstdlib>
-#include <iostream>
+#include <cstdint>
+#include <cstring>
 
 const char* ReportKindName(ReportEntry::Kind kind)
 {
@@ -18,6 +21,13 @@ const char* ReportKindName(ReportEntry::Kind kind)
     return "?";
 }
 
+void PrintBuffer::Flush()
+{
+    if (!m_file || m_text.empty()) return;
+    std::fwrite(m_text.data(), 1, m_text.size(), m_file);
+    m_text.clear();
+}
+
 void PrintReportLines(const std::vector<ReportEntry>& entries)
 {
     for (const auto& e : entries) {
@@ -28,74 +38,301 @@ void PrintReportLines(const std::vector<ReportEntry>& entries)
     }
 }
 
+namespace {
+
+// A text as a C string shows it: up to its first zero byte.
+void appendCText(std::string& out, const CString& text) { out.append(text.GetString(), std::strlen(text.GetString())); }
+
+} // namespace
+
+void WriteOutputLines(PrintBuffer& out, const OutputDataMap& outputs)
+{
+    std::string& text = out.Text();
+    std::string value;
+    for (const auto& [name, record] : outputs) {
+        appendCText(text, name);
+        text += " = ";
+        if (record) {
+            value.clear();
+            record->AppendText(value);
+            text.append(value.c_str(), std::strlen(value.c_str()));
+        }
+        text += '\n';
+        out.Spill();
+    }
+}
+
 void PrintOutputLines(const OutputDataMap& outputs)
 {
-    for (const auto& [name, value] : outputs)
-        std::printf("%s = %s\n", name.GetString(), value ? value->ToText().GetString() : "");
+    std::fflush(stdout);   // whatever was printed before comes first
+    PrintBuffer out(stdout);
+    WriteOutputLines(out, outputs);
 }
 
 namespace {
 
-// A real as the report shows it (rounded to its decimals), as a JSON number.
-nlohmann::json roundedNumber(double value, int decimals)
+// A JSON writer that emits the document as nlohmann's dump(2) of the same values would: members in
+// name order, two-space indentation, "[]" and "{}" for empty lists, reals as their shortest text
+// that reads back the same, invalid UTF-8 replaced.
+class JsonWriter {
+public:
+    explicit JsonWriter(PrintBuffer& out) : m_out(out), m_text(out.Text()) {}
+
+    void OpenObject() { Open('{'); }
+    void CloseObject() { Close('}'); }
+    void OpenArray() { Open('['); }
+    void CloseArray() { Close(']'); }
+    void EmptyArray() { Element(), m_text += "[]"; }
+    void EmptyObject() { Element(), m_text += "{}"; }
+    void Key(const std::string& name)
+    {
+        Element();
+        String(name);
+        m_text += ": ";
+        m_afterKey = true;
+    }
+    void Value(const std::string& text) { Element(), String(text); }
+    void Value(long long number)
+    {
+        Element();
+        char buffer[24];
+        m_text.append(buffer, static_cast<std::size_t>(std::to_chars(buffer, buffer + sizeof buffer, number).ptr - buffer));
+    }
+    void Value(unsigned long long number)
+    {
+        Element();
+        char buffer[24];
+        m_text.append(buffer, static_cast<std::size_t>(std::to_chars(buffer, buffer + sizeof buffer, number).ptr - buffer));
+    }
+    // An element written as it is given.
+    void Raw(const std::string& text)
+    {
+        Element();
+        m_text += text;
+    }
+    // A real's JSON text: nlohmann's own conversion, so that every real prints exactly as before.
+    static std::string NumberText(double number)
+    {
+        if (!std::isfinite(number)) return "null";
+        char buffer[64];
+        return std::string(buffer, nlohmann::detail::to_chars(buffer, buffer + sizeof buffer, number));
+    }
+
+private:
+    void Open(char bracket)
+    {
+        Element();
+        m_text += bracket;
+        ++m_depth;
+        m_first = true;
+    }
+    void Close(char bracket)
+    {
+        --m_depth;
+        m_text += '\n';
+        Indent();
+        m_text += bracket;
+        m_first = false;
+        m_out.Spill();
+    }
+    // Separates a new element from the one before it (a value after its key needs nothing).
+    void Element()
+    {
+        if (m_afterKey) {
+            m_afterKey = false;
+            return;
+        }
+        if (m_depth == 0) return;
+        m_text += m_first ? "\n" : ",\n";
+        m_first = false;
+        Indent();
+    }
+    void Indent() { m_text.append(static_cast<std::size_t>(2 * m_depth), ' '); }
+
+    void String(const std::string& text)
+    {
+        if (Plain(text)) {
+            m_text += '"';
+            m_text += text;
+            m_text += '"';
+            return;
+        }
+        // Escapes and damaged UTF-8 are left to nlohmann, which wrote this document before.
+        m_text += nlohmann::json(text).dump(-1, ' ', false, nlohmann::json::error_handler_t::replace);
+    }
+
+    // Valid UTF-8 (no overlong form, no surrogate, nothing above U+10FFFF) holding nothing JSON
+    // escapes: such a text is written as it is.
+    static bool Plain(const std::string& text)
+    {
+        const auto* p = reinterpret_cast<const unsigned char*>(text.data());
+        const auto* end = p + text.size();
+        while (p < end) {
+            const unsigned char c = *p;
+            if (c < 0x80) {
+                if (c < 0x20 || c == '"' || c == '\\') return false;
+                ++p;
+                continue;
+            }
+            int length = 0;
+            unsigned char low = 0x80, high = 0xBF;
+            if (c >= 0xC2 && c <= 0xDF) length = 2;
+            else if (c == 0xE0) length = 3, low = 0xA0;
+            else if (c >= 0xE1 && c <= 0xEC) length = 3;
+            else if (c == 0xED) length = 3, high = 0x9F;
+            else if (c >= 0xEE && c <= 0xEF) length = 3;
+            else if (c == 0xF0) length = 4, low = 0x90;
+            else if (c >= 0xF1 && c <= 0xF3) length = 4;
+            else if (c == 0xF4) length = 4, high = 0x8F;
+            else return false;
+            if (end - p < length) return false;
+            if (p[1] < low || p[1] > high) return false;
+            for (int k = 2; k < length; ++k)
+                if (p[k] < 0x80 || p[k] > 0xBF) return false;
+            p += length;
+        }
+        return true;
+    }
+
+    PrintBuffer& m_out;
+    std::string& m_text;
+    int m_depth = 0;
+    bool m_first = true;
+    bool m_afterKey = false;
+};
+
+// The JSON text of reals as the report shows them (rounded to their decimals, read back as a
+// number, written as nlohmann writes it). Output values repeat many reals (levels, spacings,
+// zeros), so the texts made last are kept by value and decimals.
+class RealTexts {
+public:
+    void Write(JsonWriter& json, double value, int decimals)
+    {
+        std::uint64_t bits;
+        std::memcpy(&bits, &value, sizeof bits);
+        Slot& slot = m_slots[(bits ^ (bits >> 29) ^ static_cast<std::uint64_t>(decimals) * 0x9E3779B97F4A7C15ull) % kSlots];
+        if (!slot.used || slot.bits != bits || slot.decimals != decimals) {
+            m_scratch.clear();
+            CBGOutputData::AppendReal(m_scratch, value, decimals);
+            slot.text = JsonWriter::NumberText(std::strtod(m_scratch.c_str(), nullptr));
+            slot.bits = bits;
+            slot.decimals = decimals;
+            slot.used = true;
+        }
+        json.Raw(slot.text);
+    }
+
+private:
+    struct Slot {
+        std::uint64_t bits = 0;
+        int decimals = 0;
+        bool used = false;
+        std::string text;
+    };
+    static constexpr std::size_t kSlots = 1024;
+    std::vector<Slot> m_slots = std::vector<Slot>(kSlots);
+    std::string m_scratch;
+};
+
+template <class List, class Write>
+void writeList(JsonWriter& json, const List& list, Write write)
 {
-    CBGOutputData shown;
-    shown.type = CBGOutputData::Double;
-    shown.doubleValue = value;
-    shown.decimals = decimals;
-    return std::strtod(shown.ToText().GetString(), nullptr);
+    if (list.GetSize() == 0) {
+        json.EmptyArray();
+        return;
+    }
+    json.OpenArray();
+    for (const auto& x : list) write(x);
+    json.CloseArray();
 }
 
-nlohmann::json jsonValue(const CBGOutputData& v)
+void writeValue(JsonWriter& json, const CBGOutputData& v, RealTexts& reals)
 {
     switch (v.type) {
-    case CBGOutputData::Int: return v.intValue;
-    case CBGOutputData::Double: return roundedNumber(v.doubleValue, v.decimals);
-    case CBGOutputData::Text: return v.text.str();
-    case CBGOutputData::IntList: {
-        auto list = nlohmann::json::array();
-        for (int x : v.intList) list.push_back(x);
-        return list;
+    case CBGOutputData::Int: json.Value(static_cast<long long>(v.intValue)); return;
+    case CBGOutputData::Double: reals.Write(json, v.doubleValue, v.decimals); return;
+    case CBGOutputData::Text: json.Value(v.text.str()); return;
+    case CBGOutputData::IntList:
+        writeList(json, v.intList, [&](int x) { json.Value(static_cast<long long>(x)); });
+        return;
+    case CBGOutputData::DoubleList:
+        writeList(json, v.doubleList, [&](double x) { reals.Write(json, x, v.decimals); });
+        return;
+    case CBGOutputData::TextList:
+        writeList(json, v.textList, [&](const CString& x) { json.Value(x.str()); });
+        return;
     }
-    case CBGOutputData::DoubleList: {
-        auto list = nlohmann::json::array();
-        for (double x : v.doubleList) list.push_back(roundedNumber(x, v.decimals));
-        return list;
+}
+
+void writeReports(JsonWriter& json, const std::vector<ReportEntry>& entries)
+{
+    if (entries.empty()) {
+        json.EmptyArray();
+        return;
     }
-    case CBGOutputData::TextList: {
-        auto list = nlohmann::json::array();
-        for (const auto& x : v.textList) list.push_back(x.str());
-        return list;
+    json.OpenArray();
+    for (const auto& e : entries) {
+        json.OpenObject();
+        json.Key("item");
+        json.Value(static_cast<unsigned long long>(e.item));
+        json.Key("keys");
+        json.Value(e.keys.str());
+        json.Key("kind");
+        json.Value(std::string(ReportKindName(e.kind)));
+        json.Key("label");
+        json.Value(static_cast<unsigned long long>(e.label));
+        json.Key("message");
+        json.Value(e.message.str());
+        json.Key("part");
+        json.Value(static_cast<unsigned long long>(e.part));
+        json.CloseObject();
     }
+    json.CloseArray();
+}
+
+// The output values in name order (the map's order is the byte order of the names, as JSON's is).
+void writeOutputs(JsonWriter& json, const OutputDataMap& outputs)
+{
+    const bool any = std::any_of(outputs.begin(), outputs.end(), [](const auto& entry) { return entry.second != nullptr; });
+    if (!any) {
+        json.EmptyObject();
+        return;
     }
-    return nullptr;
+    RealTexts reals;
+    json.OpenObject();
+    for (const auto& [name, value] : outputs) {
+        if (!value) continue;
+        json.Key(name.str());
+        writeValue(json, *value, reals);
+    }
+    json.CloseObject();
 }
 
 } // namespace
 
+void WriteJsonDocument(PrintBuffer& out, const std::string& result, const std::string& summary,
+                       const std::vector<ReportEntry>& entries, const OutputDataMap* outputs)
+{
+    JsonWriter json(out);
+    json.OpenObject();
+    if (outputs) {
+        json.Key("outputs");
+        writeOutputs(json, *outputs);
+    }
+    json.Key("reports");
+    writeReports(json, entries);
+    json.Key("result");
+    json.Value(result);
+    json.Key("summary");
+    json.Value(summary);
+    json.CloseObject();
+    out.Text() += '\n';
+}
+
 void PrintJsonDocument(const std::string& result, const std::string& summary,
                        const std::vector<ReportEntry>& entries, const OutputDataMap* outputs)
 {
-    nlohmann::json doc;
-    doc["result"] = result;
-    doc["summary"] = summary;
-    auto reports = nlohmann::json::array();
-    for (const auto& e : entries) {
-        nlohmann::json entry;
-        entry["kind"] = ReportKindName(e.kind);
-        entry["keys"] = e.keys.str();
-        entry["message"] = e.message.str();
-        entry["label"] = e.label;
-        entry["item"] = e.item;
-        entry["part"] = e.part;
-        reports.push_back(std::move(entry));
-    }
-    doc["reports"] = std::move(reports);
-    if (outputs) {
-        nlohmann::json values = nlohmann::json::object();
-        for (const auto& [name, value] : *outputs)
-            if (value) values[name.str()] = jsonValue(*value);
-        doc["outputs"] = std::move(values);
-    }
-    std::cout << doc.dump(2, ' ', false, nlohmann::json::error_handler_t::replace) << "\n";
+    std::fflush(stdout);
+    PrintBuffer out(stdout);
+    WriteJsonDocument(out, result, summary, entries, outputs);
 }

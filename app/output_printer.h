@@ -4,15 +4,43 @@
 #include "host/output_data.h"
 #include "host/report.h"
 
+#include <cstdio>
 #include <string>
 #include <vector>
 
+// Text on its way to a file: gathered in a buffer and written in large blocks. Without a file the
+// text stays in the buffer (for callers that want it as a string).
+class PrintBuffer {
+public:
+    explicit PrintBuffer(std::FILE* file = nullptr) : m_file(file) {}
+    PrintBuffer(const PrintBuffer&) = delete;
+    PrintBuffer& operator=(const PrintBuffer&) = delete;
+    ~PrintBuffer() { Flush(); }
+
+    std::string& Text() { return m_text; }
+    // Writes the buffer out once it holds a block's worth.
+    void Spill()
+    {
+        if (m_file && m_text.size() >= kBlock) Flush();
+    }
+    void Flush();
+
+private:
+    static constexpr std::size_t kBlock = 64 * 1024;
+    std::FILE* m_file;
+    std::string m_text;
+};
+
 // One line per entry: kind, keys (for diagnostics), message.
 void PrintReportLines(const std::vector<ReportEntry>& entries);
-// One line per value, in name order: name = value.
+// One line per value, in name order: name = value; written out in one block.
 void PrintOutputLines(const OutputDataMap& outputs);
-// {"result": ..., "summary": ..., "reports": [...], "outputs": {...}} on one document.
+void WriteOutputLines(PrintBuffer& out, const OutputDataMap& outputs);
+// {"result": ..., "summary": ..., "reports": [...], "outputs": {...}} as one document (keys in name
+// order, two-space indentation), streamed value by value.
 void PrintJsonDocument(const std::string& result, const std::string& summary,
+                       const std::vector<ReportEntry>& entries, const OutputDataMap* outputs);
+void WriteJsonDocument(PrintBuffer& out, const std::string& result, const std::string& summary,
                        const std::vector<ReportEntry>& entries, const OutputDataMap* outputs);
 // The kind's name as printed: "diagnose", "error", "warning", "information".
 const char* ReportKindName(ReportEntry::Kind kind);

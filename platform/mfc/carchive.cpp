@@ -4,18 +4,40 @@
 #include "text_encoding.h"
 
 #include <algorithm>
+#include <array>
+#include <bit>
 #include <cstdint>
 #include <cstring>
 #include <limits>
+
+namespace {
+
+// The sizes of this thread's last few stores, the newest at the front.
+thread_local std::array<std::size_t, 4> recentStoreSizes{};
+
+} // namespace
 
 CArchive::CArchive(std::vector<unsigned char>& buffer, Mode mode) : m_mode(mode)
 {
     if (mode == store) {
         m_out = &buffer;
+        m_storeStart = buffer.size();
+        const std::size_t expected = *std::max_element(recentStoreSizes.begin(), recentStoreSizes.end());
+        if (buffer.capacity() - buffer.size() < expected) buffer.reserve(buffer.size() + expected);
     } else {
         m_in = buffer.data();
         m_size = buffer.size();
     }
+}
+
+CArchive::~CArchive()
+{
+    if (m_mode != store) return;
+    const std::size_t written = m_out->size() - m_storeStart;
+    std::copy_backward(recentStoreSizes.begin(), recentStoreSizes.end() - 1, recentStoreSizes.end());
+    recentStoreSizes[0] = written;
+    // Room made for a larger store and left unused is given back.
+    if (m_out->capacity() > 2 * m_out->size() + 4096) m_out->shrink_to_fit();
 }
 
 CArchive::CArchive(const unsigned char* data, std::size_t size) : m_mode(load), m_in(data), m_size(data ? size : 0) {}
@@ -58,21 +80,33 @@ void CArchive::Read(void* data, std::size_t size)
     m_pos += size;
 }
 
+// A fixed-size field is written and read in one step: its bytes copied whole, in little-endian order.
 template <class U>
 void CArchive::WriteLittleEndian(U v)
 {
+    if (m_mode != store) RequireStoring();
     unsigned char bytes[sizeof(U)];
-    for (std::size_t i = 0; i < sizeof(U); ++i) bytes[i] = static_cast<unsigned char>(v >> (8 * i));
-    Write(bytes, sizeof(U));
+    if constexpr (std::endian::native == std::endian::little) {
+        std::memcpy(bytes, &v, sizeof(U));
+    } else {
+        for (std::size_t i = 0; i < sizeof(U); ++i) bytes[i] = static_cast<unsigned char>(v >> (8 * i));
+    }
+    m_out->insert(m_out->end(), bytes, bytes + sizeof(U));
 }
 
 template <class U>
 U CArchive::ReadLittleEndian()
 {
-    unsigned char bytes[sizeof(U)];
-    Read(bytes, sizeof(U));
+    if (m_mode != load) RequireLoading();
+    if (sizeof(U) > m_size - m_pos) FailAt(CArchiveException::endOfFile, m_pos, "the archive ends early");
+    const unsigned char* bytes = m_in + m_pos;
+    m_pos += sizeof(U);
     U v = 0;
-    for (std::size_t i = 0; i < sizeof(U); ++i) v = static_cast<U>(v | static_cast<U>(static_cast<U>(bytes[i]) << (8 * i)));
+    if constexpr (std::endian::native == std::endian::little) {
+        std::memcpy(&v, bytes, sizeof(U));
+    } else {
+        for (std::size_t i = 0; i < sizeof(U); ++i) v = static_cast<U>(v | static_cast<U>(static_cast<U>(bytes[i]) << (8 * i)));
+    }
     return v;
 }
 
@@ -156,10 +190,26 @@ std::size_t CArchive::ReadLength()
     return static_cast<std::size_t>(q);
 }
 
+namespace {
+
+bool IsAscii(const void* data, std::size_t size)
+{
+    const auto* bytes = static_cast<const unsigned char*>(data);
+    return std::all_of(bytes, bytes + size, [](unsigned char b) { return b < 0x80; });
+}
+
+} // namespace
+
 CArchive& CArchive::operator<<(const CString& v)
 {
     RequireStoring();
     const std::string& text = v.str();
+    if (IsAscii(text.data(), text.size())) {
+        // Code page 936 holds ASCII as it is.
+        WriteLength(text.size());
+        Write(text.data(), text.size());
+        return *this;
+    }
     const std::size_t bad = text_encoding::FindInvalidUtf8(text);
     if (bad != text_encoding::npos)
         Fail(CArchiveException::badFormat, ("text is not UTF-8 at its byte " + std::to_string(bad)).c_str());
@@ -200,7 +250,9 @@ CArchive& CArchive::operator>>(CString& v)
     if (length > GetRemaining() / unitSize) FailAt(CArchiveException::endOfFile, start, "text longer than the archive");
 
     std::string text;
-    if (!wide) {
+    if (!wide && IsAscii(m_in + start, length)) {
+        text.assign(reinterpret_cast<const char*>(m_in + start), length);
+    } else if (!wide) {
         const std::string_view bytes(reinterpret_cast<const char*>(m_in + start), length);
         std::size_t badByte = 0;
         if (!text_encoding::GbkToUtf8(bytes, text, badByte))

@@ -28,8 +28,11 @@ class CArchive {
 public:
     enum Mode { store = 0, load = 1 };
 
-    // Storing appends to buffer; loading reads buffer from its start. The buffer must outlive the archive.
+    // Storing appends to buffer; loading reads buffer from its start. The buffer must outlive the
+    // archive. A storing archive makes room at once for as much as the larger of this thread's
+    // recent stores wrote, so that a store of the usual size grows its buffer once.
     CArchive(std::vector<unsigned char>& buffer, Mode mode);
+    ~CArchive();
     // Loading only: reads a byte range that must outlive the archive.
     CArchive(const unsigned char* data, std::size_t size);
     CArchive(const CArchive&) = delete;
@@ -103,6 +106,7 @@ private:
     const unsigned char* m_in = nullptr;
     std::size_t m_size = 0;
     std::size_t m_pos = 0;
+    std::size_t m_storeStart = 0;   // the buffer's size when storing began
 };
 
 // Whole-file helpers for archives kept in files; failures throw std::runtime_error naming the path

@@ -12,13 +12,6 @@ namespace {
 
 using OutputWriter = PrefixedOutput;
 
-CString Indexed(const char* head, int index, const char* tail)
-{
-    CString text;
-    text.Format("%s%d%s", head, index, tail);
-    return text;
-}
-
 bool ClassInRange(int c)
 {
     return c >= 1 && c <= 6;
@@ -49,16 +42,16 @@ void WriteBar(OutputDataMap& map, const CString& prefix, const CapBeamRecords::s
         fArc.Add(p.fArc);
         enPoint.Add(p.enPoint);
     }
-    out.Reals("x", x);
-    out.Reals("z", z);
-    out.Reals("RR", rr);
-    out.Reals("alf", alf);
-    out.Ints("fH", fH);
-    out.Ints("fHzy", fHzy);
-    out.Ints("fHsx", fHsx);
-    out.Reals("LH", lh);
-    out.Ints("fArc", fArc);
-    out.Ints("enPoint", enPoint);
+    out.Reals("x", std::move(x));
+    out.Reals("z", std::move(z));
+    out.Reals("RR", std::move(rr));
+    out.Reals("alf", std::move(alf));
+    out.Ints("fH", std::move(fH));
+    out.Ints("fHzy", std::move(fHzy));
+    out.Ints("fHsx", std::move(fHsx));
+    out.Reals("LH", std::move(lh));
+    out.Ints("fArc", std::move(fArc));
+    out.Ints("enPoint", std::move(enPoint));
 }
 
 template <class Record>
@@ -177,16 +170,14 @@ void CPM001T0101Atom::OutPM001AtomData(OutputDataMap& outputs)
             seenSorts.push_back(frame->sort);
             number = frame->sort;
         }
-        const CString prefix = Indexed("PM001_T0101_Frame[", number, "]_");
+        const CString prefix = IndexedName("PM001_T0101_Frame[", number, "]_");
 
         int classCount[6] = {0, 0, 0, 0, 0, 0};
         for (int j = 0; j < frame->Bars.GetSize(); ++j) {
             const singAr* bar = frame->Bars[j];
             if (!bar || !ClassInRange(bar->class_)) continue;
             const int count = ++classCount[bar->class_ - 1];
-            CString barPrefix;
-            barPrefix.Format("%sclass[%d]_%d_", prefix.GetString(), bar->class_, count);
-            WriteBar(outputs, barPrefix, *bar);
+            WriteBar(outputs, prefix + IndexedName("class[", bar->class_, "]_") + IndexedName("", count, "_"), *bar);
         }
 
         OutputWriter frameOut(outputs, prefix);
@@ -212,10 +203,10 @@ void CPM001T0101Atom::OutPM001AtomData(OutputDataMap& outputs)
         frameOut.Int("sort", frame->sort);
         frameOut.Text("name", frame->name);
         for (int m = 0; m < frame->zt.GetSize(); ++m) {
-            if (frame->zt[m]) frameOut.Reals(Indexed("zt", m + 1, ""), *frame->zt[m]);
+            if (frame->zt[m]) frameOut.Reals(IndexedName("zt", m + 1, ""), *frame->zt[m]);
         }
         for (int m = 0; m < frame->zb.GetSize(); ++m) {
-            if (frame->zb[m]) frameOut.Reals(Indexed("zb", m + 1, ""), *frame->zb[m]);
+            if (frame->zb[m]) frameOut.Reals(IndexedName("zb", m + 1, ""), *frame->zb[m]);
         }
         frameOut.Reals("difL1", frame->difL1);
         frameOut.Reals("difL2", frame->difL2);
@@ -242,7 +233,7 @@ void CPM001T0101Atom::OutPM001AtomData(OutputDataMap& outputs)
     for (int t = 0; t < st.tFrame.GetSize(); ++t) {
         const tFrameAr* row = st.tFrame[t];
         if (!row) continue;
-        OutputWriter rowOut(outputs, Indexed("PM001_T0101_tFrame[", t + 1, "]_"));
+        OutputWriter rowOut(outputs, IndexedName("PM001_T0101_tFrame[", t + 1, "]_"));
         rowOut.Text("szDY", row->szDY);
         rowOut.Texts("szX1", row->szX1);
         rowOut.Texts("szX2", row->szX2);
@@ -287,15 +278,15 @@ void CPM001T0101Atom::OutPM001AtomData(OutputDataMap& outputs)
     for (int i = 1; i <= XH.GetSize(); ++i) {
         if (i <= sg.sg1.GetSize()) {
             const M_sg1& r = sg.sg1[i - 1];
-            WriteStirrupRecord(outputs, Indexed("PM001_T0101_sg1[", i, "]_"), r, "Nori", "Nend", r.Nori, r.Nend);
+            WriteStirrupRecord(outputs, IndexedName("PM001_T0101_sg1[", i, "]_"), r, "Nori", "Nend", r.Nori, r.Nend);
         }
         if (i <= sg.sg2.GetSize()) {
             const M_sg2& r = sg.sg2[i - 1];
-            WriteStirrupRecord(outputs, Indexed("PM001_T0101_sg2[", i, "]_"), r, "nl", "nr", r.nl, r.nr);
+            WriteStirrupRecord(outputs, IndexedName("PM001_T0101_sg2[", i, "]_"), r, "nl", "nr", r.nl, r.nr);
         }
         if (sg.fLayMode == 0 && i <= sg.sg3.GetSize()) {
             const M_sg3& r = sg.sg3[i - 1];
-            WriteStirrupRecord(outputs, Indexed("PM001_T0101_sg3[", i, "]_"), r, "nl", "nr", r.nl, r.nr);
+            WriteStirrupRecord(outputs, IndexedName("PM001_T0101_sg3[", i, "]_"), r, "nl", "nr", r.nl, r.nr);
         }
     }
 

@@ -1,6 +1,8 @@
 // CPM001Atom::OutPM001AtomData: the design record's named output values for the calculation report.
 #include "pier/pier_design_record.h"
 
+#include "host/prefixed_output.h"
+
 namespace {
 
 // Reals go out with one decimal unless said otherwise; every value carries an empty note.
@@ -8,22 +10,16 @@ constexpr int kDecimals = 1;
 
 class Outputs {
 public:
-    Outputs(OutputDataMap& map, const char* prefix) : m_map(map), m_prefix(prefix) {}
+    Outputs(OutputDataMap& map, const char* prefix) : m_out(map, prefix) {}
 
-    void Put(const char* name, int v) { InSert_OutputData(m_map, Key(name), v, ""); }
-    void Put(const char* name, double v, int decimals = kDecimals) { InSert_OutputData(m_map, Key(name), v, decimals, ""); }
-    void Put(const char* name, const CString& v) { InSert_OutputData(m_map, Key(name), v, ""); }
-    void Put(const char* name, const DblArray& v, int decimals = kDecimals)
-    {
-        InSert_OutputData(m_map, Key(name), v, decimals, "");
-    }
-    void Put(const char* name, const CStringArray& v) { InSert_OutputData(m_map, Key(name), v, ""); }
+    void Put(const char* name, int v) { m_out.Int(name, v); }
+    void Put(const char* name, double v, int decimals = kDecimals) { m_out.Real(name, v, decimals); }
+    void Put(const char* name, const CString& v) { m_out.Text(name, v); }
+    void Put(const char* name, const DblArray& v, int decimals = kDecimals) { m_out.Reals(name, v, decimals); }
+    void Put(const char* name, const CStringArray& v) { m_out.Texts(name, v); }
 
 private:
-    CString Key(const char* name) const { return m_prefix + name; }
-
-    OutputDataMap& m_map;
-    CString m_prefix;
+    PrefixedOutput m_out;
 };
 
 } // namespace

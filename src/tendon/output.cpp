@@ -10,13 +10,6 @@ namespace {
 
 using OutputWriter = PrefixedOutput;
 
-CString IndexText(int i)
-{
-    CString text;
-    text.Format("[%d]_", i);
-    return text;
-}
-
 // One column of a tendon's elevation nodes, one element per node in node order.
 template <class Value, class List, class Field>
 List NodeColumn(const CArray<pm001_tendon::M_LNode>& nodes, Field field)
@@ -29,7 +22,7 @@ List NodeColumn(const CArray<pm001_tendon::M_LNode>& nodes, Field field)
 void WriteTendon(OutputDataMap& map, int i, const pm001_tendon::M_Steel& s)
 {
     using pm001_tendon::M_LNode;
-    const CString prefix = CString("PM001_T0104_Steel") + IndexText(i);
+    const CString prefix = IndexedName("PM001_T0104_Steel[", i, "]_");
     OutputWriter out(map, prefix);
 
     out.Int("Index", s.Index);
@@ -141,7 +134,7 @@ void WriteTendon(OutputDataMap& map, int i, const pm001_tendon::M_Steel& s)
 
 void WriteSection(OutputDataMap& map, int i, const pm001_tendon::M_HD& h)
 {
-    OutputWriter out(map, CString("PM001_T0104_HD") + IndexText(i));
+    OutputWriter out(map, IndexedName("PM001_T0104_HD[", i, "]_"));
     out.Real("hD", h.hD);
     out.Ints("VStatus", h.VStatus);
     out.Ints("FVwzh", h.FVwzh);
@@ -164,7 +157,7 @@ void WriteSection(OutputDataMap& map, int i, const pm001_tendon::M_HD& h)
 
 void WritePlanGroup(OutputDataMap& map, int i, const pm001_tendon::M_QH& g)
 {
-    const CString prefix = CString("PM001_T0104_QH") + IndexText(i);
+    const CString prefix = IndexedName("PM001_T0104_QH[", i, "]_");
     OutputWriter out(map, prefix);
     out.Text("QHName", g.QHName);
     out.Text("QR", g.QR);
@@ -174,9 +167,7 @@ void WritePlanGroup(OutputDataMap& map, int i, const pm001_tendon::M_QH& g)
     out.Texts("SDR", g.SDR);
     for (std::size_t j = 0; j < g.Roverlap.size(); ++j) {
         if (!g.Roverlap[j]) continue;
-        CString key;
-        key.Format("%sRoverlap[%d]", prefix.GetString(), static_cast<int>(j) + 1);
-        InSert_OutputData(map, key, g.Roverlap[j]->OverlapR, CString());
+        out.Texts(IndexedName("Roverlap[", static_cast<int>(j) + 1, "]"), g.Roverlap[j]->OverlapR);
     }
 }
 

@@ -8,7 +8,6 @@
 #include <climits>
 #include <cmath>
 #include <cstdlib>
-#include <memory>
 #include <vector>
 
 namespace CapBeamSectionKinds {
@@ -53,41 +52,67 @@ struct Section {
     int nUp = 0;
     int nDown = 0;
     IntArray counts;
+    IntArray marks;   // the marks of the bars cut, as numbers, ascending
 };
 
-} // namespace
+// A bar of a frame with the stations its centre line spans, widened by the tolerance of the cut:
+// a station outside them cannot be covered by any of its segments.
+struct SpannedBar {
+    Atom::singAr* bar;
+    double from;
+    double to;
+};
 
-int GetFrameix(Atom& atom, CPM001_CapKeyParam& kp, double x, CArray<Atom::singAr*>& bars, int& nUp, int& nDown,
-               IntArray& counts)
+// The bars of every frame, picked from the bar families once; every station is cut against them.
+struct FrameBars {
+    std::vector<std::vector<SpannedBar>> frames;
+    bool anyMain = false;   // some frame is a main skeleton
+
+    FrameBars(Atom& atom, CPM001_CapKeyParam& kp) : frames(static_cast<std::size_t>(kp.FrameName.GetSize()))
+    {
+        constexpr double kMargin = 2e-6;   // beyond the 1e-6 of IsEqual
+        for (std::size_t j = 0; j < frames.size(); ++j) {
+            CArray<Atom::singAr*> bars;
+            int fsk = 0;
+            CapBeamFrameBars::GetFrameiy(atom, kp, static_cast<int>(j), bars, fsk);
+            if (fsk != 0) anyMain = true;
+            for (Atom::singAr* bar : bars) {
+                if (!bar || bar->PtAr.GetSize() < 2) continue;   // no segment: never cut
+                // fmin and fmax pass over a vertex without a station (NaN), which covers nothing.
+                double low = HUGE_VAL, high = -HUGE_VAL;
+                for (const Atom::M_XZR& v : bar->PtAr) {
+                    low = std::fmin(low, v.x);
+                    high = std::fmax(high, v.x);
+                }
+                frames[j].push_back({bar, low - kMargin, high + kMargin});
+            }
+        }
+    }
+};
+
+// The cross-section at station x against the frames' bars (see GetFrameix). cutOffMarks is
+// working space, emptied here.
+void CutStation(Atom& atom, const FrameBars& frameBars, double x, CArray<Atom::singAr*>& bars, int& nUp, int& nDown,
+                IntArray& counts, std::vector<const CString*>& cutOffMarks)
 {
     nUp = 0;
     nDown = 0;
     double H = atom.GetFame_XZ(x);
     double dY = 0.0;
-
-    const int frames = kp.FrameName.GetSize();
-    std::vector<CArray<Atom::singAr*>*> frameBars;
-    bool anyMain = false;
-    for (int j = 0; j < frames; ++j) {
-        CArray<Atom::singAr*>* list = atom.BarListPool.AddOwned(std::make_unique<CArray<Atom::singAr*>>());
-        int fsk = 0;
-        CapBeamFrameBars::GetFrameiy(atom, kp, j, *list, fsk);
-        if (fsk != 0) anyMain = true;
-        frameBars.push_back(list);
-    }
+    cutOffMarks.clear();
 
     const double y0 = atom.GetFame_Y(0);
-    std::vector<CString> cutOffMarks;
-    for (int j = 0; j < frames; ++j) {
+    for (std::size_t j = 0; j < frameBars.frames.size(); ++j) {
         // Along a skewed beam the section meets frame j at its own station.
         if (atom.st.fLayMode == 0) {
-            dY = (atom.GetFame_Y(j) - y0) * std::tan(atom.a);
+            dY = (atom.GetFame_Y(static_cast<int>(j)) - y0) * std::tan(atom.a);
             H = atom.GetFame_XZ(x + dY);
         }
         const double X = x + dY;
         int count = 0;
-        for (Atom::singAr* bar : *frameBars[static_cast<std::size_t>(j)]) {
-            if (!bar) continue;
+        for (const SpannedBar& spanned : frameBars.frames[j]) {
+            if (X < spanned.from || X > spanned.to) continue;
+            Atom::singAr* bar = spanned.bar;
             const CArray<Atom::M_XZR>& P = bar->PtAr;
             int m = 1;
             for (; m < P.GetSize(); ++m) {
@@ -101,19 +126,30 @@ int GetFrameix(Atom& atom, CPM001_CapKeyParam& kp, double x, CArray<Atom::singAr
             bars.Add(bar);
             if (H / 2.0 < P[m - 1].z) ++nUp;
             else ++nDown;
-            if (bar->class_ == 3 || bar->class_ == 4) cutOffMarks.push_back(bar->R);
+            if (bar->class_ == 3 || bar->class_ == 4) cutOffMarks.push_back(&bar->R);
             ++count;
         }
         counts.Add(count);
     }
 
-    if (anyMain) {
+    if (frameBars.anyMain) {
         atom.fNoteFormDM = 1;
     } else if (cutOffMarks.size() > 1) {
-        std::sort(cutOffMarks.begin(), cutOffMarks.end());
-        cutOffMarks.erase(std::unique(cutOffMarks.begin(), cutOffMarks.end()), cutOffMarks.end());
-        if (cutOffMarks.size() > 1) atom.fNoteFormDM = 1;
+        const CString& first = *cutOffMarks.front();
+        const bool twoMarks = std::any_of(cutOffMarks.begin(), cutOffMarks.end(),
+                                          [&](const CString* mark) { return *mark != first; });
+        if (twoMarks) atom.fNoteFormDM = 1;
     }
+}
+
+} // namespace
+
+int GetFrameix(Atom& atom, CPM001_CapKeyParam& kp, double x, CArray<Atom::singAr*>& bars, int& nUp, int& nDown,
+               IntArray& counts)
+{
+    const FrameBars frameBars(atom, kp);
+    std::vector<const CString*> cutOffMarks;
+    CutStation(atom, frameBars, x, bars, nUp, nDown, counts, cutOffMarks);
     return 1;
 }
 
@@ -131,9 +167,12 @@ int GetenSectionAr(Atom& atom, CPM001_CapKeyParam& kp, IntArray& kinds)
     atom.StationBars.RemoveAll();
     atom.StationBars.SetSize(stations);
     std::vector<Section> sections(static_cast<std::size_t>(stations));
+    const FrameBars frameBars(atom, kp);
+    std::vector<const CString*> cutOffMarks;
     auto cut = [&](int s, double x) {
         Section& section = sections[static_cast<std::size_t>(s)];
-        GetFrameix(atom, kp, x, atom.StationBars[s], section.nUp, section.nDown, section.counts);
+        CutStation(atom, frameBars, x, atom.StationBars[s], section.nUp, section.nDown, section.counts, cutOffMarks);
+        section.marks = SortedMarks(atom.StationBars[s]);
     };
     for (int k = 0; k < atom.nPier; ++k) {
         cut(2 * k, atom.GetFame_ZDX(k, 0));
@@ -147,17 +186,15 @@ int GetenSectionAr(Atom& atom, CPM001_CapKeyParam& kp, IntArray& kinds)
     std::vector<std::vector<int>> groups;
     for (std::size_t a = 0; a < open.size(); ++a) {
         const int sa = open[a];
-        const IntArray marksA = SortedMarks(atom.StationBars[sa]);
-        if (marksA.IsEmpty()) return 0;
         const Section& A = sections[static_cast<std::size_t>(sa)];
+        if (A.marks.IsEmpty()) return 0;
         std::vector<int> group{sa};
         for (std::size_t b = open.size() - 1; b > a; --b) {
             const int sb = open[b];
             if (atom.StationBars[sb].GetSize() != atom.StationBars[sa].GetSize()) continue;
-            const IntArray marksB = SortedMarks(atom.StationBars[sb]);
-            if (marksB.IsEmpty()) return 0;
             const Section& B = sections[static_cast<std::size_t>(sb)];
-            if (!IsEqual(marksA, marksB) || A.nUp != B.nUp || A.nDown != B.nDown || !IsEqual(A.counts, B.counts)) continue;
+            if (B.marks.IsEmpty()) return 0;
+            if (!IsEqual(A.marks, B.marks) || A.nUp != B.nUp || A.nDown != B.nDown || !IsEqual(A.counts, B.counts)) continue;
             group.push_back(sb);
             open.erase(open.begin() + static_cast<std::ptrdiff_t>(b));
         }

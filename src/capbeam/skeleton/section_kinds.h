@@ -21,8 +21,8 @@ int GetFrameix(CPM001T0101Atom& atom, CPM001_CapKeyParam& kp, double x, CArray<C
 
 // Gives every station (support lines and the mid-spans between them, in order along the beam) a
 // section kind, from 2 upward: stations that cut the same bars in the same way share a kind; the
-// kinds of groups holding a support line come first. Keeps the bars cut at each station in
-// StationBars. Returns 1 and replaces kinds; 0, leaving kinds as they were, when a station cuts no
+// kinds of groups holding a support line come first. Each frame's bars are picked once and every
+// station is cut against them; the bars cut at each station are kept in StationBars. Returns 1 and replaces kinds; 0, leaving kinds as they were, when a station cuts no
 // bar.
 int GetenSectionAr(CPM001T0101Atom& atom, CPM001_CapKeyParam& kp, IntArray& kinds);
 

@@ -135,8 +135,9 @@ TEST(SectionCut, CountsTheBarsAboveAndBelowHalfHeightPerFrame)
     EXPECT_TRUE(KVDataCommon::IsEqual(counts, Ints({7, 4, 1})));
     // Two cut-off marks and more at one station are noted in the sections.
     EXPECT_EQ(beam.atom.fNoteFormDM, 1);
-    // One bar list per frame is kept by the object.
-    EXPECT_EQ(beam.atom.BarListPool.GetSize(), 2);
+    // The frames' bars are records of the object (three cut-off bars); no bar list is kept.
+    EXPECT_EQ(beam.atom.BarPool.GetSize(), 3);
+    EXPECT_EQ(beam.atom.BarListPool.GetSize(), 0);
 }
 
 TEST(SectionCut, OneCutOffMarkOnSecondaryFramesLeavesTheNoteOff)
@@ -197,6 +198,25 @@ TEST(SectionCut, ARunEndingWithinTheToleranceOfTheStationIsCut)
     EXPECT_EQ(bars[0]->R, "4");
 }
 
+TEST(SectionCut, AVertexWithoutAStationHidesNoOtherRunOfItsBar)
+{
+    Beam beam(2, false);
+    beam.BottomCut(0, "4", 4000, 6000);
+    beam.BottomCut(0, "6", 4000, 6000);
+    beam.BottomCut(0, "8", 4000, 6000);
+    const double none = std::nan("");
+    beam.atom.BottomCutBars[0]->PtAr.Add(V(none, 80));                 // a third vertex without a station
+    beam.atom.BottomCutBars[1]->PtAr = Line({V(none, 80), V(none, 80)});  // no station at all
+    beam.atom.BottomCutBars[2]->PtAr = Line({V(none, 80), V(4000, 80), V(6000, 80)});
+    Bars bars;
+    IntArray counts;
+    int nUp = 0, nDown = 0;
+    GetFrameix(beam.atom, beam.kp, 5000.0, bars, nUp, nDown, counts);
+    ASSERT_EQ(bars.GetSize(), 2);
+    EXPECT_EQ(bars[0]->R, "4");
+    EXPECT_EQ(bars[1]->R, "8");
+}
+
 TEST(SectionCut, AlongASkewedBeamEachFrameIsCutAtItsOwnStation)
 {
     // tan a = 0.1: frame 1 at y = 500 is cut at 5050 when the section is at 5000.
@@ -242,6 +262,10 @@ TEST(SectionKindsAlongBeam, EqualSupportsShareOneKindAndEqualMidSpansTheNext)
     for (int s = 0; s < 5; ++s) EXPECT_EQ(beam.atom.StationBars[s].GetSize(), 3) << s;
     EXPECT_EQ(beam.atom.StationBars[1][2]->R, "4");
     EXPECT_EQ(beam.atom.fNoteFormDM, 0);
+    // The frame's bars are made once for all five stations: one record per cut-off bar (not one
+    // per bar and station), and no bar list kept per station.
+    EXPECT_EQ(beam.atom.BarPool.GetSize(), 5);
+    EXPECT_EQ(beam.atom.BarListPool.GetSize(), 0);
 }
 
 TEST(SectionKindsAlongBeam, AMidSpanLikeASupportSharesItsKind)
