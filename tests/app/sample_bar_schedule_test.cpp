@@ -18,6 +18,7 @@
 #include <map>
 #include <memory>
 #include <mutex>
+#include <filesystem>
 #include <set>
 #include <string>
 #include <vector>
@@ -106,6 +107,7 @@ public:
         ProjectSession session(*project);
         if (session.Receive() == 1 && session.Diagnose() == 1) designed = session.Design();
         if (designed == 1) outputs = session.Output();
+        if (const CBGOutputData* mode = Value("PM001_T0101_st_fLayMode")) layMode = mode->intValue;
         errors = ReportLog::Current().Count(ReportEntry::Error);
         warnings = ReportLog::Current().Count(ReportEntry::Warning);
         ReadBars();
@@ -114,6 +116,7 @@ public:
 
     std::unique_ptr<Project> project;
     int designed = 0;
+    int layMode = 0;
     int errors = 0;
     int warnings = 0;
     OutputDataMap outputs;
@@ -201,18 +204,15 @@ std::unique_ptr<Project> AllEntriesInclined(const std::string& file)
     return ReadProjectText(project.dump(), file + " (inclined bars only)", kSourceDir + "/examples");
 }
 
-// The schedule of the pier is the expected one, row by row; each row counts the frame bars of its
-// mark; every bent-up bar ends in a welded leg of 140 at both ends; a row without a varying segment
-// holds bars of one length.
-void ExpectSchedule(const ScheduledPier& pier, const std::vector<Row>& expected)
+// What holds on every pier: each row counts the frame bars of its mark; every bent-up bar ends in
+// a welded leg of 140 at both ends; a row without a varying segment holds bars of one length. A
+// skeleton laid frame by frame publishes one frame per record, which stands for every frame of its
+// name, so its rows count more bars than the published frames show: there the count is not read.
+void ExpectScheduleInvariants(const ScheduledPier& pier)
 {
     ASSERT_EQ(pier.designed, 1);
     EXPECT_EQ(pier.errors, 0);
     EXPECT_EQ(pier.warnings, 0);
-    EXPECT_EQ(pier.rows.size(), expected.size());
-    for (std::size_t r = 0; r < expected.size() && r < pier.rows.size(); ++r)
-        EXPECT_EQ(pier.rows[r], expected[r]) << "row " << r + 3;
-
     for (const Row& row : pier.rows) {
         SCOPED_TRACE("mark " + row.mark);
         int count = 0;
@@ -222,7 +222,7 @@ void ExpectSchedule(const ScheduledPier& pier, const std::vector<Row>& expected)
             ++count;
             lengths.insert(bar.sTL);
         }
-        EXPECT_EQ(count, row.n);
+        if (pier.layMode == 0) EXPECT_EQ(count, row.n);
         if (row.varying == 0) {
             EXPECT_EQ(lengths.size(), 1u) << "a row of no varying segment holds bars of one length";
         }
@@ -239,6 +239,15 @@ void ExpectSchedule(const ScheduledPier& pier, const std::vector<Row>& expected)
         EXPECT_NEAR(bar.L.front(), 140.0, 0.05);
         EXPECT_NEAR(bar.L.back(), 140.0, 0.05);
     }
+}
+
+// The schedule of the pier is the expected one, row by row, and the invariants hold.
+void ExpectSchedule(const ScheduledPier& pier, const std::vector<Row>& expected)
+{
+    ExpectScheduleInvariants(pier);
+    EXPECT_EQ(pier.rows.size(), expected.size());
+    for (std::size_t r = 0; r < expected.size() && r < pier.rows.size(); ++r)
+        EXPECT_EQ(pier.rows[r], expected[r]) << "row " << r + 3;
 }
 
 } // namespace
@@ -404,4 +413,18 @@ TEST(SampleBarSchedule, EveryEntryAStandardInclinedBar)
         {"12", Kind::TopCutOff, 2, 6900.0 + 628.0},
         {"13", Kind::BottomCutOff, 2, 4000.0 + 628.0},
     });
+}
+
+// Every sample pier in examples/, those without a worked schedule here included.
+TEST(SampleBarSchedule, EverySampleKeepsTheScheduleInvariants)
+{
+    int samples = 0;
+    for (const auto& entry : std::filesystem::directory_iterator(kSourceDir + "/examples")) {
+        if (entry.path().extension() != ".json") continue;
+        SCOPED_TRACE(entry.path().filename().string());
+        ++samples;
+        ScheduledPier pier(Sample(entry.path().filename().string()));
+        ExpectScheduleInvariants(pier);
+    }
+    EXPECT_GE(samples, 9);
 }
