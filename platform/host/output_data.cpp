@@ -86,6 +86,13 @@ CBGOutputData& OutputDataMap::Enter(std::string_view head, std::string_view tail
         throw std::length_error("output value names exceed 4 GB");
     // A pier has one or two thousand values: room for them at once, not by doubling from one.
     if (m_slots.empty()) m_slots.reserve(kFirstRoom);
+    // A value whose name begins with the same head as the one entered before it (a writer's prefix)
+    // continues that one's run; a run is put in order by what follows the head.
+    const bool continuesRun = !tail.empty() && !m_runs.empty() && m_runs.back().headLength == head.size() &&
+                              m_slots.size() > m_entered &&
+                              std::string_view(m_names).substr(m_slots.back().nameAt, head.size()) == head;
+    if (!continuesRun)
+        m_runs.push_back({static_cast<std::uint32_t>(m_slots.size()), static_cast<std::uint32_t>(head.size())});
     Slot& slot = m_slots.emplace_back();
     slot.nameAt = static_cast<std::uint32_t>(m_names.size());
     slot.nameLength = static_cast<std::uint32_t>(length);
@@ -93,18 +100,56 @@ CBGOutputData& OutputDataMap::Enter(std::string_view head, std::string_view tail
     return slot.record;
 }
 
-void OutputDataMap::OrderEntered() const
+std::vector<std::uint32_t> OutputDataMap::OrderFresh() const
 {
-    if (m_entered == m_slots.size()) return;
-    // The values entered since the last ordering, by name; of two values of one name the one
-    // entered later comes later.
-    std::vector<std::uint32_t> fresh(m_slots.size() - m_entered);
-    for (std::size_t i = 0; i < fresh.size(); ++i) fresh[i] = static_cast<std::uint32_t>(m_entered + i);
+    // Of two values of one name the one entered later comes later: the slot decides a tie.
     const auto byName = [this](std::uint32_t a, std::uint32_t b) {
         const int order = CompareNames(Name(m_slots[a]), Name(m_slots[b]));
         return order < 0 || (order == 0 && a < b);
     };
-    if (!std::is_sorted(fresh.begin(), fresh.end(), byName)) std::sort(fresh.begin(), fresh.end(), byName);
+    // Each run by what follows its shared head: short names, quickly compared.
+    std::vector<std::uint32_t> fresh(m_slots.size() - m_entered);
+    std::vector<std::size_t> bounds;   // where each run begins in fresh, and its end
+    bounds.reserve(m_runs.size() + 1);
+    for (std::size_t i = 0; i < fresh.size(); ++i) fresh[i] = static_cast<std::uint32_t>(m_entered + i);
+    for (std::size_t r = 0; r < m_runs.size(); ++r) {
+        const std::size_t begin = m_runs[r].firstSlot - m_entered;
+        const std::size_t end = r + 1 < m_runs.size() ? m_runs[r + 1].firstSlot - m_entered : fresh.size();
+        const std::size_t head = m_runs[r].headLength;
+        std::sort(fresh.begin() + static_cast<std::ptrdiff_t>(begin), fresh.begin() + static_cast<std::ptrdiff_t>(end),
+                  [this, head](std::uint32_t a, std::uint32_t b) {
+                      const int order = CompareNames(Name(m_slots[a]).substr(head), Name(m_slots[b]).substr(head));
+                      return order < 0 || (order == 0 && a < b);
+                  });
+        // A run that follows on from the one before it in name order joins it.
+        if (bounds.empty() || byName(fresh[begin], fresh[begin - 1])) bounds.push_back(begin);
+    }
+    bounds.push_back(fresh.size());
+
+    // Then the runs merged two by two until one is left.
+    std::vector<std::uint32_t> merged(fresh.size());
+    while (bounds.size() > 2) {
+        std::vector<std::size_t> joined;
+        joined.reserve(bounds.size() / 2 + 2);
+        for (std::size_t r = 0; r + 1 < bounds.size(); r += 2) {
+            const auto at = [](std::vector<std::uint32_t>& v, std::size_t i) { return v.begin() + static_cast<std::ptrdiff_t>(i); };
+            const std::size_t end = r + 2 < bounds.size() ? bounds[r + 2] : bounds[r + 1];
+            std::merge(at(fresh, bounds[r]), at(fresh, bounds[r + 1]), at(fresh, bounds[r + 1]), at(fresh, end),
+                       at(merged, bounds[r]), byName);
+            joined.push_back(bounds[r]);
+        }
+        joined.push_back(fresh.size());
+        fresh.swap(merged);
+        bounds.swap(joined);
+    }
+    return fresh;
+}
+
+void OutputDataMap::OrderEntered() const
+{
+    if (m_entered == m_slots.size()) return;
+    const std::vector<std::uint32_t> fresh = OrderFresh();
+    m_runs.clear();
 
     // Merged with the values already in order. Of the records of one name the one entered last
     // stays; the others are emptied here, which frees what they held.

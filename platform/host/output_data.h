@@ -128,6 +128,8 @@ private:
     // Byte order of two names, as memcmp gives it, <0, 0 or >0.
     static int CompareNames(std::string_view a, std::string_view b);
     void OrderEntered() const;
+    // The slots entered since the last ordering, in name order.
+    std::vector<std::uint32_t> OrderFresh() const;
     // This map with its values in name order.
     const OutputDataMap& OrderedMap() const;
 
@@ -138,6 +140,12 @@ private:
     std::string m_names;
     mutable std::vector<std::uint32_t> m_order;
     mutable std::size_t m_entered = 0;
+    // The runs of values entered since: a run's names share a head of the given length.
+    struct Run {
+        std::uint32_t firstSlot;
+        std::uint32_t headLength;
+    };
+    mutable std::vector<Run> m_runs;
 };
 
 // Each creates one record and enters it under key; an existing record of that key is replaced and freed.

@@ -5,6 +5,8 @@
 
 #include <gtest/gtest.h>
 
+#include <iterator>
+
 #include <map>
 #include <random>
 #include <stdexcept>
@@ -93,6 +95,35 @@ TEST(OutputMapOrder, ARandomRunMatchesAnOrderedMapOfTheLatestValues)
         InSert_OutputData(map, name, i, "");
         entered.emplace_back(name, i);
         if (random() % 250 == 0) {
+            EXPECT_EQ(LinesOf(map), Expected(entered)) << "after " << i;
+        }
+    }
+    EXPECT_EQ(LinesOf(map), Expected(entered));
+}
+
+// Writers of prefixes that overlap each other ("P_1" and "P_12"), out of order, with single values
+// and reads between them.
+TEST(OutputMapOrder, RandomWritersMatchAnOrderedMapOfTheLatestValues)
+{
+    std::mt19937 random(104);
+    const char* const prefixes[] = {"P_", "P_1", "P_12", "Q", "P_1_", ""};
+    std::vector<std::pair<std::string, int>> entered;
+    OutputDataMap map;
+    for (int i = 0; i < 400; ++i) {
+        const std::string prefix = prefixes[random() % std::size(prefixes)];
+        PrefixedOutput out(map, prefix);
+        const int values = static_cast<int>(random() % 12);
+        for (int k = 0; k < values; ++k) {
+            const std::string name = std::to_string(random() % 40).append(random() % 4 == 0 ? "_x" : "");
+            out.Int(name, i * 100 + k);
+            entered.emplace_back(std::string(prefix).append(name), i * 100 + k);
+        }
+        if (random() % 5 == 0) {
+            const std::string single = std::string("P_").append(std::to_string(random() % 40));
+            InSert_OutputData(map, single, -i, "");
+            entered.emplace_back(single, -i);
+        }
+        if (random() % 60 == 0) {
             EXPECT_EQ(LinesOf(map), Expected(entered)) << "after " << i;
         }
     }
