@@ -63,7 +63,13 @@ INSTANTIATE_TEST_SUITE_P(
         OrderCase{"byte order: capitals, digits and brackets before small letters",
                   {{"F[10]", 1}, {"F[2]", 2}, {"F", 3}, {"f", 4}, {"F_", 5}, {"Fa", 6}}},
         OrderCase{"bytes above 127 after ASCII", {{"\xe6\xa1\xa5", 1}, {"z", 2}, {"A", 3}}},
-        OrderCase{"one name a prefix of another", {{"ab", 1}, {"a", 2}, {"abc", 3}, {"", 4}}}),
+        OrderCase{"one name a prefix of another", {{"ab", 1}, {"a", 2}, {"abc", 3}, {"", 4}}},
+        OrderCase{"long names that differ late",
+                  {{"PM001_T0101_Frame[1]_class[5]_3_x", 1},
+                   {"PM001_T0101_Frame[1]_class[5]_3_", 2},
+                   {"PM001_T0101_Frame[1]_class[4]_30", 3},
+                   {"PM001_T0101_Frame[10]", 4},
+                   {"PM001_T0101_Frame[1]_class[5]_3_\x80", 5}}}),
     [](const auto& info) { return "Case" + std::to_string(info.index); });
 
 TEST(OutputMapOrder, LookupsBetweenInsertsSeeTheLatestValues)
