@@ -52,7 +52,8 @@ struct OutputName {
 // The records are kept in one flat list, not one allocation each: a value is entered at the end of
 // the list with its name copied into one shared block of names, and the values are put in name
 // order once, when the map is next read (or at Order). Reading therefore orders what was entered
-// since the last read: a map that is read from several threads at once must be ordered first.
+// since the last read: a map that is read from several threads at once must be ordered first. The
+// names, records and iterators a reader holds stay valid until the next value is entered.
 class OutputDataMap {
 public:
     // An element as iteration shows it: the name and the record the map owns.
