@@ -41,7 +41,7 @@ void PrintReportLines(const std::vector<ReportEntry>& entries)
 namespace {
 
 // A text as a C string shows it: up to its first zero byte.
-void appendCText(std::string& out, const CString& text) { out.append(text.GetString(), std::strlen(text.GetString())); }
+void appendCText(std::string& out, std::string_view text) { out.append(text.substr(0, std::min(text.find('\0'), text.size()))); }
 
 } // namespace
 
@@ -84,7 +84,7 @@ public:
     void CloseArray() { Close(']'); }
     void EmptyArray() { Element(), m_text += "[]"; }
     void EmptyObject() { Element(), m_text += "{}"; }
-    void Key(const std::string& name)
+    void Key(std::string_view name)
     {
         Element();
         String(name);
@@ -149,7 +149,7 @@ private:
     }
     void Indent() { m_text.append(static_cast<std::size_t>(2 * m_depth), ' '); }
 
-    void String(const std::string& text)
+    void String(std::string_view text)
     {
         if (Plain(text)) {
             m_text += '"';
@@ -158,12 +158,12 @@ private:
             return;
         }
         // Escapes and damaged UTF-8 are left to nlohmann, which wrote this document before.
-        m_text += nlohmann::json(text).dump(-1, ' ', false, nlohmann::json::error_handler_t::replace);
+        m_text += nlohmann::json(std::string(text)).dump(-1, ' ', false, nlohmann::json::error_handler_t::replace);
     }
 
     // Valid UTF-8 (no overlong form, no surrogate, nothing above U+10FFFF) holding nothing JSON
     // escapes: such a text is written as it is.
-    static bool Plain(const std::string& text)
+    static bool Plain(std::string_view text)
     {
         const auto* p = reinterpret_cast<const unsigned char*>(text.data());
         const auto* end = p + text.size();
@@ -302,7 +302,7 @@ void writeOutputs(JsonWriter& json, const OutputDataMap& outputs)
     json.OpenObject();
     for (const auto& [name, value] : outputs) {
         if (!value) continue;
-        json.Key(name.str());
+        json.Key(name);
         writeValue(json, *value, reals);
     }
     json.CloseObject();

@@ -65,6 +65,7 @@ OutputDataMap ProjectSession::Output()
 {
     OutputDataMap outputs;
     m_component->OutputData(outputs);
+    outputs.Order();   // handed over in name order, ready to be read
     return outputs;
 }
 

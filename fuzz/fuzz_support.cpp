@@ -40,6 +40,6 @@ std::unique_ptr<Project> ReadProject(const unsigned char* data, std::size_t size
 std::map<std::string, std::string> Printed(const OutputDataMap& outputs)
 {
     std::map<std::string, std::string> printed;
-    for (const auto& [name, value] : outputs) printed[name.str()] = value->ToText().str();
+    for (const auto& [name, value] : outputs) printed[std::string(name)] = value->ToText().str();
     return printed;
 }

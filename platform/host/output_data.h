@@ -5,9 +5,11 @@
 #include "mfc/cstring.h"
 #include "mfc/cstring_array.h"
 
-#include <map>
-#include <memory>
+#include <cstddef>
+#include <cstdint>
+#include <iterator>
 #include <string>
+#include <string_view>
 #include <utility>
 #include <vector>
 
@@ -35,40 +37,116 @@ public:
     static void AppendReal(std::string& out, double value, int decimals);
 };
 
-// The output map: name → owned value record, in name order.
-using OutputDataMap = std::map<CString, std::unique_ptr<CBGOutputData>>;
+// A name to look a value up by: a view of a CString, a C string or any text.
+struct OutputName {
+    std::string_view text;
+    OutputName(std::string_view name) : text(name) {}                 // NOLINT: implicit by design
+    OutputName(const char* name) : text(name ? name : "") {}         // NOLINT
+    OutputName(const std::string& name) : text(name) {}              // NOLINT
+    OutputName(const CString& name) : text(name.str()) {}            // NOLINT
+};
 
-// The record each InSert_OutputData overload enters, with an empty note.
-std::unique_ptr<CBGOutputData> NewOutputData(int value);
-std::unique_ptr<CBGOutputData> NewOutputData(double value, int decimals);
-std::unique_ptr<CBGOutputData> NewOutputData(CString value);
-std::unique_ptr<CBGOutputData> NewOutputData(CArray<int> values);
-std::unique_ptr<CBGOutputData> NewOutputData(CArray<double> values, int decimals);
-std::unique_ptr<CBGOutputData> NewOutputData(CStringArray values);
-
-// Output values entered together: gathered, put in name order once, then entered in the map in
-// that order, each beside the one entered before it, so that no value searches the whole map. The
-// values reach the map at Flush or when the batch ends; a later value of a name replaces an
-// earlier one, in the batch or in the map, as InSert_OutputData does. sharedPrefix is the length of
-// a beginning that every name of the batch shares (names are ordered by what follows it).
-class OutputDataBatch {
+// The output map: name → value record, in name order; the map owns its records. Entering a name
+// that is already there replaces its record, and the old record is freed.
+//
+// The records are kept in one flat list, not one allocation each: a value is entered at the end of
+// the list with its name copied into one shared block of names, and the values are put in name
+// order once, when the map is next read (or at Order). Reading therefore orders what was entered
+// since the last read: a map that is read from several threads at once must be ordered first. The
+// names, records and iterators a reader holds stay valid until the next value is entered.
+class OutputDataMap {
 public:
-    explicit OutputDataBatch(OutputDataMap& map, std::size_t sharedPrefix = 0) : m_map(map), m_shared(sharedPrefix) {}
-    OutputDataBatch(const OutputDataBatch&) = delete;
-    OutputDataBatch& operator=(const OutputDataBatch&) = delete;
-    ~OutputDataBatch() { Flush(); }
+    // An element as iteration shows it: the name and the record the map owns.
+    using value_type = std::pair<std::string_view, const CBGOutputData*>;
 
-    void Add(CString key, std::unique_ptr<CBGOutputData> record);
-    void Flush();
+    class const_iterator {
+    public:
+        using iterator_category = std::random_access_iterator_tag;
+        using value_type = OutputDataMap::value_type;
+        using difference_type = std::ptrdiff_t;
+        using reference = value_type;
+        struct pointer {
+            value_type element;
+            const value_type* operator->() const { return &element; }
+        };
+
+        const_iterator() = default;
+        value_type operator*() const { return m_map->Element(m_at); }
+        pointer operator->() const { return {**this}; }
+        const_iterator& operator++() { ++m_at; return *this; }
+        const_iterator operator++(int) { const_iterator before = *this; ++m_at; return before; }
+        const_iterator& operator--() { --m_at; return *this; }
+        difference_type operator-(const const_iterator& other) const
+        {
+            return static_cast<difference_type>(m_at) - static_cast<difference_type>(other.m_at);
+        }
+        bool operator==(const const_iterator& other) const { return m_at == other.m_at; }
+        bool operator!=(const const_iterator& other) const { return m_at != other.m_at; }
+
+    private:
+        friend class OutputDataMap;
+        const_iterator(const OutputDataMap* map, std::size_t at) : m_map(map), m_at(at) {}
+        const OutputDataMap* m_map = nullptr;
+        std::size_t m_at = 0;
+    };
+    using iterator = const_iterator;
+
+    OutputDataMap() = default;
+    OutputDataMap(OutputDataMap&&) noexcept = default;
+    OutputDataMap& operator=(OutputDataMap&&) noexcept = default;
+    OutputDataMap(const OutputDataMap&) = delete;
+    OutputDataMap& operator=(const OutputDataMap&) = delete;
+
+    // A new, empty record entered under head + tail (the name in two parts, so that a writer of
+    // values sharing a prefix makes no text of its own); the caller fills it in.
+    CBGOutputData& Enter(std::string_view head, std::string_view tail = {});
+    // Puts the values entered so far in name order, the latest of each name kept.
+    void Order() { OrderEntered(); }
+
+    const_iterator begin() const { return {&OrderedMap(), 0}; }
+    const_iterator end() const { return {&OrderedMap(), m_order.size()}; }
+    std::size_t size() const { return OrderedMap().m_order.size(); }
+    bool empty() const { return m_slots.empty(); }
+
+    const_iterator find(OutputName name) const;
+    std::size_t count(OutputName name) const { return find(name) != end() ? 1 : 0; }
+    // The record of a name; throws std::out_of_range when there is none.
+    const CBGOutputData* at(OutputName name) const;
 
 private:
-    OutputDataMap& m_map;
-    std::size_t m_shared;
-    struct Entry {
-        CString key;
-        std::unique_ptr<CBGOutputData> record;
+    struct Slot {
+        std::uint32_t nameAt;
+        std::uint32_t nameLength;
+        CBGOutputData record;
     };
-    std::vector<Entry> m_entries;
+
+    std::string_view Name(const Slot& slot) const { return {m_names.data() + slot.nameAt, slot.nameLength}; }
+    value_type Element(std::size_t at) const
+    {
+        const Slot& slot = m_slots[m_order[at]];
+        return {Name(slot), &slot.record};
+    }
+    // Byte order of two names, as memcmp gives it, <0, 0 or >0.
+    static int CompareNames(std::string_view a, std::string_view b);
+    void OrderEntered() const;
+    // The slots entered since the last ordering, in name order.
+    std::vector<std::uint32_t> OrderFresh() const;
+    // This map with its values in name order.
+    const OutputDataMap& OrderedMap() const;
+
+    // Every record in the order entered; m_order lists the slots of the first m_entered of them in
+    // name order, one per name (a replaced record stays emptied in its slot until the map goes).
+    // (Ordering changes no value the map shows, so a const map orders itself when read.)
+    mutable std::vector<Slot> m_slots;
+    std::string m_names;
+    mutable std::vector<std::uint32_t> m_order;
+    mutable std::size_t m_entered = 0;
+    // The runs of values entered since: a run's names share a head of the given length.
+    struct Run {
+        std::uint32_t firstSlot;
+        std::uint32_t headLength;
+    };
+    mutable std::vector<Run> m_runs;
 };
 
 // Each creates one record and enters it under key; an existing record of that key is replaced and freed.

@@ -5,6 +5,8 @@
 
 #include <charconv>
 #include <cstring>
+#include <string>
+#include <string_view>
 #include <utility>
 
 // head, the index in decimal, tail: "Frame[" 3 "]_" gives "Frame[3]_".
@@ -18,39 +20,43 @@ inline CString IndexedName(const char* head, int index, const char* tail)
     return CString(std::move(name));
 }
 
-// Reals and real lists carry one decimal unless the call says otherwise. The values are entered in
-// the map together (in name order) when the writer ends or is flushed.
+// Reals and real lists carry one decimal unless the call says otherwise. Each value enters the map
+// as it is written; its name is the prefix followed by the name given.
 class PrefixedOutput {
 public:
-    PrefixedOutput(OutputDataMap& map, CString prefix)
-        : m_prefix(std::move(prefix)), m_batch(map, static_cast<std::size_t>(m_prefix.GetLength()))
-    {
-    }
+    PrefixedOutput(OutputDataMap& map, CString prefix) : m_map(map), m_prefix(std::move(prefix)) {}
 
-    void Int(const CString& name, int value) { m_batch.Add(Key(name), NewOutputData(value)); }
-    void Real(const CString& name, double value, int decimals = 1)
+    void Int(OutputName name, int value) { Enter(name, CBGOutputData::Int).intValue = value; }
+    void Real(OutputName name, double value, int decimals = 1)
     {
-        m_batch.Add(Key(name), NewOutputData(value, decimals));
+        CBGOutputData& record = Enter(name, CBGOutputData::Double);
+        record.doubleValue = value;
+        record.decimals = decimals;
     }
-    void Text(const CString& name, CString value) { m_batch.Add(Key(name), NewOutputData(std::move(value))); }
-    void Ints(const CString& name, CArray<int> values) { m_batch.Add(Key(name), NewOutputData(std::move(values))); }
-    void Reals(const CString& name, CArray<double> values, int decimals = 1)
+    void Text(OutputName name, CString value) { Enter(name, CBGOutputData::Text).text = std::move(value); }
+    void Ints(OutputName name, CArray<int> values)
     {
-        m_batch.Add(Key(name), NewOutputData(std::move(values), decimals));
+        Enter(name, CBGOutputData::IntList).intList = std::move(values);
     }
-    void Texts(const CString& name, CStringArray values) { m_batch.Add(Key(name), NewOutputData(std::move(values))); }
-    // Enters the values written so far.
-    void Flush() { m_batch.Flush(); }
+    void Reals(OutputName name, CArray<double> values, int decimals = 1)
+    {
+        CBGOutputData& record = Enter(name, CBGOutputData::DoubleList);
+        record.doubleList = std::move(values);
+        record.decimals = decimals;
+    }
+    void Texts(OutputName name, CStringArray values)
+    {
+        Enter(name, CBGOutputData::TextList).textList = std::move(values);
+    }
 
 private:
-    CString Key(const CString& name) const
+    CBGOutputData& Enter(OutputName name, CBGOutputData::Type type)
     {
-        std::string key;
-        key.reserve(m_prefix.str().size() + name.str().size());
-        key.append(m_prefix.str()).append(name.str());
-        return CString(std::move(key));
+        CBGOutputData& record = m_map.Enter(m_prefix.str(), name.text);
+        record.type = type;
+        return record;
     }
 
+    OutputDataMap& m_map;
     CString m_prefix;
-    OutputDataBatch m_batch;
 };

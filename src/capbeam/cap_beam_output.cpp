@@ -27,20 +27,24 @@ void WriteBar(OutputDataMap& map, const CString& prefix, const CapBeamRecords::s
     out.Reals("L", bar.L);
     out.Real("sTL", bar.sTL);
 
+    // Each column made at its full length at once.
+    const int points = bar.PtAr.GetSize();
     CArray<double> x, z, rr, alf, lh;
     CArray<int> fH, fHzy, fHsx, fArc, enPoint;
-    for (int k = 0; k < bar.PtAr.GetSize(); ++k) {
+    for (auto* column : {&x, &z, &rr, &alf, &lh}) column->SetSize(points);
+    for (auto* column : {&fH, &fHzy, &fHsx, &fArc, &enPoint}) column->SetSize(points);
+    for (int k = 0; k < points; ++k) {
         const CapBeamRecords::M_XZR& p = bar.PtAr[k];
-        x.Add(p.x);
-        z.Add(p.z);
-        rr.Add(p.RR);
-        alf.Add(p.alf);
-        fH.Add(p.fH);
-        fHzy.Add(p.fHzy);
-        fHsx.Add(p.fHsx);
-        lh.Add(p.LH);
-        fArc.Add(p.fArc);
-        enPoint.Add(p.enPoint);
+        x[k] = p.x;
+        z[k] = p.z;
+        rr[k] = p.RR;
+        alf[k] = p.alf;
+        fH[k] = p.fH;
+        fHzy[k] = p.fHzy;
+        fHsx[k] = p.fHsx;
+        lh[k] = p.LH;
+        fArc[k] = p.fArc;
+        enPoint[k] = p.enPoint;
     }
     out.Reals("x", std::move(x));
     out.Reals("z", std::move(z));

@@ -15,7 +15,8 @@ template <class Value, class List, class Field>
 List NodeColumn(const CArray<pm001_tendon::M_LNode>& nodes, Field field)
 {
     List column;
-    for (int k = 0; k < nodes.GetSize(); ++k) column.Add(Value(nodes[k].*field));
+    column.SetSize(nodes.GetSize());
+    for (int k = 0; k < nodes.GetSize(); ++k) column[k] = Value(nodes[k].*field);
     return column;
 }
 

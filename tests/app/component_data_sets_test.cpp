@@ -22,7 +22,7 @@ const std::string kSourceDir = PM001_SOURCE_DIR;
 std::map<std::string, std::string> Printed(const OutputDataMap& outputs)
 {
     std::map<std::string, std::string> printed;
-    for (const auto& [name, value] : outputs) printed[name.str()] = value->ToText().str();
+    for (const auto& [name, value] : outputs) printed[std::string(name)] = value->ToText().str();
     return printed;
 }
 

@@ -172,7 +172,7 @@ TEST_F(ComponentDesign, CapBeamWithoutPMorPTOutputsOnlyThePierAndTheCapBeam)
     pier->m_pCapBeamAtom->PMorPT = 0;
     const OutputDataMap outputs = session->Output();
     ASSERT_FALSE(outputs.empty());
-    for (const auto& [name, value] : outputs) EXPECT_EQ(name.str().rfind("PM001_", 0), 0u) << name.str();
+    for (const auto& [name, value] : outputs) EXPECT_EQ(name.rfind("PM001_", 0), 0u) << name;
     EXPECT_EQ(outputs.count("PM001_T0101_JGType"), 1u);
 }
 
@@ -201,7 +201,7 @@ TEST_F(ComponentDesign, RedesignTakesTheUsersKeyParameters)
     ReceiveDiagnoseDesign();
     OutputDataMap outputs = session->Output();
     ASSERT_EQ(outputs.count("PC001ZD02_spiralPitch"), 1u);
-    EXPECT_DOUBLE_EQ(outputs["PC001ZD02_spiralPitch"]->doubleValue, 100.0);
+    EXPECT_DOUBLE_EQ(outputs.at("PC001ZD02_spiralPitch")->doubleValue, 100.0);
 
     CPM001KeyParam kp;
     std::string error;
@@ -211,7 +211,7 @@ TEST_F(ComponentDesign, RedesignTakesTheUsersKeyParameters)
 
     ASSERT_EQ(pier->Redesign(), 1);
     outputs = session->Output();
-    EXPECT_DOUBLE_EQ(outputs["PC001ZD02_spiralPitch"]->doubleValue, 125.0);
+    EXPECT_DOUBLE_EQ(outputs.at("PC001ZD02_spiralPitch")->doubleValue, 125.0);
 }
 
 // Without key parameters the engine reports and the design stops after the fresh design objects

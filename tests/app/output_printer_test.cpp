@@ -28,7 +28,7 @@ std::string TreeDocument(const std::vector<ReportEntry>& entries, const OutputDa
                                   {"label", e.label}, {"item", e.item}, {"part", e.part}});
     nlohmann::json values = nlohmann::json::object();
     for (const auto& [name, v] : outputs) {
-        nlohmann::json& value = values[name.str()];
+        nlohmann::json& value = values[std::string(name)];
         switch (v->type) {
         case CBGOutputData::Int: value = v->intValue; break;
         case CBGOutputData::Double: value = shown(v->doubleValue, v->decimals); break;

@@ -127,7 +127,7 @@ private:
     const CBGOutputData* Value(const std::string& key) const
     {
         const auto it = outputs.find(CString(key));
-        return it == outputs.end() ? nullptr : it->second.get();
+        return it == outputs.end() ? nullptr : it->second;
     }
 
     void ReadBars()

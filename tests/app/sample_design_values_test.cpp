@@ -81,7 +81,7 @@ const CBGOutputData* Find(const OutputDataMap& outputs, const std::string& key, 
         return nullptr;
     }
     EXPECT_EQ(it->second->type, type) << key;
-    return it->second->type == type ? it->second.get() : nullptr;
+    return it->second->type == type ? it->second : nullptr;
 }
 
 double Real(const OutputDataMap& outputs, const std::string& key)
@@ -126,7 +126,7 @@ int FramesWritten(const OutputDataMap& outputs)
 {
     int frames = 0;
     for (const auto& [key, value] : outputs) {
-        const std::string& k = key.str();
+        const std::string k(key);
         const std::string prefix = "PM001_T0101_Frame[";
         const std::string suffix = "]_name";
         if (k.size() > prefix.size() + suffix.size() && k.compare(0, prefix.size(), prefix) == 0 &&
@@ -241,14 +241,14 @@ TEST_P(EverySample, StoredAndLoadedIntoAFreshComponentGivesTheSameValues)
     for (const auto& [key, value] : sample.outputs) {
         const auto it = loaded.find(key);
         if (it == loaded.end()) {
-            ADD_FAILURE() << "missing after loading: " << key.str();
+            ADD_FAILURE() << "missing after loading: " << key;
             continue;
         }
         EXPECT_TRUE(SameValue(*value, *it->second))
-            << key.str() << ": designed " << value->ToText().str() << ", loaded " << it->second->ToText().str();
+            << key << ": designed " << value->ToText().str() << ", loaded " << it->second->ToText().str();
     }
     for (const auto& [key, value] : loaded)
-        if (sample.outputs.find(key) == sample.outputs.end()) ADD_FAILURE() << "only after loading: " << key.str();
+        if (sample.outputs.find(key) == sample.outputs.end()) ADD_FAILURE() << "only after loading: " << key;
 }
 
 INSTANTIATE_TEST_SUITE_P(Samples, EverySample,

@@ -123,7 +123,7 @@ std::vector<std::string> Texts(const CBGOutputData& v)
 int CountWithPrefix(const OutputDataMap& map, const std::string& prefix)
 {
     int n = 0;
-    for (const auto& [key, value] : map) n += key.str().rfind(prefix, 0) == 0 ? 1 : 0;
+    for (const auto& [key, value] : map) n += key.rfind(prefix, 0) == 0 ? 1 : 0;
     return n;
 }
 
@@ -416,5 +416,5 @@ TEST(CapBeamOutput, RepeatedOutputGivesTheSameValues)
     atom->OutPM001AtomData(second);
     atom->OutPM001AtomData(second);
     ASSERT_EQ(first.size(), second.size());
-    for (const auto& [key, value] : first) EXPECT_EQ(value->ToText(), second.at(key)->ToText()) << key.str();
+    for (const auto& [key, value] : first) EXPECT_EQ(value->ToText(), second.at(key)->ToText()) << key;
 }

@@ -27,7 +27,7 @@ std::set<std::string> SiblingModules(const OutputDataMap& outputs)
     const std::string suffix = "_designed";
     std::set<std::string> modules;
     for (const auto& [name, value] : outputs) {
-        const std::string& key = name.str();
+        const std::string key(name);
         if (key.size() > suffix.size() && key.compare(key.size() - suffix.size(), suffix.size(), suffix) == 0)
             modules.insert(key.substr(0, key.size() - suffix.size()));
     }
@@ -37,7 +37,7 @@ std::set<std::string> SiblingModules(const OutputDataMap& outputs)
 bool OnlyPierAndCapBeamValues(const OutputDataMap& outputs)
 {
     for (const auto& [name, value] : outputs)
-        if (name.str().rfind("PM001_", 0) != 0) return false;
+        if (name.rfind("PM001_", 0) != 0) return false;
     return !outputs.empty();
 }
 

@@ -164,7 +164,7 @@ TEST_P(UnknownSelector, DesignCreatesNoFoundationObjectAndOutputSkipsIt)
     component.OutputData(outputs);
     for (const auto& [name, value] : outputs)
         for (const char* foundation : {"PG001", "PG002", "PG003", "PG005"})
-            EXPECT_NE(name.str().rfind(foundation, 0), 0u) << name.str();
+            EXPECT_NE(name.rfind(foundation, 0), 0u) << name;
 }
 
 INSTANTIATE_TEST_SUITE_P(Selectors, UnknownSelector, ::testing::Values(3, -1, 100));

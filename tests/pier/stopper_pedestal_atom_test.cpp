@@ -130,8 +130,8 @@ TEST(StopperPedestalWrapperOutput, EmptyWrapperOutputsNothingAFilledOneExactlyTh
     w.m_pPG006Atom->shuchu_Data(fromModule);
     ASSERT_EQ(fromWrapper.size(), fromModule.size());
     for (const auto& [name, value] : fromModule) {
-        ASSERT_TRUE(fromWrapper.count(name)) << name.str();
-        EXPECT_EQ(fromWrapper.at(name)->ToText(), value->ToText()) << name.str();
+        ASSERT_TRUE(fromWrapper.count(name)) << name;
+        EXPECT_EQ(fromWrapper.at(name)->ToText(), value->ToText()) << name;
     }
 }
 

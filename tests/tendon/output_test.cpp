@@ -145,7 +145,7 @@ Strings Texts(const CBGOutputData& v)
 int CountWithPrefix(const OutputDataMap& map, const std::string& prefix)
 {
     int n = 0;
-    for (const auto& [key, value] : map) n += key.str().rfind(prefix, 0) == 0 ? 1 : 0;
+    for (const auto& [key, value] : map) n += key.rfind(prefix, 0) == 0 ? 1 : 0;
     return n;
 }
 
@@ -345,8 +345,8 @@ TEST(TendonOutput, ALoadedObjectPublishesWhatTheStoredOneDid)
     const OutputDataMap after = Output(*loaded);
     ASSERT_EQ(before.size(), after.size());
     for (const auto& [key, value] : before) {
-        ASSERT_TRUE(Has(after, key.str())) << key.str();
-        EXPECT_EQ(Describe(*value), Describe(At(after, key.str()))) << key.str();
+        ASSERT_TRUE(Has(after, std::string(key))) << std::string(key);
+        EXPECT_EQ(Describe(*value), Describe(At(after, std::string(key)))) << std::string(key);
     }
 }
 

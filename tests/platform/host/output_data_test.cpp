@@ -15,7 +15,7 @@ TEST(OutputMap, InsertingAnExistingKeyReplacesTheRecord)
 {
     OutputDataMap map;
     InSert_OutputData(map, "PM001_lb_fLianhe", 1, "");
-    const CBGOutputData* first = map.at("PM001_lb_fLianhe").get();
+    const CBGOutputData* first = map.at("PM001_lb_fLianhe");
     CArray<double> list;
     list.Add(1.0);
     InSert_OutputData(map, "PM001_lb_fLianhe", list, 2, "");   // the old record is freed (checked under ASan)

@@ -86,7 +86,7 @@ TEST(StopperPedestalOutput, EveryValueIsNamedUnderTheModulePrefix)
     OutputDataMap map;
     atom.shuchu_Data(map);
     ASSERT_EQ(map.size(), 36u);
-    for (const auto& [name, value] : map) EXPECT_EQ(name.Left(6), CString("PG006_")) << name.str();
+    for (const auto& [name, value] : map) EXPECT_EQ(name.substr(0, 6), "PG006_") << name;
     EXPECT_EQ(map.at("PG006_nFrontCount")->intValue, 4);
     EXPECT_EQ(map.at("PG006_hBack")->type, CBGOutputData::Double);
     EXPECT_EQ(map.at("PG006_hBack")->doubleValue, 300.0);
