@@ -5,6 +5,7 @@
 #include "module_loader.h"
 #include "output_printer.h"
 #include "project_file.h"
+#include "project_key_parameter_file.h"
 #include "project_session.h"
 #include "report_handoff.h"
 
@@ -17,17 +18,6 @@
 using json = nlohmann::ordered_json;
 
 namespace {
-
-constexpr int kExitDone = 0;
-constexpr int kExitFailed = 1;
-
-std::string summaryOf(const std::string& step, bool passed)
-{
-    const auto& log = ReportLog::Current();
-    return step + (passed ? " passed" : " failed") + ": " + std::to_string(log.Count(ReportEntry::Diagnose)) +
-           " diagnostics, " + std::to_string(log.Count(ReportEntry::Error)) + " errors, " +
-           std::to_string(log.Count(ReportEntry::Warning)) + " warnings";
-}
 
 // One line per scalar of data: its dotted path, " = ", the value (texts bare, lists as JSON).
 void printLines(const json& data, const std::string& path)
@@ -79,12 +69,13 @@ template <class Requests>
 int withDesignedPier(const RequestOptions& options, const char* section, Requests requests)
 {
     auto project = LoadProjectFile(options.project);
+    RequireReadableKeyParameterFile(*project);
     ComponentModule module(options.modulePath);
     ProjectSession session(*project);
     const bool received = session.Receive() != 0;
     if (session.Diagnose() == 0 || !received)
-        return finish(options, false, summaryOf("diagnosis", false), section, nullptr);
-    if (session.Design() == 0) return finish(options, false, summaryOf("design", false), section, nullptr);
+        return finish(options, false, StepSummary("diagnosis", false), section, nullptr);
+    if (session.Design() == 0) return finish(options, false, StepSummary("design", false), section, nullptr);
     return requests(session);
 }
 
@@ -102,7 +93,7 @@ int RunDraw(const RequestOptions& options)
         const int adjusted = session.DrawAdjust();
         data["adjust"] = DrawingAdjustmentHandOffJson();
         data["adjust"]["result"] = adjusted;
-        return finish(options, drawn, summaryOf("drawing", drawn), "drawing", data);
+        return finish(options, drawn, StepSummary("drawing", drawn), "drawing", data);
     });
 }
 
@@ -123,7 +114,7 @@ int RunQuery(const RequestOptions& options)
                             q["answered"].get<bool>() ? "answered" : "not answered",
                             q["value"].get<std::string>().c_str());
         };
-        const std::string summary = summaryOf("design", true) + ", " + std::to_string(answered) + " of " +
+        const std::string summary = StepSummary("design", true) + ", " + std::to_string(answered) + " of " +
                                     std::to_string(options.names.size()) + " queries answered";
         return finish(options, true, summary, "queries", data, lines);
     });
@@ -137,6 +128,6 @@ int RunReport(const RequestOptions& options)
         json data = ReportHandOffJson(session.Component());
         data["adjustResult"] = adjusted;
         const bool prepared = !data["capPaper"].is_null();
-        return finish(options, prepared, summaryOf("report", prepared), "report", data);
+        return finish(options, prepared, StepSummary("report", prepared), "report", data);
     });
 }

@@ -25,11 +25,6 @@
 
 namespace {
 
-// Exit statuses: 0 done; 1 the pier failed diagnosis or design; 2 unusable arguments, input or stored file.
-constexpr int kExitDone = 0;
-constexpr int kExitFailed = 1;
-constexpr int kExitUnusable = 2;
-
 struct Options {
     std::string modulePath;
     std::string project;
@@ -63,15 +58,6 @@ int finish(const Options& options, bool passed, const std::string& summary, cons
     return passed ? kExitDone : kExitFailed;
 }
 
-std::string countSummary(const char* step, bool passed)
-{
-    const auto& log = ReportLog::Current();
-    return std::string(step) + (passed ? " passed" : " failed") + ": " +
-           std::to_string(log.Count(ReportEntry::Diagnose)) + " diagnostics, " +
-           std::to_string(log.Count(ReportEntry::Error)) + " errors, " +
-           std::to_string(log.Count(ReportEntry::Warning)) + " warnings";
-}
-
 int runCheck(const Options& options)
 {
     auto project = LoadProjectFile(options.project);
@@ -79,7 +65,7 @@ int runCheck(const Options& options)
     ProjectSession session(*project);
     const bool received = session.Receive() != 0;
     const bool passed = session.Diagnose() != 0 && received;
-    return finish(options, passed, countSummary("diagnosis", passed), nullptr);
+    return finish(options, passed, StepSummary("diagnosis", passed), nullptr);
 }
 
 int runDesign(const Options& options)
@@ -89,13 +75,13 @@ int runDesign(const Options& options)
     ComponentModule module(options.modulePath);
     ProjectSession session(*project);
     const bool received = session.Receive() != 0;
-    if (session.Diagnose() == 0 || !received) return finish(options, false, countSummary("diagnosis", false), nullptr);
-    if (session.Design() == 0) return finish(options, false, countSummary("design", false), nullptr);
+    if (session.Diagnose() == 0 || !received) return finish(options, false, StepSummary("diagnosis", false), nullptr);
+    if (session.Design() == 0) return finish(options, false, StepSummary("design", false), nullptr);
     if (options.redesign && session.Redesign() == 0)
-        return finish(options, false, countSummary("redesign", false), nullptr);
+        return finish(options, false, StepSummary("redesign", false), nullptr);
     const OutputDataMap outputs = session.Output();
     if (!options.saveFile.empty()) SaveContainer(options.saveFile, session.Store());
-    return finish(options, true, countSummary("design", true) + ", " + std::to_string(outputs.size()) + " values",
+    return finish(options, true, StepSummary("design", true) + ", " + std::to_string(outputs.size()) + " values",
                   &outputs);
 }
 

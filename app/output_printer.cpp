@@ -21,6 +21,14 @@ const char* ReportKindName(ReportEntry::Kind kind)
     return "?";
 }
 
+std::string StepSummary(const std::string& step, bool passed)
+{
+    const auto& log = ReportLog::Current();
+    return step + (passed ? " passed" : " failed") + ": " + std::to_string(log.Count(ReportEntry::Diagnose)) +
+           " diagnostics, " + std::to_string(log.Count(ReportEntry::Error)) + " errors, " +
+           std::to_string(log.Count(ReportEntry::Warning)) + " warnings";
+}
+
 void PrintBuffer::Flush()
 {
     if (!m_file || m_text.empty()) return;

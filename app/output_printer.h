@@ -44,3 +44,11 @@ void WriteJsonDocument(PrintBuffer& out, const std::string& result, const std::s
                        const std::vector<ReportEntry>& entries, const OutputDataMap* outputs);
 // The kind's name as printed: "diagnose", "error", "warning", "information".
 const char* ReportKindName(ReportEntry::Kind kind);
+// "<step> passed: n diagnostics, n errors, n warnings" (or "failed"), counted in this thread's report log.
+std::string StepSummary(const std::string& step, bool passed);
+
+// Exit statuses of the host: 0 done; 1 the pier failed diagnosis, design or drawing; 2 unusable
+// arguments, input or stored file.
+inline constexpr int kExitDone = 0;
+inline constexpr int kExitFailed = 1;
+inline constexpr int kExitUnusable = 2;

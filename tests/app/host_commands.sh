@@ -227,8 +227,12 @@ d["pier"]["bBz"] = "2*5000,abc"
 json.dump(d, open(f"{work}/bad_spacing.json", "w", encoding="utf-8"), ensure_ascii=False)
 PY
 for case in missing_keys damaged_keys; do
-    expect 2 "design with $case" "$pm001" design "$work/$case.json"
-    [ "$(wc -l < "$work/err")" = 1 ] && grep -q "^pm001: key-parameter file $work/" "$work/err" || fail "$case: not one line naming the file"
+    for command in design draw report; do
+        expect 2 "$command with $case" "$pm001" $command "$work/$case.json"
+        [ "$(wc -l < "$work/err")" = 1 ] && grep -q "^pm001: key-parameter file $work/" "$work/err" \
+            || fail "$command $case: not one line naming the file"
+    done
+    expect 2 "query with $case" "$pm001" query "$work/$case.json" ZhuSN
 done
 # A spacing text with an item that is not a number fails the diagnosis under its key.
 expect 1 "check of a spacing text with a bad item" "$pm001" check "$work/bad_spacing.json"
