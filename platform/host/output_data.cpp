@@ -14,6 +14,8 @@ namespace {
 
 constexpr int kMaxDecimals = 30;
 constexpr std::size_t kFirstRoom = 2048;
+// The zero bytes after the last name.
+constexpr std::size_t kNamePad = 8;
 
 void appendInt(std::string& out, int v)
 {
@@ -82,88 +84,153 @@ CString CBGOutputData::ToText() const
 CBGOutputData& OutputDataMap::Enter(std::string_view head, std::string_view tail)
 {
     const std::size_t length = head.size() + tail.size();
-    if (m_names.size() + length > std::numeric_limits<std::uint32_t>::max())
+    if (m_names.size() + length > std::numeric_limits<std::uint32_t>::max() - kNamePad)
         throw std::length_error("output value names exceed 4 GB");
-    // A pier has one or two thousand values: room for them at once, not by doubling from one.
-    if (m_slots.empty()) m_slots.reserve(kFirstRoom);
-    // A value whose name begins with the same head as the one entered before it (a writer's prefix)
-    // continues that one's run; a run is put in order by what follows the head.
-    const bool continuesRun = !tail.empty() && !m_runs.empty() && m_runs.back().headLength == head.size() &&
-                              m_slots.size() > m_entered &&
-                              std::string_view(m_names).substr(m_slots.back().nameAt, head.size()) == head;
-    if (!continuesRun)
-        m_runs.push_back({static_cast<std::uint32_t>(m_slots.size()), static_cast<std::uint32_t>(head.size())});
-    Slot& slot = m_slots.emplace_back();
-    slot.nameAt = static_cast<std::uint32_t>(m_names.size());
-    slot.nameLength = static_cast<std::uint32_t>(length);
-    m_names.append(head).append(tail);
-    return slot.record;
+    // A pier has one or two thousand values of some thirty bytes a name: room for them at once,
+    // not by doubling from one.
+    if (m_records.empty()) {
+        m_records.reserve(kFirstRoom);
+        m_spans.reserve(kFirstRoom);
+        m_names.reserve(kFirstRoom * 32);
+    }
+    const std::size_t at = m_names.empty() ? 0 : m_names.size() - kNamePad;
+    m_names.resize(at);
+    m_names.append(head).append(tail).append(kNamePad, '\0');
+    m_spans.push_back({static_cast<std::uint32_t>(at), static_cast<std::uint32_t>(length)});
+    return m_records.emplace_back();
 }
+
+namespace {
+
+// A name's sort key at a depth: the eight bytes from there (zeros past its end), the first byte
+// the most significant, so that comparing keys compares the bytes; where within them the name
+// ends (0…8, or 9 when it goes on); and the slot it was entered in.
+struct NameKey {
+    std::uint64_t bytes;
+    std::uint32_t ends;
+    std::uint32_t slot;
+};
+
+constexpr std::uint32_t kGoesOn = 9;
+// A part this small is put in order by whole names, one insertion at a time.
+constexpr std::size_t kSmallPart = 12;
+
+// The key of a name that reaches the depth; eight bytes can be read there (the names end in a pad).
+NameKey KeyAt(const char* name, std::size_t length, std::size_t depth, std::uint32_t slot)
+{
+    const std::size_t left = length - depth;
+    std::uint64_t value;
+    std::memcpy(&value, name + depth, 8);
+    value = __builtin_bswap64(value);
+    if (left < 8) value = left == 0 ? 0 : value & (~std::uint64_t{0} << (64 - 8 * left));   // bytes past the end read as zeros
+    return {value, left > 8 ? kGoesOn : static_cast<std::uint32_t>(left), slot};
+}
+
+// Order of two keys at one depth, <0, 0 or >0. Of names equal this far, one that ends here is a
+// prefix of the other and comes first.
+int CompareKeys(const NameKey& a, const NameKey& b)
+{
+    if (a.bytes != b.bytes) return a.bytes < b.bytes ? -1 : 1;
+    return a.ends < b.ends ? -1 : a.ends > b.ends ? 1 : 0;
+}
+
+} // namespace
 
 std::vector<std::uint32_t> OutputDataMap::OrderFresh() const
 {
-    // Of two values of one name the one entered later comes later: the slot decides a tie.
-    const auto byName = [this](std::uint32_t a, std::uint32_t b) {
-        const int order = CompareNames(Name(m_slots[a]), Name(m_slots[b]));
-        return order < 0 || (order == 0 && a < b);
+    // Names share long beginnings ("PM001_T0101_Frame[1]_class[5]_"), so they are put in order
+    // eight bytes at a time (a three-way radix quicksort): a part is split around one name's eight
+    // bytes at its depth into the names before, those after, and those that agree, and only the
+    // names that agree go on to the next eight bytes. No byte is compared again once names agree
+    // on it, and a tie between two values of one name goes to the slot: the later entry later.
+    std::vector<NameKey> keys(m_records.size() - m_entered);
+    const auto keyOf = [this](std::uint32_t slot, std::size_t depth) {
+        const NameSpan span = m_spans[slot];
+        return KeyAt(m_names.data() + span.at, span.length, depth, slot);
     };
-    // Each run by what follows its shared head: short names, quickly compared.
-    std::vector<std::uint32_t> fresh(m_slots.size() - m_entered);
-    std::vector<std::size_t> bounds;   // where each run begins in fresh, and its end
-    bounds.reserve(m_runs.size() + 1);
-    for (std::size_t i = 0; i < fresh.size(); ++i) fresh[i] = static_cast<std::uint32_t>(m_entered + i);
-    for (std::size_t r = 0; r < m_runs.size(); ++r) {
-        const std::size_t begin = m_runs[r].firstSlot - m_entered;
-        const std::size_t end = r + 1 < m_runs.size() ? m_runs[r + 1].firstSlot - m_entered : fresh.size();
-        const std::size_t head = m_runs[r].headLength;
-        std::sort(fresh.begin() + static_cast<std::ptrdiff_t>(begin), fresh.begin() + static_cast<std::ptrdiff_t>(end),
-                  [this, head](std::uint32_t a, std::uint32_t b) {
-                      const int order = CompareNames(Name(m_slots[a]).substr(head), Name(m_slots[b]).substr(head));
-                      return order < 0 || (order == 0 && a < b);
-                  });
-        // A run that follows on from the one before it in name order joins it.
-        if (bounds.empty() || byName(fresh[begin], fresh[begin - 1])) bounds.push_back(begin);
-    }
-    bounds.push_back(fresh.size());
-
-    // Then the runs merged two by two until one is left.
-    std::vector<std::uint32_t> merged(fresh.size());
-    while (bounds.size() > 2) {
-        std::vector<std::size_t> joined;
-        joined.reserve(bounds.size() / 2 + 2);
-        for (std::size_t r = 0; r + 1 < bounds.size(); r += 2) {
-            const auto at = [](std::vector<std::uint32_t>& v, std::size_t i) { return v.begin() + static_cast<std::ptrdiff_t>(i); };
-            const std::size_t end = r + 2 < bounds.size() ? bounds[r + 2] : bounds[r + 1];
-            std::merge(at(fresh, bounds[r]), at(fresh, bounds[r + 1]), at(fresh, bounds[r + 1]), at(fresh, end),
-                       at(merged, bounds[r]), byName);
-            joined.push_back(bounds[r]);
+    const auto wholeNameLess = [this](const NameKey& a, const NameKey& b, std::size_t depth) {
+        const int order = CompareKeys(a, b);
+        if (order != 0) return order < 0;
+        if (a.ends == kGoesOn) {
+            const int rest = CompareNames(Name(a.slot).substr(depth + 8), Name(b.slot).substr(depth + 8));
+            if (rest != 0) return rest < 0;
         }
-        joined.push_back(fresh.size());
-        fresh.swap(merged);
-        bounds.swap(joined);
+        return a.slot < b.slot;
+    };
+    for (std::size_t i = 0; i < keys.size(); ++i) keys[i] = keyOf(static_cast<std::uint32_t>(m_entered + i), 0);
+
+    struct Part {
+        std::size_t begin, end, depth;
+        bool keyed;   // the keys hold the part's bytes at its depth
+    };
+    std::vector<Part> parts;
+    parts.reserve(64);
+    parts.push_back({0, keys.size(), 0, true});
+    while (!parts.empty()) {
+        const Part part = parts.back();
+        parts.pop_back();
+        NameKey* const first = keys.data() + part.begin;
+        NameKey* const last = keys.data() + part.end;
+        if (!part.keyed)
+            for (NameKey* key = first; key != last; ++key) *key = keyOf(key->slot, part.depth);
+        if (last - first <= static_cast<std::ptrdiff_t>(kSmallPart)) {
+            for (NameKey* key = first + 1; key < last; ++key) {
+                const NameKey moving = *key;
+                NameKey* at = key;
+                for (; at != first && wholeNameLess(moving, at[-1], part.depth); --at) *at = at[-1];
+                *at = moving;
+            }
+            continue;
+        }
+        // The middle one of three names splits the part: before [first, less), agreeing
+        // [less, more), after [more, last).
+        const NameKey& a = first[0];
+        const NameKey& b = first[(last - first) / 2];
+        const NameKey& c = last[-1];
+        const NameKey pivot = CompareKeys(a, b) < 0 ? (CompareKeys(b, c) < 0 ? b : CompareKeys(a, c) < 0 ? c : a)
+                                                    : (CompareKeys(a, c) < 0 ? a : CompareKeys(b, c) < 0 ? c : b);
+        NameKey* less = first;
+        NameKey* more = last;
+        for (NameKey* key = first; key < more;) {
+            const int order = CompareKeys(*key, pivot);
+            if (order < 0) std::swap(*key++, *less++);
+            else if (order > 0) std::swap(*key, *--more);
+            else ++key;
+        }
+        const auto offset = [&](const NameKey* at) { return static_cast<std::size_t>(at - keys.data()); };
+        if (first != less) parts.push_back({part.begin, offset(less), part.depth, true});
+        if (more != last) parts.push_back({offset(more), part.end, part.depth, true});
+        if (pivot.ends == kGoesOn) {
+            parts.push_back({offset(less), offset(more), part.depth + 8, false});
+        } else {
+            // One name entered more than once: the entries in the order entered.
+            std::sort(less, more, [](const NameKey& x, const NameKey& y) { return x.slot < y.slot; });
+        }
     }
+
+    std::vector<std::uint32_t> fresh(keys.size());
+    for (std::size_t i = 0; i < keys.size(); ++i) fresh[i] = keys[i].slot;
     return fresh;
 }
 
 void OutputDataMap::OrderEntered() const
 {
-    if (m_entered == m_slots.size()) return;
+    if (m_entered == m_records.size()) return;
     const std::vector<std::uint32_t> fresh = OrderFresh();
-    m_runs.clear();
 
     // Merged with the values already in order. Of the records of one name the one entered last
     // stays; the others are emptied here, which frees what they held.
     std::vector<std::uint32_t> merged;
     merged.reserve(m_order.size() + fresh.size());
-    const auto replace = [this](std::uint32_t slot) { m_slots[slot].record = CBGOutputData(); };
+    const auto replace = [this](std::uint32_t slot) { m_records[slot] = CBGOutputData(); };
     std::size_t old = 0;
     for (std::size_t f = 0; f < fresh.size(); ++f) {
-        const std::string_view name = Name(m_slots[fresh[f]]);
+        const std::string_view name = Name(fresh[f]);
         int order = -1;
-        while (old < m_order.size() && (order = CompareNames(Name(m_slots[m_order[old]]), name)) < 0)
+        while (old < m_order.size() && (order = CompareNames(Name(m_order[old]), name)) < 0)
             merged.push_back(m_order[old++]);
         if (old < m_order.size() && order == 0) replace(m_order[old++]);
-        if (f + 1 < fresh.size() && Name(m_slots[fresh[f + 1]]) == name) {
+        if (f + 1 < fresh.size() && Name(fresh[f + 1]) == name) {
             replace(fresh[f]);
             continue;
         }
@@ -171,7 +238,7 @@ void OutputDataMap::OrderEntered() const
     }
     merged.insert(merged.end(), m_order.begin() + static_cast<std::ptrdiff_t>(old), m_order.end());
     m_order = std::move(merged);
-    m_entered = m_slots.size();
+    m_entered = m_records.size();
 }
 
 const OutputDataMap& OutputDataMap::OrderedMap() const
@@ -184,9 +251,9 @@ OutputDataMap::const_iterator OutputDataMap::find(OutputName name) const
 {
     const std::vector<std::uint32_t>& order = OrderedMap().m_order;
     const auto found = std::lower_bound(order.begin(), order.end(), name.text, [this](std::uint32_t slot, std::string_view n) {
-        return CompareNames(Name(m_slots[slot]), n) < 0;
+        return CompareNames(Name(slot), n) < 0;
     });
-    if (found == order.end() || Name(m_slots[*found]) != name.text) return end();
+    if (found == order.end() || Name(*found) != name.text) return end();
     return {this, static_cast<std::size_t>(found - order.begin())};
 }
 

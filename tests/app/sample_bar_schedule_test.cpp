@@ -222,7 +222,9 @@ void ExpectScheduleInvariants(const ScheduledPier& pier)
             ++count;
             lengths.insert(bar.sTL);
         }
-        if (pier.layMode == 0) EXPECT_EQ(count, row.n);
+        if (pier.layMode == 0) {
+            EXPECT_EQ(count, row.n);
+        }
         if (row.varying == 0) {
             EXPECT_EQ(lengths.size(), 1u) << "a row of no varying segment holds bars of one length";
         }
