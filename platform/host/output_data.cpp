@@ -93,9 +93,13 @@ CBGOutputData& OutputDataMap::Enter(std::string_view head, std::string_view tail
         m_spans.reserve(kFirstRoom);
         m_names.reserve(kFirstRoom * 32);
     }
+    // The name over the pad of the one before it, then a new pad of zeros.
     const std::size_t at = m_names.empty() ? 0 : m_names.size() - kNamePad;
-    m_names.resize(at);
-    m_names.append(head).append(tail).append(kNamePad, '\0');
+    m_names.resize(at + length + kNamePad);
+    char* name = m_names.data() + at;
+    if (!head.empty()) std::memcpy(name, head.data(), head.size());
+    if (!tail.empty()) std::memcpy(name + head.size(), tail.data(), tail.size());
+    std::memset(name + length, 0, kNamePad);
     m_spans.push_back({static_cast<std::uint32_t>(at), static_cast<std::uint32_t>(length)});
     return m_records.emplace_back();
 }
@@ -164,7 +168,7 @@ std::vector<std::uint32_t> OutputDataMap::OrderFresh() const
         bool keyed;   // the keys hold the part's bytes at its depth
     };
     std::vector<Part> parts;
-    parts.reserve(64);
+    parts.reserve(256);   // deeper than any pier needs: no growth while sorting
     parts.push_back({0, keys.size(), 0, true});
     while (!parts.empty()) {
         const Part part = parts.back();
@@ -219,7 +223,7 @@ void OutputDataMap::OrderEntered() const
     const std::vector<std::uint32_t> fresh = OrderFresh();
 
     // Merged with the values already in order. Of the records of one name the one entered last
-    // stays; the others are emptied here, which frees what they held.
+    // stays; the others are emptied here, which frees their texts.
     std::vector<std::uint32_t> merged;
     merged.reserve(m_order.size() + fresh.size());
     const auto replace = [this](std::uint32_t slot) { m_records[slot] = CBGOutputData(); };
@@ -305,18 +309,18 @@ void InSert_OutputData(OutputDataMap& map, const CString& key, const CString& va
 
 void InSert_OutputData(OutputDataMap& map, const CString& key, const CArray<int>& values, const CString& note)
 {
-    enter(map, key, CBGOutputData::IntList, note).intList = values;
+    enter(map, key, CBGOutputData::IntList, note).intList = map.KeepList(values);
 }
 
 void InSert_OutputData(OutputDataMap& map, const CString& key, const CArray<double>& values, int decimals,
                        const CString& note)
 {
     CBGOutputData& record = enter(map, key, CBGOutputData::DoubleList, note);
-    record.doubleList = values;
+    record.doubleList = map.KeepList(values);
     record.decimals = decimals;
 }
 
 void InSert_OutputData(OutputDataMap& map, const CString& key, const CStringArray& values, const CString& note)
 {
-    enter(map, key, CBGOutputData::TextList, note).textList = values;
+    enter(map, key, CBGOutputData::TextList, note).textList = map.KeepList(values);
 }

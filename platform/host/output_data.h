@@ -4,16 +4,19 @@
 #include "mfc/carray.h"
 #include "mfc/cstring.h"
 #include "mfc/cstring_array.h"
+#include "host/output_list.h"
 
 #include <cstddef>
 #include <cstdint>
 #include <iterator>
 #include <string>
 #include <string_view>
+#include <type_traits>
 #include <utility>
 #include <vector>
 
 // One named output value: an integer, a real with its decimals, a text, or a list of one of them.
+// A list's elements are kept by the map that holds the record (see OutputList).
 class CBGOutputData {
 public:
     enum Type { Int, Double, Text, IntList, DoubleList, TextList };
@@ -27,9 +30,9 @@ public:
     double doubleValue = 0.0;       // full precision; decimals apply when printed
     int decimals = 0;
     CString text;
-    CArray<int> intList;
-    CArray<double> doubleList;
-    CStringArray textList;
+    OutputList<int> intList;
+    OutputList<double> doubleList;
+    OutputList<CString> textList;
     CString note;                   // the trailing text of the insert call
 
     // The value as the report shows it: reals rounded to their decimals (C locale, decimals taken
@@ -51,13 +54,15 @@ struct OutputName {
 };
 
 // The output map: name → value record, in name order; the map owns its records. Entering a name
-// that is already there replaces its record, and the old record is freed.
+// that is already there replaces its record, and the old record is emptied (the elements of its
+// list stay with the map until the map goes).
 //
 // The records are kept in one flat list, not one allocation each: a value is entered at the end of
-// the list with its name copied into one shared block of names, and the values are put in name
-// order once, when the map is next read (or at Order). Reading therefore orders what was entered
-// since the last read: a map that is read from several threads at once must be ordered first. The
-// names, records and iterators a reader holds stay valid until the next value is entered.
+// the list with its name copied into one shared block of names, its list's elements into blocks
+// kept for lists, and the values are put in name order once, when the map is next read (or at
+// Order). Reading therefore orders what was entered since the last read: a map that is read from
+// several threads at once must be ordered first. The names, records and iterators a reader holds
+// stay valid until the next value is entered; list elements as long as the map.
 class OutputDataMap {
 public:
     // An element as iteration shows it: the name and the record the map owns.
@@ -104,6 +109,27 @@ public:
     // A new, empty record entered under head + tail (the name in two parts, so that a writer of
     // values sharing a prefix makes no text of its own); the caller fills it in.
     CBGOutputData& Enter(std::string_view head, std::string_view tail = {});
+    // A list of count value-initialised elements kept by this map, for a record of it to show;
+    // the caller fills it in.
+    template <class T>
+    T* AllotList(std::size_t count)
+    {
+        if constexpr (std::is_same_v<T, int>) return m_ints.Allot(count);
+        else if constexpr (std::is_same_v<T, double>) return m_reals.Allot(count);
+        else {
+            static_assert(std::is_same_v<T, CString>, "a list holds integers, reals or texts");
+            return m_texts.Allot(count);
+        }
+    }
+    // A copy of values kept by this map.
+    template <class T, class Arg>
+    OutputList<T> KeepList(const CArray<T, Arg>& values)
+    {
+        const int count = values.GetSize();
+        T* kept = AllotList<T>(static_cast<std::size_t>(count));
+        std::copy(values.begin(), values.end(), kept);
+        return {kept, count};
+    }
     // Puts the values entered so far in name order, the latest of each name kept.
     void Order() { OrderEntered(); }
 
@@ -148,10 +174,14 @@ private:
     std::vector<NameSpan> m_spans;
     std::string m_names;
     mutable std::vector<std::uint32_t> m_order;
+    // The elements of the list values (a replaced record's list stays until the map goes).
+    OutputListStore<int> m_ints;
+    OutputListStore<double> m_reals;
+    OutputListStore<CString> m_texts;
     mutable std::size_t m_entered = 0;
 };
 
-// Each creates one record and enters it under key; an existing record of that key is replaced and freed.
+// Each creates one record and enters it under key; an existing record of that key is replaced and emptied.
 void InSert_OutputData(OutputDataMap& map, const CString& key, int value, const CString& note);
 void InSert_OutputData(OutputDataMap& map, const CString& key, double value, int decimals, const CString& note);
 void InSert_OutputData(OutputDataMap& map, const CString& key, const CString& value, const CString& note);

@@ -34,22 +34,44 @@ public:
         record.decimals = decimals;
     }
     void Text(OutputName name, CString value) { Enter(name, CBGOutputData::Text).text = std::move(value); }
-    void Ints(OutputName name, CArray<int> values)
+    void Ints(OutputName name, const CArray<int>& values)
     {
-        Enter(name, CBGOutputData::IntList).intList = std::move(values);
+        Enter(name, CBGOutputData::IntList).intList = m_map.KeepList(values);
     }
-    void Reals(OutputName name, CArray<double> values, int decimals = 1)
+    void Reals(OutputName name, const CArray<double>& values, int decimals = 1)
     {
         CBGOutputData& record = Enter(name, CBGOutputData::DoubleList);
-        record.doubleList = std::move(values);
+        record.doubleList = m_map.KeepList(values);
         record.decimals = decimals;
     }
-    void Texts(OutputName name, CStringArray values)
+    void Texts(OutputName name, const CStringArray& values)
     {
-        Enter(name, CBGOutputData::TextList).textList = std::move(values);
+        Enter(name, CBGOutputData::TextList).textList = m_map.KeepList(values);
+    }
+    // A list of count elements, element k being valueOf(k), made where the map keeps it.
+    template <class ValueOf>
+    void IntsOf(OutputName name, int count, ValueOf valueOf)
+    {
+        Enter(name, CBGOutputData::IntList).intList = Fill<int>(count, valueOf);
+    }
+    template <class ValueOf>
+    void RealsOf(OutputName name, int count, ValueOf valueOf, int decimals = 1)
+    {
+        CBGOutputData& record = Enter(name, CBGOutputData::DoubleList);
+        record.doubleList = Fill<double>(count, valueOf);
+        record.decimals = decimals;
     }
 
 private:
+    template <class T, class ValueOf>
+    OutputList<T> Fill(int count, ValueOf valueOf)
+    {
+        count = count < 0 ? 0 : count;
+        T* kept = m_map.AllotList<T>(static_cast<std::size_t>(count));
+        for (int k = 0; k < count; ++k) kept[k] = valueOf(k);
+        return {kept, count};
+    }
+
     CBGOutputData& Enter(OutputName name, CBGOutputData::Type type)
     {
         CBGOutputData& record = m_map.Enter(m_prefix.str(), name.text);

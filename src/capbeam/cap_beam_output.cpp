@@ -27,35 +27,19 @@ void WriteBar(OutputDataMap& map, const CString& prefix, const CapBeamRecords::s
     out.Reals("L", bar.L);
     out.Real("sTL", bar.sTL);
 
-    // Each column made at its full length at once.
-    const int points = bar.PtAr.GetSize();
-    CArray<double> x, z, rr, alf, lh;
-    CArray<int> fH, fHzy, fHsx, fArc, enPoint;
-    for (auto* column : {&x, &z, &rr, &alf, &lh}) column->SetSize(points);
-    for (auto* column : {&fH, &fHzy, &fHsx, &fArc, &enPoint}) column->SetSize(points);
-    for (int k = 0; k < points; ++k) {
-        const CapBeamRecords::M_XZR& p = bar.PtAr[k];
-        x[k] = p.x;
-        z[k] = p.z;
-        rr[k] = p.RR;
-        alf[k] = p.alf;
-        fH[k] = p.fH;
-        fHzy[k] = p.fHzy;
-        fHsx[k] = p.fHsx;
-        lh[k] = p.LH;
-        fArc[k] = p.fArc;
-        enPoint[k] = p.enPoint;
-    }
-    out.Reals("x", std::move(x));
-    out.Reals("z", std::move(z));
-    out.Reals("RR", std::move(rr));
-    out.Reals("alf", std::move(alf));
-    out.Ints("fH", std::move(fH));
-    out.Ints("fHzy", std::move(fHzy));
-    out.Ints("fHsx", std::move(fHsx));
-    out.Reals("LH", std::move(lh));
-    out.Ints("fArc", std::move(fArc));
-    out.Ints("enPoint", std::move(enPoint));
+    // Each column of the bar's points made where the map keeps it.
+    const auto& pts = bar.PtAr;
+    const int points = pts.GetSize();
+    out.RealsOf("x", points, [&](int k) { return pts[k].x; });
+    out.RealsOf("z", points, [&](int k) { return pts[k].z; });
+    out.RealsOf("RR", points, [&](int k) { return pts[k].RR; });
+    out.RealsOf("alf", points, [&](int k) { return pts[k].alf; });
+    out.IntsOf("fH", points, [&](int k) { return pts[k].fH; });
+    out.IntsOf("fHzy", points, [&](int k) { return pts[k].fHzy; });
+    out.IntsOf("fHsx", points, [&](int k) { return pts[k].fHsx; });
+    out.RealsOf("LH", points, [&](int k) { return pts[k].LH; });
+    out.IntsOf("fArc", points, [&](int k) { return pts[k].fArc; });
+    out.IntsOf("enPoint", points, [&](int k) { return pts[k].enPoint; });
 }
 
 template <class Record>

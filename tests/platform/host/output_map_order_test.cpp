@@ -69,7 +69,13 @@ INSTANTIATE_TEST_SUITE_P(
                    {"PM001_T0101_Frame[1]_class[5]_3_", 2},
                    {"PM001_T0101_Frame[1]_class[4]_30", 3},
                    {"PM001_T0101_Frame[10]", 4},
-                   {"PM001_T0101_Frame[1]_class[5]_3_\x80", 5}}}),
+                   {"PM001_T0101_Frame[1]_class[5]_3_\x80", 5}}},
+        OrderCase{"zero bytes inside a name order before every other byte, after the name's end",
+                  {{std::string("ab\0", 3), 1}, {"ab", 2}, {std::string("ab\0\0", 4), 3}, {std::string("a\0b", 3), 4},
+                   {"ab\x01", 5}, {std::string("ab\0", 3), 6}}},
+        OrderCase{"names ending on and beside the eight-byte steps",
+                  {{"ABCDEFGH", 1}, {"ABCDEFG", 2}, {"ABCDEFGHI", 3}, {"ABCDEFGHABCDEFGH", 4}, {"ABCDEFGHABCDEFG", 5},
+                   {"ABCDEFGHABCDEFGH\x01", 6}, {"ABCDEFGHABCDEFGG", 7}, {"ABCDEFGH", 8}}}),
     [](const auto& info) { return "Case" + std::to_string(info.index); });
 
 TEST(OutputMapOrder, LookupsBetweenInsertsSeeTheLatestValues)
@@ -103,6 +109,25 @@ TEST(OutputMapOrder, ARandomRunMatchesAnOrderedMapOfTheLatestValues)
         if (random() % 250 == 0) {
             EXPECT_EQ(LinesOf(map), Expected(entered)) << "after " << i;
         }
+    }
+    EXPECT_EQ(LinesOf(map), Expected(entered));
+}
+
+// Many names that agree over long and differing lengths, some entered more than once, among more
+// than a small group: every depth of the ordering is reached.
+TEST(OutputMapOrder, LongNamesAgreeingToEveryDepthMatchAnOrderedMap)
+{
+    std::mt19937 random(1408);
+    const char* const pieces[] = {"PM001_T0101_", "Frame[", "1", "10", "]_", "class[5]_", "3_", "x", "", "\x7f", "\xe6"};
+    std::vector<std::pair<std::string, int>> entered;
+    OutputDataMap map;
+    for (int i = 0; i < 3000; ++i) {
+        std::string name;
+        const int parts = static_cast<int>(random() % 9);
+        for (int k = 0; k < parts; ++k) name += pieces[random() % std::size(pieces)];
+        if (random() % 7 == 0) name.push_back('\0');
+        InSert_OutputData(map, name, i, "");
+        entered.emplace_back(name, i);
     }
     EXPECT_EQ(LinesOf(map), Expected(entered));
 }
@@ -153,13 +178,50 @@ TEST(OutputMapOrder, APrefixedWriterEntersItsValuesAsTheyAreWritten)
     EXPECT_EQ(map.at("P_c")->decimals, 3);
 }
 
+TEST(OutputMapLists, AListStaysReadableWhileMoreListsAreKept)
+{
+    OutputDataMap map;
+    PrefixedOutput out(map, "P_");
+    CArray<double> first;
+    for (int k = 0; k < 5; ++k) first.Add(k * 1.5);
+    out.Reals("a", first, 2);
+    const CBGOutputData* a = map.at("P_a");
+    // Enough further lists to need new blocks, one of them larger than a block.
+    for (int n = 0; n < 300; ++n) out.IntsOf(IndexedName("i", n, ""), n % 7 + 1, [n](int k) { return n * 10 + k; });
+    out.RealsOf("big", 5000, [](int k) { return k * 0.5; }, 0);
+    CStringArray texts;
+    texts.Add("甲");
+    texts.Add("");
+    out.Texts("t", texts);
+    texts.SetAt(0, "乙");   // the map keeps a copy
+
+    EXPECT_EQ(map.at("P_a"), a) << "records stay where they are until the next value is entered";
+    EXPECT_EQ(map.at("P_a")->ToText(), "0.00,1.50,3.00,4.50,6.00");
+    EXPECT_EQ(map.at("P_i0")->ToText(), "0");
+    EXPECT_EQ(map.at("P_i299")->ToText(), "2990,2991,2992,2993,2994,2995");   // 299 % 7 + 1 = 6 values
+    const CBGOutputData* big = map.at("P_big");
+    ASSERT_EQ(big->doubleList.GetSize(), 5000);
+    EXPECT_EQ(big->doubleList[4999], 2499.5);
+    EXPECT_THROW((void)big->doubleList[5000], std::out_of_range);
+    EXPECT_EQ(map.at("P_t")->ToText(), "甲,");
+
+    out.IntsOf("none", 0, [](int) { return 1; });
+    out.RealsOf("negative", -3, [](int) { return 1.0; });
+    EXPECT_TRUE(map.at("P_none")->intList.IsEmpty());
+    EXPECT_EQ(map.at("P_negative")->type, CBGOutputData::DoubleList);
+    EXPECT_TRUE(map.at("P_negative")->doubleList.IsEmpty());
+}
+
 TEST(OutputMapOrder, AMovedMapKeepsItsValues)
 {
     OutputDataMap map;
     InSert_OutputData(map, "b", 1, "");
     InSert_OutputData(map, "a", 2, "");
+    CArray<int> list;
+    list.Add(7);
+    InSert_OutputData(map, "c", list, "");
     OutputDataMap moved = std::move(map);
-    EXPECT_EQ(LinesOf(moved), (Lines{"a=2", "b=1"}));
+    EXPECT_EQ(LinesOf(moved), (Lines{"a=2", "b=1", "c=7"}));
 }
 
 TEST(OutputNames, IndexedNamesAreBuiltLikeTheirPrintedForm)
