@@ -6,7 +6,9 @@
 
 namespace {
 
-const char* const kSamples[] = {"footing.json", "piles.json", "pile_cap.json", "prestressed.json"};
+const char* const kSamples[] = {"footing.json",           "piles.json",          "pile_cap.json",
+                                "prestressed.json",       "square_ends.json",    "hammerhead.json",
+                                "continuous_bent_up.json", "prestressed_one_end.json", "prestressed_symmetric.json"};
 
 const RoadStage kStages[] = {RoadStage::Empty,  RoadStage::Parse,      RoadStage::Receive,
                              RoadStage::Diagnose, RoadStage::Design,   RoadStage::Output,

@@ -2,20 +2,19 @@
 #include "geometry/polygon_relations.h"
 
 #include "common/is_equal.h"
+#include "geometry/ring_side_index.h"
 
 #include <algorithm>
 #include <cmath>
 #include <limits>
 #include <optional>
+#include <span>
 #include <utility>
 #include <vector>
 
 namespace {
 
-struct Vec {
-    double x = 0.0;
-    double y = 0.0;
-};
+using Vec = RingPoint;
 
 Vec operator+(Vec a, Vec b) { return {a.x + b.x, a.y + b.y}; }
 Vec operator-(Vec a, Vec b) { return {a.x - b.x, a.y - b.y}; }
@@ -102,27 +101,20 @@ double PointSegmentDistance(Vec p, Vec a, Vec b)
     return Length(p - (a + t * d));
 }
 
-// Even-odd test; a point on the boundary may fall either way (callers cover the boundary by distance).
-bool InsideRing(Vec p, const Ring& ring)
+// Even-odd test; a point on the boundary may fall either way (callers cover the boundary by
+// distance). Only the sides that a horizontal line through p may cross are asked.
+bool InsideRing(Vec p, const Ring& ring, const RingSideIndex& index)
 {
     bool inside = false;
-    for (std::size_t i = 0, j = ring.size() - 1; i < ring.size(); j = i++) {
-        const Vec a = ring[i];
-        const Vec b = ring[j];
+    for (const std::uint32_t i : index.SidesAcross(p.y)) {
+        const Vec a = ring[(i + 1) % ring.size()];
+        const Vec b = ring[i];
         if ((a.y > p.y) != (b.y > p.y)) {
             const double x = a.x + (p.y - a.y) * (b.x - a.x) / (b.y - a.y);
             if (p.x < x) inside = !inside;
         }
     }
     return inside;
-}
-
-double BoundaryDistance(Vec p, const Ring& ring)
-{
-    double best = std::numeric_limits<double>::infinity();
-    for (std::size_t i = 0; i < ring.size(); ++i)
-        best = std::min(best, PointSegmentDistance(p, ring[i], ring[(i + 1) % ring.size()]));
-    return best;
 }
 
 // Clips the line p + t·d to the half-plane n·x <= c; false when nothing is left.
@@ -188,15 +180,23 @@ bool CoversUnit(std::vector<Interval>& parts)
     return reach >= 1.0 - kParamGap;
 }
 
-// True when every point of the segment p–q lies in b or within r of b's boundary.
-bool SegmentFits(Vec p, Vec q, const Ring& b, double r)
+// True when every point of the segment p–q lies in b or within r of b's boundary. Only the sides
+// of b near the segment can cross it or come within r of it; the index (widened by r) gives them.
+bool SegmentFits(Vec p, Vec q, const Ring& b, const RingSideIndex& index, double r)
 {
     const Vec d = q - p;
-    if (Length(d) <= kSamePoint) return InsideRing(p, b) || BoundaryDistance(p, b) <= r;
+    const std::span<const std::uint32_t> near =
+        index.SidesNear({std::min(p.x, q.x), std::min(p.y, q.y)}, {std::max(p.x, q.x), std::max(p.y, q.y)});
+    if (Length(d) <= kSamePoint) {
+        if (InsideRing(p, b, index)) return true;
+        return std::any_of(near.begin(), near.end(), [&](std::uint32_t i) {
+            return PointSegmentDistance(p, b[i], b[(i + 1) % b.size()]) <= r;
+        });
+    }
     // Where the segment meets b's boundary it passes between inside and outside; between two
     // such parameters it lies wholly inside or wholly outside.
     std::vector<double> cuts{0.0, 1.0};
-    for (std::size_t i = 0; i < b.size(); ++i) {
+    for (const std::uint32_t i : near) {
         const Vec u = b[i];
         const Vec f = b[(i + 1) % b.size()] - u;
         const double denom = Cross(d, f);
@@ -216,11 +216,11 @@ bool SegmentFits(Vec p, Vec q, const Ring& b, double r)
     std::vector<Interval> covered;
     for (std::size_t i = 0; i + 1 < cuts.size(); ++i) {
         if (cuts[i + 1] - cuts[i] <= kParamGap) continue;
-        if (InsideRing(p + 0.5 * (cuts[i] + cuts[i + 1]) * d, b)) covered.push_back({cuts[i], cuts[i + 1]});
+        if (InsideRing(p + 0.5 * (cuts[i] + cuts[i + 1]) * d, b, index)) covered.push_back({cuts[i], cuts[i + 1]});
     }
-    for (std::size_t i = 0; i < b.size(); ++i) {
-        if (auto near = NearSegment(p, d, b[i], b[(i + 1) % b.size()], r)) {
-            const Interval clipped{std::max(near->lo, 0.0), std::min(near->hi, 1.0)};
+    for (const std::uint32_t i : near) {
+        if (auto chord = NearSegment(p, d, b[i], b[(i + 1) % b.size()], r)) {
+            const Interval clipped{std::max(chord->lo, 0.0), std::min(chord->hi, 1.0)};
             if (clipped.lo <= clipped.hi) covered.push_back(clipped);
         }
     }
@@ -408,11 +408,12 @@ int IS_polygonA_in_polygonB(CDblPointArray& a, CDblPointArray& b, double toleran
     const Ring outer = AreaOutline(*outerPoints);
     if (outer.empty()) return 0;
     const double reach = std::max(tolerance, 0.0) + kSlack;
+    const RingSideIndex index(outer, reach);
     const std::size_t n = inner->size();
-    if (n == 1) return SegmentFits((*inner)[0], (*inner)[0], outer, reach) ? 1 : 0;
+    if (n == 1) return SegmentFits((*inner)[0], (*inner)[0], outer, index, reach) ? 1 : 0;
     const std::size_t sides = n == 2 ? 1 : n;
     for (std::size_t i = 0; i < sides; ++i)
-        if (!SegmentFits((*inner)[i], (*inner)[(i + 1) % n], outer, reach)) return 0;
+        if (!SegmentFits((*inner)[i], (*inner)[(i + 1) % n], outer, index, reach)) return 0;
     return 1;
 }
 

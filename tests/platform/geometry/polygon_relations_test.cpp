@@ -119,6 +119,37 @@ TEST(PolygonInPolygon, CircleInscribedInACircleOfTheSameRadius)
     EXPECT_EQ(In(thirtySix, twelve, 7.9), 1);
 }
 
+// A round-ended cap drawn as finely as the foundations draw it (about 1,200 corners) and round
+// columns of 628 corners: the columns stand 0.1 and 0.3 out of the cap's end arc, inside it,
+// across its straight side, and wholly beyond it.
+TEST(PolygonInPolygon, FinelyDrawnRoundColumnsOnARoundEndedCap)
+{
+    CDblPointArray cap;
+    for (int end = 0; end < 2; ++end) {
+        const double cx = end == 0 ? 5000 : -5000, start = end == 0 ? -M_PI / 2 : M_PI / 2;
+        for (int k = 0; k <= 588; ++k) {
+            const double angle = start + M_PI * k / 588;
+            cap.Add(CDblPoint(cx + 2800 * std::cos(angle), 2800 * std::sin(angle)));
+        }
+    }
+    const auto column = [](double cx, double cy) {
+        CDblPointArray circle;
+        for (int k = 0; k < 628; ++k)
+            circle.Add(CDblPoint(cx + 800 * std::cos(2 * M_PI * k / 628), cy + 800 * std::sin(2 * M_PI * k / 628)));
+        return circle;
+    };
+    // Centre 2000.1 from the arc's centre: the column's outermost corner (at angle 0, on the arc's
+    // axis, where the arc has a corner too) stands 0.1 out of the arc.
+    EXPECT_EQ(In(column(7000.1, 0), cap, 0.2), 1);
+    EXPECT_EQ(In(column(7000.1, 0), cap, 0.05), 0);
+    EXPECT_EQ(In(column(7000.3, 0), cap, 0.2), 0);
+    EXPECT_EQ(In(column(0, 0), cap, 0.0), 1);
+    EXPECT_EQ(In(column(-4500, 1000), cap, 0.2), 1);
+    EXPECT_EQ(In(column(0, 2500), cap, 0.2), 0) << "across the straight side";
+    EXPECT_EQ(In(column(20000, 0), cap, 0.2), 0) << "wholly beyond the cap";
+    EXPECT_EQ(In(cap, column(0, 0), 0.2), 0) << "the cap does not fit in a column";
+}
+
 TEST(PolygonInPolygon, OrientationAndClosingPointDoNotMatter)
 {
     const CDblPointArray inner = Rect(100, 100, 1000.1, 900);
