@@ -1,6 +1,8 @@
 // Output value records: their printed form and their entry into the output map.
 #include "output_data.h"
 
+#include "mfc/recent_sizes.h"
+
 #include <algorithm>
 #include <charconv>
 #include <cstdint>
@@ -14,6 +16,9 @@ namespace {
 
 constexpr int kMaxDecimals = 30;
 constexpr std::size_t kFirstRoom = 2048;
+// How many values, and how many bytes of names, this thread's last few maps held.
+thread_local RecentSizes<> t_recentValueCounts;
+thread_local RecentSizes<> t_recentNameBytes;
 // The zero bytes after the last name.
 constexpr std::size_t kNamePad = 8;
 
@@ -81,17 +86,26 @@ CString CBGOutputData::ToText() const
     return CString(std::move(text));
 }
 
+OutputDataMap::~OutputDataMap()
+{
+    if (m_records.empty()) return;
+    t_recentValueCounts.Note(m_records.size());
+    t_recentNameBytes.Note(m_names.size());
+}
+
 CBGOutputData& OutputDataMap::Enter(std::string_view head, std::string_view tail)
 {
     const std::size_t length = head.size() + tail.size();
     if (m_names.size() + length > std::numeric_limits<std::uint32_t>::max() - kNamePad)
         throw std::length_error("output value names exceed 4 GB");
-    // A pier has one or two thousand values of some thirty bytes a name: room for them at once,
-    // not by doubling from one.
+    // Room at once for as many values and names as this thread's recent maps held (a pier has one
+    // or two thousand values of some thirty bytes a name), not by doubling from one: a record
+    // vector that grows moves every record it holds.
     if (m_records.empty()) {
-        m_records.reserve(kFirstRoom);
-        m_spans.reserve(kFirstRoom);
-        m_names.reserve(kFirstRoom * 32);
+        const std::size_t values = std::max(kFirstRoom, t_recentValueCounts.Largest());
+        m_records.reserve(values);
+        m_spans.reserve(values);
+        m_names.reserve(std::max(kFirstRoom * 32, t_recentNameBytes.Largest()));
     }
     // The name over the pad of the one before it, then a new pad of zeros.
     const std::size_t at = m_names.empty() ? 0 : m_names.size() - kNamePad;

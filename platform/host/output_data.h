@@ -101,6 +101,7 @@ public:
     using iterator = const_iterator;
 
     OutputDataMap() = default;
+    ~OutputDataMap();
     OutputDataMap(OutputDataMap&&) noexcept = default;
     OutputDataMap& operator=(OutputDataMap&&) noexcept = default;
     OutputDataMap(const OutputDataMap&) = delete;

@@ -1,6 +1,7 @@
 // CArchive over bytes: little-endian numbers, MFC's count and text forms, checked loading.
 #include "carchive.h"
 
+#include "recent_sizes.h"
 #include "text_encoding.h"
 
 #include <algorithm>
@@ -12,8 +13,8 @@
 
 namespace {
 
-// The sizes of this thread's last few stores, the newest at the front.
-thread_local std::array<std::size_t, 4> recentStoreSizes{};
+// The sizes of this thread's last few stores.
+thread_local RecentSizes<> recentStoreSizes;
 
 } // namespace
 
@@ -22,7 +23,7 @@ CArchive::CArchive(std::vector<unsigned char>& buffer, Mode mode) : m_mode(mode)
     if (mode == store) {
         m_out = &buffer;
         m_storeStart = buffer.size();
-        const std::size_t expected = *std::max_element(recentStoreSizes.begin(), recentStoreSizes.end());
+        const std::size_t expected = recentStoreSizes.Largest();
         if (buffer.capacity() - buffer.size() < expected) buffer.reserve(buffer.size() + expected);
     } else {
         m_in = buffer.data();
@@ -34,8 +35,7 @@ CArchive::~CArchive()
 {
     if (m_mode != store) return;
     const std::size_t written = m_out->size() - m_storeStart;
-    std::copy_backward(recentStoreSizes.begin(), recentStoreSizes.end() - 1, recentStoreSizes.end());
-    recentStoreSizes[0] = written;
+    recentStoreSizes.Note(written);
     // Room made for a larger store and left unused is given back.
     if (m_out->capacity() > 2 * m_out->size() + 4096) m_out->shrink_to_fit();
 }
