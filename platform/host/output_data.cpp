@@ -19,8 +19,6 @@ constexpr std::size_t kFirstRoom = 2048;
 // How many values, and how many bytes of names, this thread's last few maps held.
 thread_local RecentSizes<> t_recentValueCounts;
 thread_local RecentSizes<> t_recentNameBytes;
-// The zero bytes after the last name.
-constexpr std::size_t kNamePad = 8;
 
 void appendInt(std::string& out, int v)
 {
@@ -96,7 +94,7 @@ OutputDataMap::~OutputDataMap()
 CBGOutputData& OutputDataMap::Enter(std::string_view head, std::string_view tail)
 {
     const std::size_t length = head.size() + tail.size();
-    if (m_names.size() + length > std::numeric_limits<std::uint32_t>::max() - kNamePad)
+    if (m_names.size() + length > std::numeric_limits<std::uint32_t>::max() - NameBlock::kPad)
         throw std::length_error("output value names exceed 4 GB");
     // Room at once for as many values and names as this thread's recent maps held (a pier has one
     // or two thousand values of some thirty bytes a name), not by doubling from one: a record
@@ -105,15 +103,9 @@ CBGOutputData& OutputDataMap::Enter(std::string_view head, std::string_view tail
         const std::size_t values = std::max(kFirstRoom, t_recentValueCounts.Largest());
         m_records.reserve(values);
         m_spans.reserve(values);
-        m_names.reserve(std::max(kFirstRoom * 32, t_recentNameBytes.Largest()));
+        m_names.Reserve(std::max(kFirstRoom * 32, t_recentNameBytes.Largest()));
     }
-    // The name over the pad of the one before it, then a new pad of zeros.
-    const std::size_t at = m_names.empty() ? 0 : m_names.size() - kNamePad;
-    m_names.resize(at + length + kNamePad);
-    char* name = m_names.data() + at;
-    if (!head.empty()) std::memcpy(name, head.data(), head.size());
-    if (!tail.empty()) std::memcpy(name + head.size(), tail.data(), tail.size());
-    std::memset(name + length, 0, kNamePad);
+    const std::size_t at = m_names.Append(head, tail);
     m_spans.push_back({static_cast<std::uint32_t>(at), static_cast<std::uint32_t>(length)});
     return m_records.emplace_back();
 }
@@ -181,12 +173,16 @@ std::vector<std::uint32_t> OutputDataMap::OrderFresh() const
         std::size_t begin, end, depth;
         bool keyed;   // the keys hold the part's bytes at its depth
     };
-    std::vector<Part> parts;
-    parts.reserve(256);   // deeper than any pier needs: no growth while sorting
-    parts.push_back({0, keys.size(), 0, true});
-    while (!parts.empty()) {
-        const Part part = parts.back();
-        parts.pop_back();
+    // The parts still to be put in order, a stack that grows only when it is full.
+    std::vector<Part> parts(256);
+    std::size_t waiting = 0;
+    const auto wait = [&parts, &waiting](Part part) {
+        if (waiting == parts.size()) parts.resize(2 * waiting);
+        parts[waiting++] = part;
+    };
+    wait({0, keys.size(), 0, true});
+    while (waiting > 0) {
+        const Part part = parts[--waiting];
         NameKey* const first = keys.data() + part.begin;
         NameKey* const last = keys.data() + part.end;
         if (!part.keyed)
@@ -216,10 +212,10 @@ std::vector<std::uint32_t> OutputDataMap::OrderFresh() const
             else ++key;
         }
         const auto offset = [&](const NameKey* at) { return static_cast<std::size_t>(at - keys.data()); };
-        if (first != less) parts.push_back({part.begin, offset(less), part.depth, true});
-        if (more != last) parts.push_back({offset(more), part.end, part.depth, true});
+        if (first != less) wait({part.begin, offset(less), part.depth, true});
+        if (more != last) wait({offset(more), part.end, part.depth, true});
         if (pivot.ends == kGoesOn) {
-            parts.push_back({offset(less), offset(more), part.depth + 8, false});
+            wait({offset(less), offset(more), part.depth + 8, false});
         } else {
             // One name entered more than once: the entries in the order entered.
             std::sort(less, more, [](const NameKey& x, const NameKey& y) { return x.slot < y.slot; });

@@ -4,6 +4,7 @@
 #include "mfc/carray.h"
 #include "mfc/cstring.h"
 #include "mfc/cstring_array.h"
+#include "host/name_block.h"
 #include "host/output_list.h"
 
 #include <cstddef>
@@ -110,8 +111,8 @@ public:
     // A new, empty record entered under head + tail (the name in two parts, so that a writer of
     // values sharing a prefix makes no text of its own); the caller fills it in.
     CBGOutputData& Enter(std::string_view head, std::string_view tail = {});
-    // A list of count value-initialised elements kept by this map, for a record of it to show;
-    // the caller fills it in.
+    // Room for a list of count elements kept by this map, for a record of it to show; the caller
+    // fills every element in (numbers are not cleared first).
     template <class T>
     T* AllotList(std::size_t count)
     {
@@ -168,12 +169,11 @@ private:
     // Every record in the order entered (its slot), and its name's place in m_names; m_order lists
     // the slots of the first m_entered of them in name order, one per name (a replaced record stays
     // emptied in its slot until the map goes). The names are kept apart from the records so that
-    // ordering reads little memory, and m_names always ends in eight zero bytes so that eight bytes
-    // can be read from anywhere in a name. (Ordering changes no value the map shows, so a const map
+    // ordering reads little memory, and eight bytes can be read from anywhere in a name. (Ordering changes no value the map shows, so a const map
     // orders itself when read.)
     mutable std::vector<CBGOutputData> m_records;
     std::vector<NameSpan> m_spans;
-    std::string m_names;
+    NameBlock m_names;
     mutable std::vector<std::uint32_t> m_order;
     // The elements of the list values (a replaced record's list stays until the map goes).
     OutputListStore<int> m_ints;

@@ -3,7 +3,9 @@
 
 #include <algorithm>
 #include <cstddef>
+#include <memory>
 #include <stdexcept>
+#include <type_traits>
 #include <vector>
 
 // The elements of a list value. The elements belong to the output map that holds the value and
@@ -35,21 +37,24 @@ private:
 template <class T>
 class OutputListStore {
 public:
-    // Room for count elements, each value-initialised, in one piece.
+    // Room for count elements in one piece, for the caller to fill in: numbers are left as they
+    // are, other elements default-constructed.
     T* Allot(std::size_t count)
     {
-        if (m_blocks.empty() || m_blocks.back().capacity() - m_blocks.back().size() < count) {
-            std::vector<T> block;
-            block.reserve(std::max(count, kBlock));
-            m_blocks.push_back(std::move(block));
+        if (m_blocks.empty() || m_room - m_used < count) {
+            m_room = std::max(count, kBlock);
+            m_used = 0;
+            m_blocks.push_back(std::make_unique_for_overwrite<T[]>(m_room));
         }
-        std::vector<T>& block = m_blocks.back();
-        const std::size_t at = block.size();
-        block.resize(at + count);
-        return block.data() + at;
+        T* at = m_blocks.back().get() + m_used;
+        m_used += count;
+        return at;
     }
 
 private:
-    static constexpr std::size_t kBlock = 1024;
-    std::vector<std::vector<T>> m_blocks;   // moving a block keeps its elements where they are
+    // Numbers are many and cheap to leave unset; texts are few and each built when its block is.
+    static constexpr std::size_t kBlock = std::is_trivially_default_constructible_v<T> ? 1024 : 64;
+    std::vector<std::unique_ptr<T[]>> m_blocks;
+    std::size_t m_used = 0;   // of the last block's m_room elements
+    std::size_t m_room = 0;
 };

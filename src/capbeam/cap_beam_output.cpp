@@ -5,6 +5,7 @@
 #include "tendon/serial_label.h"
 #include "tendon/design_object.h"
 
+#include <string>
 #include <utility>
 #include <vector>
 
@@ -18,9 +19,9 @@ bool ClassInRange(int c)
 }
 
 // One bar of a frame under its prefix: kind, mark and lengths, then its vertices column by column.
-void WriteBar(OutputDataMap& map, const CString& prefix, const CapBeamRecords::singAr& bar)
+void WriteBar(OutputDataMap& map, CString prefix, const CapBeamRecords::singAr& bar)
 {
-    OutputWriter out(map, prefix);
+    OutputWriter out(map, std::move(prefix));
     out.Int("class", bar.class_);
     out.Int("fStwArc", bar.fStwArc);
     out.Text("R", bar.R);
@@ -165,7 +166,11 @@ void CPM001T0101Atom::OutPM001AtomData(OutputDataMap& outputs)
             const singAr* bar = frame->Bars[j];
             if (!bar || !ClassInRange(bar->class_)) continue;
             const int count = ++classCount[bar->class_ - 1];
-            WriteBar(outputs, prefix + IndexedName("class[", bar->class_, "]_") + IndexedName("", count, "_"), *bar);
+            // "PM001_T0101_Frame[n]_class[c]_k_", made in one piece.
+            std::string barPrefix(prefix.str());
+            barPrefix.append("class[").append(std::to_string(bar->class_)).append("]_");
+            barPrefix.append(std::to_string(count)).append("_");
+            WriteBar(outputs, CString(std::move(barPrefix)), *bar);
         }
 
         OutputWriter frameOut(outputs, prefix);
