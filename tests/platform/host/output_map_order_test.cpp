@@ -222,6 +222,12 @@ TEST(OutputMapOrder, AMovedMapKeepsItsValues)
     InSert_OutputData(map, "c", list, "");
     OutputDataMap moved = std::move(map);
     EXPECT_EQ(LinesOf(moved), (Lines{"a=2", "b=1", "c=7"}));
+    // The map moved from is empty and takes new values.
+    EXPECT_TRUE(map.empty());   // NOLINT(bugprone-use-after-move)
+    InSert_OutputData(map, "PM001_T0101_Frame[1]_class[5]_3_x", 4, "");
+    InSert_OutputData(map, "d", 3, "");
+    EXPECT_EQ(LinesOf(map), (Lines{"PM001_T0101_Frame[1]_class[5]_3_x=4", "d=3"}));
+    EXPECT_EQ(LinesOf(moved), (Lines{"a=2", "b=1", "c=7"}));
 }
 
 TEST(OutputNames, IndexedNamesAreBuiltLikeTheirPrintedForm)
