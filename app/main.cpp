@@ -7,6 +7,8 @@
 #include "project_key_parameter_file.h"
 #include "project_session.h"
 
+#include "calc/key_param_json.h"
+#include "calc/pm001_calc.h"
 #include "catalog/material_catalog.h"
 #include "host/register_p2.h"
 #include "host/report.h"
@@ -15,6 +17,8 @@
 
 #include <cstdio>
 #include <iostream>
+#include <optional>
+#include <stdexcept>
 
 #ifndef PM001_VERSION
 #define PM001_VERSION "0.0.0"
@@ -32,6 +36,8 @@ struct Options {
     std::string storedFile;
     bool json = false;
     bool redesign = false;
+    bool adjusted = false;
+    std::string adjustedFile;   // with adjusted: the user-adjusted key parameters for the redesign
     std::vector<std::string> queryNames;
 };
 
@@ -68,17 +74,39 @@ int runCheck(const Options& options)
     return finish(options, passed, StepSummary("diagnosis", passed), nullptr);
 }
 
+// The user's adjusted key parameters, read as a project's key-parameter file is read; throws
+// std::runtime_error with the reader's one-line message when the file cannot be used.
+CPM001KeyParam readAdjustedKeyParameters(const std::string& file)
+{
+    CPM001KeyParam keyParam;
+    std::string error;
+    if (!ReadKeyParamFile(file, keyParam, error)) throw std::runtime_error(error);
+    return keyParam;
+}
+
+// Hands the engine the user's adjusted key parameters, as the adjustment tool does; 0 when the
+// component has no engine that takes them or the engine refuses them (it reports why).
+int handAdjustedKeyParameters(ProjectSession& session, const CPM001KeyParam& keyParam)
+{
+    auto* calc = dynamic_cast<CPM001Calc*>(session.Component().GetCalcData());
+    return calc ? calc->SetUserDesignData(keyParam) : 0;
+}
+
 int runDesign(const Options& options)
 {
     auto project = LoadProjectFile(options.project);
     RequireReadableKeyParameterFile(*project);
+    const std::optional<CPM001KeyParam> adjusted =
+        options.adjusted ? std::optional(readAdjustedKeyParameters(options.adjustedFile)) : std::nullopt;
     ComponentModule module(options.modulePath);
     ProjectSession session(*project);
     const bool received = session.Receive() != 0;
     if (session.Diagnose() == 0 || !received) return finish(options, false, StepSummary("diagnosis", false), nullptr);
     if (session.Design() == 0) return finish(options, false, StepSummary("design", false), nullptr);
-    if (options.redesign && session.Redesign() == 0)
-        return finish(options, false, StepSummary("redesign", false), nullptr);
+    if (options.redesign) {
+        const bool handed = !adjusted || handAdjustedKeyParameters(session, *adjusted) != 0;
+        if (!handed || session.Redesign() == 0) return finish(options, false, StepSummary("redesign", false), nullptr);
+    }
     const OutputDataMap outputs = session.Output();
     if (!options.saveFile.empty()) SaveContainer(options.saveFile, session.Store());
     return finish(options, true, StepSummary("design", true) + ", " + std::to_string(outputs.size()) + " values",
@@ -123,8 +151,13 @@ int main(int argc, char** argv)
     design->add_option("--save", options.saveFile, "store the designed component in this file")
         ->check([](const std::string& file) { return file.empty() ? std::string("the file name is empty") : ""; });
     design->add_flag("--json", options.json, "print one JSON document");
-    design->add_flag("--redesign", options.redesign,
-                     "after the design, redesign from the user-adjusted key parameters and print those outputs");
+    auto* redesign = design->add_flag("--redesign", options.redesign,
+                                      "after the design, redesign from the user-adjusted key parameters and print "
+                                      "those outputs");
+    auto* adjusted = design->add_option("--adjusted", options.adjustedFile,
+                                        "key-parameter file handed to the engine as the user-adjusted key parameters "
+                                        "before the redesign");
+    adjusted->needs(redesign);
     auto* load = app.add_subcommand("load", "load a stored component and print its output values");
     load->add_option("file", options.storedFile, "stored component file")->required();
     load->add_flag("--json", options.json, "print one JSON document");
@@ -147,6 +180,7 @@ int main(int argc, char** argv)
         const int code = app.exit(e);
         return code == 0 ? kExitDone : kExitUnusable;
     }
+    options.adjusted = adjusted->count() > 0;
 
     try {
         if (!CatalogLoadError().empty()) throw std::runtime_error(CatalogLoadError());

@@ -234,6 +234,63 @@ for case in missing_keys damaged_keys; do
     done
     expect 2 "query with $case" "$pm001" query "$work/$case.json" ZhuSN
 done
+# Redesign from the user's adjusted key parameters: the footing's own set with stirrups at 120
+# instead of 150 and side-bar levels sought 180 apart instead of 150, handed to the engine before
+# the redesign, gives the values of a design whose key-parameter file holds that set.
+python3 - "$source_dir" "$work" <<'PY'
+import json, sys
+src, work = sys.argv[1], sys.argv[2]
+k = json.load(open(f"{src}/examples/keyparams/footing.json", encoding="utf-8"))
+k["cap"]["sg_s"] = 120.0
+k["cap"]["sh_s"] = 180.0
+json.dump(k, open(f"{work}/adjusted_keys.json", "w", encoding="utf-8"))
+d = json.load(open(f"{src}/examples/footing.json", encoding="utf-8"))
+d["keyParameterFile"] = f"{work}/adjusted_keys.json"
+json.dump(d, open(f"{work}/adjusted.json", "w", encoding="utf-8"), ensure_ascii=False)
+d["project"]["testFlag"] = 1
+json.dump(d, open(f"{work}/adjusted_test.json", "w", encoding="utf-8"), ensure_ascii=False)
+PY
+expect 0 "design with the adjusted key-parameter file" "$pm001" design "$work/adjusted.json"
+grep " = " "$work/out" > "$work/adjusted.designed"
+has "$work/out" "PM001_T0101_sg_s = 120.0"
+has "$work/out" "PM001_T0101_sh_s = 180.0"
+cmp -s "$work/footing.designed" "$work/adjusted.designed" && fail "the adjusted set changes no output value"
+expect 0 "redesign with adjusted key parameters" "$pm001" design --redesign --adjusted "$work/adjusted_keys.json" \
+    "$source_dir/examples/footing.json" --save "$work/adjusted.pm001"
+grep " = " "$work/out" > "$work/adjusted.redesigned"
+cmp -s "$work/adjusted.designed" "$work/adjusted.redesigned" || fail "redesign with adjusted key parameters"
+# The stored component holds the redesign, and its adjustment data the adjusted set (the part's
+# form 0x0302, the switch 1, then the set's text).
+expect 0 "load of the redesign" "$pm001" load "$work/adjusted.pm001"
+grep " = " "$work/out" > "$work/adjusted.loaded"
+cmp -s "$work/adjusted.designed" "$work/adjusted.loaded" || fail "load of the redesign"
+python3 - "$work/adjusted.pm001" <<'PY' || fail "adjustment data of the redesign"
+import json, struct, sys
+data, at = open(sys.argv[1], "rb").read(), 12
+for _ in range(3):
+    n = struct.unpack_from("<I", data, at)[0]
+    part, at = data[at + 8:at + 8 + n], at + 8 + n
+assert part[:8] == bytes([2, 3, 0, 0, 1, 0, 0, 0]), part[:8]
+cap = json.loads(part[part.index(b"{"):])["cap"]
+assert (cap["sg_s"], cap["sh_s"]) == (120.0, 180.0), cap
+PY
+# A project run as a test keeps its design: the redesign request designs nothing again.
+expect 0 "redesign of a test project" "$pm001" design --redesign --adjusted "$source_dir/examples/keyparams/footing.json" \
+    "$work/adjusted_test.json"
+grep " = " "$work/out" | cmp -s - "$work/adjusted.designed" || fail "redesign of a test project"
+expect 2 "--adjusted without --redesign" "$pm001" design --adjusted "$work/adjusted_keys.json" \
+    "$source_dir/examples/footing.json"
+# A missing, damaged or unreadable adjusted set is unusable input, refused before any design.
+for keys in none damaged; do
+    expect 2 "redesign with $keys adjusted key parameters" "$pm001" design --redesign --adjusted "$work/$keys.json" \
+        "$source_dir/examples/footing.json"
+    [ "$(wc -l < "$work/err")" = 1 ] && grep -q "^pm001: key-parameter file $work/$keys.json: " "$work/err" \
+        && [ ! -s "$work/out" ] || fail "redesign with $keys adjusted key parameters: not one line naming the file"
+done
+expect 2 "redesign with a folder as adjusted key parameters" "$pm001" design --redesign --adjusted "$work" \
+    "$source_dir/examples/footing.json"
+grep -qxF "pm001: key-parameter file $work: not a regular file" "$work/err" || fail "folder as adjusted key parameters"
+
 # A spacing text with an item that is not a number fails the diagnosis under its key.
 expect 1 "check of a spacing text with a bad item" "$pm001" check "$work/bad_spacing.json"
 grep -qF "diagnose [bBz] “墩柱横桥向间距”中第3个数据“abc”不是有效的数字，bBz有错误．" "$work/out" || fail "bad spacing item not reported"
