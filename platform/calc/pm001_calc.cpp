@@ -84,6 +84,8 @@ int CPM001Calc::SetUserDesignData(const CPM001KeyParam& keyParam)
 
 int CPM001Calc::PreparePaper(CPM001_PaperDate& paper)
 {
+    // A request that fails keeps no report data of an earlier one.
+    m_preparedCapPaper.reset();
     if (!m_designed) {
         QMReportError(MessageSubject() + "the calculation report needs a designed pier", 0);
         return 0;

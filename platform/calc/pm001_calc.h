@@ -49,7 +49,8 @@ public:
     bool HasUserDesignData() const { return m_userKeyParam.has_value(); }
 
     // 1 when a design is held and the report data carry the cap beam's part; else reports and returns 0.
-    // A prepared report keeps a copy of the cap beam's part (the last one prepared).
+    // A prepared report keeps a copy of the cap beam's part; every request first drops the copy
+    // of the one before, so after a refused request none is held.
     int PreparePaper(CPM001_PaperDate& paper);
     const std::optional<CPM001_CapTendon>& GetPreparedCapPaper() const { return m_preparedCapPaper; }
 

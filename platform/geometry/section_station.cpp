@@ -15,18 +15,33 @@ struct Interval {
     double to;
 };
 
-// The runs of one profile, clipped to [0, limit]; empty runs are dropped.
-std::vector<Interval> Runs(const std::vector<CNodeWithProp>& profile, double limit)
+// The runs of one profile; empty runs are dropped.
+std::vector<Interval> Runs(const std::vector<CNodeWithProp>& profile)
 {
     std::vector<Interval> runs;
     for (std::size_t j = 0; j + 1 < profile.size(); ++j) {
         if (!profile[j].fRun) continue;
         const double a = profile[j].pt.x, b = profile[j + 1].pt.x;
         if (!std::isfinite(a) || !std::isfinite(b) || !(b > a)) continue;
-        const double from = std::max(a, 0.0), to = std::min(b, limit);
-        if (to > from) runs.push_back({from, to});
+        runs.push_back({a, b});
     }
     return runs;
+}
+
+// From the smallest to the largest finite node station of all profiles; false when none is finite.
+bool Extent(const std::vector<std::vector<CNodeWithProp>>& profiles, Interval& extent)
+{
+    bool any = false;
+    for (const auto& profile : profiles) {
+        for (const CNodeWithProp& node : profile) {
+            const double s = node.pt.x;
+            if (!std::isfinite(s)) continue;
+            extent.from = any ? std::min(extent.from, s) : s;
+            extent.to = any ? std::max(extent.to, s) : s;
+            any = true;
+        }
+    }
+    return any;
 }
 
 bool Holds(const std::vector<Interval>& runs, double s)
@@ -37,14 +52,15 @@ bool Holds(const std::vector<Interval>& runs, double s)
 } // namespace
 
 int GetRequiredSectionDimX(const std::vector<std::vector<CNodeWithProp>>& profiles,
-                           const CArray<double>& columns, double limit, double& x)
+                           const CArray<double>& columns, double /*limit*/, double& x)
 {
     x = 0.0;
-    if (!std::isfinite(limit) || !(limit > 0.0)) return 0;
     for (double c : columns)
         if (!std::isfinite(c)) return 0;
 
-    double reference = limit / 2.0;
+    Interval extent{0.0, 0.0};
+    const bool hasExtent = Extent(profiles, extent);
+    double reference = hasExtent ? (extent.from + extent.to) / 2.0 : 0.0;
     if (columns.GetSize() > 0) {
         const auto [lo, hi] = std::minmax_element(columns.begin(), columns.end());
         reference = (*lo + *hi) / 2.0;
@@ -54,7 +70,7 @@ int GetRequiredSectionDimX(const std::vector<std::vector<CNodeWithProp>>& profil
     std::vector<std::vector<Interval>> runs;
     std::vector<double> ends;
     for (const auto& profile : profiles) {
-        runs.push_back(Runs(profile, limit));
+        runs.push_back(Runs(profile));
         for (const Interval& r : runs.back()) {
             ends.push_back(r.from);
             ends.push_back(r.to);
@@ -101,7 +117,7 @@ int GetRequiredSectionDimX(const std::vector<std::vector<CNodeWithProp>>& profil
             k = last + 1;
         }
     }
-    x = std::clamp(chosen, 0.0, limit);
+    x = chosen;
     return 1;
 }
 

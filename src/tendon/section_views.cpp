@@ -89,11 +89,9 @@ int CPM001T010401Atom::SetCMSteelData()
         station += bBz[i];
         columns.Add(station);
     }
-    // The profiles and the column stations are measured from the beam's left end, so the limit is
-    // the beam's right end in the same frame. (bBg + bAg would be the station of the road design
-    // line, and the cut would move with the road.)
+    // The limit is the road design line's station in the frame of the profiles and the columns.
     double x = 0.0;
-    KVDataCommon::GetRequiredSectionDimX(profiles, columns, bBg, x);
+    KVDataCommon::GetRequiredSectionDimX(profiles, columns, bBg + bAg, x);
     DblArray middleFlags1, middleFlags2;
     if (fm < x) {
         GetXHD(x, SectionHD[1], middleFlags1, middleFlags2, SectionAux[1]);

@@ -360,30 +360,139 @@ TEST(SampleBarSchedule, SkewedPiles)
 // everywhere; ends sloped over 2500 by 800: inner slope z = 896.1756 - 0.32 x
 // (91.6 x sqrt 1.1024 = 96.1756). Groups of W1, W2: ends [600, 1300, 2100], inner [600, 1300,
 // 2100, inclined 3000]; N1, N2 secondary.
+// examples/prestressed_symmetric.json has the same cap, ends and key parameters (only its tendons
+// differ), and so the same schedule.
 TEST(SampleBarSchedule, Prestressed)
 {
-    ScheduledPier pier(Sample("prestressed.json"));
+    for (const char* file : {"prestressed.json", "prestressed_symmetric.json"}) {
+        SCOPED_TRACE(file);
+        ScheduledPier pier(Sample(file));
+        ExpectSchedule(pier, {
+            {"3", Kind::TopCutOff, 4, 4200.0},
+            // At 1300, one layer under the cut-off bar: tops at 1940 - 63.2 = 1876.8; inner leg
+            // 1785.2 sqrt 2 = 2524.6541; outer top (2450, 1876.8), its line meets the slope at
+            // 1113.1633: 1336.8367 sqrt 2 = 1890.5726; the bend onto the slope through
+            // atan 0.32 + 45 deg = 1.095101 (-34.8261): 140 + 1890.5726 + 2600 + 2524.6541 + 140
+            // - 36.1443 - 34.8261 = 7224.26 -> 7224, over each support line.
+            {"4", Kind::BentUp, 2, 7224.0},
+            {"5", Kind::BentUp, 2, 7224.0},
+            // At 600, two layers down: tops at 1845.2; inner leg 1753.6 sqrt 2 = 2479.9649; outer top
+            // (3150, 1845.2) meets the slope at 1667.4058: 1482.5942 sqrt 2 = 2096.7048;
+            // 140 + 2096.7048 + 1200 + 2479.9649 + 140 - 71.0704 = 5985.70 -> 5986.
+            {"6", Kind::BentUp, 2, 5986.0},
+            {"7", Kind::BentUp, 2, 5986.0},
+            {"8", Kind::Arc, 4, 1267.0},
+            // At 3000, top 1908.4 down to 91.6: 1816.8 sqrt 2 = 2569.3432; 280 + 2569.3432 - 24.0962
+            // = 2825.25 -> 2825.
+            {"9", Kind::Inclined, 4, 2825.0},
+            {"10", Kind::TopCutOff, 2, 6900.0 + 628.0},
+            {"11", Kind::TopCutOff, 2, 6900.0 + 628.0},
+            {"12", Kind::BottomCutOff, 2, 4000.0 + 628.0},
+        });
+    }
+}
+
+// examples/prestressed_one_end.json: the prestressed pier's key parameters on a cap with square
+// ends (supports at 3750 and 12750, beam 16500, top bars' axis 1940 everywhere): no bent-up bar
+// reaches an end face, so both support lines lay the same bars and share their marks.
+TEST(SampleBarSchedule, PrestressedOneEnd)
+{
+    ScheduledPier pier(Sample("prestressed_one_end.json"));
     ExpectSchedule(pier, {
+        // 2100 / 2100 over both support lines of both W frames.
         {"3", Kind::TopCutOff, 4, 4200.0},
-        // At 1300, one layer under the cut-off bar: tops at 1940 - 63.2 = 1876.8; inner leg
-        // 1785.2 sqrt 2 = 2524.6541; outer top (2450, 1876.8), its line meets the slope at
-        // 1113.1633: 1336.8367 sqrt 2 = 1890.5726; the bend onto the slope through
-        // atan 0.32 + 45 deg = 1.095101 (-34.8261): 140 + 1890.5726 + 2600 + 2524.6541 + 140
-        // - 36.1443 - 34.8261 = 7224.26 -> 7224, over each support line.
-        {"4", Kind::BentUp, 2, 7224.0},
-        {"5", Kind::BentUp, 2, 7224.0},
-        // At 600, two layers down: tops at 1845.2; inner leg 1753.6 sqrt 2 = 2479.9649; outer top
-        // (3150, 1845.2) meets the slope at 1667.4058: 1482.5942 sqrt 2 = 2096.7048;
-        // 140 + 2096.7048 + 1200 + 2479.9649 + 140 - 71.0704 = 5985.70 -> 5986.
-        {"6", Kind::BentUp, 2, 5986.0},
-        {"7", Kind::BentUp, 2, 5986.0},
-        {"8", Kind::Arc, 4, 1267.0},
-        // At 3000, top 1908.4 down to 91.6: 1816.8 sqrt 2 = 2569.3432; 280 + 2569.3432 - 24.0962
-        // = 2825.25 -> 2825.
-        {"9", Kind::Inclined, 4, 2825.0},
-        {"10", Kind::TopCutOff, 2, 6900.0 + 628.0},
-        {"11", Kind::TopCutOff, 2, 6900.0 + 628.0},
-        {"12", Kind::BottomCutOff, 2, 4000.0 + 628.0},
+        // At 1300, tops 1876.8: legs of 1785.2 sqrt 2 = 2524.6541 on both sides; the outer foot at
+        // 2450 - 1785.2 = 664.8 leaves room for its 140 leg on the bottom; four 45-degree bends:
+        // 140 + 2524.6541 + 2600 + 2524.6541 + 140 - 48.1924 = 7881.12 -> 7881.
+        {"4", Kind::BentUp, 4, 7881.0},
+        // At 600, tops 1845.2: 1753.6 sqrt 2 = 2479.9649 each side;
+        // 140 + 2 x 2479.9649 + 1200 + 140 - 48.1924 = 6391.74 -> 6392.
+        {"5", Kind::BentUp, 4, 6392.0},
+        {"6", Kind::Arc, 4, 1267.0},
+        // At 3000, as in the prestressed pier: 2825.
+        {"7", Kind::Inclined, 4, 2825.0},
+        // N1, N2: 3400 + 3500 and 3500 + 3400, plus hooks; 2000 + 2000 in the span.
+        {"8", Kind::TopCutOff, 2, 6900.0 + 628.0},
+        {"9", Kind::TopCutOff, 2, 6900.0 + 628.0},
+        {"10", Kind::BottomCutOff, 2, 4000.0 + 628.0},
+    });
+}
+
+// examples/square_ends.json: supports at 2000 and 8500, beam 10500, square ends, top bars' axis
+// 1440 everywhere; W frames of standard inclined bars only, at 500, 1100 and 1700 from each
+// support line; the inner outline's end faces at 91.6 from the ends, their corners at 91.6 and
+// 91.6 + 140 = 231.6 above the bottom. Tops one bar under the top bars' axis, at 1408.4.
+TEST(SampleBarSchedule, SquareEnds)
+{
+    ScheduledPier pier(Sample("square_ends.json"));
+    ExpectSchedule(pier, {
+        // One arc over each support line of each W frame.
+        {"3", Kind::Arc, 4, 1267.0},
+        // Beside the span: down to 91.6, 1316.8 sqrt 2 = 1862.2344;
+        // 280 + 1862.2344 - 24.0962 = 2118.14 -> 2118; six in each W frame.
+        {"4", Kind::Inclined, 12, 2118.0},
+        // Towards the ends, the same in both ends and frames. At 500 (top at 1500 from the end): the
+        // foot 1500 - 1316.8 = 183.2 leaves no room for the 140 leg, the line meets the end face at
+        // its foot (91.6, 0): a fillet of radius 140 in the 45-degree corner turns the bar up the
+        // face, tangent 140 / tan 22.5 deg = 337.9899 from the corner, arc 135 / 180 pi 140 =
+        // 329.8672; 140 + 329.8672 + (1408.4 sqrt 2 - 337.9899) + 140, the top bend -12.0481:
+        // 2251.61 -> 2252.
+        {"5", Kind::Inclined, 4, 2252.0},
+        // At 1100 (top at 900): the line meets the end face at 1408.4 - 808.4 = 600, more than 140
+        // above the corner 231.6: a straight leg down the face; 140 + 808.4 sqrt 2 + 140, two
+        // 45-degree bends: 1399.15 -> 1399.
+        {"6", Kind::Inclined, 4, 1399.0},
+        // At 1700 (top at 300): meets the face at 1200; 140 + 208.4 sqrt 2 + 140 - 24.0962 =
+        // 550.63 -> 551.
+        {"7", Kind::Inclined, 4, 551.0},
+        // N: 1800 + 2400 and 2400 + 1800, plus hooks; 1500 + 1500 in the span.
+        {"8", Kind::TopCutOff, 1, 4200.0 + 628.0},
+        {"9", Kind::TopCutOff, 1, 4200.0 + 628.0},
+        {"10", Kind::BottomCutOff, 1, 3000.0 + 628.0},
+    });
+}
+
+// examples/hammerhead.json: one column at 4250 under a beam 8500 long, laid frame by frame (the
+// frames stand square to the beam, the skew moves none of them); top bars' axis 1940 everywhere;
+// ends 1000 high, sloped over 2500: the inner outline's slope z = 1000 - 0.4 x moved
+// 91.6 x sqrt 1.16 = 98.6562 up, z = 1098.6562 - 0.4 x. W frames: [600, 1300, inclined 2200] on
+// both sides of the column; N frames secondary.
+TEST(SampleBarSchedule, Hammerhead)
+{
+    ScheduledPier pier(Sample("hammerhead.json"));
+    ExpectSchedule(pier, {
+        // 1300 / 1300 over the column, one in each W frame.
+        {"3", Kind::TopCutOff, 2, 2600.0},
+        // At 600, one layer under the cut-off bar (1876.8), down to the slope:
+        // x - 1773.2 = 1098.6562 - 0.4 x at x = 2051.3259, 1598.6741 sqrt 2 = 2260.8666 each side;
+        // 140 + 2 x 2260.8666 + 1200 + 140 = 6001.7333; two 45-degree bends (-24.0962) and two onto
+        // the slope through atan 0.4 + 45 deg = 1.165905 (-42.8086 each): 5892.02 -> 5892.
+        {"4", Kind::BentUp, 2, 5892.0},
+        {"5", Kind::Arc, 2, 1267.0},
+        // At 2200 (no bent-up entry after it, beyond the cut-off bar's reach: top 1908.4 at 2050):
+        // x - 141.6 = 1098.6562 - 0.4 x at x = 885.8973, its 140 leg up the slope; 140 +
+        // 1164.1027 sqrt 2 + 140 = 1926.2719; the top bend -12.0481, the bend onto the slope
+        // -42.8086: 1871.42 -> 1871; both ends of both W frames.
+        {"6", Kind::Inclined, 4, 1871.0},
+        // N: 3000 + 3000, plus hooks.
+        {"7", Kind::TopCutOff, 2, 6000.0 + 628.0},
+    });
+}
+
+// examples/continuous_bent_up.json: two columns 6000 apart, beam 10400, top bars' axis 1540; in
+// every frame one bent-up bar over the whole beam, in the W frames under top cut-off bars.
+TEST(SampleBarSchedule, ContinuousBentUp)
+{
+    ScheduledPier pier(Sample("continuous_bent_up.json"));
+    ExpectSchedule(pier, {
+        // 1100 / 1100 over both columns of both W frames.
+        {"3", Kind::TopCutOff, 4, 2200.0},
+        // One bar in each frame, 11367 (W) and 11446 (N) with eight bends (six of 45 degrees, two
+        // onto the slopes z = 700 - 0.7 x through 45 deg + atan 0.7): their mean 11406.5 -> 11407;
+        // the cantilever legs, the span legs and the bottom run differ: L1, L2, L3, L2, L1.
+        {"4", Kind::BentUp, 4, 11407.0, 5},
+        // Arcs over both columns of all four frames.
+        {"5", Kind::Arc, 8, 1267.0},
     });
 }
 

@@ -328,6 +328,8 @@ TEST_F(TendonProfile, SharpInnerNodeHeightIsItsRefZAsEntered)
         double middleRefZ;
         int ckplace;
         double middle;
+        double lastRefZ = 1000.0;   // the last node's refZ, from the top
+        double last = 1000.0;       // its height in the table
     };
     const Case cases[] = {
         // 1450 below the top is 550 above the bottom; the table from the bottom still shows 1450.
@@ -336,6 +338,9 @@ TEST_F(TendonProfile, SharpInnerNodeHeightIsItsRefZAsEntered)
         // 300 above the bottom is 1700 below the top; the table from the top still shows 300.
         {"from the bottom, table from the top", 1, 0, 300.0, 0, 300.0},
         {"from the bottom, table from the bottom", 0, 0, 300.0, 0, 300.0},
+        // The last node 400 below the top, 1600 above the bottom: the table from the bottom shows
+        // its height 1600, not its refZ.
+        {"last node off mid-height, table from the bottom", 0, 1, 1450.0, 0, 1450.0, 400.0, 1600.0},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
@@ -345,14 +350,14 @@ TEST_F(TendonProfile, SharpInnerNodeHeightIsItsRefZAsEntered)
         fresh.FVCkplace = c.tableFromTop;
         fresh.FVcurve = 1;
         kp = KeyParameters(
-            {Tendon({Point(0, 1000, 1), Point(1000, c.middleRefZ, c.middleRefline), Point(2000, 1000, 1)})});
+            {Tendon({Point(0, 1000, 1), Point(1000, c.middleRefZ, c.middleRefline), Point(2000, c.lastRefZ, 1)})});
         ASSERT_EQ(Access::SetSteelData(fresh, &kp), 1);
         const Atom::M_Steel& s = *fresh.Steel.at(0);
         EXPECT_EQ(s.Ckplace, c.ckplace);
         ASSERT_EQ(s.YZ.GetSize(), 3);
         EXPECT_EQ(s.YZ[0], 1000.0);
         EXPECT_EQ(s.YZ[1], c.middle);
-        EXPECT_EQ(s.YZ[2], 1000.0);
+        EXPECT_EQ(s.YZ[2], c.last);
     }
 }
 

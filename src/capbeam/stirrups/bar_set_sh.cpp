@@ -40,6 +40,14 @@ bool Fail(const char* message)
     return false;
 }
 
+// The side bars cannot be laid because the count published under key would fall below zero.
+bool ReportCountBelowZero(const char* key)
+{
+    CString message;
+    message.Format("计算错误：梁端高度内无法布置侧面钢筋，%s小于0，请检查", key);
+    return Fail(message.GetString());
+}
+
 // No level fits between the top and the bottom skeleton bars.
 constexpr const char* kNoLevel = "计算错误：盖梁高度内无法布置侧面钢筋层，请检查";
 
@@ -132,12 +140,18 @@ bool ProfileShortLength(const Atom& atom, int j, const LevelErrors& errors, doub
     return true;
 }
 
-// Keeps the counts of the two sub-kinds. A count below 0 means the end faces are too low for the
-// levels laid over the beam's height: no bar can be laid there, and no negative count is kept.
-bool SetCounts(CapBeamRecords::ShDataSet& sh, int full, int shortened)
+// Keeps the counts of the two sub-kinds. levels is the number of bars the layout lays over the
+// beam's height, one per side face at each level. The counts at the end faces reach down to the
+// end faces' underside, which may lie below the lowest level (a taper that drops less than the
+// end distance of the levels): the full-length bars are then the levels there are and no bar is
+// shortened. A count below 0 means the end faces are too low for the levels laid over the
+// beam's height: no bar can be laid there, and no negative count is kept.
+bool SetCounts(CapBeamRecords::ShDataSet& sh, int full, int levels)
 {
-    if (full < 0) return Fail("计算错误：梁端高度内无法布置侧面钢筋，sh1_n小于0，请检查");
-    if (shortened < 0) return Fail("计算错误：梁端高度内无法布置侧面钢筋，sh2_n小于0，请检查");
+    full = std::min(full, levels);
+    const int shortened = levels - full;
+    if (full < 0) return ReportCountBelowZero("PM001_T0101_sh1_n");
+    if (shortened < 0) return ReportCountBelowZero("PM001_T0101_sh2_n");
     sh.sh1_n = full;
     sh.sh2_n = shortened;
     return true;
@@ -215,10 +229,10 @@ int CPM001T0101Atom::SetshData()
             nr = 2 * TruncCount((hXbr - st.ua - st.da - 2.0 * sh.as) / sh.s + 1.0);
         }
         const int full = std::min(nl, nr);
-        if (!SetCounts(sh, full, 2 * sh.ns + 2 - full)) return 0;
+        if (!SetCounts(sh, full, 2 * sh.ns + 2)) return 0;
         sh.sh1_L = RoundLength(bBg - 2.0 * st.sa + allowance);
         sh.sh1_Lp = sh.sh1_L;
-        if (variable) {
+        if (variable && sh.sh2_n > 0) {
             const LevelErrors highest{"计算错误2008083101", "计算错误2008083102", "计算错误20080831011",
                                       "计算错误20080831021"};
             const LevelErrors lowest{"计算错误2008083103", "计算错误2008083104", "计算错误20080831011",
@@ -236,10 +250,10 @@ int CPM001T0101Atom::SetshData()
             nr = TruncCount((hXbr - st.ua - st.da) / sh.sr + 0.5) - 1;
         }
         const int full = 2 * std::min(nl, nr);
-        if (!SetCounts(sh, full, 2 * sh.ns - full - 2)) return 0;
+        if (!SetCounts(sh, full, 2 * sh.ns - 2)) return 0;
         sh.sh1_Lp = RoundLength(ProfileLength(*this, 1) + allowance);
         sh.sh1_L = RoundLength(ProfileLength(*this, sh.sh1_n / 2) + allowance);
-        if (variable) {
+        if (variable && sh.sh2_n > 0) {
             const LevelErrors highest{"计算错误2008083101", "计算错误2008083102", "计算错误20080831012",
                                       "计算错误20080831022"};
             const LevelErrors lowest{"计算错误2008083103", "计算错误2008083104", "计算错误20080831031",
@@ -249,8 +263,8 @@ int CPM001T0101Atom::SetshData()
         }
     }
 
-    // Both cut lengths are published; without variable-height parts the shortened bars keep their
-    // lengths of 0, so theirs is the two hooks alone.
+    // Both cut lengths are published; without variable-height parts, or when no level is shortened,
+    // the shortened bars keep their lengths of 0, so theirs is the two hooks alone.
     sh.sh1_TL = KVCTL((sh.sh1_L + sh.sh1_Lp) / 2.0 + 2.0 * sh.EL);
     sh.sh2_TL = KVCTL((sh.sh2_L + sh.sh2_Lp) / 2.0 + 2.0 * sh.EL);
     return 1;

@@ -152,6 +152,16 @@ TEST(SectionCut, OneCutOffMarkOnSecondaryFramesLeavesTheNoteOff)
     GetFrameix(beam.atom, beam.kp, 2000.0, bars, nUp, nDown, counts);
     EXPECT_EQ(bars.GetSize(), 4);
     EXPECT_EQ(beam.atom.fNoteFormDM, 0);
+
+    // Two different marks, and only two, at one station are noted.
+    Beam two(2);
+    two.TopCut(0, "3", 1000, 3000);
+    two.BottomCut(0, "4", 1000, 3000);
+    Bars twoBars;
+    counts.RemoveAll();
+    GetFrameix(two.atom, two.kp, 2000.0, twoBars, nUp, nDown, counts);
+    EXPECT_EQ(twoBars.GetSize(), 4);
+    EXPECT_EQ(two.atom.fNoteFormDM, 1);
 }
 
 TEST(SectionCut, SteepRunsAreNotCutUnlessTheyBelongToAnArc)
@@ -183,6 +193,24 @@ TEST(SectionCut, SteepRunsAreNotCutUnlessTheyBelongToAnArc)
     EXPECT_EQ(nDown, 0);
     // A main skeleton is always noted, even where nothing of it is a cut-off bar.
     EXPECT_EQ(beam.atom.fNoteFormDM, 1);
+}
+
+TEST(SectionCut, ALegRisingMoreThanAThirdOfTheHeightIsNotCut)
+{
+    // The top at 1450: a third is 483.3. At 2000, a leg rising 0.4 x 1450 = 580 over 1000-3000 is
+    // steep and not cut; one rising 0.3 x 1450 = 435 is.
+    Beam beam(2, false);
+    beam.BottomCut(0, "4", 1000, 3000);
+    beam.atom.BottomCutBars[0]->PtAr = Line({V(1000, 80), V(3000, 660)});
+    beam.BottomCut(0, "6", 1000, 3000);
+    beam.atom.BottomCutBars[1]->PtAr = Line({V(1000, 80), V(3000, 515)});
+    Bars bars;
+    IntArray counts;
+    int nUp = 0, nDown = 0;
+    GetFrameix(beam.atom, beam.kp, 2000.0, bars, nUp, nDown, counts);
+    ASSERT_EQ(bars.GetSize(), 1);
+    EXPECT_EQ(bars[0]->R, "6");
+    EXPECT_EQ(nDown, 1);
 }
 
 TEST(SectionCut, ARunEndingWithinTheToleranceOfTheStationIsCut)

@@ -220,18 +220,23 @@ TEST_F(SideFaceBars, ALevelSpacingThatIsNotPositiveIsRefused)
 
 // Beams too low for one level spacing: straight levels still lay the one level between the
 // skeleton bars; levels along the slopes, which divide the end heights by the spaces, are refused.
+// Tall tapered ends: the counts at the end faces reach no further than the levels there are.
 TEST_F(SideFaceBars, LowBeamsAndTheLevelsTheyHold)
 {
     struct Case {
         const char* name;
         double height;     // hHgl
-        double endFaces;   // hXbl = hXbr
+        double endFaces;   // hXbl (and hXbr unless rightEnd is given)
         double ends;       // st_ua = st_da
         double least;      // sh_Min
         bool slopes;       // levels along two top slopes (layout 1)
         int done;
         int ns, n1, n2;
         const char* message;
+        double spacing = 200.0;   // sh_s
+        bool tapered = false;     // ends tapered over 1000 down to the end faces
+        double rightEnd = 0.0;    // hXbr when not 0
+        double shortened = 0.0;   // sh2_L = sh2_Lp
     };
     const Case cases[] = {
         // 450 - 120 = 330 holds no spacing of 200 with ends of 80 (330 - 160 = 170): one level,
@@ -243,7 +248,31 @@ TEST_F(SideFaceBars, LowBeamsAndTheLevelsTheyHold)
         // The end faces 1200 of an 1800 beam with 850 + 850: one level, as = 50;
         // 2 x trunc((1200 - 1700 - 100) / 200 + 1) = -4: the end faces hold no bar.
         {"end faces below the level", 1800.0, 1200.0, 850.0, 80.0, false, 0, 0, 0, 0,
-         "计算错误：梁端高度内无法布置侧面钢筋，sh1_n小于0，请检查"},
+         "计算错误：梁端高度内无法布置侧面钢筋，PM001_T0101_sh1_n小于0，请检查"},
+        // 1680 at a spacing of 150 with ends of at least 100: 9 x 150 and as = 165, 10 levels.
+        // The underside at the end faces lies at the height of the taper's drop, so the counts
+        // reach 1800 - 60 - 165 - k x 150 >= drop + 60. Drop 20: 2 x trunc((1780 - 60 - 60 - 165)
+        // / 150 + 1) = 2 x trunc(10.97) = 20, every level; no level is shortened, none is measured.
+        {"tapered ends 1780 high", 1800.0, 1780.0, 60.0, 100.0, false, 1, 9, 20, 0, nullptr, 150.0, true},
+        // Drop 15 and 1: 2 x trunc(1500 / 150 + 1) = 22 and 2 x trunc(1514 / 150 + 1) = 22 count a
+        // level below the lowest one (225 above the bottom): the 20 there are.
+        {"tapered ends 1785 high", 1800.0, 1785.0, 60.0, 100.0, false, 1, 9, 20, 0, nullptr, 150.0, true},
+        {"tapered ends 1799 high", 1800.0, 1799.0, 60.0, 100.0, false, 1, 9, 20, 0, nullptr, 150.0, true},
+        // Drop 170: 2 x trunc(1345 / 150 + 1) = 18; the lowest level at 225 meets the slopes from
+        // (50, 230) to (1050, 60) at 50 + 5 / 0.17 = 79.41 and 9920.59: 9841.18 + 32 -> 9873.
+        {"tapered ends 1630 high", 1800.0, 1630.0, 60.0, 100.0, false, 1, 9, 18, 2, nullptr, 150.0, true, 0.0,
+         9873.0},
+        // One end 1799, the other 1630: the lower one counts 18; the lowest level lies above the
+        // tall end's slope and ends on its end face: 9950 - 79.41 = 9870.59 + 32 -> 9903.
+        {"tapered ends 1799 and 1630 high", 1800.0, 1799.0, 60.0, 100.0, false, 1, 9, 18, 2, nullptr, 150.0, true,
+         1630.0, 9903.0},
+        {"tapered ends 1630 and 1799 high", 1800.0, 1630.0, 60.0, 100.0, false, 1, 9, 18, 2, nullptr, 150.0, true,
+         1799.0, 9903.0},
+        // Along the slopes 0.0001 the ends are 1799.5 high: 1680 in 8 spacings of 210 at the crown,
+        // 1679.5 / 8 = 209.9375 at the ends. End faces as high, over a taper of 0.5: trunc(1679.5 /
+        // 209.9375) = 8 counts the bottom skeleton bar's level; the 7 inner levels are 14 bars.
+        {"levels along the slopes, tapered ends as high", 1800.0, 1799.5, 60.0, 80.0, true, 1, 8, 14, 0, nullptr,
+         200.0, true},
         // No height at all between the top and the bottom skeleton bars.
         {"no height between the skeleton bars", 1800.0, 1200.0, 900.0, 80.0, false, 0, 0, 0, 0,
          "计算错误：盖梁高度内无法布置侧面钢筋层，请检查"},
@@ -263,6 +292,18 @@ TEST_F(SideFaceBars, LowBeamsAndTheLevelsTheyHold)
         low.st.ua = low.st.da = c.ends;
         low.sh = atom.sh;
         low.sh.Min = c.least;
+        low.sh.s = c.spacing;
+        if (c.tapered) {
+            const double right = c.rightEnd != 0.0 ? c.rightEnd : c.endFaces;
+            low.hXbr = right;
+            low.bBpl = low.bBpr = 1000.0;
+            low.hHpl = c.height - c.endFaces;
+            low.hHpr = c.height - right;
+            low.PYXTCJpa1.RemoveAll();
+            for (auto [x, y] : {std::pair{50.0, c.height - c.ends}, {50.0, low.hHpl + c.ends}, {1050.0, c.ends},
+                                {8950.0, c.ends}, {9950.0, low.hHpr + c.ends}, {9950.0, c.height - c.ends}})
+                low.PYXTCJpa1.Add(CDblPoint(x, y));
+        }
         EXPECT_EQ(RunSetshData(low), c.done);
         // A refused beam keeps the counts it had (0): no negative count is kept.
         EXPECT_EQ(low.sh.ns, c.ns);
@@ -271,6 +312,8 @@ TEST_F(SideFaceBars, LowBeamsAndTheLevelsTheyHold)
         if (c.message == nullptr) {
             EXPECT_TRUE(ReportLog::Current().Entries().empty());
             EXPECT_NEAR(low.sh.sh1_L, 9932.0, kTol);
+            EXPECT_NEAR(low.sh.sh2_Lp, c.shortened, kTol);
+            EXPECT_NEAR(low.sh.sh2_L, c.shortened, kTol);
         } else {
             ASSERT_EQ(ReportLog::Current().Entries().size(), 1u);
             EXPECT_STREQ(ReportLog::Current().Entries()[0].message, c.message);

@@ -277,10 +277,17 @@ TEST_F(PM001CalcTest, ReportNeedsADesignAndTheCapBeamPart)
     ASSERT_EQ(calc.GetPreparedCapPaper()->sg_ns.GetSize(), 1);
     EXPECT_EQ(calc.GetPreparedCapPaper()->sg_ns[0], 4);
 
+    // A refused request leaves no report data behind, whether the part is missing or the design.
     CPM001_PaperDate bare;
     EXPECT_EQ(calc.PreparePaper(bare), 0);
     EXPECT_EQ(ErrorCount(), 2);
-    EXPECT_EQ(calc.GetPreparedCapPaper()->sg_nAns, 69);   // a refused report keeps the last one
+    EXPECT_FALSE(calc.GetPreparedCapPaper().has_value());
+    paper.m_pCapTendon = std::make_unique<CPM001_CapTendon>();
+    ASSERT_EQ(calc.PreparePaper(paper), 1);
+    calc.SetOrgData();
+    EXPECT_EQ(calc.PreparePaper(paper), 0);
+    EXPECT_EQ(ErrorCount(), 3);
+    EXPECT_FALSE(calc.GetPreparedCapPaper().has_value());
 }
 
 }  // namespace

@@ -56,9 +56,13 @@ TEST(SectionStationReference, WithoutRunsTheMiddleOfTheColumnsIsTaken)
     EXPECT_DOUBLE_EQ(Station({Runs({{1000, 0}, {9000, 0}})}, Columns({2000, 8000}), 10000), 5000.0);
 }
 
-TEST(SectionStationReference, WithoutColumnsTheMiddleOfTheLimitIsTaken)
+TEST(SectionStationReference, WithoutColumnsTheMiddleOfTheProfilesIsTaken)
 {
-    EXPECT_DOUBLE_EQ(Station({}, Columns({}), 9000), 4500.0);
+    // Nodes from 1000 to 8000 (and a later one back at 3000), no run: their middle 4500.
+    const std::vector<Profile> p = {Runs({{1000, 0}, {6000, 0}}), Runs({{2000, 0}, {8000, 0}, {3000, 0}})};
+    EXPECT_DOUBLE_EQ(Station(p, Columns({}), 9000), 4500.0);
+    // Neither a profile nor a column: 0.
+    EXPECT_DOUBLE_EQ(Station({}, Columns({}), 9000), 0.0);
 }
 
 // ---- runs ---------------------------------------------------------------------------------------
@@ -126,38 +130,40 @@ TEST(SectionStationRuns, FreeFlagDoesNotEnterTheChoice)
     EXPECT_DOUBLE_EQ(Station(p, Columns({8000, 10000}), 12000), 2500.0);
 }
 
-// ---- the limit ------------------------------------------------------------------------------
+// ---- the limit and the profiles' extent ---------------------------------------------------------
 
-TEST(SectionStationLimit, RunsAreClippedToTheLimit)
+TEST(SectionStationLimit, TheRoadLineDoesNotMoveTheStation)
 {
-    // Run 8000–12000 clipped to 8000–10000; reference 5000 lies left of it.
-    const std::vector<Profile> p = {Runs({{8000, 1}, {12000, 0}})};
-    EXPECT_DOUBLE_EQ(Station(p, Columns({}), 10000), 9000.0);
+    // Nodes 0 to 12000, run 8000–12000; without columns the reference is 6000, left of the run:
+    // the run's middle 10000, wherever the road line lies (within the runs, before the profiles,
+    // beyond them, or not given at all).
+    const std::vector<Profile> p = {Runs({{0, 0}, {8000, 1}, {12000, 0}})};
+    for (double limit : {10000.0, 12000.0, 5000.0, 0.0, -3000.0, 30000.0, double(NAN)}) {
+        SCOPED_TRACE(limit);
+        EXPECT_DOUBLE_EQ(Station(p, Columns({}), limit), 10000.0);
+    }
+    // A column middle right of a run wholly past the road line: the run's middle 11500.
+    EXPECT_DOUBLE_EQ(Station({Runs({{11000, 1}, {12000, 0}})}, Columns({12000, 14000}), 10000), 11500.0);
 }
 
-TEST(SectionStationLimit, RunsBeyondTheLimitAreIgnoredAndTheStationIsKeptWithin)
+TEST(SectionStationLimit, AColumnsMiddleBeyondTheProfilesIsKept)
 {
-    // Only run lies beyond the limit; the columns' middle 13000 is brought back to 10000.
-    const std::vector<Profile> p = {Runs({{11000, 1}, {12000, 0}})};
-    EXPECT_DOUBLE_EQ(Station(p, Columns({12000, 14000}), 10000), 10000.0);
-    // A reference left of the beam's start is brought to 0.
-    EXPECT_DOUBLE_EQ(Station({}, Columns({-3000, -1000}), 10000), 0.0);
+    // Nodes 1000 to 9000, no run: the columns' middle is taken as it is, wherever the road line is.
+    const std::vector<Profile> p = {Runs({{1000, 0}, {9000, 0}})};
+    EXPECT_DOUBLE_EQ(Station(p, Columns({-3000, -1000}), 10000), -2000.0);
+    EXPECT_DOUBLE_EQ(Station(p, Columns({9000, 11000}), 8000), 10000.0);
 }
 
-TEST(SectionStationLimit, UnusableLimitOrColumnGivesZero)
+TEST(SectionStationLimit, AColumnNotFiniteGivesZero)
 {
     double x = 7.0;
-    EXPECT_EQ(GetRequiredSectionDimX({}, Columns({2000}), 0.0, x), 0);
-    EXPECT_EQ(x, 0.0);
-    x = 7.0;
-    EXPECT_EQ(GetRequiredSectionDimX({}, Columns({2000}), -500.0, x), 0);
-    EXPECT_EQ(x, 0.0);
-    x = 7.0;
-    EXPECT_EQ(GetRequiredSectionDimX({}, Columns({2000}), NAN, x), 0);
-    EXPECT_EQ(x, 0.0);
-    x = 7.0;
     EXPECT_EQ(GetRequiredSectionDimX({}, Columns({NAN}), 10000, x), 0);
     EXPECT_EQ(x, 0.0);
+    x = 7.0;
+    EXPECT_EQ(GetRequiredSectionDimX({}, Columns({2000, INFINITY}), 10000, x), 0);
+    EXPECT_EQ(x, 0.0);
+    // A limit of no use is no reason to refuse.
+    EXPECT_DOUBLE_EQ(Station({}, Columns({2000}), NAN), 2000.0);
 }
 
 TEST(SectionStationLimit, NodesNotFiniteGiveNoRun)
@@ -165,4 +171,7 @@ TEST(SectionStationLimit, NodesNotFiniteGiveNoRun)
     std::vector<Profile> p = {Runs({{1000, 1}, {3000, 0}})};
     p[0][1].pt.x = INFINITY;
     EXPECT_DOUBLE_EQ(Station(p, Columns({6000, 8000}), 10000), 7000.0);
+    // Without columns the extent is that of the finite nodes: 1000 to 5000 (the middle 3000).
+    p[0].push_back(Runs({{5000, 0}})[0]);
+    EXPECT_DOUBLE_EQ(Station(p, Columns({}), 10000), 3000.0);
 }
