@@ -305,8 +305,10 @@ TEST_F(StirrupLayout, EndZoneStirrupsOfAPlainBeamAreMainStirrupsAndTheSharedOneI
     EXPECT_EQ(sg.ns[1], 24);
     EXPECT_NEAR(sg.as[0], 100.0, kTol);
     // 200 -> 1600 -> 2100 (column) -> 2600 -> 2700 -> 7500 -> 7600 -> 8100 (column) -> 8600 -> 10000:
-    // 7 + 5 + 5 + 1 + 24 + 1 + 5 + 5 + 7 = 60 spacings, 61 stirrups; with 50, 125 and 10075, 10150
-    // every stirrup laid out is a main stirrup: 65.
+    // 7 + 5 + 5 + 1 + 24 + 1 + 5 + 5 + 7 = 60 spacings, 61 stirrups; the zone's 200 is the one at
+    // 200, and 125, though 75 < sg_Min 80 from it, stands as a stirrup of its own (a main stirrup
+    // is one zone stirrup at most); with 50, 125 and 10075, 10150 every stirrup laid out is a main
+    // stirrup: 65.
     EXPECT_EQ(sg.sg1[0].n, 65);
     EXPECT_EQ(sg.sg2.GetSize(), 0);
     EXPECT_EQ(sg.sg3.GetSize(), 0);

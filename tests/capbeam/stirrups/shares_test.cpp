@@ -83,7 +83,8 @@ TEST_F(StirrupShares, TheSharedStirrupAtTheEndOfAnEndZoneIsCountedOnceAtEveryAng
     const SkewRow rows[] = {
         // Cantilevers of 2100, s3 = 75. 0: (2100 - 500 - 50) / 200 = 7.75 -> 7; outermost main
         // stirrup at 200; end zone 200 - 50 = 2 x 75 exactly: 50, 125 and 200, the last the main
-        // one. Main 200 ... 10000: 60 spacings, 61 stirrups, with 50, 125 and 10075, 10150: 65; no
+        // one (125 is 75 < sg_Min 80 from it too, but a main stirrup is one end stirrup at most).
+        // Main 200 ... 10000: 60 spacings, 61 stirrups, with 50, 125 and 10075, 10150: 65; no
         // skew-end record.
         {"square", 0.0, 2100.0, 2100.0, 75.0, 80.0, 65, -1, -1},
         // 1 degree, t = 0.017455: (2084.29 - 550) / 200 -> 7, outermost still at 200 on the axis;
