@@ -31,6 +31,8 @@ struct Plan {
     double W = 0.0;        // outer-diameter allowance added to every stirrup leg
     double LL = 0.0;       // densified square layout: length of the left end zone
     double RR = 0.0;       // of the right end zone
+    bool bareL = false;    // uniform layout: the uniform stirrups reach nearer to the left end than the
+    bool bareR = false;    // end distance by a whole end spacing or more, and the end lays no end zone
 };
 
 // One cantilever end as seen from its own beam end: positions are distances from that end.
@@ -47,6 +49,7 @@ struct EndSide {
     int ns3 = 0;              // end-zone spacings s3
     int nXB = 0;              // densified spacings fitted into the end zone
     bool square = false;      // the end is square (token step)
+    bool bare = false;        // the end lays no end zone (uniform layout)
 };
 
 EndSide LeftEnd(const Atom& atom, const Plan& plan);
@@ -79,9 +82,9 @@ bool HasSkewEndRecords(const Atom& atom);
 bool TaperCount(const Atom& atom, const Plan& plan, const EndSide& e, int& n);
 
 // Which record holds each stirrup laid at one beam end. Stations are distances from that end.
-// The taper record holds the outermost stirrups; in the layouts with stirrups square to the axis
-// the end zone's own stirrups beyond them go to the skewed-end record (to the main record where
-// the beam has none) and the main group's stirrups beyond them to the main record.
+// The taper record holds every stirrup standing on a tapered part; in the layouts with stirrups
+// square to the axis the end zone's own stirrups beyond them go to the skewed-end record (to the
+// main record where the beam has none) and the main group's stirrups beyond them to the main record.
 struct EndShare {
     long long taper = 0;      // stirrups held by the taper record (0 without taper records)
     long long taperMain = 0;  // of those, main-group stirrups (square layouts)

@@ -29,21 +29,16 @@ struct MainRun {
 // On a skewed beam the zone's stirrups run along the skewed end and the main ones square to the
 // axis: a main stirrup lies within reach = tan|a| x (half the skeleton's width) of its station
 // from the end, so a zone stirrup a distance d from it on the axis is at most d + reach away from
-// it anywhere across the width, and crosses it when d is within reach. A zone stirrup that stays
-// closer to a main stirrup than the layout's smallest spacing sg_Min across the whole width is no
-// stirrup position of its own: it is that main stirrup.
-// - In the densified layouts the end zone is laid to end on the main group's outermost stirrup,
-//   so only a zone stirrup that crosses a main one can be it: on a square beam, one at the very
-//   station of a main one.
-// - The uniform layout lays its end zone only for the skewed end; on a square end the uniform
-//   spacing starts at least the end distance from the end by itself. A zone stirrup nearer than
-//   sg_Min to the first uniform stirrup is that stirrup, crossing or not.
-// A slight skew keeps either rule as on a square beam, so that the count does not jump with the
-// angle.
+// it anywhere across the skeleton's width. A zone stirrup that stays closer to a main stirrup than
+// the layout's smallest spacing sg_Min across that whole width is no stirrup position of its own:
+// it is that main stirrup, whether the two cross or not; a main stirrup is one zone stirrup at
+// most, the nearest. On a square beam that is a zone stirrup less than sg_Min from a main one; the
+// skew widens the distance by the reach, so a growing skew parts such stirrups rather than joining
+// them.
 class EndStations {
 public:
-    EndStations(const Atom& atom, const MainRun& main, long long spacings, long long dense, bool uniform)
-        : m_sg(atom.sg), m_main(main), m_spacings(std::max(spacings, 0LL)), m_uniform(uniform),
+    EndStations(const Atom& atom, const MainRun& main, long long spacings, long long dense)
+        : m_sg(atom.sg), m_main(main), m_spacings(std::max(spacings, 0LL)),
           m_reach(std::fabs(std::tan(atom.a)) * (atom.lWg / 2.0 - atom.st.a)),
           m_zoneStations(std::max(spacings + dense + 1, 0LL))
     {
@@ -52,26 +47,59 @@ public:
     // Finds the zone stirrups that are main stirrups. false after a reported error.
     bool Build()
     {
-        // Only zone stirrups near enough to the main group's outermost one (within reach, or within
-        // sg_Min in the uniform layout) or beyond it can be main stirrups; the zone is laid in
-        // order, so they are its last ones.
-        const double nearest = m_main.outer - std::max(m_uniform ? m_sg.Min : m_reach, 0.0) - kSameStation;
+        // Only zone stirrups within sg_Min of the main group's outermost one or beyond it can be
+        // main stirrups; the zone is laid in order, so they are its last ones.
+        const double nearest = m_main.outer - std::max(m_sg.Min, 0.0) - kSameStation;
+        std::vector<Joining> joining;
         long long k = m_zoneStations - 1;
         for (int steps = 0; k >= 0 && ZoneStation(k) >= nearest; --k) {
             if (++steps > kMaxSteps) {
                 ReportTooManySteps();
                 return false;
             }
-            if (!IsMainStirrup(ZoneStation(k))) m_near.push_back(ZoneStation(k));
+            const double p = ZoneStation(k);
+            long long main = 0;
+            const double widest = ToMain(p, main) + m_reach;
+            if (widest <= kSameStation || widest < m_sg.Min) joining.push_back({p, main, widest});
+            else m_near.push_back(p);
         }
         m_before = k + 1;
-        std::reverse(m_near.begin(), m_near.end());
+        // A main stirrup is one zone stirrup at most: the nearest, the inner one of two as near.
+        // The others stand as stirrups of their own, so that the zone keeps its spacing.
+        std::sort(joining.begin(), joining.end(), [](const Joining& x, const Joining& y) {
+            if (x.main != y.main) return x.main < y.main;
+            if (x.widest != y.widest) return x.widest < y.widest;
+            return x.p > y.p;
+        });
+        for (std::size_t i = 1; i < joining.size(); ++i)
+            if (joining[i].main == joining[i - 1].main) m_near.push_back(joining[i].p);
+        std::sort(m_near.begin(), m_near.end());
         return true;
     }
 
     // Zone stirrups that are no main stirrup, and the station of the i-th of them from the end.
     long long ZoneCount() const { return m_before + static_cast<long long>(m_near.size()); }
     double Zone(long long i) const { return i < m_before ? ZoneStation(i) : m_near[i - m_before]; }
+
+    // Number of stirrups of the end, zone and main ones, that stand within limit of it. false after
+    // a reported error.
+    bool CountWithin(double limit, long long& n) const
+    {
+        n = 0;
+        int steps = 0;
+        auto step = [&steps]() {
+            if (++steps <= kMaxSteps) return true;
+            ReportTooManySteps();
+            return false;
+        };
+        for (long long k = 0; k < m_before && ZoneStation(k) <= limit; ++k, ++n)
+            if (!step()) return false;
+        for (double p : m_near)
+            if (p <= limit) ++n;
+        for (long long j = 0; Main(j) <= limit; ++j, ++n)
+            if (!step()) return false;
+        return true;
+    }
 
     // Station of the j-th main-group stirrup from the outermost one.
     double Main(long long j) const
@@ -115,30 +143,33 @@ private:
         return m_sg.a + byS3 * m_sg.s3 + (k - byS3) * m_sg.s2;
     }
 
-    // Distance on the axis from station p to the nearest main stirrup: the outermost one, then
-    // normal spacings, then the spacings after them.
-    double ToMain(double p) const
+    // Distance on the axis from station p to the nearest main stirrup (the outermost one, then
+    // normal spacings, then the spacings after them), and that stirrup's number from the outermost.
+    double ToMain(double p, long long& j) const
     {
+        j = 0;
         const double d = p - m_main.outer;
         if (d <= 0.0) return -d;
         const double normal = std::clamp(std::round(d / m_sg.s), 0.0, static_cast<double>(m_main.normal));
         const double after = d - m_main.normal * m_sg.s;
         const double afterSteps = std::max(std::round(after / m_main.after), 0.0);
-        return std::min(std::fabs(d - normal * m_sg.s), std::fabs(after - afterSteps * m_main.after));
+        const double byNormal = std::fabs(d - normal * m_sg.s);
+        const double byAfter = std::fabs(after - afterSteps * m_main.after);
+        j = static_cast<long long>(byNormal <= byAfter ? normal : m_main.normal + afterSteps);
+        return std::min(byNormal, byAfter);
     }
 
-    bool IsMainStirrup(double p) const
-    {
-        const double apart = ToMain(p);
-        if (!m_uniform && apart > m_reach + kSameStation) return false;
-        const double widest = apart + m_reach;
-        return widest <= kSameStation || widest < m_sg.Min;
-    }
+    // A zone stirrup near enough to a main stirrup to be it: its station, the main stirrup's number
+    // and the widest distance between the two across the skeleton.
+    struct Joining {
+        double p;
+        long long main;
+        double widest;
+    };
 
     const CapBeamRecords::SgDataSet& m_sg;
     MainRun m_main;
     long long m_spacings;       // spacings s3 of the end zone
-    bool m_uniform;             // the uniform layout: near zone stirrups join, crossing or not
     double m_reach;             // how far a main stirrup reaches either side of its station
     long long m_zoneStations;   // stirrups of the end zone, those that are main stirrups included
     long long m_before = 0;     // zone stirrups out of reach of every main stirrup
@@ -162,23 +193,29 @@ bool TaperHeld(const Atom& atom, const Plan& plan, const EndSide& e, long long& 
 // its normal spacings into the support line's densified zone; the uniform layout's from its first
 // stirrup beyond the tapered part and the skewed end, all at the one spacing. The uniform layout
 // lays the stirrups of a tapered part at the end-zone spacing over the whole part, also where the
-// end zone is shorter.
+// end zone is shorter; an end whose uniform stirrups already reach nearer to it than the end
+// distance lays no end zone of its own.
 EndStations SquareEndStations(const Atom& atom, const Plan& plan, const EndSide& e, long long taper)
 {
     const auto& sg = atom.sg;
     if (plan.layout == Layout::UniformSquare) {
         const MainRun main{e.d + sg.bMid, sg.nAns, sg.s};
-        return EndStations(atom, main, std::max<long long>(e.ns3, taper - 1), 0, true);
+        return EndStations(atom, main, e.bare ? taper - 1 : std::max<long long>(e.ns3, taper - 1), 0);
     }
     const MainRun main{e.cantilever - e.dense * sg.s2 - e.normal * sg.s, e.normal, sg.s2};
-    return EndStations(atom, main, e.ns3, e.nXB, false);
+    return EndStations(atom, main, e.ns3, e.nXB);
 }
 
 bool ShareSquareEnd(const Atom& atom, const Plan& plan, const EndSide& e, EndShare& share)
 {
-    if (!TaperHeld(atom, plan, e, share.taper)) return false;
-    EndStations stations = SquareEndStations(atom, plan, e, share.taper);
+    long long taper = 0;
+    if (!TaperHeld(atom, plan, e, taper)) return false;
+    EndStations stations = SquareEndStations(atom, plan, e, taper);
     if (!stations.Build()) return false;
+    // The taper record holds every stirrup standing on the tapered part, zone and main ones: where
+    // a zone stirrup is a main one the zone's spacings alone miscount them.
+    const bool tapered = HasTaperRecords(plan) && !e.square;
+    if (tapered && !stations.CountWithin(e.d + kSameStation, share.taper)) return false;
     long long taperZone = 0;
     double next = 0.0;
     if (!stations.Take(share.taper, taperZone, next)) return false;

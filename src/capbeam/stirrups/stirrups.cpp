@@ -66,6 +66,7 @@ EndSide LeftEnd(const Atom& atom, const Plan& plan)
     e.ns3 = sg.lns3;
     e.nXB = sg.lXBns2;
     e.square = plan.squareL;
+    e.bare = plan.bareL;
     return e;
 }
 
@@ -88,6 +89,7 @@ EndSide RightEnd(const Atom& atom, const Plan& plan)
     e.ns3 = sg.rns3;
     e.nXB = sg.rXBns2;
     e.square = plan.squareR;
+    e.bare = plan.bareR;
     return e;
 }
 

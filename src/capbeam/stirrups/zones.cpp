@@ -175,7 +175,18 @@ int LayOutDensifiedSkewed(Atom& atom, Plan& plan)
     return 1;
 }
 
-int LayOutUniform(Atom& atom, const Plan& plan)
+// Spacings of a uniform layout's end zone. A count below zero means that the uniform stirrups
+// reach nearer to the end than the end distance, by a whole end spacing or more: no end zone is
+// laid there and the count is kept 0, unless a skewed-end record would take the end zone's
+// stirrups, which cannot be laid; then the design stops.
+bool EndZoneCount(const Atom& atom, int count, int& ns3, bool& bare, const char* key)
+{
+    bare = count < 0;
+    ns3 = std::max(count, 0);
+    return !bare || !HasSkewEndRecords(atom) || ReportBelowZero(key);
+}
+
+int LayOutUniform(Atom& atom, Plan& plan)
 {
     auto& sg = atom.sg;
     if (plan.layout == Layout::UniformSkewed) {
@@ -190,13 +201,8 @@ int LayOutUniform(Atom& atom, const Plan& plan)
     sg.bMid = t * atom.lWg / 2.0 + sg.b;
     const int lns3 = TruncCount((t * (atom.lWg - atom.st.a) + sg.b + atom.bBpl - sg.a) / sg.s3);
     const int rns3 = TruncCount((t * (atom.lWg - atom.st.a) + sg.b + atom.bBpr - sg.a) / sg.s3);
-    // An end zone needs its first stirrup at the end distance; a count below zero means that the
-    // uniform part starts nearer to the end than that.
-    if (lns3 < 0) return ReportBelowZero("PM001_T0101_sg_lns3");
-    if (rns3 < 0) return ReportBelowZero("PM001_T0101_sg_rns3");
-    sg.lns3 = lns3;
-    sg.rns3 = rns3;
-    return 1;
+    return EndZoneCount(atom, lns3, sg.lns3, plan.bareL, "PM001_T0101_sg_lns3") &&
+           EndZoneCount(atom, rns3, sg.rns3, plan.bareR, "PM001_T0101_sg_rns3");
 }
 
 } // namespace

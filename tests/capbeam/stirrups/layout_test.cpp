@@ -64,9 +64,10 @@ TEST_F(StirrupLayout, DensifiedZonesFillTheBeamBetweenTheOutermostStirrups)
     const double laid = sg.ns[0] * sg.s + (sg.lns2[0] + sg.rns2[0]) * sg.s2 + 2.0 * sg.as[0] + sg.ns[1] * sg.s +
                         (sg.lns2[1] + sg.rns2[1]) * sg.s2 + sg.ns[2] * sg.s;
     EXPECT_NEAR(laid, 9900.0 - 100.0, kTol);
-    // 60 spacings, 61 stirrups from 100 to 9900. The end zones hold one more stirrup each, at the
-    // end distance (50 and 9950): 63 main stirrups, the beam has no other stirrup record.
-    EXPECT_EQ(sg.sg1[0].n, 63);
+    // 60 spacings, 61 stirrups from 100 to 9900. The end zones' stirrups at the end distance (50
+    // and 9950) stand 50 < sg_Min 80 from the outermost ones: they are those stirrups. 61 main
+    // stirrups, the beam has no other stirrup record.
+    EXPECT_EQ(sg.sg1[0].n, 61);
     EXPECT_EQ(sg.sg2.GetSize(), 0);
     EXPECT_EQ(sg.sg3.GetSize(), 0);
     EXPECT_EQ(Count(ReportEntry::Error), 0);
@@ -85,9 +86,9 @@ TEST_F(StirrupLayout, ASpanOfOneGapHasOneRestSpacing)
     EXPECT_EQ(sg.ns[2], 24);
     EXPECT_NEAR(sg.as[1], 100.0, kTol);
     EXPECT_EQ(sg.asType[1], 2);
-    // Spacings: 7 + 10 + 1 + 10 + 1 + 24 + 1 + 10 + 7 = 71, so 72 stirrups from 100 to 11100,
-    // and the end zones' stirrups at 50 and 11150: 74.
-    EXPECT_EQ(sg.sg1[0].n, 74);
+    // Spacings: 7 + 10 + 1 + 10 + 1 + 24 + 1 + 10 + 7 = 71, so 72 stirrups from 100 to 11100;
+    // the end zones' stirrups at 50 and 11150 are the outermost of them (50 < sg_Min 80): 72.
+    EXPECT_EQ(sg.sg1[0].n, 72);
 }
 
 TEST_F(StirrupLayout, AnOuterRestAtTheEndDistanceGivesUpANormalSpacing)
@@ -304,8 +305,10 @@ TEST_F(StirrupLayout, EndZoneStirrupsOfAPlainBeamAreMainStirrupsAndTheSharedOneI
     EXPECT_EQ(sg.ns[1], 24);
     EXPECT_NEAR(sg.as[0], 100.0, kTol);
     // 200 -> 1600 -> 2100 (column) -> 2600 -> 2700 -> 7500 -> 7600 -> 8100 (column) -> 8600 -> 10000:
-    // 7 + 5 + 5 + 1 + 24 + 1 + 5 + 5 + 7 = 60 spacings, 61 stirrups; with 50, 125 and 10075, 10150
-    // every stirrup laid out is a main stirrup: 65.
+    // 7 + 5 + 5 + 1 + 24 + 1 + 5 + 5 + 7 = 60 spacings, 61 stirrups; the zone's 200 is the one at
+    // 200, and 125, though 75 < sg_Min 80 from it, stands as a stirrup of its own (a main stirrup
+    // is one zone stirrup at most); with 50, 125 and 10075, 10150 every stirrup laid out is a main
+    // stirrup: 65.
     EXPECT_EQ(sg.sg1[0].n, 65);
     EXPECT_EQ(sg.sg2.GetSize(), 0);
     EXPECT_EQ(sg.sg3.GetSize(), 0);
@@ -402,12 +405,12 @@ TEST_F(StirrupLayout, ARestBeforeADensifiedZoneOnTheTaperedPartKeepsEveryStirrup
     EXPECT_NEAR(sg.TBL, 50.0, kTol);
     // Span gap 6000 - 2000 = 4000: 19 x 200 and 100 at either side.
     EXPECT_EQ(sg.ns[1], 19);
-    // The tapered part counts (1050 - 50) / 100 + 1 = 11, as many as stand within 1050: 50 ... 950
-    // and 1000.
-    EXPECT_EQ(sg.sg2[0].nl, 11);
-    EXPECT_EQ(sg.sg2[0].nr, 11);
+    // The zone's 950 stands 50 < sg_Min 80 from the densified stirrup at 1000: that stirrup. The
+    // tapered part (1050) holds 50 ... 850 and 1000: 10.
+    EXPECT_EQ(sg.sg2[0].nl, 10);
+    EXPECT_EQ(sg.sg2[0].nr, 10);
     // From 1000 to 9000: 10 + 10 + 1 + 19 + 1 + 10 + 10 = 61 spacings, 62 stirrups, less 1000 and
-    // 9000: 60. Every stirrup once: 10 + 62 + 10 = 82 = 60 + 22.
+    // 9000: 60. Every stirrup once: 9 + 62 + 9 = 80 = 60 + 20.
     EXPECT_EQ(sg.sg1[0].n, 60);
     EXPECT_EQ(Count(ReportEntry::Error), 0);
 }
@@ -430,9 +433,9 @@ TEST_F(StirrupLayout, DensifiedZonesThatMeetLeaveASpanGapOfNoLength)
         EXPECT_EQ(sg.ns[1], 0);
         EXPECT_EQ(sg.as[0], 0.0);
         EXPECT_EQ(sg.asType[0], 1);
-        // Main stirrups 100 ... 9900: 7 + 5 + 30 + 30 + 5 + 7 = 84 spacings, 85 stirrups; with the
-        // end stirrups at 50 and 9950 (no skew-end record): 87.
-        EXPECT_EQ(sg.sg1[0].n, 87);
+        // Main stirrups 100 ... 9900: 7 + 5 + 30 + 30 + 5 + 7 = 84 spacings, 85 stirrups; the end
+        // stirrups at 50 and 9950 are the outermost of them (50 < sg_Min 80): 85.
+        EXPECT_EQ(sg.sg1[0].n, 85);
         EXPECT_EQ(ReportLog::Current().Count(ReportEntry::Error), 0);
     }
 }

@@ -139,10 +139,10 @@ TEST_F(StirrupRecords, UnequalSlopesTakeTheLowerEndAndTheHigherStirrupAtTheCrown
     AddGroups(atom, {{2, 3}});
     UseUnequalSlopes(5050.0);
     ASSERT_EQ(RunSetsgData(atom), 1);
-    // Outermost stirrups at the end distance, 50 and 9950 (the end zones' stirrups are main
-    // stirrups on a beam without tapered or skewed ends): 1680 - 5000 x 0.02 = 1580 and
-    // 1680 - 4900 x 0.01 = 1631.
-    EXPECT_NEAR(atom.sg.sg1[0].L1, 1580.0 + 30.0, 1e-9);
+    // Outermost stirrups 100 and 9900 (the end zones' stirrups at the end distance, 50 and 9950,
+    // stand 50 < sg_Min 80 from them and are those stirrups): 1680 - 4950 x 0.02 = 1581 and
+    // 1680 - 4850 x 0.01 = 1631.5.
+    EXPECT_NEAR(atom.sg.sg1[0].L1, 1581.0 + 30.0, 1e-9);
     // From the first column at 2000: 5 x 100, 100, then 200s: 4800, 5000 | 5200 around the crown;
     // 1680 - 50 x 0.02 = 1679 and 1680 - 150 x 0.01 = 1678.5.
     EXPECT_NEAR(atom.sg.sg1[0].L1p, 1679.0 + 30.0, 1e-9);

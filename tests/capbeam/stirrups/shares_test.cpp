@@ -34,6 +34,24 @@ void UseTaperedEnds(CPM001T0101Atom& beam)
     SetTaperedOutline(beam);
 }
 
+// Outline of SetTaperedOutline with the lower ends of the two slopes moved to x = left and x = right.
+void MoveSlopeEnds(CPM001T0101Atom& beam, double left, double right)
+{
+    beam.bBpl = beam.bBpr = 1000.0;
+    beam.hHpl = beam.hHpr = 600.0;
+    SetTaperedOutline(beam);
+    beam.PYXTCJpa1[2].x = left;
+    beam.PYXTCJpa1[3].x = right;
+}
+
+// A tapered part of 1000 under one cantilever (the slope of SetTaperedOutline), the other end square.
+void TaperOneEnd(CPM001T0101Atom& beam, bool left)
+{
+    (left ? beam.bBpl : beam.bBpr) = 1000.0;
+    (left ? beam.hHpl : beam.hHpr) = 600.0;
+    SetTaperedOutline(beam);
+}
+
 class StirrupShares : public ::testing::Test {
 protected:
     void SetUp() override
@@ -48,48 +66,85 @@ protected:
 struct SkewRow {
     const char* name;
     double angle;  // radians
+    double left, right;  // cantilevers; the span stays 6000
+    double s3, Min;
     int main;
-    int skewEnd;   // per end; -1: no skew-end record
+    int skewLeft, skewRight;  // -1: no skew-end record
 };
 
 } // namespace
 
-// Square ends, s3 = 75, cantilevers of 2100 (bBg 10200). Cantilever lengths at the skeleton edges
-// (+-900) are 2100 +- 900 t, t = tan a; a main stirrup reaches 900 t either side of its station.
+// Square ends, one span of 6000 between densified zones of 5 x 100. Cantilever lengths at the
+// skeleton edges (+-900) are c +- 900 t, t = tan a; a main stirrup reaches 900 t either side of
+// its station, so an end-zone stirrup d from it on the axis stands at most d + 900 t from it.
 TEST_F(StirrupShares, TheSharedStirrupAtTheEndOfAnEndZoneIsCountedOnceAtEveryAngle)
 {
+    const double half = Degrees(0.5), one = Degrees(1.0), three = Degrees(3.0), four = Degrees(4.0);
     const SkewRow rows[] = {
-        // 0: (2100 - 500 - 50) / 200 = 7.75 -> 7; outermost main stirrup at 200; end zone 200 - 50
-        // = 2 x 75 exactly: 50, 125 and 200, the last the main one. Main 200 ... 10000: 60
-        // spacings, 61 stirrups, with 50, 125 and 10075, 10150: 65; no skew-end record.
-        {"square", 0.0, 65, -1},
+        // Cantilevers of 2100, s3 = 75. 0: (2100 - 500 - 50) / 200 = 7.75 -> 7; outermost main
+        // stirrup at 200; end zone 200 - 50 = 2 x 75 exactly: 50, 125 and 200, the last the main
+        // one (125 is 75 < sg_Min 80 from it too, but a main stirrup is one end stirrup at most).
+        // Main 200 ... 10000: 60 spacings, 61 stirrups, with 50, 125 and 10075, 10150: 65; no
+        // skew-end record.
+        {"square", 0.0, 2100.0, 2100.0, 75.0, 80.0, 65, -1, -1},
         // 1 degree, t = 0.017455: (2084.29 - 550) / 200 -> 7, outermost still at 200 on the axis;
         // end zone 215.71 - 50 = 2 x 75 + 15.71: 50, 125, 200. The one at 200 crosses the main
         // stirrup at 200 and stays within 15.71 < sg_Min 80 of it: the same stirrup. Main 61,
         // skew ends 50 and 125 at each end: 61 + 2 x 2 = 65 as on the square beam (the
         // unmended count, 3 at each end, would lay 67).
-        {"one degree", Degrees(1.0), 61, 2},
+        {"one degree", one, 2100.0, 2100.0, 75.0, 80.0, 61, 2, 2},
         // t = 0.25: (1875 - 550) / 200 = 6.6 -> 6, outermost at 2100 - 500 - 1200 = 400; end zone
         // 625 - 50 = 7 x 75 + 50: 50 ... 575, eight stirrups; those at 425, 500, 575 cross main
         // stirrups but stand 225 from them at the edges: all eight are skew-end stirrups. Main
         // 400 ... 9800: 6 + 5 + 5 + 1 + 24 + 1 + 5 + 5 + 6 = 58 spacings, 59 stirrups.
-        {"t = 0.25", std::atan(0.25), 59, 8},
+        {"t = 0.25", std::atan(0.25), 2100.0, 2100.0, 75.0, 80.0, 59, 8, 8},
+        // Left cantilever 2110, right 2030, s3 150, sg_Min 50 (bBg 10140). Up to 4 degrees (900 t =
+        // 62.93) both keep 7 normal spacings: left (2110 - 900 t - 550) / 200 >= 7.48, the outer
+        // rest 2110 - 1000 t - 1900 >= 140 above sg_a; right (2030 - 900 t - 550) / 200 >= 7.08,
+        // rest >= 60. Main 210 ... 10140 - 130: 7 + 5 + 5 + 1 + 24 + 1 + 5 + 5 + 7 = 60
+        // spacings, 61 stirrups. Left end zone 210 + 900 t - 50 = 150 + (10 + 900 t): 50 and 200,
+        // the last 10 short of the main stirrup at 210 and at most 10 + 900 t from it: one stirrup
+        // while 10 + 900 t < 50, that is below 2.54 degrees. Right end zone 130 + 900 t - 50 < 150:
+        // 50 alone, 80 from the main stirrup at 130: its own stirrup at every angle.
+        // 0: no skew-end record, the end stirrups 50 and 10090 are main ones: 63 (the unmended
+        // count, which joined only crossing stirrups, kept 200 apart: 64).
+        {"10 mm zone rest, 0", 0.0, 2110.0, 2030.0, 150.0, 50.0, 63, -1, -1},
+        // 0.5 degree: 10 + 7.85 < 50: 61 + 1 + 1 = 63 (unmended, not crossing: 64).
+        {"10 mm zone rest, 0.5 degree", half, 2110.0, 2030.0, 150.0, 50.0, 61, 1, 1},
+        // 1 degree: 10 + 15.71 < 50: 63.
+        {"10 mm zone rest, 1 degree", one, 2110.0, 2030.0, 150.0, 50.0, 61, 1, 1},
+        // 3 degrees: 10 + 47.17 >= 50, 200 is a skew-end stirrup of its own at the left: 64.
+        {"10 mm zone rest, 3 degrees", three, 2110.0, 2030.0, 150.0, 50.0, 61, 2, 1},
+        {"10 mm zone rest, 4 degrees", four, 2110.0, 2030.0, 150.0, 50.0, 61, 2, 1},
+        // Right cantilever 2090, left 2050 (bBg 10140), 1 degree: main 150 ... 10140 - 190, 61.
+        // Right end zone 190 + 15.71 - 50 = 150 + 5.71: 50 and 200, the last 10 beyond the main
+        // stirrup at 190 and within 25.71 < 50 of it: that stirrup; 50 is a skew-end one.
+        {"1 degree, zone stirrup past the outermost main one", one, 2050.0, 2090.0, 150.0, 50.0, 61, 1, 1},
+        // 0, sg_Min 80, left 2029, right 2030 (bBg 10059): 7 normal spacings at each end, main 129
+        // ... 10059 - 130, 61. End zones 50 alone (79 and 80 are shorter than s3): at the left 79 <
+        // 80 from the main stirrup at 129, that stirrup; at the right exactly sg_Min from 130, a
+        // stirrup of its own: 62.
+        {"zone stirrup sg_Min from the main one, 0", 0.0, 2029.0, 2030.0, 150.0, 80.0, 62, -1, -1},
     };
     for (const auto& row : rows) {
         SCOPED_TRACE(row.name);
         CPM001T0101Atom beam;
         SetUpBeam(beam);
-        beam.sg.s3 = 75.0;
-        beam.bBzl = beam.bBzr = 2100.0;
-        beam.bBg = 10200.0;
+        beam.sg.s3 = row.s3;
+        beam.sg.Min = row.Min;
+        beam.bBzl = row.left;
+        beam.bBzr = row.right;
+        beam.bBg = row.left + 6000.0 + row.right;
         beam.a = row.angle;
+        ReportLog::Current().Clear();
         ASSERT_EQ(RunSetsgData(beam), 1);
+        EXPECT_EQ(ReportLog::Current().Count(ReportEntry::Error), 0);
         EXPECT_EQ(beam.sg.sg1[0].n, row.main);
-        ASSERT_EQ(beam.sg.sg3.GetSize(), row.skewEnd < 0 ? 0 : 1);
-        if (row.skewEnd >= 0) {
-            EXPECT_EQ(beam.sg.sg3[0].nl, row.skewEnd);
-            EXPECT_EQ(beam.sg.sg3[0].nr, row.skewEnd);
-            EXPECT_EQ(beam.sg.sg3[0].n, 2 * row.skewEnd);
+        ASSERT_EQ(beam.sg.sg3.GetSize(), row.skewLeft < 0 ? 0 : 1);
+        if (row.skewLeft >= 0) {
+            EXPECT_EQ(beam.sg.sg3[0].nl, row.skewLeft);
+            EXPECT_EQ(beam.sg.sg3[0].nr, row.skewRight);
+            EXPECT_EQ(beam.sg.sg3[0].n, row.skewLeft + row.skewRight);
         }
     }
 }
@@ -144,50 +199,7 @@ TEST_F(StirrupShares, EachRecordTakesItsLegsFromTheStirrupsItHoldsWhenASlightSke
     EXPECT_EQ(ReportLog::Current().Count(ReportEntry::Error), 0);
 }
 
-// Cantilevers of 1950 with ten densified spacings over tapered parts of 1050: the densified zone
-// reaches 950, onto the tapered part, which holds 11 stirrups (50 ... 950 and 1050).
-TEST_F(StirrupShares, ADensifiedZoneOnTheTaperedPartNeverLeavesANegativeSkewEndCount)
-{
-    const double angles[] = {0.0, Degrees(1.0)};
-    for (double angle : angles) {
-        SCOPED_TRACE(angle);
-        CPM001T0101Atom beam;
-        SetUpBeam(beam);
-        beam.bBzl = beam.bBzr = 1950.0;
-        beam.bBz[0] = 6100.0;
-        for (int k = 0; k < 2; ++k) beam.sg.lns2[k] = beam.sg.rns2[k] = 10;
-        UseTaperedEnds(beam);
-        beam.a = angle;
-        ReportLog::Current().Clear();
-        ASSERT_EQ(RunSetsgData(beam), 1);
-        // End zone 50 ... 950 at both angles (at 1 degree 965.71 - 50 = 9 x 100 + 15.71), its
-        // last stirrup the main group's outermost at 950. Of the 9 + 62 + 9 = 80 stirrups the
-        // tapered parts hold 22, the main record 1150 ... 8850: 58; no skew-end stirrup is left
-        // (the unmended count 9 + 1 - 11 = -1 at each end).
-        EXPECT_EQ(beam.sg.sg1[0].n, 58);
-        EXPECT_EQ(beam.sg.sg2[0].nl, 11);
-        EXPECT_EQ(beam.sg.sg2[0].nr, 11);
-        if (angle != 0.0) {
-            ASSERT_EQ(beam.sg.sg3.GetSize(), 1);
-            EXPECT_EQ(beam.sg.sg3[0].nl, 0);
-            EXPECT_EQ(beam.sg.sg3[0].nr, 0);
-            EXPECT_EQ(beam.sg.sg3[0].n, 0);
-        }
-        EXPECT_EQ(ReportLog::Current().Count(ReportEntry::Error), 0);
-    }
-}
-
 namespace {
-
-// Outline of SetTaperedOutline with the lower ends of the two slopes moved to x = left and x = right.
-void MoveSlopeEnds(CPM001T0101Atom& beam, double left, double right)
-{
-    beam.bBpl = beam.bBpr = 1000.0;
-    beam.hHpl = beam.hHpr = 600.0;
-    SetTaperedOutline(beam);
-    beam.PYXTCJpa1[2].x = left;
-    beam.PYXTCJpa1[3].x = right;
-}
 
 struct UnlaidRow {
     const char* name;
@@ -224,19 +236,19 @@ TEST_F(StirrupShares, StirrupsThatCannotBeLaidStopTheDesignNamingTheCount)
              beam.sg.lns2[1] = 30;
          },
          "计算错误：箍筋无法布置，第1跨两侧的箍筋加密区重叠，PM001_T0101_sg_as 小于0，请检查箍筋间距和加密间距数"},
-        // Uniform square layout, square left end, right one tapered: 10000 - 1000 = 9000 in
-        // spacings of 200 with ends of at least 50: 44 x 200 and 100 at either end. The end zone
-        // from 300 would take trunc((100 - 300) / 150) = -1 spacings: the first uniform stirrup
-        // stands nearer to the end than the end distance.
+        // Uniform square layout at 1 degree, left end tapered, right one square: 10000 - 1000 -
+        // 34.91 = 8965.09 in spacings of 200 with ends of at least 50: 44 x 200 and 82.55 at either
+        // end. The right skewed end's zone from 300 would take trunc((33.16 + 82.55 - 300) / 150) =
+        // -1 spacings: the first uniform stirrup stands nearer to the end than the end distance,
+        // and the skew-end record cannot take the end's stirrups.
         {"end zone starting beyond the uniform part",
          [](CPM001T0101Atom& beam) {
              beam.sg.fenG = 0;
              beam.sg.a = 300.0;
-             beam.bBpr = 1000.0;
-             beam.hHpr = 600.0;
-             SetTaperedOutline(beam);
+             beam.a = Degrees(1.0);
+             TaperOneEnd(beam, true);
          },
-         "计算错误：箍筋无法布置，PM001_T0101_sg_lns3 小于0，请检查箍筋间距和加密间距数"},
+         "计算错误：箍筋无法布置，PM001_T0101_sg_rns3 小于0，请检查箍筋间距和加密间距数"},
     };
     for (const auto& row : rows) {
         SCOPED_TRACE(row.name);
@@ -255,6 +267,7 @@ TEST_F(StirrupShares, StirrupsThatCannotBeLaidStopTheDesignNamingTheCount)
         }
         for (double rest : beam.sg.as) EXPECT_GE(rest, 0.0);
         EXPECT_GE(beam.sg.lns3, 0);
+        EXPECT_GE(beam.sg.rns3, 0);
     }
 }
 
@@ -328,12 +341,13 @@ TEST_F(StirrupShares, ASpanWithRestSpacingsButNoNormalOneHasBothRests)
     };
     const Row rows[] = {
         // Gap 1200 - 1000 = 200, not longer than one spacing: one gap. 7 + 10 + 1 + 10 + 1 + 24 + 1
-        // + 10 + 7 = 71 spacings from 100 to 11100: 72, with 50 and 11150: 74.
-        {1200.0, 74},
+        // + 10 + 7 = 71 spacings from 100 to 11100: 72 (the end stirrups 50 and 11150 stand 50 <
+        // sg_Min 80 from 100 and 11100: those stirrups).
+        {1200.0, 72},
         // Gap 300: no spacing of 200 keeps two rests of at least 80, so 150 + 150. 7 + 10 + 2 + 10 +
-        // 1 + 24 + 1 + 10 + 7 = 72 spacings from 100 to 11200: 73, with 50 and 11250: 75 (one rest
-        // only, as a count by normal spacings would take it, gives 74).
-        {1300.0, 75},
+        // 1 + 24 + 1 + 10 + 7 = 72 spacings from 100 to 11200: 73, 50 and 11250 among them (one
+        // rest only, as a count by normal spacings would take it, gives 72).
+        {1300.0, 73},
     };
     for (const auto& row : rows) {
         SCOPED_TRACE(row.span);
@@ -357,11 +371,12 @@ TEST_F(StirrupShares, TheTaperRecordsInnermostLegIsItsLastStirrup)
     for (int k = 0; k < 2; ++k) atom.sg.lns2[k] = atom.sg.rns2[k] = 10;
     UseTaperedEnds(atom);
     ASSERT_EQ(RunSetsgData(atom), 1);
-    // End zone 50 ... 950 (rest 50), densified zone from 1000: the tapered part (1050) holds
-    // (1050 - 50) / 100 + 1 = 11 stirrups, 50 ... 950 and 1000. At 1000 the slope is at
-    // 660 - 0.6 x 950 = 90: 1740 - 90 = 1650 (+ 30); at the end distance 1740 - 660 = 1080 (+ 30).
+    // End zone 50 ... 950 (rest 50), densified zone from 1000; the zone's 950 is the stirrup at 1000
+    // (50 < sg_Min 80): the tapered part (1050) holds 50 ... 850 and 1000, 10 stirrups. At 1000 the
+    // slope is at 660 - 0.6 x 950 = 90: 1740 - 90 = 1650 (+ 30); at the end distance 1740 - 660 =
+    // 1080 (+ 30).
     const auto& taper = atom.sg.sg2[0];
-    EXPECT_EQ(taper.nl, 11);
+    EXPECT_EQ(taper.nl, 10);
     EXPECT_NEAR(taper.L1, 1110.0, 1e-9);
     EXPECT_NEAR(taper.L1p, 1680.0, 1e-9);
     const double hook = KVDataCommon::WG3(10.0, 1, KVDataCommon::DEGRE_135);
@@ -407,7 +422,63 @@ struct UniformRow {
     Held held;
 };
 
+struct TaperRow {
+    const char* name;
+    double angle;  // radians
+    double left, right;  // cantilevers on a beam of 10000
+    double slopeLeft, slopeRight;  // x of the lower ends of the two slopes
+    int main, taperLeft, taperRight;
+};
+
 } // namespace
+
+// Ten densified spacings at each side of both columns over tapered parts: the densified zones reach
+// onto the tapered parts. Each record holds every stirrup that stands on a tapered part.
+TEST_F(StirrupShares, ADensifiedZoneOnTheTaperedPartNeverLeavesANegativeSkewEndCount)
+{
+    const double six = Degrees(6.0);  // t = 0.105104, 900 t = 94.59
+    const TaperRow rows[] = {
+        // Cantilevers of 1950, tapered parts of 1050: end zone 50 ... 950 at both angles (at 1
+        // degree 965.71 - 50 = 9 x 100 + 15.71), its last stirrup the main group's outermost at
+        // 950. Of the 9 + 62 + 9 = 80 stirrups the tapered parts hold 11 (50 ... 950 and 1050),
+        // the main record 1150 ... 8850: 58; no skew-end stirrup is left (the unmended count
+        // 9 + 1 - 11 = -1 at each end).
+        {"0", 0.0, 1950.0, 1950.0, 1050.0, 8950.0, 58, 11, 11},
+        {"1 degree", Degrees(1.0), 1950.0, 1950.0, 1050.0, 8950.0, 58, 11, 11},
+        // 6 degrees, left 1950, right 2000 (span 6050): no normal spacing at either end
+        // ((1950 - 94.59 - 1000 - 1050) / 200 = -0.97 and -0.72 cut to 0). Left end zone
+        // 1044.59 - 50 = 9 x 100 + 94.59: 50 ... 950, the last at the main group's outermost
+        // station 950 but 94.59 >= sg_Min 80 from it at the edges: two stirrups at 950. The
+        // tapered part (1050) holds the zone's 10, the main 950 and the main 1050: 12. Right (from
+        // its end): main from 1000, end zone 1094.59 - 50 = 10 x 100 + 44.59: 50 ... 1050, 950 and
+        // 1050 each 50 from the main 1000; on the tapered part 50 ... 1050 and 1000: 12. Main group
+        // 950 ... 9000: 10 + 10 + 21 + 10 + 10 = 61 spacings (span 4050 = 125 + 19 x 200 + 125),
+        // 62 stirrups, less 2 and 1 on the tapered parts: 59; 12 + 12 + 59 = 83 = 10 + 62 + 11.
+        // (The unmended share left the main 1050 in the main record and the right zone's 1050
+        // to the skewed end.)
+        {"6 degrees, unequal cantilevers", six, 1950.0, 2000.0, 1050.0, 8950.0, 59, 12, 12},
+        // 6 degrees, tapered parts of 1000, cantilevers of 1950: end zones 50 ... 950, the main
+        // group's outermost at 950 two stirrups apart from the zone's. The tapered part holds
+        // trunc(950 / 100) + 1 = 10 of the zone and the main stirrup at 950, which stands on it
+        // (the unmended share published it as a main stirrup of full height): 11. Main 1050 ...
+        // 8950: 62 - 2 = 60.
+        {"6 degrees, main stirrup on the tapered part", six, 1950.0, 1950.0, 1000.0, 9000.0, 60, 11, 11},
+    };
+    for (const auto& row : rows) {
+        SCOPED_TRACE(row.name);
+        CPM001T0101Atom beam;
+        SetUpBeam(beam);
+        beam.bBzl = row.left;
+        beam.bBzr = row.right;
+        beam.bBz[0] = 10000.0 - row.left - row.right;
+        for (int k = 0; k < 2; ++k) beam.sg.lns2[k] = beam.sg.rns2[k] = 10;
+        MoveSlopeEnds(beam, row.slopeLeft, row.slopeRight);
+        beam.a = row.angle;
+        const int skew = row.angle != 0.0 ? 0 : -1;
+        ExpectHeld(beam, {row.main, row.taperLeft, row.taperRight, skew, skew});
+    }
+}
+
 
 // One uniform layout over the plain beam (10000 long, 2000 wide, skeleton edges at +-900, sg_a 50,
 // s 200, s3 150, sg_Min 80); t = tan a; a skewed-end stirrup reaches 900 t either side of its station.
@@ -509,6 +580,28 @@ TEST_F(StirrupShares, UniformEndStirrupsThatAreMainOnesOrOnTheTaperAreCountedOnc
                  beam.PYXTCJpa1.Add(CDblPoint(x, y));
          },
          {46, 0, 5, -1, -1}},
+        // Square to the axis at 0, sg_a 250, square left end beside a tapered right one: 10000 -
+        // 1000 = 9000 = 44 x 200 + 2 x 100 (end value 50 beside a tapered end), uniform stirrups
+        // 100 ... 8900 (45). At the left trunc((100 - 250) / 150) = -1: the uniform stirrups
+        // reach nearer to the end than sg_a, no end zone is laid there and the count is kept 0;
+        // no skew-end record would take it. Right zone trunc((100 + 1000 - 250) / 150) = 5:
+        // 250 ... 1000 from that end, 150 and more from the first uniform stirrup 1150 from it;
+        // without taper or skew-end records they are main stirrups: 45 + 6 = 51.
+        {"square to the axis, sg_a beyond the first uniform stirrup at a square left end",
+         [](CPM001T0101Atom& beam) {
+             beam.sg.a = 250.0;
+             TaperOneEnd(beam, false);
+         },
+         {51, -1, -1, -1, -1}},
+        // The mirror with sg_a 400: right trunc((100 - 400) / 150) = -2, no end zone (a stirrup at
+        // 400 would stand 100 from the uniform ones at 300 and 500); left trunc(700 / 150) = 4:
+        // 400 ... 1000, 150 from the first uniform stirrup at 1150: 45 + 5 = 50.
+        {"square to the axis, sg_a beyond the first uniform stirrup at a square right end",
+         [](CPM001T0101Atom& beam) {
+             beam.sg.a = 400.0;
+             TaperOneEnd(beam, true);
+         },
+         {50, -1, -1, -1, -1}},
     };
     for (const auto& row : rows) {
         SCOPED_TRACE(row.name);
