@@ -8,7 +8,6 @@
 #include <cmath>
 #include <compare>
 #include <cstddef>
-#include <set>
 #include <vector>
 
 namespace {
@@ -83,8 +82,13 @@ std::vector<std::vector<int>> PlanPartners(const std::vector<std::unique_ptr<M_S
             partners[static_cast<std::size_t>(b)].push_back(a);
         }
     }
-    for (auto& list : partners) std::sort(list.begin(), list.end());
-    return partners;
+    // Lying over each other goes both ways: reading the lists in Steel order and writing each
+    // tendon into the lists of its partners puts every list in Steel order.
+    std::vector<std::vector<int>> ordered(steel.size());
+    for (std::size_t a = 0; a < partners.size(); ++a) {
+        for (int b : partners[a]) ordered[static_cast<std::size_t>(b)].push_back(static_cast<int>(a));
+    }
+    return ordered;
 }
 
 bool Reached(double s, double h)
@@ -164,12 +168,19 @@ int CPM001T010401Atom::SetPMSteelData()
         QH.push_back(std::move(group));
     }
 
-    // Tendons whose position is not dimensioned yet, by their place in Steel, in Steel order.
-    std::set<int> pending;
+    // Tendons whose position is not dimensioned yet, marked by their place in Steel, and their count.
+    std::vector<bool> waiting(static_cast<std::size_t>(count), false);
+    int pending = 0;
     for (int t = 0; t < count; ++t) {
-        if (Steel[t]) pending.insert(t);
+        if (!Steel[t]) continue;
+        waiting[static_cast<std::size_t>(t)] = true;
+        ++pending;
     }
-    const auto isPending = [&pending](int t) { return pending.count(t) != 0; };
+    const auto isPending = [&waiting](int t) { return waiting[static_cast<std::size_t>(t)]; };
+    const auto take = [&waiting, &pending](int t) {
+        waiting[static_cast<std::size_t>(t)] = false;
+        --pending;
+    };
 
     // Only the groups up to the counted length take part: half the beam for a symmetric layout.
     const double counted = fSymLayout == 1 ? bBg / 2.0 : bBg;
@@ -202,7 +213,7 @@ int CPM001T010401Atom::SetPMSteelData()
                 continue;
             group.SDR.Add(Steel[t]->R);
             group.Roverlap.push_back(OverlapEntry(Steel[t]->R));
-            pending.erase(t);
+            take(t);
             break;
         }
     }
@@ -214,7 +225,7 @@ int CPM001T010401Atom::SetPMSteelData()
     // nothing ends the search: the tendons left run through no group within the counted length
     // and stay without a plan dimension.
     std::vector<std::size_t> searched(groups, 0);
-    while (!pending.empty()) {
+    while (pending > 0) {
         bool placed = false;
         run = 0.0;
         for (int i = 0; i < groupCount; ++i) {
@@ -226,7 +237,7 @@ int CPM001T010401Atom::SetPMSteelData()
             while (next < inGroup.size() && !isPending(inGroup[next])) ++next;
             if (next == inGroup.size()) continue;
             const int t = inGroup[next];
-            pending.erase(t);
+            take(t);
             group.SDR.Add(Steel[t]->R);
             auto entry = OverlapEntry(Steel[t]->R);
             for (int other : partners[static_cast<std::size_t>(t)]) {
