@@ -139,8 +139,8 @@ int CPM001T010401Atom::SetTZSteelData(CPM001_CapKeyParam* kp)
     }
 
     // 3. Round ducts, each inner diameter once. A listed duct passes over the later tendons whose
-    // ducts have its inner diameter, whatever their kind. Ducts come from the catalogue, so few
-    // are listed and each looks once through the tendons.
+    // ducts have its inner diameter, whatever their kind. Each listed duct looks once through the
+    // later tendons; the tendons share the catalogue's few duct sizes, so few are listed.
     {
         const std::vector<Numbered> copy = WorkingCopy(Steel);
         std::vector<bool> passed(copy.size(), false);
