@@ -87,6 +87,7 @@ std::vector<std::vector<int>> PlanPartners(const std::vector<std::unique_ptr<M_S
     std::vector<std::vector<int>> ordered(steel.size());
     for (std::size_t a = 0; a < partners.size(); ++a) {
         for (int b : partners[a]) ordered[static_cast<std::size_t>(b)].push_back(static_cast<int>(a));
+        std::vector<int>().swap(partners[a]);
     }
     return ordered;
 }
