@@ -28,6 +28,12 @@ using Json = nlohmann::ordered_json;
 
 constexpr std::uintmax_t kMaxFileBytes = 16u << 20;
 
+// A cap beam holds a few dozen tendons at most. The plan groups list, for every piece of the beam
+// between neighbouring tendon ends, the tendons running through it, and every tendon dimensioned
+// there lists the tendons lying over it: their size grows with the square of the tendon count, so
+// the count is held far above any real beam and far below what would exhaust time or memory.
+constexpr int kMaxTendonDefinitions = 1000;
+
 // Carries "<path>: <what>" out of the walk; caught at the entry points below.
 struct KeyParamError : std::runtime_error {
     using std::runtime_error::runtime_error;
@@ -181,6 +187,11 @@ void ReadValue(const Json& j, const Where& where, R& record)
 // would otherwise index past a list or divide by zero.
 void CheckAgreement(const CPM001_CapKeyParam& cap, const std::string& capPath)
 {
+    if (cap.SteelAr.GetSize() > kMaxTendonDefinitions) {
+        Fail(Member(capPath, "SteelAr"), "expected at most " + std::to_string(kMaxTendonDefinitions) +
+                                             " tendon definitions (" + std::to_string(cap.SteelAr.GetSize()) +
+                                             " given)");
+    }
     const int frames = cap.FrameName.GetSize();
     if (cap.FrameY.GetSize() != frames) {
         Fail(Member(capPath, "FrameY"), "expected one position per frame name (" + std::to_string(frames) +

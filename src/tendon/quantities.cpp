@@ -9,6 +9,8 @@
 #include <algorithm>
 #include <climits>
 #include <cmath>
+#include <map>
+#include <set>
 #include <vector>
 
 namespace {
@@ -45,14 +47,13 @@ int ClampToInt(long long v)
     return static_cast<int>(std::clamp<long long>(v, INT_MIN, INT_MAX));
 }
 
-// Alike tendons: the same number and kinds of elevation nodes and the same end kinds.
-bool Alike(const M_Steel& a, const M_Steel& b)
+// Alike tendons have the same number and kinds of elevation nodes and the same end kinds: the
+// key that tells them apart.
+std::vector<int> AlikeKey(const M_Steel& s)
 {
-    if (a.LNode.GetSize() != b.LNode.GetSize() || a.lMC != b.lMC || a.rMC != b.rMC) return false;
-    for (int k = 0; k < a.LNode.GetSize(); ++k) {
-        if (a.LNode[k].property != b.LNode[k].property) return false;
-    }
-    return true;
+    std::vector<int> key{s.LNode.GetSize(), s.lMC, s.rMC};
+    for (int k = 0; k < s.LNode.GetSize(); ++k) key.push_back(s.LNode[k].property);
+    return key;
 }
 
 CString NumberListText(std::vector<int> numbers)
@@ -105,16 +106,16 @@ long long CountAlongTendon(const DblArray& pieces, double even, double odd, int&
 
 int CPM001T010401Atom::SetTZSteelData(CPM001_CapKeyParam* kp)
 {
-    // 1. Groups of alike tendons, as "N1、N3、N4".
+    // 1. Groups of alike tendons, as "N1、N3、N4", in the order of their first tendons.
     {
-        std::vector<Numbered> copy = WorkingCopy(Steel);
-        for (std::size_t i = 0; i < copy.size(); ++i) {
-            std::vector<int> numbers{copy[i].number};
-            for (std::size_t j = copy.size() - 1; j > i; --j) {
-                if (!Alike(*copy[j].steel, *copy[i].steel)) continue;
-                numbers.push_back(copy[j].number);
-                copy.erase(copy.begin() + static_cast<std::ptrdiff_t>(j));
-            }
+        std::vector<std::vector<int>> groups;
+        std::map<std::vector<int>, std::size_t> groupOf;
+        for (const Numbered& t : WorkingCopy(Steel)) {
+            const auto [found, added] = groupOf.try_emplace(AlikeKey(*t.steel), groups.size());
+            if (added) groups.emplace_back();
+            groups[found->second].push_back(t.number);
+        }
+        for (const std::vector<int>& numbers : groups) {
             if (numbers.size() > 1) ZVer_plotR.Add(NumberListText(numbers));
         }
     }
@@ -137,30 +138,32 @@ int CPM001T010401Atom::SetTZSteelData(CPM001_CapKeyParam* kp)
         szint = "全桥";
     }
 
-    // 3. Round ducts, each inner diameter once.
+    // 3. Round ducts, each inner diameter once. A listed duct passes over the later tendons whose
+    // ducts have its inner diameter, whatever their kind. Each listed duct looks once through the
+    // later tendons; the tendons share the catalogue's few duct sizes, so few are listed.
     {
-        std::vector<Numbered> copy = WorkingCopy(Steel);
+        const std::vector<Numbered> copy = WorkingCopy(Steel);
+        std::vector<bool> passed(copy.size(), false);
         for (std::size_t i = 0; i < copy.size(); ++i) {
             const M_SteelMat& duct = copy[i].steel->cl;
-            if (duct.Btype != 0) continue;
-            for (std::size_t j = copy.size() - 1; j > i; --j) {
-                if (IsEqual(copy[j].steel->cl.Bnd, duct.Bnd)) copy.erase(copy.begin() + static_cast<std::ptrdiff_t>(j));
+            if (passed[i] || duct.Btype != 0) continue;
+            for (std::size_t j = i + 1; j < copy.size(); ++j) {
+                if (IsEqual(copy[j].steel->cl.Bnd, duct.Bnd)) passed[j] = true;
             }
             B_Bnd.Add(duct.Bnd);
         }
     }
 
-    // 4. Flat ducts, each inner size once, as width*height.
+    // 4. Flat ducts, each inner size once, as width*height, passed over in the same way.
     {
-        std::vector<Numbered> copy = WorkingCopy(Steel);
+        const std::vector<Numbered> copy = WorkingCopy(Steel);
+        std::vector<bool> passed(copy.size(), false);
         for (std::size_t i = 0; i < copy.size(); ++i) {
             const M_SteelMat& duct = copy[i].steel->cl;
-            if (duct.Btype == 0) continue;
-            for (std::size_t j = copy.size() - 1; j > i; --j) {
+            if (passed[i] || duct.Btype == 0) continue;
+            for (std::size_t j = i + 1; j < copy.size(); ++j) {
                 const M_SteelMat& other = copy[j].steel->cl;
-                if (IsEqual(other.Bnh, duct.Bnh) && IsEqual(other.Bnw, duct.Bnw)) {
-                    copy.erase(copy.begin() + static_cast<std::ptrdiff_t>(j));
-                }
+                if (IsEqual(other.Bnh, duct.Bnh) && IsEqual(other.Bnw, duct.Bnw)) passed[j] = true;
             }
             CString size;
             size.Format("%d*%d", TruncToInt(duct.Bnw), TruncToInt(duct.Bnh));
@@ -170,16 +173,11 @@ int CPM001T010401Atom::SetTZSteelData(CPM001_CapKeyParam* kp)
 
     // 5. Anchorage labels, each once, in order of first appearance.
     {
-        std::vector<CString> labels;
+        std::set<CString> listed;
         for (const Numbered& t : WorkingCopy(Steel)) {
-            labels.push_back(t.steel->cl.MLAlias);
-            labels.push_back(t.steel->cl.MRAlias);
-        }
-        for (std::size_t i = 0; i < labels.size(); ++i) {
-            for (std::size_t j = labels.size() - 1; j > i; --j) {
-                if (labels[j] == labels[i]) labels.erase(labels.begin() + static_cast<std::ptrdiff_t>(j));
+            for (const CString* label : {&t.steel->cl.MLAlias, &t.steel->cl.MRAlias}) {
+                if (listed.insert(*label).second) M_Alias.Add(*label);
             }
-            M_Alias.Add(labels[i]);
         }
     }
 

@@ -10,6 +10,7 @@
 
 #include <cmath>
 #include <limits>
+#include <set>
 #include <vector>
 
 using KVDataCommon::IsEqual;
@@ -102,16 +103,13 @@ private:
 void AppendWidthChain(const std::vector<const M_Steel*>& met, std::initializer_list<const CStringArray*> layers,
                       double width, DblArray& chain)
 {
+    std::vector<std::set<CString>> labels;
+    for (const CStringArray* layer : layers) labels.emplace_back(layer->begin(), layer->end());
     DblArray across;
     across.Add(-width / 2.0);
     for (const M_Steel* steel : met) {
-        for (const CStringArray* layer : layers) {
-            for (int i = 0; i < layer->GetSize(); ++i) {
-                if ((*layer)[i] == steel->R) {
-                    across.Append(steel->Y);
-                    break;
-                }
-            }
+        for (const std::set<CString>& layer : labels) {
+            if (layer.count(steel->R) != 0) across.Append(steel->Y);
         }
     }
     across.Add(width / 2.0);

@@ -238,6 +238,31 @@ TEST(TendonPlanGroups, TendonsLyingOverEachOtherListTheOnesStillWaiting)
     EXPECT_EQ(Texts(atom->QH[1]->SDR), (Strings{"N4", "N2"}));
 }
 
+TEST(TendonPlanGroups, TendonsOutOfStationOrderKeepTheirOrderInEveryList)
+{
+    // N1, N3 and N4 lie over one another (N3's first position within the tolerance); N2 shares
+    // their first position only. Cuts 1000, 3000, 5000, 9000: Q1 holds N2, N3, N4; Q2 all four;
+    // Q3 N1, N2, N4.
+    auto atom = Beam(10000, 1800);
+    AddTendon(*atom, "N1", 3000, 9000, {100, 200});
+    AddTendon(*atom, "N2", 1000, 9000, {100, 300});
+    AddTendon(*atom, "N3", 1000, 5000, {100 + 5e-7, 200});
+    AddTendon(*atom, "N4", 1000, 9000, {100, 200});
+    ASSERT_EQ(Access::SetPMSteelData(*atom), 1);
+    ASSERT_EQ(atom->QH.size(), 3u);
+    EXPECT_EQ(Texts(atom->QH[0]->SR), (Strings{"N2", "N3", "N4"}));
+    EXPECT_EQ(Texts(atom->QH[1]->SR), (Strings{"N1", "N2", "N3", "N4"}));
+    EXPECT_EQ(Texts(atom->QH[2]->SR), (Strings{"N1", "N2", "N4"}));
+    EXPECT_EQ(atom->QH[2]->L, 4000);
+
+    // First step: Q1 takes N2, alone with its positions; in Q2 and Q3 every waiting tendon has
+    // another member over it. Further pass: Q1 N3 with N1 and N4 still waiting over it; Q2 N1
+    // with N4; Q3 passes N1, taken in this pass, and takes N4.
+    EXPECT_EQ(Overlaps(*atom->QH[0]), (std::vector<Overlap>{{"N2", {}}, {"N3", {"N1", "N4"}}}));
+    EXPECT_EQ(Overlaps(*atom->QH[1]), (std::vector<Overlap>{{"N1", {"N4"}}}));
+    EXPECT_EQ(Overlaps(*atom->QH[2]), (std::vector<Overlap>{{"N4", {}}}));
+}
+
 TEST(TendonPlanGroups, TransversePositionsOfDifferentCountsNeverLieOverEachOther)
 {
     auto atom = Beam(10000, 1800);

@@ -188,6 +188,14 @@ TEST(TendonQuantityDucts, RoundDuctsOncePerDiameter)
     ASSERT_EQ(Quantities(atom), 1);
     EXPECT_EQ(std::vector<double>(atom.B_Bnd.begin(), atom.B_Bnd.end()), (std::vector<double>{50, 70}));
     EXPECT_EQ(Texts(atom.B_Bnh_Bnw), (Strings{"90*25"}));
+
+    // Only a listed duct passes others over: 50.0000008 lies within the tolerance of 50 and is
+    // passed over, so 50.0000016, 1.6e-6 from 50, is listed although it lies within the
+    // tolerance of the one passed over.
+    Atom chain;
+    for (double d : {50.0, 50.0000008, 50.0000016}) AddTendon(chain).cl.Bnd = d;
+    ASSERT_EQ(Quantities(chain), 1);
+    EXPECT_EQ(std::vector<double>(chain.B_Bnd.begin(), chain.B_Bnd.end()), (std::vector<double>{50, 50.0000016}));
 }
 
 TEST(TendonQuantityDucts, FlatDuctsOncePerSizeWidthFirstCutToWholeNumbers)

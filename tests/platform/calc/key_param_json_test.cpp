@@ -272,6 +272,13 @@ TEST(KeyParamJsonRead, KeyParametersMustAgreeWithThemselves)
     EXPECT_EQ(ReadError(document), "keyParameters.cap.SteelAr[0].m: expected a strand count of at least 1");
     document["cap"]["SteelAr"][0]["m"] = 9;
     EXPECT_EQ(ReadError(document), "");
+
+    // The tendon count is held at 1000 definitions: the last one allowed and the first one too many.
+    document["cap"]["SteelAr"] = Json::array();
+    for (int i = 0; i < 1000; ++i) document["cap"]["SteelAr"].push_back(Tendon());
+    EXPECT_EQ(ReadError(document), "");
+    document["cap"]["SteelAr"].push_back(Tendon());
+    EXPECT_EQ(ReadError(document), "keyParameters.cap.SteelAr: expected at most 1000 tendon definitions (1001 given)");
 }
 
 TEST(KeyParamJsonRead, AFailedReadLeavesTheTargetAsItWas)
