@@ -28,7 +28,7 @@ bool CheckSpacings(const Atom& atom, Layout layout)
     // Written as "not greater than 0" so that a spacing that is not a number fails as well.
     if (!(sg.s > 0.0)) return ReportFailure("计算错误：箍筋间距必须大于0，请检查");
     if (IsDensified(layout) && !(sg.s2 > 0.0)) return ReportFailure("计算错误：箍筋加密间距必须大于0，请检查");
-    if (sg.fLayMode == 0 && !(sg.s3 > 0.0)) return ReportFailure("计算错误：箍筋端部间距必须大于0，请检查");
+    if (LaysEndZones(layout) && !(sg.s3 > 0.0)) return ReportFailure("计算错误：箍筋端部间距必须大于0，请检查");
     return true;
 }
 

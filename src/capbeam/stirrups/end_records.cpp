@@ -174,7 +174,7 @@ int FillTaperRecord(const Atom& atom, const Plan& plan, const Shares& shares, co
         if (shares.left.taper > 0) pl = shares.left.taperInner;
         if (shares.right.taper > 0) pr = shares.right.taperInner;
     }
-    const bool square = sg.fLayMode == 0;
+    const bool square = IsSquare(plan.layout);
     double hli = 0.0, hri = 0.0;
     if (!HeightOverEdge(atom, pl, 1, hli)) return ReportProbeMiss(square ? "错误2006090103" : "错误2006090105");
     if (!HeightOverEdge(atom, atom.bBg - pr, 3, hri)) return ReportProbeMiss(square ? "错误2006090104" : "错误2006090106");

@@ -105,7 +105,7 @@ int FillGroupRecords(Atom& atom, const Plan& plan)
     auto& sg = atom.sg;
     const int groups = atom.XH.GetSize();
     const bool tapered = HasTaperRecords(plan);
-    const bool skewEnds = HasSkewEndRecords(atom);
+    const bool skewEnds = HasSkewEndRecords(atom, plan.layout);
     sg.sg1.SetSize(groups);
     if (tapered) sg.sg2.SetSize(groups);
     if (skewEnds) sg.sg3.SetSize(groups);
@@ -129,7 +129,7 @@ int FillGroupRecords(Atom& atom, const Plan& plan)
         if (!MainLegs(atom, plan, shares, main.L1, main.L1p)) return 0;
         const double w = atom.st.Frame[group.nB - 1]->y - atom.st.Frame[group.nA - 1]->y;
         main.L2 = w + plan.W;
-        if (sg.fLayMode != 0) main.L2 /= std::cos(atom.a);
+        if (!IsSquare(plan.layout)) main.L2 /= std::cos(atom.a);
         main.TL = StirrupCutLength(atom, main.L1, main.L1p, main.L2);
 
         if (tapered) {

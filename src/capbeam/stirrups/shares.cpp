@@ -223,7 +223,7 @@ bool ShareSquareEnd(const Atom& atom, const Plan& plan, const EndSide& e, EndSha
     share.zone = stations.ZoneCount() - taperZone;
     // Without skewed-end records the zone's own stirrups beyond the taper are main stirrups, and
     // the main record starts at the first stirrup beyond the taper.
-    share.mainOuter = HasSkewEndRecords(atom) ? stations.Main(share.taperMain) : next;
+    share.mainOuter = HasSkewEndRecords(atom, plan.layout) ? stations.Main(share.taperMain) : next;
     if (share.zone > 0) {
         share.zoneFirst = stations.Zone(taperZone);
         share.zoneLast = stations.Zone(stations.ZoneCount() - 1);
@@ -246,7 +246,7 @@ bool ShareStirrups(const Atom& atom, const Plan& plan, Shares& shares)
         if (!ShareSquareEnd(atom, plan, left, shares.left)) return false;
         if (!ShareSquareEnd(atom, plan, right, shares.right)) return false;
         shares.main = MainGroupStirrups(atom, plan) - shares.left.taperMain - shares.right.taperMain;
-        if (!HasSkewEndRecords(atom)) shares.main += shares.left.zone + shares.right.zone;
+        if (!HasSkewEndRecords(atom, plan.layout)) shares.main += shares.left.zone + shares.right.zone;
         return true;
     }
     // Stirrups along the skew: every stirrup from end to end is a main stirrup unless it stands on
