@@ -330,6 +330,20 @@ TEST_F(FrameContents, ArcWidthsAtTheSupports)
     EXPECT_EQ(Values(frame.difL2), (std::vector<double>{150.0, 130.0, 600.0, 600.0, 600.0, 140.0}));
 }
 
+TEST_F(FrameContents, TheFirstArcOverASupportGivesItsWidths)
+{
+    // Two arcs over the first support: the first one's feet, 150 and 130 wide, are dimensioned.
+    AddArc({Vertex(250.0, 60.0, 2), Vertex(400.0, 200.0, 3), Vertex(1000.0, 1400.0, 1), Vertex(1600.0, 200.0, 3),
+            Vertex(1730.0, 60.0, 2)},
+           0);
+    AddArc({Vertex(300.0, 60.0, 2), Vertex(400.0, 200.0, 3), Vertex(1000.0, 1400.0, 1), Vertex(1600.0, 200.0, 3),
+            Vertex(1700.0, 60.0, 2)},
+           0);
+    Atom::FrameAr frame;
+    Build(0, frame);
+    EXPECT_EQ(Values(frame.difL2), (std::vector<double>{150.0, 130.0, 0.0, 0.0, 0.0, 0.0}));
+}
+
 TEST_F(FrameContents, ASupportWithoutAnArcKeepsZeroWidths)
 {
     AddArc({Vertex(3400.0, 200.0, 3), Vertex(4000.0, 1400.0, 1), Vertex(4600.0, 200.0, 3)}, 1);
@@ -420,6 +434,11 @@ TEST_F(FrameContents, AnArcStandsOnTheFirstSupportLineItTouches)
     EXPECT_EQ(support({Vertex(4000.0, 0.0, 1)}, 1), -1);
     EXPECT_EQ(support({Vertex(4050.16734, 0.0, 1)}, 1), -1);
     EXPECT_EQ(support({Vertex(4050.1673359, 0.0, 1)}, 1), 1);
+
+    // A fourth column line without a spacing of its own stands on the third: the first wins.
+    atom.nPier = 4;
+    EXPECT_EQ(support({Vertex(7050.1673359, 0.0, 1)}, 1), 2);
+    EXPECT_EQ(support({Vertex(7100.0, 0.0, 1), Vertex(1050.1673359, 0.0, 1)}, 1), 0);
 }
 
 // ---------------------------------------------------------------------------------------------
