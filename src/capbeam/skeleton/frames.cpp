@@ -133,7 +133,7 @@ namespace CapBeamSkeleton {
 CString RoundToDecimals(double v, int n)
 {
     const int decimals = std::max(n, 0);
-    double rounded = v;   // no finite value keeps the value itself
+    double rounded = v;   // infinity and nan are written as they are
     if (std::isfinite(v) && !RoundArithmetically(v, decimals, rounded)) rounded = RoundByText(v, decimals);
     CString result;
     result.Format("%g", rounded);
