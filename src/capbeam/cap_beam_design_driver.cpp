@@ -9,10 +9,12 @@ int CPM001T0101Atom::SetData(GZ_PM001Atom* gz, CPM001_CapKeyParam* kp)
     if (!SetGZData(gz)) return 0;
     if (!kp) return 0;
 
-    // With the frames laid out by name (lay mode 0) every design step reads the cantilevers as the
-    // skew shifts them over vP: the left one shorter and the right one longer by tan(a) x vP. A
-    // finished design gives them back their lengths as handed in.
-    const bool shiftAtBearings = kp->st_fLayMode == 0 && PMorPT != 0;
+    // The skeleton's layout, as the key data step copies it into the skeleton set. With the frames
+    // along the skew every design step reads the cantilevers as the skew shifts them over vP: the
+    // left one shorter and the right one longer by tan(a) x vP. A finished design gives them back
+    // their lengths as handed in.
+    const bool alongSkew = ChooseSkeletonLayout(kp->st_fLayMode) == SkeletonLayout::AlongSkew;
+    const bool shiftAtBearings = alongSkew && PMorPT != 0;
     if (shiftAtBearings) {
         bBzl -= std::tan(a) * vP;
         bBzr += std::tan(a) * vP;
@@ -24,12 +26,10 @@ int CPM001T0101Atom::SetData(GZ_PM001Atom* gz, CPM001_CapKeyParam* kp)
     if (!SetshData()) return 0;
     if (!SetsdData()) return 0;
 
-    if (PMorPT != 0) {
-        if (kp->st_fLayMode == 0) {
-            bBzl += std::tan(a) * vP;
-            bBzr -= std::tan(a) * vP;
-        }
-    } else if (st.fLayMode == 0) {
+    if (shiftAtBearings) {
+        bBzl += std::tan(a) * vP;
+        bBzr -= std::tan(a) * vP;
+    } else if (PMorPT == 0 && alongSkew) {
         // The column-based correction: the offset dGZ3 and the column's size (D or lRec) within the
         // width B give the distance d over which the skew shifts the ends; this shift stays in the
         // design.

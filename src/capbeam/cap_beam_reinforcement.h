@@ -112,10 +112,20 @@ public:
     // Returns 1; 0 for a missing record.
     int SetDrawData_PT(struct CAlignDataCap* cap, int fSymDraw, int fCapDrawOpt) const;
 
+    // How the skeleton frames are laid out, chosen by the skeleton's lay mode (st.fLayMode).
+    enum class SkeletonLayout {
+        AlongSkew,  // lay mode 0: every frame follows the skew, its support lines and ends moved by
+                    // tan(a) x its offset, and the key frame records are spread one to a frame
+        Across,     // any other lay mode: the frames stand across the beam and ignore the skew
+    };
+    static SkeletonLayout ChooseSkeletonLayout(int layMode);
+    // The layout of this object's skeleton.
+    SkeletonLayout GetSkeletonLayout() const { return ChooseSkeletonLayout(st.fLayMode); }
+
     // Cantilever length of the left (side non-zero) or right (side 0) end at transverse offset y.
     // With mode 0 the cantilever is taken at the bearing line: shifted back by the skew over vP
-    // (PMorPT non-zero) or over the column-based offset (PMorPT 0). A non-zero skeleton lay mode
-    // ignores the skew.
+    // (PMorPT non-zero) or over the column-based offset (PMorPT 0). A skeleton laid out across
+    // the beam ignores the skew.
     double GetXBCD(int side, double y, int mode) const;
     // Cantilever length at transverse offset x by the stirrup lay mode.
     double GetXBCD1(int side, double x) const;
@@ -292,8 +302,9 @@ private:
     int GetFrameRn(CArray<singAr*>* bars, CStringArray& marks, IntArray& counts);
     int GetfFrameRn(CStringArray& marksA, IntArray& countsA, CStringArray& marksB, IntArray& countsB);
     int GetFramegjdsx(CArray<struct CPM001_CapKeyParam::FrameAr>& records, int a, int b);
-    // Frame contents and the frame table.
-    int GetFrame(CPM001_CapKeyParam& kp, int i, FrameAr& frame);
+    // Frame contents and the frame table. GetFrame fills frame i from the bar families, which
+    // GetAllFrameRi has built before.
+    void GetFrame(CPM001_CapKeyParam& kp, int i, FrameAr& frame);
     int GetArcWQJdh(singAr* bar, int i);
     // Bars of one frame.
     int GetFrameiy(CPM001_CapKeyParam& kp, int i, CArray<singAr*>& bars, int& fsk);

@@ -17,9 +17,14 @@ double SpacingsBefore(const DblArray& spacings, int count)
 
 } // namespace
 
+CPM001T0101Atom::SkeletonLayout CPM001T0101Atom::ChooseSkeletonLayout(int layMode)
+{
+    return layMode == 0 ? SkeletonLayout::AlongSkew : SkeletonLayout::Across;
+}
+
 double CPM001T0101Atom::GetXBCD(int side, double y, int mode) const
 {
-    if (st.fLayMode != 0) return side ? bBzl : bBzr;
+    if (GetSkeletonLayout() == SkeletonLayout::Across) return side ? bBzl : bBzr;
 
     const double t = std::tan(a);
     const double base = side ? bBzl + t * y : bBzr - t * y;

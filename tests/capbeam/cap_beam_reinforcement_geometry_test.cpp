@@ -67,6 +67,17 @@ TEST_F(SkewedCapBeam, CantileverAtTheBearingLineOfAColumnPierUsesTheColumnOffset
     EXPECT_NEAR(atom.GetXBCD(0, 400.0, 0), 1575.0, kTol);
 }
 
+TEST(SkeletonLayout, LayModeZeroFollowsTheSkewEveryOtherStandsAcross)
+{
+    using Layout = CPM001T0101Atom::SkeletonLayout;
+    EXPECT_EQ(CPM001T0101Atom::ChooseSkeletonLayout(0), Layout::AlongSkew);
+    for (const int mode : {1, 2, -1}) EXPECT_EQ(CPM001T0101Atom::ChooseSkeletonLayout(mode), Layout::Across);
+    CPM001T0101Atom atom;
+    EXPECT_EQ(atom.GetSkeletonLayout(), Layout::AlongSkew);
+    atom.st.fLayMode = 1;
+    EXPECT_EQ(atom.GetSkeletonLayout(), Layout::Across);
+}
+
 TEST_F(SkewedCapBeam, SkeletonLayModeIgnoresTheSkewOfTheSkeletonQueryOnly)
 {
     atom.st.fLayMode = 1;

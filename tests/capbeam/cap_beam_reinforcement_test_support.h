@@ -42,9 +42,9 @@ public:
     }
 
     // Frame contents and the support line of an arc.
-    static int GetFrame(CPM001T0101Atom& atom, CPM001_CapKeyParam& kp, int i, CPM001T0101Atom::FrameAr& frame)
+    static void GetFrame(CPM001T0101Atom& atom, CPM001_CapKeyParam& kp, int i, CPM001T0101Atom::FrameAr& frame)
     {
-        return atom.GetFrame(kp, i, frame);
+        atom.GetFrame(kp, i, frame);
     }
     static int GetArcWQJdh(CPM001T0101Atom& atom, CPM001T0101Atom::singAr* bar, int i)
     {

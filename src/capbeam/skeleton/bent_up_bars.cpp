@@ -112,7 +112,7 @@ void MakeArcs(Atom& atom, const CPM001_CapKeyParam& kp, CArray<Atom::M_ArcWQJ_R*
 
     std::vector<double> keys;
     std::vector<int> order;
-    if (atom.st.fLayMode == 0) {
+    if (atom.GetSkeletonLayout() == Atom::SkeletonLayout::AlongSkew) {
         std::vector<CArray<Atom::M_ArcWQJ*>> perLine(static_cast<std::size_t>(nPier));
         for (const auto& row : byFrame) {
             for (int s = 0; s < nPier; ++s) perLine[static_cast<std::size_t>(s)].Add(row[static_cast<std::size_t>(s)]);

@@ -429,7 +429,7 @@ void BentArcRows(Atom& atom, const CArray<Atom::M_ArcWQJ_R*>& arcs, CArray<Atom:
         row.L2 = 0.0;
         row.szL.RemoveAll();
         const int nP = p.PtAr.GetSize();
-        if (atom.st.fLayMode == 0) {
+        if (atom.GetSkeletonLayout() == Atom::SkeletonLayout::AlongSkew) {
             GetIntDbArray(lefts);
             GetIntDbArray(rights);
             row.szL.Add("/");

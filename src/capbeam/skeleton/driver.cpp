@@ -91,7 +91,7 @@ namespace CapBeamSkeleton {
 
 int LayoutSymmetry(const CPM001T0101Atom& atom, const CPM001_CapKeyParam& kp)
 {
-    if (atom.st.fLayMode == 0 || atom.fSymmetric == 0) return 0;
+    if (atom.GetSkeletonLayout() == Atom::SkeletonLayout::AlongSkew || atom.fSymmetric == 0) return 0;
     if (!ReadsSameBothWays(atom.enSection, [](int l, int r) { return l == r; })) return 0;
     // Lists of different lengths cannot mirror each other.
     const IntArray& left = atom.sg.lns2;
@@ -241,10 +241,12 @@ int CPM001T0101Atom::SetstData(CPM001_CapKeyParam* kp)
         st.LeadPointR2 = 0.0;
     }
 
-    // The frames; the first one runs the bar families for all of them.
+    // The bar families, built once for all frames (a skeleton without frames has none), then the
+    // frames that read them.
+    if (n > 0 && GetAllFrameRi(*kp) == 0) return 0;
     FrameStore.SetSize(n);
     for (int i = 0; i < n; ++i) {
-        if (GetFrame(*kp, i, FrameStore[i]) == 0) return 0;
+        GetFrame(*kp, i, FrameStore[i]);
         st.Frame.Add(&FrameStore[i]);
     }
 
@@ -325,7 +327,7 @@ int CPM001T0101Atom::GetAllFrameRi(CPM001_CapKeyParam& kp)
     }
     CapBeamSkeleton::SectionKindFlags(*this);
 
-    if (st.fLayMode != 0 || IsEqual(a, 0.0)) CapBeamSkeleton::GroupByName(kp.FrameName, FrameGroup);
+    if (GetSkeletonLayout() == SkeletonLayout::Across || IsEqual(a, 0.0)) CapBeamSkeleton::GroupByName(kp.FrameName, FrameGroup);
     else GetFramesort(kp, FrameGroup);
 
     fFamiliesDone = 1;

@@ -11,7 +11,7 @@ class CPM001_CapKeyParam;
 namespace CapBeamSkeleton {
 
 // 1 when the skeleton is mirror-symmetric about the beam's middle: laid out across the beam
-// (st.fLayMode non-zero) on a symmetric beam shape (fSymmetric), with section kinds, densified
+// (SkeletonLayout::Across) on a symmetric beam shape (fSymmetric), with section kinds, densified
 // stirrup counts (sg.lns2 against sg.rns2 reversed) and every key frame record reading the same from
 // both ends; else 0. Count lists of different lengths are not symmetric.
 int LayoutSymmetry(const CPM001T0101Atom& atom, const CPM001_CapKeyParam& kp);

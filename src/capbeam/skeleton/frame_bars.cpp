@@ -299,7 +299,9 @@ int GetFrameiyxz(Atom& atom, CPM001_CapKeyParam& kp, int i, CArray<DblArray*>& z
                   Holds(atom.TopThroughList, i),
                   Holds(atom.BottomThroughList, i)};
     // Along a skewed beam the mid-span of frame i lies shifted from that of the first frame.
-    const double dY = atom.st.fLayMode == 0 ? (atom.GetFame_Y(i) - atom.GetFame_Y(0)) * std::tan(atom.a) : 0.0;
+    const double dY = atom.GetSkeletonLayout() == Atom::SkeletonLayout::AlongSkew
+                          ? (atom.GetFame_Y(i) - atom.GetFame_Y(0)) * std::tan(atom.a)
+                          : 0.0;
 
     const int stations = atom.nPier > 0 ? 2 * atom.nPier - 1 : 0;
     CArray<DblArray>& tops = *atom.ZtPool.AddOwned(std::make_unique<CArray<DblArray>>());

@@ -39,6 +39,32 @@ DblArray Differences(const std::vector<double>& stations)
 
 int PointKind(const singAr& bar, int j) { return bar.PtAr[j].enPoint; }
 
+// The stations of frame j's support lines, left to right: the station of column line k at the
+// frame's offset (GetFame_ZDX(k, j)), with the cantilever taken and the spacings summed once.
+DblArray SupportLines(const CPM001T0101Atom& atom, int j)
+{
+    DblArray lines;
+    const double start = atom.GetXBCD(1, atom.GetFame_Y(j), 1);
+    double before = 0.0;   // the spacings before column line k, summed in order
+    for (int k = 0; k < atom.nPier; ++k) {
+        if (k > 0 && k - 1 < atom.bBz.GetSize()) before += atom.bBz[k - 1];
+        lines.Add(start + before);
+    }
+    return lines;
+}
+
+// The support line a bar stands on: the first of its vertices, in order, that lies on one of the
+// frame's support lines (their stations left to right); -1 when none does.
+int SupportLineOf(const singAr& bar, const DblArray& lines)
+{
+    for (const CapBeamRecords::M_XZR& vertex : bar.PtAr) {
+        for (int k = 0; k < lines.GetSize(); ++k) {
+            if (IsEqual(vertex.x, lines[k])) return k;
+        }
+    }
+    return -1;
+}
+
 // difL1: the chain along the bottom through bar — its sloped ends (when both ends are sloped), the
 // cantilevers and the spans. A bottom bar with fewer vertices than the chain reads (a through bar
 // that could not be shaped) gives no chain.
@@ -65,17 +91,50 @@ DblArray BottomChain(const CPM001T0101Atom& atom, double x0, double xL)
     return chain;
 }
 
+// v rounded to n decimals the way its fixed-point text would be ("%.*f": the decimal nearest to v,
+// an exact tie to the even last digit) and read back. The exact product v x 10^n is held as the
+// rounded product and its error (fma), so values just below and just above a half round as their
+// digits say; the whole number, below 2^52, divides back as exactly as the text reads. false, with
+// rounded untouched, when 10^n is not exact (n above 22) or the product reaches 2^52.
+bool RoundArithmetically(double v, int n, double& rounded)
+{
+    static constexpr double kPowersOfTen[] = {1e0,  1e1,  1e2,  1e3,  1e4,  1e5,  1e6,  1e7,
+                                              1e8,  1e9,  1e10, 1e11, 1e12, 1e13, 1e14, 1e15,
+                                              1e16, 1e17, 1e18, 1e19, 1e20, 1e21, 1e22};
+    if (n < 0 || n > 22) return false;
+    const double scale = kPowersOfTen[n];
+    const double product = v * scale;
+    if (!(std::fabs(product) < 0x1p52)) return false;
+    const double error = std::fma(v, scale, -product);   // v x scale = product + error, exactly
+    double whole = std::nearbyint(product);               // ties to even
+    // Only a product that lies on a half can have its error carry it to the other side.
+    const double offset = product - whole;
+    if (offset == 0.5 && error > 0.0) whole += 1.0;
+    else if (offset == -0.5 && error < 0.0) whole -= 1.0;
+    rounded = whole / scale;
+    return true;
+}
+
+// The same rounding through the fixed-point text itself, for what the arithmetic cannot hold.
+double RoundByText(double v, int n)
+{
+    CString fixed;
+    fixed.Format("%.*f", n, v);
+    double rounded = v;
+    const std::string& text = fixed.str();
+    std::from_chars(text.data(), text.data() + text.size(), rounded);
+    return rounded;
+}
+
 } // namespace
 
 namespace CapBeamSkeleton {
 
 CString RoundToDecimals(double v, int n)
 {
-    CString fixed;
-    fixed.Format("%.*f", std::max(n, 0), v);
-    double rounded = v;   // a text that does not read back (inf, nan) keeps the value itself
-    const std::string& text = fixed.str();
-    std::from_chars(text.data(), text.data() + text.size(), rounded);
+    const int decimals = std::max(n, 0);
+    double rounded = v;   // infinity and nan are written as they are
+    if (std::isfinite(v) && !RoundArithmetically(v, decimals, rounded)) rounded = RoundByText(v, decimals);
     CString result;
     result.Format("%g", rounded);
     return result;
@@ -92,7 +151,8 @@ int BuildFrameTable(CPM001T0101Atom& atom)
     std::sort(groups.begin(), groups.end());
     groups.erase(std::unique(groups.begin(), groups.end()), groups.end());
 
-    const bool namedByFirst = atom.st.fLayMode != 0 || IsEqual(atom.a, 0.0);
+    const bool namedByFirst =
+        atom.GetSkeletonLayout() == CPM001T0101Atom::SkeletonLayout::Across || IsEqual(atom.a, 0.0);
 
     for (const int g : groups) {
         std::vector<int> members;
@@ -157,18 +217,11 @@ int BuildFrameTable(CPM001T0101Atom& atom)
 int CPM001T0101Atom::GetArcWQJdh(singAr* bar, int i)
 {
     if (!bar) return -1;
-    for (const M_XZR& vertex : bar->PtAr) {
-        for (int k = 0; k < nPier; ++k) {
-            if (IsEqual(vertex.x, GetFame_ZDX(k, i))) return k;
-        }
-    }
-    return -1;
+    return SupportLineOf(*bar, SupportLines(*this, i));
 }
 
-int CPM001T0101Atom::GetFrame(CPM001_CapKeyParam& kp, int i, FrameAr& frame)
+void CPM001T0101Atom::GetFrame(CPM001_CapKeyParam& kp, int i, FrameAr& frame)
 {
-    if (fFamiliesDone == 0 && GetAllFrameRi(kp) == 0) return 0;
-
     CArray<singAr*> bars;
     GetFrameiy(kp, i, bars, frame.fsk);
     frame.Bars.RemoveAll();
@@ -187,8 +240,9 @@ int CPM001T0101Atom::GetFrame(CPM001_CapKeyParam& kp, int i, FrameAr& frame)
     frame.difL4.RemoveAll();
     const double x0 = GetFame_ZDX(0, i);
     // Only a main skeleton is dimensioned in the frame drawing.
-    if (frame.fsk == 0) return 1;
+    if (frame.fsk == 0) return;
     const double xL = GetFame_ZDX(nPier - 1, i);
+    const DblArray lines = SupportLines(*this, i);   // taken once for every bar that asks
 
     frame.difL1 = BottomChain(*this, x0, xL);
 
@@ -196,16 +250,17 @@ int CPM001T0101Atom::GetFrame(CPM001_CapKeyParam& kp, int i, FrameAr& frame)
     // the bottom bends on both sides, the last one on its right side; arcs over inner supports
     // span KeyLen1 to each side.
     frame.difL2.SetSize(2 * std::max(nPier, 0));
+    // The arc over each support line: the first of the frame's arcs that stands on it.
+    std::vector<const singAr*> arcs(static_cast<std::size_t>(std::max(nPier, 0)), nullptr);
+    for (const singAr* bar : frame.Bars) {
+        if (!bar || bar->class_ != 5 || bar->fStwArc == 0) continue;
+        const int k = SupportLineOf(*bar, lines);
+        if (k >= 0 && !arcs[static_cast<std::size_t>(k)]) arcs[static_cast<std::size_t>(k)] = bar;
+    }
     double p = 0.0;
     double q = 0.0;
     for (int k = 0; k < nPier; ++k) {
-        const singAr* arc = nullptr;
-        for (singAr* bar : frame.Bars) {
-            if (bar && bar->class_ == 5 && bar->fStwArc != 0 && GetArcWQJdh(bar, i) == k) {
-                arc = bar;
-                break;
-            }
-        }
+        const singAr* arc = arcs[static_cast<std::size_t>(k)];
         if (!arc) continue;
         const int last = arc->PtAr.GetSize() - 1;
         if (k == 0) {
@@ -268,7 +323,7 @@ int CPM001T0101Atom::GetFrame(CPM001_CapKeyParam& kp, int i, FrameAr& frame)
     if (!bends.empty()) {
         bends.push_back(ends.left);
         bends.push_back(ends.right);
-        for (int k = 0; k < nPier; ++k) bends.push_back(GetFame_ZDX(k, i));
+        for (const double line : lines) bends.push_back(line);
         // Stations closer than the equality of lengths are one dimension point.
         std::sort(bends.begin(), bends.end());
         bends.erase(std::unique(bends.begin(), bends.end(), [](double l, double r) { return IsEqual(l, r) != 0; }),
@@ -297,5 +352,4 @@ int CPM001T0101Atom::GetFrame(CPM001_CapKeyParam& kp, int i, FrameAr& frame)
         std::sort(cuts.begin(), cuts.end());
         frame.difL4 = Differences(cuts);
     }
-    return 1;
 }

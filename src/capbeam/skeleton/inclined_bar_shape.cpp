@@ -105,269 +105,192 @@ bool EndOutlinesHeld(const Atom& atom, bool& square)
     return atom.PYXTCJpa2.GetSize() >= points && atom.PYXTCJpa1.GetSize() >= points;
 }
 
-int LeftEnd(Shape& s, const Atom::M_BZXJ& bar, int frame, int code, double xL)
+// One beam end as an inclined bar meets it. The outline points are numbered from this end: 0 the
+// top of its end face, 1 the face's foot, 2 where the bottom turns level (the far corner at a
+// square end), 3 beyond; stations are compared as seen from the end (Inward). So one set of steps
+// serves both ends, each the other's mirror; what the two ends do beyond the mirror (the order in
+// which some lines and the fillet are given, some flags, the outline a fillet is checked against)
+// is kept per end where it is used.
+struct End {
+    bool left;
+    double out;                  // -1 at the left end, +1 at the right: the way out of the beam
+    const CDblPointArray& O;     // inner through-bar outline
+    const CDblPointArray& Oo;    // outer through-bar outline
+    int last;                    // last outline point: 3 with square ends, 5 with a sloped end
+
+    const CDblPoint& In(int i) const { return O[left ? i : last - i]; }
+    const CDblPoint& Out(int i) const { return Oo[left ? i : last - i]; }
+    // A station as seen from this end: growing into the beam.
+    double Inward(double x) const { return left ? x : -x; }
+    // The weld-side flags (fHzy) of mirrored vertices: L() is 1 at the left end and 0 at the
+    // right, R() the other way round.
+    int L() const { return left ? 1 : 0; }
+    int R() const { return left ? 0 : 1; }
+};
+
+// The fillet between the bar's run from P0 to the corner X and the end face through the point
+// face: its tangent points on the bar and on the face, and its centre. barFirst: the fillet is
+// given the run's point first, else the face's.
+struct FaceBend {
+    CDblPoint bar, face, centre;
+};
+
+FaceBend FilletAtFace(Shape& s, const CDblPoint& P0, const CDblPoint& X, const CDblPoint& face, bool barFirst)
 {
-    Atom& atom = s.atom;
-    const CDblPointArray& O = atom.PYXTCJpa2;
-    const CDblPointArray& Oo = atom.PYXTCJpa1;
-    bool square = false;
-    if (!EndOutlinesHeld(atom, square)) return 0;   // no outline of the through bars
-
-    const double a = s.a, H = s.H, d = bar.dA;
-    const int nT = bar.pB[1];
-    const double x0 = xL - d;
-    const double z0 = atom.GetFame_XZ(x0) - (nT + 1) * s.D;
-    const double lam = 2.0 * (atom.hHpl + atom.hXbl);
-    const CDblPoint P0(x0, z0);
-    const CDblPoint P1(x0 - std::cos(a) * lam, z0 - std::sin(a) * lam);
-    CDblPoint X, T1, T2, M;
-
-    if (square) {
-        if (!Meet(P0, P1, O[1], O[2], X)) return Fail(kBottomMiss);
-        if (X.x > O[1].x && X.x - H >= O[1].x) {
-            s.Put(X.x - H, O[2].y, 0.0, 1, 0, 0, 0);
-            s.Put(X.x, O[2].y, a, 1, 1, 0, 2);
-        } else if (X.x > O[1].x) {
-            s.endFace = 1;
-            CDblPoint Xf;
-            if (!Meet(P0, P1, O[0], O[1], Xf)) return Fail("计算时数值错误7!");
-            const CDblPoint U(O[0].x, O[0].y + kFarAbove);
-            CalFillet(P0, Xf, U, s.Radius(), T1, T2, M);
-            if (Oo[0].y > T2.y) atom.fEndInset = 1;
-            s.ArcLength(T2, M, T1);
-            s.Put(T2.x, T2.y + H, 0.0, 1, 1, 0, 0);
-            s.Put(Xf, kQuarterTurn + a, 0, 0, 0, 2, true);
-            s.arcPt = T1;
-        } else {
-            s.endFace = 1;
-            CDblPoint Xf;
-            if (!Meet(P0, P1, O[0], O[1], Xf)) return Fail("计算时数值错误6!");
-            if (O[0].y + H < Xf.y) {
-                atom.fEndInset = 1;
-                s.Put(Xf.x, Xf.y - H, 0.0, 1, 1, 1, 0);
-                s.Put(Xf, -(kQuarterTurn - a), 1, 1, 0, 2);
-            } else {
-                const CDblPoint U(O[0].x, O[0].y + kFarAbove);
-                CalFillet(P0, Xf, U, s.Radius(), T1, T2, M);
-                if (O[0].y > T2.y) atom.fEndInset = 1;
-                s.ArcLength(T2, M, T1);
-                s.Put(T2.x, T2.y + H, 0.0, 1, 1, 0, 0);
-                s.Put(Xf, a + kQuarterTurn, 0, 0, 0, 2, true);
-                s.arcPt = T1;
-            }
-        }
-    } else {
-        if (!Meet(P0, P1, O[1], O[2], X)) return Fail(kSlopeMiss1);
-        if (X.x > O[2].x) {
-            CDblPoint X2;
-            if (!Meet(P0, P1, O[2], O[3], X2)) return Fail(kSlopeMiss1);
-            const double f = std::fabs(X2.x - O[2].x);
-            if (X2.x - H >= O[2].x) {
-                s.Put(X2.x - H, O[2].y, 0.0, 1, 0, 0, 0);
-            } else {
-                // The leg runs on up the slope for what the flat bottom cannot hold.
-                const double alpha = std::atan(atom.hHpl / atom.bBpl);
-                const double r1 = H - f;
-                const CDblPoint Q(x0 - std::sin(alpha) * r1 / std::tan(a) - std::cos(alpha) * r1 - f, z0);
-                const CDblPoint Q1(Q.x - std::cos(a) * lam, Q.y - std::sin(a) * lam);
-                CDblPoint X3;
-                if (!Meet(Q, Q1, O[1], O[2], X3)) return Fail("计算时数值错误5!");
-                s.Put(X3, 0.0, 1, 0, 0, 0);
-                s.Put(O[2], alpha, 0, 0, 0, 3);
-            }
-            s.Put(X2.x, O[2].y, a, 1, 1, 0, 2);
-        } else if (X.y > O[1].y) {
-            s.endFace = 1;
-            CDblPoint X4;
-            if (!Meet(P0, P1, O[0], O[1], X4)) return Fail("计算时数值错误6!");
-            if (O[0].y < X4.y) {
-                atom.fEndInset = 1;
-                s.Put(X4.x, X4.y - H, 0.0, 1, 1, 1, 0);
-                s.Put(X4, -(kQuarterTurn - a), 1, 1, 0, 2);
-            } else {
-                CalFillet(O[0], X4, P0, s.Radius(), T1, T2, M);
-                if (Oo[0].y > T1.y) atom.fEndInset = 1;
-                s.ArcLength(T1, M, T2);
-                s.Put(T1.x, T1.y + H, 0.0, 1, 1, 0, 0);
-                s.Put(X4, a + kQuarterTurn, 1, 1, 1, 2, true);
-                s.arcPt = T2;
-            }
-        } else {
-            const double alpha = std::atan(atom.hHpl / atom.bBpl);
-            const CDblPoint Q(x0 - (std::sin(alpha) * H / std::tan(a) + std::cos(alpha) * H), z0);
-            const CDblPoint Q1(Q.x - std::cos(a) * lam, Q.y - std::sin(a) * lam);
-            CDblPoint X5;
-            if (!Meet(Q, Q1, O[1], O[2], X5)) return Fail("计算时数值错误8!");
-            if (O[1].x > X5.x) {
-                s.endFace = 1;
-                CDblPoint X6;
-                if (!Meet(P0, P1, O[0], O[1], X6)) return Fail("计算时数值错误7!");
-                CalFillet(O[0], X6, P0, s.Radius(), T1, T2, M);
-                if (Oo[0].y > T1.y) atom.fEndInset = 1;
-                s.ArcLength(T1, M, T2);
-                s.Put(T1.x, T1.y + H, 0.0, 1, 1, 0, 0);
-                s.Put(X6, -(kQuarterTurn + a), 0, 0, 0, 2, true);
-                s.arcPt = T2;
-            } else {
-                s.Put(X5, 0.0, 1, 0, 0, 0);
-                s.Put(X, alpha + a, 1, 1, 1, 2);
-            }
-        }
-    }
-
-    const bool slopedTop = !IsEqual(atom.iLb, -atom.iRb);
-    s.Put(x0, z0, -a + (slopedTop ? std::atan(atom.iLb) : 0.0), 1, 0, 1, 1);
-    if (code == kBothLegsCode) {
-        const int top = s.pts.GetSize() - 1;
-        const double xc = atom.GetFame_ZDX(0, frame) - d;
-        const double zc = atom.GetFame_XZ(xc) - (nT + 1) * s.D;
-        CDblPoint V(xc + H, zc);
-        if (slopedTop) {
-            const double tl = std::atan(atom.iLb);
-            const double tr = std::atan(std::fabs(atom.iRb));
-            if (AtLeast(atom.bAc - std::cos(tl) * H, xc)) {
-                V = CDblPoint(xc + std::cos(tl) * H, zc + std::sin(tl) * H);
-            } else if (atom.bAc < xc || IsEqual(atom.bAc, xc)) {
-                V = CDblPoint(xc + std::cos(tr) * H, zc - std::sin(tr) * H);
-                s.pts[top].alf = -a - std::atan(atom.iRb);
-            } else {
-                s.pts[top].alf = -a;
-            }
-        }
-        s.Put(V, 0.0, 1, 1, 1, 0);
-    }
-    return 1;
+    FaceBend b;
+    if (barFirst) CalFillet(P0, X, face, s.Radius(), b.bar, b.face, b.centre);
+    else CalFillet(face, X, P0, s.Radius(), b.face, b.bar, b.centre);
+    return b;
 }
 
-int RightEnd(Shape& s, const Atom::M_BZXJ& bar, int frame, int code, double xR)
+// The fillet's arc, from the face round to the bar at the left end and the other way at the right;
+// the leg welded up the face from its tangent point (fHzy as given), the corner on the arc at angle
+// alf with the flags given, and the arc's tangent point on the run.
+void BendAtFace(Shape& s, const End& e, const FaceBend& b, const CDblPoint& X, double alf, int legZy, int fH,
+                int fHzy, int fHsx)
+{
+    if (e.left) s.ArcLength(b.face, b.centre, b.bar);
+    else s.ArcLength(b.bar, b.centre, b.face);
+    s.Put(b.face.x, b.face.y + s.H, 0.0, 1, legZy, 0, 0);
+    s.Put(X, alf, fH, fHzy, fHsx, 2, true);
+    s.arcPt = b.bar;
+}
+
+enum class BeamSide { Left, Right };
+
+// A bar at one beam end; cantilever is that end's cantilever at the frame's offset.
+int BeamEnd(Shape& s, const Atom::M_BZXJ& bar, int frame, int code, BeamSide side, double cantilever)
 {
     Atom& atom = s.atom;
-    const CDblPointArray& O = atom.PYXTCJpa2;
-    const CDblPointArray& Oo = atom.PYXTCJpa1;
     bool square = false;
     if (!EndOutlinesHeld(atom, square)) return 0;   // no outline of the through bars
+    const bool left = side == BeamSide::Left;
+    const End e{left, left ? -1.0 : 1.0, atom.PYXTCJpa2, atom.PYXTCJpa1, square ? 3 : 5};
+    const CDblPointArray& O = e.O;
 
     const double a = s.a, H = s.H, d = bar.dA;
     const int nT = bar.pB[1];
-    const double x0 = atom.bBg - xR + d;
+    const double x0 = e.left ? cantilever - d : atom.bBg - cantilever + d;
     const double z0 = atom.GetFame_XZ(x0) - (nT + 1) * s.D;
-    const double lam = 2.0 * (atom.hHpr + atom.hXbr);
+    const double lam = e.left ? 2.0 * (atom.hHpl + atom.hXbl) : 2.0 * (atom.hHpr + atom.hXbr);
     const CDblPoint P0(x0, z0);
-    const CDblPoint P1(x0 + std::cos(a) * lam, z0 - std::sin(a) * lam);
-    CDblPoint X, T1, T2, M;
+    // The bar's run down from a top point toward the end, far enough to pass the end's bottom.
+    auto runFrom = [&](const CDblPoint& Q) {
+        return CDblPoint(Q.x + e.out * std::cos(a) * lam, Q.y - std::sin(a) * lam);
+    };
+    const CDblPoint P1 = runFrom(P0);
+    const char* const faceMiss = e.left ? "计算时数值错误7!" : "计算时数值错误11!";
+    CDblPoint X;
 
     if (square) {
         if (!Meet(P0, P1, O[1], O[2], X)) return Fail(kBottomMiss);
-        if (X.x < O[2].x && X.x + H <= O[2].x) {
-            s.Put(X.x + H, O[2].y, 0.0, 1, 1, 0, 0);
-            s.Put(X.x, O[2].y, -a, 1, 0, 0, 2);
-        } else if (X.x < O[2].x) {
+        if (e.Inward(X.x) > e.Inward(e.In(1).x) && e.Inward(X.x) - H >= e.Inward(e.In(1).x)) {
+            s.Put(X.x + e.out * H, O[2].y, 0.0, 1, e.R(), 0, 0);
+            s.Put(X.x, O[2].y, -e.out * a, 1, e.L(), 0, 2);
+        } else if (e.Inward(X.x) > e.Inward(e.In(1).x)) {
             s.endFace = 1;
             CDblPoint Xf;
-            if (!Meet(P0, P1, O[2], O[3], Xf)) return Fail("计算时数值错误11!");
-            CalFillet(O[3], Xf, P0, s.Radius(), T1, T2, M);
-            if (O[3].y > T1.y) atom.fEndInset = 1;
-            s.ArcLength(T2, M, T1);
-            s.Put(T1.x, T1.y + H, 0.0, 1, 0, 0, 0);
-            s.Put(Xf, -(kQuarterTurn + a), 0, 0, 0, 2, true);
-            s.arcPt = T2;
+            const bool met = e.left ? Meet(P0, P1, e.In(0), e.In(1), Xf) : Meet(P0, P1, e.In(1), e.In(0), Xf);
+            if (!met) return Fail(faceMiss);
+            const CDblPoint U(e.In(0).x, e.In(0).y + kFarAbove);
+            const FaceBend b = e.left ? FilletAtFace(s, P0, Xf, U, true) : FilletAtFace(s, P0, Xf, e.In(0), false);
+            if ((e.left ? e.Out(0) : e.In(0)).y > b.face.y) atom.fEndInset = 1;
+            BendAtFace(s, e, b, Xf, -e.out * (kQuarterTurn + a), e.L(), 0, 0, 0);
         } else {
             s.endFace = 1;
             CDblPoint Xf;
-            if (!Meet(P0, P1, O[3], O[2], Xf)) return Fail("计算时数值错误6!");
-            if (O[3].y + H < Xf.y) {
+            if (!Meet(P0, P1, e.In(0), e.In(1), Xf)) return Fail("计算时数值错误6!");
+            if (e.In(0).y + H < Xf.y) {
                 atom.fEndInset = 1;
-                s.Put(Xf.x, Xf.y - H, 0.0, 1, 0, 1, 0);
-                s.Put(Xf, kQuarterTurn - a, 1, 0, 0, 2);
+                s.Put(Xf.x, Xf.y - H, 0.0, 1, e.L(), 1, 0);
+                s.Put(Xf, e.out * (kQuarterTurn - a), 1, e.L(), 0, 2);
             } else {
-                const CDblPoint U(O[3].x, O[3].y + kFarAbove);
-                CalFillet(P0, Xf, U, s.Radius(), T1, T2, M);
-                if (O[3].y > T2.y) atom.fEndInset = 1;
-                s.ArcLength(T1, M, T2);
-                s.Put(T2.x, T2.y + H, 0.0, 1, 0, 0, 0);
-                s.Put(Xf, -(a + kQuarterTurn), 0, 0, 0, 2, true);
-                s.arcPt = T1;
+                const CDblPoint U(e.In(0).x, e.In(0).y + kFarAbove);
+                const FaceBend b = FilletAtFace(s, P0, Xf, U, true);
+                if (e.In(0).y > b.face.y) atom.fEndInset = 1;
+                BendAtFace(s, e, b, Xf, -e.out * (a + kQuarterTurn), e.L(), 0, 0, 0);
             }
         }
     } else {
-        if (!Meet(P0, P1, O[4], O[3], X)) return Fail(kSlopeMiss2);
-        if (X.x < O[3].x) {
+        const double slope = e.left ? std::atan(atom.hHpl / atom.bBpl) : std::atan(atom.hHpr / atom.bBpr);
+        if (!Meet(P0, P1, e.In(1), e.In(2), X)) return Fail(e.left ? kSlopeMiss1 : kSlopeMiss2);
+        if (e.Inward(X.x) > e.Inward(e.In(2).x)) {
             CDblPoint X2;
-            if (!Meet(P0, P1, O[3], O[2], X2)) return Fail(kSlopeMiss1);
-            const double f = std::fabs(X2.x - O[3].x);
-            if (X2.x + H <= O[3].x) {
-                s.Put(X2.x + H, O[3].y, 0.0, 1, 1, 0, 0);
+            if (!Meet(P0, P1, e.In(2), e.In(3), X2)) return Fail(kSlopeMiss1);
+            const double f = std::fabs(X2.x - e.In(2).x);
+            if (e.Inward(X2.x) - H >= e.Inward(e.In(2).x)) {
+                s.Put(X2.x + e.out * H, e.In(2).y, 0.0, 1, e.R(), 0, 0);
             } else {
                 // The leg runs on up the slope for what the flat bottom cannot hold.
-                const double beta = std::atan(atom.hHpr / atom.bBpr);
                 const double r1 = H - f;
-                const CDblPoint Q(x0 + f + std::sin(beta) * r1 / std::tan(a) + std::cos(beta) * r1, z0);
-                const CDblPoint Q1(Q.x + std::cos(a) * lam, Q.y - std::sin(a) * lam);
+                const double sa = std::sin(slope), ca = std::cos(slope), ta = std::tan(a);
+                const CDblPoint Q(e.left ? x0 - sa * r1 / ta - ca * r1 - f : x0 + f + sa * r1 / ta + ca * r1, z0);
                 CDblPoint X3;
-                if (!Meet(Q, Q1, O[3], O[4], X3)) return Fail("计算时数值错误9!");
-                s.Put(X3, 0.0, 1, 1, 0, 0);
-                s.Put(O[3], -beta, 0, 0, 0, 3);
+                const bool met = e.left ? Meet(Q, runFrom(Q), e.In(1), e.In(2), X3)
+                                        : Meet(Q, runFrom(Q), e.In(2), e.In(1), X3);
+                if (!met) return Fail(e.left ? "计算时数值错误5!" : "计算时数值错误9!");
+                s.Put(X3, 0.0, 1, e.R(), 0, 0);
+                s.Put(e.In(2), -e.out * slope, 0, 0, 0, 3);
             }
-            s.Put(X2.x, O[3].y, -a, 1, 0, 0, 2);
-        } else if (X.y > O[4].y) {
+            s.Put(X2.x, e.In(2).y, -e.out * a, 1, e.L(), 0, 2);
+        } else if (X.y > e.In(1).y) {
             s.endFace = 1;
             CDblPoint X4;
-            if (!Meet(P0, P1, O[5], O[4], X4)) return Fail("计算时数值错误6!");
-            if (O[5].y < X4.y) {
+            if (!Meet(P0, P1, e.In(0), e.In(1), X4)) return Fail("计算时数值错误6!");
+            if (e.In(0).y < X4.y) {
                 atom.fEndInset = 1;
-                s.Put(X4.x, X4.y - H, 0.0, 1, 0, 1, 0);
-                s.Put(X4, kQuarterTurn - a, 1, 0, 0, 2);
+                s.Put(X4.x, X4.y - H, 0.0, 1, e.L(), 1, 0);
+                s.Put(X4, e.out * (kQuarterTurn - a), 1, e.L(), 0, 2);
             } else {
-                CalFillet(P0, X4, O[5], s.Radius(), T1, T2, M);
-                if (Oo[5].y > T2.y) atom.fEndInset = 1;
-                s.ArcLength(T1, M, T2);
-                s.Put(T2.x, T2.y + H, 0.0, 1, 1, 0, 0);
-                s.Put(X4, a + kQuarterTurn, 1, 1, 1, 2, true);
-                s.arcPt = T1;
+                const FaceBend b = FilletAtFace(s, P0, X4, e.In(0), !e.left);
+                if (e.Out(0).y > b.face.y) atom.fEndInset = 1;
+                BendAtFace(s, e, b, X4, a + kQuarterTurn, 1, 1, 1, 1);
             }
         } else {
-            const double beta = std::atan(atom.hHpr / atom.bBpr);
-            const CDblPoint Q(x0 + (std::sin(beta) / std::tan(a) + std::cos(beta)) * H, z0);
-            const CDblPoint Q1(Q.x + std::cos(a) * lam, Q.y - std::sin(a) * lam);
+            const double sa = std::sin(slope), ca = std::cos(slope), ta = std::tan(a);
+            const CDblPoint Q(e.left ? x0 - (sa * H / ta + ca * H) : x0 + (sa / ta + ca) * H, z0);
             CDblPoint X5;
-            if (!Meet(Q, Q1, O[4], O[3], X5)) return Fail("计算时数值错误12!");
-            if (O[4].x < X5.x) {
+            if (!Meet(Q, runFrom(Q), e.In(1), e.In(2), X5))
+                return Fail(e.left ? "计算时数值错误8!" : "计算时数值错误12!");
+            if (e.Inward(e.In(1).x) > e.Inward(X5.x)) {
                 s.endFace = 1;
                 CDblPoint X6;
-                if (!Meet(P0, P1, O[5], O[4], X6)) return Fail("计算时数值错误11!");
-                CalFillet(P0, X6, O[5], s.Radius(), T1, T2, M);
-                if (O[5].y > T2.y) atom.fEndInset = 1;
-                s.ArcLength(T1, M, T2);
-                s.Put(T2.x, T2.y + H, 0.0, 1, 0, 0, 0);
-                s.Put(X6, kQuarterTurn + a, 0, 1, 1, 2, true);
-                s.arcPt = T1;
+                if (!Meet(P0, P1, e.In(0), e.In(1), X6)) return Fail(faceMiss);
+                const FaceBend b = FilletAtFace(s, P0, X6, e.In(0), !e.left);
+                if ((e.left ? e.Out(0) : e.In(0)).y > b.face.y) atom.fEndInset = 1;
+                BendAtFace(s, e, b, X6, e.out * (kQuarterTurn + a), e.L(), 0, e.R(), e.R());
             } else {
-                s.Put(X5, 0.0, 1, 1, 0, 0);
-                s.Put(X, -(beta + a), 1, 0, 1, 2);
+                s.Put(X5, 0.0, 1, e.R(), 0, 0);
+                s.Put(X, -e.out * (slope + a), 1, e.L(), 1, 2);
             }
         }
     }
 
     const bool slopedTop = !IsEqual(atom.iLb, -atom.iRb);
-    s.Put(x0, z0, a - (slopedTop ? std::atan(std::fabs(atom.iRb)) : 0.0), 1, 1, 1, 1);
+    const double topSlope = slopedTop ? (e.left ? std::atan(atom.iLb) : std::atan(std::fabs(atom.iRb))) : 0.0;
+    s.Put(x0, z0, e.out * a - e.out * topSlope, 1, e.R(), 1, 1);
     if (code == kBothLegsCode) {
+        // The top leg, welded under the top bars from the bar's top point into the beam.
         const int top = s.pts.GetSize() - 1;
-        const double xc = atom.GetFame_ZDX(bar.nA / 2, frame) + d;
+        const double xc = atom.GetFame_ZDX(e.left ? 0 : bar.nA / 2, frame) + e.out * d;
         const double zc = atom.GetFame_XZ(xc) - (nT + 1) * s.D;
-        CDblPoint V(xc - H, zc);
+        CDblPoint V(xc - e.out * H, zc);
         if (slopedTop) {
             const double tl = std::atan(atom.iLb);
             const double tr = std::atan(std::fabs(atom.iRb));
-            if (AtLeast(atom.bAc, xc)) {
-                V = CDblPoint(xc - std::cos(tl) * H, zc - std::sin(tl) * H);
-            } else if (atom.bAc + std::cos(tr) * H < xc || IsEqual(atom.bAc + std::cos(tr) * H, xc)) {
-                V = CDblPoint(xc - std::cos(tr) * H, zc + std::sin(tr) * H);
-                s.pts[top].alf = a - std::atan(atom.iRb);
+            // The leg lies wholly left of the crown, or wholly right of it.
+            const bool onLeftSlope = e.left ? AtLeast(atom.bAc - std::cos(tl) * H, xc) : AtLeast(atom.bAc, xc);
+            const double rightFrom = e.left ? atom.bAc : atom.bAc + std::cos(tr) * H;
+            if (onLeftSlope) {
+                V = CDblPoint(xc - e.out * std::cos(tl) * H, zc - e.out * std::sin(tl) * H);
+            } else if (rightFrom < xc || IsEqual(rightFrom, xc)) {
+                V = CDblPoint(xc - e.out * std::cos(tr) * H, zc + e.out * std::sin(tr) * H);
+                s.pts[top].alf = e.out * a - std::atan(atom.iRb);
             } else {
-                s.pts[top].alf = a;
+                s.pts[top].alf = e.out * a;
             }
         }
-        s.Put(V, 0.0, 1, 0, 1, 0);
+        s.Put(V, 0.0, 1, e.L(), 1, 0);
     }
     return 1;
 }
@@ -436,9 +359,9 @@ int GetGJFrame_WG(CPM001T0101Atom& atom, CPM001T0101Atom::M_BZXJ bar, int frame,
     const int k = bar.nA;
     const int last = 2 * atom.nPier - 1;
     if (code == kLeftEndCode || (code == kBothLegsCode && k == 0))
-        return LeftEnd(s, bar, frame, code, atom.GetXBCD(1, y, 1));
+        return BeamEnd(s, bar, frame, code, BeamSide::Left, atom.GetXBCD(1, y, 1));
     if (code == kRightEndCode || (code == kBothLegsCode && k == last))
-        return RightEnd(s, bar, frame, code, atom.GetXBCD(0, y, 1));
+        return BeamEnd(s, bar, frame, code, BeamSide::Right, atom.GetXBCD(0, y, 1));
     return ColumnSide(s, bar, frame, code);
 }
 

@@ -263,7 +263,7 @@ double BarLength(const Atom& atom, const Atom::M_BJXZ& bar)
 void MakeRows(Atom& atom, const CArray<Atom::M_BZXJR>& bars, CArray<Atom::tRn>& rows)
 {
     std::vector<Atom::M_BZXJR> W(bars.GetData(), bars.GetData() + bars.GetSize());
-    const bool byColumn = atom.st.fLayMode == 0;
+    const bool byColumn = atom.GetSkeletonLayout() == Atom::SkeletonLayout::AlongSkew;
     for (std::size_t i = 0; i < W.size(); ++i) {
         Atom::tRn& row = atom.ScratchRow;
         row.R = W[i].R;
@@ -322,7 +322,7 @@ int GetGJFrame_BZXJ(CPM001T0101Atom& atom, CPM001_CapKeyParam& kp, CArray<CPM001
     std::vector<Atom::M_BJXZ> shapes;
     MakeShapes(atom, found, shapes);
 
-    const bool simple = atom.st.fLayMode != 0 ||
+    const bool simple = atom.GetSkeletonLayout() == Atom::SkeletonLayout::Across ||
                         (IsEqual(atom.iLb, -atom.iRb) && IsEqual(atom.bBpl, 0.0) && IsEqual(atom.bBpr, 0.0));
     for (const bool endPass : {false, true}) {
         if (simple) MarkSimple(atom, shapes, endPass, bars);

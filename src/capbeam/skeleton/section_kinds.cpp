@@ -104,7 +104,7 @@ void CutStation(Atom& atom, const FrameBars& frameBars, double x, CArray<Atom::s
     const double y0 = atom.GetFame_Y(0);
     for (std::size_t j = 0; j < frameBars.frames.size(); ++j) {
         // Along a skewed beam the section meets frame j at its own station.
-        if (atom.st.fLayMode == 0) {
+        if (atom.GetSkeletonLayout() == Atom::SkeletonLayout::AlongSkew) {
             dY = (atom.GetFame_Y(static_cast<int>(j)) - y0) * std::tan(atom.a);
             H = atom.GetFame_XZ(x + dY);
         }

@@ -76,7 +76,7 @@ void MainPieces(Atom& atom, const KeyFrame& record, int j, std::vector<SupportLi
 void SecondaryPieces(Atom& atom, const KeyFrame& record, int j, std::vector<SupportLine>& lines)
 {
     DblArray reference;
-    if (atom.st.fLayMode != 0) GetfFrameDJDJs(atom, record.name, reference);
+    if (atom.GetSkeletonLayout() == Atom::SkeletonLayout::Across) GetfFrameDJDJs(atom, record.name, reference);
     else if (j < atom.KeyFrameNames.GetSize()) GetfFrameDJDJs(atom, atom.KeyFrameNames[j], reference);
 
     const CArray<double>& lengths = record.LenT;
@@ -151,7 +151,7 @@ CStringArray MainMarks(Atom& atom, const std::vector<SupportLine>& lines)
 // support line with bars lies in at least one group.
 std::vector<std::vector<int>> SecondaryGroups(const Atom& atom, const std::vector<SupportLine>& lines)
 {
-    if (atom.st.fLayMode == 0) {
+    if (atom.GetSkeletonLayout() == Atom::SkeletonLayout::AlongSkew) {
         std::vector<DblArray> lefts;
         std::vector<DblArray> rights;
         for (const SupportLine& line : lines) {
@@ -233,7 +233,7 @@ Atom::M_XZR Vertex(double x, double z, int enPoint, double weld, int fH, int fHz
 // skeleton laid out across the beam on a top of two slopes follows them.
 double AlongTop(const Atom& atom, double length, double endX)
 {
-    if (IsEqual(atom.iLb, -atom.iRb) || atom.st.fLayMode == 0) return length;
+    if (IsEqual(atom.iLb, -atom.iRb) || atom.GetSkeletonLayout() == Atom::SkeletonLayout::AlongSkew) return length;
     const double i = atom.bAc <= endX ? atom.iRb : atom.iLb;
     return length * std::sqrt(1.0 + i * i);
 }

@@ -156,6 +156,17 @@ TEST_F(InclinedBarShape, EndFaceHighAboveTheOutlineGetsAStraightLeg)
     EXPECT_EQ(endFace, 1);
     EXPECT_EQ(atom.fEndInset, 1);
     EXPECT_EQ(arcLen, 0.0);
+
+    // Right end mirrored: top point 8000 + 2900 = 10900, the face x = 10950 met at 1834.
+    atom.fEndInset = 0;
+    Build(3, 2900.0, kBothLegsCode);
+    ASSERT_EQ(pts.GetSize(), 4);
+    Expect(0, 10950.0, 1734.0, 0.0, 1, 0, 1, 0);
+    Expect(1, 10950.0, 1834.0, 1.57079635 - kA, 1, 0, 0, 2);
+    Expect(2, 10900.0, 1884.0, kA, 1, 1, 1, 1);
+    Expect(3, 10800.0, 1884.0, 0.0, 1, 0, 1, 0);
+    EXPECT_EQ(endFace, 1);
+    EXPECT_EQ(atom.fEndInset, 1);
 }
 
 // Top point at 700: the run meets the face at (50, 1234), below the outline's top. A radius of
@@ -181,6 +192,20 @@ TEST_F(InclinedBarShape, EndFaceFilletWithRadiusCorrection)
     EXPECT_NEAR(arcPt.y, 1447.3883476, 1e-6);
     EXPECT_EQ(endFace, 1);
     EXPECT_EQ(atom.fEndInset, 1);   // the outer outline's top (1930) lies above the face's tangent point
+
+    // Right end mirrored: top point 8000 + 2300 = 10300, the face x = 10950 met at 1234; the
+    // tangent points at (10950, 1535.7767) and (10950 - 213.3883, 1447.3883).
+    atom.fEndInset = 0;
+    Build(3, 2300.0, kBothLegsCode);
+    ASSERT_EQ(pts.GetSize(), 4);
+    Expect(0, 10950.0, 1635.7766953, 0.0, 1, 0, 0, 0);
+    Expect(1, 10950.0, 1234.0, -(kA + 1.57079635), 0, 0, 0, 2);
+    EXPECT_EQ(pts[1].fArc, 1);
+    EXPECT_NEAR(arcLen, 294.5243156, 1e-6);
+    EXPECT_NEAR(arcPt.x, 10736.6116524, 1e-6);
+    EXPECT_NEAR(arcPt.y, 1447.3883476, 1e-6);
+    EXPECT_EQ(endFace, 1);
+    EXPECT_EQ(atom.fEndInset, 1);
 
     // 25 is a radius in range: kept, no warning.
     ReportLog::Current().Clear();
@@ -228,6 +253,19 @@ TEST_F(InclinedBarShape, SlopedEndLegRunsOnUpTheSlope)
     Expect(2, 1100.0, 80.0, kA, 1, 1, 0, 2);
     Expect(3, 2904.0, 1884.0, -kA, 1, 0, 1, 1);
     Expect(4, 3004.0, 1884.0, 0.0, 1, 1, 1, 0);
+    EXPECT_EQ(endFace, 0);
+
+    // Right end sloped alike, mirrored: top point 8096, the flat bottom reached at 9900, the leg on
+    // up the slope from (9950, 80) to (9950 + 44.7213595, 80 + 22.3606798).
+    atom.hHpr = 500.0;
+    atom.bBpr = 1000.0;
+    EXPECT_EQ(Build(3, 96.0, kBothLegsCode), 1);
+    ASSERT_EQ(pts.GetSize(), 5);
+    Expect(0, 9994.7213595, 102.3606798, 0.0, 1, 1, 0, 0);
+    Expect(1, 9950.0, 80.0, -std::atan(0.5), 0, 0, 0, 3);
+    Expect(2, 9900.0, 80.0, -kA, 1, 0, 0, 2);
+    Expect(3, 8096.0, 1884.0, kA, 1, 1, 1, 1);
+    Expect(4, 7996.0, 1884.0, 0.0, 1, 0, 1, 0);
     EXPECT_EQ(endFace, 0);
 }
 
