@@ -48,7 +48,9 @@ public:
     void SerializeOriginData(CArchive& ar);
 
     // Runs every check group and the material-name checks, reporting each violation under its
-    // input keys with the component ID as label. 1 when nothing was reported as an error.
+    // input keys with the component ID as label. The list texts of the component's input object
+    // (norm's; none without it) are read again and their bad items reported first. 1 when
+    // nothing was reported as an error.
     int DoDiagnose(CPM001Norm* norm, unsigned label);
 
     // Fills the calculation engine's origin record from the origin data; 0 when it cannot.
