@@ -37,6 +37,13 @@ std::size_t scanUnit(std::string_view s, std::size_t pos, Unit& unit)
     return 1;
 }
 
+// An ASCII byte that is no separator, blank or repetition sign: one unit of an item by itself.
+bool isPlainByte(char c)
+{
+    return static_cast<unsigned char>(c) < 0x80 && c != ',' && c != ';' && c != ' ' && c != '\t' && c != '\r' &&
+           c != '\n' && c != '*';
+}
+
 // Hands the items of the text to take, in order, until take returns false; the rest of the text
 // is not read. Blanks between two items separate them; blanks next to a repetition sign belong to
 // the item and are dropped.
@@ -70,11 +77,16 @@ void forEachItem(std::string_view s, Take take)
             pendingBlank = false;
             lastWasStar = true;
             break;
-        case Unit::Other:
+        case Unit::Other: {
             if (pendingBlank && !finish()) return;
-            item.append(s.substr(pos, length));
+            // A run of plain ASCII bytes goes into the item at once.
+            std::size_t end = pos + length;
+            while (end < s.size() && isPlainByte(s[end])) ++end;
+            item.append(s.substr(pos, end - pos));
             lastWasStar = false;
-            break;
+            pos = end;
+            continue;
+        }
         }
         pos += length;
     }
