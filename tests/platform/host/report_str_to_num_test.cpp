@@ -105,11 +105,9 @@ TEST_F(TextsToNumbers, LongTextsAreQuotedByAShortPrefix)
     } cases[] = {
         {"a" + x63, "a" + x63},                        // 64 characters: whole
         {"a" + x63 + "b", "a" + x63 + "…"},            // 65: cut after 64
-        {han64, han64},
         {han64 + "柱", han64 + "…"},
         {"a" + han64.substr(0, 63 * 3) + "柱", "a" + han64.substr(0, 63 * 3) + "…"},
         {stray, stray.substr(0, 64) + "…"},
-        {std::string(100000000, '7') + "x", std::string(64, '7') + "…"},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.text.size());
