@@ -18,6 +18,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const int split = ParseKVExpression(text, tokens);
     const int read = KVUIParseString(text, values);
     Require(split == read, "both readers accept the same texts");
+    Require(tokens.GetSize() <= kMaxExpressionValues + 1, "the reading stops at the item past the cap");
     if (read) {
         Require(values.GetSize() == tokens.GetSize(), "one value per token");
         Require(values.GetSize() <= kMaxExpressionValues, "no expression stands for more values than the cap");

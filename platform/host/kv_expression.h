@@ -13,15 +13,17 @@
 //   digits, 1 <= n, and v is a number. Any other item containing a repetition sign is malformed.
 // - Every other item is meant as a number: decimal, C locale, an optional sign, finite
 //   ("1.5", "-200", "1e3"). "nan", "inf", "0x10", "12mm" are not numbers.
-// - Every item counts against kMaxExpressionValues: a number counts 1, a repetition n. An item
-//   that would take the expression past the cap is malformed, whatever it is ("10000*1,5" and
-//   "5,10000*1" alike), and so is every later item that is not malformed already.
+// - Every item counts against kMaxExpressionValues: a number or a malformed item counts 1, a
+//   repetition n. An item that would take the expression past the cap is malformed, whatever it
+//   is ("10000*1,5" and "5,10000*1" alike), and the reading stops there: the items after it are
+//   not read, so that a text of any length costs no more than the cap's worth of items.
 // Neither function throws or crashes, whatever the text.
 
 // The most values one expression may stand for; an item that would exceed it is malformed.
 inline constexpr int kMaxExpressionValues = 10000;
 
-// Replaces tokens with the texts of the expression's values, in order: a repetition gives n
+// Replaces tokens with the texts of the expression's values, in order, up to and including the
+// item that passes the cap (so at most kMaxExpressionValues + 1 tokens): a repetition gives n
 // copies of its value's text, any other item (a number, a non-number, a malformed repetition)
 // is one token exactly as written. Returns 1 when every item was a number or a well-formed
 // repetition within the cap, 0 otherwise (the tokens are filled all the same, so a caller that

@@ -13,3 +13,7 @@
 // second). Returns 1 when everything was read, 0 when something was reported.
 int ReadReportedExpression(unsigned label, const CString& description, const CString& text, const CString& key,
                            unsigned part, int& ok, CArray<double>& values);
+
+// Reports that the expression described under key stands for more values than the cap:
+// "“" + description + "”中数据个数过大,不能大于10000" and the key suffix, item 0.
+void ReportExpressionPastCap(unsigned label, const CString& description, const CString& key, unsigned part);

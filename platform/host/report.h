@@ -58,6 +58,7 @@ int QMReportError_compare_A_B<double>(unsigned label, CString message, double a,
 // reported under key (the item is its 0-based position) with the message
 // "“" + description + "”中第" + position from 1 + "个数据“" + text + "”不是有效的数字" and the key
 // suffix of QMReportError_compare_A_B, and clears ok. Every text is examined. Returns 0 when a text failed.
+// A text of more than 64 characters is quoted by its first 64 and "…" (QuotedText).
 // A number is a text that, apart from leading and trailing blanks (space, tab, line ends) and one
 // leading '+', reads wholly as a decimal real in the C locale and is finite: "1.5", " 1e3 " are
 // numbers; "", "abc", "1.5x", "0x10", "nan", "inf", "1e999" are not.

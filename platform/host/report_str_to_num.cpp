@@ -23,7 +23,8 @@ int QMReportError_StrToNum(unsigned label, CString description, CStringArray& te
             continue;
         }
         CString message;
-        message.Format("“%s”中第%d个数据“%s”不是有效的数字", description.GetString(), i + 1, texts[i].GetString());
+        message.Format("“%s”中第%d个数据“%s”不是有效的数字", description.GetString(), i + 1,
+                       QuotedText(texts[i]).GetString());
         ReportDiagnoseForKeys(label, message, key, static_cast<unsigned long>(i), part);
         ok = 0;
         result = 0;

@@ -2,6 +2,7 @@
 #include "input/beam_property_converters.h"
 
 #include "host/kv_expression.h"
+#include "host/kv_expression_report.h"
 #include "input/calc_text_conversion.h"
 
 #include <algorithm>
@@ -172,9 +173,18 @@ int ConvertSpanRecord(BC_SPAN& engine, const CCalGenSpan* host)
     engine.Value4 = host->dValue4;
     ConvertBeamPropertyRecord(engine.StartBeam, &host->StartBeam);
     ConvertBeamPropertyRecord(engine.EndBeam, &host->EndBeam);
-    KVUIParseString(host->strValues, engine.Values);
+    // A value list with an item that is not a number (or past the cap) is reported; the span is
+    // converted all the same and its result tells that the list is not whole.
+    const int valuesRead = ConvertCalcExpression("梁跨数据列表", host->strValues, engine.Values, "strValues");
     engine.Option1 = host->nOption1;
+    // The items are texts to the engine; only a list past the cap (read up to it) is reported.
     ParseKVExpression(host->strItems, engine.Items);
+    int itemsRead = 1;
+    if (engine.Items.GetSize() > kMaxExpressionValues) {
+        ReportExpressionPastCap(0, "梁跨数据项", "strItems", 6);
+        engine.Items.RemoveAll();
+        itemsRead = 0;
+    }
 
     const bool varying = host->nBeamKind != 0 && (host->nBeamKind != 1 || host->nFlag == 0);
     switch (host->nSectionForm) {
@@ -191,5 +201,5 @@ int ConvertSpanRecord(BC_SPAN& engine, const CCalGenSpan* host)
         break;
     }
     engine.Option2 = host->nOption2;
-    return 1;
+    return valuesRead && itemsRead ? 1 : 0;
 }

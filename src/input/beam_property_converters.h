@@ -37,6 +37,9 @@ int ConvertSectionPlainVarying(BC_SECTION_PROPERTY& engine, const CCalGenSection
 // converted, the number list parsed, the expression split into its items, and the section
 // converted in the form the span names (the varying converter when the beam kind is non-zero and
 // either not 1 or without the flag); a span of any other form has no section (form code 0). The
-// section converter's result does not stop the span (its failures are reported). A null host
-// record gives 0; else 1.
+// section converter's result does not stop the span (its failures are reported). The number list
+// is read as the pier's lists are: an item that is not a number, or a list past the cap, is
+// reported under "strValues" and leaves the list empty; an item list past the cap is reported
+// under "strItems" and left empty; either makes the span's result 0 (the rest is converted all
+// the same). A null host record gives 0; else 1.
 int ConvertSpanRecord(BC_SPAN& engine, const CCalGenSpan* host);

@@ -3,22 +3,23 @@
 
 #include "calc/pm001_load.h"
 #include "host/cpm001_input.h"
-#include "host/kv_expression.h"
 #include "input/beam_property_converters.h"
 #include "input/calc_text_conversion.h"
 #include "siblings/pile_cap_org.h"
 
 #include <boost/lexical_cast.hpp>
 
-#include <algorithm>
 #include <cmath>
+#include <iterator>
 #include <string>
+#include <utility>
 
 namespace {
 
 // The influence positions of the deck layout: each plane loading position with the reactions
-// its supports receive. The three tables of the positions are parallel, so the longest gives
-// the number of positions; a position without support lists has no reactions.
+// its supports receive. The position entries give the number of positions; the x and y lists
+// must hold a value for each (values past the positions belong to none and are not passed on),
+// and a position without support lists has no reactions.
 int ConvertInfluences(CArray<BC_INFLUENCE>& influences, const CCalGenDeckLayout* deck)
 {
     if (!deck) return 0;
@@ -26,8 +27,7 @@ int ConvertInfluences(CArray<BC_INFLUENCE>& influences, const CCalGenDeckLayout*
     CArray<double> ys;
     if (!ConvertCalcTexts("平面加载位置", deck->m_XLoad, xs, "m_XLoad")) return 0;
     if (!ConvertCalcTexts("平面加载位置", deck->m_YLoad, ys, "m_YLoad")) return 0;
-    const int count =
-        std::max({deck->m_PositionName.GetSize(), deck->m_XLoad.GetSize(), deck->m_YLoad.GetSize()});
+    const int count = deck->m_PositionName.GetSize();
     int ok = CheckCalcCount("平面加载位置", xs.GetSize(), count, "m_XLoad");
     ok &= CheckCalcCount("平面加载位置", ys.GetSize(), count, "m_YLoad");
     if (!ok) return 0;
@@ -111,12 +111,17 @@ int CPM001org::Get_Cal_Load(CPM001Load* record, CPM001* input)
     // 3. Values and number lists.
     r.LoadValue1 = in.LoadValue1;
     r.LoadValue2 = in.LoadValue2;
-    KVUIParseString(in.LoadList1, r.LoadList1);
-    KVUIParseString(in.LoadList2, r.LoadList2);
-    KVUIParseString(in.LoadList3, r.LoadList3);
-    KVUIParseString(in.LoadList4, r.LoadList4);
-    KVUIParseString(in.LoadList5, r.LoadList5);
-    KVUIParseString(in.LoadList6, r.LoadList6);
+    // A list with an item that is not a number (or past the cap) is reported and stops the preparation.
+    const std::pair<const CString&, CArray<double>&> lists[] = {
+        {in.LoadList1, r.LoadList1}, {in.LoadList2, r.LoadList2}, {in.LoadList3, r.LoadList3},
+        {in.LoadList4, r.LoadList4}, {in.LoadList5, r.LoadList5}, {in.LoadList6, r.LoadList6}};
+    for (std::size_t k = 0; k < std::size(lists); ++k) {
+        CString description;
+        CString key;
+        description.Format("荷载列表%zu", k + 1);
+        key.Format("LoadList%zu", k + 1);
+        if (!ConvertCalcExpression(description, lists[k].first, lists[k].second, key)) return 0;
+    }
 
     // 4-6. Live loads: the two live-load surfaces, or the deck layout's influence positions, deck
     // positions and road design line.

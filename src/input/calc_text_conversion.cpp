@@ -1,6 +1,7 @@
 // Text lists of the calculation input read as numbers, every bad text and short list reported under its key.
 #include "input/calc_text_conversion.h"
 
+#include "host/kv_expression_report.h"
 #include "host/report.h"
 #include "host/report_keyed_message.h"
 
@@ -20,6 +21,17 @@ int ConvertCalcTexts(const CString& description, const CStringArray& texts, CArr
     CStringArray copy(texts);
     int ok = 1;
     if (QMReportError_StrToNum(kLabel, description, copy, values, key, ok, kPartPier) == 0 || ok == 0) {
+        values.RemoveAll();
+        return 0;
+    }
+    return 1;
+}
+
+int ConvertCalcExpression(const CString& description, const CString& text, CArray<double>& values,
+                          const CString& key)
+{
+    int ok = 1;
+    if (ReadReportedExpression(kLabel, description, text, key, kPartPier, ok, values) == 0) {
         values.RemoveAll();
         return 0;
     }

@@ -12,6 +12,12 @@
 int ConvertCalcTexts(const CString& description, const CStringArray& texts, CArray<double>& values,
                      const CString& key);
 
+// Replaces values with the numbers of an expression text (ReadReportedExpression with label 0
+// and part 6, which reports each item that is not a number, and a text past the cap, with the
+// description under key). Returns 0 when something was reported; values are then left empty.
+int ConvertCalcExpression(const CString& description, const CString& text, CArray<double>& values,
+                          const CString& key);
+
 // 1 when the list described under key holds at least need values, so that reading it alongside
 // a list of need entries stays inside it; otherwise reports "“description”中有have个数据，应有need个"
 // under key (label 0, part 6, the given item) and returns 0.

@@ -4,7 +4,10 @@
 
 #include "catalog/material_catalog.h"
 #include "common/list_sum.h"
+#include "host/cpm001_input.h"
+#include "host/report_keyed_message.h"
 #include "input/diagnose_limits.h"
+#include "input/text_to_real.h"
 
 #include <algorithm>
 #include <cmath>
@@ -76,7 +79,7 @@ void BuildBearingOutlines(CPM001org& org)
 
 } // namespace
 
-void CPM001org::DoDiagnose_ZZ(int& ok, unsigned label)
+void CPM001org::DoDiagnose_ZZ(const CPM001* input, int& ok, unsigned label)
 {
     const double capLength = CapLength();
     const double cosA = std::cos(a);
@@ -89,9 +92,21 @@ void CPM001org::DoDiagnose_ZZ(int& ok, unsigned label)
     };
     // Spacings between neighbouring bearings, measured square to the bridge: 50 to 100000. The
     // first entry is the distance from the cap end and is checked against the cap edges instead.
-    auto checkSpacings = [&](const DblArray& spacings, const char* row, const char* key) {
+    // A spacing text that reads as no finite number ("nan", "inf") was taken as 0: it is reported
+    // as not a number instead of as a spacing too small.
+    auto checkSpacings = [&](const DblArray& spacings, const CStringArray* texts, const char* row, const char* key) {
         if (!BearingCountInRange(spacings.GetSize())) return;
-        for (int i = 1; i < spacings.GetSize(); ++i) {
+        if (texts && texts->GetSize() != spacings.GetSize()) texts = nullptr;
+        for (int i = 0; i < spacings.GetSize(); ++i) {
+            if (texts && ReadsAsNonFinite((*texts)[i])) {
+                CString message;
+                message.Format("“%s支座间距”中第%d个数据“%s”不是有效的数字", row, i + 1,
+                               QuotedText((*texts)[i]).GetString());
+                ReportDiagnoseForKeys(label, message, key, static_cast<unsigned long>(i), 6);
+                ok = 0;
+                continue;
+            }
+            if (i == 0) continue;
             CString subject;
             subject.Format("“%s第%d个支座间距”", row, i + 1);
             MyReportErrorOutOfRange(label, subject + "过小,不能小于50", subject + "过大,不能大于100000",
@@ -99,27 +114,33 @@ void CPM001org::DoDiagnose_ZZ(int& ok, unsigned label)
         }
     };
     // Every named bearing type must be in the catalogue; empty names are no bearing type. The
-    // names belong to the row's bearings: a row out of range gets no name checks either.
+    // names belong to the row's bearings: a row out of range gets no name checks, and a list with
+    // more names than the row has bearings is reported once, its names past the bearings unread.
     auto checkNames = [&](const CStringArray& names, const DblArray& spacings, const char* row, const char* key) {
         if (!BearingCountInRange(spacings.GetSize())) return;
-        for (int i = 0; i < names.GetSize(); ++i) {
+        MyQMReportError_compare_A_B(label, CString("“") + row + "支座类型名称个数”应不大于“" + row + "支座个数”",
+                                    names.GetSize(), "不能大于", spacings.GetSize(), key, ok, 6, 0);
+        const int count = std::min(names.GetSize(), spacings.GetSize());
+        for (int i = 0; i < count; ++i) {
             if (names[i].IsEmpty() || IsBearing(names[i])) continue;
             CString message;
             message.Format("%s第%d个支座类型名称", row, i + 1);
-            MyReportDiagnose(label, key, "Error", message + names[i] + "不存在", 0, 0, 6);
+            MyReportDiagnose(label, key, "Error", message + QuotedText(names[i]) + "不存在", 0, 0, 6);
             ok = 0;
         }
     };
 
+    const CStringArray* textsF = input ? &input->bQf : nullptr;
+    const CStringArray* textsB = input ? &input->bQb : nullptr;
     if (CushionNumber == 1) {
         checkCount(bQf, "", "bQf");
         checkNames(TypeZhif, bQf, "", "TypeZhif");
-        checkSpacings(bQf, "", "bQf");
+        checkSpacings(bQf, textsF, "", "bQf");
     } else {
         checkCount(bQf, "前排", "bQf");
-        checkSpacings(bQf, "前排", "bQf");
+        checkSpacings(bQf, textsF, "前排", "bQf");
         checkCount(bQb, "后排", "bQb");
-        checkSpacings(bQb, "后排", "bQb");
+        checkSpacings(bQb, textsB, "后排", "bQb");
         checkNames(TypeZhif, bQf, "前排", "TypeZhif");
         checkNames(TypeZhib, bQb, "后排", "TypeZhib");
     }

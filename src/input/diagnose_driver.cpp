@@ -2,18 +2,31 @@
 #include "input/pier_origin_data.h"
 
 #include "catalog/material_catalog.h"
+#include "host/cpm001_input.h"
+#include "host/kv_expression_report.h"
+#include "module/pier_component.h"
+
+void CPM001org::DoDiagnose_ListTexts(const CPM001* input, int& ok, unsigned label)
+{
+    if (!input) return;
+    CArray<double> values;
+    ReadReportedExpression(label, "墩柱横桥向间距", input->bBz, "bBz", 6, ok, values);
+    if (fXL) ReadReportedExpression(label, "墩柱系梁顶面标高", input->zXl, "zXl", 6, ok, values);
+}
 
 int CPM001org::DoDiagnose(CPM001Norm* norm, unsigned label)
 {
     // Every group runs whatever the earlier ones found, so one diagnosis lists every violation.
-    // A list text with items that could not be read was reported when the input was received.
-    int ok = UnreadListTexts == 0 ? 1 : 0;
+    // The list texts are read again from the input, so that a stored pier fails as a received one.
+    const CPM001* input = norm ? dynamic_cast<const CPM001*>(norm->GetUIComponent()) : nullptr;
+    int ok = 1;
+    DoDiagnose_ListTexts(input, ok, label);
     DoDiagnose_GLCC(ok, label);
     DoDiagnose_GLDZ(ok, label);
     DoDiagnose_DZCC(ok, label);
     DoDiagnose_DZXLCC(norm, ok, label);
     DoDiagnose_DZJC(norm, ok, label);
-    DoDiagnose_ZZ(ok, label);
+    DoDiagnose_ZZ(input, ok, label);
     DoDiagnose_DS(norm, ok, label);
     DoDiagnose_FZDK(ok, label);
 

@@ -37,9 +37,9 @@ public:
     // Fills every input field from the input object once, on a fresh object (the lists are
     // appended to). The component gives the road (skew angle, tendon material), the project
     // (text style), its label and the foundation's origin object of the chosen kind, which must
-    // already hold its data. ID labels the reports of list texts (bBz, zXl) holding an item that
-    // is not a number; such an item is left out and UnreadListTexts counts the text. Returns 1;
-    // 0 only when input or component is null, and then nothing is filled.
+    // already hold its data. An item of the list texts bBz and zXl that is not a number is left
+    // out; the diagnosis reports it. Reports nothing. Returns 1; 0 only when input or component
+    // is null, and then nothing is filled. ID is not used.
     int SetData(unsigned ID, CPM001* input, CPM001Norm* component);
 
     // Writes or reads the origin data block (flat field sequence, no header). Loading replaces
@@ -48,7 +48,9 @@ public:
     void SerializeOriginData(CArchive& ar);
 
     // Runs every check group and the material-name checks, reporting each violation under its
-    // input keys with the component ID as label. 1 when nothing was reported as an error.
+    // input keys with the component ID as label. The list texts of the component's input object
+    // (norm's; none without it) are read again and their bad items reported first. 1 when
+    // nothing was reported as an error.
     int DoDiagnose(CPM001Norm* norm, unsigned label);
 
     // Fills the calculation engine's origin record from the origin data; 0 when it cannot.
@@ -154,9 +156,6 @@ public:
     // Cap length: bBzl + bBzr + the column spacings.
     double CapLength() const;
 
-    // List texts of the input that held items the intake could not read (reported then); a pier
-    // with any fails its diagnosis. Not archived: a stored pier was read whole.
-    int UnreadListTexts = 0;
 
 private:
     friend class CPM001orgTestAccess;
@@ -167,7 +166,8 @@ private:
     void DoDiagnose_DZCC(int& ok, unsigned label);
     void DoDiagnose_DZXLCC(CPM001Norm* norm, int& ok, unsigned label);
     void DoDiagnose_DZJC(CPM001Norm* norm, int& ok, unsigned label);
-    void DoDiagnose_ZZ(int& ok, unsigned label);
+    // The bearing checks; input gives the spacing texts (see DoDiagnose_ListTexts), none without it.
+    void DoDiagnose_ZZ(const CPM001* input, int& ok, unsigned label);
     void DoDiagnose_DS(CPM001Norm* norm, int& ok, unsigned label);
     void DoDiagnose_FZDK(int& ok, unsigned label);
     void Get_polygon_Coordinate_GL();
@@ -182,9 +182,14 @@ private:
     void MyReportDiagnose(unsigned label, const CString& key, const CString& kind, const CString& message,
                           unsigned long item, int flag, unsigned part);
 
-    // Reads a list text of the input into values, reporting what cannot be read (SetData).
-    void ReadListText(unsigned label, const char* description, const CString& text, const char* key,
-                      CArray<double>& values);
+    // Replaces values with the numbers of a list text of the input, leaving out what is not a
+    // number (SetData).
+    static void ReadListText(const CString& text, CArray<double>& values);
+
+    // The input's list texts read again: every item of bBz and (with tie beams) zXl that is not a
+    // number, and a text past the expression cap, is reported under its key. Without an input
+    // object nothing is checked.
+    void DoDiagnose_ListTexts(const CPM001* input, int& ok, unsigned label);
 
     // HeightLeftEnd and HeightRightEnd from hHgl, bAc, the cap length and the first slope pair.
     void DeriveEndHeights();

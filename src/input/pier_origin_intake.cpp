@@ -6,7 +6,8 @@
 #include "common/list_sum.h"
 #include "host/cpm001_input.h"
 #include "host/drawing_setting.h"
-#include "host/kv_expression_report.h"
+#include "host/kv_expression.h"
+#include "host/number_text.h"
 #include "host/project_manager.h"
 #include "host/report.h"
 #include "host/road_norm.h"
@@ -52,16 +53,20 @@ void ClearEmptyRows(std::initializer_list<CStringArray*> lists)
 
 } // namespace
 
-// An item of a list text that is not a number, or a list past the expression cap, is reported
-// under the list's key and left out; the numbers keep their meaning, and the diagnosis fails.
-void CPM001org::ReadListText(unsigned label, const char* description, const CString& text, const char* key,
-                             CArray<double>& values)
+// The numbers of a list text; an item that is not a number is left out (the diagnosis reports it
+// from the input's text), and the reading ends at the expression cap.
+void CPM001org::ReadListText(const CString& text, CArray<double>& values)
 {
-    int read = 1;
-    if (!ReadReportedExpression(label, description, text, key, 6, read, values)) ++UnreadListTexts;
+    values.RemoveAll();
+    CStringArray tokens;
+    ParseKVExpression(text, tokens);
+    for (const CString& token : tokens) {
+        double value = 0.0;
+        if (ReadNumberText(token.str(), value)) values.Add(value);
+    }
 }
 
-int CPM001org::SetData(unsigned ID, CPM001* input, CPM001Norm* component)
+int CPM001org::SetData(unsigned /*ID*/, CPM001* input, CPM001Norm* component)
 {
     if (!input || !component) return 0;
     CPM001& in = *input;
@@ -81,7 +86,7 @@ int CPM001org::SetData(unsigned ID, CPM001* input, CPM001Norm* component)
     // 3. Column spacings: only positive spacings stand for a column.
     {
         CArray<double> spacings;
-        ReadListText(ID, "墩柱横桥向间距", in.bBz, "bBz", spacings);
+        ReadListText(in.bBz, spacings);
         for (const double spacing : spacings)
             if (spacing > 0.0) bBz.Add(spacing);
     }
@@ -183,7 +188,7 @@ int CPM001org::SetData(unsigned ID, CPM001* input, CPM001Norm* component)
         bXl = in.bXl;
         hXl = in.hXl;
         CArray<double> levels;
-        ReadListText(ID, "墩柱系梁顶面标高", in.zXl, "zXl", levels);
+        ReadListText(in.zXl, levels);
         for (const double level : levels) zXl.Add(level);
     }
 
@@ -262,7 +267,7 @@ int CPM001org::SetData(unsigned ID, CPM001* input, CPM001Norm* component)
     DesignOpt4 = in.DesignOpt4;
     DesignOpt5 = in.DesignSwitch5 == 0 ? 1 : 0;
     DesignValue1 = in.DesignValue1;
-    DesignText1 = "N";
+    DesignText1 = CString("N");
     DesignOpt6 = in.DesignOpt6;
     if (road) TendonMaterial = road->GetRoadGeneral()->GetDesignTendonMaterialName(1);
     ComponentLabel = component->GetLabel();

@@ -225,6 +225,11 @@ d = json.load(open(f"{src}/examples/footing.json", encoding="utf-8"))
 d["keyParameterFile"] = f"{src}/examples/keyparams/footing.json"
 d["pier"]["bBz"] = "2*5000,abc"
 json.dump(d, open(f"{work}/bad_spacing.json", "w", encoding="utf-8"), ensure_ascii=False)
+d["pier"]["bBz"] = "2*5000"
+d.setdefault("loads", {})["LoadList1"] = "100,abc,300"
+json.dump(d, open(f"{work}/bad_load_list.json", "w", encoding="utf-8"), ensure_ascii=False)
+d["loads"]["LoadList1"] = "100," * 10000 + "300"
+json.dump(d, open(f"{work}/long_load_list.json", "w", encoding="utf-8"), ensure_ascii=False)
 PY
 for case in missing_keys damaged_keys; do
     for command in design draw report; do
@@ -291,6 +296,12 @@ done
 # A spacing text with an item that is not a number fails the diagnosis under its key.
 expect 1 "check of a spacing text with a bad item" "$pm001" check "$work/bad_spacing.json"
 grep -qF "diagnose [bBz] “墩柱横桥向间距”中第3个数据“abc”不是有效的数字，bBz有错误．" "$work/out" || fail "bad spacing item not reported"
+# So does a load list, whose items reach the calculation only when every one is a number.
+expect 1 "check of a load list with a bad item" "$pm001" check "$work/bad_load_list.json"
+grep -qF "diagnose [LoadList1] “荷载列表1”中第2个数据“abc”不是有效的数字，LoadList1有错误．" "$work/out" || fail "bad load item not reported"
+expect 1 "design of a load list with a bad item" "$pm001" design "$work/bad_load_list.json"
+expect 1 "check of a load list of 10001 values" "$pm001" check "$work/long_load_list.json"
+grep -qF "diagnose [LoadList1] “荷载列表1”中数据个数过大,不能大于10000，LoadList1有错误．" "$work/out" || fail "long load list not reported"
 
 expect 0 "design --json" "$pm001" design "$source_dir/examples/piles.json" --json
 python3 -c "import json,sys; d=json.load(open(sys.argv[1])); assert d['result']=='done' and d['outputs']" "$work/out" \

@@ -5,6 +5,8 @@
 
 #include <gtest/gtest.h>
 
+#include <string>
+
 #include <initializer_list>
 #include <vector>
 
@@ -354,6 +356,50 @@ TEST_F(BeamPropertyConverters, ASectionThatFailsDoesNotFailTheSpan)
     EXPECT_EQ(ConvertSpanRecord(engine, &host), 1);
     EXPECT_EQ(engine.Option2, 3);
     ExpectOneDiagnostic("m_3_I", "“抗弯惯矩”中第1个数据“?”不是有效的数字，m_3_I有错误．");
+}
+
+// The span's number list is read as the pier's lists are: a bad item is reported under its key,
+// the list stays empty and the span's result is 0, the rest converted all the same. Items past
+// the cap are reported too, for the value list and for the item list.
+TEST_F(BeamPropertyConverters, ABadSpanValueListIsReportedAndFailsTheSpan)
+{
+    struct Case {
+        std::string values, items;
+        const char* key;
+        const char* message;
+    };
+    auto names = [](int n) {   // n item texts "A"
+        std::string text;
+        for (int i = 0; i < n; ++i) text += i ? ",A" : "A";
+        return text;
+    };
+    const Case cases[] = {
+        {"150,abc", "A1", "strValues", "“梁跨数据列表”中第2个数据“abc”不是有效的数字，strValues有错误．"},
+        {"10000*1,5", "A1", "strValues", "“梁跨数据列表”中数据个数过大,不能大于10000，strValues有错误．"},
+        {"150", names(10001), "strItems", "“梁跨数据项”中数据个数过大,不能大于10000，strItems有错误．"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.key);
+        ReportLog::Current().Clear();
+        CCalGenSpan host;
+        host.strValues = c.values.c_str();
+        host.strItems = c.items.c_str();
+        host.nOption2 = 3;
+        BC_SPAN engine;
+        EXPECT_EQ(ConvertSpanRecord(engine, &host), 0);
+        EXPECT_EQ(engine.Option2, 3);
+        ExpectOneDiagnostic(c.key, c.message);
+        EXPECT_TRUE(std::string(c.key) == "strValues" ? engine.Values.IsEmpty() : engine.Items.IsEmpty());
+    }
+    // Exactly 10000 items, texts or values, are read whole.
+    CCalGenSpan host;
+    host.strValues = "9999*1,5";
+    host.strItems = names(10000).c_str();
+    BC_SPAN engine;
+    ReportLog::Current().Clear();
+    EXPECT_EQ(ConvertSpanRecord(engine, &host), 1);
+    EXPECT_EQ(engine.Values.GetSize(), 10000);
+    EXPECT_EQ(engine.Items.GetSize(), 10000);
 }
 
 TEST_F(BeamPropertyConverters, ANullSpanGivesZero)

@@ -7,6 +7,7 @@
 #include <gtest/gtest.h>
 
 #include <initializer_list>
+#include <string>
 #include <vector>
 
 namespace {
@@ -177,6 +178,43 @@ TEST_F(CalcLoads, ABadForceStopsThePreparationWithItsDiagnostic)
     EXPECT_FALSE(record.PG001Load);
 }
 
+// A load list is read as the pier's lists are: a bad item is reported under the list's key and
+// stops the preparation, so that no list the user did not write reaches the engine.
+TEST_F(CalcLoads, BadLoadListItemsAreReportedUnderTheirKeys)
+{
+    struct Case {
+        CString PM001LoadInput::*list;
+        std::string text;
+        const char* key;
+        const char* message;   // nullptr: the list is read
+        unsigned long item;
+    };
+    const Case cases[] = {
+        {&PM001LoadInput::LoadList1, "100,abc,300", "LoadList1", "“荷载列表1”中第2个数据“abc”不是有效的数字，LoadList1有错误．", 1},
+        {&PM001LoadInput::LoadList3, "100,200mm,300", "LoadList3",
+         "“荷载列表3”中第2个数据“200mm”不是有效的数字，LoadList3有错误．", 1},
+        {&PM001LoadInput::LoadList6, "9999*1,5", "LoadList6", nullptr, 0},
+        {&PM001LoadInput::LoadList6, "10000*1,5", "LoadList6", "“荷载列表6”中数据个数过大,不能大于10000，LoadList6有错误．", 0},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.text.substr(0, 16));
+        ReportLog::Current().Clear();
+        CPM001 fresh;
+        CPM001Load target;
+        fresh.*c.list = c.text.c_str();
+        if (!c.message) {
+            ASSERT_EQ(org.Get_Cal_Load(&target, &fresh), 1);
+            EXPECT_EQ(target.LoadList6.GetSize(), 10000);
+            EXPECT_TRUE(Entries().empty());
+            continue;
+        }
+        EXPECT_EQ(org.Get_Cal_Load(&target, &fresh), 0);
+        ExpectOneDiagnostic(c.key, c.message);
+        EXPECT_EQ(Entries()[0].item, c.item);
+        EXPECT_FALSE(target.PG001Load);   // the steps after it are not reached
+    }
+}
+
 // --- Live loads --------------------------------------------------------------------------------
 
 TEST_F(CalcLoads, BothLiveLoadSurfacesWhenTheSecondSpanIsLoadedOnItsOwn)
@@ -282,6 +320,22 @@ TEST_F(CalcLoads, FewerXPositionsThanLoadingPositionsAreReported)
     EXPECT_EQ(org.Get_Cal_Load(&record, &input), 0);
     ExpectOneDiagnostic("m_XLoad", "“平面加载位置”中有1个数据，应有2个，m_XLoad有错误．");
     EXPECT_TRUE(record.Influences.IsEmpty());
+}
+
+// The position entries give the number of positions: x and y values past them belong to none.
+TEST_F(CalcLoads, LongerXAndYListsPassOnlyTheLoadingPositions)
+{
+    CCalGenDeckLayout& deck = UseDeckLayout();
+    deck.m_XLoad = Texts({"1000", "2000", "3000"});
+    deck.m_YLoad = Texts({"0", "-500", "-900", "7"});
+    ASSERT_EQ(org.Get_Cal_Load(&record, &input), 1);
+    ASSERT_EQ(record.Influences.GetSize(), 2);
+    EXPECT_DOUBLE_EQ(record.Influences[1].x, 2000.0);
+    EXPECT_DOUBLE_EQ(record.Influences[1].y, -500.0);
+    EXPECT_TRUE(Entries().empty());
+    deck.m_YLoad = Texts({"0"});
+    EXPECT_EQ(org.Get_Cal_Load(&record, &input), 0);
+    ExpectOneDiagnostic("m_YLoad", "“平面加载位置”中有1个数据，应有2个，m_YLoad有错误．");
 }
 
 TEST_F(CalcLoads, FewerReactionsThanSupportsAreReported)

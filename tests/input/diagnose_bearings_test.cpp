@@ -1,5 +1,7 @@
 // Bearing checks of the pier: counts, spacings, type names, centres on the cap top, outlines.
+#include "host/cpm001_input.h"
 #include "host/report.h"
+#include "input/text_to_real.h"
 #include "input/pier_origin_data.h"
 
 #include "pier_origin_test_access.h"
@@ -69,6 +71,18 @@ protected:
             out.push_back({e.keys.str(), e.message.str(), e.item});
         }
         return out;
+    }
+
+    // The entries reported, each with its key, message and item.
+    static void ExpectEntries(const std::vector<Entry>& expected)
+    {
+        const auto got = Entries();
+        ASSERT_EQ(got.size(), expected.size());
+        for (std::size_t i = 0; i < got.size(); ++i) {
+            EXPECT_EQ(got[i].key, expected[i].key);
+            EXPECT_EQ(got[i].message, expected[i].message);
+            EXPECT_EQ(got[i].item, expected[i].item);
+        }
     }
 };
 
@@ -145,13 +159,54 @@ TEST_F(BearingChecksTest, SpacingsAreCheckedSquareToTheBridgeWithinBounds)
         SetRow(org.bQf, org.TypeZhif, c.front, {});
         SetRow(org.bQb, org.TypeZhib, c.back, {});
         EXPECT_EQ(Diagnose(), c.expected.empty() ? 1 : 0);
-        const auto got = Entries();
-        ASSERT_EQ(got.size(), c.expected.size());
-        for (std::size_t i = 0; i < got.size(); ++i) {
-            EXPECT_EQ(got[i].key, c.expected[i].key);
-            EXPECT_EQ(got[i].message, c.expected[i].message);
-            EXPECT_EQ(got[i].item, c.expected[i].item);
+        ExpectEntries(c.expected);
+    }
+}
+
+// A spacing text that reads as no finite number was taken as 0: the diagnosis finds it in the
+// input's texts and reports it as not a number, not as a spacing too small. A real too small for
+// a double ("1e-999") is a finite 0 and judged as a spacing.
+TEST_F(BearingChecksTest, SpacingTextsThatAreNoFiniteNumberAreReportedAsSuch)
+{
+    struct Case {
+        int rows;
+        std::vector<const char*> front, back;
+        std::vector<Entry> expected;
+    };
+    const std::string longNan = "nan" + std::string(61, 'x');   // 64 characters
+    const std::string longerNan = longNan + "y";                 // 65 characters
+    const std::vector<Case> cases = {
+        {1, {"1000", "nan"}, {}, {{"bQf", "“支座间距”中第2个数据“nan”不是有效的数字，bQf有错误．", 1}}},
+        {1, {" -INF", "2000"}, {}, {{"bQf", "“支座间距”中第1个数据“ -INF”不是有效的数字，bQf有错误．", 0}}},
+        {1, {"1000", "1e999"}, {}, {{"bQf", "“支座间距”中第2个数据“1e999”不是有效的数字，bQf有错误．", 1}}},
+        {1, {"1000", "1e-999"}, {}, {{"bQf", "“第2个支座间距”过小,不能小于50，bQf有错误．", 1}}},
+        {1, {"1000", "12mm"}, {}, {{"bQf", "“第2个支座间距”过小,不能小于50，bQf有错误．", 1}}},
+        {1, {"1000", longNan.c_str()}, {}, {{"bQf", "“支座间距”中第2个数据“" + longNan + "”不是有效的数字，bQf有错误．", 1}}},
+        {1, {"1000", longerNan.c_str()}, {},
+         {{"bQf", "“支座间距”中第2个数据“" + longNan + "…”不是有效的数字，bQf有错误．", 1}}},
+        {2, {"1000", "2000"}, {"1000", "NaN"}, {{"bQb", "“后排支座间距”中第2个数据“NaN”不是有效的数字，bQb有错误．", 1}}},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(testing::Message() << c.front.back() << " / " << c.back.size());
+        ReportLog::Current().Clear();
+        CPM001 input;
+        org.CushionNumber = c.rows;
+        org.zQb = -300.0;
+        org.bQf.RemoveAll();
+        org.bQb.RemoveAll();
+        org.TypeZhif.RemoveAll();
+        for (const char* t : c.front) {
+            input.bQf.Add(t);
+            org.bQf.Add(TextToReal(t));
         }
+        for (const char* t : c.back) {
+            input.bQb.Add(t);
+            org.bQb.Add(TextToReal(t));
+        }
+        int ok = 1;
+        CPM001orgTestAccess::DoDiagnose_ZZ(org, ok, kLabel, &input);
+        EXPECT_EQ(ok, 0);
+        ExpectEntries(c.expected);
     }
 }
 
@@ -236,14 +291,16 @@ TEST_F(BearingChecksTest, TwoRowCentresNameTheirRow)
 
 TEST_F(BearingChecksTest, CentreChecksRunOnlyWhereTheirConditionsHold)
 {
-    // A back row with names but no positions: its longitudinal place is still checked.
+    // A back row with names but no positions: its longitudinal place is still checked (and its
+    // name, belonging to no bearing, makes the name list too long).
     org.CushionNumber = 2;
     org.zQb = 2000.0;
     SetRow(org.bQb, org.TypeZhib, {}, {kRect});
     Diagnose();
     auto got = Entries();
-    ASSERT_EQ(got.size(), 1u);
-    EXPECT_EQ(got[0].message, "“后排支座中心”纵桥向不能越出“盖梁顶面前后边缘”，zQb有错误．");
+    ASSERT_EQ(got.size(), 2u);
+    EXPECT_EQ(got[0].message, "“后排支座类型名称个数”应不大于“后排支座个数”，TypeZhib有错误．");
+    EXPECT_EQ(got[1].message, "“后排支座中心”纵桥向不能越出“盖梁顶面前后边缘”，zQb有错误．");
 
     // Two rows whose back names are empty: the front row is judged with the single-row texts and
     // the back row not at all.

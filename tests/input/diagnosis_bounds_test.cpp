@@ -1,5 +1,6 @@
 // Lists whose count is out of range get the count diagnostic only, however long they are.
 #include "diagnosis_case.h"
+#include "pier_input_case.h"
 
 #include <gtest/gtest.h>
 
@@ -70,6 +71,29 @@ TEST(DiagnosisBounds, ARowOfAHundredThousandBearingsGetsTheCountDiagnosticOnly)
     EXPECT_LT(entries.size(), 10u);
     EXPECT_TRUE(org->ZZOutlinesF.empty());
     EXPECT_TRUE(org->DSOutlinesF.empty());
+}
+
+// A row of 500 bearings (the most a row may hold) has its 500 names checked one by one; a
+// 501st name, or a million, belongs to no bearing: the list gets one count diagnostic and the
+// names past the bearings are not looked at.
+TEST(DiagnosisBounds, ANameListLongerThanTheRowGetsOneCountDiagnostic)
+{
+    auto org = SoundPier();
+    OnPedestals(*org);
+    FillRow(org->bQf, org->TypeZhif, org->hZzf, 500, 700.0, 200.0);
+    org->TypeZhif[499] = "no such bearing";
+    const char* count = "TypeZhif: “支座类型名称个数”应不大于“支座个数”，TypeZhif有错误．";
+    auto entries = AllEntries(*org);
+    EXPECT_EQ(CountHolding(entries, count), 0);
+    EXPECT_EQ(CountHolding(entries, "TypeZhif: 第500个支座类型名称no such bearing不存在"), 1);
+
+    for (const int names : {501, 1000000}) {
+        SCOPED_TRACE(names);
+        while (org->TypeZhif.GetSize() < names) org->TypeZhif.Add("no such bearing");
+        entries = AllEntries(*org);
+        EXPECT_EQ(CountHolding(entries, count), 1);
+        EXPECT_EQ(CountHolding(entries, "支座类型名称no such bearing"), 1);   // the 500th only
+    }
 }
 
 // Two rows: the front one out of range, the back one of two overlapping pedestals with a bad
@@ -151,12 +175,26 @@ TEST(DiagnosisBounds, ColumnAndTieBeamListsOutOfRangeGetTheirCountDiagnosticOnly
     EXPECT_EQ(CountHolding(AllEntries(*org), "“墩柱系梁竖向”不能重叠"), 2);   // one per key of "zXl/hXl"
 }
 
-// A list text with an item the intake could not read fails the diagnosis without a new entry.
+// A list text of the input with an item that is not a number fails the diagnosis, which reports
+// the item; without an input object there is no text to read again.
 TEST(DiagnosisBounds, AListTextWithUnreadItemsFailsTheDiagnosis)
 {
     auto org = SoundPier();
-    org->UnreadListTexts = 1;
     int ok = 1;
     EXPECT_TRUE(AllEntries(*org, &ok).empty());
-    EXPECT_EQ(ok, 0);
+    EXPECT_EQ(ok, 1);
+
+    PierInputCase pier;
+    pier.input.bBz = "6500,6500,";
+    pier.input.zXl = "95.0";
+    EXPECT_EQ(org->DoDiagnose(&pier.component, kDiagnosisLabel), 1);
+    pier.input.zXl = "95.0,9５";
+    ReportLog::Current().Clear();
+    EXPECT_EQ(org->DoDiagnose(&pier.component, kDiagnosisLabel), 0);
+    const auto& entries = ReportLog::Current().Entries();
+    ASSERT_EQ(entries.size(), 1u);
+    EXPECT_EQ(entries[0].keys, "zXl");
+    EXPECT_EQ(entries[0].item, 1u);
+    EXPECT_EQ(entries[0].message, "“墩柱系梁顶面标高”中第2个数据“9５”不是有效的数字，zXl有错误．");
+    ReportLog::Current().Clear();
 }

@@ -17,7 +17,10 @@ public:
     {
         org.DoDiagnose_DZJC(norm, ok, label);
     }
-    static void DoDiagnose_ZZ(CPM001org& org, int& ok, unsigned label) { org.DoDiagnose_ZZ(ok, label); }
+    static void DoDiagnose_ZZ(CPM001org& org, int& ok, unsigned label, const CPM001* input = nullptr)
+    {
+        org.DoDiagnose_ZZ(input, ok, label);
+    }
     static void DoDiagnose_DS(CPM001org& org, CPM001Norm* norm, int& ok, unsigned label)
     {
         org.DoDiagnose_DS(norm, ok, label);

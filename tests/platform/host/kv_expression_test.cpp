@@ -137,7 +137,10 @@ TEST(ExpressionSplitting, EveryItemCountsAgainstTheCap)
     const std::vector<Case> cases = {
         {"10000*1,5", 10001, 0},           {"5,10000*1", 2, 0},     {"9999*1,5", 10000, 1},
         {"5,9999*1", 10000, 1},            {plain(10000), 10000, 1}, {plain(10001), 10001, 0},
-        {plain(20000), 20000, 0},          {"10000*1,abc", 10001, 0},
+        {plain(20000), 10001, 0},          {"10000*1,abc", 10001, 0},
+        // The reading stops at the item that passes the cap: what follows is not read at all.
+        {plain(1000000), 10001, 0},        {"10001*1," + plain(5), 1, 0},
+        {"5,abc,10000*1,7", 3, 0},          {plain(9999) + ",x,y", 10001, 0},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.text.substr(0, 20));

@@ -3,6 +3,8 @@
 
 #include <gtest/gtest.h>
 
+#include <string>
+
 namespace {
 
 class TextsToNumbers : public ::testing::Test {
@@ -88,6 +90,36 @@ TEST_F(TextsToNumbers, EveryFailedTextIsReportedWithItsPosition)
     EXPECT_EQ(entries[0].part, 6u);
     EXPECT_EQ(entries[1].message, "“支反力”中第3个数据“1.5x”不是有效的数字，m_NodeForce有错误．");
     EXPECT_EQ(entries[1].item, 2u);
+}
+
+// A bad text is quoted by at most its first 64 characters and "…", counted in UTF-8 characters
+// and never cut inside one; a run of stray continuation bytes counts one character per byte.
+TEST_F(TextsToNumbers, LongTextsAreQuotedByAShortPrefix)
+{
+    const std::string x63(63, 'x');
+    std::string han64;
+    for (int i = 0; i < 64; ++i) han64 += "墩";   // 3 bytes each
+    const std::string stray(100, '\x80');
+    const struct {
+        std::string text, quoted;
+    } cases[] = {
+        {"a" + x63, "a" + x63},                        // 64 characters: whole
+        {"a" + x63 + "b", "a" + x63 + "…"},            // 65: cut after 64
+        {han64 + "柱", han64 + "…"},
+        {"a" + han64.substr(0, 63 * 3) + "柱", "a" + han64.substr(0, 63 * 3) + "…"},
+        {stray, stray.substr(0, 64) + "…"},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.text.size());
+        ReportLog::Current().Clear();
+        values.RemoveAll();
+        CStringArray texts;
+        texts.Add(c.text.c_str());
+        EXPECT_EQ(QMReportError_StrToNum(0, "支反力", texts, values, "m_NodeForce", ok, 6), 0);
+        const auto& entries = ReportLog::Current().Entries();
+        ASSERT_EQ(entries.size(), 1u);
+        EXPECT_EQ(entries[0].message.str(), "“支反力”中第1个数据“" + c.quoted + "”不是有效的数字，m_NodeForce有错误．");
+    }
 }
 
 TEST_F(TextsToNumbers, EmptyListSucceedsWithoutTouchingOk)
