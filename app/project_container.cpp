@@ -46,7 +46,7 @@ struct Reader {
 
     bool take(unsigned char* into, std::size_t count)
     {
-        return size - pos >= count && bytesAt(pos, into, count) == count;
+        return size - pos >= count && (count == 0 || bytesAt(pos, into, count) == count);
     }
 
     std::uint32_t u32(const std::string& what)
