@@ -7,6 +7,7 @@
 #include <array>
 #include <cstdint>
 #include <cstring>
+#include <utility>
 
 namespace {
 
@@ -58,7 +59,8 @@ struct Reader {
                static_cast<std::uint32_t>(b[2]) << 16 | static_cast<std::uint32_t>(b[3]) << 24;
     }
 
-    std::vector<unsigned char> dataSet(const std::string& name)
+    // A data set's length and checksum; its length is checked against the bytes that remain.
+    std::pair<std::uint32_t, std::uint32_t> header(const std::string& name)
     {
         const std::uint64_t start = pos;
         const std::uint32_t length = u32("the length of the " + name + " data set");
@@ -67,6 +69,14 @@ struct Reader {
             pos = start;
             fail("the " + name + " data set is longer than the file");
         }
+        return {length, crc};
+    }
+
+    void skipSet(const std::string& name) { pos += header(name).first; }
+
+    std::vector<unsigned char> dataSet(const std::string& name)
+    {
+        const auto [length, crc] = header(name);
         std::vector<unsigned char> set(length);
         if (!take(set.data(), set.size())) fail("the file ends inside the " + name + " data set");
         if (crcOf(set) != crc) fail("the " + name + " data set is damaged (checksum mismatch)");
@@ -101,6 +111,11 @@ ComponentDataSets DecodeContainer(std::uint64_t size, const ContainerBytesAt& by
         in.pos -= 4;
         in.fail("format version " + std::to_string(version) + " is not known");
     }
+    // The lengths must add up to the container's size before a data set's bytes are asked for.
+    const std::uint64_t first = in.pos;
+    for (const char* name : {"origin", "design", "adjustment"}) in.skipSet(name);
+    if (in.pos != size) in.fail("unexpected bytes after the last data set");
+    in.pos = first;
     ComponentDataSets sets;
     sets.origin = in.dataSet("origin");
     sets.design = in.dataSet("design");

@@ -31,9 +31,9 @@ ComponentDataSets DecodeContainer(const std::vector<unsigned char>& bytes, const
 // Copies count bytes of a container from offset into into; returns how many it copied, fewer
 // only where the container's bytes end. May throw (a read error).
 using ContainerBytesAt = std::function<std::size_t(std::uint64_t offset, unsigned char* into, std::size_t count)>;
-// The same for a container of size bytes read piece by piece: the mark, the version and each
-// length are checked against size before a data set's bytes are asked for, so that no more is
-// held than the data sets the container really has.
+// The same for a container of size bytes read piece by piece: the mark, the version and every
+// length are checked against size, and the lengths must add up to it, before a data set's bytes
+// are asked for, so that no more is held than the data sets the container really has.
 ComponentDataSets DecodeContainer(std::uint64_t size, const ContainerBytesAt& bytesAt, const std::string& source);
 
 // Written to a temporary file beside the target and renamed into place, so that a failed save

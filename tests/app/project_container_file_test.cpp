@@ -304,8 +304,9 @@ TEST_F(ContainerFile, LoadChecksTheLengthsAgainstTheFileBeforeReadingTheSets)
               sparse + ": the origin data set is longer than the file at byte 12");
 }
 
-// A container read piece by piece asks only for the bytes it checks: a wrong mark or a length
-// beyond the container's size stops it before a data set is asked for, whatever size it claims;
+// A container read piece by piece asks only for the bytes it checks: a wrong mark, a length
+// beyond the container's size or lengths that do not add up to it stop it before a data set is
+// asked for, whatever size it claims;
 // a source that yields fewer or more bytes than its size (a file that shrank or grew while read)
 // is refused. An empty set's CRC-32 is 0, so "0 0" is an empty set.
 TEST(ContainerPieces, LengthsAreCheckedBeforeTheSetsAreAskedFor)
@@ -332,10 +333,15 @@ TEST(ContainerPieces, LengthsAreCheckedBeforeTheSetsAreAskedFor)
          "c: not a stored pm001 component (no PM001CMP mark) at byte 0", 8},
         {join({head, longest}), twoGiB, twoGiB, "c: the origin data set is longer than the file at byte 12", 20},
         {join({head, empty, longest}), twoGiB, twoGiB, "c: the design data set is longer than the file at byte 20", 28},
-        {join({head, empty, empty, empty}), 36, 36, "", 37},
-        {join({head, empty, empty, empty}), 36, 37, "c: unexpected bytes after the last data set at byte 36", 37},
+        // Mark and version 12, the three headers 24 read twice (lengths, then sets), 1 more: 61.
+        {join({head, empty, empty, empty}), 36, 36, "", 61},
+        {join({head, empty, empty, empty}), 36, 37, "c: unexpected bytes after the last data set at byte 36", 61},
+        // 12 + 8 + 16 + 8 + 8 = 52 bytes of sets, not the 12 GiB claimed: no set is asked for.
+        {join({head, Bytes{16, 0, 0, 0, 0, 0, 0, 0}}), twelveGiB, twelveGiB,
+         "c: unexpected bytes after the last data set at byte 52", 36},
         {join({head, Bytes{4, 0, 0, 0, 0, 0, 0, 0}, empty, empty}), 40, 22,
-         "c: the file ends inside the origin data set at byte 20", 24},
+         "c: the file ends inside the length of the design data set at byte 24", 24},
+        {join({head, empty, empty, empty}), 40, 36, "c: unexpected bytes after the last data set at byte 36", 36},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.error);
