@@ -129,29 +129,14 @@ TEST_F(ContainerFile, ATargetThatIsNoRegularFileIsRefusedAndKept)
     EXPECT_EQ(Entries(), 3u);
 }
 
-// A loop of symbolic links is refused; a chain is followed as far as the system follows one
-// (40 links), the 41st is a loop.
+// A loop of symbolic links is refused (without the bound on links followed it would never end).
 TEST_F(ContainerFile, ALoopOfSymbolicLinksIsRefused)
 {
     fs::create_symlink("b.pm001", Path("a.pm001"));
     fs::create_symlink("a.pm001", Path("b.pm001"));
     EXPECT_EQ(ErrorOf([&] { SaveContainer(Path("a.pm001"), SmallSets(1)); }),
               "cannot save to \"" + Path("a.pm001") + "\": " + std::strerror(ELOOP));
-    for (const int links : {40, 41}) {
-        SCOPED_TRACE(links);
-        const std::string chain = "chain" + std::to_string(links) + "_";
-        for (int i = 0; i < links; ++i)
-            fs::create_symlink(chain + std::to_string(i + 1), dir / (chain + std::to_string(i)));
-        const std::string first = (dir / (chain + "0")).string();
-        const std::string error = ErrorOf([&] { SaveContainer(first, SmallSets(2)); });
-        if (links == 40) {
-            EXPECT_EQ(error, "");
-            EXPECT_EQ(LoadContainer((dir / (chain + "40")).string()).origin, SmallSets(2).origin);
-        } else {
-            EXPECT_EQ(error, "cannot save to \"" + first + "\": " + std::strerror(ELOOP));
-            EXPECT_FALSE(fs::exists(dir / (chain + "41")));
-        }
-    }
+    EXPECT_EQ(Entries(), 2u);
 }
 
 TEST_F(ContainerFile, AnEmptyNameIsRefused)
@@ -171,7 +156,8 @@ TEST_F(ContainerFile, TheTemporaryFileOfAKilledSaveIsRemovedByTheNextSave)
 }
 
 // Whatever else lies at the temporary name is removed, never opened for writing nor followed:
-// a hard link or a symbolic link to another file leaves that file as it was.
+// a hard link or a symbolic link to another file leaves that file as it was, and a file of another
+// owner (given away when the test runs as root) does not make the saved file that owner's.
 TEST_F(ContainerFile, ALeftOverAtTheTemporaryNameIsRemovedNotWrittenThrough)
 {
     const std::string path = Path("pier.pm001");
@@ -181,6 +167,12 @@ TEST_F(ContainerFile, ALeftOverAtTheTemporaryNameIsRemovedNotWrittenThrough)
         [&] { fs::create_hard_link(other, temporary); },
         [&] { fs::create_symlink("other.txt", temporary); },
         [&] { ASSERT_EQ(::mkfifo(temporary.c_str(), 0600), 0); },
+        [&] {
+            std::ofstream(temporary) << "planted";
+            if (::geteuid() == 0) {
+                ASSERT_EQ(::chown(temporary.c_str(), 65534, 65534), 0);
+            }
+        },
     };
     for (const auto& leftOver : plant) {
         std::ofstream(other) << "another file";
@@ -190,23 +182,11 @@ TEST_F(ContainerFile, ALeftOverAtTheTemporaryNameIsRemovedNotWrittenThrough)
         std::ifstream in(other);
         EXPECT_EQ(std::string(std::istreambuf_iterator<char>(in), {}), "another file");
         EXPECT_FALSE(fs::exists(fs::symlink_status(temporary)));
+        struct stat saved {};
+        ASSERT_EQ(::stat(path.c_str(), &saved), 0);
+        EXPECT_EQ(saved.st_uid, ::geteuid());
         fs::remove(path);
     }
-}
-
-// A left-over of another owner (made by root for a user) does not make the saved file that user's.
-TEST_F(ContainerFile, ALeftOverOfAnotherOwnerDoesNotBecomeTheSavedFile)
-{
-    if (::geteuid() != 0) GTEST_SKIP() << "only root can give a file to another user";
-    const std::string path = Path("pier.pm001");
-    const std::string temporary = Path(".pier.pm001.pm001-saving");
-    std::ofstream(temporary) << "planted";
-    ASSERT_EQ(::chown(temporary.c_str(), 65534, 65534), 0);
-    SaveContainer(path, SmallSets(7));
-    struct stat saved {};
-    ASSERT_EQ(::stat(path.c_str(), &saved), 0);
-    EXPECT_EQ(saved.st_uid, 0u);
-    EXPECT_EQ(Entries(), 1u);
 }
 
 // The temporary file of a save still running is locked: a second save is refused and leaves it.
@@ -291,24 +271,10 @@ TEST_F(ContainerFile, LoadRefusesAFileLargerThanAnyContainer)
     EXPECT_NE(ErrorOf([&] { LoadContainer(huge); }).find("PM001CMP"), std::string::npos);
 }
 
-// A 2 GiB sparse file with the mark, the version and an origin set of 4 GiB - 1 is refused at
-// the set's length (byte 12), before the set is read.
-TEST_F(ContainerFile, LoadChecksTheLengthsAgainstTheFileBeforeReadingTheSets)
-{
-    const std::string sparse = Path("sparse.pm001");
-    std::ofstream(sparse, std::ios::binary) << std::string("PM001CMP\x01\0\0\0\xff\xff\xff\xff", 16);
-    std::error_code ec;
-    fs::resize_file(sparse, std::uintmax_t{1} << 31, ec);
-    if (ec) GTEST_SKIP() << "this file system holds no sparse file of 2 GiB";
-    EXPECT_EQ(ErrorOf([&] { LoadContainer(sparse); }),
-              sparse + ": the origin data set is longer than the file at byte 12");
-}
-
 // A container read piece by piece asks only for the bytes it checks: a wrong mark, a length
 // beyond the container's size or lengths that do not add up to it stop it before a data set is
-// asked for, whatever size it claims;
-// a source that yields fewer or more bytes than its size (a file that shrank or grew while read)
-// is refused. An empty set's CRC-32 is 0, so "0 0" is an empty set.
+// asked for, whatever size it claims; a source that yields fewer or more bytes than its size (a
+// file that shrank or grew while read) is refused. An empty set's CRC-32 is 0: "0 0" is one.
 TEST(ContainerPieces, LengthsAreCheckedBeforeTheSetsAreAskedFor)
 {
     using Bytes = std::vector<unsigned char>;
