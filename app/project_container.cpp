@@ -3,9 +3,11 @@
 
 #include <zlib.h>
 
+#include <algorithm>
 #include <array>
 #include <cstdint>
 #include <cstring>
+#include <utility>
 
 namespace {
 
@@ -30,37 +32,54 @@ std::uint32_t crcOf(const std::vector<unsigned char>& bytes)
     return static_cast<std::uint32_t>(crc);
 }
 
+// Walks a container through bytesAt, asking for a data set's bytes only once its length has been
+// checked against the bytes the container holds.
 struct Reader {
-    const std::vector<unsigned char>& bytes;
+    std::uint64_t size;
+    const ContainerBytesAt& bytesAt;
     const std::string& source;
-    std::size_t pos = 0;
+    std::uint64_t pos = 0;
 
     [[noreturn]] void fail(const std::string& what) const
     {
         throw ContainerError(source + ": " + what + " at byte " + std::to_string(pos));
     }
 
-    std::uint32_t u32(const char* what)
+    bool take(unsigned char* into, std::size_t count)
     {
-        if (bytes.size() - pos < 4) fail(std::string("the file ends inside ") + what);
-        std::uint32_t v = 0;
-        for (int i = 0; i < 4; ++i) v |= static_cast<std::uint32_t>(bytes[pos + i]) << (8 * i);
-        pos += 4;
-        return v;
+        return size - pos >= count && (count == 0 || bytesAt(pos, into, count) == count);
     }
 
-    std::vector<unsigned char> dataSet(const char* name)
+    std::uint32_t u32(const std::string& what)
     {
-        const std::size_t start = pos;
-        const std::uint32_t length = u32((std::string("the length of the ") + name + " data set").c_str());
-        const std::uint32_t crc = u32((std::string("the checksum of the ") + name + " data set").c_str());
-        if (bytes.size() - pos < length) {
+        unsigned char b[4];
+        if (!take(b, 4)) fail("the file ends inside " + what);
+        pos += 4;
+        return static_cast<std::uint32_t>(b[0]) | static_cast<std::uint32_t>(b[1]) << 8 |
+               static_cast<std::uint32_t>(b[2]) << 16 | static_cast<std::uint32_t>(b[3]) << 24;
+    }
+
+    // A data set's length and checksum; its length is checked against the bytes that remain.
+    std::pair<std::uint32_t, std::uint32_t> header(const std::string& name)
+    {
+        const std::uint64_t start = pos;
+        const std::uint32_t length = u32("the length of the " + name + " data set");
+        const std::uint32_t crc = u32("the checksum of the " + name + " data set");
+        if (size - pos < length) {
             pos = start;
-            fail(std::string("the ") + name + " data set is longer than the file");
+            fail("the " + name + " data set is longer than the file");
         }
-        std::vector<unsigned char> set(bytes.begin() + static_cast<std::ptrdiff_t>(pos),
-                                       bytes.begin() + static_cast<std::ptrdiff_t>(pos + length));
-        if (crcOf(set) != crc) fail(std::string("the ") + name + " data set is damaged (checksum mismatch)");
+        return {length, crc};
+    }
+
+    void skipSet(const std::string& name) { pos += header(name).first; }
+
+    std::vector<unsigned char> dataSet(const std::string& name)
+    {
+        const auto [length, crc] = header(name);
+        std::vector<unsigned char> set(length);
+        if (!take(set.data(), set.size())) fail("the file ends inside the " + name + " data set");
+        if (crcOf(set) != crc) fail("the " + name + " data set is damaged (checksum mismatch)");
         pos += length;
         return set;
     }
@@ -81,21 +100,39 @@ std::vector<unsigned char> EncodeContainer(const ComponentDataSets& sets)
     return out;
 }
 
-ComponentDataSets DecodeContainer(const std::vector<unsigned char>& bytes, const std::string& source)
+ComponentDataSets DecodeContainer(std::uint64_t size, const ContainerBytesAt& bytesAt, const std::string& source)
 {
-    Reader in{bytes, source};
-    if (bytes.size() < kMagic.size() || std::memcmp(bytes.data(), kMagic.data(), kMagic.size()) != 0)
-        in.fail("not a stored pm001 component (no PM001CMP mark)");
+    Reader in{size, bytesAt, source};
+    std::array<unsigned char, kMagic.size()> mark{};
+    if (!in.take(mark.data(), mark.size()) || mark != kMagic) in.fail("not a stored pm001 component (no PM001CMP mark)");
     in.pos = kMagic.size();
     const std::uint32_t version = in.u32("the format version");
     if (version != kVersion) {
         in.pos -= 4;
         in.fail("format version " + std::to_string(version) + " is not known");
     }
+    // The lengths must add up to the container's size before a data set's bytes are asked for.
+    const std::uint64_t first = in.pos;
+    for (const char* name : {"origin", "design", "adjustment"}) in.skipSet(name);
+    if (in.pos != size) in.fail("unexpected bytes after the last data set");
+    in.pos = first;
     ComponentDataSets sets;
     sets.origin = in.dataSet("origin");
     sets.design = in.dataSet("design");
     sets.adjustment = in.dataSet("adjustment");
-    if (in.pos != bytes.size()) in.fail("unexpected bytes after the last data set");
+    // Asking for one byte more finds bytes added after the size was taken.
+    unsigned char more = 0;
+    if (in.pos != size || bytesAt(in.pos, &more, 1) != 0) in.fail("unexpected bytes after the last data set");
     return sets;
+}
+
+ComponentDataSets DecodeContainer(const std::vector<unsigned char>& bytes, const std::string& source)
+{
+    const ContainerBytesAt bytesAt = [&bytes](std::uint64_t offset, unsigned char* into, std::size_t count) {
+        if (offset >= bytes.size()) return std::size_t{0};
+        const std::size_t n = std::min<std::size_t>(count, bytes.size() - static_cast<std::size_t>(offset));
+        std::memcpy(into, bytes.data() + offset, n);
+        return n;
+    };
+    return DecodeContainer(bytes.size(), bytesAt, source);
 }

@@ -1,6 +1,9 @@
 // The host's container file for one stored component: its origin, design and adjustment data sets.
 #pragma once
 
+#include <cstddef>
+#include <cstdint>
+#include <functional>
 #include <stdexcept>
 #include <string>
 #include <vector>
@@ -25,14 +28,27 @@ std::vector<unsigned char> EncodeContainer(const ComponentDataSets& sets);
 // Throws ContainerError naming the byte offset of the first thing that is wrong.
 ComponentDataSets DecodeContainer(const std::vector<unsigned char>& bytes, const std::string& source);
 
+// Copies count bytes of a container from offset into into; returns how many it copied, fewer
+// only where the container's bytes end. May throw (a read error).
+using ContainerBytesAt = std::function<std::size_t(std::uint64_t offset, unsigned char* into, std::size_t count)>;
+// The same for a container of size bytes read piece by piece: the mark, the version and every
+// length are checked against size, and the lengths must add up to it, before a data set's bytes
+// are asked for, so that no more is held than the data sets the container really has.
+ComponentDataSets DecodeContainer(std::uint64_t size, const ContainerBytesAt& bytesAt, const std::string& source);
+
 // Written to a temporary file beside the target and renamed into place, so that a failed save
-// leaves any earlier file as it was. A symbolic link is followed and the file it names replaced;
-// an existing target that is not a regular file is refused ("… is not a regular file"); the new
-// file keeps the mode of the file it replaces; the folder is synced after the rename, and every
-// write error (a full device) is reported. The temporary file is ".<name>.pm001-saving" beside
-// the target: one left by a save that was killed is taken over by the next save to that target.
+// leaves any earlier file as it was. A symbolic link is followed and the file it names replaced
+// (more than 40 links is a loop, refused); an existing target that is not a regular file is
+// refused ("… is not a regular file"); the new file keeps the read, write and execute
+// permissions of the file it replaces, never its set-user-id, set-group-id or sticky bit, and
+// belongs to whoever saves; the folder is synced after the rename, and every write error (a full
+// device) is reported. The temporary file is ".<name>.pm001-saving" beside the target (the name
+// cut short, with its checksum, where that would be longer than 255 bytes), always newly made:
+// whatever lies at that name (a file left by a save that was killed, a link) is removed first,
+// never written through, unless a save running at the same time holds it, which refuses this one.
 // An empty path is refused. Failures throw ContainerError naming the path and the reason.
 void SaveContainer(const std::string& path, const ComponentDataSets& sets);
 // Reads only a regular file (a FIFO is refused, not waited on), and refuses one larger than the
-// largest container before reading it; then DecodeContainer.
+// largest container before reading it; then decodes it piece by piece, checking the mark and every
+// length against the file's size before a data set is read.
 ComponentDataSets LoadContainer(const std::string& path);

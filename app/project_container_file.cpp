@@ -1,7 +1,11 @@
 // The container in a file: saved beside its target and renamed into place, loaded only from a regular file.
 #include "project_container.h"
+#include "project_input_file.h"
+
+#include <zlib.h>
 
 #include <cerrno>
+#include <cstdio>
 #include <cstdint>
 #include <cstring>
 #include <fcntl.h>
@@ -25,7 +29,7 @@ constexpr std::uint64_t kMaxContainerBytes = 8 + 4 + 3 * (4 + 4 + std::uint64_t{
 
 [[noreturn]] void notRegular(const std::string& path)
 {
-    throw ContainerError("\"" + path + "\" is not a regular file");
+    throw ContainerError(NotRegularFileMessage(path));
 }
 
 // An open file of this process, closed when the owner goes, whatever happens.
@@ -85,32 +89,88 @@ std::string resolveTarget(const std::string& path, bool& exists, struct stat& in
     return target;
 }
 
-// Opens the temporary file of a save to target: one fixed name beside it, so that a file left
-// by a save that was killed is taken over (and so removed) by the next save to that target.
-// The file is locked while a save writes it; a save running at the same time is refused.
+// The longest name a file may have in a folder.
+constexpr std::size_t kLongestName = 255;
+
+// Attempts at making the temporary file: one fails only when another save changes the name
+// between two of our steps.
+constexpr int kTemporaryAttempts = 100;
+
+// The temporary file's name beside a target called name: ".<name>.pm001-saving", the name cut
+// short where the whole would be longer than a file name may be, and then told apart from other
+// long names by their checksum.
+std::string temporaryName(const std::string& name)
+{
+    const std::string suffix = ".pm001-saving";
+    if (1 + name.size() + suffix.size() <= kLongestName) return "." + name + suffix;
+    char tag[10];
+    std::snprintf(tag, sizeof tag, "-%08x",
+                  static_cast<unsigned>(crc32(0L, reinterpret_cast<const Bytef*>(name.data()), static_cast<uInt>(name.size()))));
+    std::size_t keep = kLongestName - 1 - (sizeof tag - 1) - suffix.size();
+    // Cut before a character, never inside one.
+    while (keep > 0 && (static_cast<unsigned char>(name[keep]) & 0xC0) == 0x80) --keep;
+    return "." + name.substr(0, keep) + tag + suffix;
+}
+
+bool sameFile(const struct stat& a, const struct stat& b) { return a.st_dev == b.st_dev && a.st_ino == b.st_ino; }
+
+// Takes the lock of a temporary file, refusing when a save running at the same time holds it.
+void lockTemporary(int fd, const std::string& target, const std::string& path)
+{
+    if (::flock(fd, LOCK_EX | LOCK_NB) == 0) return;
+    if (errno == EWOULDBLOCK) throw ContainerError("another save to \"" + target + "\" is in progress");
+    fail("lock the temporary file for", path, errno);
+}
+
+// Removes what lies at the temporary name, left by a save that was killed or put there by
+// anyone: it is never written, nor followed when a link. A regular file is only opened to take
+// its lock, so that the file of a save still running (which holds the lock) is left alone. True
+// when the name is free; false when it changed under us (try again).
+bool removeLeftOver(const std::string& temporary, const std::string& target, const std::string& path)
+{
+    struct stat named {};
+    if (::lstat(temporary.c_str(), &named) != 0) {
+        if (errno == ENOENT) return true;
+        fail("create a temporary file for", path, errno);
+    }
+    Descriptor held(-1);
+    if (S_ISREG(named.st_mode)) {
+        held.fd = ::open(temporary.c_str(), O_RDONLY | O_NOFOLLOW | O_NONBLOCK | O_CLOEXEC);
+        if (held.fd < 0) {
+            if (errno == ENOENT || errno == ELOOP) return false;
+            fail("create a temporary file for", path, errno);
+        }
+        struct stat opened {};
+        if (::fstat(held.fd, &opened) != 0) fail("create a temporary file for", path, errno);
+        if (!sameFile(opened, named)) return false;
+        lockTemporary(held.fd, target, path);
+        struct stat again {};
+        if (::lstat(temporary.c_str(), &again) != 0 || !sameFile(again, opened)) return false;
+    }
+    if (::unlink(temporary.c_str()) != 0 && errno != ENOENT) fail("create a temporary file for", path, errno);
+    return true;
+}
+
+// Makes the temporary file of a save to target, new and only ours, and locks it while the save
+// writes it; a file already at that name is removed first (see removeLeftOver).
 Descriptor openTemporary(const std::string& target, const std::string& temporary, const std::string& path)
 {
-    for (;;) {
-        // Not blocking and not following a link: whatever else lies at that name is refused.
-        Descriptor file(::open(temporary.c_str(), O_WRONLY | O_CREAT | O_NOFOLLOW | O_NONBLOCK | O_CLOEXEC, 0600));
-        if (file.fd < 0) fail("create a temporary file for", path, errno);
+    for (int attempt = 0; attempt < kTemporaryAttempts; ++attempt) {
+        if (!removeLeftOver(temporary, target, path)) continue;
+        Descriptor file(::open(temporary.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, 0600));
+        if (file.fd < 0) {
+            if (errno == EEXIST) continue;
+            fail("create a temporary file for", path, errno);
+        }
+        lockTemporary(file.fd, target, path);
+        // Another save may have taken our new file for a left-over and removed it before we
+        // locked it: the name must still lead to the file we hold.
         struct stat opened {};
-        if (::fstat(file.fd, &opened) != 0) fail("create a temporary file for", path, errno);
-        if (!S_ISREG(opened.st_mode)) notRegular(temporary);
-        if (::flock(file.fd, LOCK_EX | LOCK_NB) != 0) {
-            if (errno == EWOULDBLOCK) throw ContainerError("another save to \"" + target + "\" is in progress");
-            fail("lock the temporary file for", path, errno);
-        }
-        // A save that finished between our open and our lock renamed that file into place:
-        // the name must still lead to the file we hold, or we start again.
         struct stat named {};
-        if (::lstat(temporary.c_str(), &named) == 0 && named.st_dev == opened.st_dev && named.st_ino == opened.st_ino) {
-            if (::ftruncate(file.fd, 0) != 0) fail("write", path, errno);
-            const int flags = ::fcntl(file.fd, F_GETFL);
-            if (flags < 0 || ::fcntl(file.fd, F_SETFL, flags & ~O_NONBLOCK) != 0) fail("write", path, errno);
-            return Descriptor(::dup(file.fd));   // the lock belongs to the open file, which the copy shares
-        }
+        if (::fstat(file.fd, &opened) != 0) fail("create a temporary file for", path, errno);
+        if (::lstat(temporary.c_str(), &named) == 0 && sameFile(named, opened)) return Descriptor(::dup(file.fd));
     }
+    throw ContainerError("cannot create a temporary file for \"" + path + "\": its name keeps changing");
 }
 
 // The mode a new file gets: read and write for all, less the process's mask.
@@ -153,12 +213,14 @@ void SaveContainer(const std::string& path, const ComponentDataSets& sets)
     bool exists = false;
     struct stat existing {};
     const std::string target = resolveTarget(path, exists, existing);
-    const std::string temporary = folderOf(target) + "/." + nameOf(target) + ".pm001-saving";
+    const std::string temporary = folderOf(target) + "/" + temporaryName(nameOf(target));
 
     Descriptor file = openTemporary(target, temporary, path);
     try {
         writeAll(file.fd, bytes, path);
-        if (::fchmod(file.fd, exists ? (existing.st_mode & 07777) : newFileMode()) != 0) fail("write", path, errno);
+        // The permissions of the file replaced, never its set-user-id, set-group-id or sticky bit:
+        // the new file belongs to whoever saves, not to the old file's owner.
+        if (::fchmod(file.fd, exists ? (existing.st_mode & 0777) : newFileMode()) != 0) fail("write", path, errno);
         if (::fsync(file.fd) != 0) fail("write", path, errno);
         if (::rename(temporary.c_str(), target.c_str()) != 0) fail("replace", path, errno);
     } catch (...) {
@@ -171,32 +233,16 @@ void SaveContainer(const std::string& path, const ComponentDataSets& sets)
 
 ComponentDataSets LoadContainer(const std::string& path)
 {
-    // Opened without blocking, so that a FIFO is refused instead of waited on; then only a
-    // regular file no larger than the largest container is read.
-    Descriptor file(::open(path.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC));
-    if (file.fd < 0) fail("open", path, errno);
-    struct stat info {};
-    if (::fstat(file.fd, &info) != 0) fail("read", path, errno);
-    if (!S_ISREG(info.st_mode)) notRegular(path);
-    const auto size = static_cast<std::uint64_t>(info.st_size);
-    if (size > kMaxContainerBytes)
-        throw ContainerError("\"" + path + "\" is larger than any stored pm001 component (" + std::to_string(size) +
-                             " bytes)");
-
-    std::vector<unsigned char> bytes(static_cast<std::size_t>(size));
-    std::size_t done = 0;
-    for (;;) {
-        // One byte more than the size asks whether the file grew while being read.
-        if (done == bytes.size()) bytes.resize(bytes.size() + 1);
-        const ssize_t n = ::read(file.fd, bytes.data() + done, bytes.size() - done);
-        if (n < 0) {
-            if (errno == EINTR) continue;
-            fail("read", path, errno);
-        }
-        if (n == 0) break;
-        done += static_cast<std::size_t>(n);
-        if (done > kMaxContainerBytes) throw ContainerError("\"" + path + "\" is larger than any stored pm001 component");
-    }
-    bytes.resize(done);
-    return DecodeContainer(bytes, path);
+    InputFile file(path);
+    if (!file.IsOpen()) fail("open", path, file.Error());
+    if (!file.IsRegular()) notRegular(path);
+    if (file.Size() > kMaxContainerBytes)
+        throw ContainerError("\"" + path + "\" is larger than any stored pm001 component (" +
+                             std::to_string(file.Size()) + " bytes)");
+    const ContainerBytesAt bytesAt = [&](std::uint64_t offset, unsigned char* into, std::size_t count) {
+        const std::int64_t n = file.ReadAt(offset, into, count);
+        if (n < 0) fail("read", path, file.Error());
+        return static_cast<std::size_t>(n);
+    };
+    return DecodeContainer(file.Size(), bytesAt, path);
 }

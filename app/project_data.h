@@ -16,6 +16,7 @@ struct KeyParameterSource {
     std::string inlineJson;     // the "keyParameters" object, as compact JSON text
     std::string file;           // the "keyParameterFile" text as written in the project file
     std::string resolvedFile;   // that path, relative paths taken from the project file's folder
+    std::string projectFile;    // the project file that holds or names them, as messages name it
 
     bool IsGiven() const { return !inlineJson.empty() || !file.empty(); }
 };

@@ -2,14 +2,14 @@
 #include "project_file.h"
 
 #include "project_input_fields.h"
+#include "project_input_file.h"
 #include "project_json_document.h"
 
+#include <algorithm>
 #include <cmath>
+#include <cstdint>
 #include <filesystem>
-#include <fstream>
-#include <iterator>
 #include <optional>
-#include <system_error>
 #include <vector>
 
 using namespace project_json;
@@ -17,6 +17,10 @@ using namespace project_json;
 namespace {
 
 constexpr double kPi = 3.141592653589793;
+
+// The largest project file read: far more than any pier's input, and a bound on what a wrong
+// file (a disk image, a log) can make the host read.
+constexpr std::uint64_t kMaxProjectFileBytes = 16u << 20;
 
 // The road values of the file, applied once the component's label is known (the pier
 // assignment is keyed by it, and "component" may come after "road").
@@ -168,13 +172,24 @@ void ReadDocument(const Json& root, Project& project, const std::string& baseDir
 } // namespace
 
 ProjectFileError::ProjectFileError(const std::string& source, const std::string& where, const std::string& detail)
-    : std::runtime_error(source + ": " + (where.empty() ? detail : where + ": " + detail)), m_where(where), m_detail(detail)
+    : ProjectFileError(source + ": " + (where.empty() ? detail : where + ": " + detail), where, detail, 0)
 {
+}
+
+ProjectFileError::ProjectFileError(const std::string& line, const std::string& where, const std::string& detail, int)
+    : std::runtime_error(line), m_where(where), m_detail(detail)
+{
+}
+
+ProjectFileError ProjectFileError::NotRegular(const std::string& path)
+{
+    return ProjectFileError(NotRegularFileMessage(path), "", "not a regular file", 0);
 }
 
 std::unique_ptr<Project> ReadProjectText(std::string_view text, const std::string& sourceName, const std::string& baseDir)
 {
     auto project = std::make_unique<Project>();
+    project->keyParameters.projectFile = sourceName;
     try {
         ReadDocument(ParseDocument(text), *project, baseDir);
     } catch (const SyntaxError& e) {
@@ -188,12 +203,24 @@ std::unique_ptr<Project> ReadProjectText(std::string_view text, const std::strin
 
 std::unique_ptr<Project> LoadProjectFile(const std::string& path)
 {
-    std::error_code error;
-    if (std::filesystem::is_directory(path, error)) throw ProjectFileError(path, "", "is a folder, not a project file");
-    std::ifstream in(path, std::ios::binary);
-    if (!in) throw ProjectFileError(path, "", "cannot open the project file");
-    const std::string text{std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
-    if (in.bad()) throw ProjectFileError(path, "", "cannot read the project file");
+    InputFile file(path);
+    if (!file.IsOpen()) throw ProjectFileError(path, "", "cannot open the project file");
+    if (!file.IsRegular()) throw ProjectFileError::NotRegular(path);
+    const auto tooLarge = [&] { return ProjectFileError(path, "", "larger than 16 MiB"); };
+    if (file.Size() > kMaxProjectFileBytes) throw tooLarge();
+    // One byte more than the limit is asked for, so that a file that grew since its size was
+    // taken is refused as well.
+    std::string text(static_cast<std::size_t>(file.Size()) + 1, '\0');
+    std::uint64_t done = 0;
+    for (;;) {
+        if (done == text.size()) text.resize(std::min<std::uint64_t>(2 * text.size(), kMaxProjectFileBytes + 1));
+        const std::int64_t n = file.ReadAt(done, reinterpret_cast<unsigned char*>(text.data() + done), text.size() - done);
+        if (n < 0) throw ProjectFileError(path, "", "cannot read the project file");
+        done += static_cast<std::uint64_t>(n);
+        if (done > kMaxProjectFileBytes) throw tooLarge();
+        if (done < text.size()) break;
+    }
+    text.resize(static_cast<std::size_t>(done));
     const std::string baseDir = std::filesystem::path(path).parent_path().string();
     return ReadProjectText(text, path, baseDir);
 }

@@ -15,16 +15,22 @@
 class ProjectFileError : public std::runtime_error {
 public:
     ProjectFileError(const std::string& source, const std::string& where, const std::string& detail);
+    // A path that is not a regular file, refused with the line every input file of the host gives:
+    // "\"<file>\" is not a regular file".
+    static ProjectFileError NotRegular(const std::string& path);
 
     const std::string& where() const { return m_where; }
     const std::string& detail() const { return m_detail; }
 
 private:
+    ProjectFileError(const std::string& line, const std::string& where, const std::string& detail, int);
+
     std::string m_where;
     std::string m_detail;
 };
 
-// Reads the project file at path. Throws ProjectFileError when the file cannot be read, is not
+// Reads the project file at path. Throws ProjectFileError when the file cannot be read, is not a
+// regular file (a FIFO or device is refused at once, not waited on), is larger than 16 MiB, is not
 // JSON, holds an unknown or repeated key, or a value of the wrong kind. A key that is not given
 // keeps the default of the object it fills.
 std::unique_ptr<Project> LoadProjectFile(const std::string& path);

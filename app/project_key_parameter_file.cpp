@@ -1,4 +1,4 @@
-// The key-parameter file a project names, read before the design so that a bad one is unusable input.
+// The key parameters a project holds or names, read before the design so that bad ones are unusable input.
 #include "project_key_parameter_file.h"
 
 #include "calc/key_param_json.h"
@@ -8,8 +8,14 @@
 
 void RequireReadableKeyParameterFile(const Project& project)
 {
-    if (project.keyParameters.resolvedFile.empty()) return;
     CPM001KeyParam keyParam;
     std::string error;
-    if (!ReadKeyParamFile(project.keyParameters.resolvedFile, keyParam, error)) throw std::runtime_error(error);
+    const KeyParameterSource& source = project.keyParameters;
+    if (!source.resolvedFile.empty()) {
+        if (!ReadKeyParamFile(source.resolvedFile, keyParam, error)) throw std::runtime_error(error);
+    } else if (!source.inlineJson.empty()) {
+        // Read under the key the project file gives them, as the engine will read them.
+        if (!ReadKeyParamJson(source.inlineJson, "keyParameters", keyParam, error))
+            throw std::runtime_error(source.projectFile + ": " + error);
+    }
 }

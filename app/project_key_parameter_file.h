@@ -1,9 +1,12 @@
-// The key-parameter file a project names: unusable input when it is missing or damaged.
+// The key parameters a project holds or names: unusable input when missing or damaged.
 #pragma once
 
 #include "project_data.h"
 
-// Reads the key-parameter file the project names, if any, as the calculation engine will read it.
-// Throws std::runtime_error with the engine's one-line message ("key-parameter file <path>: no
-// such file") when the file is missing, not a regular file, too large or not valid key parameters.
+// Reads the key-parameter file the project names, or the key parameters written into it, as the
+// calculation engine will read them. Throws std::runtime_error with one line: the engine's
+// message for the file ("key-parameter file <path>: no such file") when it is missing, not a
+// regular file, too large or not valid key parameters; "<project file>: keyParameters.<path>:
+// <what>" when the key parameters written into the project are not valid. A project that gives
+// neither is the design's to judge.
 void RequireReadableKeyParameterFile(const Project& project);

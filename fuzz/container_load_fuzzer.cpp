@@ -12,6 +12,8 @@
 #include <cstdint>
 #include <cstring>
 #include <stdexcept>
+#include <string>
+#include <utility>
 #include <vector>
 
 namespace {
@@ -55,12 +57,19 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     PrepareComponent();
     std::vector<unsigned char> bytes(data, data + size);
     RewriteChecksums(bytes);
-    ComponentDataSets sets;
-    try {
-        sets = DecodeContainer(bytes, "input");
-    } catch (const ContainerError&) {
-        return 0;
-    }
+    // The loader reads the file piece by piece, the decoder the bytes in memory: they agree.
+    const std::string& path = WriteInputFile("component.pm001", bytes.data(), bytes.size());
+    const auto outcome = [&](auto decode) {
+        try {
+            return std::make_pair(decode(), std::string());
+        } catch (const ContainerError& e) {
+            return std::make_pair(ComponentDataSets{}, std::string(e.what()));
+        }
+    };
+    const auto [sets, error] = outcome([&] { return DecodeContainer(bytes, path); });
+    const auto [fromFile, fileError] = outcome([&] { return LoadContainer(path); });
+    Require(error == fileError && SameSets(sets, fromFile), "the file loader and the decoder agree");
+    if (!error.empty()) return 0;
     ProjectSession loaded;
     if (!LoadInto(loaded, sets)) return 0;
     (void)loaded.Output();

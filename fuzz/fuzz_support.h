@@ -21,5 +21,9 @@ void Require(bool holds, const char* property);
 // null when the input is no project file (refused as "pm001 check" refuses it).
 std::unique_ptr<Project> ReadProject(const unsigned char* data, std::size_t size);
 
+// Writes the input to the file called name in a folder of this process's own (removed when the
+// process ends), so that it can be read through a loader that takes a path; returns the path.
+const std::string& WriteInputFile(const char* name, const unsigned char* data, std::size_t size);
+
 // The output values as printed, by name.
 std::map<std::string, std::string> Printed(const OutputDataMap& outputs);

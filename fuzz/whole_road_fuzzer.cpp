@@ -2,15 +2,22 @@
 // component. The loaded component answers as the designed one and stores the same bytes.
 #include "fuzz_support.h"
 #include "project_container.h"
+#include "project_key_parameter_file.h"
 #include "project_session.h"
 
 #include <cstdint>
+#include <stdexcept>
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size)
 {
     PrepareComponent();
     const std::unique_ptr<Project> project = ReadProject(data, size);
     if (!project) return 0;
+    try {
+        RequireReadableKeyParameterFile(*project);   // as the host reads them before the design
+    } catch (const std::runtime_error&) {
+        return 0;
+    }
     ProjectSession session(*project);
     const int received = session.Receive();
     if (session.Diagnose() == 0 || received == 0) return 0;

@@ -20,5 +20,5 @@ TEST(FuzzSeeds, StoredComponentSeedsLoadIntoAFreshComponent)
         EXPECT_FALSE(session.Output().empty());
         ++seeds;
     }
-    EXPECT_EQ(seeds, 4);
+    EXPECT_EQ(seeds, 9);   // one for each sample pier
 }

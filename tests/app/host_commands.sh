@@ -210,6 +210,17 @@ expect 0 "design --save through a symbolic link" "$pm001" design "$source_dir/ex
 [ -L "$work/link.pm001" ] || fail "the symbolic link was replaced"
 [ "$(stat -c %a "$work/footing.pm001")" = 600 ] || fail "the saved file lost its mode"
 expect 0 "load through the link" "$pm001" load "$work/link.pm001"
+# A project file that is not a regular file, or larger than 16 MiB, is refused before it is read.
+mkdir "$work/folder.json"
+truncate -s 16777217 "$work/large.json"
+for command in check design; do
+    expect 2 "$command of a FIFO project" timeout 20 "$pm001" $command "$work/fifo"
+    has "$work/err" "pm001: \"$work/fifo\" is not a regular file"
+    expect 2 "$command of a folder project" "$pm001" $command "$work/folder.json"
+    has "$work/err" "pm001: \"$work/folder.json\" is not a regular file"
+    expect 2 "$command of a project of 16 MiB + 1 byte" "$pm001" $command "$work/large.json"
+    has "$work/err" "pm001: $work/large.json: larger than 16 MiB"
+done
 
 # A project whose key-parameter file is missing or damaged is unusable input: one line, exit 2.
 python3 - "$source_dir" "$work" <<'PY'
@@ -222,6 +233,10 @@ open(f"{work}/damaged.json", "w").write('{"cap": ')
 d["keyParameterFile"] = f"{work}/damaged.json"
 json.dump(d, open(f"{work}/damaged_keys.json", "w", encoding="utf-8"), ensure_ascii=False)
 d = json.load(open(f"{src}/examples/footing.json", encoding="utf-8"))
+del d["keyParameterFile"]
+d["keyParameters"] = {"cap": {}}
+json.dump(d, open(f"{work}/inline_keys.json", "w", encoding="utf-8"), ensure_ascii=False)
+d = json.load(open(f"{src}/examples/footing.json", encoding="utf-8"))
 d["keyParameterFile"] = f"{src}/examples/keyparams/footing.json"
 d["pier"]["bBz"] = "2*5000,abc"
 json.dump(d, open(f"{work}/bad_spacing.json", "w", encoding="utf-8"), ensure_ascii=False)
@@ -231,10 +246,13 @@ json.dump(d, open(f"{work}/bad_load_list.json", "w", encoding="utf-8"), ensure_a
 d["loads"]["LoadList1"] = "100," * 10000 + "300"
 json.dump(d, open(f"{work}/long_load_list.json", "w", encoding="utf-8"), ensure_ascii=False)
 PY
-for case in missing_keys damaged_keys; do
+# Damaged key parameters written into the project give the same, naming the project and the key.
+declare -A named=([missing_keys]="key-parameter file $work/" [damaged_keys]="key-parameter file $work/"
+                  [inline_keys]="$work/inline_keys.json: keyParameters.cap.")
+for case in missing_keys damaged_keys inline_keys; do
     for command in design draw report; do
         expect 2 "$command with $case" "$pm001" $command "$work/$case.json"
-        [ "$(wc -l < "$work/err")" = 1 ] && grep -q "^pm001: key-parameter file $work/" "$work/err" \
+        [ "$(wc -l < "$work/err")" = 1 ] && grep -qF "pm001: ${named[$case]}" "$work/err" \
             || fail "$command $case: not one line naming the file"
     done
     expect 2 "query with $case" "$pm001" query "$work/$case.json" ZhuSN
@@ -293,6 +311,8 @@ for keys in none damaged; do
         && [ ! -s "$work/out" ] || fail "redesign with $keys adjusted key parameters: not one line naming the file"
 done
 
+# A check does not read the key parameters.
+expect 0 "check with damaged key parameters in the project" "$pm001" check "$work/inline_keys.json"
 # A spacing text with an item that is not a number fails the diagnosis under its key.
 expect 1 "check of a spacing text with a bad item" "$pm001" check "$work/bad_spacing.json"
 grep -qF "diagnose [bBz] “墩柱横桥向间距”中第3个数据“abc”不是有效的数字，bBz有错误．" "$work/out" || fail "bad spacing item not reported"

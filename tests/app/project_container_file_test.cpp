@@ -3,9 +3,15 @@
 
 #include <gtest/gtest.h>
 
+#include <cerrno>
 #include <csignal>
+#include <cstring>
+#include <fcntl.h>
 #include <filesystem>
 #include <fstream>
+#include <functional>
+#include <iterator>
+#include <sys/file.h>
 #include <sys/resource.h>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -73,6 +79,20 @@ TEST_F(ContainerFile, AnExistingFileKeepsItsMode)
     fs::permissions(path, fs::perms::owner_read | fs::perms::owner_write);
     SaveContainer(path, SmallSets(2));
     EXPECT_EQ(fs::status(path).permissions() & fs::perms::all, fs::perms::owner_read | fs::perms::owner_write);
+
+    // Set-user-id, set-group-id and sticky bits are never carried: the new file is the saver's.
+    const struct {
+        mode_t before;
+        mode_t after;
+    } cases[] = {{04750, 0750}, {02750, 0750}, {01750, 0750}, {07777, 0777}, {0640, 0640}};
+    for (const auto& c : cases) {
+        ASSERT_EQ(::chmod(path.c_str(), c.before), 0);
+        SaveContainer(path, SmallSets(3));
+        struct stat saved {};
+        ASSERT_EQ(::stat(path.c_str(), &saved), 0);
+        EXPECT_EQ(saved.st_mode & 07777, c.after) << std::oct << c.before;
+        EXPECT_EQ(saved.st_uid, ::geteuid());
+    }
 }
 
 TEST_F(ContainerFile, ASymbolicLinkIsFollowedAndTheFileItNamesReplaced)
@@ -107,8 +127,16 @@ TEST_F(ContainerFile, ATargetThatIsNoRegularFileIsRefusedAndKept)
     EXPECT_TRUE(fs::is_directory(folder + "/inner"));
     EXPECT_TRUE(fs::is_fifo(fifo));
     EXPECT_EQ(Entries(), 3u);
-    EXPECT_EQ(ErrorOf([] { SaveContainer("/dev/null", SmallSets(1)); }), "\"/dev/null\" is not a regular file");
-    EXPECT_TRUE(fs::is_character_file("/dev/null"));
+}
+
+// A loop of symbolic links is refused (without the bound on links followed it would never end).
+TEST_F(ContainerFile, ALoopOfSymbolicLinksIsRefused)
+{
+    fs::create_symlink("b.pm001", Path("a.pm001"));
+    fs::create_symlink("a.pm001", Path("b.pm001"));
+    EXPECT_EQ(ErrorOf([&] { SaveContainer(Path("a.pm001"), SmallSets(1)); }),
+              "cannot save to \"" + Path("a.pm001") + "\": " + std::strerror(ELOOP));
+    EXPECT_EQ(Entries(), 2u);
 }
 
 TEST_F(ContainerFile, AnEmptyNameIsRefused)
@@ -125,6 +153,73 @@ TEST_F(ContainerFile, TheTemporaryFileOfAKilledSaveIsRemovedByTheNextSave)
     SaveContainer(path, SmallSets(4));
     EXPECT_EQ(LoadContainer(path).origin, SmallSets(4).origin);
     EXPECT_EQ(Entries(), 1u);
+}
+
+// Whatever else lies at the temporary name is removed, never opened for writing nor followed:
+// a hard link or a symbolic link to another file leaves that file as it was, and a file of another
+// owner (given away when the test runs as root) does not make the saved file that owner's.
+TEST_F(ContainerFile, ALeftOverAtTheTemporaryNameIsRemovedNotWrittenThrough)
+{
+    const std::string path = Path("pier.pm001");
+    const std::string temporary = Path(".pier.pm001.pm001-saving");
+    const std::string other = Path("other.txt");
+    const std::function<void()> plant[] = {
+        [&] { fs::create_hard_link(other, temporary); },
+        [&] { fs::create_symlink("other.txt", temporary); },
+        [&] { ASSERT_EQ(::mkfifo(temporary.c_str(), 0600), 0); },
+        [&] {
+            std::ofstream(temporary) << "planted";
+            if (::geteuid() == 0) {
+                ASSERT_EQ(::chown(temporary.c_str(), 65534, 65534), 0);
+            }
+        },
+    };
+    for (const auto& leftOver : plant) {
+        std::ofstream(other) << "another file";
+        leftOver();
+        SaveContainer(path, SmallSets(6));
+        EXPECT_EQ(LoadContainer(path).origin, SmallSets(6).origin);
+        std::ifstream in(other);
+        EXPECT_EQ(std::string(std::istreambuf_iterator<char>(in), {}), "another file");
+        EXPECT_FALSE(fs::exists(fs::symlink_status(temporary)));
+        struct stat saved {};
+        ASSERT_EQ(::stat(path.c_str(), &saved), 0);
+        EXPECT_EQ(saved.st_uid, ::geteuid());
+        fs::remove(path);
+    }
+}
+
+// The temporary file of a save still running is locked: a second save is refused and leaves it.
+TEST_F(ContainerFile, ASaveRunningAtTheSameTimeRefusesTheSecond)
+{
+    const std::string path = Path("pier.pm001");
+    const std::string temporary = Path(".pier.pm001.pm001-saving");
+    std::ofstream(temporary) << "being written";
+    const int fd = ::open(temporary.c_str(), O_RDONLY);
+    ASSERT_GE(fd, 0);
+    ASSERT_EQ(::flock(fd, LOCK_EX), 0);
+    EXPECT_EQ(ErrorOf([&] { SaveContainer(path, SmallSets(8)); }), "another save to \"" + path + "\" is in progress");
+    ::close(fd);
+    EXPECT_TRUE(fs::is_regular_file(temporary));
+    EXPECT_FALSE(fs::exists(path));
+    SaveContainer(path, SmallSets(8));   // the lock gone, the file is a left-over
+    EXPECT_EQ(Entries(), 1u);
+}
+
+// A file name may be 255 bytes long; the temporary name is cut short to fit, each long name
+// keeping one of its own (two names alike in their first 240 bytes both save).
+TEST_F(ContainerFile, NamesUpToTheLongestAFileMayHaveAreSaved)
+{
+    const std::string multibyte = std::string(239, 'p') + "墩墩墩墩墩";   // 239 + 5 * 3 = 254 bytes
+    for (const std::string& name : {std::string(240, 'p'), std::string(241, 'p'), std::string(242, 'p'),
+                                    std::string(255, 'p'), std::string(254, 'p') + "q", multibyte}) {
+        SCOPED_TRACE(name.size());
+        const std::string path = (dir / name).string();
+        EXPECT_EQ(ErrorOf([&] { SaveContainer(path, SmallSets(static_cast<unsigned char>(name.size()))); }), "");
+        EXPECT_EQ(LoadContainer(path).origin, SmallSets(static_cast<unsigned char>(name.size())).origin);
+    }
+    EXPECT_EQ(Entries(), 6u);
+    EXPECT_EQ(LoadContainer((dir / std::string(255, 'p')).string()).origin, SmallSets(255).origin);
 }
 
 // A file size limit makes the write fail as a full device would: the error is reported, the old
@@ -174,4 +269,56 @@ TEST_F(ContainerFile, LoadRefusesAFileLargerThanAnyContainer)
     EXPECT_NE(ErrorOf([&] { LoadContainer(huge); }).find("is larger than any stored pm001 component"), std::string::npos);
     fs::resize_file(huge, 20);
     EXPECT_NE(ErrorOf([&] { LoadContainer(huge); }).find("PM001CMP"), std::string::npos);
+}
+
+// A container read piece by piece asks only for the bytes it checks: a wrong mark, a length
+// beyond the container's size or lengths that do not add up to it stop it before a data set is
+// asked for, whatever size it claims; a source that yields fewer or more bytes than its size (a
+// file that shrank or grew while read) is refused. An empty set's CRC-32 is 0: "0 0" is one.
+TEST(ContainerPieces, LengthsAreCheckedBeforeTheSetsAreAskedFor)
+{
+    using Bytes = std::vector<unsigned char>;
+    const Bytes head = {'P', 'M', '0', '0', '1', 'C', 'M', 'P', 1, 0, 0, 0};
+    const Bytes empty = {0, 0, 0, 0, 0, 0, 0, 0};
+    const Bytes longest = {0xFF, 0xFF, 0xFF, 0xFF, 0, 0, 0, 0};
+    const auto join = [](std::initializer_list<Bytes> parts) {
+        Bytes all;
+        for (const Bytes& part : parts) all.insert(all.end(), part.begin(), part.end());
+        return all;
+    };
+    const std::uint64_t twoGiB = std::uint64_t{1} << 31;
+    const std::uint64_t twelveGiB = std::uint64_t{12} << 30;
+    const struct {
+        Bytes bytes;               // what the source begins with; zeros follow up to `yields`
+        std::uint64_t size;        // the size it claims
+        std::uint64_t yields;      // the bytes it really gives
+        std::string error;
+        std::size_t asked;         // bytes asked for, at most
+    } cases[] = {
+        {Bytes{'P', 'M', '0', '0', '1', 'C', 'M', 'Q'}, twelveGiB, twelveGiB,
+         "c: not a stored pm001 component (no PM001CMP mark) at byte 0", 8},
+        {join({head, longest}), twoGiB, twoGiB, "c: the origin data set is longer than the file at byte 12", 20},
+        {join({head, empty, longest}), twoGiB, twoGiB, "c: the design data set is longer than the file at byte 20", 28},
+        // Mark and version 12, the three headers 24 read twice (lengths, then sets), 1 more: 61.
+        {join({head, empty, empty, empty}), 36, 36, "", 61},
+        {join({head, empty, empty, empty}), 36, 37, "c: unexpected bytes after the last data set at byte 36", 61},
+        // 12 + 8 + 16 + 8 + 8 = 52 bytes of sets, not the 12 GiB claimed: no set is asked for.
+        {join({head, Bytes{16, 0, 0, 0, 0, 0, 0, 0}}), twelveGiB, twelveGiB,
+         "c: unexpected bytes after the last data set at byte 52", 36},
+        {join({head, Bytes{4, 0, 0, 0, 0, 0, 0, 0}, empty, empty}), 40, 22,
+         "c: the file ends inside the length of the design data set at byte 24", 24},
+        {join({head, empty, empty, empty}), 40, 36, "c: unexpected bytes after the last data set at byte 36", 36},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.error);
+        std::size_t asked = 0;
+        const ContainerBytesAt bytesAt = [&](std::uint64_t offset, unsigned char* into, std::size_t count) {
+            asked += count;
+            std::size_t n = 0;
+            for (; n < count && offset + n < c.yields; ++n) into[n] = offset + n < c.bytes.size() ? c.bytes[offset + n] : 0;
+            return n;
+        };
+        EXPECT_EQ(ErrorOf([&] { DecodeContainer(c.size, bytesAt, "c"); }), c.error);
+        EXPECT_LE(asked, c.asked);
+    }
 }

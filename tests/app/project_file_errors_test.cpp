@@ -6,6 +6,7 @@
 #include <filesystem>
 #include <fstream>
 #include <string>
+#include <sys/stat.h>
 
 namespace {
 
@@ -208,11 +209,47 @@ TEST_F(ProjectFileOnDisk, MissingFileAndFolderAreNamed)
     } catch (const ProjectFileError& e) {
         EXPECT_EQ(std::string(e.what()), missing + ": cannot open the project file");
     }
-    try {
-        LoadProjectFile(m_dir.string());
-        FAIL() << "a folder was accepted";
-    } catch (const ProjectFileError& e) {
-        EXPECT_EQ(e.detail(), "is a folder, not a project file");
+}
+
+// What is not a regular file is refused at once with the line every input file gives: a FIFO
+// without a writer would block an ordinary open for ever, /dev/zero never ends.
+TEST_F(ProjectFileOnDisk, WhatIsNoRegularFileIsRefusedWithoutWaiting)
+{
+    const std::string fifo = (m_dir / "fifo").string();
+    ASSERT_EQ(::mkfifo(fifo.c_str(), 0600), 0);
+    for (const std::string& path : {m_dir.string(), fifo, std::string("/dev/zero")}) {
+        try {
+            LoadProjectFile(path);
+            ADD_FAILURE() << path << " was accepted";
+        } catch (const ProjectFileError& e) {
+            EXPECT_EQ(std::string(e.what()), "\"" + path + "\" is not a regular file");
+        }
+    }
+}
+
+// 16 MiB = 16 777 216 bytes is the largest project file read; the size is that of the opened
+// file, so that a sparse file of any size is refused before a byte of it is read.
+TEST_F(ProjectFileOnDisk, AFileLargerThanSixteenMebibytesIsRefusedUnread)
+{
+    const std::string path = Write("large.json", "");
+    const struct {
+        std::uintmax_t size;
+        const char* what;
+    } cases[] = {
+        {16777216, ": line 1, column 1: "},   // read whole: sixteen million NUL characters are no JSON
+        {16777217, ": larger than 16 MiB"},
+        {std::uintmax_t{1} << 31, ": larger than 16 MiB"},
+    };
+    for (const auto& c : cases) {
+        std::error_code ec;
+        std::filesystem::resize_file(path, c.size, ec);
+        if (ec) GTEST_SKIP() << "this file system holds no sparse file of " << c.size << " bytes";
+        try {
+            LoadProjectFile(path);
+            ADD_FAILURE() << c.size << " bytes were accepted";
+        } catch (const ProjectFileError& e) {
+            EXPECT_EQ(std::string(e.what()).rfind(path + c.what, 0), 0U) << e.what();
+        }
     }
 }
 

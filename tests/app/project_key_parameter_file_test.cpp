@@ -6,6 +6,7 @@
 
 #include <filesystem>
 #include <fstream>
+#include <iterator>
 #include <stdexcept>
 #include <unistd.h>
 
@@ -47,8 +48,29 @@ TEST(KeyParameterFile, AMissingOrDamagedFileIsOneLineNamingIt)
     EXPECT_EQ(ErrorOf(*project), "key-parameter file " + dir.string() + ": not a regular file");
     std::filesystem::remove_all(dir);
 
-    // Key parameters written into the project, or none at all, are the design's to judge.
+    // No key parameters at all are the design's to judge.
     project->keyParameters.resolvedFile.clear();
-    project->keyParameters.inlineJson = "{}";
     EXPECT_EQ(ErrorOf(*project), "");
+}
+
+// Key parameters written into the project are read as the file's are: damaged ones are one line
+// naming the project file and the key, before any design.
+TEST(KeyParameterFile, DamagedKeyParametersInTheProjectAreOneLineNamingTheProject)
+{
+    std::ifstream in(kExamples + "/keyparams/footing.json");
+    const std::string good{std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
+    const auto project = ReadProjectText("{\"keyParameters\": " + good + "}", "p.json", "");
+    EXPECT_EQ(ErrorOf(*project), "");
+
+    const struct {
+        std::string inlineJson;
+        const char* error;
+    } cases[] = {
+        {"{}", "p.json: keyParameters.cap: missing (a required key)"},
+        {good.substr(0, good.rfind('}')) + R"(, "capBeam": {}})", "p.json: keyParameters.capBeam: unknown key"},
+    };
+    for (const auto& c : cases) {
+        project->keyParameters.inlineJson = c.inlineJson;
+        EXPECT_EQ(ErrorOf(*project), c.error);
+    }
 }
