@@ -3,7 +3,7 @@
 
 #include "catalog/material_catalog.h"
 
-int CPM001org::DoDiagnose(CPM001Norm* norm, unsigned label)
+int CPM001org::DoDiagnose(const PierSurroundings* around, unsigned label)
 {
     // Every group runs whatever the earlier ones found, so one diagnosis lists every violation.
     // A list text with items that could not be read was reported when the input was received.
@@ -11,10 +11,10 @@ int CPM001org::DoDiagnose(CPM001Norm* norm, unsigned label)
     DoDiagnose_GLCC(ok, label);
     DoDiagnose_GLDZ(ok, label);
     DoDiagnose_DZCC(ok, label);
-    DoDiagnose_DZXLCC(norm, ok, label);
-    DoDiagnose_DZJC(norm, ok, label);
+    DoDiagnose_DZXLCC(around, ok, label);
+    DoDiagnose_DZJC(around, ok, label);
     DoDiagnose_ZZ(ok, label);
-    DoDiagnose_DS(norm, ok, label);
+    DoDiagnose_DS(around, ok, label);
     DoDiagnose_FZDK(ok, label);
 
     auto unknown = [&](const char* key, const char* message) {

@@ -31,6 +31,22 @@ constexpr int kComponentCode = 0x100015;   // 1048597: pier with a cap beam
 
 CPM001Norm::CPM001Norm() = default;
 
+PierSurroundings CPM001Norm::Surroundings() const
+{
+    PierSurroundings around;
+    around.nFoundationKind = m_nFoundationKind;
+    around.pFootingOrg = m_pFootingOrg.get();
+    around.pPileOrg = m_pPileOrg.get();
+    around.pPileCapOrg = m_pPileCapOrg.get();
+    around.pPileCapAtom = m_pPileCapAtom.get();
+    around.nPileCapVariant = m_nPileCapVariant;
+    around.nPileCapJoint = m_nPileCapJoint;
+    around.pRoad = GetRoadNorm();
+    around.nLabel = GetLabel();
+    around.pProjectManager = GetProjectManager();
+    return around;
+}
+
 CPM001Norm::~CPM001Norm()
 {
     ClearDesign();   // the design objects first, in their release order

@@ -60,7 +60,8 @@ struct PierInputCase {
     std::unique_ptr<CPM001org> Intake()
     {
         auto org = std::make_unique<CPM001org>();
-        const int done = org->SetData(1, &input, &component);
+        const PierSurroundings around = component.Surroundings();
+        const int done = org->SetData(1, &input, &around);
         return done == 1 ? std::move(org) : nullptr;
     }
 };

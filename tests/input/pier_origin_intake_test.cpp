@@ -173,7 +173,8 @@ TEST_F(PierOriginIntake, SectionAndFilletCodesOutsideTheirRangeAreNotTaken)
     pier.input.FilletMode = 3;
     CPM001org org;
     org.FilletMode = 1;
-    ASSERT_EQ(org.SetData(1, &pier.input, &pier.component), 1);
+    const PierSurroundings around = pier.component.Surroundings();
+    ASSERT_EQ(org.SetData(1, &pier.input, &around), 1);
     EXPECT_EQ(org.SectionType, 0);
     EXPECT_EQ(org.FilletMode, 1);                   // left as it was
 }
@@ -181,7 +182,8 @@ TEST_F(PierOriginIntake, SectionAndFilletCodesOutsideTheirRangeAreNotTaken)
 TEST_F(PierOriginIntake, WithoutInputOrComponentNothingIsFilled)
 {
     CPM001org org;
-    EXPECT_EQ(org.SetData(1, nullptr, &pier.component), 0);
+    const PierSurroundings around = pier.component.Surroundings();
+    EXPECT_EQ(org.SetData(1, nullptr, &around), 0);
     EXPECT_EQ(org.SetData(1, &pier.input, nullptr), 0);
     EXPECT_TRUE(org.bBz.IsEmpty());
     EXPECT_EQ(org.fHaveStopper, 0);
@@ -270,7 +272,8 @@ TEST_F(PierOriginIntake, AnUnknownFoundationSelectorLeavesTheKindAndLaysOutNoFou
     org.BaseType = 2;
     org.BaseLayMode = 1;
     org.DY = 55.0;
-    ASSERT_EQ(org.SetData(1, &pier.input, &pier.component), 1);
+    const PierSurroundings around = pier.component.Surroundings();
+    ASSERT_EQ(org.SetData(1, &pier.input, &around), 1);
     EXPECT_EQ(org.BaseType, 2);
     EXPECT_EQ(org.BaseLayMode, 0);
     EXPECT_DOUBLE_EQ(org.DY, 0.0);
