@@ -50,8 +50,8 @@ public:
     // origin and design objects; varJichu is the drawing settings' foundation-plan option, keyA and
     // keyB the two keys of the stopper-and-pedestal design (0 and 0 without one). Returns 1; 0 only
     // for a missing alignment record.
-    int SetDrawData_PT(class CAlignDataPM001* align, const struct PierSurroundings* around, int varJichu, int keyA,
-                       int keyB) const;
+    int SetDrawData_PT(class CAlignDataPM001* align, const struct PierSurroundings* around, int varJichu,
+                       int keyA, int keyB) const;
 
     // General pier data.
     int JGType = 0;                  // 1 = prestressed cap beam
