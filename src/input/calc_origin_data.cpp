@@ -5,7 +5,7 @@
 #include "common/is_equal.h"
 #include "common/list_sum.h"
 #include "host/report.h"
-#include "module/pier_component.h"
+#include "input/pier_surroundings.h"
 #include "siblings/pile_cap_org.h"
 #include "siblings/pile_foundation_org.h"
 #include "siblings/spread_footing_org.h"
@@ -34,15 +34,15 @@ int ChamferCode(int filletMode)
 
 } // namespace
 
-int CPM001org::Get_Cal_OrgData(CPM001Calc_Org* record, CPM001Norm* norm)
+int CPM001org::Get_Cal_OrgData(CPM001Calc_Org* record, const PierSurroundings* around)
 {
-    if (!record || !norm) return 0;
+    if (!record || !around) return 0;
 
     // The foundation: any kind other than the spread footing and the pile foundation is a pile cap.
-    const int kind = (norm->m_nFoundationKind == 0 || norm->m_nFoundationKind == 1) ? norm->m_nFoundationKind : 2;
-    CPG001org* footing = kind == 0 ? norm->m_pFootingOrg.get() : nullptr;
-    CPG002org* piles = kind == 1 ? norm->m_pPileOrg.get() : nullptr;
-    CPG003org* pileCap = kind == 2 ? norm->m_pPileCapOrg.get() : nullptr;
+    const int kind = (around->nFoundationKind == 0 || around->nFoundationKind == 1) ? around->nFoundationKind : 2;
+    CPG001org* footing = kind == 0 ? around->pFootingOrg : nullptr;
+    CPG002org* piles = kind == 1 ? around->pPileOrg : nullptr;
+    CPG003org* pileCap = kind == 2 ? around->pPileCapOrg : nullptr;
     if (!footing && !piles && !pileCap) {
         QMReportError("计算原始数据准备失败：墩的基础原始数据不存在", 0);
         return 0;

@@ -68,7 +68,7 @@ void CPM001org::DoDiagnose_DZCC(int& ok, unsigned label)
                             500.0, 20000.0, "bBzr", ok, 6, 0);
 }
 
-void CPM001org::DoDiagnose_DZXLCC(CPM001Norm* /*norm*/, int& ok, unsigned label)
+void CPM001org::DoDiagnose_DZXLCC(const PierSurroundings* /*around*/, int& ok, unsigned label)
 {
     if (fXL == 0) return;
 

@@ -4,7 +4,7 @@
 #include "catalog/material_catalog.h"
 #include "host/cpm001_input.h"
 #include "host/kv_expression_report.h"
-#include "module/pier_component.h"
+#include "input/pier_surroundings.h"
 
 void CPM001org::DoDiagnose_ListTexts(const CPM001* input, int& ok, unsigned label)
 {
@@ -14,20 +14,20 @@ void CPM001org::DoDiagnose_ListTexts(const CPM001* input, int& ok, unsigned labe
     if (fXL) ReadReportedExpression(label, "墩柱系梁顶面标高", input->zXl, "zXl", 6, ok, values);
 }
 
-int CPM001org::DoDiagnose(CPM001Norm* norm, unsigned label)
+int CPM001org::DoDiagnose(const PierSurroundings* around, unsigned label)
 {
     // Every group runs whatever the earlier ones found, so one diagnosis lists every violation.
     // The list texts are read again from the input, so that a stored pier fails as a received one.
-    const CPM001* input = norm ? dynamic_cast<const CPM001*>(norm->GetUIComponent()) : nullptr;
+    const CPM001* input = around ? around->pInput : nullptr;
     int ok = 1;
     DoDiagnose_ListTexts(input, ok, label);
     DoDiagnose_GLCC(ok, label);
     DoDiagnose_GLDZ(ok, label);
     DoDiagnose_DZCC(ok, label);
-    DoDiagnose_DZXLCC(norm, ok, label);
-    DoDiagnose_DZJC(norm, ok, label);
+    DoDiagnose_DZXLCC(around, ok, label);
+    DoDiagnose_DZJC(around, ok, label);
     DoDiagnose_ZZ(input, ok, label);
-    DoDiagnose_DS(norm, ok, label);
+    DoDiagnose_DS(around, ok, label);
     DoDiagnose_FZDK(ok, label);
 
     auto unknown = [&](const char* key, const char* message) {

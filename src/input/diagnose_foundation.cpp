@@ -4,8 +4,8 @@
 #include "geometry/polygon_relations.h"
 #include "host/report.h"
 #include "input/diagnose_limits.h"
+#include "input/pier_surroundings.h"
 #include "input/report_helpers.h"
-#include "module/pier_component.h"
 #include "siblings/pile_cap_org.h"
 #include "siblings/pile_foundation_org.h"
 #include "siblings/spread_footing_org.h"
@@ -150,18 +150,18 @@ void Diagnose_CT(const CPM001org& org, CPG003org& cap, int capVariant, unsigned 
 
 // The foundation object of the pier's kind answers for its own outline; a kind whose object the
 // component does not hold (or an unknown kind) has nothing to test against and is skipped.
-void CPM001org::DoDiagnose_DZJC(CPM001Norm* norm, int& ok, unsigned label)
+void CPM001org::DoDiagnose_DZJC(const PierSurroundings* around, int& ok, unsigned label)
 {
-    if (!norm) return;
+    if (!around) return;
     switch (BaseType) {
     case 0:
-        if (norm->m_pFootingOrg) Diagnose_KJ(*this, *norm->m_pFootingOrg, label, ok);
+        if (around->pFootingOrg) Diagnose_KJ(*this, *around->pFootingOrg, label, ok);
         break;
     case 1:
-        if (norm->m_pPileOrg) Diagnose_ZJ(*this, *norm->m_pPileOrg, label, ok);
+        if (around->pPileOrg) Diagnose_ZJ(*this, *around->pPileOrg, label, ok);
         break;
     case 2:
-        if (norm->m_pPileCapOrg) Diagnose_CT(*this, *norm->m_pPileCapOrg, norm->m_nPileCapVariant, label, ok);
+        if (around->pPileCapOrg) Diagnose_CT(*this, *around->pPileCapOrg, around->nPileCapVariant, label, ok);
         break;
     default:
         break;

@@ -141,7 +141,7 @@ std::vector<PlacedOutline> PlaceRow(const OwnedOutlines& outlines, int row, std:
 
 } // namespace
 
-void CPM001org::DoDiagnose_DS(CPM001Norm* /*norm*/, int& ok, unsigned label)
+void CPM001org::DoDiagnose_DS(const PierSurroundings* /*around*/, int& ok, unsigned label)
 {
     // The outlines describe the current input only: a pier without front-row pedestals has none
     // and gets no pedestal check.

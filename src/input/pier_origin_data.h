@@ -16,7 +16,7 @@ class CArchive;
 class CPM001;
 class CPM001Calc_Org;
 class CPM001Load;
-class CPM001Norm;
+struct PierSurroundings;
 
 // Outline polygons that a list owns.
 using OwnedOutlines = std::vector<std::unique_ptr<CDblPointArray>>;
@@ -40,7 +40,7 @@ public:
     // already hold its data. An item of the list texts bBz and zXl that is not a number is left
     // out; the diagnosis reports it. Reports nothing. Returns 1; 0 only when input or component
     // is null, and then nothing is filled. ID is not used.
-    int SetData(unsigned ID, CPM001* input, CPM001Norm* component);
+    int SetData(unsigned ID, CPM001* input, const PierSurroundings* around);
 
     // Writes or reads the origin data block (flat field sequence, no header). Loading replaces
     // the fields in place and derives the end heights again; a short or damaged block throws
@@ -49,12 +49,12 @@ public:
 
     // Runs every check group and the material-name checks, reporting each violation under its
     // input keys with the component ID as label. The list texts of the component's input object
-    // (norm's; none without it) are read again and their bad items reported first. 1 when
+    // (around's; none without it) are read again and their bad items reported first. 1 when
     // nothing was reported as an error.
-    int DoDiagnose(CPM001Norm* norm, unsigned label);
+    int DoDiagnose(const PierSurroundings* around, unsigned label);
 
     // Fills the calculation engine's origin record from the origin data; 0 when it cannot.
-    int Get_Cal_OrgData(CPM001Calc_Org* record, CPM001Norm* norm);
+    int Get_Cal_OrgData(CPM001Calc_Org* record, const PierSurroundings* around);
     // Fills the calculation engine's load record from the input object's loads; 0 when a text
     // cannot be read as a number (reported under its key) or the input is missing.
     int Get_Cal_Load(CPM001Load* record, CPM001* input);
@@ -164,11 +164,11 @@ private:
     void DoDiagnose_GLCC(int& ok, unsigned label);
     void DoDiagnose_GLDZ(int& ok, unsigned label);
     void DoDiagnose_DZCC(int& ok, unsigned label);
-    void DoDiagnose_DZXLCC(CPM001Norm* norm, int& ok, unsigned label);
-    void DoDiagnose_DZJC(CPM001Norm* norm, int& ok, unsigned label);
+    void DoDiagnose_DZXLCC(const PierSurroundings* around, int& ok, unsigned label);
+    void DoDiagnose_DZJC(const PierSurroundings* around, int& ok, unsigned label);
     // The bearing checks; input gives the spacing texts (see DoDiagnose_ListTexts), none without it.
     void DoDiagnose_ZZ(const CPM001* input, int& ok, unsigned label);
-    void DoDiagnose_DS(CPM001Norm* norm, int& ok, unsigned label);
+    void DoDiagnose_DS(const PierSurroundings* around, int& ok, unsigned label);
     void DoDiagnose_FZDK(int& ok, unsigned label);
     void Get_polygon_Coordinate_GL();
 

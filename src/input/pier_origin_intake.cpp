@@ -11,8 +11,8 @@
 #include "host/project_manager.h"
 #include "host/report.h"
 #include "host/road_norm.h"
+#include "input/pier_surroundings.h"
 #include "input/text_to_real.h"
-#include "module/pier_component.h"
 #include "siblings/pile_cap.h"
 #include "siblings/spread_footing.h"
 
@@ -66,15 +66,15 @@ void CPM001org::ReadListText(const CString& text, CArray<double>& values)
     }
 }
 
-int CPM001org::SetData(unsigned /*ID*/, CPM001* input, CPM001Norm* component)
+int CPM001org::SetData(unsigned /*ID*/, CPM001* input, const PierSurroundings* around)
 {
-    if (!input || !component) return 0;
+    if (!input || !around) return 0;
     CPM001& in = *input;
-    CRoadNorm* road = component->GetRoadNorm();
+    CRoadNorm* road = around->pRoad;
 
     // 1. Structure type and skew.
     JGType = in.nStructureType == 0 ? 1 : 0;
-    if (road) road->GetRoadPierSpanAssign()->GetPierSkewAngle(component->GetLabel(), a);
+    if (road) road->GetRoadPierSpanAssign()->GetPierSkewAngle(around->nLabel, a);
     const double cosA = std::cos(a);
 
     // 2. Cap position.
@@ -118,12 +118,12 @@ int CPM001org::SetData(unsigned /*ID*/, CPM001* input, CPM001Norm* component)
     };
     switch (in.nFoundationType) {
     case 2:
-        if (const CPG001org* footing = component->m_pFootingOrg.get())
+        if (const CPG001org* footing = around->pFootingOrg)
             layOn(footing->GetLengthAcross(), footing->GetOffset());
         break;
     case 0: BaseLayMode = 1; break;
     case 1:
-        if (const CPG003org* pileCap = component->m_pPileCapOrg.get())
+        if (const CPG003org* pileCap = around->pPileCapOrg)
             layOn(pileCap->GetLengthAcross(), pileCap->GetOffset());
         break;
     default: break;
@@ -270,7 +270,7 @@ int CPM001org::SetData(unsigned /*ID*/, CPM001* input, CPM001Norm* component)
     DesignText1 = CString("N");
     DesignOpt6 = in.DesignOpt6;
     if (road) TendonMaterial = road->GetRoadGeneral()->GetDesignTendonMaterialName(1);
-    ComponentLabel = component->GetLabel();
+    ComponentLabel = around->nLabel;
     gzPMScale = TextToReal(in.gzPMScale);
     stPMScale = TextToReal(in.stPMScale);
     PrePMScale = TextToReal(in.PrePMScale);
@@ -306,7 +306,7 @@ int CPM001org::SetData(unsigned /*ID*/, CPM001* input, CPM001Norm* component)
 
     // 19. Text style of the drawings.
     textstyle style;
-    if (CProjectManager* manager = component->GetProjectManager()) manager->GetDrawingSetting()->GetDrawText(style);
+    if (CProjectManager* manager = around->pProjectManager) manager->GetDrawingSetting()->GetDrawText(style);
     TextStyleMode = style.mode == 0 ? 1 : (style.mode == 2 ? 2 : 0);
 
     // 20. Column tops and heights, left to right. Under two slopes the bottom is level at the

@@ -274,7 +274,8 @@ int CPM001Norm::SetDrawData_PT()
         keyA = m_pStopperPedestalAtom->m_nKeyValueA;
         keyB = m_pStopperPedestalAtom->m_nKeyValueB;
     }
-    if (!m_pAtom->SetDrawData_PT(&align, this, m_pDrawSet->nVarjichupmt, keyA, keyB)) return 0;
+    const PierSurroundings around = Surroundings();
+    if (!m_pAtom->SetDrawData_PT(&align, &around, m_pDrawSet->nVarjichupmt, keyA, keyB)) return 0;
 
     const CDrawSetCap& cap = *m_pDrawSet->pCap;
     if (!m_pCapBeamAtom->SetDrawData_PT(align.pCap.get(), cap.fSymDraw, cap.fCapDrawOpt)) return 0;

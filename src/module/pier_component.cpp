@@ -3,6 +3,7 @@
 
 #include "calc/pm001_calc.h"
 #include "capbeam/cap_beam_reinforcement.h"
+#include "host/cpm001_input.h"
 #include "host/project_manager.h"
 #include "host/register_p2.h"
 #include "host/road_norm.h"
@@ -30,6 +31,23 @@ constexpr int kComponentCode = 0x100015;   // 1048597: pier with a cap beam
 } // namespace
 
 CPM001Norm::CPM001Norm() = default;
+
+PierSurroundings CPM001Norm::Surroundings() const
+{
+    PierSurroundings around;
+    around.nFoundationKind = m_nFoundationKind;
+    around.pFootingOrg = m_pFootingOrg.get();
+    around.pPileOrg = m_pPileOrg.get();
+    around.pPileCapOrg = m_pPileCapOrg.get();
+    around.pPileCapAtom = m_pPileCapAtom.get();
+    around.nPileCapVariant = m_nPileCapVariant;
+    around.nPileCapJoint = m_nPileCapJoint;
+    around.pRoad = GetRoadNorm();
+    around.nLabel = GetLabel();
+    around.pProjectManager = GetProjectManager();
+    around.pInput = dynamic_cast<const CPM001*>(GetUIComponent());
+    return around;
+}
 
 CPM001Norm::~CPM001Norm()
 {

@@ -2,6 +2,7 @@
 #pragma once
 
 #include "host/component_norm.h"
+#include "input/pier_surroundings.h"
 
 #include <memory>
 
@@ -110,6 +111,10 @@ public:
     std::unique_ptr<CPG002org> m_pPileOrg;
     std::unique_ptr<CPG003org> m_pPileCapOrg;
     std::unique_ptr<CPM001Calc> m_pCalc;                           // the pier calculation object
+
+    // What the pier's origin data and design record read of this component: the foundation's
+    // objects and settings, the road, the label and the project, as they stand now.
+    PierSurroundings Surroundings() const;
 
 private:
     friend class CPM001NormTestAccess;

@@ -80,7 +80,8 @@ int CPM001Norm::Set_Goujian()
         break;
     }
 
-    if (m_pOrg->SetData(GetID(), input, this) == 0) result = 0;
+    const PierSurroundings around = Surroundings();
+    if (m_pOrg->SetData(GetID(), input, &around) == 0) result = 0;
     if (m_nFoundationKind < 0) {
         m_pOrg->BaseType = -1;
         CString message;
@@ -100,7 +101,8 @@ int CPM001Norm::DoDiagnose()
     // Without received input there is nothing to check.
     if (!m_pOrg || !m_pDrawSetting || !m_pCalc) return 0;
     int ok = 1;
-    if (m_pOrg->DoDiagnose(this, GetID()) == 0) ok = 0;
+    const PierSurroundings around = Surroundings();
+    if (m_pOrg->DoDiagnose(&around, GetID()) == 0) ok = 0;
 
     switch (m_nFoundationKind) {
     case 0:
@@ -153,7 +155,8 @@ void CPM001Norm::SetCalCulation_General()
 int CPM001Norm::Set_Calculation()
 {
     if (!m_pCalc || !m_pOrg) return 0;
-    if (m_pOrg->Get_Cal_OrgData(&m_pCalc->GetPM001Calc_org(), this) == 0) return 0;
+    const PierSurroundings around = Surroundings();
+    if (m_pOrg->Get_Cal_OrgData(&m_pCalc->GetPM001Calc_org(), &around) == 0) return 0;
     m_pCalc->SetOrgData();
     if (m_pCalc->DoDiagnose() == 0) return 0;
     m_pCalc->SetDsnData();

@@ -46,12 +46,12 @@ public:
 
     // Drawing data
     // Fills the pier's own part of the alignment record: cap and foundation dimensions, the
-    // foundation kind and the stopper and pedestal view flags. norm supplies the foundation's
+    // foundation kind and the stopper and pedestal view flags. around supplies the foundation's
     // origin and design objects; varJichu is the drawing settings' foundation-plan option, keyA and
     // keyB the two keys of the stopper-and-pedestal design (0 and 0 without one). Returns 1; 0 only
     // for a missing alignment record.
-    int SetDrawData_PT(class CAlignDataPM001* align, const class CPM001Norm* norm, int varJichu, int keyA,
-                       int keyB) const;
+    int SetDrawData_PT(class CAlignDataPM001* align, const struct PierSurroundings* around, int varJichu,
+                       int keyA, int keyB) const;
 
     // General pier data.
     int JGType = 0;                  // 1 = prestressed cap beam

@@ -3,7 +3,7 @@
 
 #include "common/is_equal.h"
 #include "common/list_sum.h"
-#include "module/pier_component.h"
+#include "input/pier_surroundings.h"
 #include "pier/alignment_record.h"
 #include "siblings/pile_cap.h"
 #include "siblings/pile_foundation_org.h"
@@ -28,7 +28,7 @@ double EndExtension(double bAg, double skew, double bBg)
 
 } // namespace
 
-int CPM001Atom::SetDrawData_PT(CAlignDataPM001* align, const CPM001Norm* norm, int varJichu, int keyA,
+int CPM001Atom::SetDrawData_PT(CAlignDataPM001* align, const PierSurroundings* around, int varJichu, int keyA,
                                int keyB) const
 {
     if (!align) return 0;
@@ -41,12 +41,13 @@ int CPM001Atom::SetDrawData_PT(CAlignDataPM001* align, const CPM001Norm* norm, i
     d.dSkewAngle = a;
     d.dEndExtension = EndExtension(bAg, a, bBg);
 
-    // The foundation's objects; a missing one contributes zero dimensions.
-    const CPG001org* footing = norm ? norm->m_pFootingOrg.get() : nullptr;
-    const CPG002org* piles = norm ? norm->m_pPileOrg.get() : nullptr;
-    const CPG003org* cap = norm ? norm->m_pPileCapOrg.get() : nullptr;
-    const CPG003Atom* capDesign = norm ? norm->m_pPileCapAtom.get() : nullptr;
-    const CPM001Atom* record = norm ? norm->m_pAtom.get() : nullptr;
+    // The foundation's objects; a missing one contributes zero dimensions. Without the component's
+    // objects at hand the gaps between separate caps are not reckoned from the column spacings either.
+    const CPG001org* footing = around ? around->pFootingOrg : nullptr;
+    const CPG002org* piles = around ? around->pPileOrg : nullptr;
+    const CPG003org* cap = around ? around->pPileCapOrg : nullptr;
+    const CPG003Atom* capDesign = around ? around->pPileCapAtom : nullptr;
+    const CPM001Atom* record = around ? this : nullptr;
 
     if (BaseType == 0) {
         // Spread footing: its height (steps and top layer) and its bottom width across.
@@ -78,7 +79,7 @@ int CPM001Atom::SetDrawData_PT(CAlignDataPM001* align, const CPM001Norm* norm, i
         d.dTotalHeight = hHgl + hFz + d.dPileCapValue2 + d.dPileCapValue1;
         d.bPileCap = 1;
         d.bFooting = d.bPile = 0;
-        const int ownJoint = norm && norm->m_nPileCapJoint != 0;
+        const int ownJoint = around && around->nPileCapJoint != 0;
         d.bPileCapT0103 = ownJoint ? 1 : 0;
         d.bPileCapPG005 = ownJoint ? 0 : 1;
 

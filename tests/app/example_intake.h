@@ -39,7 +39,8 @@ struct IntakeOf {
         default:
             ADD_FAILURE() << "unexpected foundation selector";
         }
-        EXPECT_EQ(org.SetData(project.componentId, &project.input, &component), 1);
+        const PierSurroundings around = component.Surroundings();
+        EXPECT_EQ(org.SetData(project.componentId, &project.input, &around), 1);
     }
 
     CPM001Norm component;

@@ -120,7 +120,8 @@ protected:
     int Fill(int kind)
     {
         norm.m_nFoundationKind = kind;
-        return org.Get_Cal_OrgData(&record, &norm);
+        const PierSurroundings around = norm.Surroundings();
+        return org.Get_Cal_OrgData(&record, &around);
     }
 };
 
@@ -238,7 +239,8 @@ TEST_F(CalcOriginData, TheIntakeOfASkewedPierRoundTripsToTheEnteredLengths)
     ASSERT_TRUE(intake);
     pier.component.m_nFoundationKind = 1;
     pier.component.m_pPileOrg = std::make_unique<CPG002org>();
-    ASSERT_EQ(intake->Get_Cal_OrgData(&record, &pier.component), 1);
+    const PierSurroundings around = pier.component.Surroundings();
+    ASSERT_EQ(intake->Get_Cal_OrgData(&record, &around), 1);
     ExpectValues(record.bQf, {3000.0});
     EXPECT_NEAR(record.bL1, 800.0, 1e-9);
     // The distance stays along the skewed cap as the intake stored it: 250 / cos 30° = 288.675.
@@ -462,7 +464,8 @@ TEST_F(CalcOriginData, WithoutTheFoundationObjectNothingIsWritten)
 
 TEST_F(CalcOriginData, NullRecordOrComponentGivesZero)
 {
-    EXPECT_EQ(org.Get_Cal_OrgData(nullptr, &norm), 0);
+    const PierSurroundings around = norm.Surroundings();
+    EXPECT_EQ(org.Get_Cal_OrgData(nullptr, &around), 0);
     EXPECT_EQ(org.Get_Cal_OrgData(&record, nullptr), 0);
     EXPECT_TRUE(record.ColumnSpacings.IsEmpty());
 }

@@ -17,11 +17,18 @@ namespace {
 
 using Entries = std::vector<std::string>;
 
+// The pier's whole diagnosis beside the component's foundation objects (none without a component).
+int Diagnose(CPM001org& org, const CPM001Norm* norm)
+{
+    const PierSurroundings around = norm ? norm->Surroundings() : PierSurroundings{};
+    return org.DoDiagnose(norm ? &around : nullptr, kDiagnosisLabel);
+}
+
 // The foundation group's entries as "part key: message", in the order reported.
 Entries FoundationEntries(CPM001org& org, CPM001Norm* norm)
 {
     ReportLog::Current().Clear();
-    org.DoDiagnose(norm, kDiagnosisLabel);
+    Diagnose(org, norm);
     Entries out;
     for (const ReportEntry& e : ReportLog::Current().Entries()) {
         const std::string& m = e.message.str();
@@ -371,7 +378,7 @@ TEST(FoundationChecks, MissingFoundationObjectOrUnknownKindSkipsTheGroup)
         if (kind == 1) norm->m_pPileOrg.reset();
         if (kind == 2) norm->m_pPileCapOrg.reset();
         EXPECT_EQ(FoundationEntries(*org, norm.get()), Entries{});
-        EXPECT_EQ(org->DoDiagnose(norm.get(), kDiagnosisLabel), 1) << "nothing else of the sound pier fails";
+        EXPECT_EQ(Diagnose(*org, norm.get()), 1) << "nothing else of the sound pier fails";
         EXPECT_EQ(FoundationEntries(*org, nullptr), Entries{});
     }
     for (int kind : {-1, 3}) {
@@ -394,10 +401,10 @@ TEST(FoundationChecks, ViolationFailsTheDiagnosis)
     norm.m_pPileCapOrg->bT_JICHU = 3000.0;
     norm.m_pPileCapOrg->bYz_JICHU = 1500.0;
     norm.m_nPileCapVariant = 1;
-    EXPECT_EQ(org->DoDiagnose(&norm, kDiagnosisLabel), 0);
+    EXPECT_EQ(Diagnose(*org, &norm), 0);
     norm.m_nPileCapVariant = 0;
     norm.m_pPileCapOrg->PileCapTtype_JICHU = 0;
-    EXPECT_EQ(org->DoDiagnose(&norm, kDiagnosisLabel), 1);
+    EXPECT_EQ(Diagnose(*org, &norm), 1);
     ReportLog::Current().Clear();
 }
 

@@ -187,10 +187,10 @@ TEST(DiagnosisBounds, AListTextWithUnreadItemsFailsTheDiagnosis)
     PierInputCase pier;
     pier.input.bBz = "6500,6500,";
     pier.input.zXl = "95.0";
-    EXPECT_EQ(org->DoDiagnose(&pier.component, kDiagnosisLabel), 1);
+    EXPECT_EQ(org->DoDiagnose(pier.Surroundings(), kDiagnosisLabel), 1);
     pier.input.zXl = "95.0,9５";
     ReportLog::Current().Clear();
-    EXPECT_EQ(org->DoDiagnose(&pier.component, kDiagnosisLabel), 0);
+    EXPECT_EQ(org->DoDiagnose(pier.Surroundings(), kDiagnosisLabel), 0);
     const auto& entries = ReportLog::Current().Entries();
     ASSERT_EQ(entries.size(), 1u);
     EXPECT_EQ(entries[0].keys, "zXl");

@@ -54,13 +54,22 @@ struct PierInputCase {
         input.bBpr = 2500.0;
     }
 
+    // The component's surroundings as the component hands them to the origin data, made anew.
+    const PierSurroundings* Surroundings()
+    {
+        around = component.Surroundings();
+        return &around;
+    }
+    PierSurroundings around;
+
     void SetSkew(double radians) { road.GetRoadPierSpanAssign()->SetPierSkewAngle(kLabel, radians); }
 
     // A fresh origin object filled from the input; SetData must report 1.
     std::unique_ptr<CPM001org> Intake()
     {
         auto org = std::make_unique<CPM001org>();
-        const int done = org->SetData(1, &input, &component);
+        const PierSurroundings around = component.Surroundings();
+        const int done = org->SetData(1, &input, &around);
         return done == 1 ? std::move(org) : nullptr;
     }
 };

@@ -77,7 +77,7 @@ TEST_F(PierOriginIntake, ColumnSpacingsKeepOnlyPositiveValues)
 std::vector<std::string> ListTextReports(CPM001org& org, PierInputCase& pier, int* ok = nullptr)
 {
     ReportLog::Current().Clear();
-    const int result = org.DoDiagnose(&pier.component, 1);
+    const int result = org.DoDiagnose(pier.Surroundings(), 1);
     if (ok) *ok = result;
     std::vector<std::string> reports;
     for (const ReportEntry& e : ReportLog::Current().Entries()) {
@@ -224,7 +224,8 @@ TEST_F(PierOriginIntake, SectionAndFilletCodesOutsideTheirRangeAreNotTaken)
     pier.input.FilletMode = 3;
     CPM001org org;
     org.FilletMode = 1;
-    ASSERT_EQ(org.SetData(1, &pier.input, &pier.component), 1);
+    const PierSurroundings around = pier.component.Surroundings();
+    ASSERT_EQ(org.SetData(1, &pier.input, &around), 1);
     EXPECT_EQ(org.SectionType, 0);
     EXPECT_EQ(org.FilletMode, 1);                   // left as it was
 }
@@ -232,7 +233,8 @@ TEST_F(PierOriginIntake, SectionAndFilletCodesOutsideTheirRangeAreNotTaken)
 TEST_F(PierOriginIntake, WithoutInputOrComponentNothingIsFilled)
 {
     CPM001org org;
-    EXPECT_EQ(org.SetData(1, nullptr, &pier.component), 0);
+    const PierSurroundings around = pier.component.Surroundings();
+    EXPECT_EQ(org.SetData(1, nullptr, &around), 0);
     EXPECT_EQ(org.SetData(1, &pier.input, nullptr), 0);
     EXPECT_TRUE(org.bBz.IsEmpty());
     EXPECT_EQ(org.fHaveStopper, 0);
@@ -321,7 +323,8 @@ TEST_F(PierOriginIntake, AnUnknownFoundationSelectorLeavesTheKindAndLaysOutNoFou
     org.BaseType = 2;
     org.BaseLayMode = 1;
     org.DY = 55.0;
-    ASSERT_EQ(org.SetData(1, &pier.input, &pier.component), 1);
+    const PierSurroundings around = pier.component.Surroundings();
+    ASSERT_EQ(org.SetData(1, &pier.input, &around), 1);
     EXPECT_EQ(org.BaseType, 2);
     EXPECT_EQ(org.BaseLayMode, 0);
     EXPECT_DOUBLE_EQ(org.DY, 0.0);

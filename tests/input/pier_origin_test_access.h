@@ -9,21 +9,21 @@ public:
     static void DoDiagnose_GLCC(CPM001org& org, int& ok, unsigned label) { org.DoDiagnose_GLCC(ok, label); }
     static void DoDiagnose_GLDZ(CPM001org& org, int& ok, unsigned label) { org.DoDiagnose_GLDZ(ok, label); }
     static void DoDiagnose_DZCC(CPM001org& org, int& ok, unsigned label) { org.DoDiagnose_DZCC(ok, label); }
-    static void DoDiagnose_DZXLCC(CPM001org& org, CPM001Norm* norm, int& ok, unsigned label)
+    static void DoDiagnose_DZXLCC(CPM001org& org, const PierSurroundings* around, int& ok, unsigned label)
     {
-        org.DoDiagnose_DZXLCC(norm, ok, label);
+        org.DoDiagnose_DZXLCC(around, ok, label);
     }
-    static void DoDiagnose_DZJC(CPM001org& org, CPM001Norm* norm, int& ok, unsigned label)
+    static void DoDiagnose_DZJC(CPM001org& org, const PierSurroundings* around, int& ok, unsigned label)
     {
-        org.DoDiagnose_DZJC(norm, ok, label);
+        org.DoDiagnose_DZJC(around, ok, label);
     }
     static void DoDiagnose_ZZ(CPM001org& org, int& ok, unsigned label, const CPM001* input = nullptr)
     {
         org.DoDiagnose_ZZ(input, ok, label);
     }
-    static void DoDiagnose_DS(CPM001org& org, CPM001Norm* norm, int& ok, unsigned label)
+    static void DoDiagnose_DS(CPM001org& org, const PierSurroundings* around, int& ok, unsigned label)
     {
-        org.DoDiagnose_DS(norm, ok, label);
+        org.DoDiagnose_DS(around, ok, label);
     }
     static void DoDiagnose_FZDK(CPM001org& org, int& ok, unsigned label) { org.DoDiagnose_FZDK(ok, label); }
 };

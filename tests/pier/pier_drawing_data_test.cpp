@@ -36,7 +36,8 @@ protected:
     CAlignDataPM001& Fill(int varJichu = 0, int keyA = 0, int keyB = 0)
     {
         align = std::make_unique<CAlignDataPM001>();
-        EXPECT_EQ(r.SetDrawData_PT(align.get(), &norm, varJichu, keyA, keyB), 1);
+        const PierSurroundings around = norm.Surroundings();
+        EXPECT_EQ(r.SetDrawData_PT(align.get(), &around, varJichu, keyA, keyB), 1);
         return *align;
     }
     // A designed pile cap 3 m across, 4 m along, 1.5 m thick, on 25 m piles.
@@ -148,7 +149,8 @@ TEST_F(PierDrawingData, StopperAndPedestalFlags)
     r.hZzb = List({200.0});
     const CAlignDataPM001& unlike = Fill(0, 7, 8);
     EXPECT_EQ(unlike.bSameBedStoneDraw * 10 + unlike.bSameBedStoneRows, 0);
-    EXPECT_EQ(r.SetDrawData_PT(nullptr, &norm, 0, 0, 0), 0);
+    const PierSurroundings around = norm.Surroundings();
+    EXPECT_EQ(r.SetDrawData_PT(nullptr, &around, 0, 0, 0), 0);
 }
 
 } // namespace
