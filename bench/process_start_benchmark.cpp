@@ -1,11 +1,12 @@
 // Starting the host: the CPU time of `pm001 design`, `check` and `load` on the footing sample, each
 // paired run by run with the process floor (a tiny host that loads one small shared library) and
-// reported as a ratio to it. The children's CPU time (user + system, from wait4) is the measure, so
+// reported as a ratio to it; beside them `pm001 --version` (the host that loads no module) and the
+// C floor (a C program that loads one small C library) against the same floor. The children's CPU time (user + system, from wait4) is the measure, so
 // that other work on a shared machine does not count; pairing each run with a floor run keeps the
 // ratio fair when the machine's speed drifts.
 //
 // Counters: floor_ms and command_ms (mean CPU time of a run), x_floor (their ratio over all
-// runs) and goal (the most x_floor may be). Rerun: process_start_benchmark --benchmark_min_time=2
+// runs) and goal (the most x_floor may be, where there is one). Rerun: process_start_benchmark --benchmark_min_time=2
 #include <benchmark/benchmark.h>
 
 #include <fcntl.h>
@@ -91,12 +92,22 @@ void Paired(benchmark::State& state, MakeCommand makeCommand, double goal)
     if (host == 0.0) return;
     state.counters["command_ms"] = 1e3 * host / runs;
     state.counters["x_floor"] = host / floor;
-    state.counters["goal"] = goal;
+    if (goal > 0.0) state.counters["goal"] = goal;
 }
 
 void ProcessFloor(benchmark::State& state)
 {
     Paired(state, [] { return Command{}; }, 1.0);
+}
+
+void CFloor(benchmark::State& state)
+{
+    Paired(state, [] { return Command{PM001_C_FLOOR_HOST, PM001_C_FLOOR_LIBRARY}; }, 0.0);
+}
+
+void Version(benchmark::State& state)
+{
+    Paired(state, [] { return Command{PM001_HOST, "--version"}; }, 0.0);
 }
 
 void Design(benchmark::State& state)
@@ -115,6 +126,8 @@ void Load(benchmark::State& state)
 }
 
 BENCHMARK(ProcessFloor)->UseManualTime()->Unit(benchmark::kMillisecond);
+BENCHMARK(CFloor)->UseManualTime()->Unit(benchmark::kMillisecond);
+BENCHMARK(Version)->UseManualTime()->Unit(benchmark::kMillisecond);
 BENCHMARK(Design)->UseManualTime()->Unit(benchmark::kMillisecond);
 BENCHMARK(Check)->UseManualTime()->Unit(benchmark::kMillisecond);
 BENCHMARK(Load)->UseManualTime()->Unit(benchmark::kMillisecond);

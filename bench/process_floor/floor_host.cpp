@@ -1,4 +1,6 @@
 // The process floor: a tiny host that loads one small shared library, calls it, and unloads it.
+// It is linked with the C++ runtime and loads its library as pm001 loads its component module, so
+// that the runtime is in the process from the start and loading binds only the library itself.
 //
 //   process_floor_host <library>
 #include <dlfcn.h>

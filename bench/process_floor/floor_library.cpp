@@ -1,4 +1,4 @@
-// The process floor's library: one small C++ function, so that loading it loads the C++ runtime too.
+// The process floor's library: one small C++ function that uses the C++ runtime, as the component module does.
 #include <string>
 
 extern "C" __attribute__((visibility("default"))) int process_floor_entry(const char* text)

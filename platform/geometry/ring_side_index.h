@@ -23,9 +23,13 @@ class RingSideIndex {
 public:
     RingSideIndex(const std::vector<RingPoint>& corners, double reach);
 
-    // The sides whose box widened by reach may meet the box from lo to hi, each once.
+    // The sides whose box widened by reach may meet the box from lo to hi, each once. The list
+    // lies in this index's scratch and holds until the next SidesNear on the same index, or until
+    // the index goes: the next query overwrites it, so an index serves one thread, and a list that
+    // must outlive the next query is copied first.
     std::span<const std::uint32_t> SidesNear(RingPoint lo, RingPoint hi) const;
-    // The sides whose height range (lowest to highest y of its two ends) may hold y.
+    // The sides whose height range (lowest to highest y of its two ends) may hold y; the list is
+    // the index's own and holds as long as the index.
     std::span<const std::uint32_t> SidesAcross(double y) const;
 
 private:

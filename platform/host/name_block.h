@@ -9,6 +9,12 @@
 #include <string_view>
 #include <utility>
 
+// Where a name lies in a block of names: its first byte and its length.
+struct NameSpan {
+    std::uint32_t at;
+    std::uint32_t length;
+};
+
 // Every name is followed by at least eight zero bytes (the next name is written over them), so
 // that eight bytes can be read from any place in a name without passing the block's end.
 class NameBlock {

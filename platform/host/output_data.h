@@ -60,10 +60,13 @@ struct OutputName {
 //
 // The records are kept in one flat list, not one allocation each: a value is entered at the end of
 // the list with its name copied into one shared block of names, its list's elements into blocks
-// kept for lists, and the values are put in name order once, when the map is next read (or at
-// Order). Reading therefore orders what was entered since the last read: a map that is read from
-// several threads at once must be ordered first. The names, records and iterators a reader holds
-// stay valid until the next value is entered; list elements as long as the map.
+// kept for lists. The values are put in name order in one step, Order, which the map's owner calls
+// once the values are entered and before the map is read or handed to readers. A read that finds
+// values entered since the last Order still answers in name order, by ordering the map's index of
+// names there and then (the records those values replaced are emptied at the next Order); such a
+// read changes the map, so a map shared between threads must be ordered first. The names, records
+// and iterators a reader holds stay valid until the next value is entered; list elements as long
+// as the map.
 class OutputDataMap {
 public:
     // An element as iteration shows it: the name and the record the map owns.
@@ -132,12 +135,13 @@ public:
         std::copy(values.begin(), values.end(), kept);
         return {kept, count};
     }
-    // Puts the values entered so far in name order, the latest of each name kept.
-    void Order() { OrderEntered(); }
+    // Puts the values entered so far in name order, the latest of each name kept, and empties the
+    // records they replaced.
+    void Order();
 
-    const_iterator begin() const { return {&OrderedMap(), 0}; }
-    const_iterator end() const { return {&OrderedMap(), m_order.size()}; }
-    std::size_t size() const { return OrderedMap().m_order.size(); }
+    const_iterator begin() const { return {this, 0}; }
+    const_iterator end() const { return {this, NameOrder().size()}; }
+    std::size_t size() const { return NameOrder().size(); }
     bool empty() const { return m_records.empty(); }
 
     const_iterator find(OutputName name) const;
@@ -146,32 +150,32 @@ public:
     const CBGOutputData* at(OutputName name) const;
 
 private:
-    // Where a name lies in the block of names.
-    struct NameSpan {
-        std::uint32_t at;
-        std::uint32_t length;
-    };
-
     std::string_view Name(std::uint32_t slot) const
     {
         const NameSpan span = m_spans[slot];
         return {m_names.data() + span.at, span.length};
     }
-    value_type Element(std::size_t at) const { return {Name(m_order[at]), &m_records[m_order[at]]}; }
-    // Byte order of two names, as memcmp gives it, <0, 0 or >0.
-    static int CompareNames(std::string_view a, std::string_view b);
-    void OrderEntered() const;
-    // The slots entered since the last ordering, in name order.
-    std::vector<std::uint32_t> OrderFresh() const;
-    // This map with its values in name order.
-    const OutputDataMap& OrderedMap() const;
+    value_type Element(std::size_t at) const
+    {
+        const std::uint32_t slot = NameOrder()[at];
+        return {Name(slot), &m_records[slot]};
+    }
+    // Brings m_order up to date with the values entered since, noting in replaced (when given) the
+    // slots of the records that newer values of their names replace.
+    void IndexEntered(std::vector<std::uint32_t>* replaced) const;
+    // m_order, brought up to date.
+    const std::vector<std::uint32_t>& NameOrder() const
+    {
+        if (m_entered != m_records.size()) IndexEntered(nullptr);
+        return m_order;
+    }
 
     // Every record in the order entered (its slot), and its name's place in m_names; m_order lists
     // the slots of the first m_entered of them in name order, one per name (a replaced record stays
-    // emptied in its slot until the map goes). The names are kept apart from the records so that
-    // ordering reads little memory, and eight bytes can be read from anywhere in a name. (Ordering changes no value the map shows, so a const map
-    // orders itself when read.)
-    mutable std::vector<CBGOutputData> m_records;
+    // in its slot until the map goes). The names are kept apart from the records so that ordering
+    // reads little memory, and eight bytes can be read from anywhere in a name. m_order and
+    // m_entered are an index of the records, which a read brings up to date when it must.
+    std::vector<CBGOutputData> m_records;
     std::vector<NameSpan> m_spans;
     NameBlock m_names;
     mutable std::vector<std::uint32_t> m_order;

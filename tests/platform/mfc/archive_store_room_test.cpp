@@ -1,11 +1,9 @@
 // Room made for a store: a store after a large one gets its room at once, keeps its bytes, and
-// gives unused room back; ASCII and other texts keep their forms; the sizes kept for the next room.
+// gives unused room back; ASCII and other texts keep their forms.
 #include "mfc/carchive.h"
-#include "mfc/recent_sizes.h"
 
 #include <gtest/gtest.h>
 
-#include <iterator>
 #include <vector>
 
 TEST(ArchiveStoreRoom, ALargeStoreSizesTheNextAndASmallOneGivesRoomBack)
@@ -51,16 +49,4 @@ TEST(ArchiveStoreRoom, AsciiAndChineseTextsKeepTheirNarrowForm)
     EXPECT_EQ(b, "中");
     EXPECT_EQ(c.str(), std::string("a\0b", 3));
     EXPECT_EQ(ar.GetRemaining(), 0u);
-}
-
-TEST(RecentSizes, TheLargestOfTheLastFourNoted)
-{
-    RecentSizes<> sizes;
-    EXPECT_EQ(sizes.Largest(), 0u);
-    const std::size_t noted[] = {70, 9, 30, 12, 11};
-    const std::size_t largest[] = {70, 70, 70, 70, 30};   // the fifth note drops the 70
-    for (std::size_t i = 0; i < std::size(noted); ++i) {
-        sizes.Note(noted[i]);
-        EXPECT_EQ(sizes.Largest(), largest[i]) << "after note " << i;
-    }
 }

@@ -1,0 +1,98 @@
+// SortNames and CompareNames: names in byte order, checked against an ordering of whole strings.
+#include "host/name_sort.h"
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <cstdint>
+#include <random>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace {
+
+// Names kept as the output map keeps them: one block, a span per slot.
+struct Names {
+    NameBlock block;
+    std::vector<NameSpan> spans;
+    std::vector<std::string> texts;
+
+    void Add(const std::string& name)
+    {
+        const std::size_t at = block.Append(name, {});
+        spans.push_back({static_cast<std::uint32_t>(at), static_cast<std::uint32_t>(name.size())});
+        texts.push_back(name);
+    }
+    // The slots from `from` on, ordered as whole strings are (bytes unsigned), ties by slot.
+    std::vector<std::uint32_t> Oracle(std::uint32_t from) const
+    {
+        std::vector<std::uint32_t> slots;
+        for (std::uint32_t slot = from; slot < texts.size(); ++slot) slots.push_back(slot);
+        std::stable_sort(slots.begin(), slots.end(),
+                         [this](std::uint32_t a, std::uint32_t b) { return texts[a] < texts[b]; });
+        return slots;
+    }
+};
+
+} // namespace
+
+TEST(CompareNames, ByteOrderWithAShorterBeginningFirst)
+{
+    struct Row {
+        std::string a, b;
+        int order;
+    };
+    const Row rows[] = {
+        {"", "", 0},
+        {"", "a", -1},
+        {"ABCDEFGH", "ABCDEFGH", 0},
+        {"ABCDEFGH", "ABCDEFGHI", -1},      // equal over the first eight: the shorter first
+        {"ABCDEFGI", "ABCDEFGHZ", 1},       // the eighth byte decides
+        {"ABCDEFGHIJKLMNOP", "ABCDEFGHIJKLMNOQ", -1},
+        {"ABCDEFGH\x80", "ABCDEFGH\x7f", 1},   // bytes above 127 after ASCII
+        {"\xe6\xa1\xa5zzzzzzzz", "zzzzzzzzz", 1},
+        {std::string("ab\0", 3), "ab", 1},
+        {std::string("ab\0", 3), "ab\x01", -1},
+    };
+    for (const Row& row : rows) {
+        EXPECT_EQ(CompareNames(row.a, row.b), row.order) << row.a << " / " << row.b;
+        EXPECT_EQ(CompareNames(row.b, row.a), -row.order) << row.b << " / " << row.a;
+    }
+}
+
+// Names that split off one level of eight bytes after another: at every level some names fall
+// before the rest and some after, and the rest go a level deeper, so that the parts still to be
+// ordered pile up, one level on another, past the room first made for them. Random names and
+// repeated names are mixed in, and the slots are ordered from one beyond the first.
+TEST(SortNames, DeepNamesRandomNamesAndRepeatsMatchAnOrderingOfWholeStrings)
+{
+    std::mt19937 random(2026);
+    const int levels = 200;
+    std::string trunk;
+    for (int i = 0; i < 8 * levels; ++i) trunk.push_back(static_cast<char>('M' + random() % 3));
+    std::vector<std::string> pool;
+    for (int level = 0; level < levels; ++level) {
+        const std::string stem = trunk.substr(0, static_cast<std::size_t>(8 * level));
+        pool.push_back(stem + "A" + std::to_string(level));
+        pool.push_back(stem + "\xe6" + std::to_string(level));
+    }
+    for (int k = 0; k < 40; ++k) pool.push_back(trunk + std::to_string(k % 25));
+    // Random names, some of few letters (zero bytes among them) and short, so that many are the
+    // beginning of another and end on or beside the eight-byte steps.
+    for (int k = 0; k < 600; ++k) {
+        std::string name;
+        const bool few = k % 2 == 0;
+        const int length = static_cast<int>(random() % (few ? 18 : 30));
+        for (int i = 0; i < length; ++i) name.push_back(few ? std::string("A\0\x80", 3)[random() % 3] : "PM_[]01\x80"[random() % 8]);
+        pool.push_back(name);
+    }
+    std::shuffle(pool.begin(), pool.end(), random);
+
+    Names names;
+    for (const std::string& name : pool) names.Add(name);
+    for (const std::uint32_t from : {0u, 1u}) {
+        EXPECT_EQ(SortNames(names.block, names.spans, from), names.Oracle(from)) << "from slot " << from;
+    }
+    EXPECT_TRUE(SortNames(names.block, names.spans, static_cast<std::uint32_t>(pool.size())).empty());
+}
