@@ -17,7 +17,7 @@ struct ReportEntry {
     CString message;
     unsigned long item = 0;
     int flag = 0;
-    unsigned part = 0;         // reporting sub-part code
+    unsigned part = 0;         // reporting sub-part code (host/report_parts.h)
 };
 
 // The entries of the current thread, in the order they were reported. A host that designs

@@ -1,12 +1,12 @@
 // CPG003org: the pile cap's values taken from its input, and their archive form.
 #include "siblings/pile_cap_org.h"
 
+#include "host/report_parts.h"
 #include "siblings/foundation_list.h"
 
 namespace {
 
 constexpr int kArchiveVersion = 1;
-constexpr unsigned kPartPileCap = 4;   // reports naming a pile-cap input
 
 } // namespace
 

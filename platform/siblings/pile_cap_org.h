@@ -40,7 +40,7 @@ public:
 
     // Takes the cap's values from its input; the pile spacings are read as number-list
     // expressions. Returns 1 when every value could be read; a null input gives 0, a spacing
-    // list that is not a list of numbers is reported (diagnostic, part 4, under its key and
+    // list that is not a list of numbers is reported (diagnostic, kPartPileCap, under its key and
     // with label ID) and gives 0.
     int SetData(unsigned int ID, const CPG003* input);
 
@@ -63,7 +63,7 @@ public:
         if (!child) ok = 0;
     }
 
-    // Range checks of the pile cap's own dimensions, reported with part code 4. flag as for the
+    // Range checks of the pile cap's own dimensions, reported with kPartPileCap. flag as for the
     // footing; elevation (m) under key; spacings are the pier's column spacings.
     int DoDiagnose(unsigned ID, int flag, double elevation, CString key, CArray<double, double>& spacings);
     // Plan outline of the pile cap, in the column outlines' plan coordinates.

@@ -3,6 +3,7 @@
 
 #include "common/list_sum.h"
 #include "host/report.h"
+#include "host/report_parts.h"
 #include "siblings/foundation_checks.h"
 #include "siblings/plan_arc.h"
 
@@ -10,7 +11,6 @@
 
 namespace {
 
-constexpr unsigned kPartPileCap = 4;
 constexpr int kRoundEnded = 1;
 
 // How far a round end of radius r reaches beyond the straight sides of a cap of width w along the

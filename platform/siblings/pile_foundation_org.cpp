@@ -1,12 +1,12 @@
 // CPG002org: the pile foundation's values taken from its input, and their archive form.
 #include "siblings/pile_foundation_org.h"
 
+#include "host/report_parts.h"
 #include "siblings/foundation_list.h"
 
 namespace {
 
 constexpr int kArchiveVersion = 1;
-constexpr unsigned kPartPiles = 3;   // reports naming a pile-foundation input
 
 } // namespace
 

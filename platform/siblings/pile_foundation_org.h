@@ -35,7 +35,7 @@ public:
 
     // Takes the foundation's values from its input; the tie-beam depths are read as a
     // number-list expression. Returns 1 when every value could be read; a null input gives 0,
-    // a tie-beam list that is not a list of numbers is reported (diagnostic, part 3, under its
+    // a tie-beam list that is not a list of numbers is reported (diagnostic, kPartPiles, under its
     // key) and gives 0.
     int SetData(const CPG002* input);
 
@@ -57,7 +57,7 @@ public:
         if (!child) ok = 0;
     }
 
-    // Range checks of the pile foundation's own dimensions, reported with part code 3;
+    // Range checks of the pile foundation's own dimensions, reported with kPartPiles;
     // elevation is the column bottoms' elevation (m) reported under key.
     int DoDiagnose(unsigned ID, double elevation, CString key);
     // Plan outline of the pile under a column, centred on the column centre.

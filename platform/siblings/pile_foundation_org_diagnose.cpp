@@ -2,14 +2,9 @@
 #include "siblings/pile_foundation_org.h"
 
 #include "host/report.h"
+#include "host/report_parts.h"
 #include "siblings/foundation_checks.h"
 #include "siblings/plan_arc.h"
-
-namespace {
-
-constexpr unsigned kPartPiles = 3;
-
-} // namespace
 
 int CPG002org::DoDiagnose(unsigned ID, double elevation, CString key)
 {

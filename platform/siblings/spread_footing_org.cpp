@@ -1,12 +1,12 @@
 // CPG001org: the spread footing's values taken from its input, and their archive form.
 #include "siblings/spread_footing_org.h"
 
+#include "host/report_parts.h"
 #include "siblings/foundation_list.h"
 
 namespace {
 
 constexpr int kArchiveVersion = 1;
-constexpr unsigned kPartFooting = 2;   // reports naming a spread-footing input
 
 } // namespace
 

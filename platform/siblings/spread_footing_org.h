@@ -39,7 +39,7 @@ public:
 
     // Takes the footing's values from its input; the step lists are read as number-list
     // expressions. Returns 1 when every value could be read; a null input gives 0, a step list
-    // that is not a list of numbers is reported (diagnostic, part 2, under its key and with
+    // that is not a list of numbers is reported (diagnostic, kPartFooting, under its key and with
     // label ID) and gives 0. owner is the footing's own component when the footing is designed
     // on its own; a pier passes 0 and the footing is read from the input alone.
     int SetData(unsigned int ID, const CPG001* input, const CObject* owner);
@@ -63,7 +63,7 @@ public:
         if (!child) ok = 0;
     }
 
-    // Range checks of the footing's own dimensions, reported with part code 2. flag is 1 when
+    // Range checks of the footing's own dimensions, reported with kPartFooting. flag is 1 when
     // each column stands on a footing of its own; skew is the pier's skew angle in radians.
     int DoDiagnose(unsigned ID, int flag, double skew);
     // Plan outline of the footing's top layer, centred on the column (x across, y along).

@@ -3,11 +3,10 @@
 
 #include "common/list_sum.h"
 #include "host/report.h"
+#include "host/report_parts.h"
 #include "siblings/foundation_checks.h"
 
 namespace {
-
-constexpr unsigned kPartFooting = 2;
 
 // Every step's value in a list: below min (and above max when max is given) is reported with the
 // step's number in the message and its 0-based position as the item.
@@ -74,7 +73,7 @@ void CPG001org::Get_Coordinate_KJ(CDblPointArray& outline) const
 // widest part of each is its bottom, which reaches sum(bTjl) beyond the top layer on the left
 // and sum(bTjr) on the right. Neighbours keep clear when every column spacing is greater than
 // bKs + sum(bTjl) + sum(bTjr). The first spacing that is not is reported under the caller's keys
-// with its part, then under the footing's own keys (part 2).
+// with its part, then under the footing's own keys (kPartFooting).
 void CPG001org::Is_KJ_overlap(unsigned label, CArray<double, double>& spacings, CString keys, int& ok,
                               unsigned part)
 {

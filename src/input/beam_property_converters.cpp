@@ -3,6 +3,7 @@
 
 #include "host/kv_expression.h"
 #include "host/kv_expression_report.h"
+#include "host/report_parts.h"
 #include "input/calc_text_conversion.h"
 
 #include <algorithm>
@@ -181,7 +182,7 @@ int ConvertSpanRecord(BC_SPAN& engine, const CCalGenSpan* host)
     ParseKVExpression(host->strItems, engine.Items);
     int itemsRead = 1;
     if (engine.Items.GetSize() > kMaxExpressionValues) {
-        ReportExpressionPastCap(0, "梁跨数据项", "strItems", 6);
+        ReportExpressionPastCap(0, "梁跨数据项", "strItems", kPartPier);
         engine.Items.RemoveAll();
         itemsRead = 0;
     }

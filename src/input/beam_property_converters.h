@@ -20,7 +20,7 @@ int ConvertBeamPropertyRecord(BC_BEAM_PROPERTY& engine, const CCalGenBeamPropert
 
 // Section converters, one per form of the host's section record. Each sets the form code (2 with
 // cantilevers, 1 plain), reads every list of its form as numbers (a bad text is reported under
-// its key, label 0, part 6) and returns 0 at the first failure, or when the host record is null;
+// its key, label 0, kPartPier) and returns 0 at the first failure, or when the host record is null;
 // else 1. In the cantilever forms each bottom width gives one girder, whose other lists must hold
 // a value for it (a shorter list is reported under its key and gives 0), and whose hinge text
 // reads as a word: "是" marks a hinge (-1), any other or a missing text none (1).

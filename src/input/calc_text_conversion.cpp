@@ -4,12 +4,12 @@
 #include "host/kv_expression_report.h"
 #include "host/report.h"
 #include "host/report_keyed_message.h"
+#include "host/report_parts.h"
 
 namespace {
 
 // The calculation input's messages carry label 0 and the pier's part code.
 constexpr unsigned kLabel = 0;
-constexpr unsigned kPartPier = 6;
 
 } // namespace
 

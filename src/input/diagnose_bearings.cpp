@@ -6,6 +6,7 @@
 #include "common/list_sum.h"
 #include "host/cpm001_input.h"
 #include "host/report_keyed_message.h"
+#include "host/report_parts.h"
 #include "input/diagnose_limits.h"
 #include "input/text_to_real.h"
 
@@ -87,8 +88,9 @@ void CPM001org::DoDiagnose_ZZ(const CPM001* input, int& ok, unsigned label)
     // Bearings per row: 0 to 500. A row out of that range gets no check of its single bearings.
     auto checkCount = [&](const DblArray& spacings, const char* row, const char* key) {
         const CString subject = CString("“") + row + "支座个数”";
-        MyReportErrorOutOfRange(label, subject + "过小,不能小于0", subject + "过大,不能大于500",
-                                spacings.GetSize(), 0, kMaxBearingsPerRow, key, ok, 6, 0);
+        MyReportErrorOutOfRange(label, subject + LimitText("过小,不能小于0", kMinBearingsPerRow),
+                                subject + LimitText("过大,不能大于500", kMaxBearingsPerRow), spacings.GetSize(),
+                                kMinBearingsPerRow, kMaxBearingsPerRow, key, ok, kPartPier, 0);
     };
     // Spacings between neighbouring bearings, measured square to the bridge: 50 to 100000. The
     // first entry is the distance from the cap end and is checked against the cap edges instead.
@@ -102,7 +104,7 @@ void CPM001org::DoDiagnose_ZZ(const CPM001* input, int& ok, unsigned label)
                 CString message;
                 message.Format("“%s支座间距”中第%d个数据“%s”不是有效的数字", row, i + 1,
                                QuotedText((*texts)[i]).GetString());
-                ReportDiagnoseForKeys(label, message, key, static_cast<unsigned long>(i), 6);
+                ReportDiagnoseForKeys(label, message, key, static_cast<unsigned long>(i), kPartPier);
                 ok = 0;
                 continue;
             }
@@ -110,7 +112,7 @@ void CPM001org::DoDiagnose_ZZ(const CPM001* input, int& ok, unsigned label)
             CString subject;
             subject.Format("“%s第%d个支座间距”", row, i + 1);
             MyReportErrorOutOfRange(label, subject + "过小,不能小于50", subject + "过大,不能大于100000",
-                                    spacings[i] * cosA, 50.0, 100000.0, key, ok, 6, static_cast<unsigned>(i));
+                                    spacings[i] * cosA, 50.0, 100000.0, key, ok, kPartPier, static_cast<unsigned>(i));
         }
     };
     // Every named bearing type must be in the catalogue; empty names are no bearing type. The
@@ -119,13 +121,13 @@ void CPM001org::DoDiagnose_ZZ(const CPM001* input, int& ok, unsigned label)
     auto checkNames = [&](const CStringArray& names, const DblArray& spacings, const char* row, const char* key) {
         if (!BearingCountInRange(spacings.GetSize())) return;
         MyQMReportError_compare_A_B(label, CString("“") + row + "支座类型名称个数”应不大于“" + row + "支座个数”",
-                                    names.GetSize(), "不能大于", spacings.GetSize(), key, ok, 6, 0);
+                                    names.GetSize(), "不能大于", spacings.GetSize(), key, ok, kPartPier, 0);
         const int count = std::min(names.GetSize(), spacings.GetSize());
         for (int i = 0; i < count; ++i) {
             if (names[i].IsEmpty() || IsBearing(names[i])) continue;
             CString message;
             message.Format("%s第%d个支座类型名称", row, i + 1);
-            MyReportDiagnose(label, key, "Error", message + QuotedText(names[i]) + "不存在", 0, 0, 6);
+            MyReportDiagnose(label, key, "Error", message + QuotedText(names[i]) + "不存在", 0, 0, kPartPier);
             ok = 0;
         }
     };
@@ -154,13 +156,13 @@ void CPM001org::DoDiagnose_ZZ(const CPM001* input, int& ok, unsigned label)
                             const char* listKey) {
         const CString subject = CString("“") + row + "支座中心”";
         const CString alongBridge = subject + "纵桥向不能越出“盖梁顶面前后边缘”";
-        MyQMReportError_compare_A_B(label, alongBridge, z, "不能小于", vP - B / 2.0, zKey, ok, 6, 0);
-        MyQMReportError_compare_A_B(label, alongBridge, z, "不能大于", vP + B / 2.0, zKey, ok, 6, 0);
+        MyQMReportError_compare_A_B(label, alongBridge, z, "不能小于", vP - B / 2.0, zKey, ok, kPartPier, 0);
+        MyQMReportError_compare_A_B(label, alongBridge, z, "不能大于", vP + B / 2.0, zKey, ok, kPartPier, 0);
         if (spacings.IsEmpty()) return;
         MyQMReportError_compare_A_B(label, subject + "横桥向不能越出“盖梁顶面左边缘”", spacings[0], "不能小于", 0.0,
-                                    listKey, ok, 6, 0);
+                                    listKey, ok, kPartPier, 0);
         MyQMReportError_compare_A_B(label, subject + "横桥向不能越出“盖梁顶面右边缘”", KVDataCommon::sum(spacings),
-                                    "不能大于", capLength, listKey, ok, 6, 0);
+                                    "不能大于", capLength, listKey, ok, kPartPier, 0);
     };
 
     if (BedStoneTypef != 0 || bQf.IsEmpty()) return;

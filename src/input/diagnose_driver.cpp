@@ -4,14 +4,15 @@
 #include "catalog/material_catalog.h"
 #include "host/cpm001_input.h"
 #include "host/kv_expression_report.h"
+#include "host/report_parts.h"
 #include "input/pier_surroundings.h"
 
 void CPM001org::DoDiagnose_ListTexts(const CPM001* input, int& ok, unsigned label)
 {
     if (!input) return;
     CArray<double> values;
-    ReadReportedExpression(label, "墩柱横桥向间距", input->bBz, "bBz", 6, ok, values);
-    if (fXL) ReadReportedExpression(label, "墩柱系梁顶面标高", input->zXl, "zXl", 6, ok, values);
+    ReadReportedExpression(label, "墩柱横桥向间距", input->bBz, "bBz", kPartPier, ok, values);
+    if (fXL) ReadReportedExpression(label, "墩柱系梁顶面标高", input->zXl, "zXl", kPartPier, ok, values);
 }
 
 int CPM001org::DoDiagnose(const PierSurroundings* around, unsigned label)
@@ -31,7 +32,7 @@ int CPM001org::DoDiagnose(const PierSurroundings* around, unsigned label)
     DoDiagnose_FZDK(ok, label);
 
     auto unknown = [&](const char* key, const char* message) {
-        MyReportDiagnose(label, key, "Error", message, 0, 0, 6);
+        MyReportDiagnose(label, key, "Error", message, 0, 0, kPartPier);
         ok = 0;
     };
     if (!IsConcrete(PierCapConGra)) unknown("PierCapConGra", "盖梁混凝土等级不存在");

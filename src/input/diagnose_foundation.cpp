@@ -3,6 +3,7 @@
 
 #include "geometry/polygon_relations.h"
 #include "host/report.h"
+#include "host/report_parts.h"
 #include "input/diagnose_limits.h"
 #include "input/pier_surroundings.h"
 #include "input/report_helpers.h"
@@ -12,17 +13,11 @@
 
 namespace {
 
-// Reporting sub-parts: the pier itself and the three foundation kinds.
-constexpr unsigned kPartPier = 6;
-constexpr unsigned kPartFooting = 2;
-constexpr unsigned kPartPiles = 3;
-constexpr unsigned kPartPileCap = 4;
-
 // A rectangular column's outline is tested against its pile only when the column diameter field
 // is not larger than the pile head (kept as the pier module has always done it).
 constexpr double kPileHeadSlack = 0.0001;
 
-// One finished entry about an input key. Entries on the pier's own keys go out under part 6, as
+// One finished entry about an input key. Entries on the pier's own keys go out under kPartPier, as
 // the origin data's MyReportDiagnose sends them; those on a foundation key under the foundation's.
 void Report(unsigned label, const char* key, const char* message, unsigned part)
 {
@@ -74,7 +69,7 @@ void Diagnose_ZJ(const CPM001org& org, const CPG002org& pile, unsigned label, in
     const char* pileKey = enlargedHead ? "rC_JICHU" : "rZ_JICHU";
     const char* outside = "“墩柱平面”不能越出“桩基础平面边缘范围”";
 
-    // The column row names the column key (part 6), the pile row the pile key (part 3).
+    // The column row names the column key (kPartPier), the pile row the pile key (kPartPiles).
     auto notWiderThanPile = [&](double size, const char* columnKey) {
         QMReportError_compare_A_B<double>(label, outside, size, "不能大于", d, columnKey, ok, kPartPier, 0);
         QMReportError_compare_A_B<double>(label, outside, size, "不能大于", d, pileKey, ok, kPartPiles, 0);

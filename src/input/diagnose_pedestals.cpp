@@ -6,6 +6,7 @@
 #include "common/is_equal.h"
 #include "common/list_sum.h"
 #include "geometry/polygon_relations.h"
+#include "host/report_parts.h"
 #include "input/diagnose_limits.h"
 
 #include <algorithm>
@@ -153,35 +154,35 @@ void CPM001org::DoDiagnose_DS(const PierSurroundings* /*around*/, int& ok, unsig
     auto checkRow = [&](const char* row, double across, const char* acrossKey, double along, const char* alongKey,
                         const DblArray& heights, const char* heightKey, const DblArray& spacings, const char* countKeys) {
         MyQMReportError_compare_A_B(label, CString("“") + row + "垫石横桥向宽度”过小,不能小于100", across, "不能小于",
-                                    100.0, acrossKey, ok, 6, 0);
+                                    100.0, acrossKey, ok, kPartPier, 0);
         MyQMReportError_compare_A_B(label, CString("“") + row + "垫石纵桥向宽度”过小,不能小于100", along, "不能小于",
-                                    100.0, alongKey, ok, 6, 0);
+                                    100.0, alongKey, ok, kPartPier, 0);
         // A height list longer than a row may be fails the count check below; its heights are
         // not looked at one by one.
         for (int i = 0; BearingCountInRange(heights.GetSize()) && i < heights.GetSize(); ++i) {
             CString subject;
             subject.Format("%s第%d个“垫石高度”", row, i + 1);
             MyReportErrorOutOfRange(label, subject + "过小,不能小于10", subject + "过大,不能大于10000", heights[i], 10.0,
-                                    10000.0, heightKey, ok, 6, static_cast<unsigned>(i));
+                                    10000.0, heightKey, ok, kPartPier, static_cast<unsigned>(i));
         }
         MyQMReportError_compare_A_B(label, CString("“") + row + "垫石个数”应等于“" + row + "支座个数”",
                                     static_cast<double>(spacings.GetSize()), "必须等于",
-                                    static_cast<double>(heights.GetSize()), countKeys, ok, 6, 0);
+                                    static_cast<double>(heights.GetSize()), countKeys, ok, kPartPier, 0);
     };
     // Pedestals of one row must not overlap one another; an overlap is reported once.
     auto checkRowOverlap = [&](const OwnedOutlines& outlines, const char* row, const char* spacingKey,
                                const char* acrossKey) {
         if (!AnyOverlap(PlaceRow(outlines, 0), false)) return;
         const CString subject = CString("“") + row + "垫石”横向不能重叠，可能";
-        MyReportDiagnose(label, spacingKey, "Error", subject + spacingKey + "有问题", 0, 0, 6);
-        MyReportDiagnose(label, acrossKey, "Error", subject + acrossKey + "有问题", 0, 0, 6);
+        MyReportDiagnose(label, spacingKey, "Error", subject + spacingKey + "有问题", 0, 0, kPartPier);
+        MyReportDiagnose(label, acrossKey, "Error", subject + acrossKey + "有问题", 0, 0, kPartPier);
         ok = 0;
     };
     // Front-row pedestals must not overlap back-row ones; an overlap is reported once.
     auto checkRowsOverlap = [&] {
         if (!AnyOverlap(PlaceRow(DSOutlinesB, 1, PlaceRow(DSOutlinesF, 0)), true)) return;
         for (const char* key : {"zQf", "lZzf", "zQb", "lZzb"})
-            MyReportDiagnose(label, key, "Error", CString("“前、后排垫石”不能重叠，可能") + key + "有错", 0, 0, 6);
+            MyReportDiagnose(label, key, "Error", CString("“前、后排垫石”不能重叠，可能") + key + "有错", 0, 0, kPartPier);
         ok = 0;
     };
 
@@ -208,14 +209,15 @@ void CPM001org::DoDiagnose_DS(const PierSurroundings* /*around*/, int& ok, unsig
         const double faceDistance = z >= 0.0 ? vP + B / 2.0 : B / 2.0 - vP;
         const CString subject = CString("“") + row + "垫石”";
         MyQMReportError_compare_A_B(label, subject + "纵桥向不能越出“盖梁顶面前后边缘”",
-                                    faceDistance - std::fabs(z) - along / 2.0, "不能小于", limit, alongKeys, ok, 6, 0);
+                                    faceDistance - std::fabs(z) - along / 2.0, "不能小于", limit, alongKeys, ok,
+                                    kPartPier, 0);
         if (spacings.IsEmpty()) return;
         const CString acrossMessage = subject + "横桥向不能越出“盖梁顶面挡块内侧边缘”";
         MyQMReportError_compare_A_B(label, acrossMessage, spacings[0] - across / 2.0 - bFzjl - bL2, "不能小于", limit,
-                                    acrossKeys, ok, 6, 0);
+                                    acrossKeys, ok, kPartPier, 0);
         MyQMReportError_compare_A_B(label, acrossMessage,
                                     capLength - KVDataCommon::sum(spacings) - across / 2.0 - bFzjr - bR2, "不能小于",
-                                    limit, acrossKeys, ok, 6, 0);
+                                    limit, acrossKeys, ok, kPartPier, 0);
     };
     if (CushionNumber == 1) {
         checkOnCapTop("", zQf, lZzf, "zQf/lZzf", bQf, bZzf, "bQf/bZzf");

@@ -3,11 +3,12 @@
 #include "input/pier_origin_data.h"
 
 #include "common/list_sum.h"
+#include "host/report_parts.h"
 
 void CPM001org::DoDiagnose_FZDK(int& ok, unsigned label)
 {
     MyReportErrorOutOfRange(label, "“防震挡块的高度”过小,不能小于100", "“防震挡块的高度”过大,不能大于10000", hFz, 100.0,
-                            10000.0, "hFz", ok, 6, 0);
+                            10000.0, "hFz", ok, kPartPier, 0);
 
     // With one block repeated on both ends the messages name no side.
     const char* left = fVaiDang == 0 ? "左侧" : "";
@@ -20,17 +21,18 @@ void CPM001org::DoDiagnose_FZDK(int& ok, unsigned label)
     auto checkBlock = [&](const char* side, double top, const char* topKey, double bottom, const char* bottomKey,
                           const char* pairKeys, double distance, const char* distanceKey, const char* edge) {
         const CString block = CString("“") + side + "防震挡块";
-        MyQMReportError_compare_A_B(label, block + "顶缘宽度”过小,不能小于100", top, "不能小于", 100.0, topKey, ok, 6, 0);
+        MyQMReportError_compare_A_B(label, block + "顶缘宽度”过小,不能小于100", top, "不能小于", 100.0, topKey, ok, kPartPier, 0);
         MyQMReportError_compare_A_B(label, block + "底缘宽度”过小,不能小于100", bottom, "不能小于", 100.0, bottomKey, ok,
-                                    6, 0);
+                                    kPartPier, 0);
         MyQMReportError_compare_A_B(label, block + "顶缘宽度”应不大于“" + side + "防震挡块底缘宽度”", top, "不能大于",
-                                    bottom, pairKeys, ok, 6, 0);
+                                    bottom, pairKeys, ok, kPartPier, 0);
         MyQMReportError_compare_A_B(label, block + "底缘宽度”应小于“1/2盖梁横桥向长度”", bottom, "必须小于", halfLength,
-                                    bottomKey, ok, 6, 0);
+                                    bottomKey, ok, kPartPier, 0);
         const CString distanceSubject = block + "到盖梁" + edge + "边缘的距离”";
-        MyQMReportError_compare_A_B(label, distanceSubject + "不能为负", distance, "不能小于", 0.0, distanceKey, ok, 6, 0);
+        MyQMReportError_compare_A_B(label, distanceSubject + "不能为负", distance, "不能小于", 0.0, distanceKey, ok,
+                                    kPartPier, 0);
         MyQMReportError_compare_A_B(label, distanceSubject + "应小于“1/2盖梁横桥向长度”", distance, "必须小于", halfLength,
-                                    distanceKey, ok, 6, 0);
+                                    distanceKey, ok, kPartPier, 0);
     };
     checkBlock(left, bL1, "bL1", bL2, "bL2", "bL1/bL2", bFzjl, "bFzjl", "左");
     if (fVaiDang == 0) checkBlock(right, bR1, "bR1", bR2, "bR2", "bR1/bR2", bFzjr, "bFzjr", "右");
@@ -40,9 +42,9 @@ void CPM001org::DoDiagnose_FZDK(int& ok, unsigned label)
     if (BedStoneTypef != 0 || bQf.IsEmpty()) return;
     auto checkRow = [&](const DblArray& spacings, const char* key, const char* leftMessage,
                         const char* rightMessage) {
-        MyQMReportError_compare_A_B(label, leftMessage, spacings[0] - bFzjl, "不能小于", 0.0, key, ok, 6, 0);
+        MyQMReportError_compare_A_B(label, leftMessage, spacings[0] - bFzjl, "不能小于", 0.0, key, ok, kPartPier, 0);
         MyQMReportError_compare_A_B(label, rightMessage, capLength - KVDataCommon::sum(spacings) - bFzjr, "不能小于", 0.0,
-                                    key, ok, 6, 0);
+                                    key, ok, kPartPier, 0);
     };
     if (CushionNumber == 1) {
         checkRow(bQf, "bQf", "“支座中心”横桥向不能位于防震挡块之外", "“支座中心”横桥向不能位于防震挡块之外”");

@@ -172,7 +172,7 @@ private:
     void DoDiagnose_FZDK(int& ok, unsigned label);
     void Get_polygon_Coordinate_GL();
 
-    // Report helpers of the checks (part code 6 unless a check gives another).
+    // Report helpers of the checks (kPartPier unless a check gives another part).
     void MyReportErrorOutOfRange(unsigned label, CString below, CString above, double value, double min,
                                  double max, CString keys, int& ok, unsigned part, unsigned item);
     void MyReportErrorOutOfRange(unsigned label, CString below, CString above, int value, int min, int max,

@@ -2,6 +2,7 @@
 #include "input/report_helpers.h"
 
 #include "host/report_keyed_message.h"
+#include "host/report_parts.h"
 #include "input/pier_origin_data.h"
 
 namespace {
@@ -73,9 +74,9 @@ void CPM001org::MyQMReportError_compare_A_B(unsigned label, CString message, dou
     QMReportError_compare_A_B<double>(label, message, a, relation, b, keys, ok, part, item);
 }
 
-// A finished message of the pier's own checks: always reported as the pier's (part 6).
+// A finished message of the pier's own checks: always reported as the pier's (kPartPier).
 void CPM001org::MyReportDiagnose(unsigned label, const CString& key, const CString& kind, const CString& message,
                                  unsigned long item, int flag, unsigned /*part*/)
 {
-    QMReportDiagnose(label, key, kind, message, item, flag, 6);
+    QMReportDiagnose(label, key, kind, message, item, flag, kPartPier);
 }

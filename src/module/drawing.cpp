@@ -9,6 +9,7 @@
 #include "drawing/draw_out.h"
 #include "host/cpm001_input.h"
 #include "host/project_manager.h"
+#include "host/report_parts.h"
 #include "host/road_norm.h"
 #include "input/report_helpers.h"
 #include "input/text_to_real.h"
@@ -112,7 +113,7 @@ int CPM001Norm::SetDrawSetData(CPM001* input)
     if (input->nStructureType == 0 && input->DesignOpt4 != 0)
         ReportErrorOutOfRange<double>(id, "“钢束竖曲线坐标表中的X坐标间隔”过小,不能小于100",
                                       "“钢束竖曲线坐标表中的X坐标间隔”过大,不能大于2000", input->DesignValue1, 100.0,
-                                      2000.0, "js", ok, 6, 0);
+                                      2000.0, "js", ok, kPartPier, 0);
 
     double scale[15];
     for (int i = 0; i < 15; ++i) {
@@ -120,7 +121,8 @@ int CPM001Norm::SetDrawSetData(CPM001* input)
         scale[i] = TextToReal(input->*block.scale);
         if (KVDataCommon::IsEqual(scale[i], 0.0)) continue;
         const double minimum = i >= 13 ? 1.0 : 5.0;
-        ReportErrorOutOfRange<double>(id, block.below, block.above, scale[i], minimum, 500.0, block.key, ok, 6, 0);
+        ReportErrorOutOfRange<double>(id, block.below, block.above, scale[i], minimum, 500.0, block.key, ok, kPartPier,
+                                      0);
     }
     auto blockScale = [&scale](int number) { return scale[number - 1]; };
 

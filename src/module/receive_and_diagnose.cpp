@@ -12,6 +12,7 @@
 #include "host/kv_expression.h"
 #include "host/project_manager.h"
 #include "host/report.h"
+#include "host/report_parts.h"
 #include "host/road_norm.h"
 #include "input/pier_origin_data.h"
 #include "input/text_to_real.h"
@@ -87,7 +88,7 @@ int CPM001Norm::Set_Goujian()
         CString message;
         message.Format("“基础类型”选择不正确,只能为0、1或2(当前为%d)", input->nFoundationType);
         QMReportDiagnose(GetID(), kFoundationSelectorKey, "Error",
-                         message + "，" + kFoundationSelectorKey + "有错误．", 0, 0, 6);
+                         message + "，" + kFoundationSelectorKey + "有错误．", 0, 0, kPartPier);
     }
     m_bPierTieBeams = m_pOrg->fXL != 0 ? 1 : 0;
     m_nColumnShape = m_pOrg->ColumnSectionType != 0 ? 1 : 0;

@@ -1,5 +1,6 @@
 // Lists whose count is out of range get the count diagnostic only, however long they are.
 #include "diagnosis_case.h"
+#include "input/diagnose_limits.h"
 #include "pier_input_case.h"
 
 #include <gtest/gtest.h>
@@ -197,4 +198,25 @@ TEST(DiagnosisBounds, AListTextWithUnreadItemsFailsTheDiagnosis)
     EXPECT_EQ(entries[0].item, 1u);
     EXPECT_EQ(entries[0].message, "“墩柱系梁顶面标高”中第2个数据“9５”不是有效的数字，zXl有错误．");
     ReportLog::Current().Clear();
+}
+
+// A count message is held to its limit by the limit's whole decimal: a longer run of digits that
+// merely holds it, a decimal fraction or a negative number does not state it.
+TEST(DiagnosisBounds, ACountMessageStatesItsLimitAsAWholeNumber)
+{
+    struct Row {
+        const char* text;
+        int number;
+        bool states;
+    };
+    const Row rows[] = {
+        {"“墩柱个数”过大,不能大于20", 20, true},  {"“墩柱个数”过大,不能大于200", 20, false},
+        {"“墩柱个数”过大,不能大于120", 20, false}, {"不能大于20.5", 20, false},
+        {"不能大于20.", 20, true},                  {"“墩柱系梁个数”过大,不能大于10", 1, false},
+        {"不能小于-1", 1, false},                   {"不能小于-1", -1, true},
+        {"过小,不能小于0", 0, true},                {"100 -10 10", 10, true},
+        {"100 -10 1.10", 10, false},                {"", 0, false},
+    };
+    for (const Row& r : rows) EXPECT_EQ(StatesNumber(r.text, r.number), r.states) << r.text << " / " << r.number;
+    EXPECT_STREQ(LimitText("过大,不能大于500", kMaxBearingsPerRow), "过大,不能大于500");
 }
