@@ -186,6 +186,31 @@ private:
     // number (SetData).
     static void ReadListText(const CString& text, CArray<double>& values);
 
+    // The steps of SetData, in its order (each described where it is defined); later steps read
+    // what earlier ones filled.
+    double SetStructureAndSkew(const CPM001& in, const PierSurroundings& around);
+    void SetCapPosition(const CPM001& in);
+    void SetColumnSpacings(const CPM001& in);
+    double SetCapLengthAndLayMode();
+    void SetFoundationKind(const CPM001& in);
+    double ColumnGroupWidth(const CPM001& in) const;
+    void SetFoundationLayout(const CPM001& in, const PierSurroundings& around, double columnGroupWidth);
+    void SetCapSection(const CPM001& in);
+    void SetCrossSlopes(const CPM001& in, double L);
+    void SetSectionSizesAndColumns(const CPM001& in);
+    void SetTieBeams(const CPM001& in);
+    // The bearing and pedestal steps drop the input's empty rows.
+    void SetBearings(CPM001& in, double cosA);
+    void SetPedestals(CPM001& in);
+    void SetStoppers(const CPM001& in, double cosA);
+    void SetMaterials(const CPM001& in);
+    void SetDesignOptions(const CPM001& in, const PierSurroundings& around);
+    void SetEndHeights();
+    void SetCalcOptions(const CPM001& in);
+    void SetTextStyle(const PierSurroundings& around);
+    void SetColumnTopsAndHeights();
+    void SetLastOptions(const CPM001& in);
+
     // The input's list texts read again: every item of bBz and (with tie beams) zXl that is not a
     // number, and a text past the expression cap, is reported under its key. Without an input
     // object nothing is checked.

@@ -70,46 +70,87 @@ int CPM001org::SetData(unsigned /*ID*/, CPM001* input, const PierSurroundings* a
 {
     if (!input || !around) return 0;
     CPM001& in = *input;
-    CRoadNorm* road = around->pRoad;
+    const double cosA = SetStructureAndSkew(in, *around);
+    SetCapPosition(in);
+    SetColumnSpacings(in);
+    const double L = SetCapLengthAndLayMode();
+    SetFoundationKind(in);
+    const double columnGroupWidth = ColumnGroupWidth(in);
+    SetFoundationLayout(in, *around, columnGroupWidth);
+    SetCapSection(in);
+    SetCrossSlopes(in, L);
+    SetSectionSizesAndColumns(in);
+    SetTieBeams(in);
+    SetBearings(in, cosA);
+    SetPedestals(in);
+    SetStoppers(in, cosA);
+    SetMaterials(in);
+    SetDesignOptions(in, *around);
+    SetEndHeights();
+    SetCalcOptions(in);
+    SetTextStyle(*around);
+    SetColumnTopsAndHeights();
+    SetLastOptions(in);
+    return 1;
+}
 
-    // 1. Structure type and skew.
+// Structure type and skew; returns the skew's cosine.
+double CPM001org::SetStructureAndSkew(const CPM001& in, const PierSurroundings& around)
+{
     JGType = in.nStructureType == 0 ? 1 : 0;
-    if (road) road->GetRoadPierSpanAssign()->GetPierSkewAngle(around->nLabel, a);
-    const double cosA = std::cos(a);
+    if (CRoadNorm* road = around.pRoad) road->GetRoadPierSpanAssign()->GetPierSkewAngle(around.nLabel, a);
+    return std::cos(a);
+}
 
-    // 2. Cap position.
+// Cap position.
+void CPM001org::SetCapPosition(const CPM001& in)
+{
     bAg = -in.bAg;
     vP = in.LG;
     bBzl = in.bBzl;
     bBzr = in.bBzr;
+}
 
-    // 3. Column spacings: only positive spacings stand for a column.
-    {
-        CArray<double> spacings;
-        ReadListText(in.bBz, spacings);
-        for (const double spacing : spacings)
-            if (spacing > 0.0) bBz.Add(spacing);
-    }
+// Column spacings: only positive spacings stand for a column.
+void CPM001org::SetColumnSpacings(const CPM001& in)
+{
+    CArray<double> spacings;
+    ReadListText(in.bBz, spacings);
+    for (const double spacing : spacings)
+        if (spacing > 0.0) bBz.Add(spacing);
+}
 
-    // 4. Cap length and whether the road design line crosses the cap.
+// Cap length and whether the road design line crosses the cap; returns the cap length.
+double CPM001org::SetCapLengthAndLayMode()
+{
     const double L = CapLength();
     PierLayMode = (bAg >= 0.0 || bAg <= -L) ? 0 : 1;
     fSeparationSymmetry = 0;
+    return L;
+}
 
-    // 5. Foundation kind; a selector naming no foundation leaves the kind as it was.
+// Foundation kind; a selector naming no foundation leaves the kind as it was.
+void CPM001org::SetFoundationKind(const CPM001& in)
+{
     switch (in.nFoundationType) {
     case 2: BaseType = 0; break;
     case 0: BaseType = 1; break;
     case 1: BaseType = 2; break;
     default: break;
     }
+}
 
-    // 6. Width of the column group across the bridge.
-    const double columnGroupWidth = KVDataCommon::sum(bBz) + (in.nColumnShape == 0 ? in.D : in.bRec);
+// Width of the column group across the bridge.
+double CPM001org::ColumnGroupWidth(const CPM001& in) const
+{
+    return KVDataCommon::sum(bBz) + (in.nColumnShape == 0 ? in.D : in.bRec);
+}
 
-    // 7. Foundation layout: one foundation under the whole group when it is longer across than
-    // the group is wide (always for piles), else one under each column. Without a foundation
-    // object of the selected kind there is no foundation to lay out.
+// Foundation layout: one foundation under the whole group when it is longer across than the
+// group is wide (always for piles), else one under each column. Without a foundation object of
+// the selected kind there is no foundation to lay out.
+void CPM001org::SetFoundationLayout(const CPM001& in, const PierSurroundings& around, double columnGroupWidth)
+{
     BaseLayMode = 0;
     DY = 0.0;
     auto layOn = [&](double lengthAcross, double offset) {
@@ -118,19 +159,22 @@ int CPM001org::SetData(unsigned /*ID*/, CPM001* input, const PierSurroundings* a
     };
     switch (in.nFoundationType) {
     case 2:
-        if (const CPG001org* footing = around->pFootingOrg)
+        if (const CPG001org* footing = around.pFootingOrg)
             layOn(footing->GetLengthAcross(), footing->GetOffset());
         break;
     case 0: BaseLayMode = 1; break;
     case 1:
-        if (const CPG003org* pileCap = around->pPileCapOrg)
+        if (const CPG003org* pileCap = around.pPileCapOrg)
             layOn(pileCap->GetLengthAcross(), pileCap->GetOffset());
         break;
     default: break;
     }
     DX = 0.0;
+}
 
-    // 8. Cap section.
+// Cap section.
+void CPM001org::SetCapSection(const CPM001& in)
+{
     SectionType = (in.nSectionType == 1 || in.nSectionType == 2) ? in.nSectionType : 0;
     bAc = in.bAc;
     zGl = in.zGl;
@@ -147,9 +191,12 @@ int CPM001org::SetData(unsigned /*ID*/, CPM001* input, const PierSurroundings* a
     bXbr = in.bXbr;
     hmr = in.hmr;
     htr = in.htr;
+}
 
-    // 9. Cross slopes. Two slopes need their meeting point strictly inside the cap; with the
-    // control section at or beyond an end and no first-pair slope there is only one slope.
+// Cross slopes. Two slopes need their meeting point strictly inside the cap; with the control
+// section at or beyond an end and no first-pair slope there is only one slope.
+void CPM001org::SetCrossSlopes(const CPM001& in, double L)
+{
     fSingleSlope = in.nSlopeMode == 0 ? 1 : 0;
     if (fSingleSlope == 0) {
         const bool outside = bAc < 0.0 || IsEqual(bAc, 0.0) || bAc > L || IsEqual(bAc, L);
@@ -162,8 +209,11 @@ int CPM001org::SetData(unsigned /*ID*/, CPM001* input, const PierSurroundings* a
     slopePair(in.iLb, in.iRb, iLb, iRb);
     slopePair(in.iLbL, in.iLbR, iLbL, iLbR);
     slopePair(in.iRbL, in.iRbR, iRbL, iRbR);
+}
 
-    // 10. Section sizes and columns.
+// Section sizes and columns.
+void CPM001org::SetSectionSizesAndColumns(const CPM001& in)
+{
     B = in.B;
     B1 = in.B1;
     B2 = in.B2;
@@ -181,8 +231,11 @@ int CPM001org::SetData(unsigned /*ID*/, CPM001* input, const PierSurroundings* a
     X = in.X;
     Y = in.Y;
     R = in.R;
+}
 
-    // 11. Tie beams.
+// Tie beams.
+void CPM001org::SetTieBeams(const CPM001& in)
+{
     fXL = in.fXL;
     if (fXL) {
         bXl = in.bXl;
@@ -191,8 +244,11 @@ int CPM001org::SetData(unsigned /*ID*/, CPM001* input, const PierSurroundings* a
         ReadListText(in.zXl, levels);
         for (const double level : levels) zXl.Add(level);
     }
+}
 
-    // 12. Bearings. Rows empty in both the spacing and the type list are dropped from the input.
+// Bearings. Rows empty in both the spacing and the type list are dropped from the input.
+void CPM001org::SetBearings(CPM001& in, double cosA)
+{
     CushionNumber = in.fTwoRows ? 2 : 1;
     ClearEmptyRows({&in.bQf, &in.TypeZhif});
     if (CushionNumber == 2) ClearEmptyRows({&in.bQb, &in.TypeZhib});
@@ -203,8 +259,11 @@ int CPM001org::SetData(unsigned /*ID*/, CPM001* input, const PierSurroundings* a
     for (const CString& text : in.bQb) bQb.Add(AlongSkew(TextToReal(text), cosA));
     TypeZhif.Copy(in.TypeZhif);
     TypeZhib.Copy(in.TypeZhib);
+}
 
-    // 13. Pedestals.
+// Pedestals.
+void CPM001org::SetPedestals(CPM001& in)
+{
     BedStoneTypef = PedestalMode(in.fBedStone, in.nBedStoneModef, a);
     ClearEmptyRows({&in.hZzf});
     if (CushionNumber == 2) ClearEmptyRows({&in.hZzb});
@@ -223,8 +282,11 @@ int CPM001org::SetData(unsigned /*ID*/, CPM001* input, const PierSurroundings* a
     } else {
         BedStoneTypeb = 0;
     }
+}
 
-    // 14. Stopper blocks, their widths and distances along the skewed cap.
+// Stopper blocks, their widths and distances along the skewed cap.
+void CPM001org::SetStoppers(const CPM001& in, double cosA)
+{
     fHaveStopper = 1;
     fVaiDang = in.fVaiDang;
     hFz = in.hFz;
@@ -242,8 +304,11 @@ int CPM001org::SetData(unsigned /*ID*/, CPM001* input, const PierSurroundings* a
     bRf1 = AlongSkew(repeatLeft ? in.bLf1 : in.bRf1, cosA);
     bRf2 = AlongSkew(repeatLeft ? in.bLf2 : in.bRf2, cosA);
     bFzfr = AlongSkew(repeatLeft ? in.bFzfl : in.bFzfr, cosA);
+}
 
-    // 15. Materials as the catalogue labels them; the stopper blocks are cast with the cap.
+// Materials as the catalogue labels them; the stopper blocks are cast with the cap.
+void CPM001org::SetMaterials(const CPM001& in)
+{
     PierCapConGra = in.PierCapConGra;
     PierCapConGra.Trim();
     PierColumnConGra = in.PierColumnConGra;
@@ -256,8 +321,11 @@ int CPM001org::SetData(unsigned /*ID*/, CPM001* input, const PierSurroundings* a
     TieBeamConGra.Trim();
     for (CString* name : {&PierCapConGra, &PierColumnConGra, &BedStoneConGra, &StopperConGra, &TieBeamConGra})
         GetMaterialLabelFromName(*name, *name);
+}
 
-    // 16. Design options and texts.
+// Design options and texts.
+void CPM001org::SetDesignOptions(const CPM001& in, const PierSurroundings& around)
+{
     fDisribute = in.fDisribute;
     fVarjichupmt = in.fVarjichupmt;
     fZT = in.fZT;
@@ -269,8 +337,8 @@ int CPM001org::SetData(unsigned /*ID*/, CPM001* input, const PierSurroundings* a
     DesignValue1 = in.DesignValue1;
     DesignText1 = CString("N");
     DesignOpt6 = in.DesignOpt6;
-    if (road) TendonMaterial = road->GetRoadGeneral()->GetDesignTendonMaterialName(1);
-    ComponentLabel = around->nLabel;
+    if (CRoadNorm* road = around.pRoad) TendonMaterial = road->GetRoadGeneral()->GetDesignTendonMaterialName(1);
+    ComponentLabel = around.nLabel;
     gzPMScale = TextToReal(in.gzPMScale);
     stPMScale = TextToReal(in.stPMScale);
     PrePMScale = TextToReal(in.PrePMScale);
@@ -280,14 +348,20 @@ int CPM001org::SetData(unsigned /*ID*/, CPM001* input, const PierSurroundings* a
     DesignOpt9 = in.DesignOpt9;
     DesignOpt10 = in.DesignOpt10;
     DesignValue2 = in.DesignValue2;
+}
 
-    // 17. End heights from the slopes; an entered end height that the slopes give anyway
-    // means that side has no variable-height part.
+// End heights from the slopes; an entered end height that the slopes give anyway means that
+// side has no variable-height part.
+void CPM001org::SetEndHeights()
+{
     DeriveEndHeights();
     if (IsEqual(RoundToWhole(hXbl), RoundToWhole(HeightLeftEnd))) bBpl = 0.0;
     if (IsEqual(RoundToWhole(hXbr), RoundToWhole(HeightRightEnd))) bBpr = 0.0;
+}
 
-    // 18. Calculation options.
+// Calculation options.
+void CPM001org::SetCalcOptions(const CPM001& in)
+{
     CalcOpt1 = in.CalcSwitch1 != 0 ? 1 : 0;
     CalcOpt2 = in.CalcOpt2;
     CalcOpt3 = in.CalcSwitch3 != 0 ? 1 : 0;
@@ -303,14 +377,20 @@ int CPM001org::SetData(unsigned /*ID*/, CPM001* input, const PierSurroundings* a
     CalcOpt9 = in.CalcOpt9;
     CalcOpt10 = in.CalcOpt10;
     CalcOpt12 = in.CalcSwitch12 != 0 ? 1 : 0;
+}
 
-    // 19. Text style of the drawings.
+// Text style of the drawings.
+void CPM001org::SetTextStyle(const PierSurroundings& around)
+{
     textstyle style;
-    if (CProjectManager* manager = around->pProjectManager) manager->GetDrawingSetting()->GetDrawText(style);
+    if (CProjectManager* manager = around.pProjectManager) manager->GetDrawingSetting()->GetDrawText(style);
     TextStyleMode = style.mode == 0 ? 1 : (style.mode == 2 ? 2 : 0);
+}
 
-    // 20. Column tops and heights, left to right. Under two slopes the bottom is level at the
-    // control section's depth; under one slope it runs parallel to the top.
+// Column tops and heights, left to right. Under two slopes the bottom is level at the control
+// section's depth; under one slope it runs parallel to the top.
+void CPM001org::SetColumnTopsAndHeights()
+{
     const bool twoSlopes = !IsEqual(iLb, -iRb);
     const double leftEndTop = zGl - bAc * iLb / 1000.0;
     double x = bBzl;
@@ -320,9 +400,11 @@ int CPM001org::SetData(unsigned /*ID*/, CPM001* input, const PierSurroundings* a
         ColumnTopLevels.Add(top);
         ColumnHeights.Add((top - zZct) * 1000.0);
     }
+}
 
-    // 21. The last options.
+// The last options.
+void CPM001org::SetLastOptions(const CPM001& in)
+{
     CalcOpt11 = in.CalcOpt11;
     CalcOpt13 = in.CalcOpt13;
-    return 1;
 }
