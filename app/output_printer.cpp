@@ -337,6 +337,89 @@ void WriteJsonDocument(PrintBuffer& out, const std::string& result, const std::s
     out.Text() += '\n';
 }
 
+namespace {
+
+// A JSON value as nlohmann's dump(2) writes it.
+void writeJson(JsonWriter& json, const nlohmann::ordered_json& value)
+{
+    using Type = nlohmann::ordered_json::value_t;
+    switch (value.type()) {
+    case Type::object:
+        if (value.empty()) {
+            json.EmptyObject();
+            return;
+        }
+        json.OpenObject();
+        for (const auto& [key, item] : value.items()) {
+            json.Key(key);
+            writeJson(json, item);
+        }
+        json.CloseObject();
+        return;
+    case Type::array:
+        if (value.empty()) {
+            json.EmptyArray();
+            return;
+        }
+        json.OpenArray();
+        for (const auto& item : value) writeJson(json, item);
+        json.CloseArray();
+        return;
+    case Type::string: json.Value(value.get_ref<const std::string&>()); return;
+    case Type::boolean: json.Raw(value.get<bool>() ? "true" : "false"); return;
+    case Type::number_integer: json.Value(static_cast<long long>(value.get<std::int64_t>())); return;
+    case Type::number_unsigned: json.Value(static_cast<unsigned long long>(value.get<std::uint64_t>())); return;
+    case Type::number_float: json.Raw(JsonWriter::NumberText(value.get<double>())); return;
+    default: json.Raw("null"); return;
+    }
+}
+
+} // namespace
+
+void WriteSectionDocument(PrintBuffer& out, const std::string& result, const std::string& summary,
+                          const std::vector<ReportEntry>& entries, const char* section,
+                          const nlohmann::ordered_json& data)
+{
+    JsonWriter json(out);
+    json.OpenObject();
+    json.Key("result");
+    json.Value(result);
+    json.Key("summary");
+    json.Value(summary);
+    json.Key("reports");
+    if (entries.empty()) {
+        json.EmptyArray();
+    } else {
+        json.OpenArray();
+        for (const auto& e : entries) {
+            json.OpenObject();
+            json.Key("kind");
+            json.Value(std::string(ReportKindName(e.kind)));
+            json.Key("keys");
+            json.Value(e.keys.str());
+            json.Key("message");
+            json.Value(e.message.str());
+            json.CloseObject();
+        }
+        json.CloseArray();
+    }
+    if (!data.is_null()) {
+        json.Key(section);
+        writeJson(json, data);
+    }
+    json.CloseObject();
+    out.Text() += '\n';
+}
+
+void PrintSectionDocument(const std::string& result, const std::string& summary,
+                          const std::vector<ReportEntry>& entries, const char* section,
+                          const nlohmann::ordered_json& data)
+{
+    std::fflush(stdout);
+    PrintBuffer out(stdout);
+    WriteSectionDocument(out, result, summary, entries, section, data);
+}
+
 void PrintJsonDocument(const std::string& result, const std::string& summary,
                        const std::vector<ReportEntry>& entries, const OutputDataMap* outputs)
 {

@@ -4,6 +4,8 @@
 #include "host/output_data.h"
 #include "host/report.h"
 
+#include <nlohmann/json.hpp>
+
 #include <cstdio>
 #include <string>
 #include <vector>
@@ -42,6 +44,15 @@ void PrintJsonDocument(const std::string& result, const std::string& summary,
                        const std::vector<ReportEntry>& entries, const OutputDataMap* outputs);
 void WriteJsonDocument(PrintBuffer& out, const std::string& result, const std::string& summary,
                        const std::vector<ReportEntry>& entries, const OutputDataMap* outputs);
+// {"result": ..., "summary": ..., "reports": [{"kind", "keys", "message"}, ...], "<section>": data}
+// in that order (the section only when data is not null), two-space indentation: the document of
+// the requests made on a designed pier (drawing, queries, report).
+void PrintSectionDocument(const std::string& result, const std::string& summary,
+                          const std::vector<ReportEntry>& entries, const char* section,
+                          const nlohmann::ordered_json& data);
+void WriteSectionDocument(PrintBuffer& out, const std::string& result, const std::string& summary,
+                          const std::vector<ReportEntry>& entries, const char* section,
+                          const nlohmann::ordered_json& data);
 // The kind's name as printed: "diagnose", "error", "warning", "information".
 const char* ReportKindName(ReportEntry::Kind kind);
 // "<step> passed: n diagnostics, n errors, n warnings" (or "failed"), counted in this thread's report log.

@@ -1,6 +1,6 @@
 // The container in a file: saved beside its target and renamed into place, loaded only from a regular file.
 #include "project_container.h"
-#include "project_input_file.h"
+#include "common/input_file.h"
 
 #include <zlib.h>
 

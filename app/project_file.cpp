@@ -2,10 +2,10 @@
 #include "project_file.h"
 
 #include "project_input_fields.h"
-#include "project_input_file.h"
 #include "project_json_document.h"
 
-#include <algorithm>
+#include "common/input_file.h"
+
 #include <cmath>
 #include <cstdint>
 #include <filesystem>
@@ -203,24 +203,14 @@ std::unique_ptr<Project> ReadProjectText(std::string_view text, const std::strin
 
 std::unique_ptr<Project> LoadProjectFile(const std::string& path)
 {
-    InputFile file(path);
-    if (!file.IsOpen()) throw ProjectFileError(path, "", "cannot open the project file");
-    if (!file.IsRegular()) throw ProjectFileError::NotRegular(path);
-    const auto tooLarge = [&] { return ProjectFileError(path, "", "larger than 16 MiB"); };
-    if (file.Size() > kMaxProjectFileBytes) throw tooLarge();
-    // One byte more than the limit is asked for, so that a file that grew since its size was
-    // taken is refused as well.
-    std::string text(static_cast<std::size_t>(file.Size()) + 1, '\0');
-    std::uint64_t done = 0;
-    for (;;) {
-        if (done == text.size()) text.resize(std::min<std::uint64_t>(2 * text.size(), kMaxProjectFileBytes + 1));
-        const std::int64_t n = file.ReadAt(done, reinterpret_cast<unsigned char*>(text.data() + done), text.size() - done);
-        if (n < 0) throw ProjectFileError(path, "", "cannot read the project file");
-        done += static_cast<std::uint64_t>(n);
-        if (done > kMaxProjectFileBytes) throw tooLarge();
-        if (done < text.size()) break;
+    std::string text;
+    switch (ReadWholeFile(path, kMaxProjectFileBytes, text).state) {
+    case WholeFileRead::Read: break;
+    case WholeFileRead::CannotOpen: throw ProjectFileError(path, "", "cannot open the project file");
+    case WholeFileRead::NotRegular: throw ProjectFileError::NotRegular(path);
+    case WholeFileRead::TooLarge: throw ProjectFileError(path, "", "larger than 16 MiB");
+    case WholeFileRead::CannotRead: throw ProjectFileError(path, "", "cannot read the project file");
     }
-    text.resize(static_cast<std::size_t>(done));
     const std::string baseDir = std::filesystem::path(path).parent_path().string();
     return ReadProjectText(text, path, baseDir);
 }

@@ -2,6 +2,7 @@
 // JSON path at every point.
 #include "project_json_document.h"
 
+#include "calc/json_error_text.h"
 #include "calc/json_from_memory.h"
 
 #include <optional>
@@ -122,7 +123,7 @@ std::string WellFormed(const std::string& text)
 // The parser's own reason, without its prefix of exception id and position.
 std::string Reason(const char* what)
 {
-    std::string text(what);
+    std::string text = JsonErrorText(what);
     if (!text.empty() && text[0] == '[') {
         const std::size_t end = text.find("] ");
         if (end != std::string::npos) text.erase(0, end + 2);

@@ -1,9 +1,12 @@
 // Typed reading of JSON values: whole numbers, reals, texts and lists of texts, with path errors.
 #include "project_json_fields.h"
 
+#include "host/report_keyed_message.h"
+
 #include <cmath>
 #include <cstdint>
 #include <limits>
+#include <utility>
 
 namespace project_json {
 
@@ -69,13 +72,23 @@ long long ReadWhole(const Json& value, const std::string& path, long long low, l
 
 std::string MemberPath(const std::string& parent, std::string_view key)
 {
-    std::string segment;
-    if (IsPlainName(key)) {
-        segment = std::string(key);
-        return parent.empty() ? segment : parent + "." + segment;
+    // A key is the file's text: a huge one is named by its first characters and "…".
+    std::string shown(key);
+    bool cut = false;
+    if (key.size() > static_cast<std::size_t>(kMaxQuotedCharacters)) {   // a shorter key has too few characters to cut
+        std::string quoted = QuotedText(CString(shown)).str();
+        cut = quoted != shown;
+        shown = std::move(quoted);
+    }
+    if (cut) shown.resize(shown.size() - std::string_view("…").size());
+    if (IsPlainName(shown)) {
+        if (cut) shown += "…";
+        return parent.empty() ? shown : parent + "." + shown;
     }
     // Written as a JSON string, so that a key with blanks, quotes or line ends stays on one line.
-    return parent + "[" + Json(std::string(key)).dump(-1, ' ', true, Json::error_handler_t::replace) + "]";
+    std::string quoted = Json(shown).dump(-1, ' ', true, Json::error_handler_t::replace);
+    if (cut) quoted.insert(quoted.size() - 1, "…");
+    return parent + "[" + quoted + "]";
 }
 
 std::string ElementPath(const std::string& parent, std::size_t index)

@@ -6,7 +6,7 @@
 #include <stdexcept>
 #include <string>
 
-void RequireReadableKeyParameterFile(const Project& project)
+std::optional<CPM001KeyParam> ReadProjectKeyParameters(const Project& project)
 {
     CPM001KeyParam keyParam;
     std::string error;
@@ -14,8 +14,11 @@ void RequireReadableKeyParameterFile(const Project& project)
     if (!source.resolvedFile.empty()) {
         if (!ReadKeyParamFile(source.resolvedFile, keyParam, error)) throw std::runtime_error(error);
     } else if (!source.inlineJson.empty()) {
-        // Read under the key the project file gives them, as the engine will read them.
+        // Read under the key the project file gives them, as the engine reads them.
         if (!ReadKeyParamJson(source.inlineJson, "keyParameters", keyParam, error))
             throw std::runtime_error(source.projectFile + ": " + error);
+    } else {
+        return std::nullopt;
     }
+    return keyParam;
 }

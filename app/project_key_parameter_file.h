@@ -3,10 +3,14 @@
 
 #include "project_data.h"
 
+#include "calc/pm001_key_param.h"
+
+#include <optional>
+
 // Reads the key-parameter file the project names, or the key parameters written into it, as the
-// calculation engine will read them. Throws std::runtime_error with one line: the engine's
+// calculation engine reads them, and returns them for the design (nullopt when the project gives
+// neither: that is the design's to judge). Throws std::runtime_error with one line: the engine's
 // message for the file ("key-parameter file <path>: no such file") when it is missing, not a
 // regular file, too large or not valid key parameters; "<project file>: keyParameters.<path>:
-// <what>" when the key parameters written into the project are not valid. A project that gives
-// neither is the design's to judge.
-void RequireReadableKeyParameterFile(const Project& project);
+// <what>" when the key parameters written into the project are not valid.
+std::optional<CPM001KeyParam> ReadProjectKeyParameters(const Project& project);

@@ -2,10 +2,12 @@
 #include "project_session.h"
 
 #include "calc/p2_calc.h"
+#include "calc/pm001_calc.h"
 #include "host/register_p2.h"
 #include "mfc/carchive.h"
 
 #include <stdexcept>
+#include <utility>
 
 void ProjectSession::Create(int code)
 {
@@ -47,7 +49,15 @@ int ProjectSession::Receive()
 
 int ProjectSession::Diagnose() { return m_component->DoDiagnose(); }
 
-int ProjectSession::Design() { return m_component->DoDesign(); }
+int ProjectSession::Design(std::optional<CPM001KeyParam> keyParam)
+{
+    auto* calc = dynamic_cast<CPM001Calc*>(m_component->GetCalcData());
+    if (!calc || !keyParam) return m_component->DoDesign();
+    calc->SetKeyParamForNextDesign(std::move(keyParam));
+    const int designed = m_component->DoDesign();
+    calc->SetKeyParamForNextDesign(std::nullopt);   // a set this design did not take is not the next one's
+    return designed;
+}
 
 int ProjectSession::Redesign() { return m_component->Redesign(); }
 

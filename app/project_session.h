@@ -4,10 +4,12 @@
 #include "project_container.h"
 #include "project_data.h"
 
+#include "calc/pm001_key_param.h"
 #include "host/component_norm.h"
 #include "host/output_data.h"
 
 #include <memory>
+#include <optional>
 
 // The component is created by its code through the host's registry (the module must have
 // registered it), attached to the project's objects and initialised. Every step returns the
@@ -27,7 +29,9 @@ public:
     // Receives the input object's data; then hands the engine key parameters written into the project.
     int Receive();
     int Diagnose();
-    int Design();
+    // keyParam, when given, are the key parameters just read from the project's source for this
+    // design: the engine takes them instead of reading the source again. Without them it reads it.
+    int Design(std::optional<CPM001KeyParam> keyParam = std::nullopt);
     // The host's redesign request after a design: the pier designed again from the key parameters
     // the user adjusted (the designed ones when none were adjusted).
     int Redesign();

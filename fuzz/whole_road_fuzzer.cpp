@@ -6,22 +6,25 @@
 #include "project_session.h"
 
 #include <cstdint>
+#include <optional>
 #include <stdexcept>
+#include <utility>
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size)
 {
     PrepareComponent();
     const std::unique_ptr<Project> project = ReadProject(data, size);
     if (!project) return 0;
+    std::optional<CPM001KeyParam> keyParam;
     try {
-        RequireReadableKeyParameterFile(*project);   // as the host reads them before the design
+        keyParam = ReadProjectKeyParameters(*project);   // as the host reads them before the design
     } catch (const std::runtime_error&) {
         return 0;
     }
     ProjectSession session(*project);
     const int received = session.Receive();
     if (session.Diagnose() == 0 || received == 0) return 0;
-    if (session.Design() == 0) return 0;
+    if (session.Design(std::move(keyParam)) == 0) return 0;
     const auto designed = Printed(session.Output());
     const ComponentDataSets stored = session.Store();
     const ComponentDataSets decoded = DecodeContainer(EncodeContainer(stored), "container");

@@ -2,21 +2,21 @@
 
 #include "calc/key_param_json.h"
 
+#include "calc/json_error_text.h"
 #include "calc/json_from_memory.h"
 #include "calc/key_param_fields.h"
+#include "common/input_file.h"
+#include "host/report_keyed_message.h"
 #include "mfc/text_encoding.h"
 
 #include <nlohmann/json.hpp>
 
+#include <cerrno>
 #include <climits>
 #include <cmath>
 #include <cstdint>
-#include <filesystem>
-#include <fstream>
-#include <iterator>
 #include <optional>
 #include <stdexcept>
-#include <system_error>
 #include <utility>
 #include <vector>
 
@@ -26,7 +26,7 @@ namespace {
 // the written text follows the documented order.
 using Json = nlohmann::ordered_json;
 
-constexpr std::uintmax_t kMaxFileBytes = 16u << 20;
+constexpr std::uint64_t kMaxFileBytes = 16u << 20;
 
 // A cap beam holds a few dozen tendons at most. The plan groups list, for every piece of the beam
 // between neighbouring tendon ends, the tendons running through it, and every tendon dimensioned
@@ -121,7 +121,8 @@ public:
         for (const auto& item : m_object.items()) {
             bool known = false;
             for (const char* key : m_known) known = known || item.key() == key;
-            if (!known) Fail(Where(m_where, item.key().c_str()), "unknown key");
+            // The key is the document's: a huge one is named by its first characters.
+            if (!known) Fail(Where(m_where, QuotedText(CString(item.key())).str().c_str()), "unknown key");
         }
     }
 
@@ -283,7 +284,7 @@ bool ReadKeyParamJson(std::string_view text, const std::string& root, CPM001KeyP
             try {
                 document = Json::parse(text.begin(), text.end());
             } catch (const Json::exception& e) {
-                Fail(root, std::string("not valid JSON (") + e.what() + ")");
+                Fail(root, "not valid JSON (" + JsonErrorText(e.what()) + ")");
             }
         }
         CPM001KeyParam read;
@@ -300,26 +301,16 @@ bool ReadKeyParamJson(std::string_view text, const std::string& root, CPM001KeyP
 bool ReadKeyParamFile(const std::string& path, CPM001KeyParam& keyParam, std::string& error)
 {
     const std::string subject = "key-parameter file " + path + ": ";
-    std::error_code ec;
-    const std::filesystem::path file(path);
-    if (!std::filesystem::is_regular_file(file, ec)) {
-        error = subject + (std::filesystem::exists(file, ec) ? "not a regular file" : "no such file");
+    std::string text;
+    const WholeFileRead read = ReadWholeFile(path, kMaxFileBytes, text);
+    switch (read.state) {
+    case WholeFileRead::Read: break;
+    case WholeFileRead::CannotOpen:
+        error = subject + (read.error == ENOENT || read.error == ENOTDIR ? "no such file" : "cannot be read");
         return false;
-    }
-    const std::uintmax_t size = std::filesystem::file_size(file, ec);
-    if (ec || size > kMaxFileBytes) {
-        error = subject + (ec ? "its size cannot be read" : "larger than 16 MiB");
-        return false;
-    }
-    // The whole file in one read; a file that grew since its size was taken is read to its end.
-    std::ifstream in(file, std::ios::binary);
-    std::string text(static_cast<std::size_t>(size), '\0');
-    in.read(text.data(), static_cast<std::streamsize>(size));
-    text.resize(static_cast<std::size_t>(in.gcount()));
-    if (in.good()) text.append(std::istreambuf_iterator<char>(in), {});
-    if (!in.is_open() || in.bad()) {
-        error = subject + "cannot be read";
-        return false;
+    case WholeFileRead::NotRegular: error = subject + "not a regular file"; return false;
+    case WholeFileRead::TooLarge: error = subject + "larger than 16 MiB"; return false;
+    case WholeFileRead::CannotRead: error = subject + "cannot be read"; return false;
     }
     if (!ReadKeyParamJson(text, "", keyParam, error)) {
         error = subject + error;

@@ -13,8 +13,10 @@
 // was, sets error and returns false.
 bool ReadKeyParamJson(std::string_view text, const std::string& root, CPM001KeyParam& keyParam, std::string& error);
 
-// Reads a key-parameter file (the JSON text of a key-parameter object, at most 16 MiB). Messages
-// begin with "key-parameter file <path>: ". Results as ReadKeyParamJson.
+// Reads a key-parameter file (the JSON text of a key-parameter object, at most 16 MiB). Only a
+// regular file is read: a FIFO or a device is refused at once ("not a regular file"), never waited
+// on, and a file that grows past 16 MiB while it is read is refused ("larger than 16 MiB").
+// Messages begin with "key-parameter file <path>: ". Results as ReadKeyParamJson.
 bool ReadKeyParamFile(const std::string& path, CPM001KeyParam& keyParam, std::string& error);
 
 // The compact JSON text of keyParam with every key, in the documented order; reading it back gives

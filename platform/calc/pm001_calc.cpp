@@ -43,6 +43,11 @@ int CPM001Calc::DoDesign()
 
 int CPM001Calc::GetDesignData(CPM001KeyParam& keyParam)
 {
+    if (m_nextKeyParam) {
+        keyParam = std::move(*m_nextKeyParam);
+        m_nextKeyParam.reset();
+        return 1;
+    }
     std::string error;
     bool read = false;
     if (!GetKeyParamPath().IsEmpty())

@@ -8,6 +8,7 @@
 #include "calc/pm001_paper_date.h"
 
 #include <optional>
+#include <utility>
 
 class CArchive;
 
@@ -32,11 +33,17 @@ public:
     // 1 when origin data and design input are held (the pier is then designed); else reports and returns 0.
     int DoDesign();
 
-    // The design key parameters, read from the key-parameter source (CP2Calc): the file named by
-    // SetTestData, else the project's key-parameter text. Returns 1 with keyParam replaced; when no
+    // The design key parameters: the set handed by SetKeyParamForNextDesign (taken once), else read
+    // from the key-parameter source (CP2Calc): the file named by SetTestData, else the project's
+    // key-parameter text. Returns 1 with keyParam replaced; when no
     // source is given or it cannot be read, reports the error (naming the file, the key and what was
     // expected) and returns 0 with keyParam unchanged.
     int GetDesignData(CPM001KeyParam& keyParam);
+    // The key parameters read for the next design from the source this engine reads, by a host
+    // that read them to refuse unusable ones before the diagnosis: the next GetDesignData takes
+    // them instead of reading the source again. nullopt drops a set no design took, so that
+    // every later design reads the source anew.
+    void SetKeyParamForNextDesign(std::optional<CPM001KeyParam> keyParam) { m_nextKeyParam = std::move(keyParam); }
     // The user-adjusted key parameters when the adjustment data hold a set; otherwise as GetDesignData.
     int GetUserDesignData(CPM001KeyParam& keyParam);
 
@@ -70,6 +77,7 @@ private:
 
     CPM001Calc_Org m_org;
     CPM001Load m_load;
+    std::optional<CPM001KeyParam> m_nextKeyParam;   // read for the next design, by the host
     std::optional<CPM001KeyParam> m_userKeyParam;   // the adjustment data's set, when they hold one
     std::optional<CPM001_CapTendon> m_preparedCapPaper;   // the cap beam's part of the last report prepared
     bool m_hasOrgData = false;

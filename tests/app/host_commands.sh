@@ -257,6 +257,22 @@ for case in missing_keys damaged_keys inline_keys; do
     done
     expect 2 "query with $case" "$pm001" query "$work/$case.json" ZhuSN
 done
+# A key-parameter file that is a FIFO is refused at once, not waited on; a huge unknown key in the
+# project is named by its first 64 characters.
+python3 - "$source_dir" "$work" <<'PY'
+import json, sys
+src, work = sys.argv[1], sys.argv[2]
+d = json.load(open(f"{src}/examples/footing.json", encoding="utf-8"))
+d["keyParameterFile"] = f"{work}/fifo"
+json.dump(d, open(f"{work}/fifo_keys.json", "w", encoding="utf-8"), ensure_ascii=False)
+d["pier"]["k" * 1000000] = 1
+json.dump(d, open(f"{work}/huge_key.json", "w", encoding="utf-8"), ensure_ascii=False)
+PY
+expect 2 "design with a FIFO as key-parameter file" timeout 20 "$pm001" design "$work/fifo_keys.json"
+has "$work/err" "pm001: key-parameter file $work/fifo: not a regular file"
+expect 2 "check of a project with a key of a million characters" "$pm001" check "$work/huge_key.json"
+has "$work/err" "pm001: $work/huge_key.json: pier.$(printf 'k%.0s' $(seq 64))…: unknown key"
+
 # Redesign from the user's adjusted key parameters: the footing's own set with stirrups at 120
 # instead of 150 and side-bar levels sought 180 apart instead of 150, handed to the engine before
 # the redesign, gives the values of a design whose key-parameter file holds that set.

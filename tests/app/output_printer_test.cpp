@@ -108,6 +108,38 @@ TEST(JsonDocument, WithoutOutputsHasNoOutputsMember)
     EXPECT_EQ(out.Text(), "{\n  \"reports\": [],\n  \"result\": \"failed\",\n  \"summary\": \"diagnosis failed\"\n}\n");
 }
 
+// The requests' document (drawing, queries, report) is written as nlohmann dumps the same tree:
+// members in the order given, every kind of value, texts needing escapes or replacement.
+TEST(JsonDocument, SectionDocumentIsWrittenAsTheTreeIsDumped)
+{
+    using Json = nlohmann::ordered_json;
+    Json data;
+    data["drawn"] = true;
+    data["none"] = nullptr;
+    data["z_first"] = {{"b", -3}, {"a", 18446744073709551615ull}, {"reals", {50.0, 0.1, -2.5e-7, 1e300}}};
+    data["empty"] = {{"list", Json::array()}, {"object", Json::object()}};
+    data["texts"] = {"骨架W、N", "tab\t\"q\"", "bad \xff end"};
+    data["rows"] = Json::array({{{"name", "ZhuSN"}, {"answered", false}}});
+    ReportEntry diagnostic;
+    diagnostic.kind = ReportEntry::Diagnose;
+    diagnostic.keys = "bBz";
+    diagnostic.message = "跨径\t过小";
+    for (const auto& entries : {std::vector<ReportEntry>{}, std::vector<ReportEntry>{diagnostic}}) {
+        for (const Json& section : {data, Json(nullptr)}) {
+            Json tree;
+            tree["result"] = "done";
+            tree["summary"] = "sum";
+            tree["reports"] = Json::array();
+            for (const auto& e : entries)
+                tree["reports"].push_back({{"kind", ReportKindName(e.kind)}, {"keys", e.keys.str()}, {"message", e.message.str()}});
+            if (!section.is_null()) tree["drawing"] = section;
+            PrintBuffer out;
+            WriteSectionDocument(out, "done", "sum", entries, "drawing", section);
+            EXPECT_EQ(out.Text(), tree.dump(2, ' ', false, Json::error_handler_t::replace) + "\n");
+        }
+    }
+}
+
 TEST(OutputLines, OneLinePerValueInNameOrder)
 {
     OutputDataMap outputs;

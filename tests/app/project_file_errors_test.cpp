@@ -46,6 +46,20 @@ TEST(ProjectFileKeys, KeyThatIsNotAPlainNameIsQuotedOnOneLine)
     ExpectError("{\"pier\": {\"b Bz\\n\": 1}}", "pier[\"b Bz\\n\"]", "unknown key");
 }
 
+// A key is named by at most its first 64 characters and "…", never cut inside a character: a
+// huge key never makes a huge message. 64 characters are named whole.
+TEST(ProjectFileKeys, AHugeKeyIsNamedByItsFirstCharacters)
+{
+    const std::string k64(64, 'k');
+    ExpectError("{\"pier\": {\"" + k64 + "\": 1}}", "pier." + k64, "unknown key");
+    ExpectError("{\"pier\": {\"" + k64 + std::string(100000, 'k') + "\": 1}}", "pier." + k64 + "…", "unknown key");
+    // A key that is not a plain name is written quoted, its characters beyond ASCII escaped.
+    std::string han, escaped;
+    for (int i = 0; i < 64; ++i) han += "中", escaped += "\\u4e2d";
+    ExpectError("{\"" + han + "中\": 1}", "[\"" + escaped + "…\"]", "unknown key");
+    ExpectError("{\"pier\": {\"" + k64 + " x\": 1, \"" + k64 + " x\": 2}}", "pier." + k64 + "…", "key given twice");
+}
+
 TEST(ProjectFileKeys, KeyGivenTwiceInOneObjectIsRefused)
 {
     // The parser would keep only one of the two values: the other would be lost without a word.
@@ -121,6 +135,18 @@ TEST(ProjectFileSyntax, MalformedJsonGivesLineAndColumn)
     EXPECT_EQ(e.where(), "line 3, column 10");
     EXPECT_EQ(e.detail().rfind("not valid JSON: ", 0), 0U) << e.detail();
     EXPECT_EQ(std::string(e.what()).rfind("test.json: line 3, column 10: not valid JSON: ", 0), 0U) << e.what();
+}
+
+// The input the parser quotes in its reason is cut to its first 64 characters.
+TEST(ProjectFileSyntax, AHugeTokenIsQuotedByItsFirstCharacters)
+{
+    const ProjectFileError text = ErrorOf("{\"pier\": \"" + std::string(100000, 'a'));
+    EXPECT_EQ(text.detail().substr(text.detail().find("last read: ")), "last read: '\"" + std::string(63, 'a') + "…'")
+        << text.detail();
+    const ProjectFileError number = ErrorOf("{\"pier\": {\"B\": 1" + std::string(100000, '0') + "}}");
+    EXPECT_EQ(number.where(), "pier.B");
+    EXPECT_EQ(number.detail().substr(number.detail().find("parsing ")), "parsing '1" + std::string(63, '0') + "…'")
+        << number.detail();
 }
 
 TEST(ProjectFileSyntax, ColumnsCountCharactersNotBytes)

@@ -7,6 +7,7 @@
 #include <filesystem>
 #include <fstream>
 #include <iterator>
+#include <optional>
 #include <stdexcept>
 #include <unistd.h>
 
@@ -17,7 +18,7 @@ const std::string kExamples = std::string(PM001_SOURCE_DIR) + "/examples";
 std::string ErrorOf(const Project& project)
 {
     try {
-        RequireReadableKeyParameterFile(project);
+        ReadProjectKeyParameters(project);
     } catch (const std::runtime_error& e) {
         return e.what();
     }
@@ -30,6 +31,11 @@ TEST(KeyParameterFile, AMissingOrDamagedFileIsOneLineNamingIt)
 {
     const auto project = LoadProjectFile(kExamples + "/footing.json");
     EXPECT_EQ(ErrorOf(*project), "");
+    // The set read is handed to the design: the footing's file sets stirrups at 150 and four frame names.
+    const std::optional<CPM001KeyParam> read = ReadProjectKeyParameters(*project);
+    ASSERT_TRUE(read.has_value());
+    EXPECT_EQ(read->CapKeyParam.sg_s, 150.0);
+    EXPECT_EQ(read->CapKeyParam.FrameName.GetSize(), 4);
 
     const std::filesystem::path dir = std::filesystem::temp_directory_path() / ("pm001_keys_" + std::to_string(::getpid()));
     std::filesystem::create_directories(dir);
@@ -51,6 +57,7 @@ TEST(KeyParameterFile, AMissingOrDamagedFileIsOneLineNamingIt)
     // No key parameters at all are the design's to judge.
     project->keyParameters.resolvedFile.clear();
     EXPECT_EQ(ErrorOf(*project), "");
+    EXPECT_FALSE(ReadProjectKeyParameters(*project).has_value());
 }
 
 // Key parameters written into the project are read as the file's are: damaged ones are one line

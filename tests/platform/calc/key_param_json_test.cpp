@@ -13,6 +13,7 @@
 #include <limits>
 #include <string>
 #include <vector>
+#include <sys/stat.h>
 
 namespace {
 
@@ -207,6 +208,16 @@ TEST(KeyParamJsonRead, UnknownKeysAreNamed)
     document = Minimal();
     document["pileCap"] = {{"body", Json::object()}};
     EXPECT_EQ(ReadError(document), "keyParameters.pileCap.body: unknown key");
+
+    // A key of the document is named by at most its first 64 characters, never cut inside one.
+    std::string han;
+    for (int i = 0; i < 64; ++i) han += "中";
+    document = Minimal();
+    document[han + "中"] = 1;
+    EXPECT_EQ(ReadError(document), "keyParameters." + han + "…: unknown key");
+    document = Minimal();
+    document[std::string(64, 'k')] = 1;
+    EXPECT_EQ(ReadError(document), "keyParameters." + std::string(64, 'k') + ": unknown key");
 }
 
 TEST(KeyParamJsonRead, ValuesOfTheWrongTypeAreNamed)
@@ -246,6 +257,14 @@ TEST(KeyParamJsonRead, TextThatIsNoJsonIsRefused)
         EXPECT_FALSE(ReadKeyParamJson(text, "keyParameters", keyParam, error)) << text;
         EXPECT_EQ(error.rfind("keyParameters: not valid JSON", 0), 0u) << error;
     }
+    // The input the parser quotes is cut to its first 64 characters: an unterminated text, and a
+    // number too large for a real.
+    const std::string unterminated = "{\"cap\": \"" + std::string(100000, 'a');
+    EXPECT_FALSE(ReadKeyParamJson(unterminated, "keyParameters", keyParam, error));
+    EXPECT_EQ(error.substr(error.find("last read: ")), "last read: '\"" + std::string(63, 'a') + "…')") << error;
+    const std::string overflow = "{\"cap\": {\"st_d\": 1" + std::string(100000, '0') + "}}";
+    EXPECT_FALSE(ReadKeyParamJson(overflow, "keyParameters", keyParam, error));
+    EXPECT_EQ(error.substr(error.find("parsing ")), "parsing '1" + std::string(63, '0') + "…')") << error;
 }
 
 TEST(KeyParamJsonRead, KeyParametersMustAgreeWithThemselves)
@@ -312,6 +331,20 @@ TEST(KeyParamJsonFile, FileErrorsNameTheFile)
     EXPECT_EQ(error, "key-parameter file " + dir.string() + ": not a regular file");
     EXPECT_FALSE(ReadKeyParamFile(broken, keyParam, error));
     EXPECT_EQ(error, "key-parameter file " + broken + ": cap.WeldArcR: missing (a required key)");
+
+    // A FIFO is refused at once, not waited on; a file of 16 MiB is read, one byte more is refused.
+    const std::string fifo = (dir / "fifo.json").string();
+    ASSERT_EQ(::mkfifo(fifo.c_str(), 0600), 0);
+    EXPECT_FALSE(ReadKeyParamFile(fifo, keyParam, error));
+    EXPECT_EQ(error, "key-parameter file " + fifo + ": not a regular file");
+    const std::string full = (dir / "full.json").string();
+    std::string text = Minimal().dump();
+    text.resize(16u << 20, ' ');
+    std::ofstream(full, std::ios::binary) << text;
+    EXPECT_TRUE(ReadKeyParamFile(full, keyParam, error)) << error;
+    std::ofstream(full, std::ios::binary | std::ios::app) << ' ';
+    EXPECT_FALSE(ReadKeyParamFile(full, keyParam, error));
+    EXPECT_EQ(error, "key-parameter file " + full + ": larger than 16 MiB");
     std::filesystem::remove_all(dir);
 }
 

@@ -184,6 +184,27 @@ TEST_F(PM001CalcTest, DesignDataComeFromTheProjectsTextWhenNoFileIsNamed)
     EXPECT_EQ(ErrorCount(), 0);
 }
 
+// A set the host read for the next design is taken by that design alone: the designs after it
+// read the key-parameter source anew, and a set dropped before any design is never taken.
+TEST_F(PM001CalcTest, ASetHandedForTheNextDesignIsTakenOnce)
+{
+    calc.SetKeyParamText(kMinimalText);                  // st_d 25, one frame
+    CPM001KeyParam handed;
+    handed.CapKeyParam.st_d = 32.0;
+    calc.SetKeyParamForNextDesign(handed);
+    CPM001KeyParam keyParam;
+    ASSERT_EQ(calc.GetDesignData(keyParam), 1);
+    EXPECT_EQ(keyParam.CapKeyParam.st_d, 32.0);
+    ASSERT_EQ(calc.GetDesignData(keyParam), 1);
+    EXPECT_EQ(keyParam.CapKeyParam.st_d, 25.0);
+
+    calc.SetKeyParamForNextDesign(handed);
+    calc.SetKeyParamForNextDesign(std::nullopt);
+    ASSERT_EQ(calc.GetDesignData(keyParam), 1);
+    EXPECT_EQ(keyParam.CapKeyParam.st_d, 25.0);
+    EXPECT_EQ(ErrorCount(), 0);
+}
+
 TEST_F(PM001CalcTest, UnreadableKeyParametersAreReportedWithTheirPlace)
 {
     calc.SetID("12");

@@ -1,4 +1,4 @@
-// A file the host reads as its input: opened without waiting, described by the opened file itself.
+// A file read as input: opened without waiting, described by the opened file, read within a bound.
 #pragma once
 
 #include <cstddef>
@@ -31,6 +31,18 @@ private:
     bool m_regular = false;
     std::uint64_t m_size = 0;
 };
+
+// How reading a whole input file ended; error is the errno of a failed open or read, else 0.
+struct WholeFileRead {
+    enum State { Read, CannotOpen, NotRegular, TooLarge, CannotRead };
+    State state = Read;
+    int error = 0;
+};
+
+// Reads the whole regular file at path into text when it holds at most limit bytes. At most
+// limit + 1 bytes are ever read, so that a file that grew past the limit after it was opened is
+// refused as too large rather than read to its end. text is left empty unless the file was read.
+WholeFileRead ReadWholeFile(const std::string& path, std::uint64_t limit, std::string& text);
 
 // The line that refuses a path that is not a regular file: "\"<path>\" is not a regular file".
 std::string NotRegularFileMessage(const std::string& path);
