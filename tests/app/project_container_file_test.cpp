@@ -81,10 +81,8 @@ TEST_F(ContainerFile, AnExistingFileKeepsItsMode)
     EXPECT_EQ(fs::status(path).permissions() & fs::perms::all, fs::perms::owner_read | fs::perms::owner_write);
 
     // Set-user-id, set-group-id and sticky bits are never carried: the new file is the saver's.
-    const struct {
-        mode_t before;
-        mode_t after;
-    } cases[] = {{04750, 0750}, {02750, 0750}, {01750, 0750}, {07777, 0777}, {0640, 0640}};
+    const struct { mode_t before, after; } cases[] = {
+        {04750, 0750}, {02750, 0750}, {01750, 0750}, {07777, 0777}, {0640, 0640}};
     for (const auto& c : cases) {
         ASSERT_EQ(::chmod(path.c_str(), c.before), 0);
         SaveContainer(path, SmallSets(3));
@@ -129,7 +127,7 @@ TEST_F(ContainerFile, ATargetThatIsNoRegularFileIsRefusedAndKept)
     EXPECT_EQ(Entries(), 3u);
 }
 
-// A loop of symbolic links is refused (without the bound on links followed it would never end).
+// A loop of symbolic links is refused, not followed for ever.
 TEST_F(ContainerFile, ALoopOfSymbolicLinksIsRefused)
 {
     fs::create_symlink("b.pm001", Path("a.pm001"));
@@ -155,13 +153,10 @@ TEST_F(ContainerFile, TheTemporaryFileOfAKilledSaveIsRemovedByTheNextSave)
     EXPECT_EQ(Entries(), 1u);
 }
 
-// Whatever else lies at the temporary name is removed, never opened for writing nor followed:
-// a hard link or a symbolic link to another file leaves that file as it was, and a file of another
-// owner (given away when the test runs as root) does not make the saved file that owner's.
+// A left-over at the temporary name (links, FIFO, another's file) is removed, not written through.
 TEST_F(ContainerFile, ALeftOverAtTheTemporaryNameIsRemovedNotWrittenThrough)
 {
-    const std::string path = Path("pier.pm001");
-    const std::string temporary = Path(".pier.pm001.pm001-saving");
+    const std::string path = Path("pier.pm001"), temporary = Path(".pier.pm001.pm001-saving");
     const std::string other = Path("other.txt");
     const std::function<void()> plant[] = {
         [&] { fs::create_hard_link(other, temporary); },
@@ -192,8 +187,7 @@ TEST_F(ContainerFile, ALeftOverAtTheTemporaryNameIsRemovedNotWrittenThrough)
 // The temporary file of a save still running is locked: a second save is refused and leaves it.
 TEST_F(ContainerFile, ASaveRunningAtTheSameTimeRefusesTheSecond)
 {
-    const std::string path = Path("pier.pm001");
-    const std::string temporary = Path(".pier.pm001.pm001-saving");
+    const std::string path = Path("pier.pm001"), temporary = Path(".pier.pm001.pm001-saving");
     std::ofstream(temporary) << "being written";
     const int fd = ::open(temporary.c_str(), O_RDONLY);
     ASSERT_GE(fd, 0);
@@ -206,8 +200,7 @@ TEST_F(ContainerFile, ASaveRunningAtTheSameTimeRefusesTheSecond)
     EXPECT_EQ(Entries(), 1u);
 }
 
-// A file name may be 255 bytes long; the temporary name is cut short to fit, each long name
-// keeping one of its own (two names alike in their first 240 bytes both save).
+// Names up to 255 bytes save, each with a temporary name of its own (names alike in 240 bytes too).
 TEST_F(ContainerFile, NamesUpToTheLongestAFileMayHaveAreSaved)
 {
     const std::string multibyte = std::string(239, 'p') + "墩墩墩墩墩";   // 239 + 5 * 3 = 254 bytes
@@ -271,29 +264,24 @@ TEST_F(ContainerFile, LoadRefusesAFileLargerThanAnyContainer)
     EXPECT_NE(ErrorOf([&] { LoadContainer(huge); }).find("PM001CMP"), std::string::npos);
 }
 
-// A container read piece by piece asks only for the bytes it checks: a wrong mark, a length
-// beyond the container's size or lengths that do not add up to it stop it before a data set is
-// asked for, whatever size it claims; a source that yields fewer or more bytes than its size (a
-// file that shrank or grew while read) is refused. An empty set's CRC-32 is 0: "0 0" is one.
+// Bad marks or lengths stop a read before a set is asked for; a source that shrank or grew is refused.
 TEST(ContainerPieces, LengthsAreCheckedBeforeTheSetsAreAskedFor)
 {
     using Bytes = std::vector<unsigned char>;
-    const Bytes head = {'P', 'M', '0', '0', '1', 'C', 'M', 'P', 1, 0, 0, 0};
-    const Bytes empty = {0, 0, 0, 0, 0, 0, 0, 0};
-    const Bytes longest = {0xFF, 0xFF, 0xFF, 0xFF, 0, 0, 0, 0};
+    const Bytes head = {'P', 'M', '0', '0', '1', 'C', 'M', 'P', 1, 0, 0, 0}, longest = {0xFF, 0xFF, 0xFF, 0xFF, 0, 0, 0, 0};
+    const Bytes empty(8, 0);   // length 0 and CRC-32 0: an empty set
     const auto join = [](std::initializer_list<Bytes> parts) {
         Bytes all;
         for (const Bytes& part : parts) all.insert(all.end(), part.begin(), part.end());
         return all;
     };
-    const std::uint64_t twoGiB = std::uint64_t{1} << 31;
-    const std::uint64_t twelveGiB = std::uint64_t{12} << 30;
+    const std::uint64_t twoGiB = std::uint64_t{1} << 31, twelveGiB = std::uint64_t{12} << 30;
+    // Source begins with `bytes`, zeros after; claims `size`, gives `yields`; at most `asked` bytes asked for.
     const struct {
-        Bytes bytes;               // what the source begins with; zeros follow up to `yields`
-        std::uint64_t size;        // the size it claims
-        std::uint64_t yields;      // the bytes it really gives
+        Bytes bytes;
+        std::uint64_t size, yields;
         std::string error;
-        std::size_t asked;         // bytes asked for, at most
+        std::size_t asked;
     } cases[] = {
         {Bytes{'P', 'M', '0', '0', '1', 'C', 'M', 'Q'}, twelveGiB, twelveGiB,
          "c: not a stored pm001 component (no PM001CMP mark) at byte 0", 8},

@@ -60,8 +60,7 @@ TEST(KeyParameterFile, AMissingOrDamagedFileIsOneLineNamingIt)
     EXPECT_FALSE(ReadProjectKeyParameters(*project).has_value());
 }
 
-// Key parameters written into the project are read as the file's are: damaged ones are one line
-// naming the project file and the key, before any design.
+// Damaged key parameters written into the project are one line naming the project file and the key.
 TEST(KeyParameterFile, DamagedKeyParametersInTheProjectAreOneLineNamingTheProject)
 {
     std::ifstream in(kExamples + "/keyparams/footing.json");
@@ -69,10 +68,7 @@ TEST(KeyParameterFile, DamagedKeyParametersInTheProjectAreOneLineNamingTheProjec
     const auto project = ReadProjectText("{\"keyParameters\": " + good + "}", "p.json", "");
     EXPECT_EQ(ErrorOf(*project), "");
 
-    const struct {
-        std::string inlineJson;
-        const char* error;
-    } cases[] = {
+    const struct { std::string inlineJson; const char* error; } cases[] = {
         {"{}", "p.json: keyParameters.cap: missing (a required key)"},
         {good.substr(0, good.rfind('}')) + R"(, "capBeam": {}})", "p.json: keyParameters.capBeam: unknown key"},
     };

@@ -257,8 +257,7 @@ TEST(KeyParamJsonRead, TextThatIsNoJsonIsRefused)
         EXPECT_FALSE(ReadKeyParamJson(text, "keyParameters", keyParam, error)) << text;
         EXPECT_EQ(error.rfind("keyParameters: not valid JSON", 0), 0u) << error;
     }
-    // The input the parser quotes is cut to its first 64 characters: an unterminated text, and a
-    // number too large for a real.
+    // The input the parser quotes (an unterminated text, a number too large) is cut to 64 characters.
     const std::string unterminated = "{\"cap\": \"" + std::string(100000, 'a');
     EXPECT_FALSE(ReadKeyParamJson(unterminated, "keyParameters", keyParam, error));
     EXPECT_EQ(error.substr(error.find("last read: ")), "last read: '\"" + std::string(63, 'a') + "…')") << error;
@@ -292,7 +291,7 @@ TEST(KeyParamJsonRead, KeyParametersMustAgreeWithThemselves)
     document["cap"]["SteelAr"][0]["m"] = 9;
     EXPECT_EQ(ReadError(document), "");
 
-    // The tendon count is held at 1000 definitions: the last one allowed and the first one too many.
+    // At most 1000 tendon definitions: the last one allowed and the first one too many.
     document["cap"]["SteelAr"] = Json::array();
     for (int i = 0; i < 1000; ++i) document["cap"]["SteelAr"].push_back(Tendon());
     EXPECT_EQ(ReadError(document), "");
