@@ -276,13 +276,8 @@ TEST(ContainerPieces, LengthsAreCheckedBeforeTheSetsAreAskedFor)
         return all;
     };
     const std::uint64_t twoGiB = std::uint64_t{1} << 31, twelveGiB = std::uint64_t{12} << 30;
-    // Source begins with `bytes`, zeros after; claims `size`, gives `yields`; at most `asked` bytes asked for.
-    const struct {
-        Bytes bytes;
-        std::uint64_t size, yields;
-        std::string error;
-        std::size_t asked;
-    } cases[] = {
+    // The source begins with `bytes`, zeros after; claims `size`, gives `yields`; `asked` bytes at most.
+    const struct { Bytes bytes; std::uint64_t size, yields; std::string error; std::size_t asked; } cases[] = {
         {Bytes{'P', 'M', '0', '0', '1', 'C', 'M', 'Q'}, twelveGiB, twelveGiB,
          "c: not a stored pm001 component (no PM001CMP mark) at byte 0", 8},
         {join({head, longest}), twoGiB, twoGiB, "c: the origin data set is longer than the file at byte 12", 20},

@@ -241,11 +241,8 @@ TEST_F(ProjectFileOnDisk, WhatIsNoRegularFileOrOverSixteenMebibytesIsRefusedUnre
 {
     const std::string fifo = (m_dir / "fifo").string(), large = Write("large.json", "");
     ASSERT_EQ(::mkfifo(fifo.c_str(), 0600), 0);
-    const struct {
-        std::string path;
-        std::uintmax_t size;   // the large file's size, 0 for the others
-        std::string begins;
-    } cases[] = {
+    // `size`: the large file's, 0 for the others.
+    const struct { std::string path; std::uintmax_t size; std::string begins; } cases[] = {
         {m_dir.string(), 0, "\"" + m_dir.string() + "\" is not a regular file"},
         {fifo, 0, "\"" + fifo + "\" is not a regular file"},
         {"/dev/zero", 0, "\"/dev/zero\" is not a regular file"},

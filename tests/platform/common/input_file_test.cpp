@@ -19,12 +19,8 @@ TEST(InputFile, AWholeFileIsReadOnlyWithinTheBound)
     ASSERT_EQ(::mkfifo((dir / "fifo").c_str(), 0600), 0);
 
     const std::string ten = (dir / "ten").string();
-    struct Case {
-        std::string path;
-        std::uint64_t limit;
-        WholeFileRead::State state;
-        std::string text;   // "*": any text longer than 4 bytes
-    } const cases[] = {
+    // `text` "*": any text longer than 4 bytes.
+    const struct { std::string path; std::uint64_t limit; WholeFileRead::State state; std::string text; } cases[] = {
         {ten, 10, WholeFileRead::Read, "0123456789"},   // exactly the bound
         {ten, 9, WholeFileRead::TooLarge, ""},          // one byte over it
         {(dir / "fifo").string(), 10, WholeFileRead::NotRegular, ""},      // not waited on
@@ -34,7 +30,7 @@ TEST(InputFile, AWholeFileIsReadOnlyWithinTheBound)
         {"/proc/self/cmdline", 1u << 20, WholeFileRead::Read, "*"},
         {"/proc/self/cmdline", 4, WholeFileRead::TooLarge, ""},
     };
-    for (const Case& c : cases) {
+    for (const auto& c : cases) {
         std::string text = "left over";
         const WholeFileRead read = ReadWholeFile(c.path, c.limit, text);
         SCOPED_TRACE(c.path + " within " + std::to_string(c.limit));
