@@ -21,9 +21,9 @@ TEST(InputFile, AWholeFileIsReadOnlyWithinTheBound)
     const std::string ten = (dir / "ten").string();
     // `text` "*": any text longer than 4 bytes.
     const struct { std::string path; std::uint64_t limit; WholeFileRead::State state; std::string text; } cases[] = {
-        {ten, 10, WholeFileRead::Read, "0123456789"},   // exactly the bound
-        {ten, 9, WholeFileRead::TooLarge, ""},          // one byte over it
-        {(dir / "fifo").string(), 10, WholeFileRead::NotRegular, ""},      // not waited on
+        {ten, 10, WholeFileRead::Read, "0123456789"},                   // exactly the bound
+        {ten, 9, WholeFileRead::TooLarge, ""},                          // one byte over it
+        {(dir / "fifo").string(), 10, WholeFileRead::NotRegular, ""},   // not waited on
         {dir.string(), 10, WholeFileRead::NotRegular, ""},
         {(dir / "none").string(), 10, WholeFileRead::CannotOpen, ""},   // ENOENT below
         // Holds more than its size said (as a file grown after opening): read within the bound only.
