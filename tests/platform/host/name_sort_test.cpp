@@ -61,10 +61,9 @@ TEST(CompareNames, ByteOrderWithAShorterBeginningFirst)
     }
 }
 
-// Names that split off one level of eight bytes after another: at every level some names fall
-// before the rest and some after, and the rest go a level deeper, so that the parts still to be
-// ordered pile up, one level on another, past the room first made for them. Random names and
-// repeated names are mixed in, and the slots are ordered from one beyond the first.
+// Names splitting off one eight-byte level after another (some before, some after, the rest a level
+// deeper), so that the parts still to be ordered pile up past the room first made for them; random
+// and repeated names mixed in, the slots ordered from the first and from one beyond it.
 TEST(SortNames, DeepNamesRandomNamesAndRepeatsMatchAnOrderingOfWholeStrings)
 {
     std::mt19937 random(2026);
@@ -78,8 +77,7 @@ TEST(SortNames, DeepNamesRandomNamesAndRepeatsMatchAnOrderingOfWholeStrings)
         pool.push_back(stem + "\xe6" + std::to_string(level));
     }
     for (int k = 0; k < 40; ++k) pool.push_back(trunk + std::to_string(k % 25));
-    // Random names, some of few letters (zero bytes among them) and short, so that many are the
-    // beginning of another and end on or beside the eight-byte steps.
+    // Random names, half short ones of few letters (zero bytes among them): many a beginning of another.
     for (int k = 0; k < 600; ++k) {
         std::string name;
         const bool few = k % 2 == 0;
