@@ -545,17 +545,11 @@ TEST_F(StirrupShares, UniformEndStirrupsThatAreMainOnesOrOnTheTaperAreCountedOnc
         // sg_a 250, right end tapered: 9000 = 44 x 200 + 2 x 100, uniform 100 ... 8900 (45); left
         // trunc((100 - 250) / 150) = -1, kept 0; right trunc(850 / 150) = 5: 45 + 6 = 51.
         {"square to the axis, sg_a beyond the first uniform stirrup at a square left end",
-         [](CPM001T0101Atom& beam) {
-             beam.sg.a = 250.0;
-             TaperOneEnd(beam, false);
-         },
+         [](CPM001T0101Atom& beam) { beam.sg.a = 250.0; TaperOneEnd(beam, false); },
          {51, -1, -1, -1, -1}},
         // Mirror, sg_a 400: right trunc(-300 / 150) = -2, kept 0; left trunc(700 / 150) = 4: 50.
         {"square to the axis, sg_a beyond the first uniform stirrup at a square right end",
-         [](CPM001T0101Atom& beam) {
-             beam.sg.a = 400.0;
-             TaperOneEnd(beam, true);
-         },
+         [](CPM001T0101Atom& beam) { beam.sg.a = 400.0; TaperOneEnd(beam, true); },
          {50, -1, -1, -1, -1}},
     };
     for (const auto& row : rows) {
