@@ -10,6 +10,7 @@
 
 #include <cmath>
 #include <string>
+#include <tuple>
 #include <vector>
 
 namespace {
@@ -192,16 +193,14 @@ TEST_F(BearingChecksTest, SpacingTextsThatAreNoFiniteNumberAreReportedAsSuch)
         CPM001 input;
         org.CushionNumber = c.rows;
         org.zQb = -300.0;
-        org.bQf.RemoveAll();
-        org.bQb.RemoveAll();
         org.TypeZhif.RemoveAll();
-        for (const char* t : c.front) {
-            input.bQf.Add(t);
-            org.bQf.Add(TextToReal(t));
-        }
-        for (const char* t : c.back) {
-            input.bQb.Add(t);
-            org.bQb.Add(TextToReal(t));
+        for (auto [texts, values, from] :
+             {std::tuple(&input.bQf, &org.bQf, &c.front), std::tuple(&input.bQb, &org.bQb, &c.back)}) {
+            values->RemoveAll();
+            for (const char* t : *from) {
+                texts->Add(t);
+                values->Add(TextToReal(t));
+            }
         }
         int ok = 1;
         CPM001orgTestAccess::DoDiagnose_ZZ(org, ok, kLabel, &input);

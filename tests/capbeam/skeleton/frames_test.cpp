@@ -59,18 +59,15 @@ TEST(DimensionText, RoundsToTheDecimalsAndDropsTrailingZeros)
     EXPECT_EQ(RoundToDecimals(2.6, 0), "3");
     // Six significant digits.
     EXPECT_EQ(RoundToDecimals(123456.7, 1), "123457");
-    // Exact binary halves are ties: the even last digit (0.25 -> 0.2, 0.75 -> 0.8, 2.5 -> 2).
-    EXPECT_EQ(RoundToDecimals(0.25, 1), "0.2");
-    EXPECT_EQ(RoundToDecimals(0.75, 1), "0.8");
-    EXPECT_EQ(RoundToDecimals(2.5, 0), "2");
-    EXPECT_EQ(RoundToDecimals(-0.125, 2), "-0.12");
-    // 0.35 and 1.005 lie just below their halves in binary, 0.45 just above.
-    EXPECT_EQ(RoundToDecimals(0.35, 1), "0.3");
-    EXPECT_EQ(RoundToDecimals(1.005, 2), "1");
-    EXPECT_EQ(RoundToDecimals(0.45, 1), "0.5");
-    // A small negative value keeps its sign at zero; a negative count of decimals counts as 0.
-    EXPECT_EQ(RoundToDecimals(-0.04, 1), "-0");
-    EXPECT_EQ(RoundToDecimals(7.5, -2), "8");
+    // Exact binary halves are ties to the even digit; 0.35 and 1.005 lie just below their halves in
+    // binary, 0.45 just above; -0.04 keeps its sign at zero; a negative count of decimals counts as 0.
+    const struct {
+        double v;
+        int n;
+        const char* text;
+    } rows[] = {{0.25, 1, "0.2"}, {0.75, 1, "0.8"}, {2.5, 0, "2"},   {-0.125, 2, "-0.12"}, {0.35, 1, "0.3"},
+                {1.005, 2, "1"},  {0.45, 1, "0.5"}, {-0.04, 1, "-0"}, {7.5, -2, "8"}};
+    for (const auto& row : rows) EXPECT_EQ(RoundToDecimals(row.v, row.n), row.text) << row.v << " " << row.n;
 }
 
 // The rounding through the fixed-point text, written, read back and written short: the reference
@@ -98,9 +95,7 @@ TEST(DimensionText, WritesWhatTheFixedPointTextReadBackWrites)
     for (int k = 0; k < 400; ++k) {
         for (const double step : {0.05, 0.005, 0.0005, 0.00005}) {
             const double tie = k * 10 * step + step + 17.0 * k;
-            values.push_back(tie);
-            values.push_back(std::nextafter(tie, 0.0));
-            values.push_back(std::nextafter(tie, 1e300));
+            values.insert(values.end(), {tie, std::nextafter(tie, 0.0), std::nextafter(tie, 1e300)});
         }
     }
     // Values over many magnitudes, from a fixed sequence.

@@ -74,18 +74,14 @@ struct SkewRow {
 
 } // namespace
 
-// Square ends, one span of 6000 between densified zones of 5 x 100. Cantilever lengths at the
-// skeleton edges (+-900) are c +- 900 t, t = tan a; a main stirrup reaches 900 t either side of
-// its station, so an end-zone stirrup d from it on the axis stands at most d + 900 t from it.
+// Square ends, span 6000, densified zones 5 x 100; an end-zone stirrup d from a main one on the
+// axis stands at most d + 900 t from it at the skeleton edges (+-900), t = tan a.
 TEST_F(StirrupShares, TheSharedStirrupAtTheEndOfAnEndZoneIsCountedOnceAtEveryAngle)
 {
     const double half = Degrees(0.5), one = Degrees(1.0), three = Degrees(3.0), four = Degrees(4.0);
     const SkewRow rows[] = {
-        // Cantilevers of 2100, s3 = 75. 0: (2100 - 500 - 50) / 200 = 7.75 -> 7; outermost main
-        // stirrup at 200; end zone 200 - 50 = 2 x 75 exactly: 50, 125 and 200, the last the main
-        // one (125 is 75 < sg_Min 80 from it too, but a main stirrup is one end stirrup at most).
-        // Main 200 ... 10000: 60 spacings, 61 stirrups, with 50, 125 and 10075, 10150: 65; no
-        // skew-end record.
+        // Cantilevers 2100, s3 75: 7.75 -> 7 spacings, main 200 ... 10000 (61), zone 50, 125, 200
+        // (a main stirrup joins one end stirrup at most, though 125 is 75 < 80 from it): 65.
         {"square", 0.0, 2100.0, 2100.0, 75.0, 80.0, 65, -1, -1},
         // 1 degree, t = 0.017455: (2084.29 - 550) / 200 -> 7, outermost still at 200 on the axis;
         // end zone 215.71 - 50 = 2 x 75 + 15.71: 50, 125, 200. The one at 200 crosses the main
@@ -98,32 +94,22 @@ TEST_F(StirrupShares, TheSharedStirrupAtTheEndOfAnEndZoneIsCountedOnceAtEveryAng
         // stirrups but stand 225 from them at the edges: all eight are skew-end stirrups. Main
         // 400 ... 9800: 6 + 5 + 5 + 1 + 24 + 1 + 5 + 5 + 6 = 58 spacings, 59 stirrups.
         {"t = 0.25", std::atan(0.25), 2100.0, 2100.0, 75.0, 80.0, 59, 8, 8},
-        // Left cantilever 2110, right 2030, s3 150, sg_Min 50 (bBg 10140). Up to 4 degrees (900 t =
-        // 62.93) both keep 7 normal spacings: left (2110 - 900 t - 550) / 200 >= 7.48, the outer
-        // rest 2110 - 1000 t - 1900 >= 140 above sg_a; right (2030 - 900 t - 550) / 200 >= 7.08,
-        // rest >= 60. Main 210 ... 10140 - 130: 7 + 5 + 5 + 1 + 24 + 1 + 5 + 5 + 7 = 60
-        // spacings, 61 stirrups. Left end zone 210 + 900 t - 50 = 150 + (10 + 900 t): 50 and 200,
-        // the last 10 short of the main stirrup at 210 and at most 10 + 900 t from it: one stirrup
-        // while 10 + 900 t < 50, that is below 2.54 degrees. Right end zone 130 + 900 t - 50 < 150:
-        // 50 alone, 80 from the main stirrup at 130: its own stirrup at every angle.
-        // 0: no skew-end record, the end stirrups 50 and 10090 are main ones: 63 (the unmended
-        // count, which joined only crossing stirrups, kept 200 apart: 64).
+        // Left 2110, right 2030, s3 150, sg_Min 50: main 210 ... 10010 (61) to 4 degrees (900 t <=
+        // 62.93). Left zone 50, 200: 200 is that main stirrup while 10 + 900 t < 50 (below 2.54
+        // degrees); right zone 50 alone, 80 from the main 130: its own. 0: 61 + 2 = 63.
         {"10 mm zone rest, 0", 0.0, 2110.0, 2030.0, 150.0, 50.0, 63, -1, -1},
-        // 0.5 degree: 10 + 7.85 < 50: 61 + 1 + 1 = 63 (unmended, not crossing: 64).
+        // 0.5 degree: 10 + 7.85 < 50: 63.
         {"10 mm zone rest, 0.5 degree", half, 2110.0, 2030.0, 150.0, 50.0, 61, 1, 1},
         // 1 degree: 10 + 15.71 < 50: 63.
         {"10 mm zone rest, 1 degree", one, 2110.0, 2030.0, 150.0, 50.0, 61, 1, 1},
         // 3 degrees: 10 + 47.17 >= 50, 200 is a skew-end stirrup of its own at the left: 64.
         {"10 mm zone rest, 3 degrees", three, 2110.0, 2030.0, 150.0, 50.0, 61, 2, 1},
         {"10 mm zone rest, 4 degrees", four, 2110.0, 2030.0, 150.0, 50.0, 61, 2, 1},
-        // Right cantilever 2090, left 2050 (bBg 10140), 1 degree: main 150 ... 10140 - 190, 61.
-        // Right end zone 190 + 15.71 - 50 = 150 + 5.71: 50 and 200, the last 10 beyond the main
-        // stirrup at 190 and within 25.71 < 50 of it: that stirrup; 50 is a skew-end one.
+        // Mirror: right 2090, left 2050, 1 degree: right zone 50, 200; 200 is 10 + 15.71 < 50 from
+        // the main 190: that stirrup.
         {"1 degree, zone stirrup past the outermost main one", one, 2050.0, 2090.0, 150.0, 50.0, 61, 1, 1},
-        // 0, sg_Min 80, left 2029, right 2030 (bBg 10059): 7 normal spacings at each end, main 129
-        // ... 10059 - 130, 61. End zones 50 alone (79 and 80 are shorter than s3): at the left 79 <
-        // 80 from the main stirrup at 129, that stirrup; at the right exactly sg_Min from 130, a
-        // stirrup of its own: 62.
+        // sg_Min 80, left 2029, right 2030: main 129 ... 9929 (61); zones 50 alone, 79 < 80 from the
+        // main 129 (joined), exactly 80 from 130 (its own): 62.
         {"zone stirrup sg_Min from the main one, 0", 0.0, 2029.0, 2030.0, 150.0, 80.0, 62, -1, -1},
     };
     for (const auto& row : rows) {
@@ -236,11 +222,8 @@ TEST_F(StirrupShares, StirrupsThatCannotBeLaidStopTheDesignNamingTheCount)
              beam.sg.lns2[1] = 30;
          },
          "计算错误：箍筋无法布置，第1跨两侧的箍筋加密区重叠，PM001_T0101_sg_as 小于0，请检查箍筋间距和加密间距数"},
-        // Uniform square layout at 1 degree, left end tapered, right one square: 10000 - 1000 -
-        // 34.91 = 8965.09 in spacings of 200 with ends of at least 50: 44 x 200 and 82.55 at either
-        // end. The right skewed end's zone from 300 would take trunc((33.16 + 82.55 - 300) / 150) =
-        // -1 spacings: the first uniform stirrup stands nearer to the end than the end distance,
-        // and the skew-end record cannot take the end's stirrups.
+        // Uniform, 1 degree, left end tapered: 8965.09 = 44 x 200 + 2 x 82.55; the right zone from
+        // 300 takes trunc((33.16 + 82.55 - 300) / 150) = -1 spacings.
         {"end zone starting beyond the uniform part",
          [](CPM001T0101Atom& beam) {
              beam.sg.fenG = 0;
@@ -340,13 +323,11 @@ TEST_F(StirrupShares, ASpanWithRestSpacingsButNoNormalOneHasBothRests)
         int main;
     };
     const Row rows[] = {
-        // Gap 1200 - 1000 = 200, not longer than one spacing: one gap. 7 + 10 + 1 + 10 + 1 + 24 + 1
-        // + 10 + 7 = 71 spacings from 100 to 11100: 72 (the end stirrups 50 and 11150 stand 50 <
-        // sg_Min 80 from 100 and 11100: those stirrups).
+        // Gap 200, one spacing: 71 spacings from 100 to 11100: 72 (50 and 11150 are 50 < 80 from
+        // 100 and 11100: those stirrups).
         {1200.0, 72},
-        // Gap 300: no spacing of 200 keeps two rests of at least 80, so 150 + 150. 7 + 10 + 2 + 10 +
-        // 1 + 24 + 1 + 10 + 7 = 72 spacings from 100 to 11200: 73, 50 and 11250 among them (one
-        // rest only, as a count by normal spacings would take it, gives 72).
+        // Gap 300 = 150 + 150: 72 spacings from 100 to 11200: 73, 50 and 11250 among them (one rest
+        // only gives 72).
         {1300.0, 73},
     };
     for (const auto& row : rows) {
@@ -371,10 +352,8 @@ TEST_F(StirrupShares, TheTaperRecordsInnermostLegIsItsLastStirrup)
     for (int k = 0; k < 2; ++k) atom.sg.lns2[k] = atom.sg.rns2[k] = 10;
     UseTaperedEnds(atom);
     ASSERT_EQ(RunSetsgData(atom), 1);
-    // End zone 50 ... 950 (rest 50), densified zone from 1000; the zone's 950 is the stirrup at 1000
-    // (50 < sg_Min 80): the tapered part (1050) holds 50 ... 850 and 1000, 10 stirrups. At 1000 the
-    // slope is at 660 - 0.6 x 950 = 90: 1740 - 90 = 1650 (+ 30); at the end distance 1740 - 660 =
-    // 1080 (+ 30).
+    // Zone 50 ... 950, its 950 the stirrup at 1000 (50 < 80): 10 on the tapered part. Slope at 1000:
+    // 660 - 0.6 x 950 = 90, 1740 - 90 = 1650 (+ 30); at the end distance 1740 - 660 = 1080 (+ 30).
     const auto& taper = atom.sg.sg2[0];
     EXPECT_EQ(taper.nl, 10);
     EXPECT_NEAR(taper.L1, 1110.0, 1e-9);
@@ -432,36 +411,20 @@ struct TaperRow {
 
 } // namespace
 
-// Ten densified spacings at each side of both columns over tapered parts: the densified zones reach
-// onto the tapered parts. Each record holds every stirrup that stands on a tapered part.
+// Densified zones of 10 x 100 reaching onto the tapered parts, which hold every stirrup on them.
 TEST_F(StirrupShares, ADensifiedZoneOnTheTaperedPartNeverLeavesANegativeSkewEndCount)
 {
     const double six = Degrees(6.0);  // t = 0.105104, 900 t = 94.59
     const TaperRow rows[] = {
-        // Cantilevers of 1950, tapered parts of 1050: end zone 50 ... 950 at both angles (at 1
-        // degree 965.71 - 50 = 9 x 100 + 15.71), its last stirrup the main group's outermost at
-        // 950. Of the 9 + 62 + 9 = 80 stirrups the tapered parts hold 11 (50 ... 950 and 1050),
-        // the main record 1150 ... 8850: 58; no skew-end stirrup is left (the unmended count
-        // 9 + 1 - 11 = -1 at each end).
+        // Cantilevers 1950, tapered 1050: zone 50 ... 950 (1 degree: 9 x 100 + 15.71), 950 the main
+        // outermost; tapered 11 each (50 ... 950, 1050), main 1150 ... 8850: 58; skew-end 0, not -1.
         {"0", 0.0, 1950.0, 1950.0, 1050.0, 8950.0, 58, 11, 11},
         {"1 degree", Degrees(1.0), 1950.0, 1950.0, 1050.0, 8950.0, 58, 11, 11},
-        // 6 degrees, left 1950, right 2000 (span 6050): no normal spacing at either end
-        // ((1950 - 94.59 - 1000 - 1050) / 200 = -0.97 and -0.72 cut to 0). Left end zone
-        // 1044.59 - 50 = 9 x 100 + 94.59: 50 ... 950, the last at the main group's outermost
-        // station 950 but 94.59 >= sg_Min 80 from it at the edges: two stirrups at 950. The
-        // tapered part (1050) holds the zone's 10, the main 950 and the main 1050: 12. Right (from
-        // its end): main from 1000, end zone 1094.59 - 50 = 10 x 100 + 44.59: 50 ... 1050, 950 and
-        // 1050 each 50 from the main 1000; on the tapered part 50 ... 1050 and 1000: 12. Main group
-        // 950 ... 9000: 10 + 10 + 21 + 10 + 10 = 61 spacings (span 4050 = 125 + 19 x 200 + 125),
-        // 62 stirrups, less 2 and 1 on the tapered parts: 59; 12 + 12 + 59 = 83 = 10 + 62 + 11.
-        // (The unmended share left the main 1050 in the main record and the right zone's 1050
-        // to the skewed end.)
+        // 6 degrees, left 1950, right 2000: no normal spacing. Left zone 50 ... 950, 94.59 >= 80 from
+        // the main 950: 10 + main 950, 1050 = 12; right zone 50 ... 1050 and main 1000: 12. Main
+        // 950 ... 9000 (62) less 3: 59; 12 + 12 + 59 = 83 = 10 + 62 + 11.
         {"6 degrees, unequal cantilevers", six, 1950.0, 2000.0, 1050.0, 8950.0, 59, 12, 12},
-        // 6 degrees, tapered parts of 1000, cantilevers of 1950: end zones 50 ... 950, the main
-        // group's outermost at 950 two stirrups apart from the zone's. The tapered part holds
-        // trunc(950 / 100) + 1 = 10 of the zone and the main stirrup at 950, which stands on it
-        // (the unmended share published it as a main stirrup of full height): 11. Main 1050 ...
-        // 8950: 62 - 2 = 60.
+        // 6 degrees, tapered 1000: zone 50 ... 950 (10) and the main 950 on it: 11; main 62 - 2 = 60.
         {"6 degrees, main stirrup on the tapered part", six, 1950.0, 1950.0, 1000.0, 9000.0, 60, 11, 11},
     };
     for (const auto& row : rows) {
@@ -478,7 +441,6 @@ TEST_F(StirrupShares, ADensifiedZoneOnTheTaperedPartNeverLeavesANegativeSkewEndC
         ExpectHeld(beam, {row.main, row.taperLeft, row.taperRight, skew, skew});
     }
 }
-
 
 // One uniform layout over the plain beam (10000 long, 2000 wide, skeleton edges at +-900, sg_a 50,
 // s 200, s3 150, sg_Min 80); t = tan a; a skewed-end stirrup reaches 900 t either side of its station.
@@ -580,27 +542,14 @@ TEST_F(StirrupShares, UniformEndStirrupsThatAreMainOnesOrOnTheTaperAreCountedOnc
                  beam.PYXTCJpa1.Add(CDblPoint(x, y));
          },
          {46, 0, 5, -1, -1}},
-        // Square to the axis at 0, sg_a 250, square left end beside a tapered right one: 10000 -
-        // 1000 = 9000 = 44 x 200 + 2 x 100 (end value 50 beside a tapered end), uniform stirrups
-        // 100 ... 8900 (45). At the left trunc((100 - 250) / 150) = -1: the uniform stirrups
-        // reach nearer to the end than sg_a, no end zone is laid there and the count is kept 0;
-        // no skew-end record would take it. Right zone trunc((100 + 1000 - 250) / 150) = 5:
-        // 250 ... 1000 from that end, 150 and more from the first uniform stirrup 1150 from it;
-        // without taper or skew-end records they are main stirrups: 45 + 6 = 51.
+        // sg_a 250, right end tapered: 9000 = 44 x 200 + 2 x 100, uniform 100 ... 8900 (45); left
+        // trunc((100 - 250) / 150) = -1, kept 0; right trunc(850 / 150) = 5: 45 + 6 = 51.
         {"square to the axis, sg_a beyond the first uniform stirrup at a square left end",
-         [](CPM001T0101Atom& beam) {
-             beam.sg.a = 250.0;
-             TaperOneEnd(beam, false);
-         },
+         [](CPM001T0101Atom& beam) { beam.sg.a = 250.0; TaperOneEnd(beam, false); },
          {51, -1, -1, -1, -1}},
-        // The mirror with sg_a 400: right trunc((100 - 400) / 150) = -2, no end zone (a stirrup at
-        // 400 would stand 100 from the uniform ones at 300 and 500); left trunc(700 / 150) = 4:
-        // 400 ... 1000, 150 from the first uniform stirrup at 1150: 45 + 5 = 50.
+        // Mirror, sg_a 400: right trunc(-300 / 150) = -2, kept 0; left trunc(700 / 150) = 4: 50.
         {"square to the axis, sg_a beyond the first uniform stirrup at a square right end",
-         [](CPM001T0101Atom& beam) {
-             beam.sg.a = 400.0;
-             TaperOneEnd(beam, true);
-         },
+         [](CPM001T0101Atom& beam) { beam.sg.a = 400.0; TaperOneEnd(beam, true); },
          {50, -1, -1, -1, -1}},
     };
     for (const auto& row : rows) {

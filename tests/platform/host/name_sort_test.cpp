@@ -10,33 +10,6 @@
 #include <string_view>
 #include <vector>
 
-namespace {
-
-// Names kept as the output map keeps them: one block, a span per slot.
-struct Names {
-    NameBlock block;
-    std::vector<NameSpan> spans;
-    std::vector<std::string> texts;
-
-    void Add(const std::string& name)
-    {
-        const std::size_t at = block.Append(name, {});
-        spans.push_back({static_cast<std::uint32_t>(at), static_cast<std::uint32_t>(name.size())});
-        texts.push_back(name);
-    }
-    // The slots from `from` on, ordered as whole strings are (bytes unsigned), ties by slot.
-    std::vector<std::uint32_t> Oracle(std::uint32_t from) const
-    {
-        std::vector<std::uint32_t> slots;
-        for (std::uint32_t slot = from; slot < texts.size(); ++slot) slots.push_back(slot);
-        std::stable_sort(slots.begin(), slots.end(),
-                         [this](std::uint32_t a, std::uint32_t b) { return texts[a] < texts[b]; });
-        return slots;
-    }
-};
-
-} // namespace
-
 TEST(CompareNames, ByteOrderWithAShorterBeginningFirst)
 {
     struct Row {
@@ -61,10 +34,9 @@ TEST(CompareNames, ByteOrderWithAShorterBeginningFirst)
     }
 }
 
-// Names that split off one level of eight bytes after another: at every level some names fall
-// before the rest and some after, and the rest go a level deeper, so that the parts still to be
-// ordered pile up, one level on another, past the room first made for them. Random names and
-// repeated names are mixed in, and the slots are ordered from one beyond the first.
+// Names splitting off one eight-byte level after another (some before, some after, the rest a level
+// deeper), so that the parts still to be ordered pile up past the room first made for them; random
+// and repeated names mixed in, the slots ordered from the first and from one beyond it.
 TEST(SortNames, DeepNamesRandomNamesAndRepeatsMatchAnOrderingOfWholeStrings)
 {
     std::mt19937 random(2026);
@@ -78,8 +50,7 @@ TEST(SortNames, DeepNamesRandomNamesAndRepeatsMatchAnOrderingOfWholeStrings)
         pool.push_back(stem + "\xe6" + std::to_string(level));
     }
     for (int k = 0; k < 40; ++k) pool.push_back(trunk + std::to_string(k % 25));
-    // Random names, some of few letters (zero bytes among them) and short, so that many are the
-    // beginning of another and end on or beside the eight-byte steps.
+    // Random names, half short ones of few letters (zero bytes among them): many a beginning of another.
     for (int k = 0; k < 600; ++k) {
         std::string name;
         const bool few = k % 2 == 0;
@@ -89,10 +60,17 @@ TEST(SortNames, DeepNamesRandomNamesAndRepeatsMatchAnOrderingOfWholeStrings)
     }
     std::shuffle(pool.begin(), pool.end(), random);
 
-    Names names;
-    for (const std::string& name : pool) names.Add(name);
+    // The names kept as the output map keeps them: one block, a span per slot.
+    NameBlock block;
+    std::vector<NameSpan> spans;
+    for (const std::string& name : pool)
+        spans.push_back({static_cast<std::uint32_t>(block.Append(name, {})), static_cast<std::uint32_t>(name.size())});
     for (const std::uint32_t from : {0u, 1u}) {
-        EXPECT_EQ(SortNames(names.block, names.spans, from), names.Oracle(from)) << "from slot " << from;
+        // The slots from `from` on, ordered as whole strings are (bytes unsigned), ties by slot.
+        std::vector<std::uint32_t> slots;
+        for (std::uint32_t slot = from; slot < pool.size(); ++slot) slots.push_back(slot);
+        std::stable_sort(slots.begin(), slots.end(), [&](std::uint32_t a, std::uint32_t b) { return pool[a] < pool[b]; });
+        EXPECT_EQ(SortNames(block, spans, from), slots) << "from slot " << from;
     }
-    EXPECT_TRUE(SortNames(names.block, names.spans, static_cast<std::uint32_t>(pool.size())).empty());
+    EXPECT_TRUE(SortNames(block, spans, static_cast<std::uint32_t>(pool.size())).empty());
 }
