@@ -56,9 +56,11 @@ void printLines(const json& data, const std::string& path)
 }
 
 // Prints the run's report entries and what it handed on (as lines ending with the summary, or
-// one JSON document); returns the exit status.
+// one JSON document); returns the exit status. A run whose reports hold an error or a diagnostic
+// has failed, though its steps passed and what they handed on is printed.
 int finish(const CommandOptions& options, bool passed, const std::string& summary, const HandedOn& handed = {})
 {
+    passed = passed && !ReportsHoldError();
     const auto& entries = ReportLog::Current().Entries();
     const char* result = passed ? "done" : "failed";
     if (options.json) {
@@ -101,11 +103,15 @@ int handAdjustedKeyParameters(ProjectSession& session, const CPM001KeyParam& key
 // ones throw before anything is designed), the module is loaded, the pier received, diagnosed and
 // designed with the key parameters read; then requests(session) makes the command's requests and
 // gives its exit status. A failed step prints and gives the status, with section (when the
-// command has one) left out of the document.
+// command has one) left out of the document. A project run as a test keeps its design, so an
+// adjusted set for it is refused as an unusable argument before anything is designed.
 template <class Requests>
 int onDesignedPier(const CommandOptions& options, const char* section, Requests requests)
 {
     auto project = LoadProjectFile(options.project);
+    if (options.adjusted && project->projectManager.GetTestFlag() != 0)
+        throw ProjectFileError(options.project, "project.testFlag",
+                               "a project run as a test keeps its design: --adjusted cannot redesign it");
     std::optional<CPM001KeyParam> keyParam = ReadProjectKeyParameters(*project);
     const std::optional<CPM001KeyParam> adjusted =
         options.adjusted ? std::optional(readAdjustedKeyParameters(options.adjustedFile)) : std::nullopt;
@@ -149,7 +155,8 @@ int RunDesign(const CommandOptions& options)
     return onDesignedPier(options, nullptr, [&](ProjectSession& session) {
         const OutputDataMap outputs = session.Output();
         if (!options.saveFile.empty()) SaveContainer(options.saveFile, session.Store());
-        return finish(options, true, StepSummary("design", true) + ", " + std::to_string(outputs.size()) + " values",
+        const char* step = options.redesign ? "redesign" : "design";
+        return finish(options, true, StepSummary(step, true) + ", " + std::to_string(outputs.size()) + " values",
                       {&outputs});
     });
 }

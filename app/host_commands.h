@@ -19,9 +19,10 @@ struct CommandOptions {
 };
 
 // Exit status of each: 0 done; 1 the pier failed diagnosis, design, redesign or (draw) the drawing,
-// (report) no report data; the report entries are printed either way. Throws std::exception for
-// unusable input (project, key parameters, stored file) or module: the host prints its one line
-// and exits with 2.
+// (report) no report data, or the run's reports hold an error or a diagnostic (what the steps
+// handed on is printed then too); the report entries are printed either way. Throws
+// std::exception for unusable input (project, key parameters, stored file, an adjusted set for a
+// project run as a test) or module: the host prints its one line and exits with 2.
 
 // Loads the component module and prints the components it registers: type, code, class.
 int RunInfo(const CommandOptions& options);

@@ -21,10 +21,17 @@ const char* ReportKindName(ReportEntry::Kind kind)
     return "?";
 }
 
+bool ReportsHoldError()
+{
+    const auto& log = ReportLog::Current();
+    return log.Count(ReportEntry::Error) + log.Count(ReportEntry::Diagnose) > 0;
+}
+
 std::string StepSummary(const std::string& step, bool passed)
 {
     const auto& log = ReportLog::Current();
-    return step + (passed ? " passed" : " failed") + ": " + std::to_string(log.Count(ReportEntry::Diagnose)) +
+    const char* verdict = !passed ? " failed" : ReportsHoldError() ? " reported errors" : " passed";
+    return step + verdict + ": " + std::to_string(log.Count(ReportEntry::Diagnose)) +
            " diagnostics, " + std::to_string(log.Count(ReportEntry::Error)) + " errors, " +
            std::to_string(log.Count(ReportEntry::Warning)) + " warnings";
 }

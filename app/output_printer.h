@@ -55,11 +55,16 @@ void WriteSectionDocument(PrintBuffer& out, const std::string& result, const std
                           const nlohmann::ordered_json& data);
 // The kind's name as printed: "diagnose", "error", "warning", "information".
 const char* ReportKindName(ReportEntry::Kind kind);
-// "<step> passed: n diagnostics, n errors, n warnings" (or "failed"), counted in this thread's report log.
+// Whether this thread's report log holds an error or a diagnostic: a run that reported one has not
+// passed, whatever its steps returned (warnings and information do not count).
+bool ReportsHoldError();
+// "<step> passed: n diagnostics, n errors, n warnings", counted in this thread's report log;
+// "<step> failed: …" when the step failed, "<step> reported errors: …" when it went through but the
+// log holds an error or a diagnostic (a run that has not passed either).
 std::string StepSummary(const std::string& step, bool passed);
 
-// Exit statuses of the host: 0 done; 1 the pier failed diagnosis, design or drawing; 2 unusable
-// arguments, input or stored file.
+// Exit statuses of the host: 0 done; 1 the pier failed diagnosis, design or drawing, or its reports
+// hold an error; 2 unusable arguments, input or stored file.
 inline constexpr int kExitDone = 0;
 inline constexpr int kExitFailed = 1;
 inline constexpr int kExitUnusable = 2;

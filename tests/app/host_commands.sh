@@ -44,6 +44,8 @@ for sample in $samples; do
     grep " = " "$work/out" > "$work/$sample.redesigned"
     cmp -s "$work/$sample.designed" "$work/$sample.redesigned" \
         || { echo "FAIL: $sample: output values after the redesign differ"; failures=$((failures + 1)); }
+    grep -q "^redesign passed: 0 diagnostics, 0 errors, 0 warnings, " "$work/out" \
+        || { echo "FAIL: $sample: the redesign's summary"; failures=$((failures + 1)); }
     expect 0 "draw $sample" "$pm001" draw "$source_dir/examples/$sample.json"
     cp "$work/out" "$work/$sample.draw"
     expect 0 "report $sample" "$pm001" report "$source_dir/examples/$sample.json"
@@ -313,10 +315,14 @@ assert part[:8] == bytes([2, 3, 0, 0, 1, 0, 0, 0]), part[:8]
 cap = json.loads(part[part.index(b"{"):])["cap"]
 assert (cap["sg_s"], cap["sh_s"]) == (120.0, 180.0), cap
 PY
-# A project run as a test keeps its design: the redesign request designs nothing again.
-expect 0 "redesign of a test project" "$pm001" design --redesign --adjusted "$source_dir/examples/keyparams/footing.json" \
-    "$work/adjusted_test.json"
+# A project run as a test keeps its design: the redesign request designs nothing again, and an
+# adjusted set for it is refused with one line before anything is designed or saved.
+expect 0 "redesign of a test project" "$pm001" design --redesign "$work/adjusted_test.json"
 grep " = " "$work/out" | cmp -s - "$work/adjusted.designed" || fail "redesign of a test project"
+expect 2 "redesign of a test project with adjusted key parameters" "$pm001" design --redesign \
+    --adjusted "$source_dir/examples/keyparams/footing.json" "$work/adjusted_test.json" --save "$work/test.pm001"
+[ "$(wc -l < "$work/err")" = 1 ] && [ ! -s "$work/out" ] && [ ! -e "$work/test.pm001" ] \
+    && grep -qF "pm001: $work/adjusted_test.json: project.testFlag: " "$work/err" || fail "--adjusted on a test project"
 expect 2 "--adjusted without --redesign" "$pm001" design --adjusted "$work/adjusted_keys.json" \
     "$source_dir/examples/footing.json"
 # A missing or damaged adjusted set is unusable input, refused before any design.
@@ -338,6 +344,47 @@ grep -qF "diagnose [LoadList1] “荷载列表1”中第2个数据“abc”不�
 expect 1 "design of a load list with a bad item" "$pm001" design "$work/bad_load_list.json"
 expect 1 "check of a load list of 10001 values" "$pm001" check "$work/long_load_list.json"
 grep -qF "diagnose [LoadList1] “荷载列表1”中数据个数过大,不能大于10000，LoadList1有错误．" "$work/out" || fail "long load list not reported"
+
+# A run whose reports hold an error has not passed, though its steps went through: the footing at
+# 10° skew designs completely, but the Part reports the densified counts at both outer support
+# lines as possibly too large, as errors. Every designing command prints what it hands on and
+# exits 1; the design is still saved. Warnings alone pass (an end height the slopes correct).
+python3 - "$source_dir" "$work" <<'PY'
+import json, sys
+src, work = sys.argv[1], sys.argv[2]
+d = json.load(open(f"{src}/examples/footing.json", encoding="utf-8"))
+d["road"]["skewAngle"] = 10
+d["keyParameterFile"] = f"{src}/examples/keyparams/footing.json"
+json.dump(d, open(f"{work}/skewed.json", "w", encoding="utf-8"), ensure_ascii=False)
+d = json.load(open(f"{src}/examples/square_ends.json", encoding="utf-8"))
+d["pier"]["hXbl"] += 100
+d["keyParameterFile"] = f"{src}/examples/keyparams/square_ends.json"
+json.dump(d, open(f"{work}/end_height.json", "w", encoding="utf-8"), ensure_ascii=False)
+PY
+reported_errors() {  # reported_errors <summary's step> <a line printed> <command...>
+    local step="$1" line="$2"
+    shift 2
+    expect 1 "$* at 10° skew" "$pm001" "$@"
+    has "$work/out" "error 可能最左侧支承线左侧给定的箍筋加密间距数过大,请检查"
+    has "$work/out" "error 可能最右侧支承线右侧给定的箍筋加密间距数过大，请检查"
+    grep -q "^$line" "$work/out" || fail "$* at 10° skew: no '$line'"
+    grep -q "^$step reported errors: 0 diagnostics, [0-9]* errors, 0 warnings" "$work/out" || fail "$*: summary"
+}
+reported_errors design "PM001_T0101_sg_s = 150.0" design "$work/skewed.json" --save "$work/skewed.pm001"
+[ -s "$work/skewed.pm001" ] || fail "design at 10° skew not saved"
+reported_errors redesign "PM001_T0101_sg_s = 150.0" design --redesign "$work/skewed.json"
+reported_errors drawing "drawn = true" draw "$work/skewed.json"
+reported_errors report "capPaper.sh1_n = " report "$work/skewed.json"
+reported_errors design "query ZhuSN answered: #0##1##2#" query "$work/skewed.json" ZhuSN
+expect 1 "design --json at 10° skew" "$pm001" design --json "$work/skewed.json"
+python3 -c "
+import json, sys
+d = json.load(open(sys.argv[1]))
+assert d['result'] == 'failed' and d['outputs'] and d['summary'].startswith('design reported errors: 0 diagnostics, 2 errors')
+assert [r['kind'] for r in d['reports']] == ['error', 'error'], d['reports']" "$work/out" || fail "design --json at 10° skew"
+expect 0 "design of an end height the slopes correct" "$pm001" design "$work/end_height.json"
+has "$work/out" "warning “左梁端高度”输入有误,系统会自动计算!"
+grep -q "^design passed: 0 diagnostics, 0 errors, 1 warnings, " "$work/out" || fail "warning: summary"
 
 expect 0 "design --json" "$pm001" design "$source_dir/examples/piles.json" --json
 python3 -c "import json,sys; d=json.load(open(sys.argv[1])); assert d['result']=='done' and d['outputs']" "$work/out" \
