@@ -32,14 +32,6 @@ CString MarkText(int mark)
 
 bool SlopesOpposite(const Atom& atom) { return IsEqual(atom.iLb, -atom.iRb) != 0; }
 
-Atom::M_WQJ* FindBar(const Atom& atom, int number)
-{
-    for (Atom::M_WQJ* bar : atom.BentBarList) {
-        if (bar && bar->nA == number) return bar;
-    }
-    return nullptr;
-}
-
 bool RunsOverWholeBeam(const Atom& atom, const Atom::M_WQJ& bar)
 {
     return bar.nB == 0 && bar.nC == 2 * atom.nPier - 1;
@@ -157,6 +149,7 @@ void MarkPartialBars(Atom& atom, CArray<Atom::M_WQJ_R*>& out)
         return true;
     };
 
+    const BentBarsByNumber byNumber(atom.BentBarList);
     int lastFrame = 0;
     for (const Atom::M_WQJ* bar : partial) lastFrame = std::max(lastFrame, bar->nH);
     CArray<IntArray> groups;
@@ -186,7 +179,7 @@ void MarkPartialBars(Atom& atom, CArray<Atom::M_WQJ_R*>& out)
             groups = frameGroups;
             first = false;
         } else {
-            for (IntArray& g : frameGroups) IsWQJArBHHB(atom, atom.BentBarList, groups, g);
+            for (const IntArray& g : frameGroups) IsWQJArBHHB(atom, byNumber, groups, g);
         }
     }
 
@@ -194,7 +187,7 @@ void MarkPartialBars(Atom& atom, CArray<Atom::M_WQJ_R*>& out)
     std::vector<int> order;
     for (int g = 0; g < groups.GetSize(); ++g) {
         DblArray lengths;
-        GetWQJdlAr(atom.BentBarList, groups[g], lengths);
+        GetWQJdlAr(byNumber, groups[g], lengths);
         double key = 0.0;
         lengths.GetMax(key);
         keys.push_back(key);
@@ -205,7 +198,7 @@ void MarkPartialBars(Atom& atom, CArray<Atom::M_WQJ_R*>& out)
     std::vector<int> level(static_cast<std::size_t>(groups.GetSize()), 1);
     for (int g = 0; g < groups.GetSize(); ++g) {
         for (int number : groups[g]) {
-            const Atom::M_WQJ* bar = FindBar(atom, number);
+            const Atom::M_WQJ* bar = byNumber.Find(number);
             if (bar && !BottomBendsLevel(atom, *bar)) level[static_cast<std::size_t>(g)] = 0;
         }
     }
@@ -217,13 +210,13 @@ void MarkPartialBars(Atom& atom, CArray<Atom::M_WQJ_R*>& out)
         const int g = order[pos];
         IntArray& numbers = groups[g];
         std::sort(numbers.begin(), numbers.end());
-        const Atom::M_WQJ* head = numbers.IsEmpty() ? nullptr : FindBar(atom, numbers[0]);
+        const Atom::M_WQJ* head = numbers.IsEmpty() ? nullptr : byNumber.Find(numbers[0]);
         int mark = 0;
         if (opposite && pos > 0 && level[static_cast<std::size_t>(g)] == 1 && head) {
             // A level group that mirrors an earlier level group about the crown shares its mark.
             for (int e : marked) {
                 if (level[static_cast<std::size_t>(e)] != 1 || groups[e].IsEmpty()) continue;
-                const Atom::M_WQJ* other = FindBar(atom, groups[e][0]);
+                const Atom::M_WQJ* other = byNumber.Find(groups[e][0]);
                 if (other && IsEqual(other->dC, head->dA) && IsEqual(other->L, head->L) &&
                     IsEqual(other->dE, head->dE) && other->L2.GetSize() == head->L2.GetSize()) {
                     mark = markOf[static_cast<std::size_t>(e)];
@@ -236,46 +229,53 @@ void MarkPartialBars(Atom& atom, CArray<Atom::M_WQJ_R*>& out)
         marked.push_back(g);
         const CString text = MarkText(mark);
         for (int number : numbers) {
-            if (Atom::M_WQJ* bar = FindBar(atom, number)) out.Add(NewResult(atom, bar, text));
+            if (Atom::M_WQJ* bar = byNumber.Find(number)) out.Add(NewResult(atom, bar, text));
         }
     }
 }
 
 } // namespace
 
-int GetIndex_WQJ(const WQJList& list, int number, Atom::M_WQJ& out)
+BentBarsByNumber::BentBarsByNumber(const WQJList& list)
 {
-    for (const Atom::M_WQJ* bar : list) {
-        if (bar && bar->nA == number) {
-            out = *bar;
-            return 1;
-        }
+    m_entries.reserve(static_cast<std::size_t>(list.GetSize()));
+    for (int k = 0; k < list.GetSize(); ++k) {
+        if (list[k]) m_entries.push_back({list[k]->nA, k, list[k]});
     }
-    return 0;
+    std::sort(m_entries.begin(), m_entries.end(), [](const Entry& a, const Entry& b) {
+        return a.number != b.number ? a.number < b.number : a.position < b.position;
+    });
 }
 
-double GetWQJdl(const WQJList& list, int number)
+Atom::M_WQJ* BentBarsByNumber::Find(int number) const
 {
-    for (const Atom::M_WQJ* bar : list) {
-        if (bar && bar->nA == number) return bar->dE;
-    }
-    return 0.0;
+    const auto e = std::lower_bound(m_entries.begin(), m_entries.end(), number,
+                                    [](const Entry& entry, int n) { return entry.number < n; });
+    return e != m_entries.end() && e->number == number ? e->bar : nullptr;
 }
 
-void GetWQJdlAr(const WQJList& list, IntArray numbers, DblArray& out)
+double GetWQJdl(const BentBarsByNumber& bars, int number)
 {
-    for (int number : numbers) out.Add(GetWQJdl(list, number));
+    const Atom::M_WQJ* bar = bars.Find(number);
+    return bar ? bar->dE : 0.0;
 }
 
-int IsWQJBHHB(const Atom& atom, const WQJList& list, IntArray& group, IntArray& candidate)
+void GetWQJdlAr(const BentBarsByNumber& bars, const IntArray& numbers, DblArray& out)
+{
+    for (int number : numbers) out.Add(GetWQJdl(bars, number));
+}
+
+int IsWQJBHHB(const Atom& atom, const BentBarsByNumber& bars, IntArray& group, const IntArray& candidate)
 {
     const bool opposite = SlopesOpposite(atom);
-    Atom::M_WQJ a;
-    Atom::M_WQJ b;
     for (int c : candidate) {
-        if (!GetIndex_WQJ(list, c, a)) continue;
+        const Atom::M_WQJ* pa = bars.Find(c);
+        if (!pa) continue;
+        const Atom::M_WQJ& a = *pa;
         for (int g : group) {
-            if (!GetIndex_WQJ(list, g, b)) continue;
+            const Atom::M_WQJ* pb = bars.Find(g);
+            if (!pb) continue;
+            const Atom::M_WQJ& b = *pb;
             const bool match = (IsEqual(a.dA, b.dA) || IsEqual(a.dB, b.dB)) &&
                                (IsEqual(a.dC, b.dC) || IsEqual(a.dD, b.dD)) && IsEqual(a.L, b.L) &&
                                a.nD == b.nD && a.nE == b.nE && a.nF == b.nF && a.nG == b.nG &&
@@ -289,10 +289,10 @@ int IsWQJBHHB(const Atom& atom, const WQJList& list, IntArray& group, IntArray& 
     return 0;
 }
 
-int IsWQJArBHHB(const Atom& atom, const WQJList& list, CArray<IntArray>& groups, IntArray& candidate)
+int IsWQJArBHHB(const Atom& atom, const BentBarsByNumber& bars, CArray<IntArray>& groups, const IntArray& candidate)
 {
     for (IntArray& group : groups) {
-        if (IsWQJBHHB(atom, list, group, candidate)) return 1;
+        if (IsWQJBHHB(atom, bars, group, candidate)) return 1;
     }
     groups.Add(candidate);
     return 1;

@@ -15,26 +15,43 @@ namespace CapBeamBentUpBars {
 
 using WQJList = CArray<CPM001T0101Atom::M_WQJ*>;
 
-// Copies into out the first bar of list (from index 0) whose number nA is number and returns 1;
-// 0 when none carries it, out unchanged.
-int GetIndex_WQJ(const WQJList& list, int number, CPM001T0101Atom::M_WQJ& out);
+// The bars of a list found by number: for each number nA, the first bar of the list (from index 0)
+// that carries it, in logarithmic time. Null entries of the list are passed over. The index holds
+// the bars' addresses: it stays right while the list's bars and their numbers do.
+class BentBarsByNumber {
+public:
+    explicit BentBarsByNumber(const WQJList& list);
+
+    // The first bar numbered number; nullptr when none is.
+    CPM001T0101Atom::M_WQJ* Find(int number) const;
+
+private:
+    struct Entry {
+        int number;
+        int position;
+        CPM001T0101Atom::M_WQJ* bar;
+    };
+    std::vector<Entry> m_entries;   // by number, then by position in the list
+};
 
 // Total length dE of the first bar numbered number; 0.0 when none is.
-double GetWQJdl(const WQJList& list, int number);
+double GetWQJdl(const BentBarsByNumber& bars, int number);
 
 // Appends to out the length of every bar of numbers, in order (0.0 for a number no bar carries).
-void GetWQJdlAr(const WQJList& list, IntArray numbers, DblArray& out);
+void GetWQJdlAr(const BentBarsByNumber& bars, const IntArray& numbers, DblArray& out);
 
 // May candidate join group? Two bars match when their first-group values (dA or dB) agree, their
 // last-group values (dC or dD) agree, their inner positions L agree, their end flags nD..nG are
 // equal, and, unless the beam top's two slopes are opposite, their first and last groups are the
-// same. At the first matching pair the whole candidate is appended to group and 1 is returned;
-// otherwise 0 and group is unchanged.
-int IsWQJBHHB(const CPM001T0101Atom& atom, const WQJList& list, IntArray& group, IntArray& candidate);
+// same. The bars are found by number (a number no bar carries matches nothing). At the first
+// matching pair the whole candidate is appended to group and 1 is returned; otherwise 0 and group
+// is unchanged.
+int IsWQJBHHB(const CPM001T0101Atom& atom, const BentBarsByNumber& bars, IntArray& group, const IntArray& candidate);
 
 // Offers candidate to each group in order; the first that takes it ends the search. When none does,
 // the candidate becomes a new group. Returns 1.
-int IsWQJArBHHB(const CPM001T0101Atom& atom, const WQJList& list, CArray<IntArray>& groups, IntArray& candidate);
+int IsWQJArBHHB(const CPM001T0101Atom& atom, const BentBarsByNumber& bars, CArray<IntArray>& groups,
+                const IntArray& candidate);
 
 bool LessByKey(const std::pair<double, int>& a, const std::pair<double, int>& b);
 bool GreaterByKey(const std::pair<double, int>& a, const std::pair<double, int>& b);

@@ -2,6 +2,7 @@
 #include "capbeam/skeleton/frame_bars.h"
 
 #include "capbeam/skeleton/rounding.h"
+#include "capbeam/skeleton/station_bars.h"
 #include "common/bar_sizes.h"
 #include "common/is_equal.h"
 #include "common/list_sum.h"
@@ -149,12 +150,15 @@ void InclinedAtSupport(const Frame& f, const Atom::singAr& bar, double x, double
     if (!hit.IsEmpty()) station.AddTop(hit[0].y - (level + f.ua), bar.R);
 }
 
-void MainSupport(const Frame& f, double x, Station& station)
+// Each station handler below goes through the bars that the station index gives it (see
+// BarsMeetingStations), in the frame's order: every other bar adds nothing to the station.
+void MainSupport(const Frame& f, double x, const std::vector<int>& candidates, Station& station)
 {
     const double level = f.atom.GetFame_XZ(x);
     station.AddTop(-f.ua, f.atom.TopThroughMark);
     station.AddBottom(f.da, f.atom.BottomThroughMark);
-    for (const Atom::singAr* bar : f.bars) {
+    for (int b : candidates) {
+        const Atom::singAr* bar = f.bars[b];
         if (!bar) continue;
         const CArray<Atom::M_XZR>& P = bar->PtAr;
         const int n = P.GetSize();
@@ -180,11 +184,12 @@ void MainSupport(const Frame& f, double x, Station& station)
     SortWithMarks(station.top, station.topMarks, [](double l, double r) { return l > r; });
 }
 
-void MainMidSpan(const Frame& f, double x, Station& station)
+void MainMidSpan(const Frame& f, double x, const std::vector<int>& candidates, Station& station)
 {
     station.AddTop(-f.ua, f.atom.TopThroughMark);
     station.AddBottom(f.da, f.atom.BottomThroughMark);
-    for (const Atom::singAr* bar : f.bars) {
+    for (int b : candidates) {
+        const Atom::singAr* bar = f.bars[b];
         if (!bar) continue;
         const CArray<Atom::M_XZR>& P = bar->PtAr;
         for (int j = 1; j < P.GetSize(); ++j) {
@@ -204,12 +209,13 @@ void MainMidSpan(const Frame& f, double x, Station& station)
     SortWithMarks(station.bottom, station.bottomMarks, [](double l, double r) { return l < r; });
 }
 
-void SecondaryStation(const Frame& f, double x, bool support, Station& station)
+void SecondaryStation(const Frame& f, double x, bool support, const std::vector<int>& candidates, Station& station)
 {
     if (f.hasTop) station.AddTop(-f.ua, f.atom.TopThroughMark);
     if (f.hasBottom) station.AddBottom(f.da, f.atom.BottomThroughMark);
     const int kind = support ? 3 : 4;
-    for (const Atom::singAr* bar : f.bars) {
+    for (int b : candidates) {
+        const Atom::singAr* bar = f.bars[b];
         if (!bar || bar->class_ != kind) continue;
         const CArray<Atom::M_XZR>& P = bar->PtAr;
         for (int j = 1; j < P.GetSize(); ++j) {
@@ -219,6 +225,26 @@ void SecondaryStation(const Frame& f, double x, bool support, Station& station)
             break;
         }
     }
+}
+
+// Within this distance of a bar's span a station may meet the bar: a thousand times the equality
+// tolerance, so that no bar a station meets (a vertex within the tolerance, a piece that holds it)
+// is left out; a bar let in by the margin is tested as every bar is.
+constexpr double kSpanMargin = 1000.0 * KVDataCommon::kEqualTolerance;
+
+// For each station, the bars of the frame that may add to it, in the frame's order. The through
+// bars add nothing from the list (their levels are the covers each station starts with) and are
+// left out: they run over every station.
+std::vector<std::vector<int>> BarsMeetingStations(const CArray<Atom::singAr*>& bars,
+                                                  const std::vector<double>& stations)
+{
+    std::vector<CapBeamStationBars::Span> spans;
+    spans.reserve(static_cast<std::size_t>(bars.GetSize()));
+    for (const Atom::singAr* bar : bars) {
+        const bool mayAdd = bar && bar->class_ >= 3 && bar->class_ <= 6;
+        spans.push_back(mayAdd ? CapBeamStationBars::SpanOf(bar->PtAr) : CapBeamStationBars::NoSpan());
+    }
+    return CapBeamStationBars::BarsAtStations(spans, stations, kSpanMargin);
 }
 
 } // namespace
@@ -318,23 +344,30 @@ int GetFrameiyxz(Atom& atom, CPM001_CapKeyParam& kp, int i, CArray<DblArray*>& z
     ztLabel.RemoveAll();
     zbLabel.RemoveAll();
 
-    auto fill = [&](int s, double x, bool support) {
+    // Support line k at station 2k, the mid-span after it at 2k + 1.
+    std::vector<double> xs(static_cast<std::size_t>(stations));
+    for (int k = 0; k < atom.nPier; ++k) {
+        xs[static_cast<std::size_t>(2 * k)] = atom.GetFame_ZDX(k, i);
+        if (k < atom.nPier - 1)
+            xs[static_cast<std::size_t>(2 * k + 1)] = (atom.GetFame_ZDX(k, 0) + atom.GetFame_ZDX(k + 1, 0)) / 2.0 + dY;
+    }
+    const std::vector<std::vector<int>> candidates = BarsMeetingStations(bars, xs);
+
+    for (int s = 0; s < stations; ++s) {
+        const bool support = s % 2 == 0;
+        const double x = xs[static_cast<std::size_t>(s)];
+        const std::vector<int>& bs = candidates[static_cast<std::size_t>(s)];
         Station station{tops[s], topMarks[s], bottoms[s], bottomMarks[s]};
         if (fsk == 1) {
-            if (support) MainSupport(f, x, station);
-            else MainMidSpan(f, x, station);
+            if (support) MainSupport(f, x, bs, station);
+            else MainMidSpan(f, x, bs, station);
         } else {
-            SecondaryStation(f, x, support, station);
+            SecondaryStation(f, x, support, bs, station);
         }
         zt.Add(&tops[s]);
         zb.Add(&bottoms[s]);
         ztLabel.Add(&topMarks[s]);
         zbLabel.Add(&bottomMarks[s]);
-    };
-
-    for (int k = 0; k < atom.nPier; ++k) {
-        fill(2 * k, atom.GetFame_ZDX(k, i), true);
-        if (k < atom.nPier - 1) fill(2 * k + 1, (atom.GetFame_ZDX(k, 0) + atom.GetFame_ZDX(k + 1, 0)) / 2.0 + dY, false);
     }
     return 1;
 }

@@ -74,19 +74,23 @@ protected:
 TEST_F(BentUpMarks, LookupsTakeTheFirstBarOfANumber)
 {
     atom.nPier = 2;
-    Bar(0, 1, 10.0, 1000.0);
-    Bar(0, 1, 20.0, 2000.0).nA = 0;   // a second bar numbered 0
-    Atom::M_WQJ out;
-    out.dE = -1.0;
-    EXPECT_EQ(GetIndex_WQJ(atom.BentBarList, 0, out), 1);
-    EXPECT_NEAR(out.dA, 10.0, kTol);
-    EXPECT_EQ(GetIndex_WQJ(atom.BentBarList, 5, out), 0);
-    EXPECT_NEAR(out.dA, 10.0, kTol);   // unchanged
-    EXPECT_NEAR(GetWQJdl(atom.BentBarList, 5), 0.0, kTol);
+    Bar(0, 1, 10.0, 1000.0).nA = 7;
+    atom.BentBarList.Add(nullptr);   // passed over
+    Bar(0, 1, 20.0, 2000.0).nA = 3;
+    Bar(0, 1, 30.0, 3000.0).nA = 7;   // a second bar numbered 7, later in the list
+    Bar(0, 1, 40.0, 4000.0).nA = -2;
+    const BentBarsByNumber bars(atom.BentBarList);
+    ASSERT_NE(bars.Find(7), nullptr);
+    EXPECT_NEAR(bars.Find(7)->dA, 10.0, kTol);
+    EXPECT_NEAR(bars.Find(3)->dA, 20.0, kTol);
+    EXPECT_NEAR(bars.Find(-2)->dA, 40.0, kTol);
+    for (int none : {-3, 0, 4, 8}) EXPECT_EQ(bars.Find(none), nullptr) << none;
+    EXPECT_EQ(BentBarsByNumber(WQJList()).Find(0), nullptr);
+    EXPECT_NEAR(GetWQJdl(bars, 5), 0.0, kTol);
     DblArray lengths;
     lengths.Add(9.0);
-    GetWQJdlAr(atom.BentBarList, Ints({0, 5}), lengths);
-    EXPECT_EQ(std::vector<double>(lengths.begin(), lengths.end()), (std::vector<double>{9.0, 1000.0, 0.0}));
+    GetWQJdlAr(bars, Ints({7, 5, 3}), lengths);
+    EXPECT_EQ(std::vector<double>(lengths.begin(), lengths.end()), (std::vector<double>{9.0, 1000.0, 0.0, 2000.0}));
 }
 
 TEST_F(BentUpMarks, BarsDifferingOnlyInTheirGroupsMatchOnAnEvenCrossfall)
@@ -98,16 +102,17 @@ TEST_F(BentUpMarks, BarsDifferingOnlyInTheirGroupsMatchOnAnEvenCrossfall)
     IntArray candidate = Ints({1});
     atom.iLb = 0.02;
     atom.iRb = 0.01;
-    EXPECT_EQ(IsWQJBHHB(atom, atom.BentBarList, group, candidate), 0);
+    const BentBarsByNumber bars(atom.BentBarList);
+    EXPECT_EQ(IsWQJBHHB(atom, bars, group, candidate), 0);
     EXPECT_EQ(group.GetSize(), 1);
     atom.iRb = -0.02;
-    EXPECT_EQ(IsWQJBHHB(atom, atom.BentBarList, group, candidate), 1);
+    EXPECT_EQ(IsWQJBHHB(atom, bars, group, candidate), 1);
     EXPECT_EQ(group.GetSize(), 2);
 
     IntArray none;
-    EXPECT_EQ(IsWQJBHHB(atom, atom.BentBarList, none, candidate), 0);
+    EXPECT_EQ(IsWQJBHHB(atom, bars, none, candidate), 0);
     CArray<IntArray> groups;
-    EXPECT_EQ(IsWQJArBHHB(atom, atom.BentBarList, groups, candidate), 1);
+    EXPECT_EQ(IsWQJArBHHB(atom, bars, groups, candidate), 1);
     ASSERT_EQ(groups.GetSize(), 1);
     EXPECT_EQ(groups[0][0], 1);
 }
