@@ -36,14 +36,16 @@ void GetDGDSPts(const CPM001org& org, double x, double y, int front, int mode, C
     out.Add(CDblPoint(x - halfAcross - shift, y + halfAlong));
 }
 
-// The pedestals of one row, one under each bearing entry that has a position. The row lies on
-// y = B/2 + z and its position 0 is the cap's left end at that y, x = -L/2 - y tan(a).
+// The pedestals of one row, one under each bearing entry that has a position, up to the first
+// spacing that is not a number (the places from there on are unknown; the bearing checks report
+// it). The row lies on y = B/2 + z and its position 0 is the cap's left end at that y,
+// x = -L/2 - y tan(a).
 void BuildRowOutlines(const CPM001org& org, const CStringArray& names, const DblArray& spacings, double z,
                       int front, int mode, OwnedOutlines& row)
 {
     const double y = org.B / 2.0 + z;
     double x = -org.CapLength() / 2.0 - y * std::tan(org.a);
-    const int count = std::min(names.GetSize(), spacings.GetSize());
+    const int count = std::min(names.GetSize(), CPM001org::KnownBearingPlaces(spacings));
     for (int i = 0; i < count; ++i) {
         x += spacings[i];
         auto outline = std::make_unique<CDblPointArray>();
@@ -200,8 +202,9 @@ void CPM001org::DoDiagnose_DS(const PierSurroundings* /*around*/, int& ok, unsig
     }
 
     // The pedestals on the cap top: along the bridge inside the cap face on the row's side of
-    // the pier centre line, across it inside the inner edges of the stopper blocks. A skewed
-    // pier may overhang by up to 2.
+    // the pier centre line, across it inside the inner edges of the stopper blocks (the first
+    // pedestal when its place is known, the last one when every place is). A skewed pier may
+    // overhang by up to 2.
     const double limit = KVDataCommon::IsEqual(a, 0.0) ? 0.0 : -2.0;
     const double capLength = CapLength();
     auto checkOnCapTop = [&](const char* row, double z, double along, const char* alongKeys, const DblArray& spacings,
@@ -211,10 +214,12 @@ void CPM001org::DoDiagnose_DS(const PierSurroundings* /*around*/, int& ok, unsig
         MyQMReportError_compare_A_B(label, subject + "纵桥向不能越出“盖梁顶面前后边缘”",
                                     faceDistance - std::fabs(z) - along / 2.0, "不能小于", limit, alongKeys, ok,
                                     kPartPier, 0);
-        if (spacings.IsEmpty()) return;
+        const int known = KnownBearingPlaces(spacings);
+        if (known == 0) return;
         const CString acrossMessage = subject + "横桥向不能越出“盖梁顶面挡块内侧边缘”";
         MyQMReportError_compare_A_B(label, acrossMessage, spacings[0] - across / 2.0 - bFzjl - bL2, "不能小于", limit,
                                     acrossKeys, ok, kPartPier, 0);
+        if (known < spacings.GetSize()) return;
         MyQMReportError_compare_A_B(label, acrossMessage,
                                     capLength - KVDataCommon::sum(spacings) - across / 2.0 - bFzjr - bR2, "不能小于",
                                     limit, acrossKeys, ok, kPartPier, 0);

@@ -37,12 +37,17 @@ void CPM001org::DoDiagnose_FZDK(int& ok, unsigned label)
     checkBlock(left, bL1, "bL1", bL2, "bL2", "bL1/bL2", bFzjl, "bFzjl", "左");
     if (fVaiDang == 0) checkBlock(right, bR1, "bR1", bR2, "bR2", "bR1/bR2", bFzjr, "bFzjr", "右");
 
-    // The outermost bearings of a row stand no further out than the blocks' outer edges. With
-    // pedestals under the front row the pedestals are checked against the blocks instead.
+    // The outermost bearings of a row stand no further out than the blocks' outer edges: the
+    // first one when its place is known, the last one when every place is (a spacing that is not
+    // a number is reported by the bearing checks). With pedestals under the front row the
+    // pedestals are checked against the blocks instead.
     if (BedStoneTypef != 0 || bQf.IsEmpty()) return;
     auto checkRow = [&](const DblArray& spacings, const char* key, const char* leftMessage,
                         const char* rightMessage) {
+        const int known = KnownBearingPlaces(spacings);
+        if (known == 0) return;
         MyQMReportError_compare_A_B(label, leftMessage, spacings[0] - bFzjl, "不能小于", 0.0, key, ok, kPartPier, 0);
+        if (known < spacings.GetSize()) return;
         MyQMReportError_compare_A_B(label, rightMessage, capLength - KVDataCommon::sum(spacings) - bFzjr, "不能小于", 0.0,
                                     key, ok, kPartPier, 0);
     };

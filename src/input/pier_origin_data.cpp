@@ -21,6 +21,13 @@ CPM001org::~CPM001org()
 
 double CPM001org::CapLength() const { return bBzl + bBzr + KVDataCommon::sum(bBz); }
 
+int CPM001org::KnownBearingPlaces(const DblArray& spacings)
+{
+    int known = 0;
+    while (known < spacings.GetSize() && !std::isnan(spacings[known])) ++known;
+    return known;
+}
+
 void CPM001org::DeriveEndHeights()
 {
     // One slope over the whole top: the bottom follows it, the height is the same everywhere.

@@ -105,7 +105,9 @@ public:
     int CushionNumber = 0;          // bearing rows, 1 or 2
     int fVaiKongZhi = 0;
     double zQf = 0.0, zQb = 0.0;    // bearing rows' positions along the bridge
-    DblArray bQf, bQb;              // bearing spacings along the skewed cap, front and back row
+    // Bearing spacings along the skewed cap, front and back row, one per bearing; a spacing whose
+    // text is not wholly a number is NaN (the diagnosis reports it; see KnownBearingPlaces).
+    DblArray bQf, bQb;
     CStringArray TypeZhif, TypeZhib;
     int BedStoneTypef = 0;          // pedestal mode of the front row: 0 none, 1, 2
     double lZzf = 0.0, lZzb = 0.0;  // pedestal widths along the bridge
@@ -155,6 +157,12 @@ public:
 
     // Cap length: bBzl + bBzr + the column spacings.
     double CapLength() const;
+
+    // The bearings of a row whose places are known: the entries before the row's first spacing
+    // that is not a number (all of them when every spacing is one). A spacing that is not a number
+    // leaves its own bearing's place and every later one's unknown; the checks that use the places
+    // (cap edges, stopper blocks, pedestal overlaps, outlines) leave those bearings out.
+    static int KnownBearingPlaces(const DblArray& spacings);
 
 
 private:

@@ -246,7 +246,8 @@ void CPM001org::SetTieBeams(const CPM001& in)
     }
 }
 
-// Bearings. Rows empty in both the spacing and the type list are dropped from the input.
+// Bearings. Rows empty in both the spacing and the type list are dropped from the input. A spacing
+// text that is not wholly a number is held as NaN, for the diagnosis to report.
 void CPM001org::SetBearings(CPM001& in, double cosA)
 {
     CushionNumber = in.fTwoRows ? 2 : 1;
@@ -255,8 +256,8 @@ void CPM001org::SetBearings(CPM001& in, double cosA)
     fVaiKongZhi = 0;
     zQf = in.zQf;
     zQb = in.zQb;
-    for (const CString& text : in.bQf) bQf.Add(AlongSkew(TextToReal(text), cosA));
-    for (const CString& text : in.bQb) bQb.Add(AlongSkew(TextToReal(text), cosA));
+    for (const CString& text : in.bQf) bQf.Add(AlongSkew(TextToRealOrNaN(text), cosA));
+    for (const CString& text : in.bQb) bQb.Add(AlongSkew(TextToRealOrNaN(text), cosA));
     TypeZhif.Copy(in.TypeZhif);
     TypeZhib.Copy(in.TypeZhib);
 }

@@ -1,4 +1,5 @@
-// TextToReal: a text read as a real the way the C runtime's atof reads it, always in the C locale.
+// TextToReal: a text read as a real the way the C runtime's atof reads it, always in the C locale;
+// TextToRealOrNaN: a text read as a real only when it is wholly a number.
 #pragma once
 
 #include "mfc/cstring.h"
@@ -9,7 +10,8 @@
 // 0.0. What follows the number is ignored: "12.5mm" gives 12.5.
 double TextToReal(const CString& text);
 
-// True when the text, read as TextToReal reads it, stands for a value that is not a finite
-// double: after white space and a sign, "inf" or "nan" in any case ("infinity", "NaN(1)"), or a
-// decimal real too large for a double ("1e999"). A real too small for one ("1e-999") is finite.
-bool ReadsAsNonFinite(const CString& text);
+// The number that the text is wholly, read by the host's rule for a number text (ReadNumberText,
+// host/number_text.h, as the items of bBz are read: blanks around it and one leading '+' allowed,
+// finite, C locale); NaN for a text that is not wholly a number ("2400,5", "2400mm", "24OO",
+// "abc", "nan", "1e999", the empty text).
+double TextToRealOrNaN(const CString& text);

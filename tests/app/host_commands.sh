@@ -165,6 +165,10 @@ d["pier"]["bQf"][0] = "300"
 d["pier"]["bFzjl"] = 400
 d["keyParameterFile"] = f"{src}/examples/keyparams/square_ends.json"
 json.dump(d, open(f"{work}/off_block.json", "w", encoding="utf-8"), ensure_ascii=False)
+d = json.load(open(f"{src}/examples/square_ends.json", encoding="utf-8"))
+d["pier"]["bQf"][1] = "2400mm"
+d["keyParameterFile"] = f"{src}/examples/keyparams/square_ends.json"
+json.dump(d, open(f"{work}/unit_spacing.json", "w", encoding="utf-8"), ensure_ascii=False)
 d = json.load(open(f"{src}/examples/footing.json", encoding="utf-8"))
 d["drawing"]["rPM001T01GZ"] = "4.9"
 d["keyParameterFile"] = f"{src}/examples/keyparams/footing.json"
@@ -181,6 +185,10 @@ expect 1 "check of a back bearing row 1100 behind the pier axis on a cap 2000 wi
 has "$work/out" "diagnose [zQb] “后排支座中心”纵桥向不能越出“盖梁顶面前后边缘”，zQb有错误．"
 expect 1 "check of a first bearing 300 from the end, outside a block 400 from it" "$pm001" check "$work/off_block.json"
 has "$work/out" "diagnose [bQf] “支座中心”横桥向不能位于防震挡块之外，bQf有错误．"
+# A bearing spacing with a unit is no number: reported once under its key, nothing else.
+expect 1 "check of a bearing spacing 2400mm" "$pm001" check "$work/unit_spacing.json"
+has "$work/out" "diagnose [bQf] “支座间距”中第2个数据“2400mm”不是有效的数字，bQf有错误．"
+has "$work/out" "diagnosis failed: 1 diagnostics, 0 errors, 0 warnings"
 expect 1 "check of a cap 200 wide" "$pm001" check "$work/narrow.json"
 grep -qF "diagnose [B] “盖梁截面宽度”过小,不能小于300，B有错误．" "$work/out" || { echo "FAIL: narrow cap message missing"; cat "$work/out"; failures=$((failures + 1)); }
 expect 2 "check of a project with an unknown key" "$pm001" check "$work/typo.json"

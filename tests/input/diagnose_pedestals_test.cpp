@@ -247,6 +247,35 @@ TEST_F(PedestalChecksTest, OutlinesThatCannotBeJudgedOverlapTheirPartner)
     for (const Entry& e : Entries()) EXPECT_EQ(e.message.find("重叠"), std::string::npos);
 }
 
+// A spacing that is not a number (NaN; the bearing checks report it) leaves its pedestal's place
+// and every later one's unknown: those get no outline, and only known places are judged. Without
+// the skip a NaN place overlaps its partner and fails the cap-top checks.
+TEST_F(PedestalChecksTest, PlacesFromASpacingThatIsNotANumberOnAreNotJudged)
+{
+    const double nan = std::nan("");
+    org.bFzjl = 100.0;   // first position at least 800
+    struct Case {
+        std::vector<double> spacings;
+        std::size_t outlines;
+        std::vector<Entry> expected;
+    };
+    const std::vector<Entry> left = {{"bQf", "“垫石”横桥向不能越出“盖梁顶面挡块内侧边缘”，可能bQf有错误．", 0},
+                                     {"bZzf", "“垫石”横桥向不能越出“盖梁顶面挡块内侧边缘”，可能bZzf有错误．", 0}};
+    const std::vector<Case> cases = {
+        {{nan, 3000.0}, 0, {}}, {{2000.0, nan}, 1, {}}, {{2000.0, nan, 600.0}, 1, {}}, {{700.0, nan}, 1, left}};
+    for (const Case& c : cases) {
+        SCOPED_TRACE(testing::Message() << c.spacings[0] << ", " << c.spacings[1]);
+        SetRow(org.bQf, org.TypeZhif, org.hZzf, c.spacings);
+        ExpectReports(c.expected);
+        EXPECT_EQ(org.DSOutlinesF.size(), c.outlines);
+    }
+    SetRow(org.bQf, org.TypeZhif, org.hZzf, {2000.0, 3000.0});
+    AddBackRow({nan, 2000.0});
+    org.zQb = -200.0;   // would overlap the front row if the back row had places
+    ExpectReports({});
+    EXPECT_TRUE(org.DSOutlinesB.empty());
+}
+
 // Front row at y = 900 + 200 spans 850 … 1350 along the bridge; a back row at zQb = −200
 // (y = 700) spans 450 … 950 and overlaps it by 100.
 TEST_F(PedestalChecksTest, FrontAndBackPedestalsMayNotOverlap)

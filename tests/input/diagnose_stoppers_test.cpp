@@ -6,6 +6,7 @@
 
 #include <gtest/gtest.h>
 
+#include <cmath>
 #include <string>
 #include <vector>
 
@@ -171,6 +172,22 @@ TEST_F(StopperChecksTest, OutermostBearingCentresStayWithinTheBlocks)
                    {"bQb", "“后排支座中心”横桥向不能位于防震挡块之外，bQb有错误．"}});
     org.bQb.RemoveAll();
     ExpectReports({{"bQf", "“前排支座中心”横桥向不能位于防震挡块之外，bQf有错误．"}});
+}
+
+// A spacing that is not a number (NaN; the bearing checks report it) leaves its bearing's place and
+// every later one's unknown: the first centre is judged when its place is known, the last never.
+TEST_F(StopperChecksTest, BearingPlacesFromASpacingThatIsNotANumberOnAreNotJudged)
+{
+    const double nan = std::nan("");
+    org.bQf[0] = nan;
+    ExpectReports({});
+    SetPositions(org.bQf, 199.9, 15800.0);
+    org.bQf[1] = nan;
+    ExpectReports({{"bQf", "“支座中心”横桥向不能位于防震挡块之外，bQf有错误．"}});
+    SetPositions(org.bQf, 200.0, 15800.0);
+    org.CushionNumber = 2;
+    org.bQb.Add(nan);
+    ExpectReports({});
 }
 
 TEST_F(StopperChecksTest, BearingCentresAreNotCheckedWithFrontPedestalsOrWithoutBearings)

@@ -1,7 +1,10 @@
-// TextToReal: texts read as reals the way the input's number texts are read.
+// TextToReal: texts read as reals the way the input's number texts are read; TextToRealOrNaN: only
+// a text that is wholly a number.
 #include "input/text_to_real.h"
 
 #include <gtest/gtest.h>
+
+#include <cmath>
 
 namespace {
 
@@ -19,6 +22,16 @@ TEST(TextToReal, TextsThatStartWithNoFiniteNumberGiveZero)
 {
     for (const char* text : {"", "   ", "abc", "-", "+-5", ".", "inf", "-nan", "1e999", "一千"})
         EXPECT_DOUBLE_EQ(TextToReal(text), 0.0) << text;
+}
+
+// Read as an item of bBz is read: the whole text, blanks around it and a leading '+' allowed.
+TEST(TextToRealOrNaN, ReadsOnlyATextThatIsWhollyANumber)
+{
+    for (auto [text, value] : {std::pair{"2400", 2400.0}, {" 2400 ", 2400.0}, {"\t+12.5\n", 12.5}, {"-1e3", -1000.0}})
+        EXPECT_DOUBLE_EQ(TextToRealOrNaN(text), value) << text;
+    for (const char* text : {"2400,5", "2400mm", "2400x5", "24OO", "abc", "", "   ", "+-5", "0x10", "nan", "-INF",
+                             "1e999", "1e-999", "一千"})
+        EXPECT_TRUE(std::isnan(TextToRealOrNaN(text))) << text;
 }
 
 } // namespace
