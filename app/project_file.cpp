@@ -8,6 +8,7 @@
 
 #include <cmath>
 #include <cstdint>
+#include <cstring>
 #include <filesystem>
 #include <optional>
 #include <vector>
@@ -204,12 +205,16 @@ std::unique_ptr<Project> ReadProjectText(std::string_view text, const std::strin
 std::unique_ptr<Project> LoadProjectFile(const std::string& path)
 {
     std::string text;
-    switch (ReadWholeFile(path, kMaxProjectFileBytes, text).state) {
+    const WholeFileRead read = ReadWholeFile(path, kMaxProjectFileBytes, text);
+    // The system's reason follows, as loading a stored component gives it.
+    switch (read.state) {
     case WholeFileRead::Read: break;
-    case WholeFileRead::CannotOpen: throw ProjectFileError(path, "", "cannot open the project file");
+    case WholeFileRead::CannotOpen:
+        throw ProjectFileError(path, "", std::string("cannot open the project file: ") + std::strerror(read.error));
     case WholeFileRead::NotRegular: throw ProjectFileError::NotRegular(path);
     case WholeFileRead::TooLarge: throw ProjectFileError(path, "", "larger than 16 MiB");
-    case WholeFileRead::CannotRead: throw ProjectFileError(path, "", "cannot read the project file");
+    case WholeFileRead::CannotRead:
+        throw ProjectFileError(path, "", std::string("cannot read the project file: ") + std::strerror(read.error));
     }
     const std::string baseDir = std::filesystem::path(path).parent_path().string();
     return ReadProjectText(text, path, baseDir);

@@ -2,17 +2,14 @@
 // JSON path at every point.
 #include "project_json_document.h"
 
+#include "calc/json_document.h"
 #include "calc/json_error_text.h"
-#include "calc/json_from_memory.h"
 
-#include <optional>
 #include <set>
 #include <utility>
 #include <vector>
 
 namespace project_json {
-
-static_assert(kMaxJsonNesting <= kMaxNesting, "the quick pass leaves nesting beyond the project's limit to the full parse");
 
 namespace {
 
@@ -20,7 +17,7 @@ namespace {
 // object has had so far, the next element index of a list.
 class PathTracker {
 public:
-    bool Event(Json::parse_event_t event, const Json& parsed)
+    void Event(Json::parse_event_t event, const Json& parsed)
     {
         switch (event) {
         case Json::parse_event_t::object_start:
@@ -42,7 +39,6 @@ public:
             m_frames.pop_back();
             break;
         }
-        return true;
     }
 
     // The path of the value the parser is at (the key just read, or the next list element).
@@ -68,9 +64,6 @@ private:
         frame.isList = isList;
         frame.path = CurrentPath();
         if (!m_frames.empty() && m_frames.back().isList) ++m_frames.back().nextIndex;
-        if (static_cast<int>(m_frames.size()) >= kMaxNesting)
-            throw ValueError(frame.path.empty() ? "top level" : frame.path,
-                             "objects and lists nested more than " + std::to_string(kMaxNesting) + " deep");
         m_frames.push_back(std::move(frame));
     }
 
@@ -148,13 +141,15 @@ Json ParseDocument(std::string_view text)
 {
     // Most project files are plain, well-formed JSON: read them in one quick pass. The rest is
     // parsed again with the parser's events followed, to name the line, column or path of a fault.
-    if (std::optional<Json> document = ParseJsonFromMemory(text)) return std::move(*document);
     PathTracker tracker;
-    const Json::parser_callback_t follow = [&tracker](int, Json::parse_event_t event, Json& parsed) {
-        return tracker.Event(event, parsed);
+    const JsonParseFollower follow = [&tracker](Json::parse_event_t event, const Json& parsed) {
+        tracker.Event(event, parsed);
     };
     try {
-        return Json::parse(text.begin(), text.end(), follow);
+        return ParseJsonDocument(text, follow);
+    } catch (const JsonNestingError& e) {
+        // Refused as the value too deep opens, before the tracker takes it: it is the current one.
+        throw ValueError(tracker.CurrentPath().empty() ? "top level" : tracker.CurrentPath(), e.what());
     } catch (const Json::parse_error& e) {
         // e.byte is the 1-based position of the last character read: that character is the culprit.
         std::size_t line = 0, column = 0;

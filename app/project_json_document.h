@@ -24,12 +24,10 @@ private:
     std::string m_detail;
 };
 
-// Deepest nesting of objects and lists a project file may use.
-constexpr int kMaxNesting = 64;
-
-// Parses UTF-8 JSON text (a leading byte-order mark is skipped). Throws SyntaxError for text
-// that is not JSON (ill-formed UTF-8 included), ValueError naming the JSON path for a key given
-// twice in one object, for nesting deeper than kMaxNesting and for a number too large to hold.
+// Parses UTF-8 JSON text (a leading byte-order mark is skipped) as ParseJsonDocument does. Throws
+// SyntaxError for text that is not JSON (ill-formed UTF-8 included, and any byte after the
+// document but blanks), ValueError naming the JSON path for a key given twice in one object, for
+// nesting deeper than kMaxJsonNesting (64) and for a number too large to hold.
 Json ParseDocument(std::string_view text);
 
 } // namespace project_json

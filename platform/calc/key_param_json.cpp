@@ -2,8 +2,8 @@
 
 #include "calc/key_param_json.h"
 
+#include "calc/json_document.h"
 #include "calc/json_error_text.h"
-#include "calc/json_from_memory.h"
 #include "calc/key_param_fields.h"
 #include "common/input_file.h"
 #include "host/report_keyed_message.h"
@@ -15,6 +15,7 @@
 #include <climits>
 #include <cmath>
 #include <cstdint>
+#include <cstring>
 #include <optional>
 #include <stdexcept>
 #include <utility>
@@ -278,14 +279,13 @@ Json WriteValue(const std::string& path, R& record)
 bool ReadKeyParamJson(std::string_view text, const std::string& root, CPM001KeyParam& keyParam, std::string& error)
 {
     try {
-        std::optional<Json> document = ParseJsonFromMemory(text);
-        if (!document) {
-            // The full parser reads what the quick one left, and names the fault when there is one.
-            try {
-                document = Json::parse(text.begin(), text.end());
-            } catch (const Json::exception& e) {
-                Fail(root, "not valid JSON (" + JsonErrorText(e.what()) + ")");
-            }
+        std::optional<Json> document;
+        try {
+            document = ParseJsonDocument(text);
+        } catch (const Json::exception& e) {
+            Fail(root, "not valid JSON (" + JsonErrorText(e.what()) + ")");
+        } catch (const JsonNestingError& e) {
+            Fail(root, e.what());
         }
         CPM001KeyParam read;
         ReadValue(*document, Where(root), read);
@@ -306,11 +306,15 @@ bool ReadKeyParamFile(const std::string& path, CPM001KeyParam& keyParam, std::st
     switch (read.state) {
     case WholeFileRead::Read: break;
     case WholeFileRead::CannotOpen:
-        error = subject + (read.error == ENOENT || read.error == ENOTDIR ? "no such file" : "cannot be read");
+        // A missing file is "no such file"; any other reason is the system's, as loading a stored
+        // component gives it.
+        error = subject + (read.error == ENOENT || read.error == ENOTDIR
+                               ? std::string("no such file")
+                               : "cannot be read: " + std::string(std::strerror(read.error)));
         return false;
     case WholeFileRead::NotRegular: error = subject + "not a regular file"; return false;
     case WholeFileRead::TooLarge: error = subject + "larger than 16 MiB"; return false;
-    case WholeFileRead::CannotRead: error = subject + "cannot be read"; return false;
+    case WholeFileRead::CannotRead: error = subject + "cannot be read: " + std::strerror(read.error); return false;
     }
     if (!ReadKeyParamJson(text, "", keyParam, error)) {
         error = subject + error;

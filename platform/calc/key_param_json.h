@@ -6,17 +6,20 @@
 #include <string>
 #include <string_view>
 
-// Reads the JSON text of a key-parameter object. Strict: an unknown key, a value of the wrong type,
-// a missing required key or key parameters that contradict themselves are errors. root names the
-// object in messages: with "keyParameters" an error reads "keyParameters.cap.FrameAr[1].GJJ[0][2].dx:
-// expected a number". On success replaces keyParam and returns true; otherwise leaves keyParam as it
-// was, sets error and returns false.
+// Reads the JSON text of a key-parameter object. Strict: text that is not JSON (any byte after the
+// object but blanks included), objects and lists nested more than 64 deep, an unknown key, a value
+// of the wrong type, a missing required key or key parameters that contradict themselves are
+// errors. root names the object in messages: with "keyParameters" an error reads
+// "keyParameters.cap.FrameAr[1].GJJ[0][2].dx: expected a number". On success replaces keyParam and
+// returns true; otherwise leaves keyParam as it was, sets error and returns false.
 bool ReadKeyParamJson(std::string_view text, const std::string& root, CPM001KeyParam& keyParam, std::string& error);
 
 // Reads a key-parameter file (the JSON text of a key-parameter object, at most 16 MiB). Only a
 // regular file is read: a FIFO or a device is refused at once ("not a regular file"), never waited
-// on, and a file that grows past 16 MiB while it is read is refused ("larger than 16 MiB").
-// Messages begin with "key-parameter file <path>: ". Results as ReadKeyParamJson.
+// on, and a file that grows past 16 MiB while it is read is refused ("larger than 16 MiB"). A
+// missing file is "no such file"; any other reason it cannot be opened or read is the system's
+// ("cannot be read: Permission denied"). Messages begin with "key-parameter file <path>: ".
+// Results as ReadKeyParamJson.
 bool ReadKeyParamFile(const std::string& path, CPM001KeyParam& keyParam, std::string& error);
 
 // The compact JSON text of keyParam with every key, in the documented order; reading it back gives

@@ -3,9 +3,12 @@
 
 #include <gtest/gtest.h>
 
+#include <cerrno>
+#include <cstring>
 #include <filesystem>
 #include <fstream>
 #include <string>
+#include <utility>
 #include <sys/stat.h>
 
 namespace {
@@ -161,6 +164,18 @@ TEST(ProjectFileSyntax, TruncatedAndEmptyTextAreMalformed)
     EXPECT_EQ(ErrorOf("{} {}").where(), "line 1, column 4");
 }
 
+// The parser takes a NUL byte for the end of its input: one after a complete document is refused
+// where it stands, whatever follows it. Blanks alone may follow.
+TEST(ProjectFileSyntax, NothingButBlanksMayFollowTheDocument)
+{
+    const std::string nul(1, '\0');
+    const std::string detail =
+        "not valid JSON: syntax error while parsing value - a NUL byte after the document; expected end of input";
+    ExpectError("{}" + nul + R"({"pier": 1})", "line 1, column 3", detail);
+    ExpectError("{\"component\": {\"name\": \"三号墩\"}}\n " + nul, "line 2, column 2", detail);
+    EXPECT_NO_THROW(ReadProjectText("{} \n\t\r\n", "t", ""));
+}
+
 TEST(ProjectFileSyntax, IllFormedUtf8IsMalformed)
 {
     // The byte 0xFF can start no UTF-8 character: it stands at column 26, after "P".
@@ -224,14 +239,18 @@ protected:
     std::filesystem::path m_dir;
 };
 
-TEST_F(ProjectFileOnDisk, MissingFileAndFolderAreNamed)
+// A file that cannot be opened is named with the system's reason (a link to itself: a loop).
+TEST_F(ProjectFileOnDisk, FileThatCannotBeOpenedIsNamedWithTheSystemsReason)
 {
-    const std::string missing = (m_dir / "missing.json").string();
-    try {
-        LoadProjectFile(missing);
-        FAIL() << "a missing file was accepted";
-    } catch (const ProjectFileError& e) {
-        EXPECT_EQ(std::string(e.what()), missing + ": cannot open the project file");
+    const std::string missing = (m_dir / "missing.json").string(), loop = (m_dir / "loop.json").string();
+    std::filesystem::create_symlink("loop.json", loop);
+    for (const auto& [path, error] : {std::pair(missing, ENOENT), std::pair(loop, ELOOP)}) {
+        try {
+            LoadProjectFile(path);
+            ADD_FAILURE() << path << " was accepted";
+        } catch (const ProjectFileError& e) {
+            EXPECT_EQ(std::string(e.what()), path + ": cannot open the project file: " + std::strerror(error));
+        }
     }
 }
 

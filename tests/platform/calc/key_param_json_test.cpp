@@ -7,10 +7,14 @@
 #include <gtest/gtest.h>
 #include <nlohmann/json.hpp>
 
+#include <cerrno>
 #include <cmath>
+#include <cstdlib>
+#include <cstring>
 #include <filesystem>
 #include <fstream>
 #include <limits>
+#include <stdexcept>
 #include <string>
 #include <vector>
 #include <sys/stat.h>
@@ -266,6 +270,43 @@ TEST(KeyParamJsonRead, TextThatIsNoJsonIsRefused)
     EXPECT_EQ(error.substr(error.find("parsing ")), "parsing '1" + std::string(63, '0') + "…')") << error;
 }
 
+// Objects {"a": …} nested `levels` deep under "capx", a later key after them.
+std::string Deep(int levels)
+{
+    std::string text = "{\"capx\": ";
+    for (int i = 0; i < levels; ++i) text += "{\"a\": ";
+    return text + "{}" + std::string(static_cast<std::size_t>(levels), '}') + ", \"later\": 1}";
+}
+
+// Nesting is refused as it passes 64 (the top object counts), before a deeper document is built;
+// a complete document may be followed by blanks only, a NUL byte included.
+TEST(KeyParamJsonRead, DeepNestingAndBytesAfterTheDocumentAreRefused)
+{
+    const std::string deep = "keyParameters: objects and lists nested more than 64 deep";
+    const auto nulAt = [](std::size_t line, std::size_t column) {
+        return "keyParameters: not valid JSON ([json.exception.parse_error.101] parse error at line " +
+               std::to_string(line) + ", column " + std::to_string(column) +
+               ": syntax error while parsing value - a NUL byte after the document; expected end of input)";
+    };
+    const std::string minimal = Minimal().dump(), nul(1, '\0');
+    const struct { std::string text; std::string error; } cases[] = {
+        {Deep(100000), deep},
+        {Deep(63), deep},
+        {Deep(62), "keyParameters.cap: missing (a required key)"},   // 64 deep: read
+        {"{\"capx\": " + std::string(100000, '[') + std::string(100000, ']') + "}", deep},
+        {minimal + " \n\t\r", ""},
+        {minimal + nul + "trailing", nulAt(1, minimal.size() + 1)},
+        {"{\"cap\": {}}\n  " + nul, nulAt(2, 3)},
+    };
+    for (const auto& c : cases) {
+        CPM001KeyParam keyParam;
+        std::string error;
+        EXPECT_EQ(ReadKeyParamJson(c.text, "keyParameters", keyParam, error), c.error.empty())
+            << c.text.substr(0, 40);
+        EXPECT_EQ(error, c.error) << c.text.substr(0, 40);
+    }
+}
+
 TEST(KeyParamJsonRead, KeyParametersMustAgreeWithThemselves)
 {
     Json document = Minimal();
@@ -311,10 +352,22 @@ TEST(KeyParamJsonRead, AFailedReadLeavesTheTargetAsItWas)
     EXPECT_EQ(keyParam.CapKeyParam.FrameAr.GetSize(), 1);
 }
 
+// A folder of the test's own under TMPDIR, removed with everything in it when the test ends.
+struct ScratchFolder {
+    ScratchFolder()
+    {
+        std::string name = (std::filesystem::temp_directory_path() / "pm001_key_param_file_test_XXXXXX").string();
+        if (::mkdtemp(name.data()) == nullptr) throw std::runtime_error("cannot make a folder under " + name);
+        path = name;
+    }
+    ~ScratchFolder() { std::filesystem::remove_all(path); }
+    std::filesystem::path path;
+};
+
 TEST(KeyParamJsonFile, FileErrorsNameTheFile)
 {
-    const std::filesystem::path dir = std::filesystem::temp_directory_path() / "pm001_key_param_file_test";
-    std::filesystem::create_directories(dir);
+    const ScratchFolder scratch;
+    const std::filesystem::path& dir = scratch.path;
     const std::string missing = (dir / "missing.json").string();
     const std::string broken = (dir / "broken.json").string();
     {
@@ -330,6 +383,11 @@ TEST(KeyParamJsonFile, FileErrorsNameTheFile)
     EXPECT_EQ(error, "key-parameter file " + dir.string() + ": not a regular file");
     EXPECT_FALSE(ReadKeyParamFile(broken, keyParam, error));
     EXPECT_EQ(error, "key-parameter file " + broken + ": cap.WeldArcR: missing (a required key)");
+    // A file that cannot be opened for another reason gives the system's (a link to itself: a loop).
+    const std::string loop = (dir / "loop.json").string();
+    std::filesystem::create_symlink("loop.json", loop);
+    EXPECT_FALSE(ReadKeyParamFile(loop, keyParam, error));
+    EXPECT_EQ(error, "key-parameter file " + loop + ": cannot be read: " + std::strerror(ELOOP));
 
     // A FIFO is refused at once, not waited on; a file of 16 MiB is read, one byte more is refused.
     const std::string fifo = (dir / "fifo.json").string();
@@ -344,7 +402,6 @@ TEST(KeyParamJsonFile, FileErrorsNameTheFile)
     std::ofstream(full, std::ios::binary | std::ios::app) << ' ';
     EXPECT_FALSE(ReadKeyParamFile(full, keyParam, error));
     EXPECT_EQ(error, "key-parameter file " + full + ": larger than 16 MiB");
-    std::filesystem::remove_all(dir);
 }
 
 TEST(KeyParamJsonWrite, WrittenTextReadsBackToTheSameSet)
