@@ -1,5 +1,5 @@
 #!/usr/bin/env python3
-"""Writes the regression inputs of issue 23 item 2: key parameters nested deep, a later key after
+"""Writes the regression inputs of key parameters nested deep, a later key after
 them, which crashed pm001 (the parser copied the deep object once per level) before the full parse
 was held to 64 levels. The text, {"capx":{"":{"":…{}…}},"later":1} 16,500 objects deep (82 KB; a
 sanitizer build overflows its stack from about 13,000), is kept
