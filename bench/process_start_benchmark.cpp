@@ -7,6 +7,8 @@
 //
 // Counters: floor_ms and command_ms (mean CPU time of a run), x_floor (their ratio over all
 // runs) and goal (the most x_floor may be, where there is one). Rerun: process_start_benchmark --benchmark_min_time=2
+#include "temp_folder.h"
+
 #include <benchmark/benchmark.h>
 
 #include <fcntl.h>
@@ -15,8 +17,6 @@
 #include <sys/wait.h>
 #include <unistd.h>
 
-#include <cstdio>
-#include <cstdlib>
 #include <stdexcept>
 #include <string>
 #include <vector>
@@ -51,17 +51,14 @@ double ChildCpuSeconds(const std::vector<std::string>& command)
 const std::vector<std::string> kFloor = {PM001_FLOOR_HOST, PM001_FLOOR_LIBRARY};
 const std::string kSample = PM001_SOURCE_DIR "/examples/footing.json";
 
-// The footing sample designed and stored once, for the load runs; removed at exit.
+// The footing sample designed and stored once, for the load runs, in a folder removed at exit.
 const std::string& StoredSample()
 {
+    static const TempFolder folder("pm001_process_start");
     static const std::string path = [] {
-        char name[] = "/tmp/pm001_process_start_XXXXXX";
-        const int fd = mkstemp(name);
-        if (fd < 0) throw std::runtime_error("cannot make a temporary file");
-        close(fd);
+        const std::string name = folder / "footing.pm001";
         ChildCpuSeconds({PM001_HOST, "design", kSample, "--save", name});
-        std::atexit([] { std::remove(StoredSample().c_str()); });
-        return std::string(name);
+        return name;
     }();
     return path;
 }

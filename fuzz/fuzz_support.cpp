@@ -2,16 +2,15 @@
 #include "fuzz_support.h"
 
 #include "project_file.h"
+#include "temp_folder.h"
 
 #include "host/report.h"
 #include "module/pier_component.h"
 
 #include <cstdio>
 #include <cstdlib>
-#include <filesystem>
 #include <fstream>
 #include <string_view>
-#include <unistd.h>
 
 void PrepareComponent()
 {
@@ -42,15 +41,9 @@ std::unique_ptr<Project> ReadProject(const unsigned char* data, std::size_t size
 
 const std::string& WriteInputFile(const char* name, const unsigned char* data, std::size_t size)
 {
-    static const std::string folder = [] {
-        std::string dir = (std::filesystem::temp_directory_path() / "pm001_fuzz_XXXXXX").string();
-        Require(::mkdtemp(dir.data()) != nullptr, "a folder for the input file is made");
-        return dir;
-    }();
-    static const bool removedAtExit = [] { return std::atexit([] { std::filesystem::remove_all(folder); }) == 0; }();
-    (void)removedAtExit;
+    static const TempFolder folder("pm001_fuzz");   // removed at exit
     static std::map<std::string, std::string> paths;
-    const std::string& path = paths.try_emplace(name, folder + "/" + name).first->second;
+    const std::string& path = paths.try_emplace(name, folder / name).first->second;
     std::ofstream out(path, std::ios::binary | std::ios::trunc);
     out.write(reinterpret_cast<const char*>(data), static_cast<std::streamsize>(size));
     out.close();

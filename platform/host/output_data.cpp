@@ -1,8 +1,8 @@
 // Output value records: their printed form and their entry into the output map.
 #include "output_data.h"
 
-#include "common/recent_sizes.h"
 #include "host/name_sort.h"
+#include "mfc/recent_sizes.h"
 
 #include <algorithm>
 #include <charconv>

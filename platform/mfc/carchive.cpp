@@ -1,7 +1,7 @@
 // CArchive over bytes: little-endian numbers, MFC's count and text forms, checked loading.
 #include "carchive.h"
 
-#include "common/recent_sizes.h"
+#include "recent_sizes.h"
 #include "text_encoding.h"
 
 #include <algorithm>

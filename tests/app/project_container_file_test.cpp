@@ -1,5 +1,6 @@
 // The container in a file: what a save replaces and keeps, what a load refuses, and write errors.
 #include "project_container.h"
+#include "temp_folder.h"
 
 #include <gtest/gtest.h>
 
@@ -41,23 +42,14 @@ std::string ErrorOf(const std::function<void()>& action)
 
 class ContainerFile : public ::testing::Test {
 protected:
-    void SetUp() override
-    {
-        dir = fs::temp_directory_path() /
-              ("pm001_container_" + std::to_string(::getpid()) + "_" +
-               ::testing::UnitTest::GetInstance()->current_test_info()->name());
-        fs::remove_all(dir);
-        fs::create_directories(dir);
-    }
-    void TearDown() override { fs::remove_all(dir); }
-
     std::string Path(const char* name) const { return (dir / name).string(); }
     std::size_t Entries() const
     {
         return static_cast<std::size_t>(std::distance(fs::directory_iterator(dir), fs::directory_iterator()));
     }
 
-    fs::path dir;
+    const TempFolder folder{"pm001_container"};
+    const fs::path& dir = folder.path();
 };
 
 } // namespace

@@ -1,5 +1,6 @@
 // Project files that cannot be used: each error names where it is and what was expected there.
 #include "project_file.h"
+#include "temp_folder.h"
 
 #include <gtest/gtest.h>
 
@@ -220,15 +221,6 @@ TEST(ProjectFileValues, KeyParametersAreGivenOneWayOnly)
 
 class ProjectFileOnDisk : public ::testing::Test {
 protected:
-    void SetUp() override
-    {
-        m_dir = std::filesystem::temp_directory_path() /
-                ("pm001_project_file_test_" + std::to_string(::testing::UnitTest::GetInstance()->random_seed()) + "_" +
-                 ::testing::UnitTest::GetInstance()->current_test_info()->name());
-        std::filesystem::create_directories(m_dir);
-    }
-    void TearDown() override { std::filesystem::remove_all(m_dir); }
-
     std::string Write(const std::string& name, const std::string& text)
     {
         const auto path = m_dir / name;
@@ -236,7 +228,8 @@ protected:
         return path.string();
     }
 
-    std::filesystem::path m_dir;
+    const TempFolder m_folder{"pm001_project_file"};
+    const std::filesystem::path& m_dir = m_folder.path();
 };
 
 // A file that cannot be opened is named with the system's reason (a link to itself: a loop).

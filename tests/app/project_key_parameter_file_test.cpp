@@ -1,6 +1,7 @@
 // The key-parameter file a project names is read before the design: missing or damaged is unusable input.
 #include "project_file.h"
 #include "project_key_parameter_file.h"
+#include "temp_folder.h"
 
 #include <gtest/gtest.h>
 
@@ -9,7 +10,6 @@
 #include <iterator>
 #include <optional>
 #include <stdexcept>
-#include <unistd.h>
 
 namespace {
 
@@ -37,8 +37,8 @@ TEST(KeyParameterFile, AMissingOrDamagedFileIsOneLineNamingIt)
     EXPECT_EQ(read->CapKeyParam.sg_s, 150.0);
     EXPECT_EQ(read->CapKeyParam.FrameName.GetSize(), 4);
 
-    const std::filesystem::path dir = std::filesystem::temp_directory_path() / ("pm001_keys_" + std::to_string(::getpid()));
-    std::filesystem::create_directories(dir);
+    const TempFolder folder("pm001_keys");
+    const std::filesystem::path& dir = folder.path();
     const std::string damaged = (dir / "damaged.json").string();
     std::ofstream(damaged) << "{\"cap\": ";
     const std::string missing = (dir / "none.json").string();
@@ -52,7 +52,6 @@ TEST(KeyParameterFile, AMissingOrDamagedFileIsOneLineNamingIt)
     EXPECT_EQ(error.find('\n'), std::string::npos);
     project->keyParameters.resolvedFile = dir.string();
     EXPECT_EQ(ErrorOf(*project), "key-parameter file " + dir.string() + ": not a regular file");
-    std::filesystem::remove_all(dir);
 
     // No key parameters at all are the design's to judge.
     project->keyParameters.resolvedFile.clear();

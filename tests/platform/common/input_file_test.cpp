@@ -1,5 +1,6 @@
 // Reading a whole input file within a bound, without waiting on what is not a regular file.
 #include "common/input_file.h"
+#include "temp_folder.h"
 
 #include <gtest/gtest.h>
 
@@ -8,13 +9,11 @@
 #include <fstream>
 #include <string>
 #include <sys/stat.h>
-#include <unistd.h>
 
 TEST(InputFile, AWholeFileIsReadOnlyWithinTheBound)
 {
-    const std::filesystem::path dir =
-        std::filesystem::temp_directory_path() / ("pm001_input_file_" + std::to_string(::getpid()));
-    std::filesystem::create_directories(dir);
+    const TempFolder folder("pm001_input_file");
+    const std::filesystem::path& dir = folder.path();
     std::ofstream(dir / "ten", std::ios::binary) << "0123456789";
     ASSERT_EQ(::mkfifo((dir / "fifo").c_str(), 0600), 0);
 
@@ -43,5 +42,4 @@ TEST(InputFile, AWholeFileIsReadOnlyWithinTheBound)
         else
             EXPECT_EQ(text, c.text);
     }
-    std::filesystem::remove_all(dir);
 }

@@ -1,5 +1,6 @@
 // Whole-file archives: read back what was written, replace atomically, name the path on failure.
 #include "archive_bytes.h"
+#include "temp_folder.h"
 
 #include <gtest/gtest.h>
 
@@ -12,19 +13,10 @@ namespace {
 
 class ArchiveFile : public ::testing::Test {
 protected:
-    void SetUp() override
-    {
-        dir = fs::temp_directory_path() /
-              ("pm001_archive_file_" + std::to_string(::testing::UnitTest::GetInstance()->random_seed()) + "_" +
-               ::testing::UnitTest::GetInstance()->current_test_info()->name());
-        fs::remove_all(dir);
-        fs::create_directories(dir);
-    }
-    void TearDown() override { fs::remove_all(dir); }
-
     std::size_t entries() const { return static_cast<std::size_t>(std::distance(fs::directory_iterator(dir), fs::directory_iterator())); }
 
-    fs::path dir;
+    const TempFolder folder{"pm001_archive_file"};
+    const fs::path& dir = folder.path();
 };
 
 std::string messageOf(const std::function<void()>& f)

@@ -1,5 +1,5 @@
 // RecentSizes: the largest of a thread's last few sizes, for the next buffer's room.
-#include "common/recent_sizes.h"
+#include "mfc/recent_sizes.h"
 
 #include <gtest/gtest.h>
 
