@@ -392,7 +392,7 @@ expect 1 "check of a load list of 10001 values" "$pm001" check "$work/long_load_
 grep -qF "diagnose [LoadList1] “荷载列表1”中数据个数过大,不能大于10000，LoadList1有错误．" "$work/out" || fail "long load list not reported"
 
 # A run whose reports hold an error has not passed, though its steps went through: the footing at
-# 10° skew designs completely, but the Part reports the densified counts at both outer support
+# 10° skew designs completely, but the design reports the densified counts at both outer support
 # lines as possibly too large, as errors. Every designing command prints what it hands on and
 # exits 1; the design is still saved. Warnings alone pass (an end height the slopes correct).
 python3 - "$source_dir" "$work" <<'PY'
