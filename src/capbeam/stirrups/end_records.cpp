@@ -149,13 +149,10 @@ int FillTaperRecord(const Atom& atom, const Plan& plan, const Shares& shares, co
     const auto& sg = atom.sg;
     const EndSide left = LeftEnd(atom, plan);
     const EndSide right = RightEnd(atom, plan);
-    if (!TaperCount(atom, plan, left, record.nl) || !TaperCount(atom, plan, right, record.nr)) return 0;
-    // In the layouts with end zones the record holds every stirrup standing on a tapered part,
-    // main-group stirrups included; a count below zero is left for the check of the counts.
-    if (LaysEndZones(plan.layout)) {
-        if (record.nl >= 0 && !StoreCount(shares.left.taper, record.nl)) return 0;
-        if (record.nr >= 0 && !StoreCount(shares.right.taper, record.nr)) return 0;
-    }
+    // The record holds the stirrups the shares gave it: in the layouts with end zones every stirrup
+    // standing on a tapered part, main-group stirrups included; along the skew the layout's count,
+    // 0 where the tapered part lays none.
+    if (!StoreCount(shares.left.taper, record.nl) || !StoreCount(shares.right.taper, record.nr)) return 0;
     if (!StoreCount(static_cast<long long>(record.nl) + record.nr, record.n)) return 0;
 
     // Outermost stirrups, at the end distance from each end.

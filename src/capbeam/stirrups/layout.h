@@ -17,7 +17,8 @@ void SetHooks(Atom& atom);
 // 0 after a reported error.
 int FillGroupRecords(Atom& atom, const Plan& plan);
 
-// Stirrups standing on one tapered part, as the taper record counts them. false after a reported error.
+// Stirrups standing on one tapered part by the layout's own count, below zero where the end distance
+// lies beyond the part. false after a reported error.
 bool TaperCount(const Atom& atom, const Plan& plan, const EndSide& e, int& n);
 
 // Which record holds each stirrup laid at one beam end. Stations are distances from that end.

@@ -35,8 +35,8 @@ struct Plan {
     double W = 0.0;        // outer-diameter allowance added to every stirrup leg
     double LL = 0.0;       // densified square layout: length of the left end zone
     double RR = 0.0;       // of the right end zone
-    bool bareL = false;    // uniform layout: the uniform stirrups reach nearer to the left end than the
-    bool bareR = false;    // end distance by a whole end spacing or more, and the end lays no end zone
+    bool bareL = false;    // uniform layout: the end zone would end a whole end spacing or more before
+    bool bareR = false;    // the end distance, and lays no stirrup
 };
 
 // One cantilever end as seen from its own beam end: positions are distances from that end.

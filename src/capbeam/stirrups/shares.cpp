@@ -176,8 +176,9 @@ private:
     std::vector<double> m_near; // zone stirrups from there on that are no main stirrups
 };
 
-// The taper record's stirrups at one end, or none where the beam has no taper record. A count
-// below zero lays nothing here; the record reports it.
+// The taper record's stirrups at one end by the layout's count, or none where the beam has no
+// taper record. A count below zero means that the end distance lies beyond the tapered part: the
+// part lays no stirrup and holds 0, and no stirrup is lost.
 bool TaperHeld(const Atom& atom, const Plan& plan, const EndSide& e, long long& n)
 {
     n = 0;
@@ -193,8 +194,8 @@ bool TaperHeld(const Atom& atom, const Plan& plan, const EndSide& e, long long& 
 // its normal spacings into the support line's densified zone; the uniform layout's from its first
 // stirrup beyond the tapered part and the skewed end, all at the one spacing. The uniform layout
 // lays the stirrups of a tapered part at the end-zone spacing over the whole part, also where the
-// end zone is shorter; an end whose uniform stirrups already reach nearer to it than the end
-// distance lays no end zone of its own.
+// end zone is shorter; an end zone that would end before the end distance (bare) lays no stirrup
+// of its own.
 EndStations SquareEndStations(const Atom& atom, const Plan& plan, const EndSide& e, long long taper)
 {
     const auto& sg = atom.sg;

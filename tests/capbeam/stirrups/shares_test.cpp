@@ -52,6 +52,26 @@ void TaperOneEnd(CPM001T0101Atom& beam, bool left)
     SetTaperedOutline(beam);
 }
 
+// Uniform, square to the axis, sg_a 250, s3 100, skew `degrees`: the tapered part of TaperOneEnd
+// beside the intake's square end, a token step of 1e-5 by 1e-5 (dR or dL 50.00001).
+void SquareEndBesideTaperedOne(CPM001T0101Atom& beam, bool squareRight, double degrees)
+{
+    beam.sg.fenG = 0;
+    beam.sg.a = 250.0;
+    beam.sg.s3 = 100.0;
+    beam.a = Degrees(degrees);
+    TaperOneEnd(beam, squareRight);
+    (squareRight ? beam.bBpr : beam.bBpl) = 1e-5;
+    (squareRight ? beam.hHpr : beam.hHpl) = 1e-5;
+    if (squareRight) {
+        beam.PYXTCJpa1[3] = CDblPoint(9950.0 - 1e-5, 60.0);
+        beam.PYXTCJpa1[4] = CDblPoint(9950.0, 60.0);
+    } else {
+        beam.PYXTCJpa1[1] = CDblPoint(50.0, 60.0);
+        beam.PYXTCJpa1[2] = CDblPoint(50.0 + 1e-5, 60.0);
+    }
+}
+
 class StirrupShares : public ::testing::Test {
 protected:
     void SetUp() override
@@ -195,6 +215,8 @@ struct UnlaidRow {
 
 } // namespace
 
+// Only counts that cannot be laid stop: tapered parts claiming more stirrups than the layout lays,
+// densified zones that overlap. An end zone or tapered part that lays none holds 0 (uniform table).
 TEST_F(StirrupShares, StirrupsThatCannotBeLaidStopTheDesignNamingTheCount)
 {
     const UnlaidRow rows[] = {
@@ -222,16 +244,6 @@ TEST_F(StirrupShares, StirrupsThatCannotBeLaidStopTheDesignNamingTheCount)
              beam.sg.lns2[1] = 30;
          },
          "计算错误：箍筋无法布置，第1跨两侧的箍筋加密区重叠，PM001_T0101_sg_as 小于0，请检查箍筋间距和加密间距数"},
-        // Uniform, 1 degree, left end tapered: 8965.09 = 44 x 200 + 2 x 82.55; the right zone from
-        // 300 takes trunc((33.16 + 82.55 - 300) / 150) = -1 spacings.
-        {"end zone starting beyond the uniform part",
-         [](CPM001T0101Atom& beam) {
-             beam.sg.fenG = 0;
-             beam.sg.a = 300.0;
-             beam.a = Degrees(1.0);
-             TaperOneEnd(beam, true);
-         },
-         "计算错误：箍筋无法布置，PM001_T0101_sg_rns3 小于0，请检查箍筋间距和加密间距数"},
     };
     for (const auto& row : rows) {
         SCOPED_TRACE(row.name);
@@ -503,12 +515,13 @@ TEST_F(StirrupShares, UniformEndStirrupsThatAreMainOnesOrOnTheTaperAreCountedOnc
         const char* name;
         void (*setUp)(CPM001T0101Atom&);
         Held held;
+        int lns3, rns3;  // the end zones' published counts
     };
     const Row rows[] = {
         // sg_a 100: BJ4(10000, 100, 200) = 49 x 200 and 100 at either end: the end zone's only
         // stirrup (trunc(0 / 150) = 0 spacings) stands at 100, on the first main stirrup: 50.
         {"end stirrup on the first main one",
-         [](CPM001T0101Atom& beam) { beam.sg.a = 100.0; }, {50, -1, -1, -1, -1}},
+         [](CPM001T0101Atom& beam) { beam.sg.a = 100.0; }, {50, -1, -1, -1, -1}, 0, 0},
         // t = 0.25, sg_a 60, the left slope running on to 3000 (right 1050): 7500 = 37 x 200 +
         // 2 x 50, first at 1050 + 300 on the right; end zones trunc((475 + 50 + 1000 - 60) / 150) = 9
         // spacings (60 ... 1410). The left tapered part holds its trunc(2940 / 150) + 1 = 20 (60 ...
@@ -520,7 +533,7 @@ TEST_F(StirrupShares, UniformEndStirrupsThatAreMainOnesOrOnTheTaperAreCountedOnc
              beam.a = std::atan(0.25);
              MoveSlopeEnds(beam, 3000.0, 8950.0);
          },
-         {38, 20, 7, 0, 3}},
+         {38, 20, 7, 0, 3}, 9, 9},
         // Along the skew, a square left end (token tapered part) next to a tapered right one, 10200
         // long, sg_a 150: BJ4(9900, 80, 200) = 48 x 200 and 150 at either end: 150, 300 ... 9900,
         // 10050, 51 stirrups. The right tapered part (1050) holds trunc((1050 - 300) / 200) + 2 = 5
@@ -541,16 +554,48 @@ TEST_F(StirrupShares, UniformEndStirrupsThatAreMainOnesOrOnTheTaperAreCountedOnc
                                  {10150.0, 660.0}, {10150.0, 1740.0}})
                  beam.PYXTCJpa1.Add(CDblPoint(x, y));
          },
-         {46, 0, 5, -1, -1}},
+         {46, 0, 5, -1, -1}, 0, 0},
         // sg_a 250, right end tapered: 9000 = 44 x 200 + 2 x 100, uniform 100 ... 8900 (45); left
         // trunc((100 - 250) / 150) = -1, kept 0; right trunc(850 / 150) = 5: 45 + 6 = 51.
         {"square to the axis, sg_a beyond the first uniform stirrup at a square left end",
          [](CPM001T0101Atom& beam) { beam.sg.a = 250.0; TaperOneEnd(beam, false); },
-         {51, -1, -1, -1, -1}},
+         {51, -1, -1, -1, -1}, 0, 5},
         // Mirror, sg_a 400: right trunc(-300 / 150) = -2, kept 0; left trunc(700 / 150) = 4: 50.
         {"square to the axis, sg_a beyond the first uniform stirrup at a square right end",
          [](CPM001T0101Atom& beam) { beam.sg.a = 400.0; TaperOneEnd(beam, true); },
-         {50, -1, -1, -1, -1}},
+         {50, -1, -1, -1, -1}, 4, 0},
+        // The intake's square right end beside the tapered left one, sg_a 250, s3 100: at 0.25, 1 and
+        // 2.75 degrees 9000 - 2000 t = 44 x 200 + 2 b (b 95.64, 82.55, 51.97), first uniform stirrup
+        // at 2000 t / 2 + b = 100 from either tapered part: 1150 from the left end, 150.00001 from
+        // the right. Left: 8 spacings from 250, all 9 (250 ... 1050) on the tapered part (1050).
+        // Right: trunc((1900 t + b - 250) / 100) = trunc(-1.46), trunc(-1.34), trunc(-1.07) = -1: the
+        // zone would end before the end distance and lays nothing, count 0 (it stopped the design).
+        // 45 + 9: 54, as at 0 degrees and at 3 (44 main, its left zone's 1150 a skew-end stirrup).
+        {"square end beside a tapered one, 0.25 degree",
+         [](CPM001T0101Atom& beam) { SquareEndBesideTaperedOne(beam, true, 0.25); }, {45, 9, 0, 0, 0}, 8, 0},
+        {"square end beside a tapered one, 1 degree",
+         [](CPM001T0101Atom& beam) { SquareEndBesideTaperedOne(beam, true, 1.0); }, {45, 9, 0, 0, 0}, 8, 0},
+        {"square end beside a tapered one, 2.75 degrees",
+         [](CPM001T0101Atom& beam) { SquareEndBesideTaperedOne(beam, true, 2.75); }, {45, 9, 0, 0, 0}, 8, 0},
+        {"the mirror, 1 degree",
+         [](CPM001T0101Atom& beam) { SquareEndBesideTaperedOne(beam, false, 1.0); }, {45, 0, 9, 0, 0}, 0, 8},
+        // A plain square right end (no token step, no taper record), sg_a 300, 1 degree: 44 x 200,
+        // b 82.55; left trunc((33.17 + 82.55 + 1000 - 300) / 150) = 5: 300 ... 1050, 1150 - 1050 =
+        // 100 >= 80 from the first uniform stirrup, six skew-end stirrups; right trunc(-1.23) = -1: 0.
+        {"plain square end, end zone before the end distance",
+         [](CPM001T0101Atom& beam) { beam.sg.a = 300.0; beam.a = Degrees(1.0); TaperOneEnd(beam, true); },
+         {45, -1, -1, 6, 0}, 5, 0},
+        // sg_a 1400 beyond the tapered parts (1050): their count trunc(-350 / 150) + 1 = -1 lays
+        // nothing and is 0, as are the end zones (trunc((100 + 1000 - 1400) / 150) = -2); 8000 =
+        // 39 x 200 + 2 x 100: 40 uniform stirrups, 1150 ... 8850 (it stopped the design).
+        {"end distance beyond the tapered parts",
+         [](CPM001T0101Atom& beam) { beam.sg.a = 1400.0; UseTaperedEnds(beam); }, {40, 0, 0, -1, -1}, 0, 0},
+        // Along the skew, sg_a 1700: BJ4(6600, 80, 200) = 32 x 200 and 100 at either end; the
+        // tapered parts take trunc((1050 - 1700 - 100) / 200) + 2 = -1: none; 1700, 1800 ... 8200,
+        // 8300: 35 main stirrups (it stopped the design).
+        {"along the skew, end distance beyond the tapered parts",
+         [](CPM001T0101Atom& beam) { beam.sg.fLayMode = 1; beam.sg.a = 1700.0; UseTaperedEnds(beam); },
+         {35, 0, 0, -1, -1}, 0, 0},
     };
     for (const auto& row : rows) {
         SCOPED_TRACE(row.name);
@@ -559,6 +604,8 @@ TEST_F(StirrupShares, UniformEndStirrupsThatAreMainOnesOrOnTheTaperAreCountedOnc
         beam.sg.fenG = 0;
         row.setUp(beam);
         ExpectHeld(beam, row.held);
+        EXPECT_EQ(beam.sg.lns3, row.lns3);
+        EXPECT_EQ(beam.sg.rns3, row.rns3);
     }
 }
 
