@@ -5,6 +5,7 @@
 #include "calc/json_document.h"
 #include "calc/json_error_text.h"
 #include "calc/key_param_fields.h"
+#include "calc/key_param_bounds.h"
 #include "common/input_file.h"
 #include "host/report_keyed_message.h"
 #include "mfc/text_encoding.h"
@@ -290,6 +291,7 @@ bool ReadKeyParamJson(std::string_view text, const std::string& root, CPM001KeyP
         CPM001KeyParam read;
         ReadValue(*document, Where(root), read);
         CheckAgreement(read.CapKeyParam, Member(root, "cap"));
+        if (std::string unbuildable = FindUnbuildableKeyValue(read, root); !unbuildable.empty()) throw KeyParamError(unbuildable);
         keyParam = std::move(read);
         return true;
     } catch (const KeyParamError& e) {

@@ -177,6 +177,7 @@ TEST(KeyParamJsonRead, OmittedOptionalKeysTakeTheRecordDefaults)
     withTendon["cap"]["SteelAr"] = Json::array({Tendon()});
     withTendon["cap"]["Ldis"] = 800;
     withTendon["cap"]["Cdis"] = 500;
+    withTendon["cap"]["SBd"] = 12;
     const CPM001KeyParam prestressed = ReadOk(withTendon.dump());
     const auto& tendon = prestressed.CapKeyParam.SteelAr[0];
     EXPECT_TRUE(tendon.name.IsEmpty());
@@ -321,6 +322,7 @@ TEST(KeyParamJsonRead, KeyParametersMustAgreeWithThemselves)
 
     document = Minimal();
     document["cap"]["SteelAr"] = Json::array({Tendon()});
+    document["cap"]["SBd"] = 12;
     document["cap"]["Cdis"] = 500;
     EXPECT_EQ(ReadError(document), "keyParameters.cap.Ldis: expected a spacing above 0 when tendons are given");
     document["cap"]["Ldis"] = 800;

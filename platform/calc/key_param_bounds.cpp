@@ -1,0 +1,285 @@
+// The key parameters' values checked for what they mean: the values no cap can be built with.
+
+#include "calc/key_param_bounds.h"
+
+#include <charconv>
+#include <cmath>
+#include <limits>
+#include <numbers>
+
+namespace {
+
+constexpr double kNoLimit = std::numeric_limits<double>::infinity();
+
+// Reinforcing bars are rolled up to 50 mm (GB/T 1499.2-2018, the sizes of the bar helpers' table),
+// 57 mm at most anywhere (ASTM A615 #18), threaded bars up to 75 mm: no cap is built with a bar
+// thicker than 100 mm.
+constexpr double kMaxBarDiameter = 100.0;
+
+// A cap beam carries a deck across its width, some tens of metres at most: every length, distance,
+// spacing and position of its key parameters lies within 10 km, and a bend of a larger radius turns
+// a bar or a tendon by less than a degree over a whole cap. Far past that, sums and products of
+// lengths overflow.
+constexpr double kMaxLength = 1e7;
+
+// What a value means and the values that mean it: low to high, each end included or not.
+struct Bound {
+    const char* what;
+    double low;
+    bool lowIncluded;
+    double high;
+    bool highIncluded;
+    const char* unit;
+
+    bool Holds(double v) const
+    {
+        // Written so that a value that is not a number holds no bound.
+        return (lowIncluded ? v >= low : v > low) && (highIncluded ? v <= high : v < high);
+    }
+};
+
+constexpr Bound kDiameter{"a diameter", 0.0, false, kMaxBarDiameter, true, " mm"};
+constexpr Bound kDiameterOrZero{"a diameter", 0.0, true, kMaxBarDiameter, true, " mm"};
+constexpr Bound kLength{"a length", 0.0, true, kMaxLength, true, " mm"};
+constexpr Bound kPositiveLength{"a length", 0.0, false, kMaxLength, true, " mm"};
+constexpr Bound kDistance{"a distance", 0.0, true, kMaxLength, true, " mm"};
+constexpr Bound kRadius{"a radius", 0.0, true, kMaxLength, true, " mm"};
+constexpr Bound kSpacing{"a spacing", 0.0, false, kMaxLength, true, " mm"};
+constexpr Bound kSpacingOrZero{"a spacing", 0.0, true, kMaxLength, true, " mm"};
+constexpr Bound kPosition{"a position", -kMaxLength, true, kMaxLength, true, " mm"};
+constexpr Bound kInclination{"an angle", 0.0, false, std::numbers::pi / 2.0, false, " rad"};
+constexpr Bound kStressFraction{"a fraction", 0.0, false, 1.0, true, ""};
+constexpr Bound kModulus{"a modulus", 0.0, true, kNoLimit, true, " MPa"};
+// The sibling modules judge their own values; a part a pier has no member for holds 0.
+constexpr Bound kSiblingDiameter{"a diameter", 0.0, true, kNoLimit, true, " mm"};
+constexpr Bound kSiblingSpacing{"a spacing", 0.0, true, kNoLimit, true, " mm"};
+
+// The value given, as short as reads back the same; a bound, whole or to five digits.
+std::string NumberText(double v, bool shortest)
+{
+    char text[64];
+    const bool whole = std::fabs(v) < 1e15 && v == std::trunc(v);
+    const auto end = shortest ? std::to_chars(text, text + sizeof text, v).ptr
+                     : whole  ? std::to_chars(text, text + sizeof text, v, std::chars_format::fixed, 0).ptr
+                              : std::to_chars(text, text + sizeof text, v, std::chars_format::general, 5).ptr;
+    return std::string(text, end);
+}
+
+std::string Expected(const Bound& b)
+{
+    const std::string low = NumberText(b.low, false);
+    const std::string high = NumberText(b.high, false);
+    std::string range;
+    if (b.high == kNoLimit) range = (b.lowIncluded ? "of at least " : "above ") + low;
+    else if (b.lowIncluded) range = "from " + low + " to " + high;
+    else range = "above " + low + (b.highIncluded ? " and at most " : " and below ") + high;
+    return std::string("expected ") + b.what + " " + range + b.unit;
+}
+
+// Where a value lies: a chain of keys and list positions from the root, written out as a path
+// only for the message.
+class At {
+public:
+    explicit At(const std::string& root) : m_root(&root) {}
+    At(const At& parent, const char* key) : m_parent(&parent), m_key(key) {}
+    At(const At& parent, int index) : m_parent(&parent), m_index(index) {}
+
+    std::string Path() const
+    {
+        if (!m_parent) return *m_root;
+        const std::string parent = m_parent->Path();
+        if (!m_key) return parent + "[" + std::to_string(m_index) + "]";
+        return parent.empty() ? std::string(m_key) : parent + "." + m_key;
+    }
+
+private:
+    const std::string* m_root = nullptr;
+    const At* m_parent = nullptr;
+    const char* m_key = nullptr;
+    int m_index = 0;
+};
+
+// Carries the message of the first value out of bounds out of the walk.
+struct Unbuildable {
+    std::string message;
+};
+
+// when: the condition under which the bound applies (" when …"), or "".
+[[noreturn]] void Refuse(double v, const Bound& b, const At& at, const char* when = "")
+{
+    throw Unbuildable{at.Path() + ": " + Expected(b) + when + " (" + NumberText(v, true) + " given)"};
+}
+
+[[noreturn]] void RefuseCount(int n, const At& at)
+{
+    throw Unbuildable{at.Path() + ": expected a count of at least 0 (" + std::to_string(n) + " given)"};
+}
+
+void Check(double v, const Bound& b, const At& parent, const char* key, const char* when = "")
+{
+    if (!b.Holds(v)) Refuse(v, b, At(parent, key), when);
+}
+
+void CheckEach(const CArray<double>& list, const Bound& b, const At& parent, const char* key)
+{
+    for (int i = 0; i < list.GetSize(); ++i)
+        if (!b.Holds(list[i])) Refuse(list[i], b, At(At(parent, key), i));
+}
+
+void CheckCount(int n, const At& parent, const char* key)
+{
+    if (n < 0) RefuseCount(n, At(parent, key));
+}
+
+void CheckCounts(const CArray<int>& list, const At& parent, const char* key)
+{
+    for (int i = 0; i < list.GetSize(); ++i)
+        if (list[i] < 0) RefuseCount(list[i], At(At(parent, key), i));
+}
+
+// A value a feature lays with only when it is on (condition: " when …"): laid then, otherwise.
+void CheckWhen(bool on, const char* condition, double v, const Bound& laid, const Bound& otherwise, const At& parent,
+               const char* key)
+{
+    Check(v, on ? laid : otherwise, parent, key, on ? condition : "");
+}
+
+void CheckFrames(const CPM001_CapKeyParam& cap, const At& at)
+{
+    CheckEach(cap.FrameY, kPosition, at, "FrameY");
+    const At frames(at, "FrameAr");
+    for (int i = 0; i < cap.FrameAr.GetSize(); ++i) {
+        const auto& frame = cap.FrameAr[i];
+        const At record(frames, i);
+        const At groups(record, "GJJ");
+        for (int g = 0; g < frame.GJJ.GetSize(); ++g) {
+            const At group(groups, g);
+            for (int e = 0; e < frame.GJJ[g].GetSize(); ++e) Check(frame.GJJ[g][e].dx, kDistance, At(group, e), "dx");
+        }
+        CheckEach(frame.LenT, kLength, record, "LenT");
+        CheckEach(frame.LenB, kLength, record, "LenB");
+    }
+}
+
+void CheckTendons(const CPM001_CapKeyParam& cap, const At& at)
+{
+    const At tendons(at, "SteelAr");
+    for (int i = 0; i < cap.SteelAr.GetSize(); ++i) {
+        const auto& tendon = cap.SteelAr[i];
+        const At record(tendons, i);
+        CheckCount(tendon.n, record, "n");
+        CheckEach(tendon.Y, kPosition, record, "Y");
+        const At nodes(record, "Node");
+        for (int k = 0; k < tendon.Node.GetSize(); ++k) {
+            const At node(nodes, k);
+            Check(tendon.Node[k].X, kPosition, node, "X");
+            Check(tendon.Node[k].refZ, kDistance, node, "refZ");
+            Check(tendon.Node[k].R, kRadius, node, "R");
+        }
+        Check(tendon.PC, kStressFraction, record, "PC");
+        Check(tendon.cl_ES, kModulus, record, "cl_ES");
+    }
+    const At names(at, "ZLName");
+    for (int i = 0; i < cap.ZLName.GetSize(); ++i) CheckCount(cap.ZLName[i].n, At(names, i), "n");
+    CheckWhen(!cap.SteelAr.IsEmpty(), " when tendons are given", cap.SBd, kDiameter, kDiameterOrZero, at, "SBd");
+    Check(cap.Ldis, kSpacingOrZero, at, "Ldis");   // above 0 with tendons: the agreement check
+    Check(cap.Cdis, kSpacingOrZero, at, "Cdis");
+}
+
+void CheckCap(const CPM001_CapKeyParam& cap, const At& at)
+{
+    Check(cap.st_d, kDiameter, at, "st_d");
+    Check(cap.st_ua, kDistance, at, "st_ua");
+    Check(cap.st_sa, kDistance, at, "st_sa");
+    Check(cap.st_angle, kInclination, at, "st_angle");
+    Check(cap.st_LstWeld, kPositiveLength, at, "st_LstWeld");
+    Check(cap.st_LeadPointR, kRadius, at, "st_LeadPointR");
+    Check(cap.KeyLen1, kDistance, at, "KeyLen1");
+    Check(cap.KeyLen2, kRadius, at, "KeyLen2");
+    // WeldArcR: outside 25 to 500 the design takes 5 × st_d, with a warning.
+
+    CheckFrames(cap, at);
+
+    Check(cap.sg_d, kDiameter, at, "sg_d");
+    Check(cap.sg_a, kDistance, at, "sg_a");
+    Check(cap.sg_Min, kSpacingOrZero, at, "sg_Min");
+    Check(cap.sg_Max, kSpacingOrZero, at, "sg_Max");
+    Check(cap.sg_s, kSpacing, at, "sg_s");
+    CheckWhen(cap.sg_fenG == 1, " when sg_fenG is 1", cap.sg_s2, kSpacing, kSpacingOrZero, at, "sg_s2");
+    CheckWhen(cap.sg_fLayMode == 0, " when sg_fLayMode is 0", cap.sg_s3, kSpacing, kSpacingOrZero, at, "sg_s3");
+    CheckCounts(cap.sg_lns2, at, "sg_lns2");
+    CheckCounts(cap.sg_rns2, at, "sg_rns2");
+
+    Check(cap.sh_d, kDiameter, at, "sh_d");
+    Check(cap.sh_Min, kSpacingOrZero, at, "sh_Min");
+    Check(cap.sh_Max, kSpacingOrZero, at, "sh_Max");
+    Check(cap.sh_s, kSpacing, at, "sh_s");
+
+    const bool endFaces = cap.fDistribute != 0;
+    const char* const whenEndFaces = " when fDistribute is on";
+    CheckWhen(endFaces, whenEndFaces, cap.sd_d, kDiameter, kDiameterOrZero, at, "sd_d");
+    CheckWhen(endFaces, whenEndFaces, cap.sd_Min, kSpacing, kSpacingOrZero, at, "sd_Min");
+    CheckWhen(endFaces, whenEndFaces, cap.sd_Max, kSpacing, kSpacingOrZero, at, "sd_Max");
+
+    CheckTendons(cap, at);
+}
+
+void CheckMesh(const BarMeshKeyParam& p, const At& at)
+{
+    Check(p.barDiameter, kSiblingDiameter, at, "barDiameter");
+    Check(p.barSpacing, kSiblingSpacing, at, "barSpacing");
+}
+
+void CheckTied(const TiedMemberKeyParam& p, const At& at)
+{
+    Check(p.mainBarDiameter, kSiblingDiameter, at, "mainBarDiameter");
+    CheckCount(p.barsAcross, at, "barsAcross");
+    CheckCount(p.barsAlong, at, "barsAlong");
+    Check(p.stirrupDiameter, kSiblingDiameter, at, "stirrupDiameter");
+    Check(p.stirrupSpacing, kSiblingSpacing, at, "stirrupSpacing");
+}
+
+void CheckSpiral(const SpiralMemberKeyParam& p, const At& at)
+{
+    Check(p.mainBarDiameter, kSiblingDiameter, at, "mainBarDiameter");
+    CheckCount(p.mainBarCount, at, "mainBarCount");
+    Check(p.spiralDiameter, kSiblingDiameter, at, "spiralDiameter");
+    Check(p.spiralPitch, kSiblingSpacing, at, "spiralPitch");
+}
+
+void CheckTieBeams(const CPG008KeyParam& p, const At& at)
+{
+    Check(p.mainBarDiameter, kSiblingDiameter, at, "mainBarDiameter");
+    CheckCount(p.topBarCount, at, "topBarCount");
+    CheckCount(p.bottomBarCount, at, "bottomBarCount");
+    Check(p.stirrupDiameter, kSiblingDiameter, at, "stirrupDiameter");
+    Check(p.stirrupSpacing, kSiblingSpacing, at, "stirrupSpacing");
+}
+
+}  // namespace
+
+std::string FindUnbuildableKeyValue(const CPM001KeyParam& keyParam, const std::string& root)
+{
+    try {
+        const At at(root);
+        CheckCap(keyParam.CapKeyParam, At(at, "cap"));
+        CheckTied(keyParam.RectColumnKeyParam, At(at, "rectColumns"));
+        CheckSpiral(keyParam.CircleColumnKeyParam, At(at, "circleColumns"));
+        CheckTieBeams(keyParam.TieBeamKeyParam, At(at, "tieBeams"));
+        CheckMesh(keyParam.FootingKeyParam, At(at, "footing"));
+        const At piles(at, "pileFoundation");
+        CheckSpiral(keyParam.PileFoundationKeyParam.TransitionKeyParam, At(piles, "transition"));
+        CheckTieBeams(keyParam.PileFoundationKeyParam.TieBeamKeyParam, At(piles, "tieBeams"));
+        const At pileCap(at, "pileCap");
+        CheckMesh(keyParam.PileCapKeyParam.RectKeyParam, At(pileCap, "rectBody"));
+        CheckMesh(keyParam.PileCapKeyParam.ArcKeyParam, At(pileCap, "arcBody"));
+        CheckSpiral(keyParam.PileCapKeyParam.TransitionKeyParam, At(pileCap, "transition"));
+        CheckTied(keyParam.PileCapKeyParam.JointKeyParam, At(pileCap, "joint"));
+        const At pedestals(at, "stopperPedestal");
+        CheckCount(keyParam.StopperPedestalKeyParam.nFrontPedestalMesh, pedestals, "nFrontPedestalMesh");
+        CheckCount(keyParam.StopperPedestalKeyParam.nBackPedestalMesh, pedestals, "nBackPedestalMesh");
+        return {};
+    } catch (const Unbuildable& e) {
+        return e.message;
+    }
+}
