@@ -2,6 +2,8 @@
 
 #include "calc/key_param_bounds.h"
 
+#include "calc/key_path.h"
+
 #include <charconv>
 #include <cmath>
 #include <limits>
@@ -76,28 +78,6 @@ std::string Expected(const Bound& b)
     return std::string("expected ") + b.what + " " + range + b.unit;
 }
 
-// Where a value lies: a chain of keys and list positions from the root, written out as a path
-// only for the message.
-class At {
-public:
-    explicit At(const std::string& root) : m_root(&root) {}
-    At(const At& parent, const char* key) : m_parent(&parent), m_key(key) {}
-    At(const At& parent, int index) : m_parent(&parent), m_index(index) {}
-
-    std::string Path() const
-    {
-        if (!m_parent) return *m_root;
-        const std::string parent = m_parent->Path();
-        if (!m_key) return parent + "[" + std::to_string(m_index) + "]";
-        return parent.empty() ? std::string(m_key) : parent + "." + m_key;
-    }
-
-private:
-    const std::string* m_root = nullptr;
-    const At* m_parent = nullptr;
-    const char* m_key = nullptr;
-    int m_index = 0;
-};
 
 // Carries the message of the first value out of bounds out of the walk.
 struct Unbuildable {
@@ -105,73 +85,73 @@ struct Unbuildable {
 };
 
 // when: the condition under which the bound applies (" when …"), or "".
-[[noreturn]] void Refuse(double v, const Bound& b, const At& at, const char* when = "")
+[[noreturn]] void Refuse(double v, const Bound& b, const KeyPath& at, const char* when = "")
 {
     throw Unbuildable{at.Path() + ": " + Expected(b) + when + " (" + NumberText(v, true) + " given)"};
 }
 
-[[noreturn]] void RefuseCount(int n, const At& at)
+[[noreturn]] void RefuseCount(int n, const KeyPath& at)
 {
     throw Unbuildable{at.Path() + ": expected a count of at least 0 (" + std::to_string(n) + " given)"};
 }
 
-void Check(double v, const Bound& b, const At& parent, const char* key, const char* when = "")
+void Check(double v, const Bound& b, const KeyPath& parent, const char* key, const char* when = "")
 {
-    if (!b.Holds(v)) Refuse(v, b, At(parent, key), when);
+    if (!b.Holds(v)) Refuse(v, b, KeyPath(parent, key), when);
 }
 
-void CheckEach(const CArray<double>& list, const Bound& b, const At& parent, const char* key)
+void CheckEach(const CArray<double>& list, const Bound& b, const KeyPath& parent, const char* key)
 {
     for (int i = 0; i < list.GetSize(); ++i)
-        if (!b.Holds(list[i])) Refuse(list[i], b, At(At(parent, key), i));
+        if (!b.Holds(list[i])) Refuse(list[i], b, KeyPath(KeyPath(parent, key), i));
 }
 
-void CheckCount(int n, const At& parent, const char* key)
+void CheckCount(int n, const KeyPath& parent, const char* key)
 {
-    if (n < 0) RefuseCount(n, At(parent, key));
+    if (n < 0) RefuseCount(n, KeyPath(parent, key));
 }
 
-void CheckCounts(const CArray<int>& list, const At& parent, const char* key)
+void CheckCounts(const CArray<int>& list, const KeyPath& parent, const char* key)
 {
     for (int i = 0; i < list.GetSize(); ++i)
-        if (list[i] < 0) RefuseCount(list[i], At(At(parent, key), i));
+        if (list[i] < 0) RefuseCount(list[i], KeyPath(KeyPath(parent, key), i));
 }
 
 // A value a feature lays with only when it is on (condition: " when …"): laid then, otherwise.
-void CheckWhen(bool on, const char* condition, double v, const Bound& laid, const Bound& otherwise, const At& parent,
+void CheckWhen(bool on, const char* condition, double v, const Bound& laid, const Bound& otherwise, const KeyPath& parent,
                const char* key)
 {
     Check(v, on ? laid : otherwise, parent, key, on ? condition : "");
 }
 
-void CheckFrames(const CPM001_CapKeyParam& cap, const At& at)
+void CheckFrames(const CPM001_CapKeyParam& cap, const KeyPath& at)
 {
     CheckEach(cap.FrameY, kPosition, at, "FrameY");
-    const At frames(at, "FrameAr");
+    const KeyPath frames(at, "FrameAr");
     for (int i = 0; i < cap.FrameAr.GetSize(); ++i) {
         const auto& frame = cap.FrameAr[i];
-        const At record(frames, i);
-        const At groups(record, "GJJ");
+        const KeyPath record(frames, i);
+        const KeyPath groups(record, "GJJ");
         for (int g = 0; g < frame.GJJ.GetSize(); ++g) {
-            const At group(groups, g);
-            for (int e = 0; e < frame.GJJ[g].GetSize(); ++e) Check(frame.GJJ[g][e].dx, kDistance, At(group, e), "dx");
+            const KeyPath group(groups, g);
+            for (int e = 0; e < frame.GJJ[g].GetSize(); ++e) Check(frame.GJJ[g][e].dx, kDistance, KeyPath(group, e), "dx");
         }
         CheckEach(frame.LenT, kLength, record, "LenT");
         CheckEach(frame.LenB, kLength, record, "LenB");
     }
 }
 
-void CheckTendons(const CPM001_CapKeyParam& cap, const At& at)
+void CheckTendons(const CPM001_CapKeyParam& cap, const KeyPath& at)
 {
-    const At tendons(at, "SteelAr");
+    const KeyPath tendons(at, "SteelAr");
     for (int i = 0; i < cap.SteelAr.GetSize(); ++i) {
         const auto& tendon = cap.SteelAr[i];
-        const At record(tendons, i);
+        const KeyPath record(tendons, i);
         CheckCount(tendon.n, record, "n");
         CheckEach(tendon.Y, kPosition, record, "Y");
-        const At nodes(record, "Node");
+        const KeyPath nodes(record, "Node");
         for (int k = 0; k < tendon.Node.GetSize(); ++k) {
-            const At node(nodes, k);
+            const KeyPath node(nodes, k);
             Check(tendon.Node[k].X, kPosition, node, "X");
             Check(tendon.Node[k].refZ, kDistance, node, "refZ");
             Check(tendon.Node[k].R, kRadius, node, "R");
@@ -179,14 +159,14 @@ void CheckTendons(const CPM001_CapKeyParam& cap, const At& at)
         Check(tendon.PC, kStressFraction, record, "PC");
         Check(tendon.cl_ES, kModulus, record, "cl_ES");
     }
-    const At names(at, "ZLName");
-    for (int i = 0; i < cap.ZLName.GetSize(); ++i) CheckCount(cap.ZLName[i].n, At(names, i), "n");
+    const KeyPath names(at, "ZLName");
+    for (int i = 0; i < cap.ZLName.GetSize(); ++i) CheckCount(cap.ZLName[i].n, KeyPath(names, i), "n");
     CheckWhen(!cap.SteelAr.IsEmpty(), " when tendons are given", cap.SBd, kDiameter, kDiameterOrZero, at, "SBd");
     Check(cap.Ldis, kSpacingOrZero, at, "Ldis");   // above 0 with tendons: the agreement check
     Check(cap.Cdis, kSpacingOrZero, at, "Cdis");
 }
 
-void CheckCap(const CPM001_CapKeyParam& cap, const At& at)
+void CheckCap(const CPM001_CapKeyParam& cap, const KeyPath& at)
 {
     Check(cap.st_d, kDiameter, at, "st_d");
     Check(cap.st_ua, kDistance, at, "st_ua");
@@ -224,13 +204,13 @@ void CheckCap(const CPM001_CapKeyParam& cap, const At& at)
     CheckTendons(cap, at);
 }
 
-void CheckMesh(const BarMeshKeyParam& p, const At& at)
+void CheckMesh(const BarMeshKeyParam& p, const KeyPath& at)
 {
     Check(p.barDiameter, kSiblingDiameter, at, "barDiameter");
     Check(p.barSpacing, kSiblingSpacing, at, "barSpacing");
 }
 
-void CheckTied(const TiedMemberKeyParam& p, const At& at)
+void CheckTied(const TiedMemberKeyParam& p, const KeyPath& at)
 {
     Check(p.mainBarDiameter, kSiblingDiameter, at, "mainBarDiameter");
     CheckCount(p.barsAcross, at, "barsAcross");
@@ -239,7 +219,7 @@ void CheckTied(const TiedMemberKeyParam& p, const At& at)
     Check(p.stirrupSpacing, kSiblingSpacing, at, "stirrupSpacing");
 }
 
-void CheckSpiral(const SpiralMemberKeyParam& p, const At& at)
+void CheckSpiral(const SpiralMemberKeyParam& p, const KeyPath& at)
 {
     Check(p.mainBarDiameter, kSiblingDiameter, at, "mainBarDiameter");
     CheckCount(p.mainBarCount, at, "mainBarCount");
@@ -247,7 +227,7 @@ void CheckSpiral(const SpiralMemberKeyParam& p, const At& at)
     Check(p.spiralPitch, kSiblingSpacing, at, "spiralPitch");
 }
 
-void CheckTieBeams(const CPG008KeyParam& p, const At& at)
+void CheckTieBeams(const CPG008KeyParam& p, const KeyPath& at)
 {
     Check(p.mainBarDiameter, kSiblingDiameter, at, "mainBarDiameter");
     CheckCount(p.topBarCount, at, "topBarCount");
@@ -261,21 +241,21 @@ void CheckTieBeams(const CPG008KeyParam& p, const At& at)
 std::string FindUnbuildableKeyValue(const CPM001KeyParam& keyParam, const std::string& root)
 {
     try {
-        const At at(root);
-        CheckCap(keyParam.CapKeyParam, At(at, "cap"));
-        CheckTied(keyParam.RectColumnKeyParam, At(at, "rectColumns"));
-        CheckSpiral(keyParam.CircleColumnKeyParam, At(at, "circleColumns"));
-        CheckTieBeams(keyParam.TieBeamKeyParam, At(at, "tieBeams"));
-        CheckMesh(keyParam.FootingKeyParam, At(at, "footing"));
-        const At piles(at, "pileFoundation");
-        CheckSpiral(keyParam.PileFoundationKeyParam.TransitionKeyParam, At(piles, "transition"));
-        CheckTieBeams(keyParam.PileFoundationKeyParam.TieBeamKeyParam, At(piles, "tieBeams"));
-        const At pileCap(at, "pileCap");
-        CheckMesh(keyParam.PileCapKeyParam.RectKeyParam, At(pileCap, "rectBody"));
-        CheckMesh(keyParam.PileCapKeyParam.ArcKeyParam, At(pileCap, "arcBody"));
-        CheckSpiral(keyParam.PileCapKeyParam.TransitionKeyParam, At(pileCap, "transition"));
-        CheckTied(keyParam.PileCapKeyParam.JointKeyParam, At(pileCap, "joint"));
-        const At pedestals(at, "stopperPedestal");
+        const KeyPath at(root);
+        CheckCap(keyParam.CapKeyParam, KeyPath(at, "cap"));
+        CheckTied(keyParam.RectColumnKeyParam, KeyPath(at, "rectColumns"));
+        CheckSpiral(keyParam.CircleColumnKeyParam, KeyPath(at, "circleColumns"));
+        CheckTieBeams(keyParam.TieBeamKeyParam, KeyPath(at, "tieBeams"));
+        CheckMesh(keyParam.FootingKeyParam, KeyPath(at, "footing"));
+        const KeyPath piles(at, "pileFoundation");
+        CheckSpiral(keyParam.PileFoundationKeyParam.TransitionKeyParam, KeyPath(piles, "transition"));
+        CheckTieBeams(keyParam.PileFoundationKeyParam.TieBeamKeyParam, KeyPath(piles, "tieBeams"));
+        const KeyPath pileCap(at, "pileCap");
+        CheckMesh(keyParam.PileCapKeyParam.RectKeyParam, KeyPath(pileCap, "rectBody"));
+        CheckMesh(keyParam.PileCapKeyParam.ArcKeyParam, KeyPath(pileCap, "arcBody"));
+        CheckSpiral(keyParam.PileCapKeyParam.TransitionKeyParam, KeyPath(pileCap, "transition"));
+        CheckTied(keyParam.PileCapKeyParam.JointKeyParam, KeyPath(pileCap, "joint"));
+        const KeyPath pedestals(at, "stopperPedestal");
         CheckCount(keyParam.StopperPedestalKeyParam.nFrontPedestalMesh, pedestals, "nFrontPedestalMesh");
         CheckCount(keyParam.StopperPedestalKeyParam.nBackPedestalMesh, pedestals, "nBackPedestalMesh");
         return {};

@@ -4,8 +4,9 @@
 
 #include "calc/json_document.h"
 #include "calc/json_error_text.h"
-#include "calc/key_param_fields.h"
 #include "calc/key_param_bounds.h"
+#include "calc/key_param_fields.h"
+#include "calc/key_path.h"
 #include "common/input_file.h"
 #include "host/report_keyed_message.h"
 #include "mfc/text_encoding.h"
@@ -67,41 +68,21 @@ concept KeyRecord = requires(KeyProbe& probe, R& record) { VisitKeys(probe, reco
 
 // ---- Reading -------------------------------------------------------------------------------------
 
-// Where a value lies in the document: a chain of keys and list positions from the root, written
-// out as a path ("cap.FrameAr[1].GJJ") only when a message needs it.
-class Where {
-public:
-    explicit Where(const std::string& root) : m_root(&root) {}
-    Where(const Where& parent, const char* key) : m_parent(&parent), m_key(key) {}
-    Where(const Where& parent, std::size_t index) : m_parent(&parent), m_index(index) {}
 
-    std::string Path() const
-    {
-        if (!m_parent) return *m_root;
-        return m_key ? Member(m_parent->Path(), m_key) : Element(m_parent->Path(), m_index);
-    }
+[[noreturn]] void Fail(const KeyPath& where, const std::string& what) { Fail(where.Path(), what); }
 
-private:
-    const std::string* m_root = nullptr;
-    const Where* m_parent = nullptr;
-    const char* m_key = nullptr;
-    std::size_t m_index = 0;
-};
-
-[[noreturn]] void Fail(const Where& where, const std::string& what) { Fail(where.Path(), what); }
-
-void ReadValue(const Json& j, const Where& where, int& value);
-void ReadValue(const Json& j, const Where& where, double& value);
-void ReadValue(const Json& j, const Where& where, CString& value);
+void ReadValue(const Json& j, const KeyPath& where, int& value);
+void ReadValue(const Json& j, const KeyPath& where, double& value);
+void ReadValue(const Json& j, const KeyPath& where, CString& value);
 template <class T>
-void ReadValue(const Json& j, const Where& where, CArray<T>& list);
+void ReadValue(const Json& j, const KeyPath& where, CArray<T>& list);
 template <KeyRecord R>
-void ReadValue(const Json& j, const Where& where, R& record);
+void ReadValue(const Json& j, const KeyPath& where, R& record);
 
 // Reads the keys of one JSON object into a record; keys the record does not have are errors.
 class ObjectReader {
 public:
-    ObjectReader(const Json& object, const Where& where) : m_object(object), m_where(where) {}
+    ObjectReader(const Json& object, const KeyPath& where) : m_object(object), m_where(where) {}
 
     template <class T>
     void Key(const char* key, T& member, KeyNeed need)
@@ -109,11 +90,11 @@ public:
         m_known.push_back(key);
         const auto found = m_object.find(key);
         if (found == m_object.end()) {
-            if (need == KeyNeed::Required) Fail(Where(m_where, key), "missing (a required key)");
+            if (need == KeyNeed::Required) Fail(KeyPath(m_where, key), "missing (a required key)");
             return;
         }
         ++m_found;
-        ReadValue(*found, Where(m_where, key), member);
+        ReadValue(*found, KeyPath(m_where, key), member);
     }
 
     void RejectUnknownKeys() const
@@ -124,18 +105,18 @@ public:
             bool known = false;
             for (const char* key : m_known) known = known || item.key() == key;
             // The key is the document's: a huge one is named by its first characters.
-            if (!known) Fail(Where(m_where, QuotedText(CString(item.key())).str().c_str()), "unknown key");
+            if (!known) Fail(KeyPath(m_where, QuotedText(CString(item.key())).str().c_str()), "unknown key");
         }
     }
 
 private:
     const Json& m_object;
-    const Where& m_where;
+    const KeyPath& m_where;
     std::vector<const char*> m_known;
     std::size_t m_found = 0;
 };
 
-void ReadValue(const Json& j, const Where& where, int& value)
+void ReadValue(const Json& j, const KeyPath& where, int& value)
 {
     if (j.is_number_unsigned()) {
         const std::uint64_t v = j.get<std::uint64_t>();
@@ -152,7 +133,7 @@ void ReadValue(const Json& j, const Where& where, int& value)
     Fail(where, "expected an integer");
 }
 
-void ReadValue(const Json& j, const Where& where, double& value)
+void ReadValue(const Json& j, const KeyPath& where, double& value)
 {
     if (!j.is_number()) Fail(where, "expected a number");
     const double v = j.get<double>();
@@ -160,7 +141,7 @@ void ReadValue(const Json& j, const Where& where, double& value)
     value = v;
 }
 
-void ReadValue(const Json& j, const Where& where, CString& value)
+void ReadValue(const Json& j, const KeyPath& where, CString& value)
 {
     if (!j.is_string()) Fail(where, "expected a text");
     value = CString(j.get_ref<const std::string&>());
@@ -168,17 +149,17 @@ void ReadValue(const Json& j, const Where& where, CString& value)
 
 // Also serves IntArray and CStringArray, whose elements are those of their CArray.
 template <class T>
-void ReadValue(const Json& j, const Where& where, CArray<T>& list)
+void ReadValue(const Json& j, const KeyPath& where, CArray<T>& list)
 {
     if (!j.is_array()) Fail(where, "expected a list");
     CArray<T> read;
     read.SetSize(static_cast<int>(j.size()));
-    for (std::size_t i = 0; i < j.size(); ++i) ReadValue(j[i], Where(where, i), read[static_cast<int>(i)]);
+    for (std::size_t i = 0; i < j.size(); ++i) ReadValue(j[i], KeyPath(where, i), read[static_cast<int>(i)]);
     list = std::move(read);
 }
 
 template <KeyRecord R>
-void ReadValue(const Json& j, const Where& where, R& record)
+void ReadValue(const Json& j, const KeyPath& where, R& record)
 {
     if (!j.is_object()) Fail(where, "expected an object");
     ObjectReader reader(j, where);
@@ -289,7 +270,7 @@ bool ReadKeyParamJson(std::string_view text, const std::string& root, CPM001KeyP
             Fail(root, e.what());
         }
         CPM001KeyParam read;
-        ReadValue(*document, Where(root), read);
+        ReadValue(*document, KeyPath(root), read);
         CheckAgreement(read.CapKeyParam, Member(root, "cap"));
         if (std::string unbuildable = FindUnbuildableKeyValue(read, root); !unbuildable.empty()) throw KeyParamError(unbuildable);
         keyParam = std::move(read);
