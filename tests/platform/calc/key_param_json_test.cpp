@@ -3,6 +3,7 @@
 #include "calc/key_param_json.h"
 
 #include "catalog/material_catalog.h"
+#include "temp_folder.h"
 
 #include <gtest/gtest.h>
 #include <nlohmann/json.hpp>
@@ -354,22 +355,10 @@ TEST(KeyParamJsonRead, AFailedReadLeavesTheTargetAsItWas)
     EXPECT_EQ(keyParam.CapKeyParam.FrameAr.GetSize(), 1);
 }
 
-// A folder of the test's own under TMPDIR, removed with everything in it when the test ends.
-struct ScratchFolder {
-    ScratchFolder()
-    {
-        std::string name = (std::filesystem::temp_directory_path() / "pm001_key_param_file_test_XXXXXX").string();
-        if (::mkdtemp(name.data()) == nullptr) throw std::runtime_error("cannot make a folder under " + name);
-        path = name;
-    }
-    ~ScratchFolder() { std::filesystem::remove_all(path); }
-    std::filesystem::path path;
-};
-
 TEST(KeyParamJsonFile, FileErrorsNameTheFile)
 {
-    const ScratchFolder scratch;
-    const std::filesystem::path& dir = scratch.path;
+    const TempFolder scratch("pm001_key_param_file_test");
+    const std::filesystem::path& dir = scratch.path();
     const std::string missing = (dir / "missing.json").string();
     const std::string broken = (dir / "broken.json").string();
     {
