@@ -95,9 +95,21 @@ void addName(MaterialCatalogSource& catalog, const std::string& name, unsigned i
 
 MaterialCatalogSource ReadMaterialCatalog(std::string_view text, const std::string& source)
 {
+    // JSON text never holds a NUL byte; the parser would take one for the end of the text and leave
+    // whatever follows it unread.
+    if (const std::size_t nul = text.find('\0'); nul != std::string_view::npos)
+        throw std::runtime_error(source + ": a NUL byte at byte " + std::to_string(nul + 1) + ", which JSON text never holds");
+    // The catalogue nests four deep; a document nested past kMaxNesting is refused as it is read,
+    // before a deep value is built (copying one recurses once per level).
+    constexpr int kMaxNesting = 64;
+    const auto nesting = [&source](int depth, json::parse_event_t, json&) {
+        if (depth >= kMaxNesting)   // the outermost value stands at depth 0
+            throw std::runtime_error(source + ": objects and lists nested more than " + std::to_string(kMaxNesting) + " deep");
+        return true;
+    };
     json doc;
     try {
-        doc = json::parse(text.begin(), text.end());
+        doc = json::parse(text.begin(), text.end(), nesting);
     } catch (const json::parse_error& e) {
         throw std::runtime_error(source + ": " + e.what());
     }

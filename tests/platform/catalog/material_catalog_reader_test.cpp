@@ -30,6 +30,18 @@ TEST_P(CatalogFaults, AreRefusedWithWhereAndWhat)
     EXPECT_EQ(ReadError(GetParam().text), GetParam().message);
 }
 
+// What the parser would not see: the text after a NUL byte, and nesting deep enough to exhaust the
+// stack when the document is copied (a later key makes the parser copy it).
+TEST(CatalogText, NulBytesAndDeepNestingAreRefused)
+{
+    using namespace std::string_literals;
+    EXPECT_EQ(ReadError("{}\0{\"pipes\": []}"s), "cat.json: a NUL byte at byte 3, which JSON text never holds");
+    EXPECT_EQ(ReadError(R"({"pipes":)" + std::string(64, '[') + std::string(64, ']') + "}"),
+              "cat.json: objects and lists nested more than 64 deep");
+    EXPECT_EQ(ReadError(R"({"pipes":)" + std::string(63, '[') + std::string(63, ']') + "}"),
+              "cat.json: unknown key \"pipes\"");
+}
+
 constexpr const char* kBearing = R"("shape": 0, "a": 300, "b": 400, "diameter": 0, "height": 52)";
 
 INSTANTIATE_TEST_SUITE_P(
