@@ -281,8 +281,9 @@ std::string Deep(int levels)
 }
 
 // Nesting is refused as it passes 64 (the top object counts), before a deeper document is built;
-// a complete document may be followed by blanks only, a NUL byte included.
-TEST(KeyParamJsonRead, DeepNestingAndBytesAfterTheDocumentAreRefused)
+// a complete document may be followed by blanks only, a NUL byte included; a key given twice in one
+// object, of which the parser would keep the last value only, is named by its path.
+TEST(KeyParamJsonRead, DeepNestingBytesAfterTheDocumentAndKeysGivenTwiceAreRefused)
 {
     const std::string deep = "keyParameters: objects and lists nested more than 64 deep";
     const auto nulAt = [](std::size_t line, std::size_t column) {
@@ -299,6 +300,12 @@ TEST(KeyParamJsonRead, DeepNestingAndBytesAfterTheDocumentAreRefused)
         {minimal + " \n\t\r", ""},
         {minimal + nul + "trailing", nulAt(1, minimal.size() + 1)},
         {"{\"cap\": {}}\n  " + nul, nulAt(2, 3)},
+        {"{\"cap\": {\"st_d\": 28, \"st_d\": 25}}", "keyParameters.cap.st_d: key given twice"},
+        {"{\"cap\": {}, \"cap\": {}}", "keyParameters.cap: key given twice"},
+        {"{\"cap\": {\"FrameAr\": [{\"name\": \"W\"}, {\"name\": \"W\", \"name\": \"N\"}]}}",
+         "keyParameters.cap.FrameAr[1].name: key given twice"},
+        {"{\"cap\": {\"FrameAr\": [{\"GJJ\": [[1], [{\"dx\": 1}, {\"dx\": 1, \"dx\": 2}]]}]}}",
+         "keyParameters.cap.FrameAr[0].GJJ[1][1].dx: key given twice"},
     };
     for (const auto& c : cases) {
         CPM001KeyParam keyParam;
