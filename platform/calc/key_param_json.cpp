@@ -203,7 +203,10 @@ void ReadValue(const Json& j, const KeyPath& where, double& value)
 void ReadValue(const Json& j, const KeyPath& where, CString& value)
 {
     if (!j.is_string()) Fail(where, "expected a text");
-    value = CString(j.get_ref<const std::string&>());
+    const std::string& text = j.get_ref<const std::string&>();
+    // A text ends at a NUL character wherever the design hands it on: what follows would be lost.
+    if (text.find('\0') != std::string::npos) Fail(where, "expected a text without a NUL character (\\u0000)");
+    value = CString(text);
 }
 
 // Also serves IntArray and CStringArray, whose elements are those of their CArray.
@@ -228,6 +231,23 @@ void ReadValue(const Json& j, const KeyPath& where, R& record)
 
 // What the keys' types cannot say: the key parameters must agree with themselves where a design
 // would otherwise index past a list or divide by zero.
+// Whether a frame record stands for any frame. The design lays a record at the frames whose name is
+// the record's whole name or, for a name followed by "(" the names it gives them ")", the name
+// before "(" (the skeleton laid along the skew reads it with the blanks around it trimmed). A record
+// that none of these forms matches lays no bar anywhere: a misspelt name would drop a whole frame's
+// bars without a word.
+bool NamesAFrame(const CString& recordName, const CStringArray& frameNames)
+{
+    CString bare = recordName;
+    if (const int open = bare.Find('('); open >= 0) bare = bare.Left(open);
+    bare.Trim();
+    for (int j = 0; j < frameNames.GetSize(); ++j) {
+        CString frame = frameNames[j];
+        if (frameNames[j] == recordName || frame.Trim() == bare) return true;
+    }
+    return false;
+}
+
 void CheckAgreement(const CPM001_CapKeyParam& cap, const std::string& capPath)
 {
     if (cap.SteelAr.GetSize() > kMaxTendonDefinitions) {
@@ -239,6 +259,12 @@ void CheckAgreement(const CPM001_CapKeyParam& cap, const std::string& capPath)
     if (cap.FrameY.GetSize() != frames) {
         Fail(Member(capPath, "FrameY"), "expected one position per frame name (" + std::to_string(frames) +
                                             " names, " + std::to_string(cap.FrameY.GetSize()) + " positions)");
+    }
+    for (int i = 0; i < cap.FrameAr.GetSize(); ++i) {
+        if (!NamesAFrame(cap.FrameAr[i].name, cap.FrameName))
+            Fail(Member(Element(Member(capPath, "FrameAr"), static_cast<std::size_t>(i)), "name"),
+                 "expected a name of FrameName, alone or followed by \"(\" new names \")\" (\"" +
+                     QuotedText(cap.FrameAr[i].name).str() + "\" given)");
     }
     for (int i = 0; i < cap.XH.GetSize(); ++i) {
         const std::string pair = Element(Member(capPath, "XH"), static_cast<std::size_t>(i));

@@ -246,6 +246,7 @@ TEST(KeyParamJsonRead, ValuesOfTheWrongTypeAreNamed)
         {"/cap/sg_lns2", Json::array({10, 10.5}), "keyParameters.cap.sg_lns2[1]: expected an integer"},
         {"/cap/sg_d", nullptr, "keyParameters.cap.sg_d: expected a number"},
         {"/footing", 1, "keyParameters.footing: expected an object"},
+        {"/cap/FrameName/1", std::string("K2\0K3", 5), "keyParameters.cap.FrameName[1]: expected a text without a NUL character (\\u0000)"},
     };
     for (const Case& c : cases) {
         Json document = Minimal();
@@ -327,6 +328,17 @@ TEST(KeyParamJsonRead, KeyParametersMustAgreeWithThemselves)
     EXPECT_EQ(ReadError(document), "keyParameters.cap.XH[1].nB: expected a frame number from 1 to 2");
     document["cap"]["XH"] = Json::parse(R"([{"nA": 0, "nB": 2}])");
     EXPECT_EQ(ReadError(document), "keyParameters.cap.XH[0].nA: expected a frame number from 1 to 2");
+
+    // A frame record names frames of FrameName, alone or before "(" its new names ")", blanks
+    // around it aside; any other name would lay no bar.
+    const char* const unnamed = "keyParameters.cap.FrameAr[0].name: expected a name of FrameName, alone or followed by "
+                                "\"(\" new names \")\" (\"";
+    for (const auto& [name, error] : std::vector<std::pair<std::string, std::string>>{
+             {"K2", ""}, {"K1(W1)", ""}, {" K1 (W1,W2)", ""}, {"K3", "K3"}, {"k1", "k1"}, {"K(1)", "K(1)"}}) {
+        document = Minimal();
+        document["cap"]["FrameAr"][0]["name"] = name;
+        EXPECT_EQ(ReadError(document), error.empty() ? "" : unnamed + error + "\" given)") << name;
+    }
 
     document = Minimal();
     document["cap"]["SteelAr"] = Json::array({Tendon()});
