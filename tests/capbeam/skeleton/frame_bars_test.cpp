@@ -438,11 +438,13 @@ TEST(FrameStations, AlongASkewedBeamEachFrameMeetsItsOwnStations)
     Beam beam;
     beam.atom.a = std::atan(0.1);
     AddTopCut(beam.atom, beam.atom.TopCutBars, 2, "3", Line({V(1550, 1420), V(2050, 1420)}));
+    // Bar "8" ends short of the station by less than the equality tolerance: it ends on it.
+    AddTopCut(beam.atom, beam.atom.TopCutBars, 2, "8", Line({V(1550, 1400), V(2049.9999996, 1400)}));
     AddBent(beam.atom, 2, "4", Line({V(5060, 80), V(5040, 80)}));
     beam.atom.FrameY[2] = 500.0;
     Lists l;
     GetFrameiyxz(beam.atom, beam.kp, 2, l.zt, l.zb, l.ztLabel, l.zbLabel);
-    ExpectStation(l.zt[0], l.ztLabel[0], {-50.0, -80.0}, {"1", "3"});
+    ExpectStation(l.zt[0], l.ztLabel[0], {-50.0, -80.0, -100.0}, {"1", "3", "8"});
     ExpectStation(l.zb[1], l.zbLabel[1], {50.0, 80.0}, {"2", "4"});
 
     // Laid out square to the beam axis, the frames meet the stations of frame 0.

@@ -522,6 +522,10 @@ TEST_F(StirrupShares, UniformEndStirrupsThatAreMainOnesOrOnTheTaperAreCountedOnc
         // stirrup (trunc(0 / 150) = 0 spacings) stands at 100, on the first main stirrup: 50.
         {"end stirrup on the first main one",
          [](CPM001T0101Atom& beam) { beam.sg.a = 100.0; }, {50, -1, -1, -1, -1}, 0, 0},
+        // sg_a 10: the end zone's only stirrup (trunc(90 / 150) = 0 spacings) at 10 stands 90 >= sg_Min
+        // from the first main one at 100: a stirrup of its own at either end, 50 + 2.
+        {"end stirrup of its own before the first main one",
+         [](CPM001T0101Atom& beam) { beam.sg.a = 10.0; }, {52, -1, -1, -1, -1}, 0, 0},
         // t = 0.25, sg_a 60, the left slope running on to 3000 (right 1050): 7500 = 37 x 200 +
         // 2 x 50, first at 1050 + 300 on the right; end zones trunc((475 + 50 + 1000 - 60) / 150) = 9
         // spacings (60 ... 1410). The left tapered part holds its trunc(2940 / 150) + 1 = 20 (60 ...

@@ -330,12 +330,16 @@ TEST(KeyParamJsonRead, KeyParametersMustAgreeWithThemselves)
     EXPECT_EQ(ReadError(document), "keyParameters.cap.XH[0].nA: expected a frame number from 1 to 2");
 
     // A frame record names frames of FrameName, alone or before "(" its new names ")", blanks
-    // around it aside; any other name would lay no bar.
+    // around it aside; any other name would lay no bar. Frame "K(3)" is named whole; the blank frame
+    // by the empty name before "(".
     const char* const unnamed = "keyParameters.cap.FrameAr[0].name: expected a name of FrameName, alone or followed by "
                                 "\"(\" new names \")\" (\"";
     for (const auto& [name, error] : std::vector<std::pair<std::string, std::string>>{
-             {"K2", ""}, {"K1(W1)", ""}, {" K1 (W1,W2)", ""}, {"K3", "K3"}, {"k1", "k1"}, {"K(1)", "K(1)"}}) {
+             {"K2", ""}, {"K1(W1)", ""}, {" K1 (W1,W2)", ""}, {"K3", "K3"}, {"k1", "k1"}, {"K(1)", "K(1)"},
+             {"K(3)", ""}, {"(W1)", ""}}) {
         document = Minimal();
+        document["cap"]["FrameName"] = Json::array({"K1", "K2", "K(3)", " "});
+        document["cap"]["FrameY"] = Json::array({-500, 0, 500, 900});
         document["cap"]["FrameAr"][0]["name"] = name;
         EXPECT_EQ(ReadError(document), error.empty() ? "" : unnamed + error + "\" given)") << name;
     }
