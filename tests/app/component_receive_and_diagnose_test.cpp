@@ -15,7 +15,6 @@
 
 #include <gtest/gtest.h>
 
-#include <algorithm>
 #include <memory>
 #include <string>
 #include <vector>
@@ -233,47 +232,6 @@ TEST_F(ComponentOnSample, FailedCalculationPreparationLoadsNoAdjustmentData)
     EXPECT_GE(ReportLog::Current().Count(ReportEntry::Error), 1);
     EXPECT_FALSE(pier->m_pCalc->HasOrgData());
     EXPECT_FALSE(pier->m_pCalc->HasUserDesignData());
-}
-
-// A bearing spacing text that is not wholly a number, at the first, the second or the last place
-// of a row, is reported once under its key, and nothing else is reported: pedestals under both
-// rows (footing), bearings on the cap in two rows (hammerhead) and in one row (square_ends, whose
-// back texts are read too). The samples' own texts with blanks around them still pass.
-TEST_F(ComponentOnSample, BearingSpacingThatIsNotANumberIsReportedOnceAndAlone)
-{
-    for (const char* sample : {"footing.json", "hammerhead.json", "square_ends.json"}) {
-        Open(sample);
-        for (CStringArray* row : {&project->input.bQf, &project->input.bQb})
-            for (CString& text : *row) text = "  " + text + " ";
-        ASSERT_EQ(session->Receive(), 1);
-        EXPECT_EQ(session->Diagnose(), 1) << sample;
-        EXPECT_EQ(ReportLog::Current().Count(ReportEntry::Diagnose), 0) << sample;
-
-        const bool twoRows = project->input.fTwoRows != 0;
-        for (const char* key : {"bQf", "bQb"})
-            for (int place : {0, 1, -1})
-                for (const char* bad : {"2400,5", "2400mm", "2400x5", "24OO", "abc"}) {
-                    SCOPED_TRACE(testing::Message() << sample << " " << key << " place " << place << ": " << bad);
-                    Open(sample);
-                    CStringArray& texts = key[2] == 'f' ? project->input.bQf : project->input.bQb;
-                    if (texts.IsEmpty()) texts.Add("1000");   // a one-row pier's back texts
-                    const int at = place < 0 ? texts.GetSize() - 1 : std::min(place, texts.GetSize() - 1);
-                    texts[at] = bad;
-                    ASSERT_EQ(session->Receive(), 1);
-                    EXPECT_EQ(session->Diagnose(), 0);
-                    const auto entries = ReportLog::Current().Entries();
-                    ASSERT_EQ(ReportLog::Current().Count(ReportEntry::Diagnose), 1);
-                    const char* rowName = key[2] == 'b' ? "后排" : twoRows ? "前排" : "";
-                    const std::string message = std::string("“") + rowName + "支座间距”中第" + std::to_string(at + 1) +
-                                                "个数据“" + bad + "”不是有效的数字，" + key + "有错误．";
-                    for (const ReportEntry& e : entries) {
-                        if (e.kind != ReportEntry::Diagnose) continue;
-                        EXPECT_EQ(e.keys, key);
-                        EXPECT_EQ(e.message.str(), message);
-                        EXPECT_EQ(e.item, static_cast<unsigned long>(at));
-                    }
-                }
-    }
 }
 
 } // namespace

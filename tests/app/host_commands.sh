@@ -341,43 +341,22 @@ for keys in none damaged; do
         && [ ! -s "$work/out" ] || fail "redesign with $keys adjusted key parameters: not one line naming the file"
 done
 
-# Key parameters nested 100,000 deep (a later key after them), in a project's key-parameter file,
-# as --adjusted, or as the adjusted set of a stored component (fuzz/regressions/), are one line
-# naming the depth; so is a NUL byte after a complete key-parameter file or project, and a file
-# that cannot be opened (a link to itself) is named with the system's reason.
+# Key parameters nested 100,000 deep (a later key after them), in a project's key-parameter file or
+# as the adjusted set of a stored component (fuzz/regressions/), are one line naming the depth.
 python3 - "$source_dir" "$work" <<'PY'
 import json, sys
 src, work = sys.argv[1], sys.argv[2]
 open(f"{work}/deep_keys.json", "w").write('{"capx": ' + '{"a": ' * 100000 + "{}" + "}" * 100000 + ', "later": 1}')
-keys = open(f"{src}/examples/keyparams/footing.json", "rb").read().rstrip()
-open(f"{work}/nul_keys.json", "wb").write(keys + b"\n\0{}")
 d = json.load(open(f"{src}/examples/footing.json", encoding="utf-8"))
-for case in ("deep_keys", "nul_keys", "loop_keys"):
-    d["keyParameterFile"] = f"{work}/{case}.json"
-    json.dump(d, open(f"{work}/project_{case}.json", "w", encoding="utf-8"), ensure_ascii=False)
-d["keyParameterFile"] = f"{src}/examples/keyparams/footing.json"
-open(f"{work}/nul_project.json", "wb").write(json.dumps(d).encode() + b"\n\0{}")
+d["keyParameterFile"] = f"{work}/deep_keys.json"
+json.dump(d, open(f"{work}/project_deep_keys.json", "w", encoding="utf-8"), ensure_ascii=False)
 PY
-ln -s loop_keys.json "$work/loop_keys.json"
 deep="objects and lists nested more than 64 deep"
-nul="syntax error while parsing value - a NUL byte after the document; expected end of input"
 expect 2 "design with keys nested 100000 deep" "$pm001" design "$work/project_deep_keys.json"
-has "$work/err" "pm001: key-parameter file $work/deep_keys.json: the key parameters: $deep"
-expect 2 "redesign with adjusted keys nested 100000 deep" "$pm001" design --redesign --adjusted "$work/deep_keys.json" \
-    "$source_dir/examples/footing.json"
 has "$work/err" "pm001: key-parameter file $work/deep_keys.json: the key parameters: $deep"
 expect 2 "load of a stored adjusted set nested 16500 deep" "$pm001" load \
     "$source_dir/fuzz/regressions/container_load/deep-adjusted-key-parameters.pm001"
 [ "$(wc -l < "$work/err")" = 1 ] && grep -qF "user-adjusted key parameters: $deep" "$work/err" || fail "deep stored adjusted set"
-expect 2 "design with a NUL byte after the key parameters" "$pm001" design "$work/project_nul_keys.json"
-grep -qF "pm001: key-parameter file $work/nul_keys.json: the key parameters: not valid JSON (" "$work/err" \
-    && grep -qF "column 1: $nul)" "$work/err" || fail "NUL byte after the key parameters"
-expect 2 "check of a project with a NUL byte after it" "$pm001" check "$work/nul_project.json"
-has "$work/err" "pm001: $work/nul_project.json: line 2, column 1: not valid JSON: $nul"
-expect 2 "design with a key-parameter file that is a link to itself" "$pm001" design "$work/project_loop_keys.json"
-has "$work/err" "pm001: key-parameter file $work/loop_keys.json: cannot be read: Too many levels of symbolic links"
-expect 2 "check of a project that is a link to itself" "$pm001" check "$work/loop_keys.json"
-has "$work/err" "pm001: $work/loop_keys.json: cannot open the project file: Too many levels of symbolic links"
 
 # A check does not read the key parameters.
 expect 0 "check with damaged key parameters in the project" "$pm001" check "$work/inline_keys.json"
@@ -393,8 +372,9 @@ grep -qF "diagnose [LoadList1] “荷载列表1”中数据个数过大,不能�
 
 # A run whose reports hold an error has not passed, though its steps went through: the footing at
 # 10° skew designs completely, but the design reports the densified counts at both outer support
-# lines as possibly too large, as errors. Every designing command prints what it hands on and
-# exits 1; the design is still saved. Warnings alone pass (an end height the slopes correct).
+# lines as possibly too large, as errors. Every designing command ends in one place: it prints
+# what it hands on and exits 1; the design is still saved. Warnings alone pass (an end height the
+# slopes correct).
 python3 - "$source_dir" "$work" <<'PY'
 import json, sys
 src, work = sys.argv[1], sys.argv[2]
@@ -418,10 +398,7 @@ reported_errors() {  # reported_errors <summary's step> <a line printed> <comman
 }
 reported_errors design "PM001_T0101_sg_s = 150.0" design "$work/skewed.json" --save "$work/skewed.pm001"
 [ -s "$work/skewed.pm001" ] || fail "design at 10° skew not saved"
-reported_errors redesign "PM001_T0101_sg_s = 150.0" design --redesign "$work/skewed.json"
 reported_errors drawing "drawn = true" draw "$work/skewed.json"
-reported_errors report "capPaper.sh1_n = " report "$work/skewed.json"
-reported_errors design "query ZhuSN answered: #0##1##2#" query "$work/skewed.json" ZhuSN
 expect 1 "design --json at 10° skew" "$pm001" design --json "$work/skewed.json"
 python3 -c "
 import json, sys
