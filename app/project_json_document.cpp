@@ -4,71 +4,13 @@
 
 #include "calc/json_document.h"
 #include "calc/json_error_text.h"
+#include "calc/json_path_tracker.h"
 
-#include <set>
 #include <utility>
-#include <vector>
 
 namespace project_json {
 
 namespace {
-
-// Follows the parser through the document: the path of each open object or list, the keys an
-// object has had so far, the next element index of a list.
-class PathTracker {
-public:
-    void Event(Json::parse_event_t event, const Json& parsed)
-    {
-        switch (event) {
-        case Json::parse_event_t::object_start:
-        case Json::parse_event_t::array_start:
-            Open(event == Json::parse_event_t::array_start);
-            break;
-        case Json::parse_event_t::key: {
-            Frame& frame = m_frames.back();
-            frame.key = parsed.get<std::string>();
-            if (!frame.keys.insert(frame.key).second)
-                throw ValueError(MemberPath(frame.path, frame.key), "key given twice");
-            break;
-        }
-        case Json::parse_event_t::value:
-            if (!m_frames.empty() && m_frames.back().isList) ++m_frames.back().nextIndex;
-            break;
-        case Json::parse_event_t::object_end:
-        case Json::parse_event_t::array_end:
-            m_frames.pop_back();
-            break;
-        }
-    }
-
-    // The path of the value the parser is at (the key just read, or the next list element).
-    std::string CurrentPath() const
-    {
-        if (m_frames.empty()) return std::string();
-        const Frame& frame = m_frames.back();
-        return frame.isList ? ElementPath(frame.path, frame.nextIndex) : MemberPath(frame.path, frame.key);
-    }
-
-private:
-    struct Frame {
-        bool isList = false;
-        std::string path;
-        std::string key;                 // last key of an object
-        std::set<std::string> keys;      // keys of an object so far
-        std::size_t nextIndex = 0;       // index of a list's next element
-    };
-
-    void Open(bool isList)
-    {
-        Frame frame;
-        frame.isList = isList;
-        frame.path = CurrentPath();
-        if (!m_frames.empty() && m_frames.back().isList) ++m_frames.back().nextIndex;
-        m_frames.push_back(std::move(frame));
-    }
-
-    std::vector<Frame> m_frames;
-};
 
 // 1-based line and column of the byte at offset (columns count characters, not bytes).
 void Locate(std::string_view text, std::size_t offset, std::size_t& line, std::size_t& column)
@@ -141,12 +83,14 @@ Json ParseDocument(std::string_view text)
 {
     // Most project files are plain, well-formed JSON: read them in one quick pass. The rest is
     // parsed again with the parser's events followed, to name the line, column or path of a fault.
-    PathTracker tracker;
+    JsonPathTracker tracker("", MemberPath);
     const JsonParseFollower follow = [&tracker](Json::parse_event_t event, const Json& parsed) {
         tracker.Event(event, parsed);
     };
     try {
         return ParseJsonDocument(text, follow);
+    } catch (const JsonKeyGivenTwice& e) {
+        throw ValueError(e.path(), "key given twice");
     } catch (const JsonNestingError& e) {
         // Refused as the value too deep opens, before the tracker takes it: it is the current one.
         throw ValueError(tracker.CurrentPath().empty() ? "top level" : tracker.CurrentPath(), e.what());

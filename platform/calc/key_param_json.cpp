@@ -4,6 +4,7 @@
 
 #include "calc/json_document.h"
 #include "calc/json_error_text.h"
+#include "calc/json_path_tracker.h"
 #include "calc/key_param_bounds.h"
 #include "calc/key_param_fields.h"
 #include "calc/key_path.h"
@@ -19,8 +20,8 @@
 #include <cstdint>
 #include <cstring>
 #include <optional>
-#include <set>
 #include <stdexcept>
+#include <string_view>
 #include <utility>
 #include <vector>
 
@@ -67,63 +68,12 @@ struct KeyProbe {
 template <class R>
 concept KeyRecord = requires(KeyProbe& probe, R& record) { VisitKeys(probe, record); };
 
-// Follows the full parser through the text. The parser keeps only the last value of a key given
-// twice in one object, so the first one would be lost unseen: it is an error, named by its path.
-class KeysGivenTwice {
-public:
-    explicit KeysGivenTwice(const std::string& root) : m_root(root) {}
-
-    void Event(Json::parse_event_t event, const Json& parsed)
-    {
-        switch (event) {
-        case Json::parse_event_t::object_start:
-        case Json::parse_event_t::array_start: {
-            Open open;
-            open.isList = event == Json::parse_event_t::array_start;
-            open.path = Current();
-            Next();
-            m_open.push_back(std::move(open));
-            break;
-        }
-        case Json::parse_event_t::key: {
-            Open& object = m_open.back();
-            object.key = parsed.get<std::string>();
-            if (!object.keys.insert(object.key).second)
-                Fail(Member(object.path, QuotedText(CString(object.key)).str().c_str()), "key given twice");
-            break;
-        }
-        case Json::parse_event_t::value: Next(); break;
-        case Json::parse_event_t::object_end:
-        case Json::parse_event_t::array_end: m_open.pop_back(); break;
-        }
-    }
-
-private:
-    struct Open {
-        bool isList = false;
-        std::string path;
-        std::string key;              // an object's last key
-        std::set<std::string> keys;   // an object's keys so far
-        std::size_t next = 0;         // a list's next index
-    };
-
-    // The path of the value the parser is at: the key just read, or the list's next element.
-    std::string Current() const
-    {
-        if (m_open.empty()) return m_root;
-        const Open& open = m_open.back();
-        return open.isList ? Element(open.path, open.next) : Member(open.path, open.key.c_str());
-    }
-
-    // A value of a list has been read, or has begun.
-    void Next()
-    {
-        if (!m_open.empty() && m_open.back().isList) ++m_open.back().next;
-    }
-
-    const std::string& m_root;
-    std::vector<Open> m_open;
-};
+// A member's path in the reader's form; a key is the document's, so a huge one is named by its
+// first characters.
+std::string KeyMember(const std::string& parent, std::string_view key)
+{
+    return Member(parent, QuotedText(CString(std::string(key))).str().c_str());
+}
 
 // ---- Reading -------------------------------------------------------------------------------------
 
@@ -348,10 +298,13 @@ bool ReadKeyParamJson(std::string_view text, const std::string& root, CPM001KeyP
     try {
         std::optional<Json> document;
         try {
-            KeysGivenTwice keys(root);
+            // The parser keeps only the last value of a key given twice: the first would be lost unseen.
+            JsonPathTracker keys(root, KeyMember);
             document = ParseJsonDocument(text, [&keys](Json::parse_event_t event, const Json& parsed) {
                 keys.Event(event, parsed);
             });
+        } catch (const JsonKeyGivenTwice& e) {
+            Fail(e.path(), "key given twice");
         } catch (const Json::exception& e) {
             Fail(root, "not valid JSON (" + JsonErrorText(e.what()) + ")");
         } catch (const JsonNestingError& e) {
