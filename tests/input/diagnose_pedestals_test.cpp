@@ -247,27 +247,22 @@ TEST_F(PedestalChecksTest, OutlinesThatCannotBeJudgedOverlapTheirPartner)
     for (const Entry& e : Entries()) EXPECT_EQ(e.message.find("重叠"), std::string::npos);
 }
 
-// A spacing that is not a number (NaN; the bearing checks report it) leaves its pedestal's place
-// and every later one's unknown: those get no outline, and only known places are judged. Without
-// the skip a NaN place overlaps its partner and fails the cap-top checks.
+// A spacing that is not a number (NaN; the bearing checks report it) leaves its pedestal's place and
+// every later one's unknown: those get no outline, and only known places are judged.
 TEST_F(PedestalChecksTest, PlacesFromASpacingThatIsNotANumberOnAreNotJudged)
 {
     const double nan = std::nan("");
     org.bFzjl = 100.0;   // first position at least 800
-    struct Case {
-        std::vector<double> spacings;
-        std::size_t outlines;
-        std::vector<Entry> expected;
-    };
+    using Case = std::tuple<std::vector<double>, std::size_t, std::vector<Entry>>;   // spacings, outlines, reports
     const std::vector<Entry> left = {{"bQf", "“垫石”横桥向不能越出“盖梁顶面挡块内侧边缘”，可能bQf有错误．", 0},
                                      {"bZzf", "“垫石”横桥向不能越出“盖梁顶面挡块内侧边缘”，可能bZzf有错误．", 0}};
     const std::vector<Case> cases = {
         {{nan, 3000.0}, 0, {}}, {{2000.0, nan}, 1, {}}, {{2000.0, nan, 600.0}, 1, {}}, {{700.0, nan}, 1, left}};
-    for (const Case& c : cases) {
-        SCOPED_TRACE(testing::Message() << c.spacings[0] << ", " << c.spacings[1]);
-        SetRow(org.bQf, org.TypeZhif, org.hZzf, c.spacings);
-        ExpectReports(c.expected);
-        EXPECT_EQ(org.DSOutlinesF.size(), c.outlines);
+    for (const auto& [spacings, outlines, expected] : cases) {
+        SCOPED_TRACE(testing::Message() << spacings[0] << ", " << spacings[1]);
+        SetRow(org.bQf, org.TypeZhif, org.hZzf, spacings);
+        ExpectReports(expected);
+        EXPECT_EQ(org.DSOutlinesF.size(), outlines);
     }
     SetRow(org.bQf, org.TypeZhif, org.hZzf, {2000.0, 3000.0});
     AddBackRow({nan, 2000.0});

@@ -174,19 +174,17 @@ TEST_F(StopperChecksTest, OutermostBearingCentresStayWithinTheBlocks)
     ExpectReports({{"bQf", "“前排支座中心”横桥向不能位于防震挡块之外，bQf有错误．"}});
 }
 
-// A spacing that is not a number (NaN; the bearing checks report it) leaves its bearing's place and
-// every later one's unknown: the first centre is judged when its place is known, the last never.
+// From a NaN spacing on places are unknown: the first centre is judged when its place is known, the last never.
 TEST_F(StopperChecksTest, BearingPlacesFromASpacingThatIsNotANumberOnAreNotJudged)
 {
-    const double nan = std::nan("");
-    org.bQf[0] = nan;
+    org.bQf[0] = std::nan("");
     ExpectReports({});
     SetPositions(org.bQf, 199.9, 15800.0);
-    org.bQf[1] = nan;
+    org.bQf[1] = std::nan("");
     ExpectReports({{"bQf", "“支座中心”横桥向不能位于防震挡块之外，bQf有错误．"}});
     SetPositions(org.bQf, 200.0, 15800.0);
     org.CushionNumber = 2;
-    org.bQb.Add(nan);
+    org.bQb.Add(std::nan(""));
     ExpectReports({});
 }
 

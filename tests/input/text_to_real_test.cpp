@@ -1,5 +1,4 @@
-// TextToReal: texts read as reals the way the input's number texts are read; TextToRealOrNaN: only
-// a text that is wholly a number.
+// TextToReal: texts read as reals the way the input's number texts are read.
 #include "input/text_to_real.h"
 
 #include <gtest/gtest.h>
@@ -24,13 +23,12 @@ TEST(TextToReal, TextsThatStartWithNoFiniteNumberGiveZero)
         EXPECT_DOUBLE_EQ(TextToReal(text), 0.0) << text;
 }
 
-// Read as an item of bBz is read: the whole text, blanks around it and a leading '+' allowed.
+// Only a text that is wholly a finite number, blanks around it and a leading '+' allowed; else NaN.
 TEST(TextToRealOrNaN, ReadsOnlyATextThatIsWhollyANumber)
 {
-    for (auto [text, value] : {std::pair{"2400", 2400.0}, {" 2400 ", 2400.0}, {"\t+12.5\n", 12.5}, {"-1e3", -1000.0}})
+    for (auto [text, value] : {std::pair{" 2400 ", 2400.0}, {"\t+12.5\n", 12.5}, {"-1e3", -1000.0}})
         EXPECT_DOUBLE_EQ(TextToRealOrNaN(text), value) << text;
-    for (const char* text : {"2400,5", "2400mm", "2400x5", "24OO", "abc", "", "   ", "+-5", "0x10", "nan", "-INF",
-                             "1e999", "1e-999", "一千"})
+    for (const char* text : {"2400,5", "2400mm", "abc", "", "   ", "+-5", "0x10", "nan", "-INF", "1e999", "1e-999"})
         EXPECT_TRUE(std::isnan(TextToRealOrNaN(text))) << text;
 }
 

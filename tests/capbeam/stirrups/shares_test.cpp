@@ -52,24 +52,18 @@ void TaperOneEnd(CPM001T0101Atom& beam, bool left)
     SetTaperedOutline(beam);
 }
 
-// Uniform, square to the axis, sg_a 250, s3 100, skew `degrees`: the tapered part of TaperOneEnd
-// beside the intake's square end, a token step of 1e-5 by 1e-5 (dR or dL 50.00001).
+// sg_a 250, s3 100, skew `degrees`: TaperOneEnd with the intake's square end, a token 1e-5 by 1e-5 step.
 void SquareEndBesideTaperedOne(CPM001T0101Atom& beam, bool squareRight, double degrees)
 {
-    beam.sg.fenG = 0;
     beam.sg.a = 250.0;
     beam.sg.s3 = 100.0;
     beam.a = Degrees(degrees);
     TaperOneEnd(beam, squareRight);
     (squareRight ? beam.bBpr : beam.bBpl) = 1e-5;
     (squareRight ? beam.hHpr : beam.hHpl) = 1e-5;
-    if (squareRight) {
-        beam.PYXTCJpa1[3] = CDblPoint(9950.0 - 1e-5, 60.0);
-        beam.PYXTCJpa1[4] = CDblPoint(9950.0, 60.0);
-    } else {
-        beam.PYXTCJpa1[1] = CDblPoint(50.0, 60.0);
-        beam.PYXTCJpa1[2] = CDblPoint(50.0 + 1e-5, 60.0);
-    }
+    const double x = squareRight ? 9950.0 - 1e-5 : 50.0;
+    beam.PYXTCJpa1[squareRight ? 3 : 1] = CDblPoint(x, 60.0);
+    beam.PYXTCJpa1[squareRight ? 4 : 2] = CDblPoint(x + 1e-5, 60.0);
 }
 
 class StirrupShares : public ::testing::Test {
@@ -215,8 +209,6 @@ struct UnlaidRow {
 
 } // namespace
 
-// Only counts that cannot be laid stop: tapered parts claiming more stirrups than the layout lays,
-// densified zones that overlap. An end zone or tapered part that lays none holds 0 (uniform table).
 TEST_F(StirrupShares, StirrupsThatCannotBeLaidStopTheDesignNamingTheCount)
 {
     const UnlaidRow rows[] = {
@@ -515,17 +507,15 @@ TEST_F(StirrupShares, UniformEndStirrupsThatAreMainOnesOrOnTheTaperAreCountedOnc
         const char* name;
         void (*setUp)(CPM001T0101Atom&);
         Held held;
-        int lns3, rns3;  // the end zones' published counts
+        int lns3 = 0, rns3 = 0;   // the end zones' published counts
     };
     const Row rows[] = {
         // sg_a 100: BJ4(10000, 100, 200) = 49 x 200 and 100 at either end: the end zone's only
         // stirrup (trunc(0 / 150) = 0 spacings) stands at 100, on the first main stirrup: 50.
         {"end stirrup on the first main one",
-         [](CPM001T0101Atom& beam) { beam.sg.a = 100.0; }, {50, -1, -1, -1, -1}, 0, 0},
-        // sg_a 10: the end zone's only stirrup (trunc(90 / 150) = 0 spacings) at 10 stands 90 >= sg_Min
-        // from the first main one at 100: a stirrup of its own at either end, 50 + 2.
-        {"end stirrup of its own before the first main one",
-         [](CPM001T0101Atom& beam) { beam.sg.a = 10.0; }, {52, -1, -1, -1, -1}, 0, 0},
+         [](CPM001T0101Atom& beam) { beam.sg.a = 100.0; }, {50, -1, -1, -1, -1}},
+        // sg_a 10: the end zone's only stirrup stands 90 >= sg_Min before the first main one: 50 + 2.
+        {"end stirrup of its own", [](CPM001T0101Atom& beam) { beam.sg.a = 10.0; }, {52, -1, -1, -1, -1}},
         // t = 0.25, sg_a 60, the left slope running on to 3000 (right 1050): 7500 = 37 x 200 +
         // 2 x 50, first at 1050 + 300 on the right; end zones trunc((475 + 50 + 1000 - 60) / 150) = 9
         // spacings (60 ... 1410). The left tapered part holds its trunc(2940 / 150) + 1 = 20 (60 ...
@@ -558,7 +548,7 @@ TEST_F(StirrupShares, UniformEndStirrupsThatAreMainOnesOrOnTheTaperAreCountedOnc
                                  {10150.0, 660.0}, {10150.0, 1740.0}})
                  beam.PYXTCJpa1.Add(CDblPoint(x, y));
          },
-         {46, 0, 5, -1, -1}, 0, 0},
+         {46, 0, 5, -1, -1}},
         // sg_a 250, right end tapered: 9000 = 44 x 200 + 2 x 100, uniform 100 ... 8900 (45); left
         // trunc((100 - 250) / 150) = -1, kept 0; right trunc(850 / 150) = 5: 45 + 6 = 51.
         {"square to the axis, sg_a beyond the first uniform stirrup at a square left end",
@@ -568,38 +558,25 @@ TEST_F(StirrupShares, UniformEndStirrupsThatAreMainOnesOrOnTheTaperAreCountedOnc
         {"square to the axis, sg_a beyond the first uniform stirrup at a square right end",
          [](CPM001T0101Atom& beam) { beam.sg.a = 400.0; TaperOneEnd(beam, true); },
          {50, -1, -1, -1, -1}, 4, 0},
-        // The intake's square right end beside the tapered left one, sg_a 250, s3 100: at 0.25, 1 and
-        // 2.75 degrees 9000 - 2000 t = 44 x 200 + 2 b (b 95.64, 82.55, 51.97), first uniform stirrup
-        // at 2000 t / 2 + b = 100 from either tapered part: 1150 from the left end, 150.00001 from
-        // the right. Left: 8 spacings from 250, all 9 (250 ... 1050) on the tapered part (1050).
-        // Right: trunc((1900 t + b - 250) / 100) = trunc(-1.46), trunc(-1.34), trunc(-1.07) = -1: the
-        // zone would end before the end distance and lays nothing, count 0 (it stopped the design).
-        // 45 + 9: 54, as at 0 degrees and at 3 (44 main, its left zone's 1150 a skew-end stirrup).
-        {"square end beside a tapered one, 0.25 degree",
-         [](CPM001T0101Atom& beam) { SquareEndBesideTaperedOne(beam, true, 0.25); }, {45, 9, 0, 0, 0}, 8, 0},
-        {"square end beside a tapered one, 1 degree",
-         [](CPM001T0101Atom& beam) { SquareEndBesideTaperedOne(beam, true, 1.0); }, {45, 9, 0, 0, 0}, 8, 0},
+        // Square right end beside the tapered left one, sg_a 250, s3 100: 44 x 200 + 2 b, the left zone
+        // 250 ... 1050 all on the tapered part; right trunc((1900 t + b - 250) / 100) = -1 (-1.07 at
+        // 2.75 degrees) lays nothing and holds 0 (it stopped the design): 45 + 9.
         {"square end beside a tapered one, 2.75 degrees",
-         [](CPM001T0101Atom& beam) { SquareEndBesideTaperedOne(beam, true, 2.75); }, {45, 9, 0, 0, 0}, 8, 0},
+         [](CPM001T0101Atom& beam) { SquareEndBesideTaperedOne(beam, true, 2.75); }, {45, 9, 0, 0, 0}, 8},
         {"the mirror, 1 degree",
          [](CPM001T0101Atom& beam) { SquareEndBesideTaperedOne(beam, false, 1.0); }, {45, 0, 9, 0, 0}, 0, 8},
-        // A plain square right end (no token step, no taper record), sg_a 300, 1 degree: 44 x 200,
-        // b 82.55; left trunc((33.17 + 82.55 + 1000 - 300) / 150) = 5: 300 ... 1050, 1150 - 1050 =
-        // 100 >= 80 from the first uniform stirrup, six skew-end stirrups; right trunc(-1.23) = -1: 0.
+        // Plain square right end, sg_a 300, 1 degree: left 300 ... 1050 and 100 >= 80 before the first
+        // uniform stirrup, six skew-end stirrups; right trunc(-1.23) = -1: 0.
         {"plain square end, end zone before the end distance",
          [](CPM001T0101Atom& beam) { beam.sg.a = 300.0; beam.a = Degrees(1.0); TaperOneEnd(beam, true); },
-         {45, -1, -1, 6, 0}, 5, 0},
-        // sg_a 1400 beyond the tapered parts (1050): their count trunc(-350 / 150) + 1 = -1 lays
-        // nothing and is 0, as are the end zones (trunc((100 + 1000 - 1400) / 150) = -2); 8000 =
-        // 39 x 200 + 2 x 100: 40 uniform stirrups, 1150 ... 8850 (it stopped the design).
+         {45, -1, -1, 6, 0}, 5},
+        // End distance beyond the tapered parts (1050): they and the end zones lay nothing and hold 0
+        // (it stopped the design); square 1150 ... 8850: 40, along the skew 1700 ... 8300: 35.
         {"end distance beyond the tapered parts",
-         [](CPM001T0101Atom& beam) { beam.sg.a = 1400.0; UseTaperedEnds(beam); }, {40, 0, 0, -1, -1}, 0, 0},
-        // Along the skew, sg_a 1700: BJ4(6600, 80, 200) = 32 x 200 and 100 at either end; the
-        // tapered parts take trunc((1050 - 1700 - 100) / 200) + 2 = -1: none; 1700, 1800 ... 8200,
-        // 8300: 35 main stirrups (it stopped the design).
+         [](CPM001T0101Atom& beam) { beam.sg.a = 1400.0; UseTaperedEnds(beam); }, {40, 0, 0, -1, -1}},
         {"along the skew, end distance beyond the tapered parts",
          [](CPM001T0101Atom& beam) { beam.sg.fLayMode = 1; beam.sg.a = 1700.0; UseTaperedEnds(beam); },
-         {35, 0, 0, -1, -1}, 0, 0},
+         {35, 0, 0, -1, -1}},
     };
     for (const auto& row : rows) {
         SCOPED_TRACE(row.name);
