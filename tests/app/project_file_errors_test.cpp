@@ -9,7 +9,6 @@
 #include <filesystem>
 #include <fstream>
 #include <string>
-#include <utility>
 #include <sys/stat.h>
 
 namespace {
@@ -169,9 +168,8 @@ TEST(ProjectFileSyntax, TruncatedAndEmptyTextAreMalformed)
 // where it stands, whatever follows it. Blanks alone may follow.
 TEST(ProjectFileSyntax, NothingButBlanksMayFollowTheDocument)
 {
-    const std::string nul(1, '\0');
-    const std::string detail =
-        "not valid JSON: syntax error while parsing value - a NUL byte after the document; expected end of input";
+    const std::string nul(1, '\0'), detail = "not valid JSON: syntax error while parsing value - a NUL byte after the "
+                                             "document; expected end of input";
     ExpectError("{}" + nul + R"({"pier": 1})", "line 1, column 3", detail);
     ExpectError("{\"component\": {\"name\": \"三号墩\"}}\n " + nul, "line 2, column 2", detail);
     EXPECT_NO_THROW(ReadProjectText("{} \n\t\r\n", "t", ""));
@@ -232,18 +230,14 @@ protected:
     const std::filesystem::path& m_dir = m_folder.path();
 };
 
-// A file that cannot be opened is named with the system's reason (a link to itself: a loop).
-TEST_F(ProjectFileOnDisk, FileThatCannotBeOpenedIsNamedWithTheSystemsReason)
+TEST_F(ProjectFileOnDisk, MissingFileAndFolderAreNamed)
 {
-    const std::string missing = (m_dir / "missing.json").string(), loop = (m_dir / "loop.json").string();
-    std::filesystem::create_symlink("loop.json", loop);
-    for (const auto& [path, error] : {std::pair(missing, ENOENT), std::pair(loop, ELOOP)}) {
-        try {
-            LoadProjectFile(path);
-            ADD_FAILURE() << path << " was accepted";
-        } catch (const ProjectFileError& e) {
-            EXPECT_EQ(std::string(e.what()), path + ": cannot open the project file: " + std::strerror(error));
-        }
+    const std::string missing = (m_dir / "missing.json").string();
+    try {
+        LoadProjectFile(missing);
+        FAIL() << "a missing file was accepted";
+    } catch (const ProjectFileError& e) {
+        EXPECT_EQ(std::string(e.what()), missing + ": cannot open the project file: " + std::strerror(ENOENT));
     }
 }
 

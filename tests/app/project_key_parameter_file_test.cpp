@@ -67,14 +67,9 @@ TEST(KeyParameterFile, DamagedKeyParametersInTheProjectAreOneLineNamingTheProjec
     const auto project = ReadProjectText("{\"keyParameters\": " + good + "}", "p.json", "");
     EXPECT_EQ(ErrorOf(*project), "");
 
-    const struct { std::string inlineJson; std::string error; } cases[] = {
+    const struct { std::string inlineJson; const char* error; } cases[] = {
         {"{}", "p.json: keyParameters.cap: missing (a required key)"},
         {good.substr(0, good.rfind('}')) + R"(, "capBeam": {}})", "p.json: keyParameters.capBeam: unknown key"},
-        {std::string(100000, '[') + std::string(100000, ']'),
-         "p.json: keyParameters: objects and lists nested more than 64 deep"},
-        {"{}" + std::string(1, '\0') + "{}",
-         "p.json: keyParameters: not valid JSON ([json.exception.parse_error.101] parse error at line 1, column 3: "
-         "syntax error while parsing value - a NUL byte after the document; expected end of input)"},
     };
     for (const auto& c : cases) {
         project->keyParameters.inlineJson = c.inlineJson;
