@@ -149,21 +149,3 @@ TEST(OutputLines, OneLinePerValueInNameOrder)
     WriteOutputLines(out, outputs);
     EXPECT_EQ(out.Text(), "a = x\nb = 2.2\n");
 }
-
-TEST(StepSummary, AStepThatReportedAnErrorOrADiagnosticHasNotPassed)
-{
-    auto& log = ReportLog::Current();
-    log.Clear();
-    QMReportWarning("w", 0);
-    QMReportInformation("i", 0);
-    EXPECT_FALSE(ReportsHoldError());
-    EXPECT_EQ(StepSummary("design", true), "design passed: 0 diagnostics, 0 errors, 1 warnings");
-    QMReportDiagnose(3, "B", "Error", "d", 0, 0, 0);
-    EXPECT_TRUE(ReportsHoldError());
-    EXPECT_EQ(StepSummary("drawing", true), "drawing reported errors: 1 diagnostics, 0 errors, 1 warnings");
-    log.Clear();
-    QMReportError("e", 0);
-    EXPECT_EQ(StepSummary("design", true), "design reported errors: 0 diagnostics, 1 errors, 0 warnings");
-    EXPECT_EQ(StepSummary("design", false), "design failed: 0 diagnostics, 1 errors, 0 warnings");
-    log.Clear();
-}
