@@ -83,22 +83,27 @@ int ReportFillets(const CArray<NodeAr>& points, const KeyPath& nodes, const TopL
     for (int j = 0; j + 1 < n; ++j) {
         const double leg = KVDataCommon::distance(at[j], at[j + 1]);
         if (!(tangent[j] + tangent[j + 1] > leg)) continue;
-        const bool first = j == 0, last = j + 2 == n;
-        const int k = first ? 1 : last ? j : (tangent[j] >= tangent[j + 1] ? j : j + 1);
+        // Where only one end of the leg is rounded, that fillet reaches past the node at the other.
+        const int k = tangent[j] >= tangent[j + 1] ? j : j + 1;
+        const int other = k == j ? j + 1 : j;
         if (named[k]) continue;
         named[k] = true;
-        const std::string between = " mm between nodes " + std::to_string(j) + " and " + std::to_string(j + 1);
-        if (first || last)
+        const std::string between =
+            " the " + KeyLengthText(leg) + " mm between nodes " + std::to_string(j) + " and " + std::to_string(j + 1);
+        if (tangent[other] == 0.0) {
+            const std::string past = other == 0       ? "the tendon's first node"
+                                     : other == n - 1 ? "the tendon's last node"
+                                                      : "node " + std::to_string(other);
             Report(KeyPath(nodes, k), "R",
-                   std::string("the fillet reaches past the tendon's ") + (first ? "first" : "last") +
-                       " node; its tangent length " + KeyLengthText(tangent[k]) + " mm exceeds the " +
-                       KeyLengthText(leg) + between,
+                   "the fillet reaches past " + past + "; its tangent length " + KeyLengthText(tangent[k]) +
+                       " mm exceeds" + between,
                    points[k].R);
-        else
+        } else {
             Report(KeyPath(nodes, k), "R",
                    "the fillet overlaps its neighbour's; their tangent lengths " + KeyLengthText(tangent[j]) + " and " +
-                       KeyLengthText(tangent[j + 1]) + " mm exceed the " + KeyLengthText(leg) + between,
+                       KeyLengthText(tangent[j + 1]) + " mm exceed" + between,
                    points[k].R);
+        }
         ++reported;
     }
     return reported;
