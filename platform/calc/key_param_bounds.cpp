@@ -3,6 +3,7 @@
 #include "calc/key_param_bounds.h"
 
 #include "calc/key_path.h"
+#include "calc/key_value_message.h"
 
 #include <charconv>
 #include <cmath>
@@ -56,21 +57,20 @@ constexpr Bound kModulus{"a modulus", 0.0, true, kNoLimit, true, " MPa"};
 constexpr Bound kSiblingDiameter{"a diameter", 0.0, true, kNoLimit, true, " mm"};
 constexpr Bound kSiblingSpacing{"a spacing", 0.0, true, kNoLimit, true, " mm"};
 
-// The value given, as short as reads back the same; a bound, whole or to five digits.
-std::string NumberText(double v, bool shortest)
+// A bound, whole or to five digits.
+std::string BoundText(double v)
 {
     char text[64];
     const bool whole = std::fabs(v) < 1e15 && v == std::trunc(v);
-    const auto end = shortest ? std::to_chars(text, text + sizeof text, v).ptr
-                     : whole  ? std::to_chars(text, text + sizeof text, v, std::chars_format::fixed, 0).ptr
-                              : std::to_chars(text, text + sizeof text, v, std::chars_format::general, 5).ptr;
+    const auto end = whole ? std::to_chars(text, text + sizeof text, v, std::chars_format::fixed, 0).ptr
+                           : std::to_chars(text, text + sizeof text, v, std::chars_format::general, 5).ptr;
     return std::string(text, end);
 }
 
 std::string Expected(const Bound& b)
 {
-    const std::string low = NumberText(b.low, false);
-    const std::string high = NumberText(b.high, false);
+    const std::string low = BoundText(b.low);
+    const std::string high = BoundText(b.high);
     std::string range;
     if (b.high == kNoLimit) range = (b.lowIncluded ? "of at least " : "above ") + low;
     else if (b.lowIncluded) range = "from " + low + " to " + high;
@@ -87,7 +87,7 @@ struct Unbuildable {
 // when: the condition under which the bound applies (" when …"), or "".
 [[noreturn]] void Refuse(double v, const Bound& b, const KeyPath& at, const char* when = "")
 {
-    throw Unbuildable{at.Path() + ": " + Expected(b) + when + " (" + NumberText(v, true) + " given)"};
+    throw Unbuildable{KeyValueMessage(at.Path(), Expected(b) + when, v)};
 }
 
 [[noreturn]] void RefuseCount(int n, const KeyPath& at)

@@ -1,6 +1,8 @@
 // CPM001T0101Atom::SetData: the cap-beam design steps in order, with the cantilevers shifted for the skew.
 #include "capbeam/cap_beam_reinforcement.h"
 
+#include "capbeam/cap_beam_key_fit.h"
+
 #include <cmath>
 
 int CPM001T0101Atom::SetData(GZ_PM001Atom* gz, CPM001_CapKeyParam* kp)
@@ -8,6 +10,9 @@ int CPM001T0101Atom::SetData(GZ_PM001Atom* gz, CPM001_CapKeyParam* kp)
     fFromFile = 0;
     if (!SetGZData(gz)) return 0;
     if (!kp) return 0;
+    // Key values that put bars outside this cap are reported by their keys, as given; the design
+    // goes on, so that what they lead to is shown with them.
+    ReportKeysNotFittingCap(*kp, lWg);
 
     // The skeleton's layout, as the key data step copies it into the skeleton set. With the frames
     // along the skew every design step reads the cantilevers as the skew shifts them over vP: the

@@ -4,6 +4,7 @@
 #include "tendon/materials.h"
 
 #include "tendon/design_object.h"
+#include "tendon/node_fit.h"
 #include "tendon/profile.h"
 
 #include "calc/pm001_cap_key_param.h"
@@ -110,6 +111,9 @@ int CPM001T010401Atom::SetSteelData(CPM001_CapKeyParam* kp)
     SteelFD.resize(static_cast<std::size_t>(count));
 
     const TopLevel top = [this](double x) { return GetFame_XZ(x); };
+    // Control points that do not fit the beam are reported by their keys; the profiles are still
+    // built from them, so that what they lead to is shown with them.
+    ReportTendonNodesNotFitting(definitions, bBg, top);
     for (int i = 0; i < count; ++i) {
         const auto& def = definitions[i];
         Steel[i] = std::make_unique<M_Steel>();

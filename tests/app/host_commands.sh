@@ -409,6 +409,30 @@ expect 0 "design of an end height the slopes correct" "$pm001" design "$work/end
 has "$work/out" "warning “左梁端高度”输入有误,系统会自动计算!"
 grep -q "^design passed: 0 diagnostics, 0 errors, 1 warnings, " "$work/out" || fail "warning: summary"
 
+# Key values that put the cap's bars outside the beam, or out of order, are errors of the design
+# named by their keys; the design goes on and prints what they lead to. The piles' end cover 60
+# becomes 6: the end-face bars stand 6 - 31.6 / 2 - 18.4 / 2 = -19 from the end. A bar station of
+# its first frame record, 1100, becomes 110, below the 500 before it.
+python3 - "$source_dir" "$work" <<'PY'
+import json, sys
+src, work = sys.argv[1], sys.argv[2]
+for name, change in (("end_cover", lambda c: c.update(st_sa=6.0)),
+                     ("bar_station", lambda c: c["FrameAr"][0]["GJJ"][1][1].update(dx=110))):
+    k = json.load(open(f"{src}/examples/keyparams/piles.json", encoding="utf-8"))
+    change(k["cap"])
+    json.dump(k, open(f"{work}/{name}_keys.json", "w", encoding="utf-8"), ensure_ascii=False)
+    d = json.load(open(f"{src}/examples/piles.json", encoding="utf-8"))
+    d["keyParameterFile"] = f"{work}/{name}_keys.json"
+    json.dump(d, open(f"{work}/{name}.json", "w", encoding="utf-8"), ensure_ascii=False)
+PY
+expect 1 "design of an end cover that puts the end-face bars outside" "$pm001" design "$work/end_cover.json"
+has "$work/out" "error cap.st_sa: puts the end-face bars (sd) outside the beam's end by 19 mm; expected at least 25 mm with st_d 28 and sd_d 16 (6 given)"
+has "$work/out" "PM001_T0101_sd_a = -19.0"
+grep -q "^design reported errors: 0 diagnostics, 1 errors, 0 warnings, " "$work/out" || fail "end cover: summary"
+expect 1 "design of a bar station out of order" "$pm001" design "$work/bar_station.json"
+has "$work/out" "error cap.FrameAr[0].GJJ[1][1].dx: below the dx before it in its group; expected at least 500 mm (110 given)"
+grep -q "^design reported errors: 0 diagnostics, 1 errors, 0 warnings, " "$work/out" || fail "bar station: summary"
+
 expect 0 "design --json" "$pm001" design "$source_dir/examples/piles.json" --json
 python3 -c "import json,sys; d=json.load(open(sys.argv[1])); assert d['result']=='done' and d['outputs']" "$work/out" \
     || { echo "FAIL: --json document"; failures=$((failures + 1)); }

@@ -488,8 +488,11 @@ TEST_F(TendonProfile, SamplingWithoutEndFailsWithTheCalculationError)
     t.js = 100.0;
     kp = KeyParameters({RoundedV(), Tendon({Point(0, 300), Point(1e12, 300)}), RoundedV()});
     EXPECT_EQ(Access::SetSteelData(t, &kp), 0);
-    ASSERT_EQ(ReportLog::Current().Entries().size(), 1u);
-    const ReportEntry& e = ReportLog::Current().Entries()[0];
+    // The station beyond the beam is named first, by its key.
+    ASSERT_EQ(ReportLog::Current().Entries().size(), 2u);
+    EXPECT_EQ(ReportLog::Current().Entries()[0].message,
+              "cap.SteelAr[1].Node[1].X: beyond the beam's ends; expected a station from 0 to 2000 mm (1e+12 given)");
+    const ReportEntry& e = ReportLog::Current().Entries()[1];
     EXPECT_EQ(e.kind, ReportEntry::Error);
     EXPECT_EQ(e.message, "计算错误06110301");
     // The first tendon is finished; the second has its nodes but no ends, curve or pieces; the
