@@ -8,15 +8,16 @@
 #include "project_container.h"
 #include "project_file.h"
 #include "project_key_parameter_file.h"
+#include "project_save_target.h"
 #include "project_session.h"
 #include "report_handoff.h"
+#include "standard_output.h"
 
 #include "calc/key_param_json.h"
 #include "calc/pm001_calc.h"
 #include "host/register_p2.h"
 #include "host/report.h"
 
-#include <cstdio>
 #include <functional>
 #include <optional>
 #include <stdexcept>
@@ -52,7 +53,7 @@ void printLines(const json& data, const std::string& path)
         }
     }
     const std::string text = data.is_string() ? data.get<std::string>() : data.dump();
-    std::printf("%s = %s\n", path.c_str(), text.c_str());
+    WriteStandardOutput(path.c_str() + std::string(" = ") + text.c_str() + "\n");
 }
 
 // Prints the run's report entries and what it handed on (as lines ending with the summary, or
@@ -76,7 +77,7 @@ int finish(const CommandOptions& options, bool passed, const std::string& summar
             handed.lines();
         else if (!handed.data.is_null())
             printLines(handed.data, "");
-        std::printf("%s\n", summary.c_str());
+        WriteStandardOutput(summary.c_str() + std::string("\n"));
     }
     return passed ? kExitDone : kExitFailed;
 }
@@ -115,6 +116,10 @@ int onDesignedPier(const CommandOptions& options, const char* section, Requests 
     std::optional<CPM001KeyParam> keyParam = ReadProjectKeyParameters(*project);
     const std::optional<CPM001KeyParam> adjusted =
         options.adjusted ? std::optional(readAdjustedKeyParameters(options.adjustedFile)) : std::nullopt;
+    if (!options.saveFile.empty())
+        CheckSaveTarget(options.saveFile, {{"project file", options.project},
+                                           {"key-parameter file", project->keyParameters.resolvedFile},
+                                           {"adjusted key-parameter file", options.adjusted ? options.adjustedFile : ""}});
     ComponentModule module(options.modulePath);
     ProjectSession session(*project);
     const HandedOn nothing{nullptr, section};
@@ -135,8 +140,8 @@ int RunInfo(const CommandOptions& options)
 {
     ComponentModule module(options.modulePath);
     for (const auto& component : RegisteredComponents())
-        std::printf("%d %d %s\n", component.type, component.code,
-                    component.runtimeClass ? component.runtimeClass->m_lpszClassName : "?");
+        WriteStandardOutput(std::to_string(component.type) + " " + std::to_string(component.code) + " " +
+                            (component.runtimeClass ? component.runtimeClass->m_lpszClassName : "?") + "\n");
     return kExitDone;
 }
 
@@ -155,9 +160,14 @@ int RunDesign(const CommandOptions& options)
     return onDesignedPier(options, nullptr, [&](ProjectSession& session) {
         const OutputDataMap outputs = session.Output();
         if (!options.saveFile.empty()) SaveContainer(options.saveFile, session.Store());
-        const char* step = options.redesign ? "redesign" : "design";
-        return finish(options, true, StepSummary(step, true) + ", " + std::to_string(outputs.size()) + " values",
-                      {&outputs});
+        // A project run as a test keeps its design: the redesign request designed nothing again.
+        const bool kept = options.redesign && session.Component().GetProjectManager()->GetTestFlag() != 0;
+        std::string summary = StepSummary(options.redesign ? "redesign" : "design", true,
+                                          kept ? "kept the design (a project run as a test)" : "passed") +
+                              ", " + std::to_string(outputs.size()) + " values";
+        // The stored component keeps the design, not what was reported while it was made.
+        if (!options.saveFile.empty() && ReportsHoldError()) summary += "; saved " + options.saveFile + " without its reports";
+        return finish(options, true, summary, {&outputs});
     });
 }
 
@@ -201,9 +211,9 @@ int RunQuery(const CommandOptions& options)
         }
         const auto lines = [&data] {
             for (const auto& q : data)
-                std::printf("query %s %s: %s\n", q["name"].get<std::string>().c_str(),
-                            q["answered"].get<bool>() ? "answered" : "not answered",
-                            q["value"].get<std::string>().c_str());
+                WriteStandardOutput("query " + std::string(q["name"].get<std::string>().c_str()) +
+                                    (q["answered"].get<bool>() ? " answered: " : " not answered: ") +
+                                    q["value"].get<std::string>().c_str() + "\n");
         };
         const std::string summary = StepSummary("design", true) + ", " + std::to_string(answered) + " of " +
                                     std::to_string(options.queryNames.size()) + " queries answered";

@@ -22,13 +22,17 @@ struct CommandOptions {
 // (report) no report data, or the run's reports hold an error or a diagnostic (what the steps
 // handed on is printed then too); the report entries are printed either way. Throws
 // std::exception for unusable input (project, key parameters, stored file, an adjusted set for a
-// project run as a test) or module: the host prints its one line and exits with 2.
+// project run as a test, a save target that is a file of the run or not a stored component) or
+// module: the host prints its one line and exits with 2. Everything printed goes through
+// WriteStandardOutput, so that a write that fails is reported when the host exits.
 
 // Loads the component module and prints the components it registers: type, code, class.
 int RunInfo(const CommandOptions& options);
 // Receives and diagnoses the project.
 int RunCheck(const CommandOptions& options);
 // Designs the project (then redesigns it when asked), prints the output values, stores the component.
+// The save target is checked before anything is designed; a stored run that reported errors says
+// in its summary that the stored design keeps no reports.
 int RunDesign(const CommandOptions& options);
 // Loads a stored component and prints its output values.
 int RunLoad(const CommandOptions& options);

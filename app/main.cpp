@@ -2,6 +2,7 @@
 #include "host_commands.h"
 #include "module_loader.h"
 #include "output_printer.h"
+#include "standard_output.h"
 
 #include "catalog/material_catalog.h"
 
@@ -9,6 +10,8 @@
 
 #include <cstdio>
 #include <exception>
+#include <iostream>
+#include <sstream>
 #include <stdexcept>
 
 #ifndef PM001_VERSION
@@ -103,9 +106,8 @@ const Command kCommands[] = {
      RunReport},
 };
 
-} // namespace
-
-int main(int argc, char** argv)
+// Reads the command and runs it; returns the exit status.
+int runHost(int argc, char** argv)
 {
     CLI::App app{"pm001 — pier with cap beam: input checks, cap-beam reinforcement design, output and archives"};
     app.set_version_flag("--version", std::string("pm001 ") + PM001_VERSION);
@@ -121,7 +123,9 @@ int main(int argc, char** argv)
     try {
         app.parse(argc, argv);
     } catch (const CLI::ParseError& e) {
-        const int code = app.exit(e);
+        std::ostringstream help;   // --help and --version: written and checked as every output is
+        const int code = app.exit(e, help, std::cerr);
+        WriteStandardOutput(help.str());
         return code == 0 ? kExitDone : kExitUnusable;
     }
 
@@ -134,4 +138,12 @@ int main(int argc, char** argv)
         return kExitUnusable;
     }
     return kExitUnusable;
+}
+
+} // namespace
+
+int main(int argc, char** argv)
+{
+    HoldStandardStreams();
+    return FinishStandardOutput(runHost(argc, argv));
 }

@@ -1,5 +1,6 @@
 // Report and output printing of the command-line host.
 #include "output_printer.h"
+#include "standard_output.h"
 
 #include <nlohmann/json.hpp>
 
@@ -27,11 +28,11 @@ bool ReportsHoldError()
     return log.Count(ReportEntry::Error) + log.Count(ReportEntry::Diagnose) > 0;
 }
 
-std::string StepSummary(const std::string& step, bool passed)
+std::string StepSummary(const std::string& step, bool passed, const std::string& passedVerdict)
 {
     const auto& log = ReportLog::Current();
-    const char* verdict = !passed ? " failed" : ReportsHoldError() ? " reported errors" : " passed";
-    return step + verdict + ": " + std::to_string(log.Count(ReportEntry::Diagnose)) +
+    const std::string verdict = !passed ? "failed" : ReportsHoldError() ? "reported errors" : passedVerdict;
+    return step + " " + verdict + ": " + std::to_string(log.Count(ReportEntry::Diagnose)) +
            " diagnostics, " + std::to_string(log.Count(ReportEntry::Error)) + " errors, " +
            std::to_string(log.Count(ReportEntry::Warning)) + " warnings";
 }
@@ -39,17 +40,30 @@ std::string StepSummary(const std::string& step, bool passed)
 void PrintBuffer::Flush()
 {
     if (!m_file || m_text.empty()) return;
-    std::fwrite(m_text.data(), 1, m_text.size(), m_file);
+    if (m_file == stdout)
+        WriteStandardOutput(m_text);
+    else
+        std::fwrite(m_text.data(), 1, m_text.size(), m_file);
     m_text.clear();
 }
 
 void PrintReportLines(const std::vector<ReportEntry>& entries)
 {
+    PrintBuffer out(stdout);
+    std::string& text = out.Text();
     for (const auto& e : entries) {
-        if (e.kind == ReportEntry::Diagnose)
-            std::printf("%s [%s] %s\n", ReportKindName(e.kind), e.keys.GetString(), e.message.GetString());
-        else
-            std::printf("%s %s\n", ReportKindName(e.kind), e.message.GetString());
+        // Keys and message as a C string shows them: up to a zero byte.
+        text += ReportKindName(e.kind);
+        if (e.kind == ReportEntry::Diagnose) {
+            text += " [";
+            text += e.keys.GetString();
+            text += ']';
+        }
+        text += ' ';
+        text += e.message.GetString();
+        if (e.count > 1) text += " (×" + std::to_string(e.count) + ")";
+        text += '\n';
+        out.Spill();
     }
 }
 
@@ -79,7 +93,6 @@ void WriteOutputLines(PrintBuffer& out, const OutputDataMap& outputs)
 
 void PrintOutputLines(const OutputDataMap& outputs)
 {
-    std::fflush(stdout);   // whatever was printed before comes first
     PrintBuffer out(stdout);
     WriteOutputLines(out, outputs);
 }
@@ -288,6 +301,10 @@ void writeReports(JsonWriter& json, const std::vector<ReportEntry>& entries)
     json.OpenArray();
     for (const auto& e : entries) {
         json.OpenObject();
+        if (e.count > 1) {
+            json.Key("count");
+            json.Value(e.count);
+        }
         json.Key("item");
         json.Value(static_cast<unsigned long long>(e.item));
         json.Key("keys");
@@ -406,6 +423,10 @@ void WriteSectionDocument(PrintBuffer& out, const std::string& result, const std
             json.Value(e.keys.str());
             json.Key("message");
             json.Value(e.message.str());
+            if (e.count > 1) {
+                json.Key("count");
+                json.Value(e.count);
+            }
             json.CloseObject();
         }
         json.CloseArray();
@@ -422,7 +443,6 @@ void PrintSectionDocument(const std::string& result, const std::string& summary,
                           const std::vector<ReportEntry>& entries, const char* section,
                           const nlohmann::ordered_json& data)
 {
-    std::fflush(stdout);
     PrintBuffer out(stdout);
     WriteSectionDocument(out, result, summary, entries, section, data);
 }
@@ -430,7 +450,6 @@ void PrintSectionDocument(const std::string& result, const std::string& summary,
 void PrintJsonDocument(const std::string& result, const std::string& summary,
                        const std::vector<ReportEntry>& entries, const OutputDataMap* outputs)
 {
-    std::fflush(stdout);
     PrintBuffer out(stdout);
     WriteJsonDocument(out, result, summary, entries, outputs);
 }

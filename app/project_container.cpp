@@ -11,7 +11,6 @@
 
 namespace {
 
-constexpr std::array<unsigned char, 8> kMagic = {'P', 'M', '0', '0', '1', 'C', 'M', 'P'};
 constexpr std::uint32_t kVersion = 1;
 
 void putU32(std::vector<unsigned char>& out, std::uint32_t v)
@@ -89,7 +88,7 @@ struct Reader {
 
 std::vector<unsigned char> EncodeContainer(const ComponentDataSets& sets)
 {
-    std::vector<unsigned char> out(kMagic.begin(), kMagic.end());
+    std::vector<unsigned char> out(kContainerMark.begin(), kContainerMark.end());
     putU32(out, kVersion);
     for (const auto* set : {&sets.origin, &sets.design, &sets.adjustment}) {
         if (set->size() > 0xFFFFFFFFu) throw ContainerError("a data set is too large for the container");
@@ -103,9 +102,9 @@ std::vector<unsigned char> EncodeContainer(const ComponentDataSets& sets)
 ComponentDataSets DecodeContainer(std::uint64_t size, const ContainerBytesAt& bytesAt, const std::string& source)
 {
     Reader in{size, bytesAt, source};
-    std::array<unsigned char, kMagic.size()> mark{};
-    if (!in.take(mark.data(), mark.size()) || mark != kMagic) in.fail("not a stored pm001 component (no PM001CMP mark)");
-    in.pos = kMagic.size();
+    std::array<unsigned char, kContainerMark.size()> mark{};
+    if (!in.take(mark.data(), mark.size()) || mark != kContainerMark) in.fail("not a stored pm001 component (no PM001CMP mark)");
+    in.pos = kContainerMark.size();
     const std::uint32_t version = in.u32("the format version");
     if (version != kVersion) {
         in.pos -= 4;

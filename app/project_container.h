@@ -1,6 +1,7 @@
 // The host's container file for one stored component: its origin, design and adjustment data sets.
 #pragma once
 
+#include <array>
 #include <cstddef>
 #include <cstdint>
 #include <functional>
@@ -24,6 +25,7 @@ public:
 // Layout: the magic "PM001CMP" (8 bytes), the format version (4-byte little-endian int, 1), then
 // for each data set in the order origin, design, adjustment: its length (4 bytes), its CRC-32
 // (4 bytes, zlib's polynomial) and its bytes. Nothing may follow the last set.
+inline constexpr std::array<unsigned char, 8> kContainerMark = {'P', 'M', '0', '0', '1', 'C', 'M', 'P'};
 std::vector<unsigned char> EncodeContainer(const ComponentDataSets& sets);
 // Throws ContainerError naming the byte offset of the first thing that is wrong.
 ComponentDataSets DecodeContainer(const std::vector<unsigned char>& bytes, const std::string& source);

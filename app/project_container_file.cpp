@@ -131,23 +131,23 @@ bool removeLeftOver(const std::string& temporary, const std::string& target, con
     struct stat named {};
     if (::lstat(temporary.c_str(), &named) != 0) {
         if (errno == ENOENT) return true;
-        fail("create a temporary file for", path, errno);
+        fail("save to", path, errno);
     }
     Descriptor held(-1);
     if (S_ISREG(named.st_mode)) {
         held.fd = ::open(temporary.c_str(), O_RDONLY | O_NOFOLLOW | O_NONBLOCK | O_CLOEXEC);
         if (held.fd < 0) {
             if (errno == ENOENT || errno == ELOOP) return false;
-            fail("create a temporary file for", path, errno);
+            fail("save to", path, errno);
         }
         struct stat opened {};
-        if (::fstat(held.fd, &opened) != 0) fail("create a temporary file for", path, errno);
+        if (::fstat(held.fd, &opened) != 0) fail("save to", path, errno);
         if (!sameFile(opened, named)) return false;
         lockTemporary(held.fd, target, path);
         struct stat again {};
         if (::lstat(temporary.c_str(), &again) != 0 || !sameFile(again, opened)) return false;
     }
-    if (::unlink(temporary.c_str()) != 0 && errno != ENOENT) fail("create a temporary file for", path, errno);
+    if (::unlink(temporary.c_str()) != 0 && errno != ENOENT) fail("save to", path, errno);
     return true;
 }
 
@@ -160,14 +160,14 @@ Descriptor openTemporary(const std::string& target, const std::string& temporary
         Descriptor file(::open(temporary.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, 0600));
         if (file.fd < 0) {
             if (errno == EEXIST) continue;
-            fail("create a temporary file for", path, errno);
+            fail("save to", path, errno);
         }
         lockTemporary(file.fd, target, path);
         // Another save may have taken our new file for a left-over and removed it before we
         // locked it: the name must still lead to the file we hold.
         struct stat opened {};
         struct stat named {};
-        if (::fstat(file.fd, &opened) != 0) fail("create a temporary file for", path, errno);
+        if (::fstat(file.fd, &opened) != 0) fail("save to", path, errno);
         if (::lstat(temporary.c_str(), &named) == 0 && sameFile(named, opened)) return Descriptor(::dup(file.fd));
     }
     throw ContainerError("cannot create a temporary file for \"" + path + "\": its name keeps changing");

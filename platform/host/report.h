@@ -18,16 +18,23 @@ struct ReportEntry {
     unsigned long item = 0;
     int flag = 0;
     unsigned part = 0;         // reporting sub-part code (host/report_parts.h)
+    unsigned long long count = 1;   // times it was reported in a row
+
+    // The same report: every field but the count alike.
+    bool SameAs(const ReportEntry& other) const;
 };
 
 // The entries of the current thread, in the order they were reported. A host that designs
-// several piers at once, one per thread, reads each pier's entries from its own thread.
+// several piers at once, one per thread, reads each pier's entries from its own thread. A report
+// that repeats the entry before it is kept as that entry's count, so that a step reporting the same
+// correction a million times holds one entry.
 class ReportLog {
 public:
     static ReportLog& Current();
     const std::vector<ReportEntry>& Entries() const { return m_entries; }
-    void Add(ReportEntry entry) { m_entries.push_back(std::move(entry)); }
+    void Add(ReportEntry entry);
     void Clear() { m_entries.clear(); }
+    // The reports of that kind, each repeat counted.
     int Count(ReportEntry::Kind kind) const;
 
 private:

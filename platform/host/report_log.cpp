@@ -2,6 +2,7 @@
 #include "report.h"
 
 #include <algorithm>
+#include <limits>
 
 ReportLog& ReportLog::Current()
 {
@@ -9,10 +10,27 @@ ReportLog& ReportLog::Current()
     return log;
 }
 
+bool ReportEntry::SameAs(const ReportEntry& other) const
+{
+    return kind == other.kind && label == other.label && keys == other.keys && type == other.type &&
+           message == other.message && item == other.item && flag == other.flag && part == other.part;
+}
+
+void ReportLog::Add(ReportEntry entry)
+{
+    if (!m_entries.empty() && m_entries.back().SameAs(entry)) {
+        m_entries.back().count += entry.count;
+        return;
+    }
+    m_entries.push_back(std::move(entry));
+}
+
 int ReportLog::Count(ReportEntry::Kind kind) const
 {
-    return static_cast<int>(
-        std::count_if(m_entries.begin(), m_entries.end(), [kind](const ReportEntry& e) { return e.kind == kind; }));
+    unsigned long long reports = 0;
+    for (const ReportEntry& e : m_entries)
+        if (e.kind == kind) reports += e.count;
+    return static_cast<int>(std::min<unsigned long long>(reports, std::numeric_limits<int>::max()));
 }
 
 void QMReportDiagnose(unsigned label, const CString& keys, const CString& kind, const CString& message,

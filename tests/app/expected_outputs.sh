@@ -12,7 +12,7 @@ rewrite=0
 [ "${3:-}" = "--rewrite" ] && rewrite=1
 expected="$source_dir/tests/data/expected"
 [ -x "$pm001" ] || { echo "no host at $pm001"; exit 2; }
-work=$(mktemp -d)
+work=$(mktemp -d) || { echo "expected_outputs.sh: cannot make a temporary folder" >&2; exit 1; }
 trap 'rm -rf "$work"' EXIT
 
 # project (from the source folder)                  commands

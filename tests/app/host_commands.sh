@@ -1,10 +1,10 @@
 #!/usr/bin/env bash
-# The command-line host end to end: check, design, save, load, redesign, draw, query, report, and
-# damaged stored files.
+# The command-line host end to end: check, design, save, load, redesign, draw, query, report,
+# damaged stored files, saves refused, repeated reports and output that cannot be written.
 set -u
 pm001="$1"
 source_dir="$2"
-work=$(mktemp -d)
+work=$(mktemp -d) || { echo "host_commands.sh: cannot make a temporary folder" >&2; exit 1; }
 trap 'rm -rf "$work"' EXIT
 failures=0
 
@@ -175,9 +175,9 @@ d["keyParameterFile"] = f"{src}/examples/keyparams/footing.json"
 json.dump(d, open(f"{work}/small_scale.json", "w", encoding="utf-8"), ensure_ascii=False)
 PY
 # A block scale below 5 stops the drawing (nothing reaches the drawing output); the adjustment
-# request after it reports the scale again and still opens the tool.
+# request after it reports the scale again (one line, counted twice) and still opens the tool.
 expect 1 "draw with a general-layout scale of 4.9" "$pm001" draw "$work/small_scale.json"
-has "$work/out" "diagnose [rPM001T01GZ] “一般构造(立/平/侧面)”图块比例过小,不能小于5，rPM001T01GZ有错误．"
+has "$work/out" "diagnose [rPM001T01GZ] “一般构造(立/平/侧面)”图块比例过小,不能小于5，rPM001T01GZ有错误． (×2)"
 has "$work/out" "drawn = false"
 has "$work/out" "drawSet = null"
 has "$work/out" "adjust.result = 1"
@@ -327,6 +327,8 @@ PY
 # adjusted set for it is refused with one line before anything is designed or saved.
 expect 0 "redesign of a test project" "$pm001" design --redesign "$work/adjusted_test.json"
 grep " = " "$work/out" | cmp -s - "$work/adjusted.designed" || fail "redesign of a test project"
+grep -qx "redesign kept the design (a project run as a test): 0 diagnostics, 0 errors, 0 warnings, [0-9]* values" \
+    "$work/out" || fail "redesign of a test project: summary"
 expect 2 "redesign of a test project with adjusted key parameters" "$pm001" design --redesign \
     --adjusted "$source_dir/examples/keyparams/footing.json" "$work/adjusted_test.json" --save "$work/test.pm001"
 [ "$(wc -l < "$work/err")" = 1 ] && [ ! -s "$work/out" ] && [ ! -e "$work/test.pm001" ] \
@@ -398,6 +400,9 @@ reported_errors() {  # reported_errors <summary's step> <a line printed> <comman
 }
 reported_errors design "PM001_T0101_sg_s = 150.0" design "$work/skewed.json" --save "$work/skewed.pm001"
 [ -s "$work/skewed.pm001" ] || fail "design at 10° skew not saved"
+# The stored component keeps no reports: the summary says the saved design is without them.
+grep -qx "design reported errors: 0 diagnostics, 2 errors, 0 warnings, [0-9]* values; saved $work/skewed.pm001 without its reports" \
+    "$work/out" || fail "design at 10° skew: the save's summary"
 reported_errors drawing "drawn = true" draw "$work/skewed.json"
 expect 1 "design --json at 10° skew" "$pm001" design --json "$work/skewed.json"
 python3 -c "
@@ -436,6 +441,85 @@ grep -q "^design reported errors: 0 diagnostics, 1 errors, 0 warnings, " "$work/
 expect 0 "design --json" "$pm001" design "$source_dir/examples/piles.json" --json
 python3 -c "import json,sys; d=json.load(open(sys.argv[1])); assert d['result']=='done' and d['outputs']" "$work/out" \
     || { echo "FAIL: --json document"; failures=$((failures + 1)); }
+
+# A report repeated in a row is printed once with how many times: 1000 densified spacings left of
+# the prestressed cap's first support line, each 100, in a cantilever of 3750 with a = 50 leave a
+# rest 3700 - 100 n below the least 50 until n = 37 (rest 0): 963 corrections, one warning line.
+python3 - "$source_dir" "$work" <<'PY'
+import json, sys
+src, work = sys.argv[1], sys.argv[2]
+k = json.load(open(f"{src}/examples/keyparams/prestressed.json", encoding="utf-8"))
+k["cap"]["sg_lns2"][0] = 1000
+json.dump(k, open(f"{work}/dense_keys.json", "w", encoding="utf-8"))
+d = json.load(open(f"{src}/examples/prestressed.json", encoding="utf-8"))
+d["keyParameterFile"] = f"{work}/dense_keys.json"
+json.dump(d, open(f"{work}/dense.json", "w", encoding="utf-8"), ensure_ascii=False)
+PY
+dense="第一个支承线左侧的箍筋加密钢筋过多，系统进行了自动处理！"
+expect 0 "design with 1000 densified spacings left" "$pm001" design "$work/dense.json"
+[ "$(grep -c "^warning" "$work/out")" = 1 ] || fail "repeated warning: not one line"
+has "$work/out" "warning $dense (×963)"
+grep -q "^design passed: 0 diagnostics, 0 errors, 963 warnings, " "$work/out" || fail "repeated warning: summary"
+expect 0 "design --json with 1000 densified spacings left" "$pm001" design --json "$work/dense.json"
+python3 -c "
+import json, sys
+r = json.load(open(sys.argv[1]))['reports']
+assert [(e['kind'], e['message'], e['count']) for e in r] == [('warning', sys.argv[2], 963)], r" "$work/out" "$dense" \
+    || fail "design --json: repeated warning"
+
+# Output that cannot be written (a full device, a closed standard output) is never done: one line
+# naming the system's reason, exit 2, on every way out: a run that passed or failed, each kind of
+# document, info, --version and --help.
+for args in "design" "design --json" "design $work/skewed.json" "check $work/narrow.json" \
+            "draw --json" "query $source_dir/examples/footing.json ZhuSN" "info" "--version" "--help"; do
+    for output in full closed; do
+        if [ $output = full ]; then
+            $pm001 $args > /dev/full 2> "$work/err"
+        else
+            $pm001 $args >&- 2> "$work/err"
+        fi
+        got=$?
+        reason="No space left on device"
+        [ $output = closed ] && reason="Bad file descriptor"
+        [ $got = 2 ] && [ "$(cat "$work/err")" = "pm001: cannot write the output: $reason" ] \
+            || fail "pm001 $args with the output $output: exit $got"
+    done
+done
+
+# A save never replaces a file the run reads (however it is named), nor an existing file that is
+# not a stored component: one line, exit 2, before anything is designed, the file kept. An empty
+# file and an earlier stored component are replaced; a missing folder is named as the save's.
+python3 - "$source_dir" "$work" <<'PY'
+import json, shutil, sys
+src, work = sys.argv[1], sys.argv[2]
+shutil.copy(f"{src}/examples/keyparams/footing.json", f"{work}/keys.json")
+d = json.load(open(f"{src}/examples/footing.json", encoding="utf-8"))
+d["keyParameterFile"] = "keys.json"
+json.dump(d, open(f"{work}/mine.json", "w", encoding="utf-8"), ensure_ascii=False)
+PY
+ln "$work/mine.json" "$work/hard.json"
+ln -s mine.json "$work/soft.json"
+cp "$work/mine.json" "$work/mine.kept"
+cp "$work/keys.json" "$work/keys.kept"
+refused() {  # refused <file kept> <saved to> <why> <design arguments...>
+    local kept="$1" saved="$2" why="$3"
+    shift 3
+    expect 2 "design $* --save $saved" "$pm001" design "$@" --save "$saved"
+    [ "$(cat "$work/err")" = "pm001: cannot save to \"$saved\": $why" ] && [ ! -s "$work/out" ] \
+        && cmp -s "$work/$kept.json" "$work/$kept.kept" || fail "design $* --save $saved: not refused"
+}
+refused mine "$work/mine.json" "the file exists and is not a stored pm001 component"
+refused mine "$work/mine.json" "it is the project file \"$work/mine.json\" of this run" "$work/mine.json"
+refused mine "$work/hard.json" "it is the project file \"$work/mine.json\" of this run" "$work/mine.json"
+refused mine "$work/soft.json" "it is the project file \"$work/./mine.json\" of this run" "$work/./mine.json"
+refused keys "$work/keys.json" "it is the key-parameter file \"$work/keys.json\" of this run" "$work/mine.json"
+refused keys "$work/keys.json" "it is the adjusted key-parameter file \"$work/keys.json\" of this run" \
+    --redesign --adjusted "$work/keys.json"
+: > "$work/empty.pm001"
+expect 0 "design --save onto an empty file" "$pm001" design --save "$work/empty.pm001"
+expect 0 "load of what was saved onto an empty file" "$pm001" load "$work/empty.pm001"
+expect 2 "design --save into a missing folder" "$pm001" design --save "$work/none/x.pm001"
+has "$work/err" "pm001: cannot save to \"$work/none/x.pm001\": No such file or directory"
 
 [ "$failures" = 0 ] && echo "all host command checks passed"
 exit "$failures"

@@ -23,9 +23,11 @@ std::string TreeDocument(const std::vector<ReportEntry>& entries, const OutputDa
     doc["result"] = "done";
     doc["summary"] = "sum\"mary";
     doc["reports"] = nlohmann::json::array();
-    for (const auto& e : entries)
+    for (const auto& e : entries) {
         doc["reports"].push_back({{"kind", ReportKindName(e.kind)}, {"keys", e.keys.str()}, {"message", e.message.str()},
                                   {"label", e.label}, {"item", e.item}, {"part", e.part}});
+        if (e.count > 1) doc["reports"].back()["count"] = e.count;
+    }
     nlohmann::json values = nlohmann::json::object();
     for (const auto& [name, v] : outputs) {
         nlohmann::json& value = values[std::string(name)];
@@ -93,6 +95,7 @@ TEST(JsonDocument, StreamedAsTheTreeIsDumped)
     ReportEntry warning;
     warning.kind = ReportEntry::Warning;
     warning.message = "w";
+    warning.count = 999963;   // reported so many times in a row
 
     for (const auto& entries : {std::vector<ReportEntry>{}, std::vector<ReportEntry>{diagnostic, warning}}) {
         PrintBuffer out;
@@ -124,14 +127,18 @@ TEST(JsonDocument, SectionDocumentIsWrittenAsTheTreeIsDumped)
     diagnostic.kind = ReportEntry::Diagnose;
     diagnostic.keys = "bBz";
     diagnostic.message = "跨径\t过小";
-    for (const auto& entries : {std::vector<ReportEntry>{}, std::vector<ReportEntry>{diagnostic}}) {
+    ReportEntry repeated = diagnostic;
+    repeated.count = 2;
+    for (const auto& entries : {std::vector<ReportEntry>{}, std::vector<ReportEntry>{diagnostic, repeated}}) {
         for (const Json& section : {data, Json(nullptr)}) {
             Json tree;
             tree["result"] = "done";
             tree["summary"] = "sum";
             tree["reports"] = Json::array();
-            for (const auto& e : entries)
+            for (const auto& e : entries) {
                 tree["reports"].push_back({{"kind", ReportKindName(e.kind)}, {"keys", e.keys.str()}, {"message", e.message.str()}});
+                if (e.count > 1) tree["reports"].back()["count"] = e.count;
+            }
             if (!section.is_null()) tree["drawing"] = section;
             PrintBuffer out;
             WriteSectionDocument(out, "done", "sum", entries, "drawing", section);

@@ -69,7 +69,7 @@ protected:
             EXPECT_EQ(e.label, kLabel);
             EXPECT_EQ(e.part, 6u);
             EXPECT_EQ(std::string(e.type.GetString()), "Error");
-            out.push_back({e.keys.str(), e.message.str(), e.item});
+            out.insert(out.end(), e.count, {e.keys.str(), e.message.str(), e.item});   // each time reported
         }
         return out;
     }

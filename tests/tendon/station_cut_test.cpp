@@ -27,7 +27,7 @@ int Errors()
 {
     int count = 0;
     for (const ReportEntry& e : ReportLog::Current().Entries())
-        if (e.kind == ReportEntry::Error && e.message == "计算错误061103011") ++count;
+        if (e.kind == ReportEntry::Error && e.message == "计算错误061103011") count += static_cast<int>(e.count);
     return count;
 }
 
