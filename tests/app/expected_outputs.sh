@@ -33,6 +33,11 @@ tests/data/projects/footing_taper_slopes.json       design
 tests/data/projects/pile_cap_cross_slopes.json      design
 tests/data/projects/continuous_bent_up_ends.json    design
 tests/data/projects/footing_skew12.json             design
+tests/data/projects/footing_skew20.json             design draw
+tests/data/projects/footing_laid_across.json        design draw
+tests/data/projects/footing_four_columns.json       design draw
+tests/data/projects/piles_offset_skew.json          design
+tests/data/projects/prestressed_side_by_side.json   design draw
 "
 
 failures=0
