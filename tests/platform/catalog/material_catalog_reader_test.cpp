@@ -20,7 +20,7 @@ std::string ReadError(const std::string& text)
 
 struct FaultCase {
     std::string text;
-    const char* message;
+    std::string message;
 };
 
 class CatalogFaults : public ::testing::TestWithParam<FaultCase> {};
@@ -38,25 +38,28 @@ INSTANTIATE_TEST_SUITE_P(
         FaultCase{"[]", "cat.json: expected an object"},
         FaultCase{R"({"pipes": []})", "cat.json: unknown key \"pipes\""},
         FaultCase{R"({"bearings": {}})", "cat.json: \"bearings\" must be a list"},
-        FaultCase{R"({"bearings": [3]})", "bearings[0]: expected an object"},
+        FaultCase{R"({"bearings": [3]})", "cat.json: bearings[0]: expected an object"},
         FaultCase{R"({"bearings": [{"name": "B", "shape": 0, "a": 1, "b": 1, "diameter": 0}]})",
-                  "bearings[0]: missing \"height\""},
+                  "cat.json: bearings[0]: missing \"height\""},
         FaultCase{R"({"bearings": [{"name": "B", "shape": "0", "a": 1, "b": 1, "diameter": 0, "height": 1}]})",
-                  "bearings[0].shape: wrong type"},
-        FaultCase{R"({"bearings": [{"name": "B", "zz": 1}]})", "bearings[0]: unknown key \"zz\""},
+                  "cat.json: bearings[0].shape: wrong type"},
+        FaultCase{R"({"bearings": [{"name": "B", "zz": 1}]})", "cat.json: bearings[0]: unknown key \"zz\""},
         FaultCase{R"({"concrete": [{"fck": 1, "fcd": 1, "ftk": 1, "ftd": 1, "Ec": 1}]})",
-                  "concrete[0]: missing \"name\""},
+                  "cat.json: concrete[0]: missing \"name\""},
         FaultCase{R"({"concrete": [{"name": "", "fck": 1, "fcd": 1, "ftk": 1, "ftd": 1, "Ec": 1}]})",
-                  "concrete[0]: empty name"},
+                  "cat.json: concrete[0]: empty name"},
         FaultCase{R"({"concrete": [{"name": "C30", "fck": 1, "fcd": 1, "ftk": 1, "ftd": 1, "Ec": 1}],
                       "jacks": [{"name": "J", "aliases": ["C30"], "series": "S", "diameter": 1,
                                  "minDistance": 1, "length": 1, "workingLength": 1}]})",
-                  "jacks[0]: name \"C30\" is used twice"},
+                  "cat.json: jacks[0]: name \"C30\" is used twice"},
         // What the parser would not see: the text after a NUL byte, and nesting deep enough to exhaust
         // the stack when the document is copied (a later key makes the parser copy it).
-        FaultCase{std::string("{}") + '\0' + R"({"pipes": []})", "cat.json: a NUL byte at byte 3, which JSON text never holds"},
+        FaultCase{std::string("{}") + '\0' + R"({"pipes": []})",
+                  "cat.json: line 1, column 3: not valid JSON: syntax error while parsing value - a NUL byte after the "
+                  "document; expected end of input"},
         FaultCase{R"({"pipes":)" + std::string(64, '[') + std::string(64, ']') + "}",
-                  "cat.json: objects and lists nested more than 64 deep"},
+                  "cat.json: pipes" + [] { std::string at; for (int i = 0; i < 63; ++i) at += "[0]"; return at; }() +
+                      ": objects and lists nested more than 64 deep"},
         FaultCase{R"({"pipes":)" + std::string(63, '[') + std::string(63, ']') + "}", "cat.json: unknown key \"pipes\""}));
 
 TEST(CatalogReader, IdsFollowTheListOrderNotTheFileOrder)
