@@ -2,9 +2,7 @@
 // JSON path at every point.
 #include "project_json_document.h"
 
-#include "json/json_document.h"
-#include "json/json_error_text.h"
-#include "json/json_path_tracker.h"
+#include "json/json_input_error.h"
 
 #include <utility>
 
@@ -22,19 +20,10 @@ Json ParseDocument(std::string_view text)
     // parsed again with the parser's events followed, to name the line, column or path of a fault.
     JsonPathTracker tracker("", MemberPath);
     try {
-        return ParseJsonDocument(text, tracker);
-    } catch (const JsonKeyGivenTwice& e) {
-        throw ValueError(e.path(), "key given twice");
-    } catch (const JsonNestingError& e) {
-        // Refused as the value too deep opens, before the tracker takes it: it is the current one.
-        throw ValueError(tracker.CurrentPath().empty() ? "top level" : tracker.CurrentPath(), e.what());
-    } catch (const Json::parse_error& e) {
-        const JsonSyntaxFault fault = LocateJsonSyntaxError(text, e);
-        throw SyntaxError(fault.line, fault.column, "not valid JSON: " + fault.reason);
-    } catch (const Json::out_of_range& e) {
-        // A number beyond what a real can hold.
-        throw ValueError(tracker.CurrentPath().empty() ? "top level" : tracker.CurrentPath(),
-                         "number out of range: " + JsonErrorReason(e.what()));
+        return ReadJsonInput(text, tracker);
+    } catch (const JsonInputError& e) {
+        if (e.IsSyntax()) throw SyntaxError(e.line(), e.column(), e.detail());
+        throw ValueError(e.path().empty() ? "top level" : e.path(), e.detail());
     }
 }
 

@@ -2,9 +2,8 @@
 
 #include "calc/key_param_json.h"
 
-#include "json/json_document.h"
 #include "json/json_error_text.h"
-#include "json/json_path_tracker.h"
+#include "json/json_input_error.h"
 #include "calc/key_param_bounds.h"
 #include "calc/key_param_fields.h"
 #include "calc/key_path.h"
@@ -301,16 +300,9 @@ bool ReadKeyParamJson(std::string_view text, const std::string& root, CPM001KeyP
         // file's are; a key given twice, of which only the last value would be kept, among them.
         JsonPathTracker keys(root, KeyMember);
         try {
-            document = ParseJsonDocument(text, keys);
-        } catch (const JsonKeyGivenTwice& e) {
-            Fail(e.path(), "key given twice");
-        } catch (const Json::parse_error& e) {
-            const JsonSyntaxFault fault = LocateJsonSyntaxError(text, e);
-            Fail(root.empty() ? fault.Place() : root + ": " + fault.Place(), "not valid JSON: " + fault.reason);
-        } catch (const Json::out_of_range& e) {
-            Fail(keys.CurrentPath(), "number out of range: " + JsonErrorReason(e.what()));
-        } catch (const JsonNestingError& e) {
-            Fail(keys.CurrentPath(), e.what());
+            document = ReadJsonInput(text, keys);
+        } catch (const JsonInputError& e) {
+            Fail(e.IsSyntax() && !root.empty() ? root + ": " + e.Place() : e.Place(), e.detail());
         }
         CPM001KeyParam read;
         ReadValue(*document, KeyPath(root), read);

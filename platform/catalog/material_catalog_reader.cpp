@@ -2,8 +2,8 @@
 #include "material_catalog_reader.h"
 
 #include "common/input_file.h"
-#include "json/json_document.h"
 #include "json/json_error_text.h"
+#include "json/json_input_error.h"
 
 #include <nlohmann/json.hpp>
 
@@ -19,16 +19,6 @@ namespace {
 
 using json = nlohmann::ordered_json;
 
-// The largest catalogue read: a few hundred entries take some tens of kilobytes; the bound keeps a
-// wrong file (a disk image, a device) from being read whole, as for the project file.
-constexpr std::uint64_t kMaxCatalogBytes = 16u << 20;
-
-// "<where>: <what>", or what alone at the top of the file.
-std::runtime_error Fault(const std::string& where, const std::string& what)
-{
-    return std::runtime_error(where.empty() ? what : where + ": " + what);
-}
-
 // A member's path: "bearings[0].shape"; a key is the file's, shown as JsonKeyText shows it.
 std::string MemberPath(const std::string& parent, std::string_view key)
 {
@@ -36,24 +26,9 @@ std::string MemberPath(const std::string& parent, std::string_view key)
     return parent.empty() ? shown : parent + "." + shown;
 }
 
-// The document of the text, read as the project and key-parameter files are: the nesting, a key
-// given twice, a NUL byte and anything after the document refused, each named by its place.
-json ParseCatalog(std::string_view text)
-{
-    JsonPathTracker tracker("", MemberPath);
-    try {
-        return ParseJsonDocument(text, tracker);
-    } catch (const JsonKeyGivenTwice& e) {
-        throw Fault(e.path(), "key given twice");
-    } catch (const json::parse_error& e) {
-        const JsonSyntaxFault fault = LocateJsonSyntaxError(text, e);
-        throw Fault(fault.Place(), "not valid JSON: " + fault.reason);
-    } catch (const json::out_of_range& e) {
-        throw Fault(tracker.CurrentPath(), "number out of range: " + JsonErrorReason(e.what()));
-    } catch (const JsonNestingError& e) {
-        throw Fault(tracker.CurrentPath(), e.what());
-    }
-}
+// The largest catalogue read: a few hundred entries take some tens of kilobytes; the bound keeps a
+// wrong file (a disk image, a device) from being read whole, as for the project file.
+constexpr std::uint64_t kMaxCatalogBytes = 16u << 20;
 
 // A numeric field of an entry: its key and whether it holds a whole number.
 struct NumericField {
@@ -185,7 +160,10 @@ MaterialCatalogSource ReadCatalogDocument(const json& doc)
 MaterialCatalogSource ReadMaterialCatalog(std::string_view text, const std::string& source)
 {
     try {
-        return ReadCatalogDocument(ParseCatalog(text));
+        // Read as the project and key-parameter files are: the nesting, a key given twice, a NUL
+        // byte and anything after the document refused, each named by its place.
+        JsonPathTracker tracker("", MemberPath);
+        return ReadCatalogDocument(ReadJsonInput(text, tracker));
     } catch (const std::runtime_error& e) {
         throw std::runtime_error(source + ": " + e.what());
     }

@@ -3,8 +3,6 @@
 
 #include "common/quoted_text.h"
 
-#include <algorithm>
-
 std::string JsonErrorText(std::string_view what)
 {
     for (const std::string_view opening : {std::string_view("last read: '"), std::string_view("parsing '")}) {
@@ -68,29 +66,6 @@ std::string JsonErrorReason(const char* what)
         if (start != std::string::npos) text.erase(0, start + 2);
     }
     return WellFormed(text);
-}
-
-std::string JsonSyntaxFault::Place() const
-{
-    return "line " + std::to_string(line) + ", column " + std::to_string(column);
-}
-
-JsonSyntaxFault LocateJsonSyntaxError(std::string_view text, const nlohmann::ordered_json::parse_error& error)
-{
-    JsonSyntaxFault fault;
-    fault.reason = JsonErrorReason(error.what());
-    // error.byte is the 1-based position of the last character read: that character is the culprit.
-    const std::size_t offset = std::min<std::size_t>(error.byte == 0 ? 0 : error.byte - 1, text.size());
-    for (std::size_t i = 0; i < offset; ++i) {
-        const auto byte = static_cast<unsigned char>(text[i]);
-        if (byte == '\n') {
-            ++fault.line;
-            fault.column = 1;
-        } else if ((byte & 0xC0) != 0x80) {
-            ++fault.column;   // a UTF-8 continuation byte belongs to the character before it
-        }
-    }
-    return fault;
 }
 
 std::string JsonKeyText(std::string_view key)

@@ -1,10 +1,7 @@
 // The JSON parser's error texts worded for a reader's messages: the input they quote cut to a short
-// prefix, the place of a syntax error by line and column, a document's key as a message names it.
+// prefix, the parser's prefix taken off, a document's key as a message names it.
 #pragma once
 
-#include <nlohmann/json.hpp>
-
-#include <cstddef>
 #include <string>
 #include <string_view>
 
@@ -17,17 +14,6 @@ std::string JsonErrorText(std::string_view what);
 // JsonErrorText cuts it; a byte that starts no well-formed UTF-8 character is written "\xFF", so
 // that the line can be printed and put into JSON output whatever the file held.
 std::string JsonErrorReason(const char* what);
-
-// Where text stops being JSON, as a parse error of the text gives it: the 1-based line and column
-// of the culprit (columns count characters, not bytes), and the parser's reason (JsonErrorReason).
-struct JsonSyntaxFault {
-    std::size_t line = 1;
-    std::size_t column = 1;
-    std::string reason;
-    // "line <line>, column <column>"
-    std::string Place() const;
-};
-JsonSyntaxFault LocateJsonSyntaxError(std::string_view text, const nlohmann::ordered_json::parse_error& error);
 
 // A key of the document as a message names it: cut as QuotedText cuts a user's text, and every NUL
 // character written "\u0000", so that a key is never shown as a shorter one.
