@@ -222,6 +222,10 @@ TEST(KeyParamJsonRead, UnknownKeysAreNamed)
     document = Minimal();
     document[std::string(64, 'k')] = 1;
     EXPECT_EQ(ReadError(document), "keyParameters." + std::string(64, 'k') + ": unknown key");
+    // A key holding a NUL is named whole, the NUL shown, and is unknown though it begins as a known one.
+    document = Minimal();
+    document["cap"][std::string("fDistribute\0x", 13)] = 1;
+    EXPECT_EQ(ReadError(document), "keyParameters.cap.fDistribute\\u0000x: unknown key");
 }
 
 TEST(KeyParamJsonRead, ValuesOfTheWrongTypeAreNamed)
@@ -393,6 +397,9 @@ TEST(KeyParamJsonFile, FileErrorsNameTheFile)
     EXPECT_EQ(error, "key-parameter file " + missing + ": no such file");
     EXPECT_FALSE(ReadKeyParamFile(dir.string(), keyParam, error));
     EXPECT_EQ(error, "key-parameter file " + dir.string() + ": not a regular file");
+    // A path through a regular file is no missing file: the system's reason is given.
+    EXPECT_FALSE(ReadKeyParamFile(broken + "/x.json", keyParam, error));
+    EXPECT_EQ(error, "key-parameter file " + broken + "/x.json: cannot be read: " + std::strerror(ENOTDIR));
     EXPECT_FALSE(ReadKeyParamFile(broken, keyParam, error));
     EXPECT_EQ(error, "key-parameter file " + broken + ": cap.WeldArcR: missing (a required key)");
     // Any other reason a file cannot be opened is the system's (a link to itself: a loop).

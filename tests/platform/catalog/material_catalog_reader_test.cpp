@@ -1,8 +1,16 @@
 // Reading catalogue text: the checks that stop a faulty catalogue, ids and names, and the compiled tables.
 #include "catalog/material_catalog_reader.h"
 
+#include "temp_folder.h"
+
 #include <gtest/gtest.h>
 
+#include <sys/stat.h>
+
+#include <cerrno>
+#include <cstring>
+#include <filesystem>
+#include <fstream>
 #include <stdexcept>
 #include <string>
 
@@ -60,7 +68,54 @@ INSTANTIATE_TEST_SUITE_P(
         FaultCase{R"({"pipes":)" + std::string(64, '[') + std::string(64, ']') + "}",
                   "cat.json: pipes" + [] { std::string at; for (int i = 0; i < 63; ++i) at += "[0]"; return at; }() +
                       ": objects and lists nested more than 64 deep"},
-        FaultCase{R"({"pipes":)" + std::string(63, '[') + std::string(63, ']') + "}", "cat.json: unknown key \"pipes\""}));
+        FaultCase{R"({"pipes":)" + std::string(63, '[') + std::string(63, ']') + "}", "cat.json: unknown key \"pipes\""},
+        // Read as the project file is read: a list given twice would drop the first one unseen; a
+        // text or key holding a NUL would be cut short; a number too large and text after the
+        // document are named by their place.
+        FaultCase{R"({"concrete": [], "bearings": [], "concrete": []})", "cat.json: concrete: key given twice"},
+        FaultCase{std::string(R"({"bearings": [{"name": "B\u0000x", )") + kBearing + "}]}",
+                  "cat.json: bearings[0].name: expected a text without a NUL character (\\u0000)"},
+        FaultCase{std::string(R"({"bearings": [{"name": "B", "aliases": ["b", "\u0000"], )") + kBearing + "}]}",
+                  "cat.json: bearings[0].aliases: expected a text without a NUL character (\\u0000)"},
+        FaultCase{R"({"bearings": [{"name": "B", "a\u0000b": 1}]})", "cat.json: bearings[0]: unknown key \"a\\u0000b\""},
+        FaultCase{R"({"bearings": [{"name": "B", "height": 1e400}]})",
+                  "cat.json: bearings[0].height: number out of range: number overflow parsing '1e400'"},
+        FaultCase{"{} x", "cat.json: line 1, column 4: not valid JSON: syntax error while parsing value - invalid literal; "
+                          "last read: '{} x'; expected end of input"}));
+
+// The catalogue file is read as the project file is: what is not a regular file is refused at once,
+// not waited on (a FIFO) nor read without end (a device), and so is a file larger than 16 MiB.
+TEST(CatalogReader, OnlyARegularFileWithinTheSizeLimitIsRead)
+{
+    const TempFolder scratch("pm001_catalog_file_test");
+    const std::string fifo = scratch.path() / "fifo.json";
+    ASSERT_EQ(::mkfifo(fifo.c_str(), 0600), 0);
+    const std::string zero = scratch.path() / "zero.json";
+    std::filesystem::create_symlink("/dev/zero", zero);
+    const std::string large = scratch.path() / "large.json";
+    std::string text = "{}";
+    text.resize((16u << 20) + 1, ' ');
+    std::ofstream(large, std::ios::binary) << text;
+    const std::string missing = scratch.path() / "none.json";
+    const struct { std::string path; std::string error; } cases[] = {
+        {fifo, "\"" + fifo + "\" is not a regular file"},
+        {zero, "\"" + zero + "\" is not a regular file"},
+        {scratch.path().string(), "\"" + scratch.path().string() + "\" is not a regular file"},
+        {large, large + ": larger than 16 MiB"},
+        {missing, missing + ": cannot open the material catalogue: " + std::strerror(ENOENT)},
+    };
+    for (const auto& c : cases) {
+        try {
+            ReadMaterialCatalogFile(c.path);
+            ADD_FAILURE() << c.path << " read";
+        } catch (const std::runtime_error& e) {
+            EXPECT_EQ(e.what(), c.error);
+        }
+    }
+    text.resize(16u << 20);   // at the limit: read
+    std::ofstream(large, std::ios::binary | std::ios::trunc) << text;
+    EXPECT_TRUE(ReadMaterialCatalogFile(large).entries.empty());
+}
 
 TEST(CatalogReader, IdsFollowTheListOrderNotTheFileOrder)
 {
