@@ -41,11 +41,12 @@ def with_adjusted_set(container, text):   # docs/archive-format.md, "The host's 
     return container[:12] + b''.join(struct.pack('<II', len(s), zlib.crc32(s)) + s for s in sets)
 
 
-with open(f'{here}/key_parameter/deep-key-object.json', 'w') as out:
-    out.write(deep())
-with open(f'{here}/../corpus/container_load/hammerhead.pm001', 'rb') as stored:
-    container = with_adjusted_set(stored.read(), deep())
-with open(f'{here}/container_load/deep-adjusted-key-parameters.pm001', 'wb') as out:
-    out.write(container)
-with open(f'{here}/whole_road/deep-key-parameter-file.json', 'w') as out:
-    out.write('{"keyParameterFile": "../fuzz/regressions/key_parameter/deep-key-object.json"}\n')
+if __name__ == '__main__':
+    with open(f'{here}/key_parameter/deep-key-object.json', 'w') as out:
+        out.write(deep())
+    with open(f'{here}/../corpus/container_load/hammerhead.pm001', 'rb') as stored:
+        container = with_adjusted_set(stored.read(), deep())
+    with open(f'{here}/container_load/deep-adjusted-key-parameters.pm001', 'wb') as out:
+        out.write(container)
+    with open(f'{here}/whole_road/deep-key-parameter-file.json', 'w') as out:
+        out.write('{"keyParameterFile": "../fuzz/regressions/key_parameter/deep-key-object.json"}\n')

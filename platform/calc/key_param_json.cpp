@@ -2,9 +2,8 @@
 
 #include "calc/key_param_json.h"
 
-#include "calc/json_document.h"
-#include "calc/json_error_text.h"
-#include "calc/json_path_tracker.h"
+#include "json/json_error_text.h"
+#include "json/json_input_error.h"
 #include "calc/key_param_bounds.h"
 #include "calc/key_param_fields.h"
 #include "calc/key_path.h"
@@ -69,10 +68,10 @@ template <class R>
 concept KeyRecord = requires(KeyProbe& probe, R& record) { VisitKeys(probe, record); };
 
 // A member's path in the reader's form; a key is the document's, so a huge one is named by its
-// first characters.
+// first characters and a NUL in it is shown.
 std::string KeyMember(const std::string& parent, std::string_view key)
 {
-    return Member(parent, QuotedText(CString(std::string(key))).str().c_str());
+    return Member(parent, JsonKeyText(key).c_str());
 }
 
 // ---- Reading -------------------------------------------------------------------------------------
@@ -113,8 +112,8 @@ public:
         for (const auto& item : m_object.items()) {
             bool known = false;
             for (const char* key : m_known) known = known || item.key() == key;
-            // The key is the document's: a huge one is named by its first characters.
-            if (!known) Fail(KeyPath(m_where, QuotedText(CString(item.key())).str().c_str()), "unknown key");
+            // The key is the document's: a huge one is named by its first characters, a NUL in it shown.
+            if (!known) Fail(KeyPath(m_where, JsonKeyText(item.key()).c_str()), "unknown key");
         }
     }
 
@@ -297,18 +296,13 @@ bool ReadKeyParamJson(std::string_view text, const std::string& root, CPM001KeyP
 {
     try {
         std::optional<Json> document;
+        // A fault past the quick pass is named by the path the tracker has reached, as the project
+        // file's are; a key given twice, of which only the last value would be kept, among them.
+        JsonPathTracker keys(root, KeyMember);
         try {
-            // The parser keeps only the last value of a key given twice: the first would be lost unseen.
-            JsonPathTracker keys(root, KeyMember);
-            document = ParseJsonDocument(text, [&keys](Json::parse_event_t event, const Json& parsed) {
-                keys.Event(event, parsed);
-            });
-        } catch (const JsonKeyGivenTwice& e) {
-            Fail(e.path(), "key given twice");
-        } catch (const Json::exception& e) {
-            Fail(root, "not valid JSON (" + JsonErrorText(e.what()) + ")");
-        } catch (const JsonNestingError& e) {
-            Fail(root, e.what());
+            document = ReadJsonInput(text, keys);
+        } catch (const JsonInputError& e) {
+            Fail(e.IsSyntax() && !root.empty() ? root + ": " + e.Place() : e.Place(), e.detail());
         }
         CPM001KeyParam read;
         ReadValue(*document, KeyPath(root), read);
@@ -331,8 +325,8 @@ bool ReadKeyParamFile(const std::string& path, CPM001KeyParam& keyParam, std::st
     case WholeFileRead::Read: break;
     case WholeFileRead::CannotOpen:
         // A missing file is "no such file"; any other reason is the system's, as loading a stored
-        // component gives it.
-        error = subject + (read.error == ENOENT || read.error == ENOTDIR
+        // component gives it (a path through a regular file among them: "Not a directory").
+        error = subject + (read.error == ENOENT
                                ? std::string("no such file")
                                : "cannot be read: " + std::string(std::strerror(read.error)));
         return false;

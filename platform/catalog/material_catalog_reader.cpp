@@ -1,16 +1,34 @@
 // Reading the material catalogue's JSON text: every entry checked field by field, names made unique.
 #include "material_catalog_reader.h"
 
+#include "common/input_file.h"
+#include "json/json_error_text.h"
+#include "json/json_input_error.h"
+
 #include <nlohmann/json.hpp>
 
-#include <fstream>
+#include <cstdint>
+#include <cstring>
 #include <initializer_list>
-#include <iterator>
 #include <stdexcept>
+#include <string_view>
+#include <type_traits>
+#include <vector>
 
 namespace {
 
-using json = nlohmann::json;
+using json = nlohmann::ordered_json;
+
+// A member's path: "bearings[0].shape"; a key is the file's, shown as JsonKeyText shows it.
+std::string MemberPath(const std::string& parent, std::string_view key)
+{
+    const std::string shown = JsonKeyText(key);
+    return parent.empty() ? shown : parent + "." + shown;
+}
+
+// The largest catalogue read: a few hundred entries take some tens of kilobytes; the bound keeps a
+// wrong file (a disk image, a device) from being read whole, as for the project file.
+constexpr std::uint64_t kMaxCatalogBytes = 16u << 20;
 
 // A numeric field of an entry: its key and whether it holds a whole number.
 struct NumericField {
@@ -53,11 +71,21 @@ template <class T>
 T field(const json& entry, const char* key, const std::string& path)
 {
     if (!entry.contains(key)) throw std::runtime_error(path + ": missing \"" + key + "\"");
+    T value;
     try {
-        return entry.at(key).get<T>();
+        value = entry.at(key).get<T>();
     } catch (const json::exception&) {
         throw std::runtime_error(path + "." + key + ": wrong type");
     }
+    // A text ends at a NUL character wherever the catalogue's names and texts are handed on.
+    const auto refuseNul = [&](const std::string& text) {
+        if (text.find('\0') != std::string::npos)
+            throw std::runtime_error(path + "." + key + ": expected a text without a NUL character (\\u0000)");
+    };
+    if constexpr (std::is_same_v<T, std::string>) refuseNul(value);
+    if constexpr (std::is_same_v<T, std::vector<std::string>>)
+        for (const std::string& text : value) refuseNul(text);
+    return value;
 }
 
 bool isAllowed(const KindLayout& layout, const std::string& key)
@@ -75,7 +103,7 @@ void readFields(const KindLayout& layout, const json& e, const std::string& path
 {
     if (!e.is_object()) throw std::runtime_error(path + ": expected an object");
     for (const auto& item : e.items())
-        if (!isAllowed(layout, item.key())) throw std::runtime_error(path + ": unknown key \"" + item.key() + "\"");
+        if (!isAllowed(layout, item.key())) throw std::runtime_error(path + ": unknown key \"" + JsonKeyText(item.key()) + "\"");
     entry.kind = layout.kind;
     if (layout.series) entry.series = field<std::string>(e, "series", path);
     std::size_t i = 0;
@@ -93,37 +121,21 @@ void addName(MaterialCatalogSource& catalog, const std::string& name, unsigned i
 
 } // namespace
 
-MaterialCatalogSource ReadMaterialCatalog(std::string_view text, const std::string& source)
+namespace {
+
+MaterialCatalogSource ReadCatalogDocument(const json& doc)
 {
-    // JSON text never holds a NUL byte; the parser would take one for the end of the text and leave
-    // whatever follows it unread.
-    if (const std::size_t nul = text.find('\0'); nul != std::string_view::npos)
-        throw std::runtime_error(source + ": a NUL byte at byte " + std::to_string(nul + 1) + ", which JSON text never holds");
-    // The catalogue nests four deep; a document nested past kMaxNesting is refused as it is read,
-    // before a deep value is built (copying one recurses once per level).
-    constexpr int kMaxNesting = 64;
-    const auto nesting = [&source](int depth, json::parse_event_t, json&) {
-        if (depth >= kMaxNesting)   // the outermost value stands at depth 0
-            throw std::runtime_error(source + ": objects and lists nested more than " + std::to_string(kMaxNesting) + " deep");
-        return true;
-    };
-    json doc;
-    try {
-        doc = json::parse(text.begin(), text.end(), nesting);
-    } catch (const json::parse_error& e) {
-        throw std::runtime_error(source + ": " + e.what());
-    }
-    if (!doc.is_object()) throw std::runtime_error(source + ": expected an object");
+    if (!doc.is_object()) throw std::runtime_error("expected an object");
     for (const auto& item : doc.items()) {
         bool known = item.key() == "standards";
         for (const KindLayout& layout : kLayouts) known = known || item.key() == layout.list;
-        if (!known) throw std::runtime_error(source + ": unknown key \"" + item.key() + "\"");
+        if (!known) throw std::runtime_error("unknown key \"" + JsonKeyText(item.key()) + "\"");
     }
     MaterialCatalogSource catalog;
     for (const KindLayout& layout : kLayouts) {
         if (!doc.contains(layout.list)) continue;
         const json& list = doc.at(layout.list);
-        if (!list.is_array()) throw std::runtime_error(source + ": \"" + layout.list + "\" must be a list");
+        if (!list.is_array()) throw std::runtime_error(std::string("\"") + layout.list + "\" must be a list");
         for (std::size_t i = 0; i < list.size(); ++i) {
             const std::string where = std::string(layout.list) + "[" + std::to_string(i) + "]";
             const json& e = list[i];
@@ -143,11 +155,33 @@ MaterialCatalogSource ReadMaterialCatalog(std::string_view text, const std::stri
     return catalog;
 }
 
+} // namespace
+
+MaterialCatalogSource ReadMaterialCatalog(std::string_view text, const std::string& source)
+{
+    try {
+        // Read as the project and key-parameter files are: the nesting, a key given twice, a NUL
+        // byte and anything after the document refused, each named by its place.
+        JsonPathTracker tracker("", MemberPath);
+        return ReadCatalogDocument(ReadJsonInput(text, tracker));
+    } catch (const std::runtime_error& e) {
+        throw std::runtime_error(source + ": " + e.what());
+    }
+}
+
 MaterialCatalogSource ReadMaterialCatalogFile(const std::string& path)
 {
-    std::ifstream in(path, std::ios::binary);
-    if (!in) throw std::runtime_error("cannot read the material catalogue " + path);
-    const std::string text(std::istreambuf_iterator<char>(in), {});
+    std::string text;
+    const WholeFileRead read = ReadWholeFile(path, kMaxCatalogBytes, text);
+    switch (read.state) {
+    case WholeFileRead::Read: break;
+    case WholeFileRead::CannotOpen:
+        throw std::runtime_error(path + ": cannot open the material catalogue: " + std::strerror(read.error));
+    case WholeFileRead::NotRegular: throw std::runtime_error(NotRegularFileMessage(path));
+    case WholeFileRead::TooLarge: throw std::runtime_error(path + ": larger than 16 MiB");
+    case WholeFileRead::CannotRead:
+        throw std::runtime_error(path + ": cannot read the material catalogue: " + std::strerror(read.error));
+    }
     return ReadMaterialCatalog(text, path);
 }
 

@@ -23,12 +23,15 @@ struct MaterialCatalogSource {
     std::map<std::string, unsigned> ids;          // names, labels and aliases → id
 };
 
-// Reads the catalogue text; source names the file in messages. Throws std::runtime_error for text
-// that is not JSON, an unknown key, a missing field, a wrong type or a name used twice.
+// Reads the catalogue text; source names the file in messages. Throws std::runtime_error, one line
+// "<source>: <where>: <what>", for text that is not JSON (a NUL byte or anything after the document
+// among it), objects and lists nested more than 64 deep, a key given twice, a number too large, an
+// unknown key, a missing field, a wrong type, a text holding a NUL character or a name used twice.
 MaterialCatalogSource ReadMaterialCatalog(std::string_view text, const std::string& source);
 
-// Reads the catalogue file at path; throws as ReadMaterialCatalog, and
-// "cannot read the material catalogue <path>" when the file cannot be read.
+// Reads the catalogue file at path, a regular file of at most 16 MiB, without waiting on what is
+// not one; throws as ReadMaterialCatalog, and one line naming the file when it cannot be opened or
+// read, is not a regular file or is larger.
 MaterialCatalogSource ReadMaterialCatalogFile(const std::string& path);
 
 // The look-up tables of what was read; they point into source, which must outlive them.

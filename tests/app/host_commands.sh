@@ -344,7 +344,8 @@ for keys in none damaged; do
 done
 
 # Key parameters nested 100,000 deep (a later key after them), in a project's key-parameter file or
-# as the adjusted set of a stored component (fuzz/regressions/), are one line naming the depth.
+# as the adjusted set of a stored component (fuzz/regressions/), are one line naming the depth and
+# the path of the object opened 65th.
 python3 - "$source_dir" "$work" <<'PY'
 import json, sys
 src, work = sys.argv[1], sys.argv[2]
@@ -355,10 +356,11 @@ json.dump(d, open(f"{work}/project_deep_keys.json", "w", encoding="utf-8"), ensu
 PY
 deep="objects and lists nested more than 64 deep"
 expect 2 "design with keys nested 100000 deep" "$pm001" design "$work/project_deep_keys.json"
-has "$work/err" "pm001: key-parameter file $work/deep_keys.json: the key parameters: $deep"
+has "$work/err" "pm001: key-parameter file $work/deep_keys.json: capx$(printf '.a%.0s' $(seq 63)): $deep"
 expect 2 "load of a stored adjusted set nested 16500 deep" "$pm001" load \
     "$source_dir/fuzz/regressions/container_load/deep-adjusted-key-parameters.pm001"
-[ "$(wc -l < "$work/err")" = 1 ] && grep -qF "user-adjusted key parameters: $deep" "$work/err" || fail "deep stored adjusted set"
+[ "$(wc -l < "$work/err")" = 1 ] && grep -qF "user-adjusted key parameters.capx$(printf '.%.0s' $(seq 63)): $deep" "$work/err" \
+    || fail "deep stored adjusted set"
 
 # A check does not read the key parameters.
 expect 0 "check with damaged key parameters in the project" "$pm001" check "$work/inline_keys.json"

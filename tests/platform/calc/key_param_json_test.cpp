@@ -222,6 +222,10 @@ TEST(KeyParamJsonRead, UnknownKeysAreNamed)
     document = Minimal();
     document[std::string(64, 'k')] = 1;
     EXPECT_EQ(ReadError(document), "keyParameters." + std::string(64, 'k') + ": unknown key");
+    // A key holding a NUL is named whole, the NUL shown, and is unknown though it begins as a known one.
+    document = Minimal();
+    document["cap"][std::string("fDistribute\0x", 13)] = 1;
+    EXPECT_EQ(ReadError(document), "keyParameters.cap.fDistribute\\u0000x: unknown key");
 }
 
 TEST(KeyParamJsonRead, ValuesOfTheWrongTypeAreNamed)
@@ -258,17 +262,28 @@ TEST(KeyParamJsonRead, TextThatIsNoJsonIsRefused)
 {
     CPM001KeyParam keyParam;
     std::string error;
-    for (const char* text : {"", "{\"cap\": ", "{\"cap\": {}} trailing", "{\"cap\": {\"st_d\": 1e999}}"}) {
-        EXPECT_FALSE(ReadKeyParamJson(text, "keyParameters", keyParam, error)) << text;
-        EXPECT_EQ(error.rfind("keyParameters: not valid JSON", 0), 0u) << error;
+    // Worded as the project file's faults: the line and column where the text stops being JSON and
+    // the parser's reason, or the path of a number too large.
+    const std::string endOfInput = "not valid JSON: syntax error while parsing value - unexpected end of input; "
+                                   "expected '[', '{', or a literal";
+    const struct { const char* text; std::string error; } cases[] = {
+        {"", "keyParameters: line 1, column 1: " + endOfInput},
+        {"{\"cap\": ", "keyParameters: line 1, column 9: " + endOfInput},
+        {"{\"cap\":\n {}} trailing", "keyParameters: line 2, column 8: not valid JSON: syntax error while parsing value - "
+                                    "invalid literal; last read: '\"cap\":<U+000A> {}} tra'; expected end of input"},
+        {"{\"cap\": {\"st_d\": 1e999}}", "keyParameters.cap.st_d: number out of range: number overflow parsing '1e999'"},
+    };
+    for (const auto& c : cases) {
+        EXPECT_FALSE(ReadKeyParamJson(c.text, "keyParameters", keyParam, error)) << c.text;
+        EXPECT_EQ(error, c.error);
     }
     // The input the parser quotes (an unterminated text, a number too large) is cut to 64 characters.
     const std::string unterminated = "{\"cap\": \"" + std::string(100000, 'a');
     EXPECT_FALSE(ReadKeyParamJson(unterminated, "keyParameters", keyParam, error));
-    EXPECT_EQ(error.substr(error.find("last read: ")), "last read: '\"" + std::string(63, 'a') + "…')") << error;
+    EXPECT_EQ(error.substr(error.find("last read: ")), "last read: '\"" + std::string(63, 'a') + "…'") << error;
     const std::string overflow = "{\"cap\": {\"st_d\": 1" + std::string(100000, '0') + "}}";
     EXPECT_FALSE(ReadKeyParamJson(overflow, "keyParameters", keyParam, error));
-    EXPECT_EQ(error.substr(error.find("parsing ")), "parsing '1" + std::string(63, '0') + "…')") << error;
+    EXPECT_EQ(error.substr(error.find("parsing ")), "parsing '1" + std::string(63, '0') + "…'") << error;
 }
 
 // Nesting is refused as it passes 64 (the top object counts), before a deeper document is built; a
@@ -282,11 +297,14 @@ TEST(KeyParamJsonRead, DeepNestingBytesAfterTheDocumentAndKeysGivenTwiceAreRefus
         return text + "{}" + std::string(levels, '}') + ", \"later\": 1}";
     };
     const auto nulAt = [](std::size_t line, std::size_t column) {
-        return "keyParameters: not valid JSON ([json.exception.parse_error.101] parse error at line " + std::to_string(line) +
-               ", column " + std::to_string(column) +
-               ": syntax error while parsing value - a NUL byte after the document; expected end of input)";
+        return "keyParameters: line " + std::to_string(line) + ", column " + std::to_string(column) +
+               ": not valid JSON: syntax error while parsing value - a NUL byte after the document; expected end of input";
     };
-    const std::string tooDeep = "keyParameters: objects and lists nested more than 64 deep", minimal = Minimal().dump();
+    // Named by the path of the object opened 65th: "capx" and 63 keys "a" under it.
+    std::string tooDeep = "keyParameters.capx";
+    for (int i = 0; i < 63; ++i) tooDeep += ".a";
+    tooDeep += ": objects and lists nested more than 64 deep";
+    const std::string minimal = Minimal().dump();
     const struct { std::string text; std::string error; } cases[] = {
         {deep(100000), tooDeep}, {deep(63), tooDeep}, {deep(62), "keyParameters.cap: missing (a required key)"},   // 64: read
         {minimal + '\0' + "trailing", nulAt(1, minimal.size() + 1)}, {std::string("{\"cap\": {}}\n  ") + '\0', nulAt(2, 3)},
@@ -379,6 +397,9 @@ TEST(KeyParamJsonFile, FileErrorsNameTheFile)
     EXPECT_EQ(error, "key-parameter file " + missing + ": no such file");
     EXPECT_FALSE(ReadKeyParamFile(dir.string(), keyParam, error));
     EXPECT_EQ(error, "key-parameter file " + dir.string() + ": not a regular file");
+    // A path through a regular file is no missing file: the system's reason is given.
+    EXPECT_FALSE(ReadKeyParamFile(broken + "/x.json", keyParam, error));
+    EXPECT_EQ(error, "key-parameter file " + broken + "/x.json: cannot be read: " + std::strerror(ENOTDIR));
     EXPECT_FALSE(ReadKeyParamFile(broken, keyParam, error));
     EXPECT_EQ(error, "key-parameter file " + broken + ": cap.WeldArcR: missing (a required key)");
     // Any other reason a file cannot be opened is the system's (a link to itself: a loop).

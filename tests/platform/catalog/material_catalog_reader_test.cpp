@@ -1,8 +1,16 @@
 // Reading catalogue text: the checks that stop a faulty catalogue, ids and names, and the compiled tables.
 #include "catalog/material_catalog_reader.h"
 
+#include "temp_folder.h"
+
 #include <gtest/gtest.h>
 
+#include <sys/stat.h>
+
+#include <cerrno>
+#include <cstring>
+#include <filesystem>
+#include <fstream>
 #include <stdexcept>
 #include <string>
 
@@ -20,7 +28,7 @@ std::string ReadError(const std::string& text)
 
 struct FaultCase {
     std::string text;
-    const char* message;
+    std::string message;
 };
 
 class CatalogFaults : public ::testing::TestWithParam<FaultCase> {};
@@ -38,26 +46,76 @@ INSTANTIATE_TEST_SUITE_P(
         FaultCase{"[]", "cat.json: expected an object"},
         FaultCase{R"({"pipes": []})", "cat.json: unknown key \"pipes\""},
         FaultCase{R"({"bearings": {}})", "cat.json: \"bearings\" must be a list"},
-        FaultCase{R"({"bearings": [3]})", "bearings[0]: expected an object"},
+        FaultCase{R"({"bearings": [3]})", "cat.json: bearings[0]: expected an object"},
         FaultCase{R"({"bearings": [{"name": "B", "shape": 0, "a": 1, "b": 1, "diameter": 0}]})",
-                  "bearings[0]: missing \"height\""},
+                  "cat.json: bearings[0]: missing \"height\""},
         FaultCase{R"({"bearings": [{"name": "B", "shape": "0", "a": 1, "b": 1, "diameter": 0, "height": 1}]})",
-                  "bearings[0].shape: wrong type"},
-        FaultCase{R"({"bearings": [{"name": "B", "zz": 1}]})", "bearings[0]: unknown key \"zz\""},
+                  "cat.json: bearings[0].shape: wrong type"},
+        FaultCase{R"({"bearings": [{"name": "B", "zz": 1}]})", "cat.json: bearings[0]: unknown key \"zz\""},
         FaultCase{R"({"concrete": [{"fck": 1, "fcd": 1, "ftk": 1, "ftd": 1, "Ec": 1}]})",
-                  "concrete[0]: missing \"name\""},
+                  "cat.json: concrete[0]: missing \"name\""},
         FaultCase{R"({"concrete": [{"name": "", "fck": 1, "fcd": 1, "ftk": 1, "ftd": 1, "Ec": 1}]})",
-                  "concrete[0]: empty name"},
+                  "cat.json: concrete[0]: empty name"},
         FaultCase{R"({"concrete": [{"name": "C30", "fck": 1, "fcd": 1, "ftk": 1, "ftd": 1, "Ec": 1}],
                       "jacks": [{"name": "J", "aliases": ["C30"], "series": "S", "diameter": 1,
                                  "minDistance": 1, "length": 1, "workingLength": 1}]})",
-                  "jacks[0]: name \"C30\" is used twice"},
+                  "cat.json: jacks[0]: name \"C30\" is used twice"},
         // What the parser would not see: the text after a NUL byte, and nesting deep enough to exhaust
         // the stack when the document is copied (a later key makes the parser copy it).
-        FaultCase{std::string("{}") + '\0' + R"({"pipes": []})", "cat.json: a NUL byte at byte 3, which JSON text never holds"},
+        FaultCase{std::string("{}") + '\0' + R"({"pipes": []})",
+                  "cat.json: line 1, column 3: not valid JSON: syntax error while parsing value - a NUL byte after the "
+                  "document; expected end of input"},
         FaultCase{R"({"pipes":)" + std::string(64, '[') + std::string(64, ']') + "}",
-                  "cat.json: objects and lists nested more than 64 deep"},
-        FaultCase{R"({"pipes":)" + std::string(63, '[') + std::string(63, ']') + "}", "cat.json: unknown key \"pipes\""}));
+                  "cat.json: pipes" + [] { std::string at; for (int i = 0; i < 63; ++i) at += "[0]"; return at; }() +
+                      ": objects and lists nested more than 64 deep"},
+        FaultCase{R"({"pipes":)" + std::string(63, '[') + std::string(63, ']') + "}", "cat.json: unknown key \"pipes\""},
+        // Read as the project file is read: a list given twice would drop the first one unseen; a
+        // text or key holding a NUL would be cut short; a number too large and text after the
+        // document are named by their place.
+        FaultCase{R"({"concrete": [], "bearings": [], "concrete": []})", "cat.json: concrete: key given twice"},
+        FaultCase{std::string(R"({"bearings": [{"name": "B\u0000x", )") + kBearing + "}]}",
+                  "cat.json: bearings[0].name: expected a text without a NUL character (\\u0000)"},
+        FaultCase{std::string(R"({"bearings": [{"name": "B", "aliases": ["b", "\u0000"], )") + kBearing + "}]}",
+                  "cat.json: bearings[0].aliases: expected a text without a NUL character (\\u0000)"},
+        FaultCase{R"({"bearings": [{"name": "B", "a\u0000b": 1}]})", "cat.json: bearings[0]: unknown key \"a\\u0000b\""},
+        FaultCase{R"({"bearings": [{"name": "B", "height": 1e400}]})",
+                  "cat.json: bearings[0].height: number out of range: number overflow parsing '1e400'"},
+        FaultCase{"{} x", "cat.json: line 1, column 4: not valid JSON: syntax error while parsing value - invalid literal; "
+                          "last read: '{} x'; expected end of input"}));
+
+// The catalogue file is read as the project file is: what is not a regular file is refused at once,
+// not waited on (a FIFO) nor read without end (a device), and so is a file larger than 16 MiB.
+TEST(CatalogReader, OnlyARegularFileWithinTheSizeLimitIsRead)
+{
+    const TempFolder scratch("pm001_catalog_file_test");
+    const std::string fifo = scratch.path() / "fifo.json";
+    ASSERT_EQ(::mkfifo(fifo.c_str(), 0600), 0);
+    const std::string zero = scratch.path() / "zero.json";
+    std::filesystem::create_symlink("/dev/zero", zero);
+    const std::string large = scratch.path() / "large.json";
+    std::string text = "{}";
+    text.resize((16u << 20) + 1, ' ');
+    std::ofstream(large, std::ios::binary) << text;
+    const std::string missing = scratch.path() / "none.json";
+    const struct { std::string path; std::string error; } cases[] = {
+        {fifo, "\"" + fifo + "\" is not a regular file"},
+        {zero, "\"" + zero + "\" is not a regular file"},
+        {scratch.path().string(), "\"" + scratch.path().string() + "\" is not a regular file"},
+        {large, large + ": larger than 16 MiB"},
+        {missing, missing + ": cannot open the material catalogue: " + std::strerror(ENOENT)},
+    };
+    for (const auto& c : cases) {
+        try {
+            ReadMaterialCatalogFile(c.path);
+            ADD_FAILURE() << c.path << " read";
+        } catch (const std::runtime_error& e) {
+            EXPECT_EQ(e.what(), c.error);
+        }
+    }
+    text.resize(16u << 20);   // at the limit: read
+    std::ofstream(large, std::ios::binary | std::ios::trunc) << text;
+    EXPECT_TRUE(ReadMaterialCatalogFile(large).entries.empty());
+}
 
 TEST(CatalogReader, IdsFollowTheListOrderNotTheFileOrder)
 {

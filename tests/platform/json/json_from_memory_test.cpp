@@ -1,5 +1,5 @@
 // The quick JSON reader: what it takes it reads exactly as the full parser does; the rest it leaves.
-#include "calc/json_from_memory.h"
+#include "json/json_from_memory.h"
 
 #include <gtest/gtest.h>
 

@@ -1,5 +1,5 @@
 // The path of the value the full JSON parser is at, followed through its events; a key given twice refused.
-#include "calc/json_path_tracker.h"
+#include "json/json_path_tracker.h"
 
 #include <utility>
 
