@@ -409,6 +409,38 @@ expect 0 "design of an end height the slopes correct" "$pm001" design "$work/end
 has "$work/out" "warning “左梁端高度”输入有误,系统会自动计算!"
 grep -q "^design passed: 0 diagnostics, 0 errors, 1 warnings, " "$work/out" || fail "warning: summary"
 
+# Results that do not fit the cap fail the run though every step went through: the end-face bars
+# touch the skeleton's end bars inside them, at the end cover less half the outer diameters of a
+# 28 and a 16 bar (31.6 and 18.4); an end cover of 6 puts them at 6 - 15.8 - 9.2 = -19.0, outside
+# the beam's end. The values are printed and the design saved; the stored design is judged again
+# as it loads, and fails the load as well.
+python3 - "$source_dir" "$work" <<'PY'
+import json, sys
+src, work = sys.argv[1], sys.argv[2]
+k = json.load(open(f"{src}/examples/keyparams/footing.json", encoding="utf-8"))
+k["cap"]["st_sa"] = 6.0
+json.dump(k, open(f"{work}/end_cover_keys.json", "w", encoding="utf-8"))
+d = json.load(open(f"{src}/examples/footing.json", encoding="utf-8"))
+d["keyParameterFile"] = f"{work}/end_cover_keys.json"
+json.dump(d, open(f"{work}/end_cover.json", "w", encoding="utf-8"), ensure_ascii=False)
+PY
+end_cover="error Design result out of the cap: PM001_T0101_sd_a = -19.0, a length, cannot be negative"
+# <command> <summary's step> <errors: one per design the run makes>
+for run in "design design 1" "design,--redesign redesign 2" "load load 1"; do
+    read -r command step errors <<< "$run"
+    if [ "$command" = load ]; then
+        expect 1 "load of a design whose results do not fit the cap" "$pm001" load "$work/end_cover.pm001"
+    else
+        expect 1 "$command of results that do not fit the cap" "$pm001" ${command/,/ } "$work/end_cover.json" \
+            --save "$work/end_cover.pm001"
+    fi
+    has "$work/out" "$end_cover"
+    has "$work/out" "PM001_T0101_st_sa = 6.0"
+    [ "$(grep -c '^error ' "$work/out")" = "$errors" ] || fail "$command of results that do not fit the cap: errors"
+    grep -q "^$step reported errors: 0 diagnostics, $errors errors, 0 warnings, " "$work/out" \
+        || fail "$command of results that do not fit the cap: summary"
+done
+
 expect 0 "design --json" "$pm001" design "$source_dir/examples/piles.json" --json
 python3 -c "import json,sys; d=json.load(open(sys.argv[1])); assert d['result']=='done' and d['outputs']" "$work/out" \
     || { echo "FAIL: --json document"; failures=$((failures + 1)); }
