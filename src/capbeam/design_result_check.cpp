@@ -3,6 +3,7 @@
 
 #include "capbeam/cap_beam_reinforcement.h"
 #include "common/is_equal.h"
+#include "geometry/fillet.h"
 #include "host/report.h"
 
 #include <algorithm>
@@ -240,24 +241,15 @@ int CheckPublishedValues(const OutputDataMap& published)
 
 namespace {
 
-struct Point {
-    double x = 0.0;
-    double z = 0.0;
-};
-
-// A point that bounds a bar, the index of its vertex, and whether it lies on that vertex's bend.
+// A point that bounds a bar (x along the beam, y up from its bottom), the index of its vertex,
+// and whether it lies on that vertex's bend.
 struct BoundingPoint {
-    Point at;
+    CDblPoint at;
     int vertex = 0;
     bool onBend = false;
 };
 
-Point operator+(Point a, Point b) { return {a.x + b.x, a.z + b.z}; }
-Point operator-(Point a, Point b) { return {a.x - b.x, a.z - b.z}; }
-Point operator*(double s, Point a) { return {s * a.x, s * a.z}; }
-double Dot(Point a, Point b) { return a.x * b.x + a.z * b.z; }
-double Cross(Point a, Point b) { return a.x * b.z - a.z * b.x; }
-double Length(Point a) { return std::hypot(a.x, a.z); }
+double Cross(double ax, double ay, double bx, double by) { return ax * by - ay * bx; }
 
 // The points of a bar that bound it: its free ends and kinks, and for each bend the two points
 // where its arc meets the straight legs and the arc's points farthest along and across the beam.
@@ -268,41 +260,27 @@ void BoundingPoints(const CapBeamRecords::singAr& bar, std::vector<BoundingPoint
     const auto& pts = bar.PtAr;
     const int n = pts.GetSize();
     for (int i = 0; i < n; ++i) {
-        const Point corner{pts[i].x, pts[i].z};
-        const double radius = pts[i].RR;
-        const bool inner = i > 0 && i + 1 < n;
-        if (!inner || !(radius > 0.0)) {
+        const CDblPoint corner(pts[i].x, pts[i].z);
+        const double r = pts[i].RR;
+        CDblPoint a, b, centre;
+        const bool bend = i > 0 && i + 1 < n &&
+                          CalFillet(CDblPoint(pts[i - 1].x, pts[i - 1].z), corner, CDblPoint(pts[i + 1].x, pts[i + 1].z),
+                                    r, a, b, centre) != 0;
+        if (!bend) {
             points.push_back({corner, i, false});
             continue;
         }
-        const Point back = Point{pts[i - 1].x, pts[i - 1].z} - corner;
-        const Point ahead = Point{pts[i + 1].x, pts[i + 1].z} - corner;
-        const double lb = Length(back);
-        const double la = Length(ahead);
-        // Legs of no length, or in one line, make no arc.
-        const double half = lb > 0.0 && la > 0.0 ? std::acos(std::clamp(Dot(back, ahead) / (lb * la), -1.0, 1.0)) / 2.0
-                                                 : 0.0;
-        if (IsEqual(std::sin(half), 0.0) || IsEqual(std::cos(half), 0.0)) {
-            points.push_back({corner, i, false});
-            continue;
-        }
-        const Point u = (1.0 / lb) * back;
-        const Point v = (1.0 / la) * ahead;
-        // The arc runs from the tangent point on one leg to that on the other, no farther than
-        // the legs reach.
-        const double tangent = radius / std::tan(half);
-        const Point a = corner + std::min(tangent, lb) * u;
-        const Point b = corner + std::min(tangent, la) * v;
         points.push_back({a, i, true});
         points.push_back({b, i, true});
-        const Point bisector = (1.0 / Length(u + v)) * (u + v);
-        const Point centre = corner + (radius / std::sin(half)) * bisector;
-        const Point ra = (1.0 / radius) * (a - centre);
-        const Point rb = (1.0 / radius) * (b - centre);
-        const double turn = Cross(ra, rb);
-        for (const Point d : {Point{1, 0}, Point{-1, 0}, Point{0, 1}, Point{0, -1}}) {
-            const bool between = Cross(ra, d) * turn >= 0.0 && Cross(d, rb) * turn >= 0.0 && Dot(d, ra + rb) > 0.0;
-            if (between) points.push_back({centre + radius * d, i, true});
+        // A point of the circle straight along or across from its centre lies on the arc when it
+        // lies between the arc's ends, on the arc's side of the centre.
+        const double ax = a.x - centre.x, ay = a.y - centre.y;
+        const double bx = b.x - centre.x, by = b.y - centre.y;
+        const double turn = Cross(ax, ay, bx, by);
+        for (const auto& [dx, dy] : {std::pair{1.0, 0.0}, {-1.0, 0.0}, {0.0, 1.0}, {0.0, -1.0}}) {
+            const bool between = Cross(ax, ay, dx, dy) * turn >= 0.0 && Cross(dx, dy, bx, by) * turn >= 0.0 &&
+                                 dx * (ax + bx) + dy * (ay + by) > 0.0;
+            if (between) points.push_back({CDblPoint(centre.x + r * dx, centre.y + r * dy), i, true});
         }
     }
 }
@@ -314,9 +292,9 @@ int CheckBarsWithinBeam(const CPM001T0101Atom& cap)
     const double length = cap.bBg;
     auto top = [&cap](double x) { return cap.GetFame_XZ(x) + cap.st.ua; };
     auto below = [](double value, double bound) { return value < bound && !IsEqual(value, bound); };
-    auto outside = [&](Point p) {
-        return !std::isfinite(p.x) || !std::isfinite(p.z) || below(p.x, 0.0) || below(length, p.x) ||
-               below(p.z, 0.0) || below(top(p.x), p.z);
+    auto outside = [&](const CDblPoint& p) {
+        return !std::isfinite(p.x) || !std::isfinite(p.y) || below(p.x, 0.0) || below(length, p.x) ||
+               below(p.y, 0.0) || below(top(p.x), p.y);
     };
 
     FaultsByKind faults;
@@ -337,7 +315,7 @@ int CheckBarsWithinBeam(const CPM001T0101Atom& cap)
                                           " in frame " + std::to_string(f + 1) + " (" + frame.name.str() + ")";
                 std::string message = kSubject;
                 message += out->onBend ? "a bar's bend, the arc at " + where : "a bar's vertex, " + where;
-                message += ", reaches x = " + RealText(out->at.x, 1) + ", z = " + RealText(out->at.z, 1) +
+                message += ", reaches x = " + RealText(out->at.x, 1) + ", z = " + RealText(out->at.y, 1) +
                            ", outside the beam (x 0 to " + RealText(length, 1) + ", z 0 to " +
                            RealText(top(out->at.x), 1) + " there)";
                 return message;

@@ -25,6 +25,21 @@ std::vector<std::string> ErrorMessages()
     return messages;
 }
 
+constexpr const char* kSubject = "Design result out of the cap: ";
+
+// The check said it reported as many errors as it did: the one expected, or none.
+void ExpectReported(int reported, const char* message)
+{
+    const auto messages = ErrorMessages();
+    EXPECT_EQ(reported, static_cast<int>(messages.size()));
+    if (!message) {
+        EXPECT_TRUE(messages.empty()) << messages.front();
+        return;
+    }
+    ASSERT_EQ(messages.size(), 1u);
+    EXPECT_EQ(messages[0], std::string(kSubject) + message);
+}
+
 struct ValueCase {
     const char* what;
     void (*enter)(OutputDataMap&);
@@ -39,8 +54,6 @@ void Reals(OutputDataMap& map, const char* name, std::initializer_list<double> v
     for (double v : values) list.Add(v);
     InSert_OutputData(map, name, list, 1, "");
 }
-
-constexpr const char* kSubject = "Design result out of the cap: ";
 
 const ValueCase kValueCases[] = {
     {"a negative length", [](OutputDataMap& m) { Real(m, "PM001_T0101_sd_a", -19.0); },
@@ -96,15 +109,7 @@ TEST(DesignResultCheck, PublishedValues)
         OutputDataMap map;
         c.enter(map);
         map.Order();
-        const int reported = CheckPublishedValues(map);
-        const auto messages = ErrorMessages();
-        EXPECT_EQ(reported, static_cast<int>(messages.size()));
-        if (!c.message) {
-            EXPECT_TRUE(messages.empty()) << messages.front();
-            continue;
-        }
-        ASSERT_EQ(messages.size(), 1u);
-        EXPECT_EQ(messages[0], std::string(kSubject) + c.message);
+        ExpectReported(CheckPublishedValues(map), c.message);
     }
     ReportLog::Current().Clear();
 }
@@ -199,15 +204,7 @@ TEST(DesignResultCheck, BarsWithinBeam)
         ReportLog::Current().Clear();
         Beam beam;
         c.make(beam);
-        const int reported = CheckBarsWithinBeam(*beam.atom);
-        const auto messages = ErrorMessages();
-        EXPECT_EQ(reported, static_cast<int>(messages.size()));
-        if (!c.message) {
-            EXPECT_TRUE(messages.empty()) << messages.front();
-            continue;
-        }
-        ASSERT_EQ(messages.size(), 1u);
-        EXPECT_EQ(messages[0], std::string(kSubject) + c.message);
+        ExpectReported(CheckBarsWithinBeam(*beam.atom), c.message);
     }
     ReportLog::Current().Clear();
 }
