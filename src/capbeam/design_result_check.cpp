@@ -12,6 +12,7 @@
 #include <cstddef>
 #include <string>
 #include <unordered_map>
+#include <unordered_set>
 #include <vector>
 
 namespace {
@@ -61,7 +62,10 @@ constexpr std::array kCodes{
     "PM001_T0101_ColumnSectionType", "PM001_T0101_FilletMode", "PM001_T0101_fXL", "PM001_T0101_fVaiKongZhi",
     "PM001_T0101_BedStoneTypef", "PM001_T0101_BedStoneTypeb", "PM001_T0101_fHaveStopper",
     "PM001_T0101_fVaiDang", "PM001_T0101_fDisribute", "PM001_T0101_fVarjichupmt", "PM001_T0101_fZT",
-    "PM001_lb_*",
+    "PM001_lb_fLianhe", "PM001_lb_fVarGai", "PM001_lb_fVarbAg", "PM001_lb_fVarGaip", "PM001_lb_fVarZhut",
+    "PM001_lb_fZhugao", "PM001_lb_fVarZhud", "PM001_lb_fVarJichut", "PM001_lb_fVarJichud",
+    "PM001_lb_fVarZhuangd", "PM001_lb_fVarZhuangl", "PM001_lb_fVarHpt", "PM001_lb_fVarHft", "PM001_lb_fVarHct",
+    "PM001_lb_fVarHzt",
     // The cap beam's codes and flags, and the key parameters' bar type and lay-mode codes.
     "PM001_T0101_PMorPT", "PM001_T0101_ConLabel", "PM001_T0101_fBearAndMidSpan", "PM001_T0101_fDM",
     "PM001_T0101_fCrossContour", "PM001_T0101_fSymmetry", "PM001_T0101_enPSection",
@@ -80,7 +84,9 @@ constexpr std::array kCodes{
     "PM001_T0104_FVCkplace", "PM001_T0104_FVys", "PM001_T0104_FVszb", "PM001_T0104_FVleader",
     "PM001_T0104_AnchorsFlag", "PM001_T0104_SBtype", "PM001_T0104_Steel[#]_Ytype",
     "PM001_T0104_Steel[#]_LNode_Refline", "PM001_T0104_Steel[#]_LNode_property", "PM001_T0104_Steel[#]_Ckline",
-    "PM001_T0104_Steel[#]_Ckplace", "PM001_T0104_Steel[#]_PT", "PM001_T0104_Steel[#]_FVPT*",
+    "PM001_T0104_Steel[#]_Ckplace", "PM001_T0104_Steel[#]_PT", "PM001_T0104_Steel[#]_FVPTL",
+    "PM001_T0104_Steel[#]_FVPTR", "PM001_T0104_Steel[#]_FVPTLDL", "PM001_T0104_Steel[#]_FVPTQPL",
+    "PM001_T0104_Steel[#]_FVPTLDR", "PM001_T0104_Steel[#]_FVPTQPR",
     "PM001_T0104_Steel[#]_cl_Btype", "PM001_T0104_Steel[#]_cl_MLtype", "PM001_T0104_Steel[#]_cl_MLPT",
     "PM001_T0104_Steel[#]_cl_MRtype", "PM001_T0104_Steel[#]_cl_MRPT", "PM001_T0104_HD[#]_VStatus",
     "PM001_T0104_HD[#]_FVwzh",
@@ -101,37 +107,40 @@ constexpr std::array<SignedOutputNames, 10> kSignedNames{{
     {"codes and flags: a kind or a switch, not a quantity", kCodes},
 }};
 
-// "#" one or more digits, "*" any text, every other character itself.
-bool Matches(std::string_view pattern, std::string_view name)
-{
-    if (pattern.empty()) return name.empty();
-    const char head = pattern.front();
-    if (head == '*') {
-        for (std::size_t skip = 0; skip <= name.size(); ++skip)
-            if (Matches(pattern.substr(1), name.substr(skip))) return true;
-        return false;
-    }
-    if (head == '#') {
-        std::size_t digits = 0;
-        while (digits < name.size() && name[digits] >= '0' && name[digits] <= '9') ++digits;
-        for (std::size_t take = digits; take >= 1; --take)
-            if (Matches(pattern.substr(1), name.substr(take))) return true;
-        return false;
-    }
-    return !name.empty() && name.front() == head && Matches(pattern.substr(1), name.substr(1));
-}
-
-// The kind of a value: its name with every number read as any number ("Frame[2]_zt3" and
-// "Frame[4]_zt1" are one kind).
+// The kind of a value: its name with every number after the module's prefix ("PM001_T0101_")
+// read as any number, "#" ("Frame[2]_zt3" and "Frame[4]_zt1" are one kind, "Frame[#]_zt#").
 std::string KindOf(std::string_view name)
 {
-    std::string kind;
-    for (std::size_t i = 0; i < name.size(); ++i) {
-        const bool digit = name[i] >= '0' && name[i] <= '9';
-        if (!digit) kind += name[i];
-        else if (kind.empty() || kind.back() != '#') kind += '#';
+    const std::size_t first = name.find('_');
+    const std::size_t prefix = first == std::string_view::npos ? name.size() : name.find('_', first + 1);
+    const std::size_t kept = prefix == std::string_view::npos ? name.size() : prefix;
+    std::string kind(name.substr(0, kept));
+    for (std::size_t i = kept; i < name.size(); ++i) {
+        const bool number = (name[i] >= '0' && name[i] <= '9') || name[i] == '#';
+        if (!number) kind += name[i];
+        else if (kind.back() != '#') kind += '#';
     }
     return kind;
+}
+
+// The signed names' kinds, looked up by a name's kind.
+class SignedKinds {
+public:
+    SignedKinds()
+    {
+        for (const auto& group : kSignedNames)
+            for (const char* pattern : group.patterns) m_kinds.insert(KindOf(pattern));
+    }
+    bool Holds(const std::string& kind) const { return m_kinds.count(kind) != 0; }
+
+private:
+    std::unordered_set<std::string> m_kinds;
+};
+
+const SignedKinds& Signed()
+{
+    static const SignedKinds kinds;
+    return kinds;
 }
 
 // The first fault of one kind of value and how many values of the kind fail.
@@ -195,13 +204,7 @@ const char* FaultOf(double value, bool isSigned)
 
 std::span<const SignedOutputNames> SignedOutputNameTable() { return kSignedNames; }
 
-bool IsSignedOutputName(std::string_view name)
-{
-    for (const auto& group : kSignedNames)
-        for (const char* pattern : group.patterns)
-            if (Matches(pattern, name)) return true;
-    return false;
-}
+bool IsSignedOutputName(std::string_view name) { return Signed().Holds(KindOf(name)); }
 
 int CheckPublishedValues(const OutputDataMap& published)
 {
@@ -212,7 +215,9 @@ int CheckPublishedValues(const OutputDataMap& published)
         const bool list = record->type == CBGOutputData::IntList || record->type == CBGOutputData::DoubleList;
         if (record->type == CBGOutputData::Text || record->type == CBGOutputData::TextList) continue;
 
-        const bool isSigned = IsSignedOutputName(name);
+        // The kind is read only for a value that may fail: few are negative, none is signed otherwise.
+        std::string kind;
+        bool isSigned = false;
         const int count = record->type == CBGOutputData::IntList      ? record->intList.GetSize()
                           : record->type == CBGOutputData::DoubleList ? record->doubleList.GetSize()
                                                                       : 1;
@@ -224,9 +229,14 @@ int CheckPublishedValues(const OutputDataMap& published)
             case CBGOutputData::IntList: value = record->intList[k]; break;
             default: value = record->doubleList[k]; break;
             }
+            if (!FaultOf(value, false)) continue;
+            if (kind.empty()) {
+                kind = KindOf(name);
+                isSigned = Signed().Holds(kind);
+            }
             const char* fault = FaultOf(value, isSigned);
             if (!fault) continue;
-            faults.Add(KindOf(name), [&] {
+            faults.Add(kind, [&] {
                 std::string message = kSubject + std::string(name);
                 if (list) message += " element " + std::to_string(k + 1);
                 message += " = ";

@@ -16,14 +16,14 @@ class CPM001T0101Atom;
 // has run, but its results cannot be used.
 
 // Output names that are signed by their meaning and so are not compared with 0 (their values
-// must still be finite). In a pattern "#" stands for one or more digits and "*" for any text.
+// must still be finite). In a name "#" stands for any number (an index, a counter, a list's number).
 struct SignedOutputNames {
     const char* reason;
     std::span<const char* const> patterns;
 };
 std::span<const SignedOutputNames> SignedOutputNameTable();
 
-// 1 when the output name is one of the signed names of the table.
+// 1 when the output name is one of the signed names of the table, whatever its numbers.
 bool IsSignedOutputName(std::string_view name);
 
 // Judges every number published under a name that begins with "PM001_": finite, and not below 0

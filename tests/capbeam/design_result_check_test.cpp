@@ -119,7 +119,8 @@ TEST(DesignResultCheck, SignedNamePatterns)
     EXPECT_TRUE(IsSignedOutputName("PM001_T0101_Frame[12]_zt10"));
     EXPECT_TRUE(IsSignedOutputName("PM001_lb_fVarHzt"));
     EXPECT_FALSE(IsSignedOutputName("PM001_T0101_Frame[1]_zb1"));    // levels from the bottom
-    EXPECT_FALSE(IsSignedOutputName("PM001_T0101_Frame[]_zt1"));      // "#" is at least one digit
+    EXPECT_FALSE(IsSignedOutputName("PM001_T0101_Frame[]_zt1"));      // "#" is a number
+    EXPECT_FALSE(IsSignedOutputName("PM001_T0104_a"));                 // the cap's skew, not the tendons'
     EXPECT_FALSE(IsSignedOutputName("PM001_T0104_Steel[1]_YZ"));      // not the positions Y
     for (const auto& group : SignedOutputNameTable()) EXPECT_FALSE(group.patterns.empty()) << group.reason;
 }
