@@ -178,8 +178,9 @@ int RunLoad(const CommandOptions& options)
     ProjectSession session;
     session.Load(sets);
     const OutputDataMap outputs = session.Output();
-    return finish(options, true, "loaded " + options.storedFile + ": " + std::to_string(outputs.size()) + " values",
-                  {&outputs});
+    // A stored design is judged as it loads; one whose results do not fit the cap says so first.
+    const std::string loaded = "loaded " + options.storedFile + ": " + std::to_string(outputs.size()) + " values";
+    return finish(options, true, ReportsHoldError() ? StepSummary("load", true) + ", " + loaded : loaded, {&outputs});
 }
 
 int RunDraw(const CommandOptions& options)

@@ -143,7 +143,11 @@ void CPM001Norm::SerializeDesignData(CArchive& ar)
     walkDesign(ar, m_pAtom);
     walkDesign(ar, m_pCapBeamAtom);
     // A missing cap beam is stored in its default form, whose PMorPT is 0: the set ends there.
-    if (!m_pCapBeamAtom || m_pCapBeamAtom->PMorPT == 0) return;
+    // A loaded design is judged as a designed one is, once the set is read.
+    if (!m_pCapBeamAtom || m_pCapBeamAtom->PMorPT == 0) {
+        if (ar.IsLoading()) CheckDesignResults();
+        return;
+    }
 
     if (m_bPierTieBeams == 1) walkDesign(ar, m_pPierTieBeamAtom);
     if (m_nColumnShape != 0) walkDesign(ar, m_pCircleColumnAtom);
@@ -171,6 +175,7 @@ void CPM001Norm::SerializeDesignData(CArchive& ar)
         break;
     }
     walkCalc(ar, m_pCalc, [&](CPM001Calc& calc) { calc.SerializeDesign(ar); });
+    if (ar.IsLoading()) CheckDesignResults();
 }
 
 void CPM001Norm::SerializeAdjustData(CArchive& ar)

@@ -6,6 +6,7 @@
 #include "calc/pm001_calc.h"
 #include "calc/pm001_key_param.h"
 #include "capbeam/cap_beam_reinforcement.h"
+#include "capbeam/design_result_check.h"
 #include "host/cpm001_input.h"
 #include "host/project_manager.h"
 #include "input/pier_origin_data.h"
@@ -52,6 +53,23 @@ int CPM001Norm::DoMasterDesign()
 }
 
 int CPM001Norm::DesignItemArray(CPM001KeyParam& kp)
+{
+    const int designed = FillDesignObjects(kp);
+    if (designed) CheckDesignResults();
+    return designed;
+}
+
+void CPM001Norm::CheckDesignResults() const
+{
+    if (!m_pAtom || !m_pCapBeamAtom) return;
+    OutputDataMap published;
+    m_pAtom->OutPM001AtomData(published);
+    m_pCapBeamAtom->OutPM001AtomData(published);
+    CheckPublishedValues(published);
+    CheckBarsWithinBeam(*m_pCapBeamAtom);
+}
+
+int CPM001Norm::FillDesignObjects(CPM001KeyParam& kp)
 {
     if (m_pAtom->SetData(m_pOrg.get()) == 0) return 0;
     {

@@ -144,8 +144,14 @@ private:
     int Set_Calculation();
     int Set_General();
     int Set_Tongyi();
-    // Fills every design object from the key parameters, in the fixed order.
+    // Fills every design object from the key parameters, in the fixed order (FillDesignObjects),
+    // then judges the results when every step went through.
     int DesignItemArray(CPM001KeyParam& kp);
+    int FillDesignObjects(CPM001KeyParam& kp);
+    // Judges the pier record's and the cap beam's results as designed or loaded: the numbers
+    // they publish and the skeleton's bars (capbeam/design_result_check.h); each fault is
+    // reported as an error, and the design or load itself stands.
+    void CheckDesignResults() const;
 
     // Named queries, report and adjustment.
 public:

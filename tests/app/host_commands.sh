@@ -435,10 +435,43 @@ PY
 expect 1 "design of an end cover that puts the end-face bars outside" "$pm001" design "$work/end_cover.json"
 has "$work/out" "error cap.st_sa: puts the end-face bars (sd) outside the beam's end by 19 mm; expected at least 25 mm with st_d 28 and sd_d 16 (6 given)"
 has "$work/out" "PM001_T0101_sd_a = -19.0"
-grep -q "^design reported errors: 0 diagnostics, 1 errors, 0 warnings, " "$work/out" || fail "end cover: summary"
+grep -q "^design reported errors: 0 diagnostics, 2 errors, 0 warnings, " "$work/out" || fail "end cover: summary"
 expect 1 "design of a bar station out of order" "$pm001" design "$work/bar_station.json"
 has "$work/out" "error cap.FrameAr[0].GJJ[1][1].dx: below the dx before it in its group; expected at least 500 mm (110 given)"
 grep -q "^design reported errors: 0 diagnostics, 1 errors, 0 warnings, " "$work/out" || fail "bar station: summary"
+
+# Results that do not fit the cap fail the run though every step went through: the end-face bars
+# touch the skeleton's end bars inside them, at the end cover less half the outer diameters of a
+# 28 and a 16 bar (31.6 and 18.4); an end cover of 6 puts them at 6 - 15.8 - 9.2 = -19.0, outside
+# the beam's end. The values are printed and the design saved; the stored design is judged again
+# as it loads, and fails the load as well.
+python3 - "$source_dir" "$work" <<'PY'
+import json, sys
+src, work = sys.argv[1], sys.argv[2]
+k = json.load(open(f"{src}/examples/keyparams/footing.json", encoding="utf-8"))
+k["cap"]["st_sa"] = 6.0
+json.dump(k, open(f"{work}/footing_end_cover_keys.json", "w", encoding="utf-8"))
+d = json.load(open(f"{src}/examples/footing.json", encoding="utf-8"))
+d["keyParameterFile"] = f"{work}/footing_end_cover_keys.json"
+json.dump(d, open(f"{work}/footing_end_cover.json", "w", encoding="utf-8"), ensure_ascii=False)
+PY
+end_cover="error Design result out of the cap: PM001_T0101_sd_a = -19.0, a length, cannot be negative"
+# <command> <summary's step> <errors: the key named and the value it leads to, for each design the run
+# makes; a load judges the stored values alone>
+for run in "design design 2" "design,--redesign redesign 4" "load load 1"; do
+    read -r command step errors <<< "$run"
+    if [ "$command" = load ]; then
+        expect 1 "load of a design whose results do not fit the cap" "$pm001" load "$work/footing_end_cover.pm001"
+    else
+        expect 1 "$command of results that do not fit the cap" "$pm001" ${command/,/ } "$work/footing_end_cover.json" \
+            --save "$work/footing_end_cover.pm001"
+    fi
+    has "$work/out" "$end_cover"
+    has "$work/out" "PM001_T0101_st_sa = 6.0"
+    [ "$(grep -c '^error ' "$work/out")" = "$errors" ] || fail "$command of results that do not fit the cap: errors"
+    grep -q "^$step reported errors: 0 diagnostics, $errors errors, 0 warnings, " "$work/out" \
+        || fail "$command of results that do not fit the cap: summary"
+done
 
 expect 0 "design --json" "$pm001" design "$source_dir/examples/piles.json" --json
 python3 -c "import json,sys; d=json.load(open(sys.argv[1])); assert d['result']=='done' and d['outputs']" "$work/out" \
