@@ -44,7 +44,7 @@ TEST(KeyParamBounds, EachBoundAtItsEdgeAndJustInside)
         {R"({"/cap/KeyLen1": -400})", "cap.KeyLen1" + dist}, {R"({"/cap/FrameAr/1/LenB/1": -1})", "cap.FrameAr[1].LenB[1]" + len},
         {R"({"/cap/FrameAr/0/GJJ/1/2/dx": -5})", "cap.FrameAr[0].GJJ[1][2].dx" + dist},
         {R"({"/cap/FrameAr/1/LenT/0": -1})", "cap.FrameAr[1].LenT[0]" + len}, {R"({"/cap/sg_s": 0})", "cap.sg_s" + sp},
-        {R"({"/cap/sg_s2": 0})", "cap.sg_s2" + sp + " when sg_fenG is 1"}, {R"({"/cap/sg_rns2/1": -1})", "cap.sg_rns2[1]" + n},
+        {R"({"/cap/sg_s2": 0})", "cap.sg_s2" + sp + " when sg_fenG is 1"}, {R"({"/cap/sg_rns2/1": -1})", "cap.sg_rns2[1]: expected a count from 0 to 2000"},
         {R"({"/cap/sg_fLayMode": 0, "/cap/sg_s3": 0})", "cap.sg_s3" + sp + " when sg_fLayMode is 0"},
         {R"({"/cap/sd_d": 0})", "cap.sd_d" + dia + " when fDistribute is on"},
         {R"({"/cap/sd_Max": 0})", "cap.sd_Max" + sp + " when fDistribute is on"},
