@@ -5,6 +5,11 @@
 
 #include <string>
 
+// The message for the first list of keyParam, in the documented key order, that is longer than
+// any cap holds (docs/key-parameters.md), or "" when there is none:
+// "keyParameters.cap.SteelAr: expected at most 1000 tendon definitions (1001 given)".
+std::string FindOverlongKeyList(const CPM001KeyParam& keyParam, const std::string& root);
+
 // The message for the first value of keyParam, in the documented key order, that no cap can be
 // built with (docs/key-parameters.md, "Values no cap can be built with"), or "" when there is none:
 // a diameter, length, radius, spacing, position or count outside what it means, or an inclination

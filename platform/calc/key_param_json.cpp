@@ -32,12 +32,6 @@ using Json = nlohmann::ordered_json;
 
 constexpr std::uint64_t kMaxFileBytes = 16u << 20;
 
-// A cap beam holds a few dozen tendons at most. The plan groups list, for every piece of the beam
-// between neighbouring tendon ends, the tendons running through it, and every tendon dimensioned
-// there lists the tendons lying over it: their size grows with the square of the tendon count, so
-// the count is held far above any real beam and far below what would exhaust time or memory.
-constexpr int kMaxTendonDefinitions = 1000;
-
 // Carries "<path>: <what>" out of the walk; caught at the entry points below.
 struct KeyParamError : std::runtime_error {
     using std::runtime_error::runtime_error;
@@ -60,8 +54,8 @@ std::string Element(const std::string& path, std::size_t index)
 
 // A visitor that looks at nothing: a type is a key record when VisitKeys accepts it.
 struct KeyProbe {
-    template <class T>
-    void Key(const char*, T&, KeyNeed) {}
+    template <class T, class B = NoBound>
+    void Key(const char*, T&, KeyNeed, const B& = B{}) {}
 };
 
 template <class R>
@@ -92,8 +86,8 @@ class ObjectReader {
 public:
     ObjectReader(const Json& object, const KeyPath& where) : m_object(object), m_where(where) {}
 
-    template <class T>
-    void Key(const char* key, T& member, KeyNeed need)
+    template <class T, class B = NoBound>
+    void Key(const char* key, T& member, KeyNeed need, const B& = B{})
     {
         m_known.push_back(key);
         const auto found = m_object.find(key);
@@ -199,11 +193,6 @@ bool NamesAFrame(const CString& recordName, const CStringArray& frameNames)
 
 void CheckAgreement(const CPM001_CapKeyParam& cap, const std::string& capPath)
 {
-    if (cap.SteelAr.GetSize() > kMaxTendonDefinitions) {
-        Fail(Member(capPath, "SteelAr"), "expected at most " + std::to_string(kMaxTendonDefinitions) +
-                                             " tendon definitions (" + std::to_string(cap.SteelAr.GetSize()) +
-                                             " given)");
-    }
     const int frames = cap.FrameName.GetSize();
     if (cap.FrameY.GetSize() != frames) {
         Fail(Member(capPath, "FrameY"), "expected one position per frame name (" + std::to_string(frames) +
@@ -247,8 +236,8 @@ class ObjectWriter {
 public:
     explicit ObjectWriter(const std::string& path) : m_path(path) {}
 
-    template <class T>
-    void Key(const char* key, T& member, KeyNeed)
+    template <class T, class B = NoBound>
+    void Key(const char* key, T& member, KeyNeed, const B& = B{})
     {
         m_object[key] = WriteValue(Member(m_path, key), member);
     }
@@ -292,7 +281,8 @@ Json WriteValue(const std::string& path, R& record)
 
 }  // namespace
 
-bool ReadKeyParamJson(std::string_view text, const std::string& root, CPM001KeyParam& keyParam, std::string& error)
+bool ReadKeyParamJson(std::string_view text, const std::string& root, CPM001KeyParam& keyParam, std::string& error,
+                      std::string* unheld)
 {
     try {
         std::optional<Json> document;
@@ -306,8 +296,13 @@ bool ReadKeyParamJson(std::string_view text, const std::string& root, CPM001KeyP
         }
         CPM001KeyParam read;
         ReadValue(*document, KeyPath(root), read);
+        // A list's length is known before the set is checked for agreeing with itself, its values after.
+        std::string outside = FindOverlongKeyList(read, root);
+        if (!outside.empty() && !unheld) throw KeyParamError(outside);
         CheckAgreement(read.CapKeyParam, Member(root, "cap"));
-        if (std::string unbuildable = FindUnbuildableKeyValue(read, root); !unbuildable.empty()) throw KeyParamError(unbuildable);
+        if (outside.empty()) outside = FindUnbuildableKeyValue(read, root);
+        if (!outside.empty() && !unheld) throw KeyParamError(outside);
+        if (unheld) *unheld = std::move(outside);
         keyParam = std::move(read);
         return true;
     } catch (const KeyParamError& e) {

@@ -12,7 +12,11 @@
 // errors. root names the object in messages: with "keyParameters" an error reads
 // "keyParameters.cap.FrameAr[1].GJJ[0][2].dx: expected a number". On success replaces keyParam and
 // returns true; otherwise leaves keyParam as it was, sets error and returns false.
-bool ReadKeyParamJson(std::string_view text, const std::string& root, CPM001KeyParam& keyParam, std::string& error);
+// With unheld given, a set whose only fault is a list or a value outside its bound (a list longer
+// than any cap holds, a value no cap can be built with) is read all the same: keyParam is replaced,
+// the message of its first such fault goes to *unheld (otherwise "") and the result is true.
+bool ReadKeyParamJson(std::string_view text, const std::string& root, CPM001KeyParam& keyParam, std::string& error,
+                      std::string* unheld = nullptr);
 
 // Reads a key-parameter file (the JSON text of a key-parameter object, at most 16 MiB). Only a
 // regular file is read: a FIFO or a device is refused at once ("not a regular file"), never waited

@@ -67,6 +67,10 @@ int CPM001Calc::GetUserDesignData(CPM001KeyParam& keyParam)
 {
     if (!m_userKeyParam)
         return GetDesignData(keyParam);
+    if (!m_userKeyParamUnheld.empty()) {
+        QMReportError(MessageSubject() + CString(m_userKeyParamUnheld), 0);
+        return 0;
+    }
     keyParam = *m_userKeyParam;
     return 1;
 }
@@ -84,6 +88,7 @@ int CPM001Calc::SetUserDesignData(const CPM001KeyParam& keyParam)
         return 0;
     }
     m_userKeyParam = std::move(checked);
+    m_userKeyParamUnheld.clear();
     return 1;
 }
 

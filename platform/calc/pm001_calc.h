@@ -8,6 +8,7 @@
 #include "calc/pm001_paper_date.h"
 
 #include <optional>
+#include <string>
 #include <utility>
 
 class CArchive;
@@ -45,6 +46,7 @@ public:
     // every later design reads the source anew.
     void SetKeyParamForNextDesign(std::optional<CPM001KeyParam> keyParam) { m_nextKeyParam = std::move(keyParam); }
     // The user-adjusted key parameters when the adjustment data hold a set; otherwise as GetDesignData.
+    // A set loaded with a value outside its bound is reported (its path and value) and refused (0).
     int GetUserDesignData(CPM001KeyParam& keyParam);
 
     // The user-adjustment tool's hand-over: keeps a copy of keyParam as the user-adjusted set and
@@ -52,7 +54,11 @@ public:
     // (docs/key-parameters.md) is reported and refused (0), and the set held before stays.
     int SetUserDesignData(const CPM001KeyParam& keyParam);
     // Drops the user-adjusted set; later designs take the designed key parameters.
-    void ClearUserDesignData() { m_userKeyParam.reset(); }
+    void ClearUserDesignData()
+    {
+        m_userKeyParam.reset();
+        m_userKeyParamUnheld.clear();
+    }
     bool HasUserDesignData() const { return m_userKeyParam.has_value(); }
 
     // 1 when a design is held and the report data carry the cap beam's part; else reports and returns 0.
@@ -79,6 +85,9 @@ private:
     CPM001Load m_load;
     std::optional<CPM001KeyParam> m_nextKeyParam;   // read for the next design, by the host
     std::optional<CPM001KeyParam> m_userKeyParam;   // the adjustment data's set, when they hold one
+    // The first value of that set outside its bound, when it was stored before the bound was set
+    // (the reader's message); such a set is kept and stored again, never designed with.
+    std::string m_userKeyParamUnheld;
     std::optional<CPM001_CapTendon> m_preparedCapPaper;   // the cap beam's part of the last report prepared
     bool m_hasOrgData = false;
     bool m_hasDsnData = false;

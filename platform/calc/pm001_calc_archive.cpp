@@ -3,6 +3,7 @@
 #include "calc/pm001_calc.h"
 
 #include "calc/key_param_json.h"
+#include "host/report.h"
 #include "mfc/carchive.h"
 
 #include <optional>
@@ -88,13 +89,18 @@ void CPM001Calc::SerializeAdjust(CArchive& ar)
     }
     LoadForm(ar, kAdjustForm, "adjustment");
     std::optional<CPM001KeyParam> adjusted;
+    std::string unheld;
     if (LoadSwitch(ar, "calculation user-adjustment switch is neither 0 nor 1")) {
         CString text;
         ar >> text;
         std::string error;
         adjusted.emplace();
-        if (!ReadKeyParamJson(text.str(), "user-adjusted key parameters", *adjusted, error))
+        // A set stored before a bound it crosses was set is intact: it is kept as stored, so that
+        // storing the component again loses nothing, but no design takes it (GetUserDesignData).
+        if (!ReadKeyParamJson(text.str(), "user-adjusted key parameters", *adjusted, error, &unheld))
             ar.Fail(CArchiveException::badFormat, ("calculation adjustment part: " + error).c_str());
     }
     m_userKeyParam = std::move(adjusted);
+    m_userKeyParamUnheld = std::move(unheld);
+    if (!m_userKeyParamUnheld.empty()) QMReportError(MessageSubject() + CString(m_userKeyParamUnheld), 0);
 }

@@ -46,8 +46,8 @@ private:
 // Collects the values a key-parameter record's keys visit, as named reals.
 struct KeyParamValueCollector {
     SiblingDesignValues::Values values;
-    template <class T>
-    void Key(const char* name, T& member, KeyNeed)
+    template <class T, class B = NoBound>
+    void Key(const char* name, T& member, KeyNeed, const B& = B{})
     {
         values.emplace_back(name, static_cast<double>(member));
     }

@@ -323,6 +323,30 @@ assert part[:8] == bytes([2, 3, 0, 0, 1, 0, 0, 0]), part[:8]
 cap = json.loads(part[part.index(b"{"):])["cap"]
 assert (cap["sg_s"], cap["sh_s"]) == (120.0, 180.0), cap
 PY
+# That stored component with its adjusted set edited (its text, length and CRC made anew): a flat
+# inclination, stored before the bound that refuses it, loads, prints the stored design and reports
+# the value as an error (exit 1); a value of the wrong type is a damaged file (exit 2).
+for edit in flat typed; do
+    python3 - "$work/adjusted.pm001" "$work/$edit.pm001" "$edit" <<'PY'
+import json, struct, sys, zlib
+data, at, parts = open(sys.argv[1], "rb").read(), 12, []
+for _ in range(3):
+    n = struct.unpack_from("<I", data, at)[0]
+    parts.append(data[at + 8:at + 8 + n])
+    at += 8 + n
+keys = json.loads(parts[2][parts[2].index(b"{"):].decode("gbk"))
+keys["cap"]["st_angle"] = 0 if sys.argv[3] == "flat" else "0.785"
+text = json.dumps(keys, ensure_ascii=False, separators=(",", ":")).encode("gbk")
+parts[2] = parts[2][:8] + b"\xff" + struct.pack("<H", len(text)) + text
+open(sys.argv[2], "wb").write(data[:12] + b"".join(struct.pack("<II", len(p), zlib.crc32(p)) + p for p in parts))
+PY
+done
+expect 1 "load of a component whose adjusted set crosses a bound" "$pm001" load "$work/flat.pm001"
+has "$work/out" "error Calculation of component 3: user-adjusted key parameters.cap.st_angle: expected an angle above 0 and below 1.5708 rad (0 given)"
+grep " = " "$work/out" | cmp -s - "$work/adjusted.designed" || fail "load of a component whose adjusted set crosses a bound"
+expect 2 "load of a component whose adjusted set holds a text for a number" "$pm001" load "$work/typed.pm001"
+grep -q "^pm001: the adjustment data set is damaged: .*: user-adjusted key parameters.cap.st_angle: expected a number$" \
+    "$work/err" || fail "load of a component whose adjusted set holds a text for a number"
 # A project run as a test keeps its design: the redesign request designs nothing again, and an
 # adjusted set for it is refused with one line before anything is designed or saved.
 expect 0 "redesign of a test project" "$pm001" design --redesign "$work/adjusted_test.json"

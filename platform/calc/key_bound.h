@@ -1,0 +1,122 @@
+// The bounds a key-parameter value must hold, declared with its key in the key tables.
+#pragma once
+
+#include <limits>
+#include <numbers>
+
+// What a value means and the values that mean it: low to high, each end included or not. A count
+// is a value of this kind too ("a count", no unit).
+struct Bound {
+    const char* what;
+    double low;
+    bool lowIncluded;
+    double high;
+    bool highIncluded;
+    const char* unit;
+
+    constexpr bool Holds(double v) const
+    {
+        // Written so that a value that is not a number holds no bound.
+        return (lowIncluded ? v >= low : v > low) && (highIncluded ? v <= high : v < high);
+    }
+    // The same bound with its low end taken in: what a value of a part that is not laid may be.
+    constexpr Bound OrLow() const { return {what, low, true, high, highIncluded, unit}; }
+};
+
+// A bound that holds only while the record it belongs to lays the part (condition, e.g. " when
+// sg_fenG is 1", is named in the message); otherwise only values below its low end are refused.
+struct BoundWhen {
+    bool on;
+    const char* condition;
+    Bound laid;
+
+    constexpr Bound Active() const { return on ? laid : laid.OrLow(); }
+};
+
+constexpr BoundWhen When(bool on, const char* condition, const Bound& laid) { return {on, condition, laid}; }
+
+// A numeric key whose value is not bounded here; why says what holds it instead.
+struct Unbounded {
+    const char* why;
+};
+
+// A list: at most `most` entries, each holding `each`.
+struct NoBound {};
+template <class E = NoBound>
+struct ListBound {
+    int most;
+    const char* entries;   // what the entries are, in the plural, for the message
+    E each{};
+};
+
+constexpr ListBound<> UpTo(int most, const char* entries) { return {most, entries, {}}; }
+template <class E>
+constexpr ListBound<E> UpTo(int most, const char* entries, const E& each)
+{
+    return {most, entries, each};
+}
+
+namespace key_bound {
+
+inline constexpr double kNoLimit = std::numeric_limits<double>::infinity();
+
+// Reinforcing bars are rolled up to 50 mm (GB/T 1499.2-2018, the sizes of the bar helpers' table),
+// 57 mm at most anywhere (ASTM A615 #18), threaded bars up to 75 mm: no cap is built with a bar
+// thicker than 100 mm.
+inline constexpr double kMaxBarDiameter = 100.0;
+
+// A cap beam carries a deck across its width, some tens of metres at most: every length, distance,
+// spacing and position of its key parameters lies within 10 km, and a bend of a larger radius turns
+// a bar or a tendon by less than a degree over a whole cap. Far past that, sums and products of
+// lengths overflow.
+inline constexpr double kMaxLength = 1e7;
+
+// Counts of what a cap holds. Each stands far above any cap and keeps a design within a second and
+// some tens of MB; the design's work grows with their products.
+//
+// A cap beam stands on a few columns, some tens at the very most: a support line per column, two
+// bar groups and two top cut-off lengths per support line, two bottom ones per span.
+inline constexpr int kMaxSupportLines = 100;
+// Across its width, some metres, a cap holds skeleton frames (and tendons of one definition side
+// by side) at least some 100 mm apart: some tens at most. A frame record describes one kind of
+// frame and a closed stirrup group encloses frames: neither is more numerous than the frames.
+inline constexpr int kMaxFrames = 50;
+// Each linked entry of a bar group lies one bar layer under the next, and a cap some metres deep
+// holds a couple of dozen layers of bent bars beside a support line at most.
+inline constexpr int kMaxGroupEntries = 20;
+// A cap some tens of metres long (100 m at most) holds at a 50 mm least spacing at most 2000
+// stirrup spacings, on either side of a support line as anywhere.
+inline constexpr int kMaxStirrupSpacings = 2000;
+// A real cap beam holds a few dozen tendons at most. The plan groups list, for every piece of the
+// beam between neighbouring tendon ends, the tendons running through it, and every tendon
+// dimensioned there lists the tendons lying over it: their size grows with the square of the
+// tendon count, so the count is held far above any real beam and far below what would exhaust time
+// or memory. The names shown with the tendons' elevation go one per tendon definition.
+inline constexpr int kMaxTendonDefinitions = 1000;
+// A tendon's profile has a few control points per span (over each support, low in each span, at
+// each end): some hundreds on the longest cap.
+inline constexpr int kMaxProfilePoints = 1000;
+
+inline constexpr Bound kDiameter{"a diameter", 0.0, false, kMaxBarDiameter, true, " mm"};
+inline constexpr Bound kLength{"a length", 0.0, true, kMaxLength, true, " mm"};
+inline constexpr Bound kPositiveLength{"a length", 0.0, false, kMaxLength, true, " mm"};
+inline constexpr Bound kDistance{"a distance", 0.0, true, kMaxLength, true, " mm"};
+inline constexpr Bound kRadius{"a radius", 0.0, true, kMaxLength, true, " mm"};
+inline constexpr Bound kSpacing{"a spacing", 0.0, false, kMaxLength, true, " mm"};
+inline constexpr Bound kSpacingOrZero = kSpacing.OrLow();
+inline constexpr Bound kPosition{"a position", -kMaxLength, true, kMaxLength, true, " mm"};
+inline constexpr Bound kInclination{"an angle", 0.0, false, std::numbers::pi / 2.0, false, " rad"};
+inline constexpr Bound kStressFraction{"a fraction", 0.0, false, 1.0, true, ""};
+inline constexpr Bound kModulus{"a modulus", 0.0, true, kNoLimit, true, " MPa"};
+inline constexpr Bound kCount{"a count", 0.0, true, kNoLimit, true, ""};
+inline constexpr Bound kStirrupSpacings{"a count", 0.0, true, kMaxStirrupSpacings, true, ""};
+// The sibling modules judge their own values; a part a pier has no member for holds 0.
+inline constexpr Bound kSiblingDiameter{"a diameter", 0.0, true, kNoLimit, true, " mm"};
+inline constexpr Bound kSiblingSpacing{"a spacing", 0.0, true, kNoLimit, true, " mm"};
+
+inline constexpr Unbounded kSwitch{"a switch: 0 or any other value"};
+inline constexpr Unbounded kCode{"a code the design reads by its value"};
+inline constexpr Unbounded kBarType{"a bar type code, looked up in the bar helpers' table"};
+inline constexpr Unbounded kCarried{"carried with the results, not used to lay anything"};
+
+}  // namespace key_bound
