@@ -14,13 +14,12 @@ namespace {
 
 using namespace tendon_test;
 
-// A zigzag from the bottom, 45° down and up between stations 1000 apart, ending at `end`: each leg is 1000√2 =
-// 1414.21 long (the last (end - 3000)√2), each inner corner turns through 90°, so a fillet R there has the tangent
-// length R × tan 45° = R.
+// A zigzag at 45° between stations 1000 apart, its end point measured from the top: legs 1000√2 = 1414.21 (the last
+// (end - 3000)√2); each inner corner turns through 90°, so a fillet R there has the tangent length R tan 45° = R.
 Definition Zigzag(double r1, double r2, double r3, double r0 = 0.0, double end = 4000.0)
 {
     return Tendon({Point(0, 1000, 0, r0), Point(1000, 0, 0, r1), Point(2000, 1000, 0, r2), Point(3000, 0, 0, r3),
-                   Point(end, end - 3000.0)});
+                   Point(end, 2000.0 - (end - 3000.0), 1)});
 }
 
 TEST(TendonNodeFit, EachValueIsJudgedAtTheEdgeOfWhatFits)
@@ -31,18 +30,21 @@ TEST(TendonNodeFit, EachValueIsJudgedAtTheEdgeOfWhatFits)
         std::vector<Definition> tendons;
         std::vector<std::string> errors;
     } rows[] = {
-        // Stations from end to end, equal ones in order; depths from either face to the other.
+        // Stations from end to end, equal ones in order; depths from either face to the other. A point out of
+        // place is named alone: the legs its fillets would be judged on are not the ones meant.
         {"points at their limits", {Tendon({Point(0, 2000, 1), Point(5000, 2000), Point(5000, 0, 1), Point(10000, 0)})},
          {}},
         {"points 1 out of place",
-         {Zigzag(0, 0, 0), Tendon({Point(-1, 300), Point(5000, 2001, 1), Point(4999, 2001), Point(10001, 300)})},
-         {"cap.SteelAr[1].Node[0].X" + beyond + "-1 given)",
-          "cap.SteelAr[1].Node[1].refZ: puts the node below the beam's bottom; expected at most 2000 mm, the beam's "
+         {Tendon({Point(-1, 300), Point(5000, 2001, 1), Point(4999, 2001), Point(10001, 300)}),
+          Tendon({Point(0, 1000), Point(1000, 0, 0, 5000.0), Point(20000, 1000)})},
+         {"cap.SteelAr[0].Node[0].X" + beyond + "-1 given)",
+          "cap.SteelAr[0].Node[1].refZ: puts the node below the beam's bottom; expected at most 2000 mm, the beam's "
           "height at station 5000 (2001 given)",
-          "cap.SteelAr[1].Node[2].X: below the station of the node before it; expected at least 5000 mm (4999 given)",
-          "cap.SteelAr[1].Node[2].refZ: puts the node above the beam's top; expected at most 2000 mm, the beam's "
+          "cap.SteelAr[0].Node[2].X: below the station of the node before it; expected at least 5000 mm (4999 given)",
+          "cap.SteelAr[0].Node[2].refZ: puts the node above the beam's top; expected at most 2000 mm, the beam's "
           "height at station 4999 (2001 given)",
-          "cap.SteelAr[1].Node[3].X" + beyond + "10001 given)"}},
+          "cap.SteelAr[0].Node[3].X" + beyond + "10001 given)",
+          "cap.SteelAr[1].Node[2].X" + beyond + "20000 given)"}},
         // Two tangent lengths share a leg; the first and the last node carry none. Ending at 3500: 500√2 = 707.11.
         {"fillets that just fit", {Zigzag(700, 714, 0, 1e6), Zigzag(1414, 0, 0), Zigzag(0, 0, 707, 0, 3500)}, {}},
         {"fillets 1 too large",
@@ -55,18 +57,13 @@ TEST(TendonNodeFit, EachValueIsJudgedAtTheEdgeOfWhatFits)
           "exceeds the 707.1 mm between nodes 3 and 4 (708 given)",
           "cap.SteelAr[3].Node[3].R: the fillet reaches past node 2; its tangent length 1415 mm exceeds the 1414.2 mm "
           "between nodes 2 and 3 (1415 given)"}},
-        // A point out of place is named alone: the legs its fillets would be judged on are not the ones meant.
-        {"a station out of place hides the fillets",
-         {Tendon({Point(0, 1000), Point(1000, 0, 0, 5000.0), Point(20000, 1000)})},
-         {"cap.SteelAr[0].Node[2].X" + beyond + "20000 given)"}},
     };
-    const pm001_tendon::TopLevel top = [](double) { return 2000.0; };
     for (const auto& row : rows) {
         SCOPED_TRACE(row.name);
         ReportLog::Current().Clear();
         CArray<Definition> tendons;
         for (const Definition& d : row.tendons) tendons.Add(d);
-        const int reported = pm001_tendon::ReportTendonNodesNotFitting(tendons, 10000.0, top);
+        const int reported = pm001_tendon::ReportTendonNodesNotFitting(tendons, 10000.0, [](double) { return 2000.0; });
         EXPECT_EQ(ReportedErrors(), row.errors);
         EXPECT_EQ(reported, static_cast<int>(row.errors.size()));
     }
