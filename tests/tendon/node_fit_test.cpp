@@ -3,7 +3,6 @@
 #include "tendon/node_fit.h"
 #include "tendon/definitions.h"
 
-#include "host/report.h"
 #include "reported_errors.h"
 
 #include <gtest/gtest.h>
@@ -15,77 +14,56 @@ namespace {
 
 using namespace tendon_test;
 
-struct Row {
-    const char* name;
-    std::vector<Definition> tendons;
-    std::vector<std::string> errors;
-};
-
-// A zigzag measured from the bottom, 45° down and up between stations 1000 apart: every leg is
-// 1000√2 = 1414.21 long and every inner corner turns the tendon through 90°, so a fillet of radius
-// R there has the tangent length R × tan 45° = R.
-Definition Zigzag(double r1, double r2, double r3, double r0 = 0.0)
+// A zigzag at 45° between stations 1000 apart, its end point measured from the top: legs 1000√2 = 1414.21 (the last
+// (end - 3000)√2); each inner corner turns through 90°, so a fillet R there has the tangent length R tan 45° = R.
+Definition Zigzag(double r1, double r2, double r3, double r0 = 0.0, double end = 4000.0)
 {
     return Tendon({Point(0, 1000, 0, r0), Point(1000, 0, 0, r1), Point(2000, 1000, 0, r2), Point(3000, 0, 0, r3),
-                   Point(4000, 1000)});
-}
-
-// The same zigzag with its last node at 3500: the last leg is half as long.
-Definition Short(double r3)
-{
-    return Tendon({Point(0, 1000), Point(1000, 0), Point(2000, 1000), Point(3000, 0, 0, r3), Point(3500, 500)});
+                   Point(end, 2000.0 - (end - 3000.0), 1)});
 }
 
 TEST(TendonNodeFit, EachValueIsJudgedAtTheEdgeOfWhatFits)
 {
-    const Definition sound = Tendon({Point(0, 300), Point(5000, 1700), Point(10000, 300)});
-    const std::vector<Row> rows = {
-        // Stations from end to end, equal ones in order; depths to the far face.
-        {"stations and depths at their limits",
-         {Tendon({Point(0, 2000, 1), Point(5000, 2000), Point(5000, 0, 1), Point(10000, 0)})}, {}},
-        {"stations past either end",
-         {sound, Tendon({Point(-1, 300), Point(5000, 300), Point(10001, 300)})},
-         {"cap.SteelAr[1].Node[0].X: beyond the beam's ends; expected a station from 0 to 10000 mm (-1 given)",
-          "cap.SteelAr[1].Node[2].X: beyond the beam's ends; expected a station from 0 to 10000 mm (10001 given)"}},
-        {"a station below the one before it",
-         {Tendon({Point(0, 300), Point(5000, 300), Point(4999, 300), Point(10000, 300)})},
-         {"cap.SteelAr[0].Node[2].X: below the station of the node before it; expected at least 5000 mm (4999 "
-          "given)"}},
-        {"depths past the far face",
-         {Tendon({Point(0, 300), Point(5000, 2001, 1), Point(6000, 2001), Point(10000, 300)})},
-         {"cap.SteelAr[0].Node[1].refZ: puts the node below the beam's bottom; expected at most 2000 mm, the beam's "
+    const std::string beyond = ": beyond the beam's ends; expected a station from 0 to 10000 mm (";
+    const struct {
+        const char* name;
+        std::vector<Definition> tendons;
+        std::vector<std::string> errors;
+    } rows[] = {
+        // Stations from end to end, equal ones in order; depths from either face to the other. A point out of
+        // place is named alone: the legs its fillets would be judged on are not the ones meant.
+        {"points at their limits", {Tendon({Point(0, 2000, 1), Point(5000, 2000), Point(5000, 0, 1), Point(10000, 0)})},
+         {}},
+        {"points 1 out of place",
+         {Tendon({Point(-1, 300), Point(5000, 2001, 1), Point(4999, 2001), Point(10001, 300)}),
+          Tendon({Point(0, 1000), Point(1000, 0, 0, 5000.0), Point(20000, 1000)})},
+         {"cap.SteelAr[0].Node[0].X" + beyond + "-1 given)",
+          "cap.SteelAr[0].Node[1].refZ: puts the node below the beam's bottom; expected at most 2000 mm, the beam's "
           "height at station 5000 (2001 given)",
+          "cap.SteelAr[0].Node[2].X: below the station of the node before it; expected at least 5000 mm (4999 given)",
           "cap.SteelAr[0].Node[2].refZ: puts the node above the beam's top; expected at most 2000 mm, the beam's "
-          "height at station 6000 (2001 given)"}},
-        // Fillets: two tangent lengths share a leg; the first and the last node carry none.
-        {"fillets that just meet", {Zigzag(700.0, 714.0, 0.0, 1e6)}, {}},
-        {"fillets that overlap",
-         {Zigzag(700.0, 715.0, 0.0)},
+          "height at station 4999 (2001 given)",
+          "cap.SteelAr[0].Node[3].X" + beyond + "10001 given)",
+          "cap.SteelAr[1].Node[2].X" + beyond + "20000 given)"}},
+        // Two tangent lengths share a leg; the first and the last node carry none. Ending at 3500: 500√2 = 707.11.
+        {"fillets that just fit", {Zigzag(700, 714, 0, 1e6), Zigzag(1414, 0, 0), Zigzag(0, 0, 707, 0, 3500)}, {}},
+        {"fillets 1 too large",
+         {Zigzag(700, 715, 0), Zigzag(1415, 0, 0), Zigzag(0, 0, 708, 0, 3500), Zigzag(0, 0, 1415)},
          {"cap.SteelAr[0].Node[2].R: the fillet overlaps its neighbour's; their tangent lengths 700 and 715 mm "
-          "exceed the 1414.2 mm between nodes 1 and 2 (715 given)"}},
-        // The last leg of Short is 500√2 = 707.11 long.
-        {"fillets that reach just to the ends", {Zigzag(1414.0, 0.0, 0.0), Short(707.0)}, {}},
-        {"fillets that reach past the ends and past a node",
-         {Zigzag(1415.0, 0.0, 0.0), Short(708.0), Zigzag(0.0, 0.0, 1415.0)},
-         {"cap.SteelAr[0].Node[1].R: the fillet reaches past the tendon's first node; its tangent length 1415 mm "
+          "exceed the 1414.2 mm between nodes 1 and 2 (715 given)",
+          "cap.SteelAr[1].Node[1].R: the fillet reaches past the tendon's first node; its tangent length 1415 mm "
           "exceeds the 1414.2 mm between nodes 0 and 1 (1415 given)",
-          "cap.SteelAr[1].Node[3].R: the fillet reaches past the tendon's last node; its tangent length 708 mm "
+          "cap.SteelAr[2].Node[3].R: the fillet reaches past the tendon's last node; its tangent length 708 mm "
           "exceeds the 707.1 mm between nodes 3 and 4 (708 given)",
-          "cap.SteelAr[2].Node[3].R: the fillet reaches past node 2; its tangent length 1415 mm exceeds the 1414.2 mm "
+          "cap.SteelAr[3].Node[3].R: the fillet reaches past node 2; its tangent length 1415 mm exceeds the 1414.2 mm "
           "between nodes 2 and 3 (1415 given)"}},
-        // A point out of place is named alone: the legs its fillets would be judged on are not the
-        // ones meant.
-        {"a station out of place hides the fillets",
-         {Tendon({Point(0, 1000), Point(1000, 0, 0, 5000.0), Point(20000, 1000)})},
-         {"cap.SteelAr[0].Node[2].X: beyond the beam's ends; expected a station from 0 to 10000 mm (20000 given)"}},
     };
-    const pm001_tendon::TopLevel top = [](double) { return 2000.0; };
-    for (const Row& row : rows) {
+    for (const auto& row : rows) {
         SCOPED_TRACE(row.name);
         ReportLog::Current().Clear();
         CArray<Definition> tendons;
         for (const Definition& d : row.tendons) tendons.Add(d);
-        const int reported = pm001_tendon::ReportTendonNodesNotFitting(tendons, 10000.0, top);
+        const int reported = pm001_tendon::ReportTendonNodesNotFitting(tendons, 10000.0, [](double) { return 2000.0; });
         EXPECT_EQ(ReportedErrors(), row.errors);
         EXPECT_EQ(reported, static_cast<int>(row.errors.size()));
     }
