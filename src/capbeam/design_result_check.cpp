@@ -209,7 +209,10 @@ bool IsSignedOutputName(std::string_view name) { return Signed().Holds(KindOf(na
 int CheckPublishedValues(const OutputDataMap& published)
 {
     FaultsByKind faults;
-    for (const auto& [name, record] : published) {
+    for (const auto& entry : published) {
+        // Named, not bound: a lambda below takes them by reference.
+        const auto& name = entry.first;
+        const auto& record = entry.second;
         if (!name.starts_with("PM001_")) continue;   // the sibling modules judge their own values
         const bool integer = record->type == CBGOutputData::Int || record->type == CBGOutputData::IntList;
         const bool list = record->type == CBGOutputData::IntList || record->type == CBGOutputData::DoubleList;
