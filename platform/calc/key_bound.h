@@ -84,8 +84,9 @@ inline constexpr int kMaxSupportLines = 100;
 // are compared frame with frame and published bar by bar: 50 frames of 20-bar groups on 20 columns
 // took 5 s, 180 MB and 20 MB of output, 25 frames of 12-bar groups take half a second and 55 MB.
 inline constexpr int kMaxFrames = 25;
-// Each linked entry of a bar group lies one bar layer under the next, and a welded skeleton stacks
-// its bars some six layers deep, top and bottom: a group holds a dozen bent bars at most.
+// Each linked entry of a bar group lies one bar layer under the next, and the bridge codes stack the
+// main bars of a welded skeleton at most six layers deep, top and bottom: a group holds a dozen
+// bars at most.
 inline constexpr int kMaxGroupEntries = 12;
 // A cap some tens of metres long (100 m at most) holds at a 50 mm least spacing at most 2000
 // stirrup spacings, on either side of a support line as anywhere.
