@@ -62,7 +62,8 @@ inline constexpr double kNoLimit = std::numeric_limits<double>::infinity();
 
 // Reinforcing bars are rolled up to 50 mm (GB/T 1499.2-2018, the sizes of the bar helpers' table),
 // 57 mm at most anywhere (ASTM A615 #18), threaded bars up to 75 mm: no cap is built with a bar
-// thicker than 100 mm.
+// thicker than 100 mm. The design names a diameter past the rolled sizes where bars do not fit.
+inline constexpr double kLargestRolledBar = 50.0;
 inline constexpr double kMaxBarDiameter = 100.0;
 
 // A cap beam carries a deck across its width, some tens of metres at most: every length, distance,

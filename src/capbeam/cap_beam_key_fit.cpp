@@ -1,6 +1,7 @@
 // The cap's key parameters judged against the cap they are laid in: the values that put its bars outside the beam.
 #include "capbeam/cap_beam_key_fit.h"
 
+#include "calc/key_bound.h"
 #include "calc/key_path.h"
 #include "calc/key_value_message.h"
 #include "common/bar_sizes.h"
@@ -13,9 +14,9 @@
 
 namespace {
 
-// Reinforcing bars are rolled up to 50 mm (GB/T 1499.2-2018). Where a cover and the bars laid in it
-// do not fit together, a diameter beyond that is the value that is out; otherwise it is the cover.
-constexpr double kLargestRolledBar = 50.0;
+// Where a cover and the bars laid in it do not fit together, a diameter beyond the largest rolled
+// bar is the value that is out; otherwise it is the cover.
+using key_bound::kLargestRolledBar;
 
 // A bar laid in a cover: its diameter key and value, and the part of the cover it takes.
 struct BarInCover {
@@ -88,7 +89,7 @@ private:
         for (const BarInCover& bar : bars) {
             if (!(bar.d > kLargestRolledBar)) continue;
             any = true;
-            Report(KeyPath(m_cap, bar.key).Path(), puts + "; expected a rolled bar of at most 50 mm", bar.d);
+            Report(KeyPath(m_cap, bar.key).Path(), puts + "; expected a rolled bar of at most " + KeyValueText(kLargestRolledBar) + " mm", bar.d);
         }
         return any;
     }
