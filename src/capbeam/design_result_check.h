@@ -6,8 +6,6 @@
 #include <span>
 #include <string_view>
 
-class CPM001T0101Atom;
-
 // Each design step works on the values the one before it left and does not compare them with 0,
 // so values that are each usable but do not fit the cap together (an end cover larger than the
 // bars' room, a station below the one before it, a tendon node beyond the beam) come out as
@@ -30,9 +28,3 @@ bool IsSignedOutputName(std::string_view name);
 // unless the name is signed. One error per kind of value (the name with its indices read as any
 // number) names the first value that fails and how many fail. Returns the number of errors reported.
 int CheckPublishedValues(const OutputDataMap& published);
-
-// Judges every bar of every skeleton frame: its free ends, its kinks and its bends (the arc of a
-// bend, not the corner point where its two straight legs would meet) lie within the beam's length
-// and depth (from the bottom to the top at the station, 1e-6 mm tolerance). One error per bar mark
-// names the first bar that fails and how many fail. Returns the number of errors reported.
-int CheckBarsWithinBeam(const CPM001T0101Atom& cap);

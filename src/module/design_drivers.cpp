@@ -6,6 +6,7 @@
 #include "calc/pm001_calc.h"
 #include "calc/pm001_key_param.h"
 #include "capbeam/cap_beam_reinforcement.h"
+#include "capbeam/bars_within_beam_check.h"
 #include "capbeam/design_result_check.h"
 #include "host/cpm001_input.h"
 #include "host/project_manager.h"

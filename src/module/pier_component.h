@@ -149,8 +149,9 @@ private:
     int DesignItemArray(CPM001KeyParam& kp);
     int FillDesignObjects(CPM001KeyParam& kp);
     // Judges the pier record's and the cap beam's results as designed or loaded: the numbers
-    // they publish and the skeleton's bars (capbeam/design_result_check.h); each fault is
-    // reported as an error, and the design or load itself stands.
+    // they publish (capbeam/design_result_check.h) and the skeleton's bars
+    // (capbeam/bars_within_beam_check.h); each fault is reported as an error, and the design or
+    // load itself stands.
     void CheckDesignResults() const;
 
     // Named queries, report and adjustment.

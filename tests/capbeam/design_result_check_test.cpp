@@ -1,4 +1,5 @@
 // The check of the design's results: published numbers and skeleton bars on cases worked by hand.
+#include "capbeam/bars_within_beam_check.h"
 #include "capbeam/design_result_check.h"
 
 #include "capbeam/cap_beam_reinforcement.h"
