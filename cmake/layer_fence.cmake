@@ -120,7 +120,9 @@ function(pm001_fence_write dir)
     pm001_fence_seen(seen ${target})
     pm001_fence_headers(visible "${headers}" ${seen})
     set(refused ${headers})
-    list(REMOVE_ITEM refused ${visible})
+    if(visible)
+      list(REMOVE_ITEM refused ${visible})
+    endif()
     # A header is spelled from its layer's folder up: platform/calc/x.h as "calc/x.h".
     list(TRANSFORM visible REPLACE "^(platform|src|app)/(.*)$"
          "#if !__has_include(\"\\2\")\n#error \"${target} does not see \\2\"\n#endif")
