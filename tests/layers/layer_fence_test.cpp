@@ -12,7 +12,6 @@
 #include <set>
 #include <sstream>
 #include <string>
-#include <vector>
 
 namespace {
 
@@ -33,8 +32,9 @@ std::string ClimbingInclude(const std::string& line)
     return "";
 }
 
-// "a, b" as {a, b}; "nothing", "—" and "" as none.
-std::set<std::string> Names(std::string cell)
+// A cell "a, b" of links or of what a library sees, as "a b" in name order; "nothing", "—" and ""
+// name none.
+std::string Names(std::string cell)
 {
     cell = std::regex_replace(cell, std::regex("`"), "");
     std::set<std::string> names;
@@ -43,22 +43,9 @@ std::set<std::string> Names(std::string cell)
         name = std::regex_replace(name, std::regex(R"(^\s+|\s+$)"), "");
         if (!name.empty() && name != "nothing" && name != "—") names.insert(name);
     }
-    return names;
-}
-
-struct Bounds {
-    std::set<std::string> links;
-    std::set<std::string> sees;
-    bool operator==(const Bounds&) const = default;
-};
-
-std::ostream& operator<<(std::ostream& out, const Bounds& b)
-{
-    out << "links";
-    for (const auto& n : b.links) out << ' ' << n;
-    out << "; sees";
-    for (const auto& n : b.sees) out << ' ' << n;
-    return out;
+    std::string joined;
+    for (const auto& name : names) joined += (joined.empty() ? "" : " ") + name;
+    return joined;
 }
 
 } // namespace
@@ -77,7 +64,6 @@ TEST(LayerFence, AnIncludeThatClimbsOutOfTheIncludePathIsFound)
         {R"(#if __has_include("../capbeam/records/bar.h"))", "../capbeam/records/bar.h"},
         {R"(#include "calc/pm001_calc.h")", ""},
         {R"(#include "capbeam/records/bar..h")", ""},
-        {R"(#include <vector>)", ""},
         {R"(// #include "../skeleton/frames.h")", ""},
     };
     for (const auto& row : rows) EXPECT_EQ(ClimbingInclude(row.line), row.climbs) << row.line;
@@ -105,13 +91,13 @@ TEST(LayerFence, NoSourceIncludesOutOfItsIncludePath)
 TEST(LayerFence, TheGuidesLayerTableIsWhatEachLibraryLinksAndSees)
 {
     // What the build made: `<library>|<links>|<sees>` for each layer, part and host target.
-    std::map<std::string, Bounds> built;
+    std::map<std::string, std::string> built;
     std::ifstream made(PM001_LAYER_LINKS);
     ASSERT_TRUE(made) << PM001_LAYER_LINKS;
     for (std::string line; std::getline(made, line);) {
         const std::size_t first = line.find('|'), second = line.find('|', first + 1);
         ASSERT_NE(second, std::string::npos) << line;
-        built[line.substr(0, first)] = {Names(line.substr(first + 1, second - first - 1)), Names(line.substr(second + 1))};
+        built[line.substr(0, first)] = "links " + Names(line.substr(first + 1, second - first - 1)) + "; sees " + Names(line.substr(second + 1));
     }
 
     // The guide's table: | layer | library | links | also sees | holds |.
@@ -119,17 +105,17 @@ TEST(LayerFence, TheGuidesLayerTableIsWhatEachLibraryLinksAndSees)
     std::string line;
     while (std::getline(guide, line) && line != "## The layers and what each may use") {}
     const std::regex row(R"(^\| `[^`]+` \| `([^`]+)` \| ([^|]+) \| ([^|]+) \| .*\|$)");
-    std::map<std::string, Bounds> documented;
+    std::map<std::string, std::string> documented;
     while (std::getline(guide, line) && !line.starts_with("#")) {
         std::smatch cells;
         if (!std::regex_match(line, cells, row)) continue;
-        EXPECT_TRUE(documented.emplace(cells[1], Bounds{Names(cells[2]), Names(cells[3])}).second) << cells[1];
+        EXPECT_TRUE(documented.emplace(cells[1], "links " + Names(cells[2]) + "; sees " + Names(cells[3])).second) << cells[1];
     }
 
     EXPECT_GT(built.size(), 20u);
-    for (const auto& [library, bounds] : built) {
-        ASSERT_TRUE(documented.contains(library)) << library << " (" << bounds << ") has no row in the guide";
-        EXPECT_EQ(documented[library], bounds) << library;
+    for (const auto& [library, view] : built) {
+        ASSERT_TRUE(documented.contains(library)) << library << " (" << view << ") has no row in the guide";
+        EXPECT_EQ(documented[library], view) << library;
     }
-    for (const auto& [library, bounds] : documented) EXPECT_TRUE(built.contains(library)) << library << " is not built";
+    for (const auto& [library, view] : documented) EXPECT_TRUE(built.contains(library)) << library << " is not built";
 }
