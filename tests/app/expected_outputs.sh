@@ -38,6 +38,9 @@ tests/data/projects/footing_laid_across.json        design draw
 tests/data/projects/footing_four_columns.json       design draw
 tests/data/projects/piles_offset_skew.json          design
 tests/data/projects/prestressed_side_by_side.json   design draw
+tests/data/projects/square_ends_one_tapered.json    design
+tests/data/projects/prestressed_densified_short.json design
+tests/data/projects/footing_frames_off_axis.json    design
 "
 
 failures=0

@@ -1,6 +1,7 @@
 // The end piece of a support arc beside the first or the last support line.
 #include "capbeam/skeleton/bent_up_arc_points.h"
 
+#include "capbeam/skeleton/through_bars.h"
 #include "common/is_equal.h"
 #include "geometry/arc_from_centre.h"
 #include "geometry/dbl_point_array.h"
@@ -80,17 +81,19 @@ int GetArcWQJPtAr(Atom& atom, double y, int side, CArray<M_XZR>& pts, double& ar
     const double xr = atom.GetXBCD(0, y, 1);
     const double xs = atom.bBg - xr;
     const double zb = atom.st.da + atom.dMainBarWd;
-    const CDblPointArray& O = atom.PYXTCJpa2;
+    // A square end is read from its square outline: its leg and the bottom line meet in the corner.
+    const bool squareEnd = CapBeamThroughBars::SquareEnd(atom, side != 0);
+    CDblPointArray squareOutline;
+    const CDblPointArray& O =
+        squareEnd ? CapBeamThroughBars::SquareEndOutline(atom.PYXTCJpa2, side != 0, squareOutline) : atom.PYXTCJpa2;
 
     // The leg through its foot, rising at the skeleton angle towards the apex.
     const CDblPoint Q1 = side ? CDblPoint(xl - s, zb) : CDblPoint(xs + s, zb);
     const CDblPoint Q2 = side ? CDblPoint(Q1.x + 10000.0, zb + 10000.0 * std::tan(theta))
                               : CDblPoint(Q1.x - 10000.0, zb + 10000.0 * std::tan(theta));
 
-    const bool squareLines = KVDataCommon::IsEqual(atom.bBpl, 0.0) || KVDataCommon::IsEqual(atom.bBpr, 0.0);
-    const bool squareTable = KVDataCommon::IsEqual(side ? atom.bBpl : atom.bBpr, 0.0);
     // The outline must hold every point the lines and the table name.
-    if (O.GetSize() < ((squareLines && squareTable) ? 4 : 6)) {
+    if (O.GetSize() < (squareEnd ? 4 : 6)) {
         QMReportError(kNoFirstLine, 0);
         return 0;
     }
@@ -99,7 +102,7 @@ int GetArcWQJPtAr(Atom& atom, double y, int side, CArray<M_XZR>& pts, double& ar
     CDblPoint X2;
     int hasX1 = 0;
     int hasX2 = 0;
-    if (squareLines) {
+    if (squareEnd) {
         hasX1 = Meet(Q1, Q2, O[1], O[2], X1);
         hasX2 = side ? Meet(Q1, Q2, O[1], O[0], X2) : Meet(Q1, Q2, O[3], O[2], X2);
     } else if (side) {
@@ -135,7 +138,7 @@ int GetArcWQJPtAr(Atom& atom, double y, int side, CArray<M_XZR>& pts, double& ar
     const double h = kQuarterTurn;
 
     // Where the bar is welded straight onto the end leg, its leg towards the apex starts at X2.
-    if (side && squareTable) {
+    if (side && squareEnd) {
         const double u = xl - O[1].x;
         if (u >= s + w) {
             add({xl - s - w, O[1].y, 0.0, 0.0, 1, 0, 0, 0, 0});
@@ -181,7 +184,7 @@ int GetArcWQJPtAr(Atom& atom, double y, int side, CArray<M_XZR>& pts, double& ar
             add({X2.x, X2.y, 0.0, h + theta, 1, 1, 0, 0, 2});
             pt = X2;
         }
-    } else if (squareTable) {
+    } else if (squareEnd) {
         const double u = O[2].x - xs;
         if (u >= s + w) {
             add({xs + s, O[2].y, 0.0, theta, 1, 0, 0, 0, 2});

@@ -15,6 +15,7 @@
 #include "tendon/design_object.h"
 
 #include <algorithm>
+#include <cmath>
 #include <vector>
 
 namespace {
@@ -198,11 +199,9 @@ int CPM001T0101Atom::SetstData(CPM001_CapKeyParam* kp)
         }
     }
 
-    // Side cover of the outermost frame.
-    DblArray positions;
-    for (double y : FrameY) positions.Add(y);
+    // Side cover of the outermost frame: the frame farthest from the beam axis, on either side.
     double outermost = 0.0;
-    positions.GetMax(outermost);
+    for (double y : FrameY) outermost = std::max(outermost, std::fabs(y));
     st.a = lWg / 2.0 - outermost;
 
     st.stt = "顶层通常筋";

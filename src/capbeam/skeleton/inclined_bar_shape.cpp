@@ -2,6 +2,7 @@
 // bend, fillet or kink where it meets the skeleton's bottom, slope or end face, and the weld legs.
 #include "capbeam/skeleton/inclined_bar_shape.h"
 
+#include "capbeam/skeleton/through_bars.h"
 #include "common/is_equal.h"
 #include "geometry/arc_from_centre.h"
 #include "geometry/dbl_point_array.h"
@@ -97,11 +98,10 @@ const char* const kSlopeMiss1 = "计算0位置处标准斜筋于盖梁起坡线�
 const char* const kSlopeMiss2 = "计算0位置处标准斜筋于盖梁起坡线交点时数值错误2!";
 
 // Whether both through-bar outlines hold the points an end bar reads: four for a beam with square
-// ends, six when an end slopes; square tells which.
-bool EndOutlinesHeld(const Atom& atom, bool& square)
+// ends, six when an end slopes.
+bool EndOutlinesHeld(const Atom& atom)
 {
-    square = IsEqual(atom.bBpl, 0.0) && IsEqual(atom.bBpr, 0.0);
-    const int points = square ? 4 : 6;
+    const int points = CapBeamThroughBars::SquareEnd(atom, true) && CapBeamThroughBars::SquareEnd(atom, false) ? 4 : 6;
     return atom.PYXTCJpa2.GetSize() >= points && atom.PYXTCJpa1.GetSize() >= points;
 }
 
@@ -162,10 +162,17 @@ enum class BeamSide { Left, Right };
 int BeamEnd(Shape& s, const Atom::M_BZXJ& bar, int frame, int code, BeamSide side, double cantilever)
 {
     Atom& atom = s.atom;
-    bool square = false;
-    if (!EndOutlinesHeld(atom, square)) return 0;   // no outline of the through bars
+    if (!EndOutlinesHeld(atom)) return 0;   // no outline of the through bars
     const bool left = side == BeamSide::Left;
-    const End e{left, left ? -1.0 : 1.0, atom.PYXTCJpa2, atom.PYXTCJpa1, square ? 3 : 5};
+    // A square end beside a sloped one is read from the square outlines, as at a beam with both
+    // ends square.
+    const bool square = CapBeamThroughBars::SquareEnd(atom, left);
+    CDblPointArray squareInner, squareOuter;
+    const CDblPointArray& inner =
+        square ? CapBeamThroughBars::SquareEndOutline(atom.PYXTCJpa2, left, squareInner) : atom.PYXTCJpa2;
+    const CDblPointArray& outer =
+        square ? CapBeamThroughBars::SquareEndOutline(atom.PYXTCJpa1, left, squareOuter) : atom.PYXTCJpa1;
+    const End e{left, left ? -1.0 : 1.0, inner, outer, square ? 3 : 5};
     const CDblPointArray& O = e.O;
 
     const double a = s.a, H = s.H, d = bar.dA;

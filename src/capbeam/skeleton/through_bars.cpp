@@ -217,6 +217,31 @@ const char* const kNoOutline = "计算错误06082103：盖梁通长筋的偏移�
 
 } // namespace
 
+bool SquareEnd(const Atom& atom, bool left) { return CollapsedSlope(left ? atom.bBpl : atom.bBpr); }
+
+const CDblPointArray& SquareEndOutline(const CDblPointArray& outline, bool left, CDblPointArray& square)
+{
+    if (outline.GetSize() < 6) return outline;
+    square.RemoveAll();
+    const int n = outline.GetSize();
+    if (left) {
+        // The token step runs from the leg's foot (1) to the bottom line (2): its corner is the
+        // leg's line at the bottom line's level, and the leg's top drops by the step's rise.
+        const CDblPoint corner(outline[1].x, outline[2].y);
+        square.Add(CDblPoint(outline[0].x, outline[0].y - (outline[1].y - corner.y)));
+        square.Add(corner);
+        square.Add(outline[n - 3]);
+        square.Add(outline[n - 1]);
+    } else {
+        const CDblPoint corner(outline[n - 2].x, outline[n - 3].y);
+        square.Add(outline[0]);
+        square.Add(outline[2]);
+        square.Add(corner);
+        square.Add(CDblPoint(outline[n - 1].x, outline[n - 1].y - (outline[n - 2].y - corner.y)));
+    }
+    return square;
+}
+
 int GetPYXTCJpaAr(Atom& atom)
 {
     CDblPointArray& outer = atom.PYXTCJpa1;

@@ -4,6 +4,7 @@
 #include "calc/pm001_cap_key_param.h"
 #include "capbeam/cap_beam_reinforcement.h"
 #include "common/int_array.h"
+#include "geometry/dbl_point_array.h"
 #include "mfc/cstring.h"
 
 // The reinforcement object's members of the same names forward here; each works on the object's
@@ -14,6 +15,19 @@ namespace CapBeamThroughBars {
 // empty: the bottom line at the bottom cover with its sloped ends, closed at both ends by short
 // welded legs at the end cover. Returns 1.
 int GetPYXTCJpaAr(CPM001T0101Atom& atom);
+
+// Whether one end of the beam is square for the bars: no sloped underside at all, or only the
+// token step the intake gives a square end beside a sloped one (too short to bend a bar along).
+bool SquareEnd(const CPM001T0101Atom& atom, bool left);
+
+// An offset outline as the bars at a square end read it: four points, the top of the left end leg,
+// the left corner, the right corner and the top of the right end leg. Outline is what
+// GetPYXTCJpaAr built; a four-point outline is returned itself. From a six-point outline the four
+// points are built in storage and storage is returned: the end named square laid as a square
+// corner (its token step closed into the corner of the end cover and the bottom cover), the other
+// end given by its foot on the bottom line and the top of its leg, so that the bottom line and the
+// square end's leg are those of the real concrete.
+const CDblPointArray& SquareEndOutline(const CDblPointArray& outline, bool left, CDblPointArray& storage);
 
 // Appends to topList and bottomList the frames that carry a top and a bottom through bar, each
 // frame once, ascending, and gives the marks from the running mark counter: main skeletons carry

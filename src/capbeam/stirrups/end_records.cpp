@@ -87,10 +87,16 @@ bool TaperInner(const Atom& atom, const Plan& plan, const EndSide& e, int n, dou
     }
 }
 
-// Height of the beam at station x above the sloped lower edge from outline point edge to edge + 1,
-// probed with a vertical line. false when the line misses the edge.
+// Height of the beam at station x above the sloped lower edge from outline point edge to edge + 1
+// (1: the left slope, 3: the right one), probed with a vertical line; a station past the slope's
+// foot stands on the level bottom. false when the line misses the edge.
 bool HeightOverEdge(const Atom& atom, double x, int edge, double& h)
 {
+    const CDblPoint& foot = atom.PYXTCJpa1[edge == 1 ? 2 : 3];
+    if (edge == 1 ? x > foot.x : x < foot.x) {
+        h = atom.GetFame_XZ(x) - foot.y;
+        return true;
+    }
     const CDblPoint low(x, -10000.0), high(x, 0.0);
     CDblPointArray hit;
     XLineLine(low, high, atom.PYXTCJpa1[edge], atom.PYXTCJpa1[edge + 1], hit, 3);

@@ -61,6 +61,27 @@ std::unique_ptr<Atom> SlopedBeam(double leftCantilever, double footOffset)
     return atom;
 }
 
+// One end square beside the other end sloped as in SlopedBeam: the square end carries only the
+// token step of 1e-5 by 1e-5 at its corner, its end leg from there up 200.
+std::unique_ptr<Atom> OneSquareEndBeam(double leftCantilever, double footOffset, bool leftSquare)
+{
+    auto atom = SlopedBeam(leftCantilever, footOffset);
+    const double step = 1e-5 * std::cos(M_PI / 4.0);
+    CDblPointArray& O = atom->PYXTCJpa2;
+    if (leftSquare) {
+        atom->bBpl = atom->hHpl = 1e-5;
+        O[0] = CDblPoint(70.0, 290.0 + step);
+        O[1] = CDblPoint(70.0, 90.0 + step);
+        O[2] = CDblPoint(70.0 + step, 90.0);
+    } else {
+        atom->bBpr = atom->hHpr = 1e-5;
+        O[3] = CDblPoint(9930.0 - step, 90.0);
+        O[4] = CDblPoint(9930.0, 90.0 + step);
+        O[5] = CDblPoint(9930.0, 290.0 + step);
+    }
+    return atom;
+}
+
 void ExpectVertex(const Atom::M_XZR& v, double x, double z, double RR, double alf, int fArc, int enPoint)
 {
     EXPECT_NEAR(v.x, x, kTol);
@@ -196,6 +217,7 @@ TEST(BentUpArcEndPieces, EveryTableCaseLaysItsVertices)
         CDblPoint pt;
         double arcLen;
         int flag;
+        bool squareBesideSloped = false;   // the end of side is square, the other one sloped
     };
     const double t = kTheta;
     const double c45 = 200.0 * std::cos(M_PI / 4.0);   // a welded leg up a 45-degree slope
@@ -252,11 +274,21 @@ TEST(BentUpArcEndPieces, EveryTableCaseLaysItsVertices)
         {"RP-5", true, 0, 1500.0, 2300.0,
          {{9930.0, 742.5, 0.0, 0.0, 1, 1, 1, 0, 2}, {9930.0, 542.5, 0.0, P + t, 1, 1, 0, 0, 2}},
          {9930.0, 742.5}, 0.0, 7},
+        // A square end beside a sloped one is laid as LS-3 and RS-2 are: along the leg and the
+        // bottom line meeting in the end's corner, never along its token step.
+        {"LS-3 beside a sloped end", false, 1, 270.0, 800.0,
+         {{70.0, 340.0, 0.0, 0.0, 1, 1, 1, 0, 0}, {70.0, 540.0, 0.0, P + t, 1, 1, 0, 0, 2}},
+         {70.0, 540.0}, 0.0, 1, true},
+        {"RS-2 beside a sloped end", false, 0, 1500.0, 1600.0,
+         {{9930.0, 217.5, 100.0, P + t, 0, 0, 0, 1, 2}, {9930.0, 617.5, 0.0, 0.0, 1, 0, 0, 0, 0}},
+         {9770.0, 337.5}, bend, 1, true},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.what);
         const double left = c.side ? c.cantilever : 1500.0;
-        auto atom = c.sloped ? SlopedBeam(left, c.s) : SquareBeam(left, c.s);
+        auto atom = c.squareBesideSloped ? OneSquareEndBeam(left, c.s, c.side != 0)
+                    : c.sloped           ? SlopedBeam(left, c.s)
+                                         : SquareBeam(left, c.s);
         atom->bBzr = c.side ? 1500.0 : c.cantilever;
         CArray<Atom::M_XZR> pts;
         double arcLen = -1.0;

@@ -340,6 +340,15 @@ TEST_F(SkeletonDesign, ByMainSkeletonWithoutAnyTheFirstFrameIsShown)
     EXPECT_EQ(DrawnFrame(), 0);
 }
 
+// The side cover is taken to the frame farthest from the axis on either side, here the left one:
+// 900 - 800 = 100 (the mirrored layout's cover), not 900 - 500 to the rightmost frame.
+TEST_F(SkeletonDesign, SideCoverIsTakenToTheFrameFarthestFromTheAxis)
+{
+    SetFrames({"K1", "K2", "K1"}, {-800.0, 0.0, 500.0});
+    ASSERT_EQ(Design(), 1);
+    EXPECT_DOUBLE_EQ(atom.st.a, 100.0);
+}
+
 TEST_F(SkeletonDesign, ASingleFrameHasNoSpacing)
 {
     SetFrames({"K1"}, {0.0});

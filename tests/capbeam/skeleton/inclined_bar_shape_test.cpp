@@ -269,6 +269,33 @@ TEST_F(InclinedBarShape, SlopedEndLegRunsOnUpTheSlope)
     EXPECT_EQ(endFace, 0);
 }
 
+// A square end beside a sloped one (its underside only the token step of 1e-5 by 1e-5 at the
+// corner) is bent as at a beam with square ends, never along the step. Right end square, left
+// sloped: top point 10300, the face x = 10950 met at 1884 - 650 = 1234; the fillet of radius 100
+// between the run and the face (45 degrees) touches the face 100 / tan 22.5 = 241.4213562 above,
+// at 1475.4213562, and the leg runs up 100 from there.
+TEST_F(InclinedBarShape, SquareEndBesideASlopedOneBendsAtItsFace)
+{
+    atom.bBpl = atom.hHpl = 1000.0;
+    atom.bBpr = atom.hHpr = 1e-5;
+    const double step = 1e-5 * std::cos(kA);
+    const double outline[6][2] = {{50, 1500},          {50, 580},          {1050, 80},
+                                  {10950 - step, 80}, {10950, 80 + step}, {10950, 1500}};
+    atom.PYXTCJpa2.RemoveAll();
+    atom.PYXTCJpa1.RemoveAll();
+    for (const auto& p : outline) {
+        atom.PYXTCJpa2.Add(CDblPoint(p[0], p[1]));
+        atom.PYXTCJpa1.Add(CDblPoint(p[0], p[1] + 30.0));
+    }
+    ASSERT_EQ(Build(3, 2300.0, kBothLegsCode), 1);
+    ASSERT_EQ(pts.GetSize(), 4);
+    Expect(0, 10950.0, 1575.4213562, 0.0, 1, 0, 0, 0);
+    Expect(1, 10950.0, 1234.0, -(kA + 1.57079635), 0, 0, 0, 2);
+    EXPECT_EQ(pts[1].fArc, 1);
+    EXPECT_EQ(endFace, 1);
+    EXPECT_EQ(ReportLog::Current().Entries().size(), 0u);
+}
+
 // Without the through bars' outline an end bar cannot be built; nothing is read past the list.
 TEST_F(InclinedBarShape, EndBarWithoutOutlineFails)
 {

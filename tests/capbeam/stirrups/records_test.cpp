@@ -212,6 +212,24 @@ TEST_F(StirrupRecords, TaperedEndsGetTheirOwnStirrupsWithLegsOverTheSlopes)
     EXPECT_NEAR(sg.sg1[0].L1, 1710.0, 1e-9);
 }
 
+// An end distance past the tapered parts' feet (1050): the outermost and the innermost stirrups
+// the taper record holds stand on the level bottom, as high as the main stirrups: 1740 - 60 = 1680
+// (+ 30), not the 1710 (+ 30) of the slope line carried on below the bottom to 1100.
+TEST_F(StirrupRecords, StirrupsPastTheTaperStandOnTheLevelBottom)
+{
+    AddGroups(atom, {{1, 4}, {2, 3}});
+    atom.bBpl = atom.bBpr = 1000.0;
+    atom.hHpl = atom.hHpr = 600.0;
+    atom.sg.a = 1100.0;
+    SetTaperedOutline(atom);
+    ASSERT_EQ(RunSetsgData(atom), 1);
+    const auto& sg = atom.sg;
+    ASSERT_EQ(sg.sg2.GetSize(), 2);
+    EXPECT_NEAR(sg.sg2[0].L1, 1710.0, 1e-9);
+    EXPECT_NEAR(sg.sg2[0].L1p, 1710.0, 1e-9);
+    EXPECT_NEAR(sg.sg1[0].L1, 1710.0, 1e-9);
+}
+
 TEST_F(StirrupRecords, SkewedEndsOfASquareLayoutGetStirrupsAlongTheSkew)
 {
     AddGroups(atom, {{1, 4}, {2, 3}, {3, 4}});
