@@ -38,6 +38,7 @@ tests/data/projects/footing_laid_across.json        design draw
 tests/data/projects/footing_four_columns.json       design draw
 tests/data/projects/piles_offset_skew.json          design
 tests/data/projects/prestressed_side_by_side.json   design draw
+tests/data/projects/prestressed_every_key.json     design
 "
 
 failures=0
