@@ -274,7 +274,7 @@ TEST(EveryOptionalKey, TheKeysValuesArePublishedAfterALoad)
         {"PM001_T0101_st_ac", 1.5}, {"PM001_T0101_sg_ac", 2.5}, {"PM001_T0101_sh_ac", 3.5},
         {"PM001_T0101_sd_ac", 4.5}, {"PM001_T0104_PY", 5.5},
     };
-    for (const OutputDataMap* outputs : {&sample.outputs, &loaded}) {
+    for (const OutputDataMap* outputs : {static_cast<const OutputDataMap*>(&sample.outputs), &loaded}) {
         const char* when = outputs == &loaded ? " after the load" : " after the design";
         for (const auto& r : ints) EXPECT_EQ(Int(*outputs, r.name), r.value) << r.name << when;
         for (const auto& r : reals) EXPECT_EQ(Real(*outputs, r.name), r.value) << r.name << when;

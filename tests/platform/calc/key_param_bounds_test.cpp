@@ -381,7 +381,7 @@ TEST(KeyParamTables, TheDocumentedRecordTablesAreTheKeyTables)
         if (rows.size() != keys.size()) continue;
         for (std::size_t i = 0; i < keys.size(); ++i) {
             const std::string path = (form.empty() ? "" : form + ".") + keys[i].key;
-            EXPECT_EQ(rows[i].required, keys[i].required) << path << ": required in the table, not on the page, or the other way";
+            EXPECT_EQ(rows[i].required, keys[i].required) << path << (keys[i].required ? ": required, the page gives a default" : ": optional, the page has it required");
             // "real, mm", "list of real, mm": the type, then its unit.
             const std::string type = rows[i].type.substr(0, rows[i].type.find(','));
             // A list of records is written with the records' name: "list of frame records".
