@@ -3,6 +3,7 @@
 
 #include <limits>
 #include <numbers>
+#include <type_traits>
 
 // What a value means and the values that mean it: low to high, each end included or not. A count
 // is a value of this kind too ("a count", no unit).
@@ -54,6 +55,22 @@ template <class E>
 constexpr ListBound<E> UpTo(int most, const char* entries, const E& each)
 {
     return {most, entries, each};
+}
+
+// Whether a key whose value is a T, declared with a B, has what bounds it: a number needs a Bound, a
+// When(...) or an Unbounded saying why it has none, a list its greatest length (UpTo); a text or a
+// record needs nothing (a record's keys carry their own). The walks that judge the values ask it of
+// every key and every list's entries, so that a key declared without its bound stops the build
+// with this message and not deep in the walk.
+template <class T, class B>
+consteval bool KeyBoundDeclared()
+{
+    constexpr bool needed = std::is_arithmetic_v<T> || requires(const T& list) { list.GetSize(); };
+    constexpr bool declared = !needed || !std::is_same_v<B, NoBound>;
+    static_assert(declared, "a number or a list in a key table is declared without its bound: give it a Bound, "
+                            "When(...), Unbounded{\"why\"} or, for a list, UpTo(...) where its key is declared "
+                            "(calc/key_param_fields.h)");
+    return declared;
 }
 
 namespace key_bound {

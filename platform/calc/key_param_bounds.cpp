@@ -53,7 +53,7 @@ public:
     template <class T, class B = NoBound>
     void Key(const char* key, const T& member, KeyNeed, const B& bound = B{})
     {
-        Check(member, bound, KeyPath(m_at, key));
+        if constexpr (KeyBoundDeclared<T, B>()) Check(member, bound, KeyPath(m_at, key));
     }
 
     template <class R>
@@ -100,7 +100,8 @@ private:
             throw Unbuildable{at.Path() + ": expected at most " + std::to_string(b.most) + " " + b.entries + " (" +
                               std::to_string(list.GetSize()) + " given)"};
         }
-        for (int i = 0; i < list.GetSize(); ++i) Check(list[i], b.each, KeyPath(at, i));
+        if constexpr (KeyBoundDeclared<E, B>())
+            for (int i = 0; i < list.GetSize(); ++i) Check(list[i], b.each, KeyPath(at, i));
     }
 
     const KeyPath& m_at;

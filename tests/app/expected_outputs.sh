@@ -41,6 +41,7 @@ tests/data/projects/prestressed_side_by_side.json   design draw
 tests/data/projects/square_ends_one_tapered.json    design
 tests/data/projects/prestressed_densified_short.json design
 tests/data/projects/footing_frames_off_axis.json    design
+tests/data/projects/prestressed_every_key.json     design
 "
 
 failures=0

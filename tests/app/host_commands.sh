@@ -55,6 +55,17 @@ for sample in $samples; do
         "$work/out" || { echo "FAIL: draw --json $sample"; failures=$((failures + 1)); }
 done
 
+# A copy that sets every optional key away from its default: what the design publishes, a load of
+# the stored component publishes too, the values that come from those keys included.
+every_key="$source_dir/tests/data/projects/prestressed_every_key.json"
+expect 0 "design of every optional key" "$pm001" design "$every_key" --save "$work/every_key.pm001"
+grep " = " "$work/out" > "$work/every_key.designed"
+has "$work/every_key.designed" "PM001_T0101_fVartc = 30"
+expect 0 "load of every optional key" "$pm001" load "$work/every_key.pm001"
+grep " = " "$work/out" > "$work/every_key.loaded"
+cmp -s "$work/every_key.designed" "$work/every_key.loaded" \
+    || { echo "FAIL: every optional key: output values after load differ"; diff "$work/every_key.designed" "$work/every_key.loaded" | head; failures=$((failures + 1)); }
+
 # Named queries (values worked out from each sample's input). A query's index digits are also taken
 # out of its decimals: zHZT#2#<<2>> asks for column 2 with no decimals. Indices beyond the list, or 0,
 # are not answered.

@@ -251,8 +251,35 @@ TEST_P(EverySample, StoredAndLoadedIntoAFreshComponentGivesTheSameValues)
         if (sample.outputs.find(key) == sample.outputs.end()) ADD_FAILURE() << "only after loading: " << key;
 }
 
+// The last, a copy of the prestressed sample with every optional key away from its default.
+const char* const kEveryKey = "../tests/data/projects/prestressed_every_key.json";
+
 INSTANTIATE_TEST_SUITE_P(Samples, EverySample,
-                         ::testing::Values("footing.json", "piles.json", "pile_cap.json", "prestressed.json"));
+                         ::testing::Values("footing.json", "piles.json", "pile_cap.json", "prestressed.json", kEveryKey));
+
+// The values published as their keys give them (tests/data/projects/prestressed_every_key.keys.json),
+// after a design and after a load of the stored component: a value a load left at its default
+// would read 0.
+TEST(EveryOptionalKey, TheKeysValuesArePublishedAfterALoad)
+{
+    DesignedSample sample(kEveryKey);
+    ASSERT_EQ(sample.designed, 1);
+    ProjectSession fresh;
+    fresh.Load(DecodeContainer(EncodeContainer(sample.session->Store()), kEveryKey));
+    const OutputDataMap loaded = fresh.Output();
+    const struct { const char* name; double value; } ints[] = {
+        {"PM001_T0101_fVartc", 30}, {"PM001_T0101_fPosSdAndSt", 1}, {"PM001_T0101_fPosShAndSg", 1},
+        {"PM001_T0101_st_fLayMode", 1}, {"PM001_T0104_Steel[1]_Ytype", 1}, {"PM001_T0104_Steel[2]_Ytype", 1},
+    }, reals[] = {
+        {"PM001_T0101_st_ac", 1.5}, {"PM001_T0101_sg_ac", 2.5}, {"PM001_T0101_sh_ac", 3.5},
+        {"PM001_T0101_sd_ac", 4.5}, {"PM001_T0104_PY", 5.5},
+    };
+    for (const OutputDataMap* outputs : {static_cast<const OutputDataMap*>(&sample.outputs), &loaded}) {
+        const char* when = outputs == &loaded ? " after the load" : " after the design";
+        for (const auto& r : ints) EXPECT_EQ(Int(*outputs, r.name), r.value) << r.name << when;
+        for (const auto& r : reals) EXPECT_EQ(Real(*outputs, r.name), r.value) << r.name << when;
+    }
+}
 
 // examples/footing.json: three circular columns 5000 apart, cantilevers of 1750, section type 0
 // with B = 2000, hHgl = 1800, end faces hXbl = hXbr = 1000 over variable-height parts of

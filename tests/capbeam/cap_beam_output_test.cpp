@@ -3,10 +3,12 @@
 #include "capbeam/cap_beam_reinforcement.h"
 
 #include "capbeam/cap_beam_reinforcement_test_support.h"
+#include "published_names.h"
 
 #include <gtest/gtest.h>
 
 #include <memory>
+#include <set>
 #include <sstream>
 #include <stdexcept>
 #include <string>
@@ -158,8 +160,13 @@ TEST(CapBeamOutput, AnEmptyDesignPublishesExactlyThePublishedTables)
     ExpectTable(map, Table(kStirrups));
     ExpectTable(map, Table(kSideBars));
     ExpectTable(map, Table(kEndBars));
-    // 46 general, 26 skeleton, the three schedule lists, 31 stirrup, 29 "sh" and 19 "sd" values.
-    EXPECT_EQ(map.size(), 46u + 26u + 3u + 31u + 29u + 19u);
+    // 46 general, 26 skeleton, the three schedule lists, 31 stirrup, 29 "sh" and 19 "sd" values,
+    // and nothing besides.
+    std::set<std::string> listed;
+    for (const char* table : {kGeneral, kSkeleton, kSchedule, kStirrups, kSideBars, kEndBars})
+        for (const Entry& e : Table(table)) EXPECT_TRUE(listed.insert(e.name).second) << e.name << " listed twice";
+    EXPECT_EQ(listed.size(), 46u + 26u + 3u + 31u + 29u + 19u);
+    EXPECT_EQ(PublishedNamesAgainst(map, listed), "");
     EXPECT_TRUE(Texts(At(map, "PM001_T0101_Frame_R")).empty());
     EXPECT_EQ(CountWithPrefix(map, "PM001_T0104_"), 0);
 }

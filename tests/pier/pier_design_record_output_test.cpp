@@ -1,8 +1,11 @@
 // CPM001Atom::OutPM001AtomData: the report's value names, kinds and decimals, and the values themselves.
 #include "pier/pier_design_record.h"
 
+#include "published_names.h"
+
 #include <gtest/gtest.h>
 
+#include <set>
 #include <string>
 #include <vector>
 
@@ -80,7 +83,11 @@ TEST(DesignRecordOutput, EveryNameWithItsKindAndDecimals)
     const CPM001Atom r;
     OutputDataMap map;
     r.OutPM001AtomData(map);
-    EXPECT_EQ(map.size(), 134u);
+    std::set<std::string> listed;
+    for (const Expected& e : kT0101) listed.insert(std::string("PM001_T0101_") + e.name);
+    for (const char* flag : kFlags) listed.insert(std::string("PM001_lb_") + flag);
+    EXPECT_EQ(listed.size(), 134u) << "a name listed twice";
+    EXPECT_EQ(PublishedNamesAgainst(map, listed), "");
 
     for (const Expected& e : kT0101) {
         const std::string key = std::string("PM001_T0101_") + e.name;

@@ -5,10 +5,12 @@
 #include "capbeam/cap_beam_reinforcement.h"
 #include "capbeam/cap_beam_reinforcement_test_support.h"
 #include "tendon/sample.h"
+#include "published_names.h"
 
 #include <gtest/gtest.h>
 
 #include <memory>
+#include <set>
 #include <sstream>
 #include <stdexcept>
 #include <string>
@@ -176,7 +178,10 @@ TEST(TendonOutput, AnEmptyObjectPublishesTheFortySixObjectKeys)
     Atom atom;
     const OutputDataMap map = Output(atom);
     ExpectTable(map, ObjectTable());
-    EXPECT_EQ(map.size(), 46u);
+    std::set<std::string> listed;
+    for (const Entry& e : ObjectTable()) listed.insert(e.name);
+    EXPECT_EQ(listed.size(), 46u);
+    EXPECT_EQ(PublishedNamesAgainst(map, listed), "");
     EXPECT_EQ(CountWithPrefix(map, "PM001_T0104_Steel"), 0);
     EXPECT_EQ(CountWithPrefix(map, "PM001_T0104_HD"), 0);
     EXPECT_EQ(CountWithPrefix(map, "PM001_T0104_QH"), 0);
@@ -197,8 +202,17 @@ TEST(TendonOutput, EveryRecordPublishesItsTable)
     for (int i = 1; i <= 2; ++i) ExpectTable(map, Table(kPlanGroup, "PM001_T0104_QH[" + std::to_string(i) + "]_"));
     ASSERT_EQ(Table(kSection, "").size(), 18u);
     ASSERT_EQ(TendonTable(1).size(), 97u);
-    // 46 object keys, 97 per tendon, 18 per section view, 6 per plan group, one per overlap entry.
-    EXPECT_EQ(map.size(), 46u + 2 * 97u + 3 * 18u + 2 * 6u + 2u);
+    // 46 object keys, 97 per tendon, 18 per section view, 6 per plan group, one per overlap entry
+    // (the first plan group's two), and nothing besides.
+    std::set<std::string> listed{"PM001_T0104_QH[1]_Roverlap[1]", "PM001_T0104_QH[1]_Roverlap[2]"};
+    for (const auto& table : {ObjectTable(), TendonTable(1), TendonTable(2)})
+        for (const Entry& e : table) listed.insert(e.name);
+    for (int i = 1; i <= 3; ++i)
+        for (const Entry& e : Table(kSection, "PM001_T0104_HD[" + std::to_string(i) + "]_")) listed.insert(e.name);
+    for (int i = 1; i <= 2; ++i)
+        for (const Entry& e : Table(kPlanGroup, "PM001_T0104_QH[" + std::to_string(i) + "]_")) listed.insert(e.name);
+    EXPECT_EQ(listed.size(), 46u + 2 * 97u + 3 * 18u + 2 * 6u + 2u);
+    EXPECT_EQ(PublishedNamesAgainst(map, listed), "");
 }
 
 TEST(TendonOutput, RecordIndicesCountFromOne)
@@ -228,7 +242,12 @@ TEST(TendonOutput, TheTenthTendonIsNotPadded)
     const OutputDataMap map = Output(atom);
     EXPECT_EQ(At(map, "PM001_T0104_Steel[10]_Index").intValue, 9);
     EXPECT_FALSE(Has(map, "PM001_T0104_Steel[010]_Index"));
-    EXPECT_EQ(map.size(), 46u + 10 * 97u);
+    std::set<std::string> listed;
+    for (const Entry& e : ObjectTable()) listed.insert(e.name);
+    for (int i = 1; i <= 10; ++i)
+        for (const Entry& e : TendonTable(i)) listed.insert(e.name);
+    EXPECT_EQ(listed.size(), 46u + 10 * 97u);
+    EXPECT_EQ(PublishedNamesAgainst(map, listed), "");
 }
 
 TEST(TendonOutput, ATendonWithoutNodesPublishesEmptyNodeColumns)

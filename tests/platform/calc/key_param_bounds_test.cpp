@@ -1,10 +1,12 @@
 // The key parameters' values no cap can be built with, refused where the set is read: each bound
 // at its edge and just inside it, on a sample's key parameters; every sample's set passes. Every
 // key of the tables is declared with its bound, each bound and each list's length is tried at its
-// edge, and the page's table of bounds is the tables'.
+// edge, and the page's table of bounds is the tables', as its tables of each record's keys are.
 #include "calc/key_param_bounds.h"
 #include "calc/key_param_fields.h"
 #include "calc/key_param_json.h"
+#include "common/int_array.h"
+#include "mfc/cstring_array.h"
 
 #include <gtest/gtest.h>
 #include <nlohmann/json.hpp>
@@ -274,4 +276,160 @@ TEST(KeyParamBounds, TheDocumentedBoundsAreTheDeclaredOnes)
     EXPECT_GT(documented.size(), 70u);
     for (const auto& [form, bound] : documented) EXPECT_EQ(bound, declared[form]) << form;
     for (const auto& [form, bound] : declared) EXPECT_TRUE(bound == "any" || documented.contains(form)) << form << " (" << bound << ") is not documented";
+}
+
+namespace {
+
+// One key of a record's table as the walk of the tables finds it: its name, whether it is
+// required, and its type as the page writes it ("integer", "real", "text", "list of real", …,
+// "list of" a record's name, "object").
+struct KeyRow {
+    std::string key;
+    bool required;
+    std::string type;
+};
+
+template <class T> struct TypeName { static constexpr const char* text = "object"; };
+template <> struct TypeName<int> { static constexpr const char* text = "integer"; };
+template <> struct TypeName<double> { static constexpr const char* text = "real"; };
+template <> struct TypeName<CString> { static constexpr const char* text = "text"; };
+
+// Every record the tables reach, by the form of its path ("cap.FrameAr[]"; "" the whole set), with
+// its keys in table order. A list's entries are walked on a default entry, so every record is
+// reached whatever a set holds.
+struct RowWalk {
+    std::string form;
+    std::map<std::string, std::vector<KeyRow>>& records;
+
+    template <class T, class B = NoBound>
+    void Key(const char* key, T& member, KeyNeed need, const B& = B{})
+    {
+        const std::string path = form.empty() ? key : form + "." + key;
+        records[form].push_back({key, need == KeyNeed::Required, Type(member, path)});
+    }
+    template <class T>
+    std::string Type(T& member, const std::string& path)
+    {
+        if constexpr (std::is_same_v<T, CStringArray>) return "list of text";
+        else if constexpr (std::is_same_v<T, IntArray>) return "list of integer";
+        else if constexpr (requires { member.GetSize(); }) {
+            typename std::remove_cvref_t<decltype(member[0])> entry{};
+            return "list of " + Type(entry, path + "[]");
+        } else {
+            if constexpr (!std::is_arithmetic_v<T> && !std::is_same_v<T, CString>) {
+                RowWalk inner{path, records};
+                VisitKeys(inner, member);
+            }
+            return TypeName<T>::text;
+        }
+    }
+};
+
+std::string Keys(const std::vector<KeyRow>& rows)
+{
+    std::string text;
+    for (const KeyRow& r : rows) text += r.key + "\n";
+    return text;
+}
+
+}  // namespace
+
+TEST(KeyParamTables, TheDocumentedRecordTablesAreTheKeyTables)
+{
+    std::map<std::string, std::vector<KeyRow>> records;
+    CPM001KeyParam keyParam;
+    RowWalk walk{"", records};
+    VisitKeys(walk, keyParam);
+
+    // The page's tables of keys (key, type, default or **required**, meaning) from "The object" on,
+    // each under the record its heading names; the sibling modules' parts in one table of their own.
+    const std::map<std::string, std::string> tableOf = {
+        {"The object", ""}, {"cap", "cap"}, {"frame record", "cap.FrameAr[]"}, {"bar entry", "cap.FrameAr[].GJJ[][]"},
+        {"tendon definition", "cap.SteelAr[]"}, {"control point", "cap.SteelAr[].Node[]"}};
+    std::map<std::string, std::vector<std::vector<std::string>>> documented;
+    std::map<std::string, std::string> siblingParts;   // part's path: its keys' cell
+    std::ifstream page(kSource + "/docs/key-parameters.md");
+    std::string line, at;
+    const std::regex row(R"(^\| `([^`]+)` \| ([^|]*) \| ([^|]*) \| (.*) \|$)"), part(R"(^\| (`[^|]+) \| (.+) \|$)"),
+        record(R"(^A \*\*([a-z ]+)\*\*)"), code("`([^`]+)`");
+    bool siblings = false;
+    while (std::getline(page, line)) {
+        std::smatch m;
+        if (line == "## The object") at = "The object";
+        else if (line.starts_with("## The cap beam")) at = "cap";
+        else if (line == "## The sibling modules' parts") at = "", siblings = true;
+        else if (line.starts_with("## ")) at = "", siblings = false;
+        else if (!at.empty() && line.starts_with("### ")) at = "cap";
+        else if (!at.empty() && std::regex_search(line, m, record)) at = m[1];
+        else if (!at.empty() && std::regex_match(line, m, row)) documented[at].push_back({m[1], m[2], m[3], m[4]});
+        else if (siblings && std::regex_match(line, m, part) && line.find("| part |") == std::string::npos) {
+            const std::string parts = m[1], keys = m[2];
+            for (auto p = std::sregex_iterator(parts.begin(), parts.end(), code); p != std::sregex_iterator(); ++p)
+                siblingParts[(*p)[1]] = keys;
+        }
+    }
+
+    std::set<std::string> seen;
+    for (const auto& [heading, form] : tableOf) {
+        ASSERT_TRUE(records.contains(form)) << form;
+        seen.insert(form);
+        const std::vector<KeyRow>& keys = records[form];
+        std::vector<KeyRow> rows;
+        for (const auto& cells : documented[heading]) rows.push_back({cells[0], cells[2] == "**required**", cells[1]});
+        // Every key has its row, in the table's order, and no row names a key the table lacks.
+        EXPECT_EQ(Keys(rows), Keys(keys)) << "the table of the " << heading << " (" << form << ")";
+        if (rows.size() != keys.size()) continue;
+        for (std::size_t i = 0; i < keys.size(); ++i) {
+            const std::string path = (form.empty() ? "" : form + ".") + keys[i].key;
+            EXPECT_EQ(rows[i].required, keys[i].required) << path << (keys[i].required ? ": required, the page gives a default" : ": optional, the page has it required");
+            // "real, mm", "list of real, mm": the type, then its unit.
+            const std::string type = rows[i].type.substr(0, rows[i].type.find(','));
+            // A list of records is written with the records' name: "list of frame records".
+            const bool records = keys[i].type.ends_with("list of object") && type.starts_with("list of ");
+            EXPECT_TRUE(type == keys[i].type || records)
+                << path << ": the page gives " << rows[i].type << ", the table " << keys[i].type;
+        }
+    }
+    // A record written in its parent's row: each of its keys named there in order, and "required"
+    // said of them when they are.
+    const auto inRow = [&](const std::string& form, const std::string& cell) {
+        seen.insert(form);
+        std::size_t from = 0;
+        for (const KeyRow& k : records[form]) {
+            const std::size_t found = cell.find(k.key, from);
+            EXPECT_NE(found, std::string::npos) << form << "." << k.key << " is not named, in order, in: " << cell;
+            if (found != std::string::npos) from = found + k.key.size();
+            if (k.required) EXPECT_NE(cell.find("**required**"), std::string::npos) << form << "." << k.key;
+        }
+    };
+    const auto cellOf = [&](const std::string& heading, const std::string& key) {
+        for (const auto& cells : documented[heading])
+            if (cells[0] == key) return cells[1] + " | " + cells[2] + " | " + cells[3];
+        ADD_FAILURE() << "no row " << key;
+        return std::string();
+    };
+    inRow("cap.ZLName[]", cellOf("cap", "ZLName"));
+    inRow("cap.XH[]", cellOf("cap", "XH"));
+    inRow("pileFoundation", cellOf("The object", "pileFoundation"));
+    inRow("pileCap", cellOf("The object", "pileCap"));
+    // The sibling modules' parts: every key optional, named in order with its type.
+    for (const auto& [form, keys] : records) {
+        if (seen.contains(form)) continue;
+        ASSERT_TRUE(siblingParts.contains(form)) << "the record " << form << " is on no table of the page";
+        seen.insert(form);
+        const std::string& cell = siblingParts[form];
+        std::size_t from = 0;
+        for (const KeyRow& k : keys) {
+            EXPECT_FALSE(k.required) << form << "." << k.key;
+            const std::size_t found = cell.find("`" + k.key + "`", from);
+            ASSERT_NE(found, std::string::npos) << form << "." << k.key << " is not named, in order, in: " << cell;
+            from = found + k.key.size() + 2;
+            // Its type follows it, or the next key's that shares it: "`a`, `b` (integer)".
+            const std::size_t type = cell.find(" (", from);
+            EXPECT_EQ(cell.compare(type + 2, k.type.size(), k.type), 0) << form << "." << k.key << " (" << k.type << ")";
+        }
+    }
+    for (const auto& [path, keys] : siblingParts) EXPECT_TRUE(records.contains(path)) << "the page names a part " << path << " no table has";
+    EXPECT_EQ(seen.size(), records.size());
+    EXPECT_EQ(records["cap"].size(), 56u);
 }

@@ -1,5 +1,6 @@
 // The key parameters' JSON form: the example files, defaults, strictness with named paths, writing back.
 
+#include "calc/key_param_fields.h"
 #include "calc/key_param_json.h"
 
 #include "catalog/material_catalog.h"
@@ -14,7 +15,9 @@
 #include <filesystem>
 #include <fstream>
 #include <limits>
+#include <map>
 #include <string>
+#include <type_traits>
 #include <vector>
 #include <sys/stat.h>
 
@@ -184,6 +187,94 @@ TEST(KeyParamJsonRead, OmittedOptionalKeysTakeTheRecordDefaults)
     EXPECT_EQ(tendon.cl_ES, 0.0);
     EXPECT_EQ(tendon.Node[1].Refline, 0);
     EXPECT_EQ(tendon.Node[1].R, 0.0);
+}
+
+namespace {
+
+// Walks a set beside a record of defaults and notes, for the form of each optional key's path
+// ("cap.FrameAr[].fWeldT"), whether any value given for it differs from its default: a number or a
+// text unlike the default record's, a list that holds an entry (every list's default is empty). A
+// record's keys are noted in its stead; the entries of lists of records are walked beside a
+// default entry.
+struct AwayFromDefault {
+    std::string form;
+    std::map<std::string, bool>& away;
+
+    template <class T, class B = NoBound>
+    void Key(const char* key, T& member, KeyNeed need, const B& = B{})
+    {
+        const std::string path = form.empty() ? key : form + "." + key;
+        Walk(member, *static_cast<const T*>(defaults->Find(key)), path, need == KeyNeed::Optional);
+    }
+    template <class T>
+    void Walk(const T& value, const T& standard, const std::string& path, bool optional)
+    {
+        bool differs = false;
+        if constexpr (std::is_arithmetic_v<T> || std::is_same_v<T, CString>) differs = !(value == standard);
+        else if constexpr (requires { value.GetSize(); }) {
+            differs = value.GetSize() > 0;
+            using Entry = std::remove_cvref_t<decltype(value[0])>;
+            if constexpr (!std::is_arithmetic_v<Entry> && !std::is_same_v<Entry, CString>) {
+                for (int i = 0; i < value.GetSize(); ++i) {
+                    const Entry standardEntry{};
+                    Walk(value[i], standardEntry, path + "[]", false);
+                }
+            }
+        } else {
+            // A record: its own keys are noted.
+            AwayFromDefault inner{path, away};
+            inner.Record(value, standard);
+            return;
+        }
+        if (optional) away[path] = away[path] || differs;
+    }
+    // Each key of a record beside the record of defaults it is compared with.
+    template <class R>
+    void Record(const R& value, const R& standard)
+    {
+        Defaults found{standard};
+        defaults = &found;
+        VisitKeys(*this, const_cast<R&>(value));
+        defaults = nullptr;
+    }
+    // The members of the record of defaults, by key, in the table's order.
+    struct Defaults {
+        template <class R>
+        explicit Defaults(const R& standard)
+        {
+            Collect c{members};
+            VisitKeys(c, const_cast<R&>(standard));
+        }
+        const void* Find(const char* key) const { return members.at(key); }
+        std::map<std::string, const void*> members;
+        struct Collect {
+            std::map<std::string, const void*>& members;
+            template <class T, class B = NoBound>
+            void Key(const char* key, T& member, KeyNeed, const B& = B{}) { members[key] = &member; }
+        };
+    };
+    const Defaults* defaults = nullptr;
+};
+
+}  // namespace
+
+TEST(KeyParamJsonRead, TheRoundTripCopySetsEveryOptionalKeyAwayFromItsDefault)
+{
+    // tests/data/projects/prestressed_every_key.keys.json is designed, stored and loaded with every
+    // published value compared (tests/app): an optional key left at its default there is one whose
+    // value a load could lose unseen. A new optional key gets a value there that designs soundly.
+    CPM001KeyParam keyParam;
+    std::string error;
+    ASSERT_TRUE(ReadKeyParamFile(std::string(PM001_SOURCE_DIR) + "/tests/data/projects/prestressed_every_key.keys.json",
+                                 keyParam, error)) << error;
+    std::map<std::string, bool> away;
+    AwayFromDefault walk{"", away};
+    walk.Record(keyParam, CPM001KeyParam());
+    std::string atDefault;
+    for (const auto& [path, differs] : away)
+        if (!differs) atDefault += " " + path;
+    EXPECT_EQ(atDefault, "") << "optional keys left at their defaults";
+    EXPECT_GT(away.size(), 80u);
 }
 
 TEST(KeyParamJsonRead, MissingRequiredKeysAreNamed)
