@@ -38,6 +38,12 @@ public:
         m_corners = {{0.0, Bottom(0.0)}, {cap.bBpl, 0.0}, {l - cap.bBpr, 0.0}, {l, Bottom(l)}, {l, Top(l)}};
         if (cap.bAc > 0.0 && cap.bAc < l) m_corners.push_back({cap.bAc, Top(cap.bAc)});
         m_corners.push_back({0.0, Top(0.0)});
+        // The steepest the underside or the top runs: a point that stands r·√(1 + m²) from either
+        // of them straight above or below holds a disc of radius r clear of both.
+        double steepest = std::max(std::fabs(cap.iLb), std::fabs(cap.iRb));
+        if (cap.bBpl > 0.0) steepest = std::max(steepest, std::fabs(cap.hHpl / cap.bBpl));
+        if (cap.bBpr > 0.0) steepest = std::max(steepest, std::fabs(cap.hHpr / cap.bBpr));
+        m_slant = std::sqrt(1.0 + steepest * steepest);
     }
 
     double Length() const { return m_length; }
@@ -49,6 +55,15 @@ public:
     {
         return std::isfinite(p.x) && std::isfinite(p.y) && !Below(p.x, 0.0) && !Below(m_length, p.x) &&
                !Below(p.y, Bottom(p.x)) && !Below(Top(p.x), p.y);
+    }
+
+    // A disc of radius r about p lies in the concrete, seen without looking for the nearest face:
+    // r from either end face, and far enough above the underside and below the top for the
+    // steepest of their slopes. false says nothing.
+    bool HoldsClear(const CDblPoint& p, double r) const
+    {
+        const double rise = r * m_slant;
+        return p.x >= r && m_length - p.x >= r && p.y - Bottom(p.x) >= rise && Top(p.x) - p.y >= rise;
     }
 
     // The point of the outline nearest to p.
@@ -96,6 +111,7 @@ private:
     double m_length;
     CapUnderside m_underside;
     std::vector<CDblPoint> m_corners;
+    double m_slant = 1.0;
 };
 
 // A point of a bar's centre line that bounds the bar, the index of its vertex, whether it lies on
@@ -173,6 +189,7 @@ bool SurfaceOutside(const Outline& outline, const BoundingPoint& p, double radiu
         }
         return false;
     }
+    if (outline.HoldsClear(p.at, radius)) return false;
     const CDblPoint face = outline.Nearest(p.at);
     const double distance = std::hypot(face.x - p.at.x, face.y - p.at.y);
     if (!Below(distance, radius)) return false;
