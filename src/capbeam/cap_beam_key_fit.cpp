@@ -212,17 +212,17 @@ private:
                     const double left = record.LenT[k] + added(k);
                     const double right = record.LenT[k + 1] + added(k + 1);
                     if (!(left + right > 0.0)) continue;
-                    const std::string over = "puts the top cut-off bar over support line " + std::to_string(c + 1);
+                    auto over = [c] { return "puts the top cut-off bar over support line " + std::to_string(c + 1); };
                     if (Beyond(left, station))
                         Report(KeyPath(lengths, k).Path(),
-                               over + " past the beam's left end by " + KeyLengthText(left - station) +
+                               over() + " past the beam's left end by " + KeyLengthText(left - station) +
                                    " mm; expected at most " + KeyLengthText(station - added(k)) +
                                    " mm, the support line's distance from that end",
                                record.LenT[k]);
                     const double room = m_along.length - station;
                     if (Beyond(right, room))
                         Report(KeyPath(lengths, k + 1).Path(),
-                               over + " past the beam's right end by " + KeyLengthText(right - room) +
+                               over() + " past the beam's right end by " + KeyLengthText(right - room) +
                                    " mm; expected at most " + KeyLengthText(room - added(k + 1)) +
                                    " mm, the support line's distance from that end",
                                record.LenT[k + 1]);

@@ -49,24 +49,24 @@ int ReportPoints(const CArray<NodeAr>& points, const KeyPath& nodes, double leng
         }
         const double level = top(p.X);
         const double bottom = underside.At(p.X);
-        const std::string station = " at station " + KeyValueText(p.X);
+        auto station = [&p] { return " at station " + KeyValueText(p.X); };
         if (p.Refline != 0 && p.refZ > level - bottom) {
             Report(node, "refZ",
                    "puts the node below the beam's bottom; expected at most " + KeyLengthText(level - bottom) +
-                       " mm, the beam's height" + station,
+                       " mm, the beam's height" + station(),
                    p.refZ);
             ++reported;
         } else if (p.Refline == 0 && p.refZ > level) {
             // Where the underside is flat the top's level is the beam's height.
             Report(node, "refZ",
                    "puts the node above the beam's top; expected at most " + KeyLengthText(level) +
-                       (bottom > 0.0 ? " mm, the top's level" : " mm, the beam's height") + station,
+                       (bottom > 0.0 ? " mm, the top's level" : " mm, the beam's height") + station(),
                    p.refZ);
             ++reported;
         } else if (p.Refline == 0 && p.refZ < bottom) {
             Report(node, "refZ",
                    "puts the node below the beam's bottom; expected at least " + KeyLengthText(bottom) +
-                       " mm, the underside's level" + station,
+                       " mm, the underside's level" + station(),
                    p.refZ);
             ++reported;
         }
