@@ -3,8 +3,11 @@
 
 #include "capbeam/cap_beam_reinforcement.h"
 #include "capbeam/design_result_faults.h"
+#include "common/bar_sizes.h"
 #include "common/is_equal.h"
 #include "geometry/fillet.h"
+#include "pier/cap_underside.h"
+#include "tendon/design_object.h"
 
 #include <algorithm>
 #include <cmath>
@@ -19,15 +22,116 @@ using DesignResultFaults::RealText;
 
 namespace {
 
-// A point that bounds a bar (x along the beam, y up from its bottom), the index of its vertex,
-// and whether it lies on that vertex's bend.
+bool Below(double value, double bound) { return value < bound && !IsEqual(value, bound); }
+
+// The beam's elevation as a frame sees it: x along the beam from its left end (0 to length), z up
+// from its lowest bottom. The top follows the cross slopes (a kink at the crown), the underside
+// rises over the tapered parts to the end faces.
+class Outline {
+public:
+    explicit Outline(const CPM001T0101Atom& cap)
+        : m_cap(cap), m_length(cap.bBg), m_underside{cap.bBg, cap.bBpl, cap.hHpl, cap.bBpr, cap.hHpr}
+    {
+        // Its corners, around the section: the underside from the left end to the right, the right
+        // end face, the top (over the crown) and the left end face back to the start.
+        const double l = m_length;
+        m_corners = {{0.0, Bottom(0.0)}, {cap.bBpl, 0.0}, {l - cap.bBpr, 0.0}, {l, Bottom(l)}, {l, Top(l)}};
+        if (cap.bAc > 0.0 && cap.bAc < l) m_corners.push_back({cap.bAc, Top(cap.bAc)});
+        m_corners.push_back({0.0, Top(0.0)});
+        // The steepest the underside or the top runs: a point that stands r·√(1 + m²) from either
+        // of them straight above or below holds a disc of radius r clear of both.
+        double steepest = std::max(std::fabs(cap.iLb), std::fabs(cap.iRb));
+        if (cap.bBpl > 0.0) steepest = std::max(steepest, std::fabs(cap.hHpl / cap.bBpl));
+        if (cap.bBpr > 0.0) steepest = std::max(steepest, std::fabs(cap.hHpr / cap.bBpr));
+        m_slant = std::sqrt(1.0 + steepest * steepest);
+    }
+
+    double Length() const { return m_length; }
+    double Top(double x) const { return m_cap.GetFame_XZ(x) + m_cap.st.ua; }
+    double Bottom(double x) const { return m_underside.At(x); }
+
+    // The point lies in the concrete: between the end faces, the underside and the top.
+    bool Holds(const CDblPoint& p) const
+    {
+        return std::isfinite(p.x) && std::isfinite(p.y) && !Below(p.x, 0.0) && !Below(m_length, p.x) &&
+               !Below(p.y, Bottom(p.x)) && !Below(Top(p.x), p.y);
+    }
+
+    // A disc of radius r about p lies in the concrete, seen without looking for the nearest face:
+    // r from either end face, and far enough above the underside and below the top for the
+    // steepest of their slopes. false says nothing.
+    bool HoldsClear(const CDblPoint& p, double r) const
+    {
+        const double rise = r * m_slant;
+        return p.x >= r && m_length - p.x >= r && p.y - Bottom(p.x) >= rise && Top(p.x) - p.y >= rise;
+    }
+
+    // The point of the outline nearest to p.
+    CDblPoint Nearest(const CDblPoint& p) const
+    {
+        CDblPoint best = m_corners.front();
+        double bestSquared = INFINITY;
+        for (std::size_t i = 0; i < m_corners.size(); ++i) {
+            const CDblPoint& a = m_corners[i];
+            const CDblPoint& b = m_corners[(i + 1) % m_corners.size()];
+            const double dx = b.x - a.x, dy = b.y - a.y;
+            const double squared = dx * dx + dy * dy;
+            const double t = squared > 0.0 ? std::clamp(((p.x - a.x) * dx + (p.y - a.y) * dy) / squared, 0.0, 1.0) : 0.0;
+            const CDblPoint at(a.x + t * dx, a.y + t * dy);
+            const double d = (p.x - at.x) * (p.x - at.x) + (p.y - at.y) * (p.y - at.y);
+            if (d < bestSquared) bestSquared = d, best = at;
+        }
+        return best;
+    }
+
+    // What a message says of the beam at station x (at the end face beyond an end).
+    std::string There(double x) const
+    {
+        const double at = x < 0.0 ? 0.0 : x > m_length ? m_length : x;
+        const double bottom = Bottom(at);
+        return "(x 0 to " + RealText(m_length, 1) + ", z " + (bottom == 0.0 ? std::string("0") : RealText(bottom, 1)) +
+               " to " + RealText(Top(at), 1) + " there)";
+    }
+
+    // The section's height at station x less the top and bottom covers of the skeleton's bars.
+    double NetHeight(double x) const { return Top(x) - Bottom(x) - m_cap.st.ua - m_cap.st.da; }
+
+    // The largest of NetHeight over the stations from a to b: the height is straight between the
+    // outline's corners, so it is largest at an end of the stretch or at a corner within it.
+    double LargestNetHeight(double a, double b) const
+    {
+        double largest = std::max(NetHeight(a), NetHeight(b));
+        for (const CDblPoint& corner : m_corners)
+            if (corner.x > a && corner.x < b) largest = std::max(largest, NetHeight(corner.x));
+        return largest;
+    }
+
+private:
+    const CPM001T0101Atom& m_cap;
+    double m_length;
+    CapUnderside m_underside;
+    std::vector<CDblPoint> m_corners;
+    double m_slant = 1.0;
+};
+
+// A point of a bar's centre line that bounds the bar, the index of its vertex, whether it lies on
+// that vertex's bend, and at a free end the unit normal of the bar there (zero elsewhere).
 struct BoundingPoint {
     CDblPoint at;
     int vertex = 0;
     bool onBend = false;
+    CDblPoint endNormal{0.0, 0.0};
 };
 
 double Cross(double ax, double ay, double bx, double by) { return ax * by - ay * bx; }
+
+// The unit normal of the leg from a to b; zero for a leg of no length.
+CDblPoint LegNormal(const CDblPoint& a, const CDblPoint& b)
+{
+    const double dx = b.x - a.x, dy = b.y - a.y;
+    const double length = std::hypot(dx, dy);
+    return length > 0.0 ? CDblPoint(-dy / length, dx / length) : CDblPoint(0.0, 0.0);
+}
 
 // The points of a bar that bound it: its free ends and kinks, and for each bend the two points
 // where its arc meets the straight legs and the arc's points farthest along and across the beam.
@@ -37,15 +141,17 @@ void BoundingPoints(const CapBeamRecords::singAr& bar, std::vector<BoundingPoint
 {
     const auto& pts = bar.PtAr;
     const int n = pts.GetSize();
+    auto at = [&pts](int i) { return CDblPoint(pts[i].x, pts[i].z); };
     for (int i = 0; i < n; ++i) {
-        const CDblPoint corner(pts[i].x, pts[i].z);
+        const CDblPoint corner = at(i);
         const double r = pts[i].RR;
         CDblPoint a, b, centre;
-        const bool bend = i > 0 && i + 1 < n &&
-                          CalFillet(CDblPoint(pts[i - 1].x, pts[i - 1].z), corner, CDblPoint(pts[i + 1].x, pts[i + 1].z),
-                                    r, a, b, centre) != 0;
+        const bool bend = i > 0 && i + 1 < n && CalFillet(at(i - 1), corner, at(i + 1), r, a, b, centre) != 0;
         if (!bend) {
-            points.push_back({corner, i, false});
+            CDblPoint normal(0.0, 0.0);
+            if (n > 1 && i == 0) normal = LegNormal(corner, at(1));
+            if (n > 1 && i == n - 1) normal = LegNormal(at(n - 2), corner);
+            points.push_back({corner, i, false, normal});
             continue;
         }
         points.push_back({a, i, true});
@@ -63,19 +169,42 @@ void BoundingPoints(const CapBeamRecords::singAr& bar, std::vector<BoundingPoint
     }
 }
 
-} // namespace
-
-int CheckBarsWithinBeam(const CPM001T0101Atom& cap)
+// The point of the bar's surface about a bounding point that lies outside the concrete, if any.
+// The surface stands half the bar's diameter (radius) about the centre line. At a free end the bar
+// is cut square: its end face reaches radius to either side across the bar, not along it. At a
+// kink or on a bend it reaches radius towards the nearest face of the beam.
+bool SurfaceOutside(const Outline& outline, const BoundingPoint& p, double radius, CDblPoint& out)
 {
-    const double length = cap.bBg;
-    auto top = [&cap](double x) { return cap.GetFame_XZ(x) + cap.st.ua; };
-    auto below = [](double value, double bound) { return value < bound && !IsEqual(value, bound); };
-    auto outside = [&](const CDblPoint& p) {
-        return !std::isfinite(p.x) || !std::isfinite(p.y) || below(p.x, 0.0) || below(length, p.x) ||
-               below(p.y, 0.0) || below(top(p.x), p.y);
-    };
+    if (!outline.Holds(p.at)) {
+        out = p.at;
+        return true;
+    }
+    if (!(radius > 0.0)) return false;
+    if (p.endNormal.x != 0.0 || p.endNormal.y != 0.0) {
+        for (const double side : {radius, -radius}) {
+            const CDblPoint edge(p.at.x + side * p.endNormal.x, p.at.y + side * p.endNormal.y);
+            if (outline.Holds(edge)) continue;
+            out = edge;
+            return true;
+        }
+        return false;
+    }
+    if (outline.HoldsClear(p.at, radius)) return false;
+    const CDblPoint face = outline.Nearest(p.at);
+    const double distance = std::hypot(face.x - p.at.x, face.y - p.at.y);
+    if (!Below(distance, radius)) return false;
+    // On the face itself the nearest face says no direction: the surface reaches past it by radius.
+    out = distance > 0.0 ? CDblPoint(p.at.x + (face.x - p.at.x) * radius / distance,
+                                     p.at.y + (face.y - p.at.y) * radius / distance)
+                         : face;
+    return true;
+}
 
-    FaultsByKind faults;
+// The skeleton frames' bars: their surface about every bounding point within the concrete.
+void JudgeSkeletonBars(const CPM001T0101Atom& cap, const Outline& outline, FaultsByKind& faults)
+{
+    const double diameter = KVDataCommon::wd(cap.st.d, cap.st.type);
+    const double radius = std::isfinite(diameter) && diameter > 0.0 ? diameter / 2.0 : 0.0;
     std::vector<BoundingPoint> points;
     const auto& frames = cap.st.Frame;
     for (int f = 0; f < frames.GetSize(); ++f) {
@@ -86,19 +215,130 @@ int CheckBarsWithinBeam(const CPM001T0101Atom& cap)
             const auto& bar = *frame.Bars[j];
             points.clear();
             BoundingPoints(bar, points);
-            const auto out = std::find_if(points.begin(), points.end(), [&](const BoundingPoint& p) { return outside(p.at); });
+            CDblPoint reach;
+            const auto out = std::find_if(points.begin(), points.end(),
+                                          [&](const BoundingPoint& p) { return SurfaceOutside(outline, p, radius, reach); });
             if (out == points.end()) continue;
             faults.Add("bar " + bar.R.str(), [&] {
                 const std::string where = "vertex " + std::to_string(out->vertex + 1) + " of bar " + bar.R.str() +
                                           " in frame " + std::to_string(f + 1) + " (" + frame.name.str() + ")";
                 std::string message = kSubject;
                 message += out->onBend ? "a bar's bend, the arc at " + where : "a bar's vertex, " + where;
-                message += ", reaches x = " + RealText(out->at.x, 1) + ", z = " + RealText(out->at.y, 1) +
-                           ", outside the beam (x 0 to " + RealText(length, 1) + ", z 0 to " +
-                           RealText(top(out->at.x), 1) + " there)";
+                if (reach.x != out->at.x || reach.y != out->at.y)
+                    message += ", its surface (half the bar's " + RealText(diameter, 1) + " mm about x = " +
+                               RealText(out->at.x, 1) + ", z = " + RealText(out->at.y, 1) + ")";
+                message += ", reaches x = " + RealText(reach.x, 1) + ", z = " + RealText(reach.y, 1) +
+                           ", outside the beam " + outline.There(reach.x);
                 return message;
             });
         }
     }
-    return faults.Report("bars of this mark");
+}
+
+// The stirrups. A leg spans the skeleton's top and bottom bars and wraps them: its length less the
+// allowance the design adds (the outer diameters of a main bar and a stirrup) is the distance
+// between those bars' axes, at most the section's height at the stirrup's station less the top and
+// bottom covers. A record gives its shortest and its tallest leg. The tapered parts' record gives
+// as its shortest (L1) the lower of the two outermost stirrups', which stand the end distance from
+// each tapered end: it is judged against the lower net height there. Every record's tallest leg
+// stands within the stirrups' stretch (the end distance from either end): it is judged against the
+// tallest net height there. One fault is told per record.
+void JudgeStirrups(const CPM001T0101Atom& cap, const Outline& outline, FaultsByKind& faults)
+{
+    const auto& sg = cap.sg;
+    const double allowance = KVDataCommon::wd(cap.st.d, cap.st.type) + KVDataCommon::wd(sg.d, sg.type);
+    const double first = sg.a, last = outline.Length() - sg.a;
+    const double tallest = outline.LargestNetHeight(std::min(first, last), std::max(first, last));
+
+    // The outermost stirrups of the tapered parts: a square end (or the token step it is given beside
+    // a tapered one, 1e-5 by 1e-5) lays none.
+    auto square = [](double run) { return run < 1e-5 || IsEqual(run, 1e-5); };
+    const bool left = !square(cap.bBpl), right = !square(cap.bBpr);
+    double outer = INFINITY;
+    double outerStation = first;
+    if (left) outer = outline.NetHeight(first);
+    if (right && outline.NetHeight(last) < outer) outer = outline.NetHeight(last), outerStation = last;
+
+    auto judge = [&](const char* set, int i, const auto& record, bool tapered) {
+        const bool outermost = tapered && (left || right) && Below(outer, record.L1 - allowance);
+        const bool higher = record.L1p >= record.L1;
+        const double length = outermost ? record.L1 : higher ? record.L1p : record.L1;
+        if (!outermost && !Below(tallest, length - allowance)) return;
+        faults.Add(std::string("stirrup ") + set, [&] {
+            const std::string where = outermost ? "at station " + RealText(outerStation, 1)
+                                                : "at its tallest from station " + RealText(first, 1) + " to " +
+                                                      RealText(last, 1);
+            return std::string(kSubject) + "a stirrup leg, " + (outermost || !higher ? "L1" : "L1p") + " of " + set +
+                   " record " + std::to_string(i + 1) + " (mark " + record.R.str() + "), " + RealText(length, 1) +
+                   " mm less the bars' " + RealText(allowance, 1) + " mm, stands taller than the " +
+                   RealText(outermost ? outer : tallest, 1) + " mm the section leaves within its covers " + where;
+        });
+    };
+    for (int i = 0; i < sg.sg1.GetSize(); ++i) judge("sg1", i, sg.sg1[i], false);
+    for (int i = 0; i < sg.sg2.GetSize(); ++i) judge("sg2", i, sg.sg2[i], true);
+    for (int i = 0; i < sg.sg3.GetSize(); ++i) judge("sg3", i, sg.sg3[i], false);
+}
+
+// The end-face bars: from the edge distance below the top down by their spacings, the lowest
+// bar's surface above the underside at the end face, the top bar's below the top.
+void JudgeEndFaceBars(const CPM001T0101Atom& cap, const Outline& outline, FaultsByKind& faults)
+{
+    const auto& sd = cap.sd;
+    if (cap.fDistribute == 0) return;
+    const double radius = KVDataCommon::wd(sd.d, sd.type) / 2.0;
+    auto judge = [&](const char* end, double x, int spacings, double spacing) {
+        const double height = outline.Top(x) - outline.Bottom(x);
+        const double lowest = sd.a2 + spacings * spacing + radius;
+        if (std::isfinite(lowest) && !Below(height, lowest) && !Below(sd.a2, radius)) return;
+        faults.Add("end-face bars", [&] {
+            return std::string(kSubject) + "the end-face bars (sd) at the " + end + " end, " + std::to_string(spacings) +
+                   " spacings of " + RealText(spacing, 1) + " mm from " + RealText(sd.a2, 1) +
+                   " mm below the top, reach with their surface from " + RealText(sd.a2 - radius, 1) + " to " +
+                   RealText(lowest, 1) + " mm below it, outside the end's height " + RealText(height, 1) + " mm";
+        });
+    };
+    judge("left", 0.0, sd.nsl, sd.sl);
+    judge("right", outline.Length(), sd.nsr, sd.sr);
+}
+
+// The tendons: every node and every sampled station of each tendon's profile between the
+// underside and the top at its station (the tendons' levels stand above the beam's lowest bottom,
+// as the outline's do).
+void JudgeTendons(const CPM001T0101Atom& cap, const Outline& outline, FaultsByKind& faults)
+{
+    const CPM001T010401Atom* tendons = cap.JGType != 0 ? cap.st.pTendonAtom : nullptr;
+    if (!tendons) return;
+    for (const auto& steel : tendons->Steel) {
+        if (!steel) continue;
+        auto outside = [&](const char* what, int k, double x, double z) {
+            if (outline.Holds(CDblPoint(x, z))) return false;
+            faults.Add("tendon " + steel->R.str(), [&] {
+                return std::string(kSubject) + "a tendon's station, " + what + std::to_string(k + 1) + " of tendon " +
+                       steel->R.str() +
+                       ", at x = " + RealText(x, 1) + ", z = " + RealText(z, 1) + ", lies outside the beam " +
+                       outline.There(x);
+            });
+            return true;
+        };
+        bool named = false;
+        for (int k = 0; k < steel->LNode.GetSize() && !named; ++k)
+            named = outside("node ", k, steel->LNode[k].X, steel->LNode[k].Z);
+        const int samples = std::min(steel->X.GetSize(), steel->Z.GetSize());
+        for (int k = 0; k < samples && !named; ++k)
+            named = outside("sampled station ", k, steel->X[k], steel->Z[k]);
+    }
+}
+
+} // namespace
+
+int CheckBarsWithinBeam(const CPM001T0101Atom& cap)
+{
+    const Outline outline(cap);
+    FaultsByKind bars, stirrups, endFaceBars, tendons;
+    JudgeSkeletonBars(cap, outline, bars);
+    JudgeStirrups(cap, outline, stirrups);
+    JudgeEndFaceBars(cap, outline, endFaceBars);
+    JudgeTendons(cap, outline, tendons);
+    return bars.Report("bars of this mark") + stirrups.Report("records of this set") +
+           endFaceBars.Report("ends") + tendons.Report("tendons");
 }

@@ -3,8 +3,15 @@
 
 class CPM001T0101Atom;
 
-// Judges every bar of every skeleton frame: its free ends, its kinks and its bends (the arc of a
-// bend, not the corner point where its two straight legs would meet) lie within the beam's length
-// and depth (from the bottom to the top at the station, 1e-6 mm tolerance). One error per bar mark
-// names the first bar that fails and how many fail. Returns the number of errors reported.
+// Judges the reinforcement against the concrete's elevation: between the end faces, above the
+// underside (rising over the tapered parts) and below the top (following the cross slopes) at each
+// station, 1e-6 mm tolerance:
+// - every bar of every skeleton frame, with its surface (half the main bar's outer diameter about
+//   the centre line) at its free ends (cut square), its kinks and its bends (the arc of a bend, not
+//   the corner point where its two straight legs would meet);
+// - every stirrup record's legs no taller than the section at their stations less the covers;
+// - the end-face bars' spread within the height of each end face;
+// - every tendon's nodes and sampled stations between the underside and the top.
+// One error per bar mark, per stirrup set, for the end-face bars and per tendon names the first
+// that fails and how many fail. Returns the number of errors reported.
 int CheckBarsWithinBeam(const CPM001T0101Atom& cap);

@@ -10,16 +10,17 @@ int CPM001T0101Atom::SetData(GZ_PM001Atom* gz, CPM001_CapKeyParam* kp)
     fFromFile = 0;
     if (!SetGZData(gz)) return 0;
     if (!kp) return 0;
-    // Key values that put bars outside this cap are reported by their keys, as given; the design
-    // goes on, so that what they lead to is shown with them.
-    ReportKeysNotFittingCap(*kp, lWg);
-
     // The skeleton's layout, as the key data step copies it into the skeleton set. With the frames
     // along the skew every design step reads the cantilevers as the skew shifts them over vP: the
     // left one shorter and the right one longer by tan(a) x vP. A finished design gives them back
     // their lengths as handed in.
     const bool alongSkew = ChooseSkeletonLayout(kp->st_fLayMode) == SkeletonLayout::AlongSkew;
     const bool shiftAtBearings = alongSkew && PMorPT != 0;
+
+    // Key values that put bars outside this cap are reported by their keys, as given; the design
+    // goes on, so that what they lead to is shown with them.
+    const CapAlongBeam along{bBg, shiftAtBearings ? bBzl - std::tan(a) * vP : bBzl, bBz, std::tan(a)};
+    ReportKeysNotFittingCap(*kp, lWg, along);
     if (shiftAtBearings) {
         bBzl -= std::tan(a) * vP;
         bBzr += std::tan(a) * vP;

@@ -5,6 +5,7 @@
 #include "calc/key_path.h"
 #include "calc/key_value_message.h"
 #include "common/bar_sizes.h"
+#include "common/is_equal.h"
 #include "host/report.h"
 
 #include <cmath>
@@ -27,7 +28,10 @@ struct BarInCover {
 
 class CapKeyFit {
 public:
-    CapKeyFit(const CPM001_CapKeyParam& kp, double lWg) : m_kp(kp), m_lWg(lWg), m_start(m_root), m_cap(m_start, "cap") {}
+    CapKeyFit(const CPM001_CapKeyParam& kp, double lWg, const CapAlongBeam& along)
+        : m_kp(kp), m_lWg(lWg), m_along(along), m_start(m_root), m_cap(m_start, "cap")
+    {
+    }
 
     int Run()
     {
@@ -65,6 +69,7 @@ public:
         }
 
         BarStationOrder();
+        TopCutOffEnds();
         return m_reported;
     }
 
@@ -159,6 +164,76 @@ private:
         }
     }
 
+    // A frame record's name less the list of the frames it stands for: "K(A,B)" is laid on the
+    // frames named K.
+    static std::string FrameNameOf(const CString& name)
+    {
+        std::string text = name.str();
+        text = text.substr(0, text.find('('));
+        const auto first = text.find_first_not_of(' ');
+        if (first == std::string::npos) return {};
+        return text.substr(first, text.find_last_not_of(' ') - first + 1);
+    }
+
+    // A secondary frame record (fGJJ 0) lays over support line c a top cut-off bar of LenT[2c] to
+    // the left of the line and LenT[2c + 1] to its right, when the two make a length. In a frame at
+    // offset y the line stands at s = the left cantilever + tan(a) y (frames along the skew, lay
+    // mode 0; 0 across it) + the spacings before the line; along the skew the frames also take
+    // tan(a) y onto the record's first length and off its last (unless fCapSep keeps them), the
+    // shift the frame's ends take. The bar's left end lies at s - LenT[2c] (less the shift), which
+    // is past the beam's left end when below 0: LenT[2c] is at most s, the line's distance from
+    // that end (over the first line, the cantilever). Its right end lies at s + LenT[2c + 1], past
+    // the right end when above the beam's length L: LenT[2c + 1] at most L - s. Each frame that
+    // carries the record's name is judged; a key is named at the first that fails.
+    void TopCutOffEnds()
+    {
+        const KeyPath records(m_cap, "FrameAr");
+        const bool alongSkew = m_kp.st_fLayMode == 0;
+        const double tanSkew = alongSkew ? m_along.tanSkew : 0.0;
+        const bool endsFollow = alongSkew && m_kp.fCapSep == 0;
+        const int lines = m_along.spacings.GetSize() + 1;
+        for (int r = 0; r < m_kp.FrameAr.GetSize(); ++r) {
+            const auto& record = m_kp.FrameAr[r];
+            if (record.fGJJ != 0) continue;
+            const std::string name = FrameNameOf(record.name);
+            const KeyPath record_at(records, r);
+            const KeyPath lengths(record_at, "LenT");
+            const int last = record.LenT.GetUpperBound();
+            for (int f = 0; f < m_kp.FrameName.GetSize(); ++f) {
+                if (FrameNameOf(m_kp.FrameName[f]) != name) continue;
+                const double y = f < m_kp.FrameY.GetSize() ? m_kp.FrameY[f] : 0.0;
+                const double shift = endsFollow ? tanSkew * y : 0.0;
+                // What the frame adds to the key's length k.
+                auto added = [&](int k) { return (k == 0 ? shift : 0.0) - (k == last ? shift : 0.0); };
+                double station = m_along.leftCantilever + tanSkew * y;
+                for (int c = 0; c < lines && 2 * c + 1 <= last; ++c) {
+                    if (c > 0) station += m_along.spacings[c - 1];
+                    const int k = 2 * c;
+                    const double left = record.LenT[k] + added(k);
+                    const double right = record.LenT[k + 1] + added(k + 1);
+                    if (!(left + right > 0.0)) continue;
+                    auto over = [c] { return "puts the top cut-off bar over support line " + std::to_string(c + 1); };
+                    if (Beyond(left, station))
+                        Report(KeyPath(lengths, k).Path(),
+                               over() + " past the beam's left end by " + KeyLengthText(left - station) +
+                                   " mm; expected at most " + KeyLengthText(station - added(k)) +
+                                   " mm, the support line's distance from that end",
+                               record.LenT[k]);
+                    const double room = m_along.length - station;
+                    if (Beyond(right, room))
+                        Report(KeyPath(lengths, k + 1).Path(),
+                               over() + " past the beam's right end by " + KeyLengthText(right - room) +
+                                   " mm; expected at most " + KeyLengthText(room - added(k + 1)) +
+                                   " mm, the support line's distance from that end",
+                               record.LenT[k + 1]);
+                }
+            }
+        }
+    }
+
+    // Beyond the limit by more than the equality tolerance.
+    static bool Beyond(double value, double limit) { return value > limit && !KVDataCommon::IsEqual(value, limit); }
+
     void Report(const std::string& path, const std::string& what, double given)
     {
         if (!m_named.insert(path).second) return;
@@ -168,6 +243,7 @@ private:
 
     const CPM001_CapKeyParam& m_kp;
     double m_lWg;
+    const CapAlongBeam& m_along;
     const std::string m_root;
     const KeyPath m_start;
     const KeyPath m_cap;
@@ -177,7 +253,7 @@ private:
 
 } // namespace
 
-int ReportKeysNotFittingCap(const CPM001_CapKeyParam& kp, double lWg)
+int ReportKeysNotFittingCap(const CPM001_CapKeyParam& kp, double lWg, const CapAlongBeam& along)
 {
-    return CapKeyFit(kp, lWg).Run();
+    return CapKeyFit(kp, lWg, along).Run();
 }

@@ -2,12 +2,23 @@
 #pragma once
 
 #include "calc/pm001_cap_key_param.h"
+#include "common/dbl_array.h"
+
+// The cap along its length as the skeleton's frames read it while they are laid.
+struct CapAlongBeam {
+    double length = 0.0;          // the beam's length
+    double leftCantilever = 0.0;  // the left end to the first support line, at the frames' centre (y 0)
+    DblArray spacings;            // between neighbouring support lines, left to right
+    double tanSkew = 0.0;         // tan of the skew angle
+};
 
 // Reports through the error channel, one line each, every key value of kp that alone puts the
 // ordinary reinforcement of a cap lWg wide outside the beam or out of order, named by its path from
 // "cap" ("cap.st_sa: … (6 given)"): the end-face bars (sd) outside the beam's end, the stirrups
 // outside its top and bottom, a frame whose stirrups or side bars (sh) lie outside the beam's side,
-// a frame record's bar station (dx) below the one before it in its group. Where the diameters and
-// a cover together leave no room, a diameter thicker than any rolled bar is named, otherwise the
-// cover. Each key is named once. Nothing is changed; returns the number of lines reported.
-int ReportKeysNotFittingCap(const CPM001_CapKeyParam& kp, double lWg);
+// a frame record's bar station (dx) below the one before it in its group, a top cut-off length
+// (LenT) of a secondary frame record that puts its bar past an end of the beam along. Where the
+// diameters and a cover together leave no room, a diameter thicker than any rolled bar is named,
+// otherwise the cover. Each key is named once. Nothing is changed; returns the number of lines
+// reported.
+int ReportKeysNotFittingCap(const CPM001_CapKeyParam& kp, double lWg, const CapAlongBeam& along);

@@ -113,7 +113,7 @@ int CPM001T010401Atom::SetSteelData(CPM001_CapKeyParam* kp)
     const TopLevel top = [this](double x) { return GetFame_XZ(x); };
     // Control points that do not fit the beam are reported by their keys; the profiles are still
     // built from them, so that what they lead to is shown with them.
-    ReportTendonNodesNotFitting(definitions, bBg, top);
+    ReportTendonNodesNotFitting(definitions, bBg, top, CapUnderside{bBg, bBpl, hHpl, bBpr, hHpr});
     for (int i = 0; i < count; ++i) {
         const auto& def = definitions[i];
         Steel[i] = std::make_unique<M_Steel>();

@@ -25,9 +25,12 @@ void Report(const KeyPath& node, const char* key, const std::string& what, doubl
 }
 
 // The stations run from the beam's left end (0) to its right end (length), each at or after the
-// one before it; a depth measured from one face lies within the beam's height at its station.
+// one before it; a node lies in the section at its station, between the underside and the top
+// there. A depth from the top is at most the section's height there; one from the lowest bottom
+// (the level the underside stands above) at least the underside's level and at most the top's.
 // Returns the number of lines reported.
-int ReportPoints(const CArray<NodeAr>& points, const KeyPath& nodes, double length, const TopLevel& top)
+int ReportPoints(const CArray<NodeAr>& points, const KeyPath& nodes, double length, const TopLevel& top,
+                 const CapUnderside& underside)
 {
     int reported = 0;
     for (int j = 0; j < points.GetSize(); ++j) {
@@ -44,12 +47,26 @@ int ReportPoints(const CArray<NodeAr>& points, const KeyPath& nodes, double leng
                    p.X);
             ++reported;
         }
-        const double height = top(p.X);
-        if (p.refZ > height) {
-            const char* where = p.Refline != 0 ? "puts the node below the beam's bottom" : "puts the node above the beam's top";
+        const double level = top(p.X);
+        const double bottom = underside.At(p.X);
+        auto station = [&p] { return " at station " + KeyValueText(p.X); };
+        if (p.Refline != 0 && p.refZ > level - bottom) {
             Report(node, "refZ",
-                   std::string(where) + "; expected at most " + KeyLengthText(height) + " mm, the beam's height at station " +
-                       KeyValueText(p.X),
+                   "puts the node below the beam's bottom; expected at most " + KeyLengthText(level - bottom) +
+                       " mm, the beam's height" + station(),
+                   p.refZ);
+            ++reported;
+        } else if (p.Refline == 0 && p.refZ > level) {
+            // Where the underside is flat the top's level is the beam's height.
+            Report(node, "refZ",
+                   "puts the node above the beam's top; expected at most " + KeyLengthText(level) +
+                       (bottom > 0.0 ? " mm, the top's level" : " mm, the beam's height") + station(),
+                   p.refZ);
+            ++reported;
+        } else if (p.Refline == 0 && p.refZ < bottom) {
+            Report(node, "refZ",
+                   "puts the node below the beam's bottom; expected at least " + KeyLengthText(bottom) +
+                       " mm, the underside's level" + station(),
                    p.refZ);
             ++reported;
         }
@@ -112,7 +129,7 @@ int ReportFillets(const CArray<NodeAr>& points, const KeyPath& nodes, const TopL
 } // namespace
 
 int ReportTendonNodesNotFitting(const CArray<struct CPM001_CapKeyParam::SteelAr>& tendons, double length,
-                                const TopLevel& top)
+                                const TopLevel& top, const CapUnderside& underside)
 {
     const std::string root;
     const KeyPath start(root);
@@ -122,7 +139,7 @@ int ReportTendonNodesNotFitting(const CArray<struct CPM001_CapKeyParam::SteelAr>
     for (int i = 0; i < tendons.GetSize(); ++i) {
         const KeyPath tendon(all, i);
         const KeyPath nodes(tendon, "Node");
-        const int points = ReportPoints(tendons[i].Node, nodes, length, top);
+        const int points = ReportPoints(tendons[i].Node, nodes, length, top, underside);
         // A point out of place moves the legs: its fillets are judged once it is mended.
         reported += points > 0 ? points : ReportFillets(tendons[i].Node, nodes, top);
     }

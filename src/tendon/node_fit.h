@@ -2,18 +2,20 @@
 #pragma once
 
 #include "calc/pm001_cap_key_param.h"
+#include "pier/cap_underside.h"
 #include "tendon/profile.h"
 
 namespace pm001_tendon {
 
 // Reports through the error channel, one line each, the control-point values of the tendon
-// definitions that do not fit a beam of the given length whose top face stands top(x) above its
-// bottom, named by their path from "cap" ("cap.SteelAr[0].Node[2].R: … (20000 given)"): a station
-// beyond the beam's ends or below the station before it; a depth that puts the node above the top
-// or below the bottom; and, on a tendon whose points are sound, a fillet radius whose tangent
-// length with its neighbour's exceeds the distance between the two nodes, or that reaches past the
-// first or the last node. Nothing is changed; returns the number of lines reported.
+// definitions that do not fit a beam of the given length whose top face stands top(x) and whose
+// underside stands underside.At(x) above its lowest bottom, named by their path from "cap"
+// ("cap.SteelAr[0].Node[2].R: … (20000 given)"): a station beyond the beam's ends or below the
+// station before it; a depth that puts the node above the top or below the underside at its
+// station (a tapered part's included); and, on a tendon whose points are sound, a fillet radius
+// whose tangent length with its neighbour's exceeds the distance between the two nodes, or that
+// reaches past the first or the last node. Nothing is changed; returns the number of lines reported.
 int ReportTendonNodesNotFitting(const CArray<struct CPM001_CapKeyParam::SteelAr>& tendons, double length,
-                                const TopLevel& top);
+                                const TopLevel& top, const CapUnderside& underside);
 
 } // namespace pm001_tendon

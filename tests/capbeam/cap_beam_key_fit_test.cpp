@@ -37,6 +37,19 @@ void AddRecord(CPM001_CapKeyParam& kp, int fGJJ, std::initializer_list<std::init
     kp.FrameAr.Add(record);
 }
 
+// A secondary frame record of the given name laying top cut-off bars of the given lengths, on the two frames.
+void AddTopCutOff(CPM001_CapKeyParam& kp, const char* name, std::initializer_list<double> lengths)
+{
+    struct CPM001_CapKeyParam::FrameAr record;
+    record.fGJJ = 0;
+    record.name = name;
+    for (double length : lengths) record.LenT.Add(length);
+    kp.FrameAr.Add(record);
+    kp.FrameName.RemoveAll();
+    kp.FrameName.Add("N");
+    kp.FrameName.Add("N");
+}
+
 TEST(CapKeyFit, EachValueIsJudgedAtTheEdgeOfWhatFits)
 {
     const std::string rolled = "expected a rolled bar of at most 50 mm (51 given)";
@@ -45,6 +58,7 @@ TEST(CapKeyFit, EachValueIsJudgedAtTheEdgeOfWhatFits)
         void (*change)(CPM001_CapKeyParam&);
         double lWg;
         std::vector<std::string> errors;
+        double tanSkew = 0.0;
     } rows[] = {
         // st_sa holds half a skeleton bar and half an end-face bar, 14 + 8 = 22; st_ua the same and half a stirrup,
         // 14 + 6 = 20; beside a frame stand 14 + 12 + 8 = 34 (side bars outside the stirrup): 1718 = 2 × (825 + 34).
@@ -81,13 +95,54 @@ TEST(CapKeyFit, EachValueIsJudgedAtTheEdgeOfWhatFits)
          [](auto& kp) { AddRecord(kp, 0, {{1100.0, 500.0}}); AddRecord(kp, 1, {{500.0, 500.0}, {1100.0, 110.0}}); },
          2000.0,
          {"cap.FrameAr[1].GJJ[1][1].dx: below the dx before it in its group; expected at least 1100 mm (110 given)"}},
+        // A beam 10000 long on two support lines at 2000 and 8000. A top cut-off bar over a line at s runs from s less
+        // its left length to s plus its right one: within the beam while the left length is at most s and the right
+        // one at most 10000 - s.
+        {"top cut-off bars reaching the beam's ends",
+         [](auto& kp) { AddTopCutOff(kp, "N", {2000.0, 2500.0, 8000.0, 2000.0}); }, 2000.0, {}},
+        {"top cut-off bars 1 past the beam's ends; a pair of no length and a record on no frame are no bars",
+         [](auto& kp) {
+             AddTopCutOff(kp, "N(A,B)", {2001.0, 2500.0, 8001.0, 2001.0});
+             AddTopCutOff(kp, "N", {-9000.0, 0.0, 0.0, 0.0});
+             AddTopCutOff(kp, "M", {9000.0, 0.0});
+         },
+         2000.0,
+         {"cap.FrameAr[0].LenT[0]: puts the top cut-off bar over support line 1 past the beam's left end by 1 mm; "
+          "expected at most 2000 mm, the support line's distance from that end (2001 given)",
+          "cap.FrameAr[0].LenT[2]: puts the top cut-off bar over support line 2 past the beam's left end by 1 mm; "
+          "expected at most 8000 mm, the support line's distance from that end (8001 given)",
+          "cap.FrameAr[0].LenT[3]: puts the top cut-off bar over support line 2 past the beam's right end by 1 mm; "
+          "expected at most 2000 mm, the support line's distance from that end (2001 given)"}},
+        // Skewed by tan a = 0.1, frames at ±825 along the skew stand their lines 82.5 to either side. Their ends take
+        // the same shift onto the first length and off the last one: the bars end where they did.
+        {"along a skew the end lengths follow the lines", [](auto& kp) { AddTopCutOff(kp, "N", {2000.0, 0.0, 0.0, 2000.0}); },
+         2000.0, {}, 0.1},
+        {"along a skew with the lengths kept (fCapSep), the lines move alone",
+         [](auto& kp) {
+             AddTopCutOff(kp, "N", {2000.0, 0.0, 0.0, 2000.0});
+             kp.fCapSep = 1;
+         },
+         2000.0,
+         {"cap.FrameAr[0].LenT[0]: puts the top cut-off bar over support line 1 past the beam's left end by 82.5 mm; "
+          "expected at most 1917.5 mm, the support line's distance from that end (2000 given)",
+          "cap.FrameAr[0].LenT[3]: puts the top cut-off bar over support line 2 past the beam's right end by 82.5 mm; "
+          "expected at most 1917.5 mm, the support line's distance from that end (2000 given)"},
+         0.1},
+        {"frames laid across the beam ignore the skew",
+         [](auto& kp) {
+             AddTopCutOff(kp, "N", {2000.0, 0.0, 0.0, 2000.0});
+             kp.fCapSep = kp.st_fLayMode = 1;
+         },
+         2000.0, {}, 0.1},
     };
     for (const auto& row : rows) {
         SCOPED_TRACE(row.name);
         ReportLog::Current().Clear();
         CPM001_CapKeyParam kp = SoundCap();
         row.change(kp);
-        const int reported = ReportKeysNotFittingCap(kp, row.lWg);
+        CapAlongBeam along{10000.0, 2000.0, {}, row.tanSkew};
+        along.spacings.Add(6000.0);
+        const int reported = ReportKeysNotFittingCap(kp, row.lWg, along);
         EXPECT_EQ(ReportedErrors(), row.errors);
         EXPECT_EQ(reported, static_cast<int>(row.errors.size()));
     }

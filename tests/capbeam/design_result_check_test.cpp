@@ -4,6 +4,7 @@
 
 #include "capbeam/cap_beam_reinforcement.h"
 #include "reported_errors.h"
+#include "tendon/design_object.h"
 
 #include <gtest/gtest.h>
 
@@ -92,8 +93,9 @@ TEST(DesignResultCheck, PublishedValues)
         EXPECT_FALSE(IsSignedOutputName(name)) << name;
 }
 
-// A beam 10000 long and 1500 high at the crown (station 5000), top cover 50; its bars in one frame.
+// A beam 10000 long and 1500 high at the crown (station 5000), top and bottom covers 50; its bars in one frame.
 struct Beam {
+    std::unique_ptr<CPM001T010401Atom> tendons;
     std::unique_ptr<CPM001T0101Atom> atom = std::make_unique<CPM001T0101Atom>();
     CapBeamRecords::FrameAr& frame = *atom->st.Frame.AddOwned(std::make_unique<CapBeamRecords::FrameAr>());
     Beam() { atom->bBg = 10000.0, atom->hHgl = 1500.0, atom->bAc = 5000.0, atom->st.ua = 50.0, frame.name = "W1"; }
@@ -103,6 +105,47 @@ struct Beam {
         auto& bar = *frame.Bars.AddOwned(std::make_unique<CapBeamRecords::singAr>());
         bar.R = R;
         for (const auto& p : points) bar.PtAr.Add({.x = p[0], .z = p[1], .RR = p[2]});
+    }
+    // Plain bars (whose outer diameter is the nominal one): skeleton bars 28, stirrups 12, end-face bars 16.
+    void PlainBars()
+    {
+        atom->st.d = 28.0, atom->sg.d = 12.0, atom->sd.d = 16.0;
+        atom->st.type = atom->sg.type = atom->sd.type = 1;
+        atom->st.da = 50.0, atom->sg.a = 50.0;
+    }
+    // The underside rising 400 over the left 2000 and, when both, over the right 2000: 0.2 a millimetre.
+    void Tapered(bool both)
+    {
+        atom->bBpl = 2000.0, atom->hHpl = 400.0;
+        if (both) atom->bBpr = 2000.0, atom->hHpr = 400.0;
+    }
+    // One stirrup record of mark R in the set, its shortest leg L1 and its tallest L1p.
+    template <class Record>
+    void Stirrups(CArray<Record>& set, const char* R, double L1, double L1p)
+    {
+        set.SetSize(1);
+        set[0].R = R, set[0].L1 = L1, set[0].L1p = L1p;
+    }
+    // End-face bars 90 below the top and then n spacings of s, at both ends.
+    void EndFaceBars(int n, double s)
+    {
+        atom->fDistribute = 1, atom->sd.a2 = 90.0;
+        atom->sd.nsl = atom->sd.nsr = n, atom->sd.sl = atom->sd.sr = s;
+    }
+    // A tendon labelled R through the nodes (x, z) and sampled at the stations (x, z).
+    void Tendon(const char* R, std::initializer_list<std::array<double, 2>> nodes,
+                std::initializer_list<std::array<double, 2>> samples = {})
+    {
+        if (!tendons) tendons = std::make_unique<CPM001T010401Atom>();
+        atom->JGType = 1, atom->st.pTendonAtom = tendons.get();
+        auto& steel = *tendons->Steel.emplace_back(std::make_unique<pm001_tendon::M_Steel>());
+        steel.R = R;
+        for (const auto& p : nodes) {
+            pm001_tendon::M_LNode node;
+            node.X = p[0], node.Z = p[1];
+            steel.LNode.Add(node);
+        }
+        for (const auto& p : samples) steel.X.Add(p[0]), steel.Z.Add(p[1]);
     }
 };
 
@@ -142,6 +185,83 @@ const Case<Beam> kBarCases[] = {
      },
      "a bar's vertex, vertex 1 of bar 2 in frame 1 (W1), reaches x = 100.0, z = 1420.0, outside the beam "
      "(x 0 to 10000.0, z 0 to 1402.0 there)"},
+    // A bar's surface stands half its 28 about its centre line. A free end is cut square: across the bar it reaches
+    // 14 to either side, along it no further than its end.
+    {"bars 14 above the bottom and below the top, ending at the beam's ends",
+     [](Beam& b) {
+         b.PlainBars();
+         b.Bar("1", {{0.0, 14.0, 0.0}, {10000.0, 14.0, 0.0}});
+         b.Bar("2", {{0.0, 1486.0, 0.0}, {10000.0, 1486.0, 0.0}});
+     },
+     nullptr},
+    {"a bar 13 above the bottom: its surface 1 below it",
+     [](Beam& b) { b.PlainBars(), b.Bar("3", {{100.0, 13.0, 0.0}, {9900.0, 13.0, 0.0}}); },
+     "a bar's vertex, vertex 1 of bar 3 in frame 1 (W1), its surface (half the bar's 28.0 mm about x = 100.0, "
+     "z = 13.0), reaches x = 100.0, z = -1.0, outside the beam (x 0 to 10000.0, z 0 to 1500.0 there)"},
+    {"a kink 13 below the top: its surface 1 above it",
+     [](Beam& b) { b.PlainBars(), b.Bar("4", {{100.0, 500.0, 0.0}, {5000.0, 1487.0, 0.0}, {9900.0, 500.0, 0.0}}); },
+     "a bar's vertex, vertex 2 of bar 4 in frame 1 (W1), its surface (half the bar's 28.0 mm about x = 5000.0, "
+     "z = 1487.0), reaches x = 5000.0, z = 1501.0, outside the beam (x 0 to 10000.0, z 0 to 1500.0 there)"},
+    // The underside at station 1000 stands 400 x (2000 - 1000) / 2000 = 200.
+    {"a tapered underside: a bar on it and one 1 below it",
+     [](Beam& b) {
+         b.Tapered(false);
+         b.Bar("5", {{1000.0, 199.0, 0.0}, {5000.0, 199.0, 0.0}});
+         b.Bar("6", {{1000.0, 200.0, 0.0}, {5000.0, 200.0, 0.0}});
+     },
+     "a bar's vertex, vertex 1 of bar 5 in frame 1 (W1), reaches x = 1000.0, z = 199.0, outside the beam "
+     "(x 0 to 10000.0, z 200.0 to 1500.0 there)"},
+    // 14 above the slope at station 1000 is 14 / √(1 + 0.2²) = 13.73 from it, square to it; the surface reaches
+    // 14 along its normal (0.2, 1) / √1.04: to x = 1000 - 2.75, z = 214 - 13.73, where the underside stands 200.5.
+    {"on a tapered underside a kink's surface is judged square to the slope",
+     [](Beam& b) {
+         b.PlainBars(), b.Tapered(false);
+         b.Bar("7", {{500.0, 800.0, 0.0}, {1000.0, 214.0, 0.0}, {1500.0, 800.0, 0.0}});
+     },
+     "a bar's vertex, vertex 2 of bar 7 in frame 1 (W1), its surface (half the bar's 28.0 mm about x = 1000.0, "
+     "z = 214.0), reaches x = 997.3, z = 200.3, outside the beam (x 0 to 10000.0, z 200.5 to 1500.0 there)"},
+    // A stirrup leg less the bars' 28 + 12 = 40 spans at most 1500 - 50 - 50 = 1400 where the underside is flat.
+    {"main stirrup legs as tall as the section within its covers",
+     [](Beam& b) { b.PlainBars(), b.Stirrups(b.atom->sg.sg1, "9", 1440.0, 1440.0); }, nullptr},
+    {"a main stirrup leg 1 taller",
+     [](Beam& b) { b.PlainBars(), b.Stirrups(b.atom->sg.sg1, "9", 1400.0, 1441.0); },
+     "a stirrup leg, L1p of sg1 record 1 (mark 9), 1441.0 mm less the bars' 40.0 mm, stands taller than the "
+     "1400.0 mm the section leaves within its covers at its tallest from station 50.0 to 9950.0"},
+    // 50 from either tapered end the underside stands 0.2 x 1950 = 390: 1500 - 390 - 100 = 1010 within the covers.
+    {"the tapered parts' outermost stirrups as tall as the section there",
+     [](Beam& b) { b.PlainBars(), b.Tapered(true), b.Stirrups(b.atom->sg.sg2, "10", 1050.0, 1440.0); }, nullptr},
+    {"the tapered parts' outermost stirrups 1 taller",
+     [](Beam& b) { b.PlainBars(), b.Tapered(true), b.Stirrups(b.atom->sg.sg2, "10", 1051.0, 1440.0); },
+     "a stirrup leg, L1 of sg2 record 1 (mark 10), 1051.0 mm less the bars' 40.0 mm, stands taller than the "
+     "1010.0 mm the section leaves within its covers at station 50.0"},
+    // At 2500, past the tapered part, the underside is flat: 1400 within the covers, not the 1500 that the slope's
+    // line carried on (0.2 x (2000 - 2500) = -100) would leave.
+    {"the tapered parts' outermost stirrups past the tapered part",
+     [](Beam& b) {
+         b.PlainBars(), b.Tapered(true), b.atom->sg.a = 2500.0;
+         b.Stirrups(b.atom->sg.sg2, "10", 1540.0, 1540.0);
+     },
+     "a stirrup leg, L1 of sg2 record 1 (mark 10), 1540.0 mm less the bars' 40.0 mm, stands taller than the "
+     "1400.0 mm the section leaves within its covers at station 2500.0"},
+    // End-face bars 16 (surface 8 about the axis): 90 + 10 x 140.2 + 8 = 1500 below the top.
+    {"end-face bars reaching the underside with their surface",
+     [](Beam& b) { b.PlainBars(), b.EndFaceBars(10, 140.2); }, nullptr},
+    {"the same end-face bars on an end face 1500 - 400 = 1100 high",
+     [](Beam& b) { b.PlainBars(), b.Tapered(false), b.EndFaceBars(10, 140.2); },
+     "the end-face bars (sd) at the left end, 10 spacings of 140.2 mm from 90.0 mm below the top, reach with their "
+     "surface from 82.0 to 1500.0 mm below it, outside the end's height 1100.0 mm"},
+    {"a tendon node on the tapered underside, another 0.1 below it",
+     [](Beam& b) {
+         b.Tapered(false);
+         b.Tendon("N1", {{0.0, 400.0}, {5000.0, 100.0}});
+         b.Tendon("N2", {{0.0, 399.9}, {5000.0, 100.0}});
+     },
+     "a tendon's station, node 1 of tendon N2, at x = 0.0, z = 399.9, lies outside the beam "
+     "(x 0 to 10000.0, z 400.0 to 1500.0 there)"},
+    {"a tendon's sampled station 0.1 above the top",
+     [](Beam& b) { b.Tendon("N1", {{100.0, 500.0}, {9900.0, 500.0}}, {{100.0, 500.0}, {5000.0, 1500.1}}); },
+     "a tendon's station, sampled station 2 of tendon N1, at x = 5000.0, z = 1500.1, lies outside the beam "
+     "(x 0 to 10000.0, z 0 to 1500.0 there)"},
 };
 
 TEST(DesignResultCheck, BarsWithinBeam)

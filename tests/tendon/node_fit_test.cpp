@@ -1,5 +1,6 @@
 // Tendon control points that do not fit the beam: stations, depths and fillet radii, each at the
-// edge of what fits, worked out by hand on a flat beam 10000 long and 2000 high.
+// edge of what fits, worked out by hand on a beam 10000 long and 2000 high, flat or with tapered
+// cantilever undersides.
 #include "tendon/node_fit.h"
 #include "tendon/definitions.h"
 
@@ -29,6 +30,7 @@ TEST(TendonNodeFit, EachValueIsJudgedAtTheEdgeOfWhatFits)
         const char* name;
         std::vector<Definition> tendons;
         std::vector<std::string> errors;
+        CapUnderside underside{10000.0};
     } rows[] = {
         // Stations from end to end, equal ones in order; depths from either face to the other. A point out of
         // place is named alone: the legs its fillets would be judged on are not the ones meant.
@@ -57,13 +59,33 @@ TEST(TendonNodeFit, EachValueIsJudgedAtTheEdgeOfWhatFits)
           "exceeds the 707.1 mm between nodes 3 and 4 (708 given)",
           "cap.SteelAr[3].Node[3].R: the fillet reaches past node 2; its tangent length 1415 mm exceeds the 1414.2 mm "
           "between nodes 2 and 3 (1415 given)"}},
+        // Tapered parts: the left 2500 long rising 800 to its end, the right 2000 long rising 500 to its end. The
+        // underside stands 800 x (2500 - 1250) / 2500 = 400 at station 1250 and 500 x (9000 - 8000) / 2000 = 250
+        // at station 9000; the section is 2000 - 800 = 1200 high at station 0, 1750 at 9000, 1500 at 10000.
+        {"tapered undersides: depths at their limits",
+         {Tendon({Point(0, 1200, 1), Point(1250, 400), Point(9000, 1750, 1), Point(9000, 2000), Point(10000, 1500, 1)})},
+         {},
+         {10000.0, 2500.0, 800.0, 2000.0, 500.0}},
+        {"tapered undersides: depths 1 out of the section at their stations",
+         {Tendon({Point(0, 1201, 1), Point(1250, 399), Point(9000, 1751, 1), Point(9000, 2001), Point(10000, 1501, 1)})},
+         {"cap.SteelAr[0].Node[0].refZ: puts the node below the beam's bottom; expected at most 1200 mm, the beam's "
+          "height at station 0 (1201 given)",
+          "cap.SteelAr[0].Node[1].refZ: puts the node below the beam's bottom; expected at least 400 mm, the "
+          "underside's level at station 1250 (399 given)",
+          "cap.SteelAr[0].Node[2].refZ: puts the node below the beam's bottom; expected at most 1750 mm, the beam's "
+          "height at station 9000 (1751 given)",
+          "cap.SteelAr[0].Node[3].refZ: puts the node above the beam's top; expected at most 2000 mm, the top's "
+          "level at station 9000 (2001 given)",
+          "cap.SteelAr[0].Node[4].refZ: puts the node below the beam's bottom; expected at most 1500 mm, the beam's "
+          "height at station 10000 (1501 given)"},
+         {10000.0, 2500.0, 800.0, 2000.0, 500.0}},
     };
     for (const auto& row : rows) {
         SCOPED_TRACE(row.name);
         ReportLog::Current().Clear();
         CArray<Definition> tendons;
         for (const Definition& d : row.tendons) tendons.Add(d);
-        const int reported = pm001_tendon::ReportTendonNodesNotFitting(tendons, 10000.0, [](double) { return 2000.0; });
+        const int reported = pm001_tendon::ReportTendonNodesNotFitting(tendons, 10000.0, [](double) { return 2000.0; }, row.underside);
         EXPECT_EQ(ReportedErrors(), row.errors);
         EXPECT_EQ(reported, static_cast<int>(row.errors.size()));
     }
