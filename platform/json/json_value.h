@@ -21,7 +21,8 @@
 // members are not const objects, so writing a value through them is sound; nothing here writes a
 // key. The key order the document passes is not used; key_compare, which the document reads to know
 // whether a member may be looked up by a key of another type, allows none: a key is looked up as a
-// string. At most 2^32 − 1 members (a file of the largest size read holds fewer than 4 million).
+// string. At most 2^32 − 1 members: the text of an object with more would exceed 20 GB (a member
+// takes at least five bytes, `"":0,`).
 template <class Key, class T, class IgnoredLess, class Allocator>
 class JsonObjectMap {
     using Pair = std::pair<Key, T>;
