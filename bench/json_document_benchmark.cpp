@@ -9,11 +9,13 @@
 
 #include <benchmark/benchmark.h>
 
+#include <cstdint>
 #include <fstream>
 #include <iterator>
 #include <stdexcept>
 #include <string>
 #include <string_view>
+#include <utility>
 
 namespace {
 
@@ -83,8 +85,8 @@ void KeyParameters(benchmark::State& state, const std::string& text)
     }
 }
 
-const char* const kSamples[] = {"footing.json",     "piles.json",          "pile_cap.json",
-                                "prestressed.json", "square_ends.json",    "hammerhead.json",
+const char* const kSamples[] = {"footing.json",       "piles.json",         "pile_cap.json",
+                                "prestressed.json",   "square_ends.json",   "hammerhead.json",
                                 "continuous_bent_up.json", "prestressed_one_end.json", "prestressed_symmetric.json"};
 
 const bool kRegistered = [] {
