@@ -5,7 +5,7 @@
 #include "mfc/cstring.h"
 #include "mfc/cstring_array.h"
 
-#include <nlohmann/json.hpp>
+#include "json/json_value.h"
 
 #include <functional>
 #include <optional>
@@ -17,7 +17,7 @@
 namespace project_json {
 
 // Objects keep the order of the file, so that the first error reported is the first in the file.
-using Json = nlohmann::ordered_json;
+using Json = JsonValue;
 
 // A value of the file that cannot be used: its JSON path and what was expected there.
 class ValueError : public std::runtime_error {

@@ -28,7 +28,7 @@ namespace {
 
 // Keys keep the order in which they stand, so that the first unknown key is the one reported and
 // the written text follows the documented order.
-using Json = nlohmann::ordered_json;
+using Json = JsonValue;
 
 constexpr std::uint64_t kMaxFileBytes = 16u << 20;
 

@@ -17,7 +17,7 @@
 
 namespace {
 
-using json = nlohmann::ordered_json;
+using json = JsonValue;
 
 // A member's path: "bearings[0].shape"; a key is the file's, shown as JsonKeyText shows it.
 std::string MemberPath(const std::string& parent, std::string_view key)

@@ -4,12 +4,10 @@
 #include <optional>
 #include <string>
 #include <utility>
-#include <vector>
 
 namespace {
 
-using Json = nlohmann::ordered_json;
-using Event = Json::parse_event_t;
+using Json = JsonValue;
 
 // The parser error for the byte at offset, which follows a complete document: located as the
 // parser locates its own (lines counted by '\n', columns in bytes from 1).
@@ -28,32 +26,28 @@ Json::parse_error BytesAfterTheDocument(std::string_view text, std::size_t offse
         101, at, "syntax error while parsing value - a NUL byte after the document; expected end of input", nullptr);
 }
 
-// Builds the document from the full parser's events, each member appended at the end of its object:
-// the parser's own document would look every key up among the members before it, which takes time
-// growing with the square of an object's size. The tracker has refused a key given twice before its
-// value is placed, so the members appended are distinct.
-class DocumentBuilder {
+// Goes through the parser's events without building anything: the tracker follows the path, an
+// object or list too deep and a key given twice are refused, and the parser's errors are thrown
+// as it reports them.
+class PathFollower {
 public:
-    explicit DocumentBuilder(JsonPathTracker& tracker) : m_tracker(tracker) {}
+    explicit PathFollower(JsonPathTracker& tracker) : m_tracker(tracker) {}
 
-    Json Take() { return std::move(m_document); }
-
-    bool null() { return Scalar(Json(nullptr)); }
-    bool boolean(bool value) { return Scalar(Json(value)); }
-    bool number_integer(Json::number_integer_t value) { return Scalar(Json(value)); }
-    bool number_unsigned(Json::number_unsigned_t value) { return Scalar(Json(value)); }
-    bool number_float(Json::number_float_t value, const Json::string_t&) { return Scalar(Json(value)); }
-    bool string(Json::string_t& value) { return Scalar(Json(std::move(value))); }
-    bool binary(Json::binary_t& value) { return Scalar(Json::binary(std::move(value))); }
-    bool start_object(std::size_t) { return Open(Json::object(), Event::object_start); }
-    bool start_array(std::size_t) { return Open(Json::array(), Event::array_start); }
-    bool end_object() { return Close(Event::object_end); }
-    bool end_array() { return Close(Event::array_end); }
+    bool null() { return Value(); }
+    bool boolean(bool) { return Value(); }
+    bool number_integer(Json::number_integer_t) { return Value(); }
+    bool number_unsigned(Json::number_unsigned_t) { return Value(); }
+    bool number_float(Json::number_float_t, const Json::string_t&) { return Value(); }
+    bool string(Json::string_t&) { return Value(); }
+    bool binary(Json::binary_t&) { return Value(); }
+    bool start_object(std::size_t) { return Open(false); }
+    bool start_array(std::size_t) { return Open(true); }
+    bool end_object() { return Close(); }
+    bool end_array() { return Close(); }
 
     bool key(Json::string_t& key)
     {
-        m_tracker.Event(Event::key, Json(key));
-        m_key = std::move(key);
+        m_tracker.Key(key);
         return true;
     }
 
@@ -64,51 +58,26 @@ public:
     }
 
 private:
-    // Puts value where the parser is: the document itself, a list's next element or the member of
-    // the key just read.
-    Json& Place(Json&& value)
+    bool Value()
     {
-        if (m_open.empty()) {
-            m_document = std::move(value);
-            return m_document;
-        }
-        Json& parent = *m_open.back();
-        if (parent.is_array()) {
-            auto& elements = parent.get_ref<Json::array_t&>();
-            elements.push_back(std::move(value));
-            return elements.back();
-        }
-        auto& members = parent.get_ref<Json::object_t&>();
-        members.emplace_back(std::move(m_key), std::move(value));
-        return members.back().second;
-    }
-
-    bool Scalar(Json&& value)
-    {
-        m_tracker.Event(Event::value, Place(std::move(value)));
+        m_tracker.Value();
         return true;
     }
 
-    bool Open(Json&& empty, Event event)
+    bool Open(bool isList)
     {
-        if (m_open.size() >= static_cast<std::size_t>(kMaxJsonNesting)) throw JsonNestingError();
-        m_tracker.Event(event, empty);
-        // A value open here is never moved: its parent takes no other value before it closes.
-        m_open.push_back(&Place(std::move(empty)));
+        if (m_tracker.Depth() >= static_cast<std::size_t>(kMaxJsonNesting)) throw JsonNestingError();
+        m_tracker.Open(isList);
         return true;
     }
 
-    bool Close(Event event)
+    bool Close()
     {
-        m_tracker.Event(event, *m_open.back());
-        m_open.pop_back();
+        m_tracker.Close();
         return true;
     }
 
     JsonPathTracker& m_tracker;
-    Json m_document;
-    std::vector<Json*> m_open;   // the objects and lists open at the parser's position
-    std::string m_key;           // the key just read, whose value comes next
 };
 
 } // namespace
@@ -121,11 +90,14 @@ JsonNestingError::JsonNestingError()
 Json ParseJsonDocument(std::string_view text, JsonPathTracker& tracker)
 {
     if (std::optional<Json> document = ParseJsonFromMemory(text)) return std::move(*document);
-    DocumentBuilder builder(tracker);
-    Json::sax_parse(text.begin(), text.end(), &builder);
+    // The full parser goes through the text once with its path followed, which finds and locates
+    // every fault; only a text without one is read into a document, by the parser itself (objects
+    // take their members through their hash index, so that time stays linear in the text).
+    PathFollower follower(tracker);
+    Json::sax_parse(text.begin(), text.end(), &follower);
     // The parser takes a NUL byte for the end of its input: a document it read whole with one
     // after it ended there (a NUL within a text is an error of its own). Nothing may follow.
     const std::size_t nul = text.find('\0');
     if (nul != std::string_view::npos) throw BytesAfterTheDocument(text, nul);
-    return builder.Take();
+    return Json::parse(text.begin(), text.end());
 }

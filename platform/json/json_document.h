@@ -5,8 +5,7 @@
 
 #include "json/json_from_memory.h"
 #include "json/json_path_tracker.h"
-
-#include <nlohmann/json.hpp>
+#include "json/json_value.h"
 
 #include <stdexcept>
 #include <string_view>
@@ -21,9 +20,9 @@ public:
 
 // The document text holds, read quickly when ParseJsonFromMemory takes it, else by the full parser,
 // which tracker follows (only text with a fault or one of the quick pass's exceptions gets there):
-// its path is then the place of the fault. Throws nlohmann::ordered_json::parse_error for text that
-// is not JSON, also for any byte after the document but blanks (e.byte is the 1-based position of
-// the culprit, as the parser's own errors give it), nlohmann::ordered_json::out_of_range for a
-// number too large to hold, JsonNestingError for objects and lists nested deeper than
-// kMaxJsonNesting, and JsonKeyGivenTwice for a key given twice in one object.
-nlohmann::ordered_json ParseJsonDocument(std::string_view text, JsonPathTracker& tracker);
+// its path is then the place of the fault. Throws JsonValue::parse_error for text that is not JSON,
+// also for any byte after the document but blanks (e.byte is the 1-based position of the culprit,
+// as the parser's own errors give it), JsonValue::out_of_range for a number too large to hold,
+// JsonNestingError for objects and lists nested deeper than kMaxJsonNesting, and JsonKeyGivenTwice
+// for a key given twice in one object.
+JsonValue ParseJsonDocument(std::string_view text, JsonPathTracker& tracker);

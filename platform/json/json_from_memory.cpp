@@ -5,19 +5,15 @@
 #include <charconv>
 #include <cstdint>
 #include <string>
-#include <unordered_set>
 #include <utility>
 #include <vector>
 
 namespace {
 
-using Json = nlohmann::ordered_json;
+using Json = JsonValue;
 
 // Thrown at the first byte the reader does not take; caught at the entry point.
 struct NotTaken {};
-
-// Objects of at most this many members are checked for a key given twice pair by pair.
-constexpr std::size_t kPairwiseKeys = 16;
 
 class Reader {
 public:
@@ -108,33 +104,15 @@ private:
             m_values.push_back(Value(depth));
             m_keys.push_back(std::move(key));
         });
-        if (HasKeyGivenTwice(first)) throw NotTaken{};
         Json object = Json::object();
         auto& members = object.get_ref<Json::object_t&>();
         members.reserve(m_values.size() - first);
-        // Appended, not looked up: the object's own insert would search the members before each key.
-        for (std::size_t i = first; i < m_values.size(); ++i) members.emplace_back(std::move(m_keys[i]), std::move(m_values[i]));
+        // Each member inserted through the object's hash index, which also tells of a key given twice.
+        for (std::size_t i = first; i < m_values.size(); ++i)
+            if (!members.try_emplace(std::move(m_keys[i]), std::move(m_values[i])).second) throw NotTaken{};
         m_keys.resize(first);
         m_values.resize(first);
         return object;
-    }
-
-    // Whether two of the keys gathered from first on are the same: compared pair by pair in a small
-    // object, through a hash set in a larger one, so that the time stays linear in the object's size.
-    bool HasKeyGivenTwice(std::size_t first) const
-    {
-        const std::size_t count = m_keys.size() - first;
-        if (count <= kPairwiseKeys) {
-            for (std::size_t i = first; i < m_keys.size(); ++i)
-                for (std::size_t j = first; j < i; ++j)
-                    if (m_keys[i] == m_keys[j]) return true;
-            return false;
-        }
-        std::unordered_set<std::string_view> seen;
-        seen.reserve(count);
-        for (std::size_t i = first; i < m_keys.size(); ++i)
-            if (!seen.insert(m_keys[i]).second) return true;
-        return false;
     }
 
     Json Array(int depth)
@@ -280,7 +258,7 @@ private:
 
 } // namespace
 
-std::optional<nlohmann::ordered_json> ParseJsonFromMemory(std::string_view text)
+std::optional<JsonValue> ParseJsonFromMemory(std::string_view text)
 {
     try {
         return Reader(text).Document();

@@ -9,7 +9,7 @@
 
 namespace {
 
-using Json = nlohmann::ordered_json;
+using Json = JsonValue;
 
 std::string Joined(const std::string& place, const std::string& detail)
 {

@@ -2,8 +2,7 @@
 #pragma once
 
 #include "json/json_path_tracker.h"
-
-#include <nlohmann/json.hpp>
+#include "json/json_value.h"
 
 #include <cstddef>
 #include <stdexcept>
@@ -38,4 +37,4 @@ private:
 
 // The document text holds (ParseJsonDocument, followed by tracker); throws JsonInputError for
 // every fault.
-nlohmann::ordered_json ReadJsonInput(std::string_view text, JsonPathTracker& tracker);
+JsonValue ReadJsonInput(std::string_view text, JsonPathTracker& tracker);

@@ -3,38 +3,32 @@
 
 #include <utility>
 
-void JsonPathTracker::Event(nlohmann::ordered_json::parse_event_t event, const nlohmann::ordered_json& parsed)
+void JsonPathTracker::Open(bool isList)
 {
-    using Event = nlohmann::ordered_json::parse_event_t;
-    switch (event) {
-    case Event::object_start:
-    case Event::array_start: {
-        Open open;
-        open.isList = event == Event::array_start;
-        open.path = CurrentPath();
-        if (!m_open.empty() && m_open.back().isList) ++m_open.back().next;
-        m_open.push_back(std::move(open));
-        break;
-    }
-    case Event::key: {
-        Open& object = m_open.back();
-        object.key = parsed.get<std::string>();
-        if (!object.keys.insert(object.key).second) throw JsonKeyGivenTwice(m_member(object.path, object.key));
-        break;
-    }
-    case Event::value:
-        if (!m_open.empty() && m_open.back().isList) ++m_open.back().next;
-        break;
-    case Event::object_end:
-    case Event::array_end:
-        m_open.pop_back();
-        break;
-    }
+    Level level;
+    level.isList = isList;
+    level.path = CurrentPath();
+    if (!m_open.empty() && m_open.back().isList) ++m_open.back().next;
+    m_open.push_back(std::move(level));
 }
+
+void JsonPathTracker::Key(std::string_view key)
+{
+    Level& object = m_open.back();
+    object.key = key;
+    if (!object.keys.insert(object.key).second) throw JsonKeyGivenTwice(m_member(object.path, object.key));
+}
+
+void JsonPathTracker::Value()
+{
+    if (!m_open.empty() && m_open.back().isList) ++m_open.back().next;
+}
+
+void JsonPathTracker::Close() { m_open.pop_back(); }
 
 std::string JsonPathTracker::CurrentPath() const
 {
     if (m_open.empty()) return m_root;
-    const Open& open = m_open.back();
-    return open.isList ? open.path + "[" + std::to_string(open.next) + "]" : m_member(open.path, open.key);
+    const Level& level = m_open.back();
+    return level.isList ? level.path + "[" + std::to_string(level.next) + "]" : m_member(level.path, level.key);
 }

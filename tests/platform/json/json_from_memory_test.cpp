@@ -1,4 +1,5 @@
 // The quick JSON reader: what it takes it reads exactly as the full parser does; the rest it leaves.
+#include "json/json_document.h"
 #include "json/json_from_memory.h"
 
 #include <gtest/gtest.h>
@@ -91,6 +92,9 @@ TEST(JsonFromMemory, LeavesFaultsAndRareFormsToTheFullParser)
 {
     std::string deep(kMaxJsonNesting + 1, '[');
     deep += std::string(kMaxJsonNesting + 1, ']');
+    std::string manyOnceTwice = "{";
+    for (int i = 0; i < 40; ++i) manyOnceTwice += "\"k" + std::to_string(i % 39) + "\": " + std::to_string(i) + ",";
+    manyOnceTwice.back() = '}';
     std::string deepest(kMaxJsonNesting, '[');
     deepest += std::string(kMaxJsonNesting, ']');
     EXPECT_TRUE(TakenAlike(deepest));
@@ -98,11 +102,51 @@ TEST(JsonFromMemory, LeavesFaultsAndRareFormsToTheFullParser)
              "", " ", "{", "}", "[1,]", "{\"a\":1,}", "{\"a\" 1}", "{a:1}", "[01]", "[1.]", "[.5]", "[-]", "[1e]",
              "[+1]", "[tru]", "[nul]", "[1] 2", "{} x", "\"a", "\"\x01\"", "\"\\x\"", "\"\\u0041\"",
              "\"\\ud83d\\ude00\"", "[1e999]", "[-1e999]", "[1e-400]", "[18446744073709551616]",
-             "[-9223372036854775809]", "{\"a\": 1, \"a\": 2}", deep, "\xEF\xBB{}", "\"\xC0\xAF\"", "\"\xE0\x80\xAF\"",
+             "[-9223372036854775809]", "{\"a\": 1, \"a\": 2}", manyOnceTwice, deep, "\xEF\xBB{}", "\"\xC0\xAF\"", "\"\xE0\x80\xAF\"",
              "\"\xED\xA0\x80\"", "\"\xF4\x90\x80\x80\"", "\"\xF8\x88\x80\x80\x80\"", "\"\xC3\"", "\"\x80\"",
              "[NaN]", "[Infinity]", "/* c */ {}"}) {
         EXPECT_FALSE(ParseJsonFromMemory(text).has_value()) << text;
     }
+}
+
+// What the quick reader leaves but is well-formed, the full parser reads into the same document as
+// the reference parser: every key in its place, however many an object holds.
+TEST(JsonFromMemory, WhatItLeavesTheFullParserReadsAlike)
+{
+    std::string manyKeys = "{\"\\u0041\": 1";
+    for (int i = 99; i >= 0; --i) manyKeys += ", \"k" + std::to_string(i) + "\": [" + std::to_string(i) + ", {\"z\": 0, \"a\": -1.5}]";
+    manyKeys += "}";
+    for (const std::string& text : std::vector<std::string>{
+             R"({"b": "\u00e9", "a": [18446744073709551616, -9223372036854775809], "m": {"y": 1, "x": null}})",
+             "[\"\\ud83d\\ude00\", {\"\\u0000\": true, \"\": false}]", manyKeys}) {
+        ASSERT_FALSE(ParseJsonFromMemory(text).has_value()) << text;
+        JsonPathTracker tracker("", [](const std::string& parent, std::string_view key) { return parent + "." + std::string(key); });
+        EXPECT_EQ(Typed(ParseJsonDocument(text, tracker)), Typed(Json::parse(text))) << text;
+    }
+}
+
+// The document's objects give a member's value to be written in place through the library's
+// iterators, keep their order and find a key among many.
+TEST(JsonFromMemory, DocumentObjectsWriteInPlaceAndFindAmongMany)
+{
+    std::string text = "{";
+    for (int i = 0; i < 1000; ++i) text += "\"k" + std::to_string(999 - i) + "\": " + std::to_string(i) + ",";
+    text.back() = '}';
+    const auto read = ParseJsonFromMemory(text);
+    ASSERT_TRUE(read.has_value());
+    JsonValue document = *read;
+    EXPECT_EQ(document.at("k999"), 0);
+    EXPECT_EQ(document.at("k0"), 999);
+    EXPECT_EQ(document.begin().key(), "k999");
+    for (auto& [key, value] : document.items()) value = value.get<int>() * 2;
+    for (auto it = document.begin(); it != document.end(); ++it) *it = it->get<int>() + 1;
+    EXPECT_EQ(document["k500"], 999);   // k500 stands at 499: 2 × 499 + 1
+    EXPECT_EQ(std::prev(document.end()).key(), "k0");
+    EXPECT_FALSE(document.get_ref<JsonValue::object_t&>().try_emplace(std::string("k7"), 0).second);
+    EXPECT_EQ(document.size(), 1000u);
+    document.erase("k999");
+    EXPECT_EQ(document.begin().key(), "k998");
+    EXPECT_EQ(document.dump().substr(0, 21), R"({"k998":3,"k997":5,"k)");
 }
 
 // Every sample with one byte changed or cut short at many places: whatever the reader takes, the
