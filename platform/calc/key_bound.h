@@ -72,7 +72,7 @@ inline constexpr double kLeastSpacing = kSmallestRolledBar;
 // A bent-up bar crosses the inclined cracks of the beam's shear, which run at some 45° to its axis:
 // the bridge codes bend such bars up at 45° as a rule and at 60° at the steepest. Steeper, the bar
 // runs nearly straight down and crosses no crack, and its arcs over the support leave the beam (at
-// 89.99° they lie some 10^7 mm above it).
+// 1.57079 rad, a hair under 90°, some 1.9·10^7 mm above it).
 inline constexpr double kSteepestBentUpBar = std::numbers::pi / 3.0;
 
 // A cap beam carries a deck across its width, some tens of metres at most: every length, distance,

@@ -349,7 +349,7 @@ TEST(KeyParamJsonRead, KeyParametersMustAgreeWithThemselves)
     // One record per frame: a second record laid at the frame of an earlier one (its name before any
     // "(", blanks aside) would add its bars to that frame's, or replace them.
     for (const auto& [name, earlier] : std::vector<std::pair<std::string, int>>{
-             {"K2", -1}, {"K1", 0}, {" K1 (W1)", 0}, {"K2(W1)", 1}, {"K1x", -1}}) {
+             {"K2", 1}, {"K1", 0}, {" K1 (W1)", 0}, {"K2(W1)", 1}, {"K1x", -1}}) {
         document = Minimal();
         document["cap"]["FrameName"] = Json::array({"K1", "K2", "K1x"});
         document["cap"]["FrameY"] = Json::array({-500, 0, 500});
