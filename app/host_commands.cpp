@@ -105,9 +105,11 @@ int handAdjustedKeyParameters(ProjectSession& session, const CPM001KeyParam& key
 // designed with the key parameters read; then requests(session) makes the command's requests and
 // gives its exit status. A failed step prints and gives the status, with section (when the
 // command has one) left out of the document. A project run as a test keeps its design, so an
-// adjusted set for it is refused as an unusable argument before anything is designed.
+// adjusted set for it is refused as an unusable argument before anything is designed. With
+// saveGuard given, the run's own files a save must not replace are put there for the save.
 template <class Requests>
-int onDesignedPier(const CommandOptions& options, const char* section, Requests requests)
+int onDesignedPier(const CommandOptions& options, const char* section, Requests requests,
+                   std::vector<RunInput>* saveGuard = nullptr)
 {
     auto project = LoadProjectFile(options.project);
     if (options.adjusted && project->projectManager.GetTestFlag() != 0)
@@ -116,10 +118,11 @@ int onDesignedPier(const CommandOptions& options, const char* section, Requests 
     std::optional<CPM001KeyParam> keyParam = ReadProjectKeyParameters(*project);
     const std::optional<CPM001KeyParam> adjusted =
         options.adjusted ? std::optional(readAdjustedKeyParameters(options.adjustedFile)) : std::nullopt;
-    if (!options.saveFile.empty())
-        CheckSaveTarget(options.saveFile, {{"project file", options.project},
-                                           {"key-parameter file", project->keyParameters.resolvedFile},
-                                           {"adjusted key-parameter file", options.adjusted ? options.adjustedFile : ""}});
+    const std::vector<RunInput> runFiles = {{"project file", options.project},
+                                            {"key-parameter file", project->keyParameters.resolvedFile},
+                                            {"adjusted key-parameter file", options.adjusted ? options.adjustedFile : ""}};
+    if (!options.saveFile.empty()) CheckSaveTarget(options.saveFile, runFiles);
+    if (saveGuard) *saveGuard = runFiles;
     ComponentModule module(options.modulePath);
     ProjectSession session(*project);
     const HandedOn nothing{nullptr, section};
@@ -157,9 +160,15 @@ int RunCheck(const CommandOptions& options)
 
 int RunDesign(const CommandOptions& options)
 {
+    std::vector<RunInput> runFiles;
     return onDesignedPier(options, nullptr, [&](ProjectSession& session) {
         const OutputDataMap outputs = session.Output();
-        if (!options.saveFile.empty()) SaveContainer(options.saveFile, session.Store());
+        if (!options.saveFile.empty()) {
+            // Judged again as the component is written: a file may have been made at that name
+            // while the pier was designed.
+            CheckSaveTarget(options.saveFile, runFiles);
+            SaveContainer(options.saveFile, session.Store());
+        }
         // A project run as a test keeps its design: the redesign request designed nothing again.
         const bool kept = options.redesign && session.Component().GetProjectManager()->GetTestFlag() != 0;
         std::string summary = StepSummary(options.redesign ? "redesign" : "design", true,
@@ -168,7 +177,7 @@ int RunDesign(const CommandOptions& options)
         // The stored component keeps the design, not what was reported while it was made.
         if (!options.saveFile.empty() && ReportsHoldError()) summary += "; saved " + options.saveFile + " without its reports";
         return finish(options, true, summary, {&outputs});
-    });
+    }, &runFiles);
 }
 
 int RunLoad(const CommandOptions& options)

@@ -27,6 +27,14 @@ constexpr std::uint64_t kMaxContainerBytes = 8 + 4 + 3 * (4 + 4 + std::uint64_t{
     throw ContainerError("cannot " + action + " \"" + path + "\": " + std::strerror(error));
 }
 
+// Every failure of a save reads alike: "cannot save to "<path>": <why>".
+[[noreturn]] void failSave(const std::string& path, const std::string& why)
+{
+    throw ContainerError("cannot save to \"" + path + "\": " + why);
+}
+
+[[noreturn]] void failSave(const std::string& path, int error) { failSave(path, std::strerror(error)); }
+
 [[noreturn]] void notRegular(const std::string& path)
 {
     throw ContainerError(NotRegularFileMessage(path));
@@ -72,20 +80,20 @@ std::string resolveTarget(const std::string& path, bool& exists, struct stat& in
     std::string target = path;
     for (int links = 0;; ++links) {
         if (::lstat(target.c_str(), &info) != 0) {
-            if (errno != ENOENT) fail("save to", path, errno);
+            if (errno != ENOENT) failSave(path, errno);
             exists = false;
             return target;
         }
         if (!S_ISLNK(info.st_mode)) break;
-        if (links == kMaxLinks) fail("save to", path, ELOOP);
+        if (links == kMaxLinks) failSave(path, ELOOP);
         std::string link(static_cast<std::size_t>(info.st_size > 0 ? info.st_size : 4096) + 1, '\0');
         const ssize_t n = ::readlink(target.c_str(), link.data(), link.size());
-        if (n < 0) fail("save to", path, errno);
+        if (n < 0) failSave(path, errno);
         link.resize(static_cast<std::size_t>(n));
         target = (link.empty() || link[0] == '/') ? link : folderOf(target) + "/" + link;
     }
     exists = true;
-    if (!S_ISREG(info.st_mode)) notRegular(path);
+    if (!S_ISREG(info.st_mode)) failSave(path, "not a regular file");
     return target;
 }
 
@@ -115,62 +123,62 @@ std::string temporaryName(const std::string& name)
 bool sameFile(const struct stat& a, const struct stat& b) { return a.st_dev == b.st_dev && a.st_ino == b.st_ino; }
 
 // Takes the lock of a temporary file, refusing when a save running at the same time holds it.
-void lockTemporary(int fd, const std::string& target, const std::string& path)
+void lockTemporary(int fd, const std::string& path)
 {
     if (::flock(fd, LOCK_EX | LOCK_NB) == 0) return;
-    if (errno == EWOULDBLOCK) throw ContainerError("another save to \"" + target + "\" is in progress");
-    fail("lock the temporary file for", path, errno);
+    if (errno == EWOULDBLOCK) failSave(path, "another save to the same file is in progress");
+    failSave(path, std::string("cannot lock its temporary file: ") + std::strerror(errno));
 }
 
 // Removes what lies at the temporary name, left by a save that was killed or put there by
 // anyone: it is never written, nor followed when a link. A regular file is only opened to take
 // its lock, so that the file of a save still running (which holds the lock) is left alone. True
 // when the name is free; false when it changed under us (try again).
-bool removeLeftOver(const std::string& temporary, const std::string& target, const std::string& path)
+bool removeLeftOver(const std::string& temporary, const std::string& path)
 {
     struct stat named {};
     if (::lstat(temporary.c_str(), &named) != 0) {
         if (errno == ENOENT) return true;
-        fail("save to", path, errno);
+        failSave(path, errno);
     }
     Descriptor held(-1);
     if (S_ISREG(named.st_mode)) {
         held.fd = ::open(temporary.c_str(), O_RDONLY | O_NOFOLLOW | O_NONBLOCK | O_CLOEXEC);
         if (held.fd < 0) {
             if (errno == ENOENT || errno == ELOOP) return false;
-            fail("save to", path, errno);
+            failSave(path, errno);
         }
         struct stat opened {};
-        if (::fstat(held.fd, &opened) != 0) fail("save to", path, errno);
+        if (::fstat(held.fd, &opened) != 0) failSave(path, errno);
         if (!sameFile(opened, named)) return false;
-        lockTemporary(held.fd, target, path);
+        lockTemporary(held.fd, path);
         struct stat again {};
         if (::lstat(temporary.c_str(), &again) != 0 || !sameFile(again, opened)) return false;
     }
-    if (::unlink(temporary.c_str()) != 0 && errno != ENOENT) fail("save to", path, errno);
+    if (::unlink(temporary.c_str()) != 0 && errno != ENOENT) failSave(path, errno);
     return true;
 }
 
 // Makes the temporary file of a save to target, new and only ours, and locks it while the save
 // writes it; a file already at that name is removed first (see removeLeftOver).
-Descriptor openTemporary(const std::string& target, const std::string& temporary, const std::string& path)
+Descriptor openTemporary(const std::string& temporary, const std::string& path)
 {
     for (int attempt = 0; attempt < kTemporaryAttempts; ++attempt) {
-        if (!removeLeftOver(temporary, target, path)) continue;
+        if (!removeLeftOver(temporary, path)) continue;
         Descriptor file(::open(temporary.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, 0600));
         if (file.fd < 0) {
             if (errno == EEXIST) continue;
-            fail("save to", path, errno);
+            failSave(path, errno);
         }
-        lockTemporary(file.fd, target, path);
+        lockTemporary(file.fd, path);
         // Another save may have taken our new file for a left-over and removed it before we
         // locked it: the name must still lead to the file we hold.
         struct stat opened {};
         struct stat named {};
-        if (::fstat(file.fd, &opened) != 0) fail("save to", path, errno);
+        if (::fstat(file.fd, &opened) != 0) failSave(path, errno);
         if (::lstat(temporary.c_str(), &named) == 0 && sameFile(named, opened)) return Descriptor(::dup(file.fd));
     }
-    throw ContainerError("cannot create a temporary file for \"" + path + "\": its name keeps changing");
+    failSave(path, "the name of its temporary file keeps changing");
 }
 
 // The mode a new file gets: read and write for all, less the process's mask.
@@ -188,9 +196,9 @@ void writeAll(int fd, const std::vector<unsigned char>& bytes, const std::string
         const ssize_t n = ::write(fd, bytes.data() + done, bytes.size() - done);
         if (n < 0) {
             if (errno == EINTR) continue;
-            fail("write", path, errno);
+            failSave(path, errno);
         }
-        if (n == 0) fail("write", path, EIO);
+        if (n == 0) failSave(path, EIO);
         done += static_cast<std::size_t>(n);
     }
 }
@@ -199,8 +207,9 @@ void writeAll(int fd, const std::vector<unsigned char>& bytes, const std::string
 void syncFolder(const std::string& folder, const std::string& path)
 {
     Descriptor file(::open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC));
-    if (file.fd < 0) fail("sync the folder of", path, errno);
-    if (::fsync(file.fd) != 0 && errno != EINVAL) fail("sync the folder of", path, errno);
+    // The file is in place by now; only its entry in the folder may not have reached the disk.
+    if (file.fd < 0) failSave(path, std::string("cannot sync its folder: ") + std::strerror(errno));
+    if (::fsync(file.fd) != 0 && errno != EINVAL) failSave(path, std::string("cannot sync its folder: ") + std::strerror(errno));
 }
 
 } // namespace
@@ -215,19 +224,19 @@ void SaveContainer(const std::string& path, const ComponentDataSets& sets)
     const std::string target = resolveTarget(path, exists, existing);
     const std::string temporary = folderOf(target) + "/" + temporaryName(nameOf(target));
 
-    Descriptor file = openTemporary(target, temporary, path);
+    Descriptor file = openTemporary(temporary, path);
     try {
         writeAll(file.fd, bytes, path);
         // The permissions of the file replaced, never its set-user-id, set-group-id or sticky bit:
         // the new file belongs to whoever saves, not to the old file's owner.
-        if (::fchmod(file.fd, exists ? (existing.st_mode & 0777) : newFileMode()) != 0) fail("write", path, errno);
-        if (::fsync(file.fd) != 0) fail("write", path, errno);
-        if (::rename(temporary.c_str(), target.c_str()) != 0) fail("replace", path, errno);
+        if (::fchmod(file.fd, exists ? (existing.st_mode & 0777) : newFileMode()) != 0) failSave(path, errno);
+        if (::fsync(file.fd) != 0) failSave(path, errno);
+        if (::rename(temporary.c_str(), target.c_str()) != 0) failSave(path, errno);
     } catch (...) {
         ::unlink(temporary.c_str());
         throw;
     }
-    if (!closeNow(file)) fail("write", path, errno);
+    if (!closeNow(file)) failSave(path, errno);
     syncFolder(folderOf(target), path);
 }
 

@@ -36,7 +36,7 @@ void CheckSaveTarget(const std::string& path, const std::vector<RunInput>& input
     }
     InputFile file(path);
     if (!file.IsOpen()) refuse(path, std::strerror(file.Error()));
-    if (!file.IsRegular()) throw ContainerError(NotRegularFileMessage(path));
+    if (!file.IsRegular()) refuse(path, "not a regular file");
     if (file.Size() == 0) return;
     std::array<unsigned char, kContainerMark.size()> mark{};
     const std::int64_t n = file.ReadAt(0, mark.data(), mark.size());

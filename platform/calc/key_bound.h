@@ -20,8 +20,8 @@ struct Bound {
         // Written so that a value that is not a number holds no bound.
         return (lowIncluded ? v >= low : v > low) && (highIncluded ? v <= high : v < high);
     }
-    // The same bound with its low end taken in: what a value of a part that is not laid may be.
-    constexpr Bound OrLow() const { return {what, low, true, high, highIncluded, unit}; }
+    // The same bound from 0 up: what a value of a part that is not laid may be (0 among it).
+    constexpr Bound OrLow() const { return {what, 0.0, true, high, highIncluded, unit}; }
 };
 
 // A bound that holds only while the record it belongs to lays the part (condition, e.g. " when
@@ -77,11 +77,20 @@ namespace key_bound {
 
 inline constexpr double kNoLimit = std::numeric_limits<double>::infinity();
 
-// Reinforcing bars are rolled up to 50 mm (GB/T 1499.2-2018, the sizes of the bar helpers' table),
-// 57 mm at most anywhere (ASTM A615 #18), threaded bars up to 75 mm: no cap is built with a bar
-// thicker than 100 mm. The design names a diameter past the rolled sizes where bars do not fit.
+// Reinforcing bars are rolled from 6 to 50 mm (GB/T 1499.1-2017 and 1499.2-2018, the sizes of the
+// bar helpers' table): a diameter outside them is a slip (metres for millimetres, a digit too many).
+inline constexpr double kSmallestRolledBar = 6.0;
 inline constexpr double kLargestRolledBar = 50.0;
-inline constexpr double kMaxBarDiameter = 100.0;
+
+// A spacing is the distance of a bar's axis from the next one's: closer than the thinnest bar is
+// thick, two bars would lie in each other. A spacing typed in metres lies below it.
+inline constexpr double kLeastSpacing = kSmallestRolledBar;
+
+// A bent-up bar crosses the inclined cracks of the beam's shear, which run at some 45° to its axis:
+// the bridge codes bend such bars up at 45° as a rule and at 60° at the steepest. Steeper, the bar
+// runs nearly straight down and crosses no crack, and its arcs over the support leave the beam (at
+// 1.57079 rad, a hair under 90°, some 1.9·10^7 mm above it).
+inline constexpr double kSteepestBentUpBar = std::numbers::pi / 3.0;
 
 // A cap beam carries a deck across its width, some tens of metres at most: every length, distance,
 // spacing and position of its key parameters lies within 10 km, and a bend of a larger radius turns
@@ -119,15 +128,15 @@ inline constexpr int kMaxTendonDefinitions = 1000;
 // each end): some hundreds on the longest cap.
 inline constexpr int kMaxProfilePoints = 1000;
 
-inline constexpr Bound kDiameter{"a diameter", 0.0, false, kMaxBarDiameter, true, " mm"};
+inline constexpr Bound kDiameter{"a diameter", kSmallestRolledBar, true, kLargestRolledBar, true, " mm"};
 inline constexpr Bound kLength{"a length", 0.0, true, kMaxLength, true, " mm"};
 inline constexpr Bound kPositiveLength{"a length", 0.0, false, kMaxLength, true, " mm"};
 inline constexpr Bound kDistance{"a distance", 0.0, true, kMaxLength, true, " mm"};
 inline constexpr Bound kRadius{"a radius", 0.0, true, kMaxLength, true, " mm"};
-inline constexpr Bound kSpacing{"a spacing", 0.0, false, kMaxLength, true, " mm"};
+inline constexpr Bound kSpacing{"a spacing", kLeastSpacing, true, kMaxLength, true, " mm"};
 inline constexpr Bound kSpacingOrZero = kSpacing.OrLow();
 inline constexpr Bound kPosition{"a position", -kMaxLength, true, kMaxLength, true, " mm"};
-inline constexpr Bound kInclination{"an angle", 0.0, false, std::numbers::pi / 2.0, false, " rad"};
+inline constexpr Bound kInclination{"an angle", 0.0, false, kSteepestBentUpBar, true, " rad"};
 inline constexpr Bound kStressFraction{"a fraction", 0.0, false, 1.0, true, ""};
 inline constexpr Bound kModulus{"a modulus", 0.0, true, kNoLimit, true, " MPa"};
 inline constexpr Bound kCount{"a count", 0.0, true, kNoLimit, true, ""};

@@ -13,7 +13,7 @@ std::string FindOverlongKeyList(const CPM001KeyParam& keyParam, const std::strin
 // The message for the first value of keyParam, in the documented key order, that no cap can be
 // built with (docs/key-parameters.md, "Values no cap can be built with"), or "" when there is none:
 // a diameter, length, radius, spacing, position or count outside what it means, or an inclination
-// outside (0, π/2). The message names the value's path from root and the value:
-// "keyParameters.cap.st_angle: expected an angle above 0 and below 1.5708 rad (0 given)"; with an
+// outside (0, π/3]. The message names the value's path from root and the value:
+// "keyParameters.cap.st_angle: expected an angle above 0 and at most 1.0472 rad (0 given)"; with an
 // empty root the path starts inside the object ("cap.st_angle: …").
 std::string FindUnbuildableKeyValue(const CPM001KeyParam& keyParam, const std::string& root);

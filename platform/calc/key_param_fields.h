@@ -155,8 +155,8 @@ void VisitKeys(V& v, CPM001_CapKeyParam& r)
     v.Key("ZLName", r.ZLName, opt, UpTo(kMaxTendonDefinitions, "names"));
     v.Key("SBtype", r.SBtype, opt, kBarType);
     v.Key("SBd", r.SBd, opt, When(!r.SteelAr.IsEmpty(), " when tendons are given", kDiameter));
-    v.Key("Ldis", r.Ldis, opt, kSpacingOrZero);
-    v.Key("Cdis", r.Cdis, opt, kSpacingOrZero);
+    v.Key("Ldis", r.Ldis, opt, When(!r.SteelAr.IsEmpty(), " when tendons are given", kSpacing));
+    v.Key("Cdis", r.Cdis, opt, When(!r.SteelAr.IsEmpty(), " when tendons are given", kSpacing));
     v.Key("PY", r.PY, opt, kCarried);
 }
 

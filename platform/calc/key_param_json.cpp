@@ -4,6 +4,7 @@
 
 #include "json/json_error_text.h"
 #include "json/json_input_error.h"
+#include "json/json_integer.h"
 #include "calc/key_param_bounds.h"
 #include "calc/key_param_fields.h"
 #include "calc/key_path.h"
@@ -120,19 +121,7 @@ private:
 
 void ReadValue(const Json& j, const KeyPath& where, int& value)
 {
-    if (j.is_number_unsigned()) {
-        const std::uint64_t v = j.get<std::uint64_t>();
-        if (v > static_cast<std::uint64_t>(INT_MAX)) Fail(where, "expected an integer from -2147483648 to 2147483647");
-        value = static_cast<int>(v);
-        return;
-    }
-    if (j.is_number_integer()) {
-        const std::int64_t v = j.get<std::int64_t>();
-        if (v < INT_MIN || v > INT_MAX) Fail(where, "expected an integer from -2147483648 to 2147483647");
-        value = static_cast<int>(v);
-        return;
-    }
-    Fail(where, "expected an integer");
+    if (const char* expected = ReadJsonInteger(j, value)) Fail(where, expected);
 }
 
 void ReadValue(const Json& j, const KeyPath& where, double& value)
@@ -174,6 +163,16 @@ void ReadValue(const Json& j, const KeyPath& where, R& record)
 
 // What the keys' types cannot say: the key parameters must agree with themselves where a design
 // would otherwise index past a list or divide by zero.
+
+// The frame name a record is laid at: its name before any "(", without the blanks around it.
+CString FrameOfRecord(const CString& recordName)
+{
+    CString bare = recordName;
+    if (const int open = bare.Find('('); open >= 0) bare = bare.Left(open);
+    bare.Trim();
+    return bare;
+}
+
 // Whether a frame record stands for any frame. The design lays a record at the frames whose name is
 // the record's whole name or, for a name followed by "(" the names it gives them ")", the name
 // before "(" (the skeleton laid along the skew reads it with the blanks around it trimmed). A record
@@ -181,14 +180,31 @@ void ReadValue(const Json& j, const KeyPath& where, R& record)
 // bars without a word.
 bool NamesAFrame(const CString& recordName, const CStringArray& frameNames)
 {
-    CString bare = recordName;
-    if (const int open = bare.Find('('); open >= 0) bare = bare.Left(open);
-    bare.Trim();
+    const CString bare = FrameOfRecord(recordName);
     for (int j = 0; j < frameNames.GetSize(); ++j) {
         CString frame = frameNames[j];
         if (frameNames[j] == recordName || frame.Trim() == bare) return true;
     }
     return false;
+}
+
+// The message for the first frame record laid at the frame of an earlier record, or "" when there
+// is none. The design lays the bars of both records at that frame (or the later over the earlier):
+// a record copied and not renamed would add a second set of bars to a frame, and each of its bars
+// is compared with every other of the frame, so that copies of long bar groups take minutes.
+std::string FindRepeatedFrameRecord(const CPM001_CapKeyParam& cap, const std::string& capPath)
+{
+    const std::string records = Member(capPath, "FrameAr");
+    for (int i = 1; i < cap.FrameAr.GetSize(); ++i) {
+        const CString frame = FrameOfRecord(cap.FrameAr[i].name);
+        for (int k = 0; k < i; ++k) {
+            if (FrameOfRecord(cap.FrameAr[k].name) != frame) continue;
+            return Member(Element(records, static_cast<std::size_t>(i)), "name") + ": the frame \"" +
+                   QuotedText(frame).str() + "\" is already described by " +
+                   Element(records, static_cast<std::size_t>(k));
+        }
+    }
+    return {};
 }
 
 void CheckAgreement(const CPM001_CapKeyParam& cap, const std::string& capPath)
@@ -298,6 +314,7 @@ bool ReadKeyParamJson(std::string_view text, const std::string& root, CPM001KeyP
         ReadValue(*document, KeyPath(root), read);
         // A list's length is known before the set is checked for agreeing with itself, its values after.
         std::string outside = FindOverlongKeyList(read, root);
+        if (outside.empty()) outside = FindRepeatedFrameRecord(read.CapKeyParam, Member(root, "cap"));
         if (!outside.empty() && !unheld) throw KeyParamError(outside);
         CheckAgreement(read.CapKeyParam, Member(root, "cap"));
         if (outside.empty()) outside = FindUnbuildableKeyValue(read, root);

@@ -4,6 +4,7 @@
 #include "common/input_file.h"
 #include "json/json_error_text.h"
 #include "json/json_input_error.h"
+#include "json/json_integer.h"
 
 #include <nlohmann/json.hpp>
 
@@ -71,11 +72,17 @@ template <class T>
 T field(const json& entry, const char* key, const std::string& path)
 {
     if (!entry.contains(key)) throw std::runtime_error(path + ": missing \"" + key + "\"");
-    T value;
-    try {
-        value = entry.at(key).get<T>();
-    } catch (const json::exception&) {
-        throw std::runtime_error(path + "." + key + ": wrong type");
+    T value{};
+    if constexpr (std::is_same_v<T, int>) {
+        // A whole number is read as the key files read one: never cut down or wrapped round to fit.
+        if (const char* expected = ReadJsonInteger(entry.at(key), value))
+            throw std::runtime_error(path + "." + key + ": " + expected);
+    } else {
+        try {
+            value = entry.at(key).get<T>();
+        } catch (const json::exception&) {
+            throw std::runtime_error(path + "." + key + ": wrong type");
+        }
     }
     // A text ends at a NUL character wherever the catalogue's names and texts are handed on.
     const auto refuseNul = [&](const std::string& text) {
@@ -177,7 +184,7 @@ MaterialCatalogSource ReadMaterialCatalogFile(const std::string& path)
     case WholeFileRead::Read: break;
     case WholeFileRead::CannotOpen:
         throw std::runtime_error(path + ": cannot open the material catalogue: " + std::strerror(read.error));
-    case WholeFileRead::NotRegular: throw std::runtime_error(NotRegularFileMessage(path));
+    case WholeFileRead::NotRegular: throw std::runtime_error(path + ": not a regular file");
     case WholeFileRead::TooLarge: throw std::runtime_error(path + ": larger than 16 MiB");
     case WholeFileRead::CannotRead:
         throw std::runtime_error(path + ": cannot read the material catalogue: " + std::strerror(read.error));

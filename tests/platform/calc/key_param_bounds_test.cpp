@@ -43,14 +43,21 @@ TEST(KeyParamBounds, EachBoundAtItsEdgeAndJustInside)
 {
     // The edits (JSON pointer: value) made to the prestressed sample's key parameters (end-face
     // bars, densified stirrups along the skew, two tendons), and the error ("": they read).
-    const std::string to = " 0 to 10000000 mm", angle = ": expected an angle above 0 and below 1.5708 rad",
-                      dia = ": expected a diameter above 0 and at most 100 mm", n = ": expected a count of at least 0",
-                      sp = ": expected a spacing above 0 and at most 10000000 mm", dist = ": expected a distance from" + to,
+    const std::string to = " 0 to 10000000 mm", angle = ": expected an angle above 0 and at most 1.0472 rad",
+                      dia = ": expected a diameter from 6 to 50 mm", n = ": expected a count of at least 0",
+                      sp = ": expected a spacing from 6 to 10000000 mm", dist = ": expected a distance from" + to,
                       len = ": expected a length from" + to, sp0 = ": expected a spacing from" + to, low = " of at least 0 mm";
     const struct { const char* edits; std::string error; } rows[] = {
-        {R"({"/cap/st_angle": 0})", "cap.st_angle" + angle}, {R"({"/cap/st_angle": 1.57})", ""},
+        {R"({"/cap/st_angle": 0})", "cap.st_angle" + angle}, {R"({"/cap/st_angle": 1.0471975511965976})", ""},
+        {R"({"/cap/st_angle": 1.0472})", "cap.st_angle" + angle}, {R"({"/cap/st_angle": 1.570796326})", "cap.st_angle" + angle},
         {R"({"/cap/st_angle": 1.5707963267948966})", "cap.st_angle" + angle}, {R"({"/cap/st_d": 0})", "cap.st_d" + dia},
-        {R"({"/cap/st_d": 1e300})", "cap.st_d" + dia}, {R"({"/cap/st_sa": -1})", "cap.st_sa" + dist},
+        {R"({"/cap/st_d": 1e300})", "cap.st_d" + dia},
+        // Millimetres typed as metres, and a digit too many.
+        {R"({"/cap/st_d": 0.028})", "cap.st_d" + dia}, {R"({"/cap/st_d": 1e-320})", "cap.st_d" + dia},
+        {R"({"/cap/sg_d": 5.9})", "cap.sg_d" + dia}, {R"({"/cap/sh_d": 160})", "cap.sh_d" + dia},
+        {R"({"/cap/sh_s": 0.15})", "cap.sh_s" + sp},
+        {R"({"/cap/sd_Max": 0.2, "/cap/sd_Min": 0.1})", "cap.sd_Min" + sp + " when fDistribute is on"},
+        {R"({"/cap/sg_s": 5})", "cap.sg_s" + sp}, {R"({"/cap/Ldis": 0.8})", "cap.Ldis" + sp + " when tendons are given"}, {R"({"/cap/st_sa": -1})", "cap.st_sa" + dist},
         {R"({"/cap/st_LstWeld": 0})", "cap.st_LstWeld: expected a length above 0 and at most 10000000 mm"},
         {R"({"/cap/KeyLen2": 1e200})", "cap.KeyLen2: expected a radius from" + to},
         {R"({"/cap/FrameY/0": -10000001})", "cap.FrameY[0]: expected a position from -10000000 to 10000000 mm"},
@@ -76,7 +83,7 @@ TEST(KeyParamBounds, EachBoundAtItsEdgeAndJustInside)
         {R"({"/footing/barSpacing": -1})", "footing.barSpacing: expected a spacing" + low},
         // Each value at an edge it may take, and those a feature that is off leaves unchecked; WeldArcR
         // out of range is taken as 5 × st_d, with a warning.
-        {R"({"/cap/st_angle": 0.01, "/cap/st_d": 100, "/cap/st_LstWeld": 0.5, "/cap/KeyLen1": 0, "/cap/st_ua": 0,
+        {R"({"/cap/st_angle": 0.01, "/cap/st_d": 50, "/cap/sg_d": 6, "/cap/sh_s": 6, "/cap/Cdis": 6, "/cap/st_LstWeld": 0.5, "/cap/KeyLen1": 0, "/cap/st_ua": 0,
              "/cap/KeyLen2": 1e7, "/cap/WeldArcR": -1, "/cap/FrameAr/1/LenB/1": 0, "/cap/sg_Min": 0, "/cap/sg_fenG": 0,
              "/cap/sg_s2": 0, "/cap/sg_s3": 0, "/cap/fDistribute": 0, "/cap/sd_d": 0, "/cap/SteelAr/0/n": 0,
              "/cap/ZLName/0/n": 0, "/cap/SteelAr/0/PC": 1, "/footing/barSpacing": 0, "/pileCap/joint/stirrupDiameter": 0})", ""},
@@ -108,7 +115,7 @@ TEST(KeyParamBounds, EverySamplesKeyParametersPass)
     }
     EXPECT_EQ(sets, 9);
     // With no root the path starts inside the object; the first value in the documented order is named.
-    EXPECT_EQ(FindUnbuildableKeyValue(CPM001KeyParam(), ""), "cap.st_d: expected a diameter above 0 and at most 100 mm (0 given)");
+    EXPECT_EQ(FindUnbuildableKeyValue(CPM001KeyParam(), ""), "cap.st_d: expected a diameter from 6 to 50 mm (0 given)");
 }
 
 namespace {
@@ -225,7 +232,7 @@ TEST(KeyParamBounds, EachDeclaredBoundAndListLengthHoldsAtItsEdgeAndIsRefusedPas
     }
     EXPECT_GT(edges, 250);
     EXPECT_EQ(lists, 14);
-    EXPECT_EQ(conditional.size(), 6u);
+    EXPECT_EQ(conditional.size(), 8u);   // sd_d, sd_Min, sd_Max, sg_s2, sg_s3, SBd, Ldis, Cdis
     for (const auto& [form, sides] : conditional) EXPECT_EQ(sides.size(), 2u) << form;
 }
 
@@ -234,9 +241,10 @@ TEST(KeyParamBounds, TheDocumentedBoundsAreTheDeclaredOnes)
     // The bound of each key as the page's tables ("Values no cap can be built with" and its lists)
     // write it: D and L for the two limits.
     const auto number = [](double v) -> std::string {
-        if (v == key_bound::kMaxBarDiameter) return "D";
+        if (v == key_bound::kLargestRolledBar) return "D";
+        if (v == key_bound::kSteepestBentUpBar) return "π/3 (1.0472)";
         if (std::abs(v) == key_bound::kMaxLength) return v < 0 ? "−L" : "L";
-        return v == std::numbers::pi / 2.0 ? "π/2 (1.5708)" : std::to_string(static_cast<long long>(v));
+        return std::to_string(static_cast<long long>(v));
     };
     const auto text = [&number](const Bound& b) -> std::string {
         if (std::isinf(b.high)) return "at least " + number(b.low);

@@ -437,6 +437,22 @@ TEST(KeyParamJsonRead, KeyParametersMustAgreeWithThemselves)
                                                  "followed by \"(\" new names \")\" (\"" + name + "\" given)" : "") << name;
     }
 
+    // One record per frame: a second record laid at the frame of an earlier one (its name before any
+    // "(", blanks aside) would add its bars to that frame's, or replace them.
+    for (const auto& [name, earlier] : std::vector<std::pair<std::string, int>>{
+             {"K2", 1}, {"K1", 0}, {" K1 (W1)", 0}, {"K2(W1)", 1}, {"K1x", -1}}) {
+        document = Minimal();
+        document["cap"]["FrameName"] = Json::array({"K1", "K2", "K1x"});
+        document["cap"]["FrameY"] = Json::array({-500, 0, 500});
+        document["cap"]["FrameAr"].push_back(Json::parse(R"({"name": "K2", "fGJJ": 0})"));
+        document["cap"]["FrameAr"].push_back(document["cap"]["FrameAr"][0]);
+        document["cap"]["FrameAr"][2]["name"] = name;
+        const std::string frame = earlier == 1 ? "K2" : "K1";
+        EXPECT_EQ(ReadError(document), earlier < 0 ? "" : "keyParameters.cap.FrameAr[2].name: the frame \"" + frame +
+                                                  "\" is already described by keyParameters.cap.FrameAr[" +
+                                                  std::to_string(earlier) + "]") << name;
+    }
+
     document = Minimal();
     document["cap"]["SteelAr"] = Json::array({Tendon()});
     document["cap"]["SBd"] = 12;

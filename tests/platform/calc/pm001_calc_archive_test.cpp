@@ -305,30 +305,43 @@ TEST(PM001CalcArchive, DamagedAdjustmentPartsAreRefusedAndChangeNothing)
 
 TEST(PM001CalcArchive, AnAdjustedSetPastItsBoundsLoadsAsStoredAndIsNeverDesigned)
 {
-    // A set stored before its bounds were set, with a flat inclination.
-    CPM001KeyParam stored, designed;
-    ASSERT_TRUE(ReadExample(stored));
-    stored.CapKeyParam.st_angle = 0.0;
-    std::string text, unused;
-    ASSERT_TRUE(WriteKeyParamJson(stored, text, unused));
-    Bytes bytes;
-    CArchive(bytes, CArchive::store) << 0x0302 << 1 << CString(text);
-    ReportLog::Current().Clear();
-    CPM001Calc calc;
-    calc.SetID("7");
-    Load(calc, &CPM001Calc::SerializeAdjust, bytes);
-    EXPECT_TRUE(calc.HasUserDesignData());
-    EXPECT_EQ(Store(calc, &CPM001Calc::SerializeAdjust), bytes);   // stored again, nothing lost
-    EXPECT_EQ(calc.GetUserDesignData(designed), 0);
-    // Reported by the load and again by the design refused.
-    ASSERT_EQ(ReportLog::Current().Count(ReportEntry::Error), 2);
-    for (const auto& entry : ReportLog::Current().Entries())
-        EXPECT_EQ(entry.message.str(), "Calculation of component 7: user-adjusted key parameters.cap.st_angle: "
-                                       "expected an angle above 0 and below 1.5708 rad (0 given)");
-    ASSERT_TRUE(ReadExample(stored));   // a set handed over in its place is designed with
-    ASSERT_EQ(calc.SetUserDesignData(stored), 1);
-    EXPECT_EQ(calc.GetUserDesignData(designed), 1);
-    ReportLog::Current().Clear();
+    // Sets stored before their bounds were set: a flat inclination, a frame record copied and not
+    // renamed (it would lay a second set of bars at its frame).
+    const struct {
+        void (*edit)(CPM001_CapKeyParam&);
+        const char* error;
+    } rows[] = {
+        {[](CPM001_CapKeyParam& cap) { cap.st_angle = 0.0; },
+         "cap.st_angle: expected an angle above 0 and at most 1.0472 rad (0 given)"},
+        {[](CPM001_CapKeyParam& cap) { cap.FrameAr.Add(cap.FrameAr[1]); },
+         "cap.FrameAr[2].name: the frame \"N\" is already described by user-adjusted key parameters.cap.FrameAr[1]"},
+    };
+    for (const auto& row : rows) {
+        CPM001KeyParam stored, designed;
+        ASSERT_TRUE(ReadExample(stored));
+        row.edit(stored.CapKeyParam);
+        std::string text, unused;
+        ASSERT_TRUE(WriteKeyParamJson(stored, text, unused));
+        Bytes bytes;
+        CArchive(bytes, CArchive::store) << 0x0302 << 1 << CString(text);
+        ReportLog::Current().Clear();
+        CPM001Calc calc;
+        calc.SetID("7");
+        Load(calc, &CPM001Calc::SerializeAdjust, bytes);
+        EXPECT_TRUE(calc.HasUserDesignData());
+        EXPECT_EQ(Store(calc, &CPM001Calc::SerializeAdjust), bytes);   // stored again, nothing lost
+        EXPECT_EQ(calc.GetUserDesignData(designed), 0);
+        // Reported by the load and again by the design refused.
+        ASSERT_EQ(ReportLog::Current().Count(ReportEntry::Error), 2);
+        for (const auto& entry : ReportLog::Current().Entries())
+            EXPECT_EQ(entry.message.str(), std::string("Calculation of component 7: user-adjusted key parameters.") + row.error);
+        // The same set handed over by the adjustment tool is refused at once.
+        EXPECT_EQ(calc.SetUserDesignData(stored), 0);
+        ASSERT_TRUE(ReadExample(stored));   // a set handed over in its place is designed with
+        ASSERT_EQ(calc.SetUserDesignData(stored), 1);
+        EXPECT_EQ(calc.GetUserDesignData(designed), 1);
+        ReportLog::Current().Clear();
+    }
 }
 
 }  // namespace
