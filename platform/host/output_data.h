@@ -5,6 +5,7 @@
 #include "mfc/cstring.h"
 #include "mfc/cstring_array.h"
 #include "host/name_block.h"
+#include "host/output_kind.h"
 #include "host/output_list.h"
 
 #include <cstddef>
@@ -27,6 +28,9 @@ public:
     CBGOutputData() {}   // NOLINT(modernize-use-equals-default)
 
     Type type = Int;
+    // What a number is (OutputKinds), as its writer named it; none for a text. Kept with the value
+    // for the check of the design's results, never stored in an archive or printed.
+    const OutputKind* kind = nullptr;
     int intValue = 0;
     double doubleValue = 0.0;       // full precision; decimals apply when printed
     int decimals = 0;
@@ -144,6 +148,13 @@ public:
     std::size_t size() const { return NameOrder().size(); }
     bool empty() const { return m_records.empty(); }
 
+    // The records in the order they were entered, slot 0 first, without putting the map in order:
+    // for a reader that visits every value and needs no order (a replaced record is among them,
+    // emptied once the map has been ordered; find tells the record published under a name).
+    std::size_t EnteredCount() const { return m_records.size(); }
+    std::string_view EnteredName(std::size_t slot) const { return Name(static_cast<std::uint32_t>(slot)); }
+    const CBGOutputData& EnteredRecord(std::size_t slot) const { return m_records[slot]; }
+
     const_iterator find(OutputName name) const;
     std::size_t count(OutputName name) const { return find(name) != end() ? 1 : 0; }
     // The record of a name; throws std::out_of_range when there is none.
@@ -186,11 +197,14 @@ private:
     mutable std::size_t m_entered = 0;
 };
 
-// Each creates one record and enters it under key; an existing record of that key is replaced and emptied.
-void InSert_OutputData(OutputDataMap& map, const CString& key, int value, const CString& note);
-void InSert_OutputData(OutputDataMap& map, const CString& key, double value, int decimals, const CString& note);
-void InSert_OutputData(OutputDataMap& map, const CString& key, const CString& value, const CString& note);
-void InSert_OutputData(OutputDataMap& map, const CString& key, const CArray<int>& values, const CString& note);
-void InSert_OutputData(OutputDataMap& map, const CString& key, const CArray<double>& values, int decimals,
+// Each creates one record and enters it under key; an existing record of that key is replaced and
+// emptied. A number is entered with its kind.
+void InSert_OutputData(OutputDataMap& map, const CString& key, const OutputKind& kind, int value, const CString& note);
+void InSert_OutputData(OutputDataMap& map, const CString& key, const OutputKind& kind, double value, int decimals,
                        const CString& note);
+void InSert_OutputData(OutputDataMap& map, const CString& key, const CString& value, const CString& note);
+void InSert_OutputData(OutputDataMap& map, const CString& key, const OutputKind& kind, const CArray<int>& values,
+                       const CString& note);
+void InSert_OutputData(OutputDataMap& map, const CString& key, const OutputKind& kind, const CArray<double>& values,
+                       int decimals, const CString& note);
 void InSert_OutputData(OutputDataMap& map, const CString& key, const CStringArray& values, const CString& note);
