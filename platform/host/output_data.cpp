@@ -57,12 +57,16 @@ bool appendRealByArithmetic(std::string& out, double v, int decimals)
     const double scale = kPowersOfTen[decimals];
     const double product = v * scale;
     if (!(std::fabs(product) < 0x1p52)) return false;   // NaN and infinities too
-    const double error = std::fma(v, scale, -product);  // v x scale = product + error, exactly
-    double whole = std::nearbyint(product);             // ties to even
+    // The whole number nearest to the product, a tie to the even one: below 2^52 adding and taking
+    // away 2^52 leaves exactly that (the sum is rounded to a whole number, ties to even).
+    double whole = product >= 0.0 ? (product + 0x1p52) - 0x1p52 : (product - 0x1p52) + 0x1p52;
     // Only a product that lies on a half can have its error carry it to the other side.
     const double offset = product - whole;
-    if (offset == 0.5 && error > 0.0) whole += 1.0;
-    else if (offset == -0.5 && error < 0.0) whole -= 1.0;
+    if (offset == 0.5 || offset == -0.5) {
+        const double error = std::fma(v, scale, -product);   // v x scale = product + error, exactly
+        if (offset == 0.5 && error > 0.0) whole += 1.0;
+        else if (offset == -0.5 && error < 0.0) whole -= 1.0;
+    }
 
     // The text is made in one buffer and appended once. A value that rounds to zero is printed
     // without a sign.
@@ -155,6 +159,13 @@ OutputDataMap::~OutputDataMap()
 
 CBGOutputData& OutputDataMap::Enter(std::string_view head, std::string_view tail)
 {
+    if (m_judge) {
+        // The name stays the writer's until the record is Filled.
+        m_judgedHead = head;
+        m_judgedTail = tail;
+        m_judged = CBGOutputData();
+        return m_judged;
+    }
     const std::size_t length = head.size() + tail.size();
     if (m_names.size() + length > std::numeric_limits<std::uint32_t>::max() - NameBlock::kPad)
         throw std::length_error("output value names exceed 4 GB");
@@ -229,7 +240,9 @@ const CBGOutputData* OutputDataMap::at(OutputName name) const
 
 void InSert_OutputData(OutputDataMap& map, const CString& key, const OutputKind& kind, int value, const CString& note)
 {
-    enter(map, key, CBGOutputData::Int, note, &kind).intValue = value;
+    CBGOutputData& record = enter(map, key, CBGOutputData::Int, note, &kind);
+    record.intValue = value;
+    map.Filled(record);
 }
 
 void InSert_OutputData(OutputDataMap& map, const CString& key, const OutputKind& kind, double value, int decimals,
@@ -238,17 +251,22 @@ void InSert_OutputData(OutputDataMap& map, const CString& key, const OutputKind&
     CBGOutputData& record = enter(map, key, CBGOutputData::Double, note, &kind);
     record.doubleValue = value;
     record.decimals = decimals;
+    map.Filled(record);
 }
 
 void InSert_OutputData(OutputDataMap& map, const CString& key, const CString& value, const CString& note)
 {
-    enter(map, key, CBGOutputData::Text, note).text = value;
+    CBGOutputData& record = enter(map, key, CBGOutputData::Text, note);
+    record.text = value;
+    map.Filled(record);
 }
 
 void InSert_OutputData(OutputDataMap& map, const CString& key, const OutputKind& kind, const CArray<int>& values,
                        const CString& note)
 {
-    enter(map, key, CBGOutputData::IntList, note, &kind).intList = map.KeepList(values);
+    CBGOutputData& record = enter(map, key, CBGOutputData::IntList, note, &kind);
+    record.intList = map.KeepList(values);
+    map.Filled(record);
 }
 
 void InSert_OutputData(OutputDataMap& map, const CString& key, const OutputKind& kind, const CArray<double>& values,
@@ -257,9 +275,12 @@ void InSert_OutputData(OutputDataMap& map, const CString& key, const OutputKind&
     CBGOutputData& record = enter(map, key, CBGOutputData::DoubleList, note, &kind);
     record.doubleList = map.KeepList(values);
     record.decimals = decimals;
+    map.Filled(record);
 }
 
 void InSert_OutputData(OutputDataMap& map, const CString& key, const CStringArray& values, const CString& note)
 {
-    enter(map, key, CBGOutputData::TextList, note).textList = map.KeepList(values);
+    CBGOutputData& record = enter(map, key, CBGOutputData::TextList, note);
+    record.textList = map.KeepList(values);
+    map.Filled(record);
 }

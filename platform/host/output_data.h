@@ -10,6 +10,7 @@
 
 #include <cstddef>
 #include <cstdint>
+#include <functional>
 #include <iterator>
 #include <string>
 #include <string_view>
@@ -108,7 +109,15 @@ public:
     };
     using iterator = const_iterator;
 
+    // What a judging map hands each value to: its name in two parts and its record, filled in.
+    using Judge = std::function<void(std::string_view head, std::string_view tail, const CBGOutputData& record)>;
+
     OutputDataMap() = default;
+    // A map that keeps no values: each value entered is handed to judge as soon as its writer has
+    // filled it in (Filled), and forgotten; a list is shown where its writer holds it, not copied,
+    // and the name is not copied either. Every read finds it empty. For a reader of every value
+    // that needs neither their order nor to keep them: the check of a design's results.
+    explicit OutputDataMap(Judge judge) : m_judge(std::move(judge)) {}
     ~OutputDataMap();
     OutputDataMap(OutputDataMap&&) noexcept = default;
     OutputDataMap& operator=(OutputDataMap&&) noexcept = default;
@@ -118,11 +127,19 @@ public:
     // A new, empty record entered under head + tail (the name in two parts, so that a writer of
     // values sharing a prefix makes no text of its own); the caller fills it in.
     CBGOutputData& Enter(std::string_view head, std::string_view tail = {});
+    // The writer's word that the record Enter gave it is filled in (PrefixedOutput and
+    // InSert_OutputData give it, before they write anything else): a judging map hands it to its
+    // judge; any other map has kept it already.
+    void Filled(const CBGOutputData& record) const
+    {
+        if (m_judge) m_judge(m_judgedHead, m_judgedTail, record);
+    }
     // Room for a list of count elements kept by this map, for a record of it to show; the caller
     // fills every element in (numbers are not cleared first).
     template <class T>
     T* AllotList(std::size_t count)
     {
+        if (m_judge) return ScratchList<T>(count);
         if constexpr (std::is_same_v<T, int>) return m_ints.Allot(count);
         else if constexpr (std::is_same_v<T, double>) return m_reals.Allot(count);
         else {
@@ -135,6 +152,7 @@ public:
     OutputList<T> KeepList(const CArray<T, Arg>& values)
     {
         const int count = values.GetSize();
+        if (m_judge) return {values.GetData(), count};   // judged before the writer lets go of it
         T* kept = AllotList<T>(static_cast<std::size_t>(count));
         std::copy(values.begin(), values.end(), kept);
         return {kept, count};
@@ -161,6 +179,14 @@ public:
     const CBGOutputData* at(OutputName name) const;
 
 private:
+    // Room for a judged list, reused by the next one.
+    template <class T>
+    T* ScratchList(std::size_t count)
+    {
+        if constexpr (std::is_same_v<T, int>) return (m_scratchInts.resize(count), m_scratchInts.data());
+        else if constexpr (std::is_same_v<T, double>) return (m_scratchReals.resize(count), m_scratchReals.data());
+        else return (m_scratchTexts.assign(count, CString()), m_scratchTexts.data());
+    }
     std::string_view Name(std::uint32_t slot) const
     {
         const NameSpan span = m_spans[slot];
@@ -195,6 +221,14 @@ private:
     OutputListStore<double> m_reals;
     OutputListStore<CString> m_texts;
     mutable std::size_t m_entered = 0;
+    // A judging map's judge, the record and name of the value being written, and room for its list.
+    Judge m_judge;
+    CBGOutputData m_judged;
+    std::string_view m_judgedHead;
+    std::string_view m_judgedTail;
+    std::vector<int> m_scratchInts;
+    std::vector<double> m_scratchReals;
+    std::vector<CString> m_scratchTexts;
 };
 
 // Each creates one record and enters it under key; an existing record of that key is replaced and

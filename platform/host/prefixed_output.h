@@ -21,7 +21,8 @@ inline CString IndexedName(const char* head, int index, const char* tail)
 }
 
 // Reals and real lists carry one decimal unless the call says otherwise. Each value enters the map
-// as it is written; its name is the prefix followed by the name given. Every number is written with
+// as it is written (a judging map is handed it once filled in); its name is the prefix followed by
+// the name given. Every number is written with
 // its kind (OutputKinds), which its record keeps: there is no call that writes a number without one.
 class PrefixedOutput {
 public:
@@ -29,34 +30,49 @@ public:
 
     void Int(OutputName name, const OutputKind& kind, int value)
     {
-        Enter(name, CBGOutputData::Int, kind).intValue = value;
+        CBGOutputData& record = Enter(name, CBGOutputData::Int, kind);
+        record.intValue = value;
+        m_map.Filled(record);
     }
     void Real(OutputName name, const OutputKind& kind, double value, int decimals = 1)
     {
         CBGOutputData& record = Enter(name, CBGOutputData::Double, kind);
         record.doubleValue = value;
         record.decimals = decimals;
+        m_map.Filled(record);
     }
-    void Text(OutputName name, CString value) { Enter(name, CBGOutputData::Text).text = std::move(value); }
+    void Text(OutputName name, CString value)
+    {
+        CBGOutputData& record = Enter(name, CBGOutputData::Text);
+        record.text = std::move(value);
+        m_map.Filled(record);
+    }
     void Ints(OutputName name, const OutputKind& kind, const CArray<int>& values)
     {
-        Enter(name, CBGOutputData::IntList, kind).intList = m_map.KeepList(values);
+        CBGOutputData& record = Enter(name, CBGOutputData::IntList, kind);
+        record.intList = m_map.KeepList(values);
+        m_map.Filled(record);
     }
     void Reals(OutputName name, const OutputKind& kind, const CArray<double>& values, int decimals = 1)
     {
         CBGOutputData& record = Enter(name, CBGOutputData::DoubleList, kind);
         record.doubleList = m_map.KeepList(values);
         record.decimals = decimals;
+        m_map.Filled(record);
     }
     void Texts(OutputName name, const CStringArray& values)
     {
-        Enter(name, CBGOutputData::TextList).textList = m_map.KeepList(values);
+        CBGOutputData& record = Enter(name, CBGOutputData::TextList);
+        record.textList = m_map.KeepList(values);
+        m_map.Filled(record);
     }
     // A list of count elements, element k being valueOf(k), made where the map keeps it.
     template <class ValueOf>
     void IntsOf(OutputName name, const OutputKind& kind, int count, ValueOf valueOf)
     {
-        Enter(name, CBGOutputData::IntList, kind).intList = Fill<int>(count, valueOf);
+        CBGOutputData& record = Enter(name, CBGOutputData::IntList, kind);
+        record.intList = Fill<int>(count, valueOf);
+        m_map.Filled(record);
     }
     template <class ValueOf>
     void RealsOf(OutputName name, const OutputKind& kind, int count, ValueOf valueOf, int decimals = 1)
@@ -64,6 +80,7 @@ public:
         CBGOutputData& record = Enter(name, CBGOutputData::DoubleList, kind);
         record.doubleList = Fill<double>(count, valueOf);
         record.decimals = decimals;
+        m_map.Filled(record);
     }
 
 private:

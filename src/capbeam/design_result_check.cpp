@@ -85,53 +85,78 @@ bool Sound(const CBGOutputData& record)
 
 } // namespace
 
-int CheckPublishedValues(const OutputDataMap& published)
+void PublishedValuesCheck::Judge(std::string_view head, std::string_view tail, const CBGOutputData& record)
 {
-    // Most piers publish nothing that fails: each value is first read with one comparison per
-    // number and only the values that fail one are named, in name order, as the map lists them.
-    std::vector<std::uint32_t> failing;
-    const std::size_t entered = published.EnteredCount();
-    for (std::size_t slot = 0; slot < entered; ++slot)
-        if (!Sound(published.EnteredRecord(slot))) failing.push_back(static_cast<std::uint32_t>(slot));
-    if (failing.empty()) return 0;
-    std::sort(failing.begin(), failing.end(), [&published](std::uint32_t a, std::uint32_t b) {
-        const int order = CompareNames(published.EnteredName(a), published.EnteredName(b));
-        return order != 0 ? order < 0 : a < b;
-    });
+    // A value published again replaces the earlier one: its fault goes with it. Names are made
+    // only once some value has failed.
+    if (!m_failedNames.empty()) {
+        std::string name;
+        name.reserve(head.size() + tail.size());
+        name.append(head).append(tail);
+        if (m_failedNames.erase(name) != 0)
+            std::erase_if(m_failed, [&name](const Failed& failed) { return failed.name == name; });
+    }
+    if (Sound(record)) return;
+
+    Failed failed;
+    failed.name.reserve(head.size() + tail.size());
+    failed.name.append(head).append(tail);
+    failed.integer = record.type == CBGOutputData::Int || record.type == CBGOutputData::IntList;
+    failed.list = record.type == CBGOutputData::IntList || record.type == CBGOutputData::DoubleList;
+    failed.decimals = record.decimals;
+    failed.kind = record.kind;
+    const bool mayBeNegative = record.kind && record.kind->MayBeNegative();
+    const int count = record.type == CBGOutputData::IntList      ? record.intList.GetSize()
+                      : record.type == CBGOutputData::DoubleList ? record.doubleList.GetSize()
+                                                                 : 1;
+    for (int k = 0; k < count; ++k) {
+        double value = 0.0;
+        switch (record.type) {
+        case CBGOutputData::Int: value = record.intValue; break;
+        case CBGOutputData::Double: value = record.doubleValue; break;
+        case CBGOutputData::IntList: value = record.intList[k]; break;
+        default: value = record.doubleList[k]; break;
+        }
+        if (FaultOf(value, mayBeNegative)) failed.elements.emplace_back(k, value);
+    }
+    m_failedNames.insert(failed.name);
+    m_failed.push_back(std::move(failed));
+}
+
+int PublishedValuesCheck::Report() const
+{
+    if (m_failed.empty()) return 0;
+    // In name order, as the output map lists them (one record a name).
+    std::vector<const Failed*> ordered;
+    for (const Failed& failed : m_failed) ordered.push_back(&failed);
+    std::sort(ordered.begin(), ordered.end(),
+              [](const Failed* a, const Failed* b) { return CompareNames(a->name, b->name) < 0; });
 
     FaultsByKind faults;
-    for (const std::uint32_t slot : failing) {
-        const std::string_view name = published.EnteredName(slot);
-        const CBGOutputData* record = &published.EnteredRecord(slot);
-        // A value a later one of its name replaced is not published.
-        if (published.find(name)->second != record) continue;
-        const bool integer = record->type == CBGOutputData::Int || record->type == CBGOutputData::IntList;
-        const bool list = record->type == CBGOutputData::IntList || record->type == CBGOutputData::DoubleList;
-        const bool mayBeNegative = record->kind && record->kind->MayBeNegative();
-        std::string kind;
-        const int count = record->type == CBGOutputData::IntList      ? record->intList.GetSize()
-                          : record->type == CBGOutputData::DoubleList ? record->doubleList.GetSize()
-                                                                      : 1;
-        for (int k = 0; k < count; ++k) {
-            double value = 0.0;
-            switch (record->type) {
-            case CBGOutputData::Int: value = record->intValue; break;
-            case CBGOutputData::Double: value = record->doubleValue; break;
-            case CBGOutputData::IntList: value = record->intList[k]; break;
-            default: value = record->doubleList[k]; break;
-            }
-            const char* fault = FaultOf(value, mayBeNegative);
-            if (!fault) continue;
-            if (kind.empty()) kind = KindOf(name);
-            faults.Add(kind, [&] {
-                std::string message = kSubject + std::string(name);
-                if (list) message += " element " + std::to_string(k + 1);
+    for (const Failed* failed : ordered) {
+        const std::string kind = KindOf(failed->name);
+        const bool mayBeNegative = failed->kind && failed->kind->MayBeNegative();
+        for (const auto& [k, value] : failed->elements) {
+            faults.Add(kind, [&, k = k, value = value] {
+                std::string message = kSubject + failed->name;
+                if (failed->list) message += " element " + std::to_string(k + 1);
                 message += " = ";
-                message += integer ? std::to_string(static_cast<long long>(value)) : RealText(value, record->decimals);
-                message += std::string(", ") + WhatItIs(name, integer, record->kind) + ", " + fault;
+                message += failed->integer ? std::to_string(static_cast<long long>(value))
+                                           : RealText(value, failed->decimals);
+                message += std::string(", ") + WhatItIs(failed->name, failed->integer, failed->kind) + ", " +
+                           FaultOf(value, mayBeNegative);
                 return message;
             });
         }
     }
     return faults.Report("values of this kind");
+}
+
+int CheckPublishedValues(const OutputDataMap& published)
+{
+    PublishedValuesCheck check;
+    const std::size_t entered = published.EnteredCount();
+    for (std::size_t slot = 0; slot < entered; ++slot)
+        check.Judge(published.EnteredName(slot), {}, published.EnteredRecord(slot));
+    return check.Report();
 }
