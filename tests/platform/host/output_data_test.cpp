@@ -9,6 +9,8 @@
 #include <cstdint>
 #include <limits>
 #include <string>
+#include <string_view>
+#include <vector>
 
 namespace {
 
@@ -176,4 +178,28 @@ TEST(OutputText, NonFiniteRealsPrintPlainly)
     EXPECT_EQ(printed(map, "n"), "nan");
     EXPECT_EQ(printed(map, "i"), "-inf");
     EXPECT_EQ(printed(map, "big").GetLength(), 309);
+}
+
+// A judging map hands over each value once its writer has filled it in, the list where the writer
+// holds it, and keeps nothing.
+TEST(OutputMap, AJudgingMapHandsOverEachValueAndKeepsNone)
+{
+    std::vector<std::string> seen;
+    OutputDataMap map([&seen](std::string_view head, std::string_view tail, const CBGOutputData& record) {
+        std::string line = std::string(head) + std::string(tail) + "=";
+        record.AppendText(line);
+        if (record.kind) line += std::string(" ") + (record.kind->MayBeNegative() ? "signed" : "never negative");
+        seen.push_back(line);
+    });
+    PrefixedOutput out(map, "P_");
+    CArray<double> levels;
+    levels.Add(-60.0), levels.Add(-88.25);
+    out.Reals("zt1", OutputKinds::FromTop, levels, 2);
+    out.RealsOf("x", OutputKinds::BarVertex, 3, [](int k) { return k * 0.5; });
+    out.Text("R", "N1");
+    InSert_OutputData(map, "Q_n", OutputKinds::Count, 3, "");
+    EXPECT_EQ(seen, (std::vector<std::string>{"P_zt1=-60.00,-88.25 signed", "P_x=0.0,0.5,1.0 signed", "P_R=N1",
+                                              "Q_n=3 never negative"}));
+    EXPECT_EQ(map.EnteredCount(), 0u);
+    EXPECT_TRUE(map.empty());
 }
