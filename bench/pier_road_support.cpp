@@ -172,6 +172,12 @@ ComponentDataSets StoredPier(const PierText& pier)
     return run.session->Store();
 }
 
+OutputDataMap DesignedOutputs(const PierText& pier)
+{
+    PierRun run(pier, RoadStage::Output);
+    return run.session->Output();
+}
+
 void RunRoadStage(benchmark::State& state, const PierText& pier, RoadStage stage)
 {
     switch (stage) {

@@ -52,3 +52,6 @@ void RunWholeRoad(benchmark::State& state, const PierText& pier);
 
 // The designed pier's three data sets.
 ComponentDataSets StoredPier(const PierText& pier);
+
+// The designed pier's output values, as the host collects them.
+OutputDataMap DesignedOutputs(const PierText& pier);

@@ -6,6 +6,7 @@
 
 #include <algorithm>
 #include <charconv>
+#include <cmath>
 #include <cstdint>
 #include <limits>
 #include <stdexcept>
@@ -27,10 +28,73 @@ void appendInt(std::string& out, int v)
     out.append(buffer, static_cast<std::size_t>(result.ptr - buffer));
 }
 
+// Fixed-point with the given decimals by arithmetic, for a value whose product with 10^decimals
+// is below 2^52: the exact product is held as the rounded product and its error (fma), so the
+// whole number nearest to it is found as the text's digits would round (a value just below or just
+// above a half rounds as its digits say, an exact tie to the even last digit), and its digits are
+// the text's. false, with nothing written, for what the arithmetic cannot hold.
+bool appendRealByArithmetic(std::string& out, double v, int decimals)
+{
+    static constexpr double kPowersOfTen[] = {1e0, 1e1, 1e2,  1e3,  1e4,  1e5,  1e6,  1e7,
+                                              1e8, 1e9, 1e10, 1e11, 1e12, 1e13, 1e14, 1e15};
+    static constexpr std::uint64_t kWholePowers[] = {1u,
+                                                     10u,
+                                                     100u,
+                                                     1000u,
+                                                     10000u,
+                                                     100000u,
+                                                     1000000u,
+                                                     10000000u,
+                                                     100000000u,
+                                                     1000000000u,
+                                                     10000000000u,
+                                                     100000000000u,
+                                                     1000000000000u,
+                                                     10000000000000u,
+                                                     100000000000000u,
+                                                     1000000000000000u};
+    if (decimals > 15) return false;
+    const double scale = kPowersOfTen[decimals];
+    const double product = v * scale;
+    if (!(std::fabs(product) < 0x1p52)) return false;   // NaN and infinities too
+    // The whole number nearest to the product, a tie to the even one: below 2^52 adding and taking
+    // away 2^52 leaves exactly that (the sum is rounded to a whole number, ties to even).
+    double whole = product >= 0.0 ? (product + 0x1p52) - 0x1p52 : (product - 0x1p52) + 0x1p52;
+    // Only a product that lies on a half can have its error carry it to the other side.
+    const double offset = product - whole;
+    if (offset == 0.5 || offset == -0.5) {
+        const double error = std::fma(v, scale, -product);   // v x scale = product + error, exactly
+        if (offset == 0.5 && error > 0.0) whole += 1.0;
+        else if (offset == -0.5 && error < 0.0) whole -= 1.0;
+    }
+
+    // The text is made in one buffer and appended once. A value that rounds to zero is printed
+    // without a sign.
+    char text[40];   // a sign, 16 digits, the point, 15 decimals
+    char* at = text;
+    if (whole < 0.0) *at++ = '-';
+    const auto digits = static_cast<std::uint64_t>(std::fabs(whole));
+    const std::uint64_t unit = kWholePowers[decimals];
+    at = std::to_chars(at, text + sizeof text, digits / unit).ptr;
+    if (decimals > 0) {
+        *at++ = '.';
+        // The decimals, leading zeros included: the remainder written from its last digit.
+        std::uint64_t fraction = digits % unit;
+        for (int k = decimals - 1; k >= 0; --k) {
+            at[k] = static_cast<char>('0' + fraction % 10);
+            fraction /= 10;
+        }
+        at += decimals;
+    }
+    out.append(text, static_cast<std::size_t>(at - text));
+    return true;
+}
+
 // Fixed-point with the given decimals; to_chars never consults the locale.
 void appendReal(std::string& out, double v, int decimals)
 {
     decimals = std::clamp(decimals, 0, kMaxDecimals);
+    if (appendRealByArithmetic(out, v, decimals)) return;
     char buffer[400];   // the largest double has 309 integer digits
     const auto result = std::to_chars(buffer, buffer + sizeof buffer, v, std::chars_format::fixed, decimals);
     const char* begin = buffer;
@@ -50,11 +114,13 @@ void appendJoined(std::string& out, const List& list, Append append)
     }
 }
 
-// A new record of the given kind, entered under key with its note.
-CBGOutputData& enter(OutputDataMap& map, const CString& key, CBGOutputData::Type type, const CString& note)
+// A new record of the given type and, for a number, kind, entered under key with its note.
+CBGOutputData& enter(OutputDataMap& map, const CString& key, CBGOutputData::Type type, const CString& note,
+                     const OutputKind* kind = nullptr)
 {
     CBGOutputData& record = map.Enter(key.str());
     record.type = type;
+    record.kind = kind;
     record.note = note;
     return record;
 }
@@ -93,6 +159,13 @@ OutputDataMap::~OutputDataMap()
 
 CBGOutputData& OutputDataMap::Enter(std::string_view head, std::string_view tail)
 {
+    if (m_judge) {
+        // The name stays the writer's until the record is Filled.
+        m_judgedHead = head;
+        m_judgedTail = tail;
+        m_judged = CBGOutputData();
+        return m_judged;
+    }
     const std::size_t length = head.size() + tail.size();
     if (m_names.size() + length > std::numeric_limits<std::uint32_t>::max() - NameBlock::kPad)
         throw std::length_error("output value names exceed 4 GB");
@@ -165,37 +238,49 @@ const CBGOutputData* OutputDataMap::at(OutputName name) const
     return found->second;
 }
 
-void InSert_OutputData(OutputDataMap& map, const CString& key, int value, const CString& note)
+void InSert_OutputData(OutputDataMap& map, const CString& key, const OutputKind& kind, int value, const CString& note)
 {
-    enter(map, key, CBGOutputData::Int, note).intValue = value;
+    CBGOutputData& record = enter(map, key, CBGOutputData::Int, note, &kind);
+    record.intValue = value;
+    map.Filled(record);
 }
 
-void InSert_OutputData(OutputDataMap& map, const CString& key, double value, int decimals, const CString& note)
+void InSert_OutputData(OutputDataMap& map, const CString& key, const OutputKind& kind, double value, int decimals,
+                       const CString& note)
 {
-    CBGOutputData& record = enter(map, key, CBGOutputData::Double, note);
+    CBGOutputData& record = enter(map, key, CBGOutputData::Double, note, &kind);
     record.doubleValue = value;
     record.decimals = decimals;
+    map.Filled(record);
 }
 
 void InSert_OutputData(OutputDataMap& map, const CString& key, const CString& value, const CString& note)
 {
-    enter(map, key, CBGOutputData::Text, note).text = value;
+    CBGOutputData& record = enter(map, key, CBGOutputData::Text, note);
+    record.text = value;
+    map.Filled(record);
 }
 
-void InSert_OutputData(OutputDataMap& map, const CString& key, const CArray<int>& values, const CString& note)
-{
-    enter(map, key, CBGOutputData::IntList, note).intList = map.KeepList(values);
-}
-
-void InSert_OutputData(OutputDataMap& map, const CString& key, const CArray<double>& values, int decimals,
+void InSert_OutputData(OutputDataMap& map, const CString& key, const OutputKind& kind, const CArray<int>& values,
                        const CString& note)
 {
-    CBGOutputData& record = enter(map, key, CBGOutputData::DoubleList, note);
+    CBGOutputData& record = enter(map, key, CBGOutputData::IntList, note, &kind);
+    record.intList = map.KeepList(values);
+    map.Filled(record);
+}
+
+void InSert_OutputData(OutputDataMap& map, const CString& key, const OutputKind& kind, const CArray<double>& values,
+                       int decimals, const CString& note)
+{
+    CBGOutputData& record = enter(map, key, CBGOutputData::DoubleList, note, &kind);
     record.doubleList = map.KeepList(values);
     record.decimals = decimals;
+    map.Filled(record);
 }
 
 void InSert_OutputData(OutputDataMap& map, const CString& key, const CStringArray& values, const CString& note)
 {
-    enter(map, key, CBGOutputData::TextList, note).textList = map.KeepList(values);
+    CBGOutputData& record = enter(map, key, CBGOutputData::TextList, note);
+    record.textList = map.KeepList(values);
+    map.Filled(record);
 }

@@ -5,10 +5,12 @@
 #include "mfc/cstring.h"
 #include "mfc/cstring_array.h"
 #include "host/name_block.h"
+#include "host/output_kind.h"
 #include "host/output_list.h"
 
 #include <cstddef>
 #include <cstdint>
+#include <functional>
 #include <iterator>
 #include <string>
 #include <string_view>
@@ -27,6 +29,9 @@ public:
     CBGOutputData() {}   // NOLINT(modernize-use-equals-default)
 
     Type type = Int;
+    // What a number is (OutputKinds), as its writer named it; none for a text. Kept with the value
+    // for the check of the design's results, never stored in an archive or printed.
+    const OutputKind* kind = nullptr;
     int intValue = 0;
     double doubleValue = 0.0;       // full precision; decimals apply when printed
     int decimals = 0;
@@ -104,7 +109,15 @@ public:
     };
     using iterator = const_iterator;
 
+    // What a judging map hands each value to: its name in two parts and its record, filled in.
+    using Judge = std::function<void(std::string_view head, std::string_view tail, const CBGOutputData& record)>;
+
     OutputDataMap() = default;
+    // A map that keeps no values: each value entered is handed to judge as soon as its writer has
+    // filled it in (Filled), and forgotten; a list is shown where its writer holds it, not copied,
+    // and the name is not copied either. Every read finds it empty. For a reader of every value
+    // that needs neither their order nor to keep them: the check of a design's results.
+    explicit OutputDataMap(Judge judge) : m_judge(std::move(judge)) {}
     ~OutputDataMap();
     OutputDataMap(OutputDataMap&&) noexcept = default;
     OutputDataMap& operator=(OutputDataMap&&) noexcept = default;
@@ -114,11 +127,19 @@ public:
     // A new, empty record entered under head + tail (the name in two parts, so that a writer of
     // values sharing a prefix makes no text of its own); the caller fills it in.
     CBGOutputData& Enter(std::string_view head, std::string_view tail = {});
+    // The writer's word that the record Enter gave it is filled in (PrefixedOutput and
+    // InSert_OutputData give it, before they write anything else): a judging map hands it to its
+    // judge; any other map has kept it already.
+    void Filled(const CBGOutputData& record) const
+    {
+        if (m_judge) m_judge(m_judgedHead, m_judgedTail, record);
+    }
     // Room for a list of count elements kept by this map, for a record of it to show; the caller
     // fills every element in (numbers are not cleared first).
     template <class T>
     T* AllotList(std::size_t count)
     {
+        if (m_judge) return ScratchList<T>(count);
         if constexpr (std::is_same_v<T, int>) return m_ints.Allot(count);
         else if constexpr (std::is_same_v<T, double>) return m_reals.Allot(count);
         else {
@@ -131,6 +152,7 @@ public:
     OutputList<T> KeepList(const CArray<T, Arg>& values)
     {
         const int count = values.GetSize();
+        if (m_judge) return {values.GetData(), count};   // judged before the writer lets go of it
         T* kept = AllotList<T>(static_cast<std::size_t>(count));
         std::copy(values.begin(), values.end(), kept);
         return {kept, count};
@@ -144,12 +166,27 @@ public:
     std::size_t size() const { return NameOrder().size(); }
     bool empty() const { return m_records.empty(); }
 
+    // The records in the order they were entered, slot 0 first, without putting the map in order:
+    // for a reader that visits every value and needs no order (a replaced record is among them,
+    // emptied once the map has been ordered; find tells the record published under a name).
+    std::size_t EnteredCount() const { return m_records.size(); }
+    std::string_view EnteredName(std::size_t slot) const { return Name(static_cast<std::uint32_t>(slot)); }
+    const CBGOutputData& EnteredRecord(std::size_t slot) const { return m_records[slot]; }
+
     const_iterator find(OutputName name) const;
     std::size_t count(OutputName name) const { return find(name) != end() ? 1 : 0; }
     // The record of a name; throws std::out_of_range when there is none.
     const CBGOutputData* at(OutputName name) const;
 
 private:
+    // Room for a judged list, reused by the next one.
+    template <class T>
+    T* ScratchList(std::size_t count)
+    {
+        if constexpr (std::is_same_v<T, int>) return (m_scratchInts.resize(count), m_scratchInts.data());
+        else if constexpr (std::is_same_v<T, double>) return (m_scratchReals.resize(count), m_scratchReals.data());
+        else return (m_scratchTexts.assign(count, CString()), m_scratchTexts.data());
+    }
     std::string_view Name(std::uint32_t slot) const
     {
         const NameSpan span = m_spans[slot];
@@ -184,13 +221,24 @@ private:
     OutputListStore<double> m_reals;
     OutputListStore<CString> m_texts;
     mutable std::size_t m_entered = 0;
+    // A judging map's judge, the record and name of the value being written, and room for its list.
+    Judge m_judge;
+    CBGOutputData m_judged;
+    std::string_view m_judgedHead;
+    std::string_view m_judgedTail;
+    std::vector<int> m_scratchInts;
+    std::vector<double> m_scratchReals;
+    std::vector<CString> m_scratchTexts;
 };
 
-// Each creates one record and enters it under key; an existing record of that key is replaced and emptied.
-void InSert_OutputData(OutputDataMap& map, const CString& key, int value, const CString& note);
-void InSert_OutputData(OutputDataMap& map, const CString& key, double value, int decimals, const CString& note);
-void InSert_OutputData(OutputDataMap& map, const CString& key, const CString& value, const CString& note);
-void InSert_OutputData(OutputDataMap& map, const CString& key, const CArray<int>& values, const CString& note);
-void InSert_OutputData(OutputDataMap& map, const CString& key, const CArray<double>& values, int decimals,
+// Each creates one record and enters it under key; an existing record of that key is replaced and
+// emptied. A number is entered with its kind.
+void InSert_OutputData(OutputDataMap& map, const CString& key, const OutputKind& kind, int value, const CString& note);
+void InSert_OutputData(OutputDataMap& map, const CString& key, const OutputKind& kind, double value, int decimals,
                        const CString& note);
+void InSert_OutputData(OutputDataMap& map, const CString& key, const CString& value, const CString& note);
+void InSert_OutputData(OutputDataMap& map, const CString& key, const OutputKind& kind, const CArray<int>& values,
+                       const CString& note);
+void InSert_OutputData(OutputDataMap& map, const CString& key, const OutputKind& kind, const CArray<double>& values,
+                       int decimals, const CString& note);
 void InSert_OutputData(OutputDataMap& map, const CString& key, const CStringArray& values, const CString& note);

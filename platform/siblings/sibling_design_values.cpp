@@ -33,8 +33,10 @@ int SiblingDesignValues::Set(Values values)
 
 void SiblingDesignValues::Output(OutputDataMap& outputs, const CString& prefix) const
 {
-    InSert_OutputData(outputs, prefix + "designed", m_designed, "");
-    for (const auto& [name, value] : m_values) InSert_OutputData(outputs, prefix + name, value, 1, "");
+    // The sibling's own values, which its module judges.
+    InSert_OutputData(outputs, prefix + "designed", OutputKinds::ItsModule, m_designed, "");
+    for (const auto& [name, value] : m_values)
+        InSert_OutputData(outputs, prefix + name, OutputKinds::ItsModule, value, 1, "");
 }
 
 void SiblingDesignValues::Serialize(CArchive& ar)

@@ -109,11 +109,11 @@ void CPG006Atom::shuchu_Data(OutputDataMap& outputs) const
     auto enter = [&outputs](const char* name, const auto& v) {
         using T = std::decay_t<decltype(v)>;
         if constexpr (std::is_same_v<T, int>)
-            InSert_OutputData(outputs, Key(name), v, "");
+            InSert_OutputData(outputs, Key(name), OutputKinds::ItsModule, v, "");
         else if constexpr (std::is_same_v<T, double>)
-            InSert_OutputData(outputs, Key(name), v, 3, "");
+            InSert_OutputData(outputs, Key(name), OutputKinds::ItsModule, v, 3, "");
         else if constexpr (std::is_same_v<T, DblArray>)
-            InSert_OutputData(outputs, Key(name), static_cast<const CArray<double>&>(v), 3, "");
+            InSert_OutputData(outputs, Key(name), OutputKinds::ItsModule, static_cast<const CArray<double>&>(v), 3, "");
         else
             InSert_OutputData(outputs, Key(name), v, "");
     };

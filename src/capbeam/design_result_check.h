@@ -3,8 +3,11 @@
 
 #include "host/output_data.h"
 
-#include <span>
+#include <string>
 #include <string_view>
+#include <unordered_set>
+#include <utility>
+#include <vector>
 
 // Each design step works on the values the one before it left and does not compare them with 0,
 // so values that are each usable but do not fit the cap together (an end cover larger than the
@@ -13,18 +16,33 @@
 // publishes, whatever the cause, and reports each fault through the error channel: the design
 // has run, but its results cannot be used.
 
-// Output names that are signed by their meaning and so are not compared with 0 (their values
-// must still be finite). In a name "#" stands for any number (an index, a counter, a list's number).
-struct SignedOutputNames {
-    const char* reason;
-    std::span<const char* const> patterns;
+// The check of published numbers, value by value as they are published: each judged by the kind
+// its writer gave it (host/output_kind.h): finite, and not below 0 unless the kind may be negative
+// (a signed quantity, a code); a sibling module's values are left to that module, texts are not
+// judged. A value published again under the same name replaces the earlier one, as in the output
+// map. Report then gives one error per kind of value (the name with its indices read as any
+// number), naming the first value that fails, in name order, and how many fail.
+class PublishedValuesCheck {
+public:
+    // Judges one value, its name in two parts (a prefix and the rest).
+    void Judge(std::string_view head, std::string_view tail, const CBGOutputData& record);
+    // Reports the faults found through the error channel; returns the number of errors reported.
+    int Report() const;
+
+private:
+    // A value that failed: its name, record's form and the elements that fail.
+    struct Failed {
+        std::string name;
+        bool integer = false;
+        bool list = false;
+        int decimals = 0;
+        const OutputKind* kind = nullptr;
+        std::vector<std::pair<int, double>> elements;   // element number from 0, value
+    };
+    std::vector<Failed> m_failed;                       // in the order published
+    std::unordered_set<std::string> m_failedNames;
 };
-std::span<const SignedOutputNames> SignedOutputNameTable();
 
-// 1 when the output name is one of the signed names of the table, whatever its numbers.
-bool IsSignedOutputName(std::string_view name);
-
-// Judges every number published under a name that begins with "PM001_": finite, and not below 0
-// unless the name is signed. One error per kind of value (the name with its indices read as any
-// number) names the first value that fails and how many fail. Returns the number of errors reported.
+// The same check over every value of an output map, in the order entered. Returns the number of
+// errors reported.
 int CheckPublishedValues(const OutputDataMap& published);

@@ -63,10 +63,14 @@ int CPM001Norm::DesignItemArray(CPM001KeyParam& kp)
 void CPM001Norm::CheckDesignResults() const
 {
     if (!m_pAtom || !m_pCapBeamAtom) return;
-    OutputDataMap published;
+    // The published values judged as they are written, none of them kept.
+    PublishedValuesCheck check;
+    OutputDataMap published([&check](std::string_view head, std::string_view tail, const CBGOutputData& record) {
+        check.Judge(head, tail, record);
+    });
     m_pAtom->OutPM001AtomData(published);
     m_pCapBeamAtom->OutPM001AtomData(published);
-    CheckPublishedValues(published);
+    check.Report();
     CheckBarsWithinBeam(*m_pCapBeamAtom);
 }
 

@@ -26,60 +26,60 @@ void WriteTendon(OutputDataMap& map, int i, const pm001_tendon::M_Steel& s)
     const CString prefix = IndexedName("PM001_T0104_Steel[", i, "]_");
     OutputWriter out(map, prefix);
 
-    out.Int("Index", s.Index);
-    out.Int("m", s.m);
-    out.Int("n", s.n);
+    out.Int("Index", OutputKinds::Serial, s.Index);
+    out.Int("m", OutputKinds::Count, s.m);
+    out.Int("n", OutputKinds::Count, s.n);
     out.Text("name", s.name);
-    out.Reals("Y", s.Y);
+    out.Reals("Y", OutputKinds::Across, s.Y);
     out.Text("YSeries", s.YSeries);
-    out.Int("Ytype", s.Ytype);
+    out.Int("Ytype", OutputKinds::Code, s.Ytype);
     out.Text("YAlias", s.YAlias);
-    out.Real("fpk", s.fpk);
-    out.Real("Yarea", s.Yarea);
-    out.Real("Ygama", s.Ygama);
+    out.Real("fpk", OutputKinds::Amount, s.fpk);
+    out.Real("Yarea", OutputKinds::Amount, s.Yarea);
+    out.Real("Ygama", OutputKinds::Amount, s.Ygama);
     out.Text("R", s.R);
 
     // The node columns; the deflection with four decimals.
     const CArray<M_LNode>& nodes = s.LNode;
     out.Texts("LNode_NR", NodeColumn<CString, CStringArray>(nodes, &M_LNode::NR));
-    out.Ints("LNode_property", NodeColumn<int, CArray<int>>(nodes, &M_LNode::property));
-    out.Reals("LNode_X", NodeColumn<double, CArray<double>>(nodes, &M_LNode::X));
-    out.Ints("LNode_Refline", NodeColumn<int, CArray<int>>(nodes, &M_LNode::Refline));
-    out.Reals("LNode_refZ", NodeColumn<double, CArray<double>>(nodes, &M_LNode::refZ));
-    out.Reals("LNode_Z", NodeColumn<double, CArray<double>>(nodes, &M_LNode::Z));
-    out.Reals("LNode_ZZ", NodeColumn<double, CArray<double>>(nodes, &M_LNode::ZZ));
-    out.Reals("LNode_R", NodeColumn<double, CArray<double>>(nodes, &M_LNode::R));
-    out.Reals("LNode_alf", NodeColumn<double, CArray<double>>(nodes, &M_LNode::alf), 4);
-    out.Reals("LNode_T", NodeColumn<double, CArray<double>>(nodes, &M_LNode::T));
-    out.Reals("LNode_S", NodeColumn<double, CArray<double>>(nodes, &M_LNode::S));
-    out.Reals("LNode_E", NodeColumn<double, CArray<double>>(nodes, &M_LNode::E));
+    out.Ints("LNode_property", OutputKinds::Code, NodeColumn<int, CArray<int>>(nodes, &M_LNode::property));
+    out.Reals("LNode_X", OutputKinds::Length, NodeColumn<double, CArray<double>>(nodes, &M_LNode::X));
+    out.Ints("LNode_Refline", OutputKinds::Code, NodeColumn<int, CArray<int>>(nodes, &M_LNode::Refline));
+    out.Reals("LNode_refZ", OutputKinds::Length, NodeColumn<double, CArray<double>>(nodes, &M_LNode::refZ));
+    out.Reals("LNode_Z", OutputKinds::Length, NodeColumn<double, CArray<double>>(nodes, &M_LNode::Z));
+    out.Reals("LNode_ZZ", OutputKinds::Length, NodeColumn<double, CArray<double>>(nodes, &M_LNode::ZZ));
+    out.Reals("LNode_R", OutputKinds::Length, NodeColumn<double, CArray<double>>(nodes, &M_LNode::R));
+    out.Reals("LNode_alf", OutputKinds::Angle, NodeColumn<double, CArray<double>>(nodes, &M_LNode::alf), 4);
+    out.Reals("LNode_T", OutputKinds::Length, NodeColumn<double, CArray<double>>(nodes, &M_LNode::T));
+    out.Reals("LNode_S", OutputKinds::Length, NodeColumn<double, CArray<double>>(nodes, &M_LNode::S));
+    out.Reals("LNode_E", OutputKinds::Length, NodeColumn<double, CArray<double>>(nodes, &M_LNode::E));
 
-    out.Reals("L", s.L);
-    out.Int("Ckline", s.Ckline);
-    out.Int("Ckplace", s.Ckplace);
-    out.Reals("Dsx", s.Dsx);
-    out.Reals("Ysx", s.Ysx);
-    out.Reals("YZ", s.YZ);
-    out.Reals("X", s.X);
-    out.Reals("Z", s.Z);
-    out.Int("PT", s.PT);
-    out.Int("FVPTL", s.FVPTL);
-    out.Int("FVPTR", s.FVPTR);
-    out.Int("FVPTLDL", s.FVPTLDL);
-    out.Int("FVPTQPL", s.FVPTQPL);
-    out.Int("FVPTLDR", s.FVPTLDR);
-    out.Int("FVPTQPR", s.FVPTQPR);
-    out.Real("PC", s.PC);
-    out.Real("PCT", s.PCT);
-    out.Real("cl_DEL", s.cl_DEL);
-    out.Real("cl_ELL", s.cl_ELL);
-    out.Real("cl_ELR", s.cl_ELR);
-    out.Real("cl_TL", s.cl_TL);
-    out.Real("cl_ES", s.cl_ES);
-    out.Real("Mn", s.Mn);
-    out.Real("Mng", s.Mng);
-    out.Int("lMC", s.lMC);
-    out.Int("rMC", s.rMC);
+    out.Reals("L", OutputKinds::Length, s.L);
+    out.Int("Ckline", OutputKinds::Code, s.Ckline);
+    out.Int("Ckplace", OutputKinds::Code, s.Ckplace);
+    out.Reals("Dsx", OutputKinds::Length, s.Dsx);
+    out.Reals("Ysx", OutputKinds::Length, s.Ysx);
+    out.Reals("YZ", OutputKinds::Length, s.YZ);
+    out.Reals("X", OutputKinds::Length, s.X);
+    out.Reals("Z", OutputKinds::Length, s.Z);
+    out.Int("PT", OutputKinds::Code, s.PT);
+    out.Int("FVPTL", OutputKinds::Code, s.FVPTL);
+    out.Int("FVPTR", OutputKinds::Code, s.FVPTR);
+    out.Int("FVPTLDL", OutputKinds::Code, s.FVPTLDL);
+    out.Int("FVPTQPL", OutputKinds::Code, s.FVPTQPL);
+    out.Int("FVPTLDR", OutputKinds::Code, s.FVPTLDR);
+    out.Int("FVPTQPR", OutputKinds::Code, s.FVPTQPR);
+    out.Real("PC", OutputKinds::Amount, s.PC);
+    out.Real("PCT", OutputKinds::Amount, s.PCT);
+    out.Real("cl_DEL", OutputKinds::Length, s.cl_DEL);
+    out.Real("cl_ELL", OutputKinds::Length, s.cl_ELL);
+    out.Real("cl_ELR", OutputKinds::Length, s.cl_ELR);
+    out.Real("cl_TL", OutputKinds::Length, s.cl_TL);
+    out.Real("cl_ES", OutputKinds::Length, s.cl_ES);
+    out.Real("Mn", OutputKinds::Amount, s.Mn);
+    out.Real("Mng", OutputKinds::Amount, s.Mng);
+    out.Int("lMC", OutputKinds::EndType, s.lMC);
+    out.Int("rMC", OutputKinds::EndType, s.rMC);
 
     // The material block: jack, duct, left and right anchorage.
     const pm001_tendon::M_SteelMat& c = s.cl;
@@ -87,73 +87,73 @@ void WriteTendon(OutputDataMap& map, int i, const pm001_tendon::M_Steel& s)
     mat.Text("DSeries", c.DSeries);
     mat.Text("DSeriesIndex", c.DSeriesIndex);
     mat.Text("DAias", c.DAias);
-    mat.Real("Dc", c.Dc);
-    mat.Real("Dl", c.Dl);
-    mat.Real("MDl", c.MDl);
-    mat.Real("El", c.El);
+    mat.Real("Dc", OutputKinds::Length, c.Dc);
+    mat.Real("Dl", OutputKinds::Length, c.Dl);
+    mat.Real("MDl", OutputKinds::Length, c.MDl);
+    mat.Real("El", OutputKinds::Length, c.El);
     mat.Text("Bseries", c.Bseries);
     mat.Text("BseriesIndex", c.BseriesIndex);
     mat.Text("BAlias", c.BAlias);
-    mat.Int("Btype", c.Btype);
+    mat.Int("Btype", OutputKinds::Code, c.Btype);
     mat.Text("Bmat", c.Bmat);
-    mat.Real("Bnd", c.Bnd);
-    mat.Real("Bwd", c.Bwd);
-    mat.Real("Bnh", c.Bnh);
-    mat.Real("Bwh", c.Bwh);
-    mat.Real("Bnw", c.Bnw);
-    mat.Real("Bww", c.Bww);
-    mat.Real("BL", c.BL);
+    mat.Real("Bnd", OutputKinds::Length, c.Bnd);
+    mat.Real("Bwd", OutputKinds::Length, c.Bwd);
+    mat.Real("Bnh", OutputKinds::Length, c.Bnh);
+    mat.Real("Bwh", OutputKinds::Length, c.Bwh);
+    mat.Real("Bnw", OutputKinds::Length, c.Bnw);
+    mat.Real("Bww", OutputKinds::Length, c.Bww);
+    mat.Real("BL", OutputKinds::Length, c.BL);
     mat.Text("MLSeries", c.MLSeries);
     mat.Text("MLSeriesIndex", c.MLSeriesIndex);
     mat.Text("MLAlias", c.MLAlias);
-    mat.Int("MLtype", c.MLtype);
-    mat.Int("MLPT", c.MLPT);
-    mat.Real("MLwidth", c.MLwidth);
-    mat.Real("MLheight", c.MLheight);
-    mat.Real("MLbd", c.MLbd);
-    mat.Real("MLbw", c.MLbw);
-    mat.Real("MLbh", c.MLbh);
-    mat.Real("MLdd", c.MLdd);
-    mat.Real("MLww", c.MLww);
-    mat.Real("MLhh", c.MLhh);
-    mat.Real("MLCapTH", c.MLCapTH);
+    mat.Int("MLtype", OutputKinds::Code, c.MLtype);
+    mat.Int("MLPT", OutputKinds::Code, c.MLPT);
+    mat.Real("MLwidth", OutputKinds::Length, c.MLwidth);
+    mat.Real("MLheight", OutputKinds::Length, c.MLheight);
+    mat.Real("MLbd", OutputKinds::Length, c.MLbd);
+    mat.Real("MLbw", OutputKinds::Length, c.MLbw);
+    mat.Real("MLbh", OutputKinds::Length, c.MLbh);
+    mat.Real("MLdd", OutputKinds::Length, c.MLdd);
+    mat.Real("MLww", OutputKinds::Length, c.MLww);
+    mat.Real("MLhh", OutputKinds::Length, c.MLhh);
+    mat.Real("MLCapTH", OutputKinds::Length, c.MLCapTH);
     mat.Text("MRSeries", c.MRSeries);
     mat.Text("MRSeriesIndex", c.MRSeriesIndex);
     mat.Text("MRAlias", c.MRAlias);
-    mat.Int("MRtype", c.MRtype);
-    mat.Int("MRPT", c.MRPT);
-    mat.Real("MRwidth", c.MRwidth);
-    mat.Real("MRheight", c.MRheight);
-    mat.Real("MRbd", c.MRbd);
-    mat.Real("MRbw", c.MRbw);
-    mat.Real("MRbh", c.MRbh);
-    mat.Real("MRdd", c.MRdd);
-    mat.Real("MRww", c.MRww);
-    mat.Real("MRhh", c.MRhh);
-    mat.Real("MRCapTH", c.MRCapTH);
+    mat.Int("MRtype", OutputKinds::Code, c.MRtype);
+    mat.Int("MRPT", OutputKinds::Code, c.MRPT);
+    mat.Real("MRwidth", OutputKinds::Length, c.MRwidth);
+    mat.Real("MRheight", OutputKinds::Length, c.MRheight);
+    mat.Real("MRbd", OutputKinds::Length, c.MRbd);
+    mat.Real("MRbw", OutputKinds::Length, c.MRbw);
+    mat.Real("MRbh", OutputKinds::Length, c.MRbh);
+    mat.Real("MRdd", OutputKinds::Length, c.MRdd);
+    mat.Real("MRww", OutputKinds::Length, c.MRww);
+    mat.Real("MRhh", OutputKinds::Length, c.MRhh);
+    mat.Real("MRCapTH", OutputKinds::Length, c.MRCapTH);
 }
 
 void WriteSection(OutputDataMap& map, int i, const pm001_tendon::M_HD& h)
 {
     OutputWriter out(map, IndexedName("PM001_T0104_HD[", i, "]_"));
-    out.Real("hD", h.hD);
-    out.Ints("VStatus", h.VStatus);
-    out.Ints("FVwzh", h.FVwzh);
+    out.Real("hD", OutputKinds::Length, h.hD);
+    out.Ints("VStatus", OutputKinds::Code, h.VStatus);
+    out.Ints("FVwzh", OutputKinds::Code, h.FVwzh);
     out.Texts("TR", h.TR);
     out.Texts("TsR", h.TsR);
     out.Texts("BsR", h.BsR);
     out.Texts("BR", h.BR);
-    out.Reals("Tx", h.Tx);
-    out.Reals("Fs", h.Fs);
-    out.Reals("Fx", h.Fx);
-    out.Reals("Bx", h.Bx);
-    out.Reals("TFs", h.TFs);
-    out.Reals("BFx", h.BFx);
-    out.Reals("Tz", h.Tz);
-    out.Reals("Bz", h.Bz);
-    out.Real("Tb", h.Tb);
-    out.Real("Ba", h.Ba);
-    out.Real("ms", h.ms);
+    out.Reals("Tx", OutputKinds::Length, h.Tx);
+    out.Reals("Fs", OutputKinds::Length, h.Fs);
+    out.Reals("Fx", OutputKinds::Length, h.Fx);
+    out.Reals("Bx", OutputKinds::Length, h.Bx);
+    out.Reals("TFs", OutputKinds::Length, h.TFs);
+    out.Reals("BFx", OutputKinds::Length, h.BFx);
+    out.Reals("Tz", OutputKinds::Length, h.Tz);
+    out.Reals("Bz", OutputKinds::Length, h.Bz);
+    out.Real("Tb", OutputKinds::Length, h.Tb);
+    out.Real("Ba", OutputKinds::Length, h.Ba);
+    out.Real("ms", OutputKinds::Length, h.ms);
 }
 
 void WritePlanGroup(OutputDataMap& map, int i, const pm001_tendon::M_QH& g)
@@ -162,8 +162,8 @@ void WritePlanGroup(OutputDataMap& map, int i, const pm001_tendon::M_QH& g)
     OutputWriter out(map, prefix);
     out.Text("QHName", g.QHName);
     out.Text("QR", g.QR);
-    out.Real("L", g.L);
-    out.Int("N", g.N);
+    out.Real("L", OutputKinds::Length, g.L);
+    out.Int("N", OutputKinds::Count, g.N);
     out.Texts("SR", g.SR);
     out.Texts("SDR", g.SDR);
     for (std::size_t j = 0; j < g.Roverlap.size(); ++j) {
@@ -179,27 +179,27 @@ void CPM001T010401Atom::OutPM00104AtomData(OutputDataMap& outputs)
     OutputWriter out(outputs, "PM001_T0104_");
 
     // The object's first members.
-    out.Real("ib", ib);
-    out.Real("dAc", dAc);
+    out.Real("ib", OutputKinds::Length, ib);
+    out.Real("dAc", OutputKinds::Length, dAc);
     CStringArray sectionLabels;
     for (int i = 0; i < enSection.GetSize(); ++i) sectionLabels.Add(FormatSerialLabel(enSection[i], 0));
     out.Texts("enSection", sectionLabels);
-    out.Int("FVHP", FVHP);
-    out.Real("fm", fm);
-    out.Real("fmr", fmr);
-    out.Int("fJGDC", fJGDC);
-    out.Int("FVLH", FVLH);
-    out.Int("nLH", nLH);
-    out.Int("FVPM", FVPM);
-    out.Int("FVcurve", FVcurve);
-    out.Int("FVCkplace", FVCkplace);
-    out.Int("FVys", FVys);
-    out.Int("FVszb", FVszb);
-    out.Real("js", js);
+    out.Int("FVHP", OutputKinds::Code, FVHP);
+    out.Real("fm", OutputKinds::Length, fm);
+    out.Real("fmr", OutputKinds::Length, fmr);
+    out.Int("fJGDC", OutputKinds::Code, fJGDC);
+    out.Int("FVLH", OutputKinds::Code, FVLH);
+    out.Int("nLH", OutputKinds::Count, nLH);
+    out.Int("FVPM", OutputKinds::Code, FVPM);
+    out.Int("FVcurve", OutputKinds::Code, FVcurve);
+    out.Int("FVCkplace", OutputKinds::Code, FVCkplace);
+    out.Int("FVys", OutputKinds::Code, FVys);
+    out.Int("FVszb", OutputKinds::Code, FVszb);
+    out.Real("js", OutputKinds::Length, js);
     out.Text("PSF", PSF);
-    out.Int("FVleader", FVleader);
+    out.Int("FVleader", OutputKinds::Code, FVleader);
     out.Text("cU", cU);
-    out.Ints("AnchorsFlag", AnchorsFlag);
+    out.Ints("AnchorsFlag", OutputKinds::Code, AnchorsFlag);
 
     // The tendons, numbered from 1.
     for (std::size_t i = 0; i < Steel.size(); ++i) {
@@ -214,18 +214,18 @@ void CPM001T010401Atom::OutPM00104AtomData(OutputDataMap& outputs)
         counts.Add(ZLNameAr[k].n);
     }
     out.Texts("ZLNameAr_name", names);
-    out.Ints("ZLNameAr_n", counts);
-    out.Reals("fmxl", fmxl);
-    out.Reals("fmxr", fmxr);
+    out.Ints("ZLNameAr_n", OutputKinds::Count, counts);
+    out.Reals("fmxl", OutputKinds::Length, fmxl);
+    out.Reals("fmxr", OutputKinds::Length, fmxr);
 
     // The section views, numbered from 1.
     for (std::size_t i = 0; i < HD.size(); ++i) {
         if (HD[i]) WriteSection(outputs, static_cast<int>(i) + 1, *HD[i]);
     }
 
-    out.Reals("Ps", Ps);
-    out.Reals("Pgdsl", Pgdsl);
-    out.Reals("Pgdsr", Pgdsr);
+    out.Reals("Ps", OutputKinds::Amount, Ps);
+    out.Reals("Pgdsl", OutputKinds::Amount, Pgdsl);
+    out.Reals("Pgdsr", OutputKinds::Amount, Pgdsr);
 
     // The plan groups, numbered from 1, each with its overlap entries.
     for (std::size_t i = 0; i < QH.size(); ++i) {
@@ -235,22 +235,22 @@ void CPM001T010401Atom::OutPM00104AtomData(OutputDataMap& outputs)
     // The quantity table.
     out.Texts("ZVer_plotR", ZVer_plotR);
     out.Text("szMEM", szMEM);
-    out.Int("mul", mul);
-    out.Int("SMM", SMM);
-    out.Int("mul_SMM", mul_SMM);
+    out.Int("mul", OutputKinds::Count, mul);
+    out.Int("SMM", OutputKinds::Count, SMM);
+    out.Int("mul_SMM", OutputKinds::Count, mul_SMM);
     out.Text("szpar", szpar);
     out.Text("szint", szint);
-    out.Reals("B_Bnd", B_Bnd);
+    out.Reals("B_Bnd", OutputKinds::Length, B_Bnd);
     out.Texts("B_Bnh_Bnw", B_Bnh_Bnw);
     out.Texts("M_Alias", M_Alias);
-    out.Int("SBtype", SBtype);
-    out.Real("SBd", SBd);
-    out.Real("Ldis", Ldis);
-    out.Real("Cdis", Cdis);
-    out.Int("SBL", SBL);
-    out.Real("SBgame", SBgame);
-    out.Real("SBgama", SBgama);
-    out.Real("SBmass", SBmass);
-    out.Real("PY", PY);
-    out.Real("er", er);
+    out.Int("SBtype", OutputKinds::Code, SBtype);
+    out.Real("SBd", OutputKinds::Length, SBd);
+    out.Real("Ldis", OutputKinds::Length, Ldis);
+    out.Real("Cdis", OutputKinds::Length, Cdis);
+    out.Int("SBL", OutputKinds::Length, SBL);
+    out.Real("SBgame", OutputKinds::Amount, SBgame);
+    out.Real("SBgama", OutputKinds::Amount, SBgama);
+    out.Real("SBmass", OutputKinds::Amount, SBmass);
+    out.Real("PY", OutputKinds::Amount, PY);
+    out.Real("er", OutputKinds::Amount, er);
 }

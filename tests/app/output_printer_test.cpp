@@ -58,32 +58,32 @@ std::string TreeDocument(const std::vector<ReportEntry>& entries, const OutputDa
 TEST(JsonDocument, StreamedAsTheTreeIsDumped)
 {
     OutputDataMap outputs;
-    InSert_OutputData(outputs, "b_int", -7, "");
-    InSert_OutputData(outputs, "a_real", 12.345, 1, "");
-    InSert_OutputData(outputs, "a_whole", 40.0, 0, "");
-    InSert_OutputData(outputs, "a_tiny", -0.0004, 2, "");
-    InSert_OutputData(outputs, "a_huge", 1.5e17, 3, "");
-    InSert_OutputData(outputs, "a_small", 0.00012, 5, "");
+    InSert_OutputData(outputs, "b_int", OutputKinds::Length, -7, "");
+    InSert_OutputData(outputs, "a_real", OutputKinds::Length, 12.345, 1, "");
+    InSert_OutputData(outputs, "a_whole", OutputKinds::Length, 40.0, 0, "");
+    InSert_OutputData(outputs, "a_tiny", OutputKinds::Length, -0.0004, 2, "");
+    InSert_OutputData(outputs, "a_huge", OutputKinds::Length, 1.5e17, 3, "");
+    InSert_OutputData(outputs, "a_small", OutputKinds::Length, 0.00012, 5, "");
     InSert_OutputData(outputs, "t_plain", CString("骨架W、N"), "");
     InSert_OutputData(outputs, "t_escapes", CString("tab\there \"q\" back\\slash \x01 \x7f"), "");
     InSert_OutputData(outputs, "t_damaged", CString("bad \xff\xfe and \xe4\xb8 end"), "");
     InSert_OutputData(outputs, "t_overlong", CString("\xc0\xaf \xed\xa0\x80"), "");
     CArray<int> ints;
-    InSert_OutputData(outputs, "l_empty", ints, "");
+    InSert_OutputData(outputs, "l_empty", OutputKinds::Length, ints, "");
     ints.Add(1);
     ints.Add(-2);
-    InSert_OutputData(outputs, "l_ints", ints, "");
+    InSert_OutputData(outputs, "l_ints", OutputKinds::Length, ints, "");
     CArray<double> reals;
     reals.Add(1.25);
     reals.Add(2.0);
-    InSert_OutputData(outputs, "l_reals", reals, 1, "");
+    InSert_OutputData(outputs, "l_reals", OutputKinds::Length, reals, 1, "");
     CStringArray texts;
     InSert_OutputData(outputs, "l_no_texts", texts, "");
     texts.Add("X1");
     texts.Add("/");
     texts.Add("line\nbreak");
     InSert_OutputData(outputs, "l_texts", texts, "");
-    InSert_OutputData(outputs, "\xe4\xb8\xad key", 1, "");
+    InSert_OutputData(outputs, "\xe4\xb8\xad key", OutputKinds::Length, 1, "");
 
     ReportEntry diagnostic;
     diagnostic.kind = ReportEntry::Diagnose;
@@ -150,7 +150,7 @@ TEST(JsonDocument, SectionDocumentIsWrittenAsTheTreeIsDumped)
 TEST(OutputLines, OneLinePerValueInNameOrder)
 {
     OutputDataMap outputs;
-    InSert_OutputData(outputs, "b", 2.25, 1, "");
+    InSert_OutputData(outputs, "b", OutputKinds::Length, 2.25, 1, "");
     InSert_OutputData(outputs, "a", CString("x"), "");
     PrintBuffer out;
     WriteOutputLines(out, outputs);

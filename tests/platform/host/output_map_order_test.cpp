@@ -49,7 +49,7 @@ TEST_P(OutputMapOrder, NameOrderAndTheLatestValueOfEachName)
 {
     const OrderCase& c = GetParam();
     OutputDataMap map;
-    for (const auto& [name, value] : c.entered) InSert_OutputData(map, name, value, "");
+    for (const auto& [name, value] : c.entered) InSert_OutputData(map, name, OutputKinds::Length, value, "");
     EXPECT_EQ(LinesOf(map), Expected(c.entered)) << c.what;
     EXPECT_EQ(map.size(), Expected(c.entered).size()) << c.what;
 }
@@ -81,17 +81,17 @@ INSTANTIATE_TEST_SUITE_P(
 TEST(OutputMapOrder, LookupsBetweenInsertsSeeTheLatestValues)
 {
     OutputDataMap map;
-    InSert_OutputData(map, "b", 1, "");
-    InSert_OutputData(map, "d", 2, "");
+    InSert_OutputData(map, "b", OutputKinds::Length, 1, "");
+    InSert_OutputData(map, "d", OutputKinds::Length, 2, "");
     EXPECT_EQ(map.at("b")->intValue, 1);
     EXPECT_EQ(map.count("c"), 0u);
-    InSert_OutputData(map, "c", 3, "");
-    InSert_OutputData(map, "b", 4, "");   // replaces a value already put in order
+    InSert_OutputData(map, "c", OutputKinds::Length, 3, "");
+    InSert_OutputData(map, "b", OutputKinds::Length, 4, "");   // replaces a value already put in order
     EXPECT_EQ(map.at("b")->intValue, 4);
     EXPECT_EQ(map.at(CString("c"))->intValue, 3);
     EXPECT_EQ(map.find(std::string("a")), map.end());
     EXPECT_THROW(map.at("a"), std::out_of_range);
-    InSert_OutputData(map, "a", 5, "");
+    InSert_OutputData(map, "a", OutputKinds::Length, 5, "");
     EXPECT_EQ(LinesOf(map), (Lines{"a=5", "b=4", "c=3", "d=2"}));
 }
 
@@ -104,7 +104,7 @@ TEST(OutputMapOrder, ARandomRunMatchesAnOrderedMapOfTheLatestValues)
         const unsigned number = static_cast<unsigned>(random() % 300);
         const bool suffixed = random() % 3 == 0;
         const std::string name = std::string(number % 2 ? "Q_" : "P_").append(std::to_string(number)).append(suffixed ? "_x" : "");
-        InSert_OutputData(map, name, i, "");
+        InSert_OutputData(map, name, OutputKinds::Length, i, "");
         entered.emplace_back(name, i);
         if (random() % 250 == 0) {
             EXPECT_EQ(LinesOf(map), Expected(entered)) << "after " << i;
@@ -126,7 +126,7 @@ TEST(OutputMapOrder, LongNamesAgreeingToEveryDepthMatchAnOrderedMap)
         const int parts = static_cast<int>(random() % 9);
         for (int k = 0; k < parts; ++k) name += pieces[random() % std::size(pieces)];
         if (random() % 7 == 0) name.push_back('\0');
-        InSert_OutputData(map, name, i, "");
+        InSert_OutputData(map, name, OutputKinds::Length, i, "");
         entered.emplace_back(name, i);
     }
     EXPECT_EQ(LinesOf(map), Expected(entered));
@@ -146,12 +146,12 @@ TEST(OutputMapOrder, RandomWritersMatchAnOrderedMapOfTheLatestValues)
         const int values = static_cast<int>(random() % 12);
         for (int k = 0; k < values; ++k) {
             const std::string name = std::to_string(random() % 40).append(random() % 4 == 0 ? "_x" : "");
-            out.Int(name, i * 100 + k);
+            out.Int(name, OutputKinds::Length, i * 100 + k);
             entered.emplace_back(std::string(prefix).append(name), i * 100 + k);
         }
         if (random() % 5 == 0) {
             const std::string single = std::string("P_").append(std::to_string(random() % 40));
-            InSert_OutputData(map, single, -i, "");
+            InSert_OutputData(map, single, OutputKinds::Length, -i, "");
             entered.emplace_back(single, -i);
         }
         if (random() % 40 == 0) map.Order();   // the owner's step, or else a read orders the index
@@ -165,13 +165,13 @@ TEST(OutputMapOrder, RandomWritersMatchAnOrderedMapOfTheLatestValues)
 TEST(OutputMapOrder, APrefixedWriterEntersItsValuesAsTheyAreWritten)
 {
     OutputDataMap map;
-    InSert_OutputData(map, "P_b", 7, "note");
+    InSert_OutputData(map, "P_b", OutputKinds::Length, 7, "note");
     PrefixedOutput out(map, "P_");
-    out.Int("b", 2);
+    out.Int("b", OutputKinds::Length, 2);
     EXPECT_EQ(map.at("P_b")->intValue, 2);
     EXPECT_TRUE(map.at("P_b")->note.IsEmpty()) << "the replaced record is gone with its note";
-    out.Real("a", 1.25);
-    out.Reals("c", CArray<double>(), 3);
+    out.Real("a", OutputKinds::Length, 1.25);
+    out.Reals("c", OutputKinds::Length, CArray<double>(), 3);
     out.Texts(CString("d"), CStringArray());
     EXPECT_EQ(LinesOf(map), (Lines{"P_a=1.2", "P_b=2", "P_c=", "P_d="}));
     EXPECT_EQ(map.at("P_a")->decimals, 1);
@@ -185,11 +185,11 @@ TEST(OutputMapLists, AListStaysReadableWhileMoreListsAreKept)
     PrefixedOutput out(map, "P_");
     CArray<double> first;
     for (int k = 0; k < 5; ++k) first.Add(k * 1.5);
-    out.Reals("a", first, 2);
+    out.Reals("a", OutputKinds::Length, first, 2);
     const CBGOutputData* a = map.at("P_a");
     // Enough further lists to need new blocks, one of them larger than a block.
-    for (int n = 0; n < 300; ++n) out.IntsOf(IndexedName("i", n, ""), n % 7 + 1, [n](int k) { return n * 10 + k; });
-    out.RealsOf("big", 5000, [](int k) { return k * 0.5; }, 0);
+    for (int n = 0; n < 300; ++n) out.IntsOf(IndexedName("i", n, ""), OutputKinds::Length, n % 7 + 1, [n](int k) { return n * 10 + k; });
+    out.RealsOf("big", OutputKinds::Length, 5000, [](int k) { return k * 0.5; }, 0);
     CStringArray texts;
     texts.Add("甲");
     texts.Add("");
@@ -206,8 +206,8 @@ TEST(OutputMapLists, AListStaysReadableWhileMoreListsAreKept)
     EXPECT_THROW((void)big->doubleList[5000], std::out_of_range);
     EXPECT_EQ(map.at("P_t")->ToText(), "甲,");
 
-    out.IntsOf("none", 0, [](int) { return 1; });
-    out.RealsOf("negative", -3, [](int) { return 1.0; });
+    out.IntsOf("none", OutputKinds::Length, 0, [](int) { return 1; });
+    out.RealsOf("negative", OutputKinds::Length, -3, [](int) { return 1.0; });
     EXPECT_TRUE(map.at("P_none")->intList.IsEmpty());
     EXPECT_EQ(map.at("P_negative")->type, CBGOutputData::DoubleList);
     EXPECT_TRUE(map.at("P_negative")->doubleList.IsEmpty());
@@ -216,17 +216,17 @@ TEST(OutputMapLists, AListStaysReadableWhileMoreListsAreKept)
 TEST(OutputMapOrder, AMovedMapKeepsItsValues)
 {
     OutputDataMap map;
-    InSert_OutputData(map, "b", 1, "");
-    InSert_OutputData(map, "a", 2, "");
+    InSert_OutputData(map, "b", OutputKinds::Length, 1, "");
+    InSert_OutputData(map, "a", OutputKinds::Length, 2, "");
     CArray<int> list;
     list.Add(7);
-    InSert_OutputData(map, "c", list, "");
+    InSert_OutputData(map, "c", OutputKinds::Length, list, "");
     OutputDataMap moved = std::move(map);
     EXPECT_EQ(LinesOf(moved), (Lines{"a=2", "b=1", "c=7"}));
     // The map moved from is empty and takes new values.
     EXPECT_TRUE(map.empty());   // NOLINT(bugprone-use-after-move)
-    InSert_OutputData(map, "PM001_T0101_Frame[1]_class[5]_3_x", 4, "");
-    InSert_OutputData(map, "d", 3, "");
+    InSert_OutputData(map, "PM001_T0101_Frame[1]_class[5]_3_x", OutputKinds::Length, 4, "");
+    InSert_OutputData(map, "d", OutputKinds::Length, 3, "");
     EXPECT_EQ(LinesOf(map), (Lines{"PM001_T0101_Frame[1]_class[5]_3_x=4", "d=3"}));
     EXPECT_EQ(LinesOf(moved), (Lines{"a=2", "b=1", "c=7"}));
 }
