@@ -16,6 +16,7 @@ struct OutputKind {
     };
     Rule rule;
     const char* what;   // what the values are; for a signed kind, why they may be negative
+    const char* noun = nullptr;   // what a fault's message calls a value of the kind, where not told by its name
 
     constexpr bool MayBeNegative() const { return rule != NeverNegative; }
     constexpr bool Judged() const { return rule != ItsModule; }
@@ -32,7 +33,8 @@ inline constexpr OutputKind Amount{OutputKind::NeverNegative,
                                    "an area, volume, weight, strength, force, stress, scale or factor"};
 inline constexpr OutputKind Inclination{OutputKind::NeverNegative,
                                         "an angle taken one way only: the bent-up bars' inclination, a hook's "
-                                        "or a tapered underside's angle"};
+                                        "or a tapered underside's angle",
+                                        "an angle"};
 
 // Quantities whose sign is part of their meaning.
 inline constexpr OutputKind Angle{OutputKind::Signed,

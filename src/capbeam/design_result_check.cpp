@@ -41,9 +41,7 @@ std::string KindOf(std::string_view name)
 const char* WhatItIs(std::string_view name, bool integer, const OutputKind* kind)
 {
     if (integer) return "a count";
-    // An angle taken one way only (told by its kind's text: a kind's address may differ between
-    // the host and the module).
-    if (kind && std::string_view(kind->what) == std::string_view(OutputKinds::Inclination.what)) return "an angle";
+    if (kind && kind->noun) return kind->noun;
     return name.starts_with("PM001_T0104_") ? "a tendon dimension" : "a length";
 }
 

