@@ -4,18 +4,78 @@
 # src/CMakeLists.txt): its folder, the libraries it links and, for a part, the entries it sees beside
 # them. Those declaration lines are the one table of the fence; pm001_fence_unit records each row.
 # From it tests/CMakeLists.txt makes, for every layer and part, a probe (pm001_fence_write) that asks
-# the compiler, with that target's own include path, for every header of platform/, src/ and app/:
-# the headers of its own folder, of what it sees and of the layers it links must be found, every
-# other one refused. It also writes what each target really links and sees, which the guide's layer
-# table is compared with (tests/layers/layer_fence_test.cpp).
+# the compiler, with the command of each of that target's sources, for every header of platform/,
+# src/ and app/: the headers of its own folder, of what it sees and of the layers it links must be
+# found, every other one refused. It also writes what each target really links and sees, which the
+# guide's layer table is compared with, and for each part of a layer the objects of the layer it does
+# not see, whose functions it must not call (tests/layers/layer_fence_test.cpp).
 
-# pm001_fence_unit(<target> <folder> [SEES <entry>...]): records <target>, whose sources are those of
-# <folder> (relative to the project), as a row of the fence; SEES names what it sees besides its own
-# folder and the layers it links, relative to the project, a folder with a trailing slash.
+# pm001_fence_unit(<target> <folder> [PART_OF <layer>] [SEES <entry>...]): records <target>, whose
+# sources are those of <folder> (relative to the project), as a row of the fence; PART_OF names the
+# layer whose archive holds a part's objects; SEES names what it sees besides its own folder and the
+# layers it links, relative to the project, a folder with a trailing slash.
 function(pm001_fence_unit target folder)
-  cmake_parse_arguments(PARSE_ARGV 2 unit "" "" "SEES")
+  cmake_parse_arguments(PARSE_ARGV 2 unit "" "PART_OF" "SEES")
   set_property(GLOBAL APPEND PROPERTY PM001_FENCE_UNITS ${target})
-  set_target_properties(${target} PROPERTIES PM001_FENCE_FOLDER ${folder}/ PM001_FENCE_SEES "${unit_SEES}")
+  set_target_properties(${target} PROPERTIES PM001_FENCE_FOLDER ${folder}/ PM001_FENCE_SEES "${unit_SEES}"
+                        PM001_FENCE_PART_OF "${unit_PART_OF}")
+endfunction()
+
+# The folder that holds the objects of <target>'s sources.
+function(pm001_fence_objects variable target)
+  get_target_property(binary ${target} BINARY_DIR)
+  get_target_property(source ${target} SOURCE_DIR)
+  get_target_property(folder ${target} PM001_FENCE_FOLDER)
+  file(RELATIVE_PATH relative ${source} ${PROJECT_SOURCE_DIR}/${folder})
+  set(${variable} ${binary}/CMakeFiles/${target}.dir/${relative} PARENT_SCOPE)
+endfunction()
+
+# For each part of a layer, one line `<part>|<its objects>|<objects of what it does not see>` of
+# <file>: the folders of objects of its layer's own sources and of the layer's other parts, each one
+# whose folder none of its entries names (a folder, or a file or pattern in it).
+function(pm001_fence_write_parts file units)
+  set(table "")
+  foreach(part IN LISTS units)
+    pm001_fence_property(layer ${part} PM001_FENCE_PART_OF)
+    if(NOT layer)
+      continue()
+    endif()
+    # A part's objects are linked in its layer's archive, whose closed link resolves only what the
+    # layer links: a link of the part alone leaves its calls unresolved there.
+    pm001_fence_links(part_links ${part})
+    pm001_fence_links(layer_links ${layer})
+    foreach(link IN LISTS part_links)
+      if(NOT link IN_LIST layer_links)
+        message(SEND_ERROR "${part} links ${link}, which its layer ${layer} does not: the part's objects are "
+                "linked in ${layer}'s archive, so name it on ${layer}'s line too, and in both rows of the "
+                "guide's layer table (docs/developing.md).")
+      endif()
+    endforeach()
+    pm001_fence_seen(seen ${part})
+    pm001_fence_objects(own ${part})
+    set(unseen "")
+    foreach(unit IN LISTS units)
+      pm001_fence_property(unit_layer ${unit} PM001_FENCE_PART_OF)
+      if(unit STREQUAL part OR NOT (unit STREQUAL layer OR unit_layer STREQUAL layer))
+        continue()
+      endif()
+      get_target_property(folder ${unit} PM001_FENCE_FOLDER)
+      set(named OFF)
+      foreach(entry IN LISTS seen)
+        string(FIND "${entry}" "${folder}" at)
+        string(REPLACE "${folder}" "" rest "${entry}")
+        if(at EQUAL 0 AND NOT rest MATCHES "/")
+          set(named ON)
+        endif()
+      endforeach()
+      if(NOT named)
+        pm001_fence_objects(objects ${unit})
+        list(APPEND unseen ${objects})
+      endif()
+    endforeach()
+    string(APPEND table "${part}|${own}|${unseen}\n")
+  endforeach()
+  file(CONFIGURE OUTPUT ${file} CONTENT "${table}" @ONLY)
 endfunction()
 
 # Of <headers>, those the entries name: under a folder (trailing slash), a file, or a pattern's
@@ -151,4 +211,5 @@ function(pm001_fence_write dir)
   endforeach()
   string(REPLACE ";" ", " table "${table}")
   file(CONFIGURE OUTPUT ${dir}/links.txt CONTENT "${table}" @ONLY)
+  pm001_fence_write_parts(${dir}/parts.txt "${units}")
 endfunction()
