@@ -187,18 +187,18 @@ TEST(LayerFence, TheGuidesLayerTableIsWhatEachLibraryLinksAndSees)
     for (const Row& row : GuideRows()) EXPECT_TRUE(documented.emplace(row.library, row).second) << row.library;
 
     // Each difference named: a link or a folder added to a declaration and not to its row, or the reverse.
-    const auto differences = [](const std::string& library, const char* what, const std::set<std::string>& made,
+    const auto differences = [](const std::string& library, const std::string& verb, const std::set<std::string>& made,
                                 const std::set<std::string>& written) {
         for (const std::string& name : made)
-            EXPECT_TRUE(written.contains(name)) << library << " " << what << " " << name << ", which its row in the guide's table does not name";
+            EXPECT_TRUE(written.contains(name)) << library << " " << verb << "s " << name << ", which its row in the guide's table does not name";
         for (const std::string& name : written)
-            EXPECT_TRUE(made.contains(name)) << library << "'s row in the guide's table names " << name << ", which it does not " << what;
+            EXPECT_TRUE(made.contains(name)) << library << "'s row in the guide's table names " << name << ", which it does not " << verb;
     };
     EXPECT_GT(built.size(), 20u);
     for (const auto& [library, row] : built) {
         ASSERT_TRUE(documented.contains(library)) << library << " has no row in the guide";
-        differences(library, "links", row.links, documented[library].links);
-        differences(library, "sees", row.sees, documented[library].sees);
+        differences(library, "link", row.links, documented[library].links);
+        differences(library, "see", row.sees, documented[library].sees);
     }
     for (const auto& [library, row] : documented) EXPECT_TRUE(built.contains(library)) << library << " is not built";
 }
