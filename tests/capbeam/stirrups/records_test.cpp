@@ -276,8 +276,9 @@ TEST_F(StirrupRecords, AProbeThatMissesTheSlopeEndsTheStepAfterTheMainRecord)
     atom.bBpl = atom.bBpr = 1000.0;
     atom.hHpl = atom.hHpr = 600.0;
     SetTaperedOutline(atom);
-    // A vertical left "slope" cannot meet the vertical probe line.
-    atom.PYXTCJpa1[2].x = 50.0;
+    // A vertical left "slope" at its foot cannot meet the vertical probe lines of the stirrups
+    // standing before it.
+    atom.PYXTCJpa1[1].x = 1050.0;
     EXPECT_EQ(RunSetsgData(atom), 0);
     const auto& entries = ReportLog::Current().Entries();
     ASSERT_EQ(entries.size(), 1u);
