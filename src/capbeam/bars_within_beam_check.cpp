@@ -235,48 +235,112 @@ void JudgeSkeletonBars(const CPM001T0101Atom& cap, const Outline& outline, Fault
     }
 }
 
+// A stretch of stations along the beam, from its left end.
+struct Stretch {
+    double from = 0.0;
+    double to = 0.0;
+};
+
+// Where the stirrups of each record stand, from the design's own counts and spacings: the records
+// give their counts at each end, not their stations, so each record is given stretches that hold
+// every station its stirrups take.
+struct StirrupStretches {
+    Stretch main;        // sg1: between the tapered parts where the beam has taper records
+    Stretch taper[2];    // sg2: the left and the right tapered part
+    Stretch zone[2];     // sg3: the left and the right skewed end zone
+};
+
+// The main stirrups stand from the end distance to the end distance; where the beam has taper
+// records, the taper records hold every stirrup standing on a tapered part, and the main ones stand
+// past the underside's foot. A tapered part's stirrups stand from the end distance up to the
+// bottom bars' kink at the slope's foot, which lies within the bottom cover past the underside's
+// foot; the count of a part laid along the skew takes in the first stirrup past the kink too, so
+// their stretch reaches the largest stirrup spacing further. A skewed end zone's stirrups stand
+// from the end distance to its last one (its s3 spacings, then its densified ones), beyond the
+// tapered part's stirrups, which a uniform layout lays at the zone's spacing over the whole part.
+StirrupStretches StretchesOfStirrups(const CPM001T0101Atom& cap, double length)
+{
+    const auto& sg = cap.sg;
+    const double first = sg.a, last = length - sg.a;
+    StirrupStretches at;
+    at.main = {first, last};
+    if (sg.sg2.GetSize() > 0) at.main = {std::max(first, cap.bBpl), std::min(last, length - cap.bBpr)};
+    const double past = std::max({sg.s, sg.s2, sg.s3});
+    const double taperL = std::max(first, cap.bBpl + cap.st.da + past);
+    const double taperR = std::max(first, cap.bBpr + cap.st.da + past);
+    at.taper[0] = {first, taperL};
+    at.taper[1] = {length - taperR, last};
+    const double zoneL = std::max(first + sg.lns3 * sg.s3 + sg.lXBns2 * sg.s2, cap.bBpl + cap.st.da);
+    const double zoneR = std::max(first + sg.rns3 * sg.s3 + sg.rXBns2 * sg.s2, cap.bBpr + cap.st.da);
+    at.zone[0] = {first, zoneL};
+    at.zone[1] = {length - zoneR, last};
+    return at;
+}
+
+std::string StretchText(const Stretch& s) { return "from station " + RealText(s.from, 1) + " to " + RealText(s.to, 1); }
+
 // The stirrups. A leg spans the skeleton's top and bottom bars and wraps them: its length less the
 // allowance the design adds (the outer diameters of a main bar and a stirrup) is the distance
 // between those bars' axes, at most the section's height at the stirrup's station less the top and
-// bottom covers. A record gives its shortest and its tallest leg. The tapered parts' record gives
-// as its shortest (L1) the lower of the two outermost stirrups', which stand the end distance from
-// each tapered end: it is judged against the lower net height there. Every record's tallest leg
-// stands within the stirrups' stretch (the end distance from either end): it is judged against the
-// tallest net height there. One fault is told per record.
+// bottom covers. A record gives its shortest and its tallest leg, each judged where the record's
+// stirrups stand: its tallest against the tallest net height over its stretches, and the tapered
+// parts' shortest (L1), the lower of their outermost stirrups', which stand the end distance from
+// each end whose part lays stirrups, against the lower net height there. A record that lays no
+// stirrup is no steel and is not judged. One fault is told per record.
 void JudgeStirrups(const CPM001T0101Atom& cap, const Outline& outline, FaultsByKind& faults)
 {
     const auto& sg = cap.sg;
     const double allowance = KVDataCommon::wd(cap.st.d, cap.st.type) + KVDataCommon::wd(sg.d, sg.type);
     const double first = sg.a, last = outline.Length() - sg.a;
-    const double tallest = outline.LargestNetHeight(std::min(first, last), std::max(first, last));
+    const StirrupStretches at = StretchesOfStirrups(cap, outline.Length());
 
-    // The outermost stirrups of the tapered parts: a square end (or the token step it is given beside
-    // a tapered one, 1e-5 by 1e-5) lays none.
-    auto square = [](double run) { return run < 1e-5 || IsEqual(run, 1e-5); };
-    const bool left = !square(cap.bBpl), right = !square(cap.bBpr);
-    double outer = INFINITY;
-    double outerStation = first;
-    if (left) outer = outline.NetHeight(first);
-    if (right && outline.NetHeight(last) < outer) outer = outline.NetHeight(last), outerStation = last;
-
-    auto judge = [&](const char* set, int i, const auto& record, bool tapered) {
-        const bool outermost = tapered && (left || right) && Below(outer, record.L1 - allowance);
+    // stretches: where the record's stirrups stand; ends: the stations of the outermost stirrups
+    // whose leg is its shortest (none but for the tapered parts).
+    auto judge = [&](const char* set, int i, const auto& record, const std::vector<Stretch>& stretches,
+                     const std::vector<double>& ends) {
+        if (stretches.empty()) return;
+        double outer = INFINITY, outerStation = first;
+        for (const double x : ends)
+            if (outline.NetHeight(x) < outer) outer = outline.NetHeight(x), outerStation = x;
+        double tallest = -INFINITY;
+        Stretch where = stretches.front();
+        for (const Stretch& s : stretches) {
+            const double h = outline.LargestNetHeight(std::min(s.from, s.to), std::max(s.from, s.to));
+            if (h > tallest) tallest = h, where = s;
+        }
+        const bool outermost = !ends.empty() && Below(outer, record.L1 - allowance);
         const bool higher = record.L1p >= record.L1;
         const double length = outermost ? record.L1 : higher ? record.L1p : record.L1;
         if (!outermost && !Below(tallest, length - allowance)) return;
         faults.Add(std::string("stirrup ") + set, [&] {
-            const std::string where = outermost ? "at station " + RealText(outerStation, 1)
-                                                : "at its tallest from station " + RealText(first, 1) + " to " +
-                                                      RealText(last, 1);
+            const std::string there =
+                outermost ? "at station " + RealText(outerStation, 1) : "at its tallest " + StretchText(where);
             return std::string(kSubject) + "a stirrup leg, " + (outermost || !higher ? "L1" : "L1p") + " of " + set +
                    " record " + std::to_string(i + 1) + " (mark " + record.R.str() + "), " + RealText(length, 1) +
                    " mm less the bars' " + RealText(allowance, 1) + " mm, stands taller than the " +
-                   RealText(outermost ? outer : tallest, 1) + " mm the section leaves within its covers " + where;
+                   RealText(outermost ? outer : tallest, 1) + " mm the section leaves within its covers " + there;
         });
     };
-    for (int i = 0; i < sg.sg1.GetSize(); ++i) judge("sg1", i, sg.sg1[i], false);
-    for (int i = 0; i < sg.sg2.GetSize(); ++i) judge("sg2", i, sg.sg2[i], true);
-    for (int i = 0; i < sg.sg3.GetSize(); ++i) judge("sg3", i, sg.sg3[i], false);
+    // The stretches and outermost stations of the ends that lay stirrups of a record of tapered
+    // parts or skewed ends.
+    auto byEnds = [&](const auto& record, const Stretch (&stretch)[2], std::vector<Stretch>& stretches,
+                      std::vector<double>& ends) {
+        stretches.clear(), ends.clear();
+        if (record.nl > 0) stretches.push_back(stretch[0]), ends.push_back(first);
+        if (record.nr > 0) stretches.push_back(stretch[1]), ends.push_back(last);
+    };
+    std::vector<Stretch> stretches;
+    std::vector<double> ends;
+    for (int i = 0; i < sg.sg1.GetSize(); ++i)
+        judge("sg1", i, sg.sg1[i], sg.sg1[i].n > 0 ? std::vector<Stretch>{at.main} : std::vector<Stretch>{}, {});
+    for (int i = 0; i < sg.sg2.GetSize(); ++i) {
+        byEnds(sg.sg2[i], at.taper, stretches, ends);
+        judge("sg2", i, sg.sg2[i], stretches, ends);
+    }
+    for (int i = 0; i < sg.sg3.GetSize(); ++i) {
+        byEnds(sg.sg3[i], at.zone, stretches, ends);
+        judge("sg3", i, sg.sg3[i], stretches, {});
+    }
 }
 
 // The end-face bars: from the edge distance below the top down by their spacings, the lowest

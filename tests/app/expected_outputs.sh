@@ -42,6 +42,7 @@ tests/data/projects/square_ends_one_tapered.json    design
 tests/data/projects/prestressed_densified_short.json design
 tests/data/projects/footing_frames_off_axis.json    design
 tests/data/projects/prestressed_every_key.json     design
+tests/data/projects/hammerhead_crown_over_taper.json design
 "
 
 failures=0

@@ -150,12 +150,15 @@ struct Beam {
         atom->bBpl = 2000.0, atom->hHpl = 400.0;
         if (both) atom->bBpr = 2000.0, atom->hHpr = 400.0;
     }
-    // One stirrup record of mark R in the set, its shortest leg L1 and its tallest L1p.
+    // One stirrup record of mark R in the set, its shortest leg L1 and its tallest L1p, laying one
+    // stirrup (a record of ends: nl at the left end, nr at the right).
     template <class Record>
-    void Stirrups(CArray<Record>& set, const char* R, double L1, double L1p)
+    void Stirrups(CArray<Record>& set, const char* R, double L1, double L1p, int nl = 1, int nr = 1)
     {
         set.SetSize(1);
         set[0].R = R, set[0].L1 = L1, set[0].L1p = L1p;
+        if constexpr (requires { set[0].nl; }) set[0].nl = nl, set[0].nr = nr, set[0].n = nl + nr;
+        else set[0].n = 1;
     }
     // End-face bars 90 below the top and then n spacings of s, at both ends.
     void EndFaceBars(int n, double s)
@@ -274,6 +277,29 @@ const Case<Beam> kBarCases[] = {
      },
      "a stirrup leg, L1 of sg2 record 1 (mark 10), 1540.0 mm less the bars' 40.0 mm, stands taller than the "
      "1400.0 mm the section leaves within its covers at station 2500.0"},
+    {"a tapered parts' record that lays no stirrup is no steel and is not judged",
+     [](Beam& b) { b.PlainBars(), b.Tapered(true), b.Stirrups(b.atom->sg.sg2, "10", 1051.0, 1600.0, 0, 0); }, nullptr},
+    // A crown at 9000 over the right tapered part, rising 20 over its 2000 (0.01): the top falls 0.02 from the crown
+    // each way. The main stirrups stand between the tapered parts (2000 to 8000), where the tallest section within
+    // the covers is at 8000: 1500 - 0.02 x 1000 - 100 = 1380; under the crown it is 1500 - 10 - 100 = 1390. The
+    // tapered parts' legs fit: 50 from the left end 1500 - 0.02 x 8950 - 0.2 x 1950 - 100 = 831.
+    {"a main leg as tall as the section under a crown over a tapered part",
+     [](Beam& b) {
+         b.PlainBars(), b.Tapered(true), b.atom->hHpr = 20.0, b.atom->bAc = 9000.0, b.atom->iLb = b.atom->iRb = 0.02;
+         b.Stirrups(b.atom->sg.sg2, "10", 871.0, 871.0);
+         b.Stirrups(b.atom->sg.sg1, "9", 1420.0, 1430.0);
+     },
+     "a stirrup leg, L1p of sg1 record 1 (mark 9), 1430.0 mm less the bars' 40.0 mm, stands taller than the "
+     "1380.0 mm the section leaves within its covers at its tallest from station 2000.0 to 8000.0"},
+    // The left skewed end zone: 10 spacings of 100 from the end distance, to 1050, where the top falls 0.02 from
+    // the crown at 5000: 1500 - 0.02 x 3950 - 100 = 1321 within the covers; the right zone lays none.
+    {"a skewed end zone's leg 1 taller than the section where its stirrups stand",
+     [](Beam& b) {
+         b.PlainBars(), b.atom->iLb = b.atom->iRb = 0.02, b.atom->sg.lns3 = 10, b.atom->sg.s3 = 100.0;
+         b.Stirrups(b.atom->sg.sg3, "11", 1300.0, 1362.0, 1, 0);
+     },
+     "a stirrup leg, L1p of sg3 record 1 (mark 11), 1362.0 mm less the bars' 40.0 mm, stands taller than the "
+     "1321.0 mm the section leaves within its covers at its tallest from station 50.0 to 1050.0"},
     // End-face bars 16 (surface 8 about the axis): 90 + 10 x 140.2 + 8 = 1500 below the top.
     {"end-face bars reaching the underside with their surface",
      [](Beam& b) { b.PlainBars(), b.EndFaceBars(10, 140.2); }, nullptr},

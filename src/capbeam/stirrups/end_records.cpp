@@ -8,6 +8,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <initializer_list>
 #include <limits>
 
 using CapBeamBarCounts::TruncCount;
@@ -105,6 +106,7 @@ bool HeightOverEdge(const Atom& atom, double x, int edge, double& h)
     return true;
 }
 
+
 bool ReportProbeMiss(const char* message)
 {
     QMReportError(message, 0);
@@ -120,27 +122,53 @@ bool FirstBeyondTaper(const Atom& atom, double d, int taperCount, double& p)
     return MoveBeyond(p, sg.s3, taperCount - 1, d) && MoveBeyond(p, sg.s2, kUnbounded, d);
 }
 
-// Legs of the skewed-end stirrups: the lowest and the highest net height among the stirrups the
-// record holds, the first and the last beyond each tapered part (the top is straight over an end
-// zone). false when the record holds none.
-bool ZoneLegs(const Atom& atom, const Shares& shares, double& low, double& high)
+// The lowest and the highest height between the bars at the stations given (distances from the
+// left end). false after a reported error.
+bool LowAndHigh(const Atom& atom, const Plan& plan, std::initializer_list<double> stations, double& low, double& high)
 {
-    bool any = false;
-    low = high = 0.0;
+    low = INFINITY;
+    high = -INFINITY;
+    for (const double x : stations) {
+        double h = 0.0;
+        if (!BarsHeight(atom, plan, x, h)) return false;
+        low = std::min(low, h);
+        high = std::max(high, h);
+    }
+    return true;
+}
+
+// Legs of the skewed-end stirrups: the lowest and the highest height among the stirrups the record
+// holds, the first and the last beyond each tapered part (the top is straight over an end zone).
+// any: the record holds some. false after a reported error.
+bool ZoneLegs(const Atom& atom, const Plan& plan, const Shares& shares, double& low, double& high, bool& any)
+{
+    any = false;
+    low = INFINITY;
+    high = -INFINITY;
     auto take = [&](const EndShare& end, auto station) {
-        if (end.zone <= 0) return;
-        const double first = NetHeight(atom, station(end.zoneFirst));
-        const double last = NetHeight(atom, station(end.zoneLast));
-        low = any ? std::min({low, first, last}) : std::min(first, last);
-        high = any ? std::max({high, first, last}) : std::max(first, last);
+        if (end.zone <= 0) return true;
+        double l = 0.0, h = 0.0;
+        if (!LowAndHigh(atom, plan, {station(end.zoneFirst), station(end.zoneLast)}, l, h)) return false;
+        low = std::min(low, l);
+        high = std::max(high, h);
         any = true;
+        return true;
     };
-    take(shares.left, [](double p) { return p; });
-    take(shares.right, [&](double p) { return atom.bBg - p; });
-    return any;
+    return take(shares.left, [](double p) { return p; }) && take(shares.right, [&](double p) { return atom.bBg - p; });
 }
 
 } // namespace
+
+bool BarsHeight(const Atom& atom, const Plan& plan, double x, double& h)
+{
+    const bool outline = HasTaperRecords(plan) && atom.PYXTCJpa1.GetSize() >= 6;
+    if (outline && !plan.squareL && x < atom.PYXTCJpa1[2].x)
+        return HeightOverEdge(atom, x, 1, h) || ReportProbeMiss("错误2006090101");
+    if (outline && !plan.squareR && x > atom.PYXTCJpa1[3].x)
+        return HeightOverEdge(atom, x, 3, h) || ReportProbeMiss("错误2006090102");
+    h = NetHeight(atom, x);
+    return true;
+}
 
 bool TaperCount(const Atom& atom, const Plan& plan, const EndSide& e, int& n)
 {
@@ -161,29 +189,53 @@ int FillTaperRecord(const Atom& atom, const Plan& plan, const Shares& shares, co
     if (!StoreCount(shares.left.taper, record.nl) || !StoreCount(shares.right.taper, record.nr)) return 0;
     if (!StoreCount(static_cast<long long>(record.nl) + record.nr, record.n)) return 0;
 
-    // Outermost stirrups, at the end distance from each end.
-    double hl = 0.0, hr = 0.0;
-    if (!HeightOverEdge(atom, sg.a, 1, hl)) return ReportProbeMiss("错误2006090101");
-    if (!HeightOverEdge(atom, atom.bBg - sg.a, 3, hr)) return ReportProbeMiss("错误2006090102");
-    record.L1 = std::min(hl, hr) + plan.W;
-    if (plan.squareL) record.L1 = hr + plan.W;
-    if (plan.squareR) record.L1 = hl + plan.W;
+    // The legs are taken at the ends whose tapered part lays stirrups. A record that lays none is
+    // no steel: it gives the legs of stirrups at the end distance from its tapered ends, which fit.
+    const bool laid = record.nl > 0 || record.nr > 0;
+    const bool atLeft = laid ? record.nl > 0 : !plan.squareL || plan.squareR;
+    const bool atRight = laid ? record.nr > 0 : !plan.squareR || plan.squareL;
+
+    // The lowest and the highest of them: the outermost stirrups, at the end distance from each
+    // end, and the innermost ones.
+    double low = INFINITY, high = -INFINITY;
+    auto take = [&low, &high](double h) {
+        low = std::min(low, h);
+        high = std::max(high, h);
+    };
+    double h = 0.0;
+    if (atLeft) {
+        if (!HeightOverEdge(atom, sg.a, 1, h)) return ReportProbeMiss("错误2006090101");
+        take(h);
+    }
+    if (atRight) {
+        if (!HeightOverEdge(atom, atom.bBg - sg.a, 3, h)) return ReportProbeMiss("错误2006090102");
+        take(h);
+    }
 
     // Innermost stirrups of the two tapered parts: in the layouts with end zones the last of the
-    // stirrups the record holds.
-    double pl = 0.0, pr = 0.0;
-    if (!TaperInner(atom, plan, left, record.nl, pl) || !TaperInner(atom, plan, right, record.nr, pr)) return 0;
-    if (LaysEndZones(plan.layout)) {
-        if (shares.left.taper > 0) pl = shares.left.taperInner;
-        if (shares.right.taper > 0) pr = shares.right.taperInner;
+    // stirrups the record holds; never nearer the end than the outermost one (a part that holds the
+    // stirrup at the end distance alone).
+    if (laid) {
+        double pl = 0.0, pr = 0.0;
+        if (!TaperInner(atom, plan, left, record.nl, pl) || !TaperInner(atom, plan, right, record.nr, pr)) return 0;
+        if (LaysEndZones(plan.layout)) {
+            if (shares.left.taper > 0) pl = shares.left.taperInner;
+            if (shares.right.taper > 0) pr = shares.right.taperInner;
+        }
+        const bool square = IsSquare(plan.layout);
+        if (atLeft) {
+            if (!HeightOverEdge(atom, std::max(pl, sg.a), 1, h))
+                return ReportProbeMiss(square ? "错误2006090103" : "错误2006090105");
+            take(h);
+        }
+        if (atRight) {
+            if (!HeightOverEdge(atom, atom.bBg - std::max(pr, sg.a), 3, h))
+                return ReportProbeMiss(square ? "错误2006090104" : "错误2006090106");
+            take(h);
+        }
     }
-    const bool square = IsSquare(plan.layout);
-    double hli = 0.0, hri = 0.0;
-    if (!HeightOverEdge(atom, pl, 1, hli)) return ReportProbeMiss(square ? "错误2006090103" : "错误2006090105");
-    if (!HeightOverEdge(atom, atom.bBg - pr, 3, hri)) return ReportProbeMiss(square ? "错误2006090104" : "错误2006090106");
-    record.L1p = std::max(hli, hri) + plan.W;
-    if (plan.squareL) record.L1p = hri + plan.W;
-    if (plan.squareR) record.L1p = hli + plan.W;
+    record.L1 = low + plan.W;
+    record.L1p = high + plan.W;
 
     record.L2 = main.L2;
     record.TL = StirrupCutLength(atom, record.L1, record.L1p, record.L2);
@@ -206,13 +258,18 @@ int FillSkewEndRecord(const Atom& atom, const Plan& plan, const Shares& shares, 
     if (!StoreCount(nl + nr, record.n)) return 0;
 
     double low = 0.0, high = 0.0;
-    if (IsEqual(atom.iLb, -atom.iRb)) {
+    bool any = false;
+    const bool level = IsEqual(atom.iLb, -atom.iRb);
+    if (!level && !ZoneLegs(atom, plan, shares, low, high, any)) return 0;
+    if (level) {
         record.L1 = atom.hHgl - atom.st.ua - atom.st.da + plan.W;
         record.L1p = record.L1;
-    } else if (ZoneLegs(atom, shares, low, high)) {
+    } else if (any) {
         record.L1 = low + plan.W;
         record.L1p = high + plan.W;
     } else {
+        // A record that holds no stirrup is no steel: its legs are the heights at the stations its
+        // stirrups would take, over the section there, so that they fit.
         // First stirrups along the skewed ends beyond the tapered parts (distances from each end).
         double pl = sg.a, pr = sg.a;
         auto byEndSpacing = [&](double d) { return (std::trunc((d - sg.a) / sg.s3) + 1.0) * sg.s3 + sg.a; };
@@ -227,12 +284,14 @@ int FillSkewEndRecord(const Atom& atom, const Plan& plan, const Shares& shares, 
         }
         if (plan.squareL) pl = sg.a;
         if (plan.squareR) pr = sg.a;
-        record.L1 = std::min(NetHeight(atom, pl), NetHeight(atom, atom.bBg - pr)) + plan.W;
+        if (!LowAndHigh(atom, plan, {pl, atom.bBg - pr}, low, high)) return 0;
+        record.L1 = low + plan.W;
 
         // Last stirrups of the two end zones.
         const double ql = densified ? left.ns3 * sg.s3 + sg.a + left.nXB * sg.s2 : sg.a + left.ns3 * sg.s3;
         const double qr = densified ? right.ns3 * sg.s3 + sg.a + right.nXB * sg.s2 : sg.a + right.ns3 * sg.s3;
-        record.L1p = std::max(NetHeight(atom, ql), NetHeight(atom, atom.bBg - qr)) + plan.W;
+        if (!LowAndHigh(atom, plan, {ql, atom.bBg - qr}, low, high)) return 0;
+        record.L1p = high + plan.W;
     }
 
     record.L2 = main.L2 / std::cos(atom.a);

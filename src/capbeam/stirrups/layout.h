@@ -55,6 +55,11 @@ int FillTaperRecord(const Atom& atom, const Plan& plan, const Shares& shares, co
                     CapBeamRecords::M_sg2& record);
 int FillSkewEndRecord(const Atom& atom, const Plan& plan, const Shares& shares, const CapBeamRecords::M_sg1& main,
                       const CapBeamRecords::M_sg2* taper, CapBeamRecords::M_sg3& record);
+// Height between the skeleton's top and bottom bars at station x (from the left end), which a
+// stirrup standing there spans: over a tapered part the bottom bars follow its slope, elsewhere
+// they lie level; the top follows the cross slopes. false after a reported error (a station the
+// slope's probe misses).
+bool BarsHeight(const Atom& atom, const Plan& plan, double x, double& h);
 // Reports that the stirrups cannot be laid because the count or rest published under key would
 // fall below zero; where, when given, says where along the beam. Always false.
 bool ReportBelowZero(const CString& key, const CString& where = CString());

@@ -168,20 +168,28 @@ int MainLegs(const Atom& atom, const Plan& plan, const Shares& shares, double& L
 {
     double xl = 0.0, xr = 0.0;
     if (!OuterStations(atom, plan, shares, xl, xr)) return 0;
-    L1 = std::min(NetHeight(atom, xl), NetHeight(atom, xr)) + plan.W;
+    double hl = 0.0, hr = 0.0;
+    if (!BarsHeight(atom, plan, xl, hl) || !BarsHeight(atom, plan, xr, hr)) return 0;
+    L1 = std::min(hl, hr) + plan.W;
     if (plan.layout == Layout::DensifiedSkewed) {
         // At a square end the outermost stirrup stands at the end distance and its height decides.
-        if (plan.squareL) L1 = NetHeight(atom, xl) + plan.W;
-        if (plan.squareR) L1 = NetHeight(atom, xr) + plan.W;
+        if (plan.squareL) L1 = hl + plan.W;
+        if (plan.squareR) L1 = hr + plan.W;
     }
 
     if (IsEqual(atom.iLb, -atom.iRb)) {
         L1p = NetHeight(atom, atom.bAc) + plan.W;
         return 1;
     }
+    // The two stirrups around the crown, among the record's own: a crown over a tapered part or an
+    // end zone lies beyond the main stirrups, and the one nearest to it stands for both.
     double x1 = 0.0, x2 = 0.0;
     if (!CrownStations(atom, plan, x1, x2)) return 0;
-    L1p = std::max(NetHeight(atom, x1), NetHeight(atom, x2)) + plan.W;
+    const double lo = std::min(xl, xr), hi = std::max(xl, xr);
+    double h1 = 0.0, h2 = 0.0;
+    if (!BarsHeight(atom, plan, std::clamp(x1, lo, hi), h1) || !BarsHeight(atom, plan, std::clamp(x2, lo, hi), h2))
+        return 0;
+    L1p = std::max(h1, h2) + plan.W;
     return 1;
 }
 
