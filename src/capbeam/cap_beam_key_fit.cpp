@@ -253,13 +253,20 @@ private:
     int m_reported = 0;
 };
 
+} // namespace
+
+int ReportKeysNotFittingCap(const CPM001_CapKeyParam& kp, double lWg, const CapAlongBeam& along)
+{
+    return CapKeyFit(kp, lWg, along).Run();
+}
+
 // The tendons of each definition across the beam: a tendon at y from the centre line holds its duct
 // (its outer size across, from the catalogue) within the side faces, |y| + size / 2 at most lWg / 2;
 // the tendons of one definition run the same profile, so two of them lie side by side and their
 // ducts touch at the least when their positions are the duct's size apart. A definition whose duct
 // the catalogue does not hold has ducts of no size, as the design takes them: its axes are judged.
 // Each position is named once, at its first fault: the side, else the first earlier position too near.
-int ReportTendonPositions(const CArray<struct CPM001_CapKeyParam::SteelAr>& tendons, double lWg)
+int ReportTendonsNotFittingCap(const CPM001_CapKeyParam& kp, double lWg)
 {
     const std::string root;
     const KeyPath start(root);
@@ -270,8 +277,8 @@ int ReportTendonPositions(const CArray<struct CPM001_CapKeyParam::SteelAr>& tend
         QMReportError(CString(KeyValueMessage(at.Path(), what, given).c_str()), 0);
         ++reported;
     };
-    for (int k = 0; k < tendons.GetSize(); ++k) {
-        const auto& tendon = tendons[k];
+    for (int k = 0; k < kp.SteelAr.GetSize(); ++k) {
+        const auto& tendon = kp.SteelAr[k];
         pm001_tendon::M_SteelMat cl;
         pm001_tendon::TakeDuct(pm001_tendon::CatalogueDuct(tendon.BseriesIndex), cl);
         const double duct = pm001_tendon::OuterSizeOf(cl).across;
@@ -303,16 +310,4 @@ int ReportTendonPositions(const CArray<struct CPM001_CapKeyParam::SteelAr>& tend
         }
     }
     return reported;
-}
-
-} // namespace
-
-int ReportKeysNotFittingCap(const CPM001_CapKeyParam& kp, double lWg, const CapAlongBeam& along)
-{
-    return CapKeyFit(kp, lWg, along).Run();
-}
-
-int ReportTendonsNotFittingCap(const CPM001_CapKeyParam& kp, double lWg)
-{
-    return ReportTendonPositions(kp.SteelAr, lWg);
 }
