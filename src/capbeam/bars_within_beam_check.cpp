@@ -8,6 +8,7 @@
 #include "geometry/fillet.h"
 #include "pier/cap_underside.h"
 #include "tendon/design_object.h"
+#include "tendon/materials.h"
 
 #include <algorithm>
 #include <cmath>
@@ -66,14 +67,16 @@ public:
         return p.x >= r && m_length - p.x >= r && p.y - Bottom(p.x) >= rise && Top(p.x) - p.y >= rise;
     }
 
-    // The point of the outline nearest to p.
-    CDblPoint Nearest(const CDblPoint& p) const
+    // The point of the outline nearest to p; without the end faces (endFaces false), the point of
+    // the underside or the top nearest to it.
+    CDblPoint Nearest(const CDblPoint& p, bool endFaces = true) const
     {
         CDblPoint best = m_corners.front();
         double bestSquared = INFINITY;
         for (std::size_t i = 0; i < m_corners.size(); ++i) {
             const CDblPoint& a = m_corners[i];
             const CDblPoint& b = m_corners[(i + 1) % m_corners.size()];
+            if (!endFaces && a.x == b.x && (a.x == 0.0 || a.x == m_length)) continue;
             const double dx = b.x - a.x, dy = b.y - a.y;
             const double squared = dx * dx + dy * dy;
             const double t = squared > 0.0 ? std::clamp(((p.x - a.x) * dx + (p.y - a.y) * dy) / squared, 0.0, 1.0) : 0.0;
@@ -365,31 +368,92 @@ void JudgeEndFaceBars(const CPM001T0101Atom& cap, const Outline& outline, Faults
     judge("right", outline.Length(), sd.nsr, sd.sr);
 }
 
-// The tendons: every node and every sampled station of each tendon's profile between the
-// underside and the top at its station (the tendons' levels stand above the beam's lowest bottom,
-// as the outline's do).
+// The point of a tendon's duct about its axis point p that lies outside the concrete, if any. The
+// duct's section in the elevation is a disc of radius (half its outer size upright) about the axis;
+// it reaches towards the nearest point of the underside or the top (square to a slope). It ends at
+// the end faces, where the anchorages bear: only its axis is held between them. On the underside or
+// the top itself the disc reaches radius straight past it.
+bool DuctOutside(const Outline& outline, const CDblPoint& p, double radius, CDblPoint& out)
+{
+    if (!outline.Holds(p)) {
+        out = p;
+        return true;
+    }
+    if (!(radius > 0.0) || outline.HoldsClear(p, radius)) return false;
+    const CDblPoint face = outline.Nearest(p, false);
+    const double distance = std::hypot(face.x - p.x, face.y - p.y);
+    if (!Below(distance, radius)) return false;
+    if (distance > 0.0)
+        out = CDblPoint(p.x + (face.x - p.x) * radius / distance, p.y + (face.y - p.y) * radius / distance);
+    else
+        out = CDblPoint(p.x, p.y - outline.Bottom(p.x) < outline.Top(p.x) - p.y ? p.y - radius : p.y + radius);
+    return true;
+}
+
+// The tendons: every node and every sampled station of each tendon's profile with its duct between
+// the underside and the top at its station (the tendons' levels stand above the beam's lowest
+// bottom, as the outline's do), its axis between the end faces; and each of the record's positions
+// across the beam with its duct within the side faces. A node is named with its refZ, a point at
+// an end with the end face's height.
 void JudgeTendons(const CPM001T0101Atom& cap, const Outline& outline, FaultsByKind& faults)
 {
     const CPM001T010401Atom* tendons = cap.JGType != 0 ? cap.st.pTendonAtom : nullptr;
     if (!tendons) return;
     for (const auto& steel : tendons->Steel) {
         if (!steel) continue;
-        auto outside = [&](const char* what, int k, double x, double z) {
-            if (outline.Holds(CDblPoint(x, z))) return false;
+        const double size = pm001_tendon::OuterSizeOf(steel->cl).upright;
+        const double radius = std::isfinite(size) && size > 0.0 ? size / 2.0 : 0.0;
+        // node: the node judged, or null for a sampled station.
+        auto outside = [&](const pm001_tendon::M_LNode* node, int k, double x, double z) {
+            const CDblPoint axis(x, z);
+            CDblPoint reach;
+            if (!DuctOutside(outline, axis, radius, reach)) return false;
             faults.Add("tendon " + steel->R.str(), [&] {
-                return std::string(kSubject) + "a tendon's station, " + what + std::to_string(k + 1) + " of tendon " +
-                       steel->R.str() +
-                       ", at x = " + RealText(x, 1) + ", z = " + RealText(z, 1) + ", lies outside the beam " +
-                       outline.There(x);
+                std::string message = std::string(kSubject) + "a tendon's station, " +
+                                      (node ? "node " : "sampled station ") + std::to_string(k + 1) + " of tendon " +
+                                      steel->R.str();
+                if (node)
+                    message += " (refZ " + RealText(node->refZ, 1) + " mm from the " +
+                               (node->Refline != 0 ? "top" : "bottom") + ")";
+                const bool axisOut = reach.x == x && reach.y == z;
+                message += axisOut ? ", at x = " + RealText(x, 1) + ", z = " + RealText(z, 1) + ", lies"
+                                   : ", its duct (half its " + RealText(size, 1) + " mm about x = " + RealText(x, 1) +
+                                         ", z = " + RealText(z, 1) + ") reaches x = " + RealText(reach.x, 1) +
+                                         ", z = " + RealText(reach.y, 1) + ",";
+                message += " outside the beam " + outline.There(reach.x);
+                if (IsEqual(x, 0.0) || IsEqual(x, outline.Length())) {
+                    const double end = IsEqual(x, 0.0) ? 0.0 : outline.Length();
+                    message += std::string(", the ") + (end == 0.0 ? "left" : "right") + " end face " +
+                               RealText(outline.Top(end) - outline.Bottom(end), 1) + " mm high";
+                }
+                return message;
             });
             return true;
         };
         bool named = false;
         for (int k = 0; k < steel->LNode.GetSize() && !named; ++k)
-            named = outside("node ", k, steel->LNode[k].X, steel->LNode[k].Z);
+            named = outside(&steel->LNode[k], k, steel->LNode[k].X, steel->LNode[k].Z);
         const int samples = std::min(steel->X.GetSize(), steel->Z.GetSize());
         for (int k = 0; k < samples && !named; ++k)
-            named = outside("sampled station ", k, steel->X[k], steel->Z[k]);
+            named = outside(nullptr, k, steel->X[k], steel->Z[k]);
+
+        // Across the beam each tendon of the record holds its duct (half its outer size across about
+        // its position) within the side faces, half the cap's width from its centre line.
+        const double across = pm001_tendon::OuterSizeOf(steel->cl).across;
+        const double half = std::isfinite(across) && across > 0.0 ? across / 2.0 : 0.0;
+        const double side = cap.lWg / 2.0;
+        for (int j = 0; j < steel->Y.GetSize() && !named; ++j) {
+            const double y = steel->Y[j];
+            const double reach = y < 0.0 ? y - half : y + half;
+            if (std::isfinite(reach) && !Below(side, std::fabs(reach))) continue;
+            named = true;
+            faults.Add("tendon " + steel->R.str(), [&] {
+                return std::string(kSubject) + "a tendon across the beam, Y[" + std::to_string(j) + "] of tendon " +
+                       steel->R.str() + " at y = " + RealText(y, 1) + ", its duct (half its " + RealText(across, 1) +
+                       " mm across) reaches y = " + RealText(reach, 1) + ", outside the beam's side (y -" +
+                       RealText(side, 1) + " to " + RealText(side, 1) + ")";
+            });
+        }
     }
 }
 

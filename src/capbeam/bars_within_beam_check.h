@@ -11,7 +11,10 @@ class CPM001T0101Atom;
 //   the corner point where its two straight legs would meet);
 // - every stirrup record's legs no taller than the section at their stations less the covers;
 // - the end-face bars' spread within the height of each end face;
-// - every tendon's nodes and sampled stations between the underside and the top.
+// - every tendon's nodes and sampled stations with its duct (half the duct's outer size upright
+//   about the axis, reaching towards the nearest point of the underside or the top) between the
+//   underside and the top, the axis between the end faces, where the duct ends; and each tendon's
+//   position across the beam with its duct (half its outer size across) within the side faces.
 // One error per bar mark, per stirrup set, for the end-face bars and per tendon names the first
 // that fails and how many fail. Returns the number of errors reported.
 int CheckBarsWithinBeam(const CPM001T0101Atom& cap);

@@ -21,6 +21,7 @@ int CPM001T0101Atom::SetData(GZ_PM001Atom* gz, CPM001_CapKeyParam* kp)
     // goes on, so that what they lead to is shown with them.
     const CapAlongBeam along{bBg, shiftAtBearings ? bBzl - std::tan(a) * vP : bBzl, bBz, std::tan(a)};
     ReportKeysNotFittingCap(*kp, lWg, along);
+    if (JGType != 0) ReportTendonsNotFittingCap(*kp, lWg);
     if (shiftAtBearings) {
         bBzl -= std::tan(a) * vP;
         bBzr += std::tan(a) * vP;

@@ -1,4 +1,5 @@
-// The cap's key parameters judged against the cap they are laid in: the values that put its bars outside the beam.
+// The cap's key parameters judged against the cap they are laid in: the values that put its bars or tendons
+// outside the beam.
 #include "capbeam/cap_beam_key_fit.h"
 
 #include "calc/key_bound.h"
@@ -7,6 +8,7 @@
 #include "common/bar_sizes.h"
 #include "common/is_equal.h"
 #include "host/report.h"
+#include "tendon/materials.h"
 
 #include <cmath>
 #include <set>
@@ -256,4 +258,56 @@ private:
 int ReportKeysNotFittingCap(const CPM001_CapKeyParam& kp, double lWg, const CapAlongBeam& along)
 {
     return CapKeyFit(kp, lWg, along).Run();
+}
+
+// The tendons of each definition across the beam: a tendon at y from the centre line holds its duct
+// (its outer size across, from the catalogue) within the side faces, |y| + size / 2 at most lWg / 2;
+// the tendons of one definition run the same profile, so two of them lie side by side and their
+// ducts touch at the least when their positions are the duct's size apart. A definition whose duct
+// the catalogue does not hold has ducts of no size, as the design takes them: its axes are judged.
+// Each position is named once, at its first fault: the side, else the first earlier position too near.
+int ReportTendonsNotFittingCap(const CPM001_CapKeyParam& kp, double lWg)
+{
+    const std::string root;
+    const KeyPath start(root);
+    const KeyPath cap(start, "cap");
+    const KeyPath all(cap, "SteelAr");
+    int reported = 0;
+    auto report = [&reported](const KeyPath& at, const std::string& what, double given) {
+        QMReportError(CString(KeyValueMessage(at.Path(), what, given).c_str()), 0);
+        ++reported;
+    };
+    for (int k = 0; k < kp.SteelAr.GetSize(); ++k) {
+        const auto& tendon = kp.SteelAr[k];
+        pm001_tendon::M_SteelMat cl;
+        pm001_tendon::TakeDuct(pm001_tendon::CatalogueDuct(tendon.BseriesIndex), cl);
+        const double duct = pm001_tendon::OuterSizeOf(cl).across;
+        const double reach = lWg / 2.0 - duct / 2.0;
+        const KeyPath definition(all, k);
+        const KeyPath positions(definition, "Y");
+        for (int j = 0; j < tendon.Y.GetSize(); ++j) {
+            const double y = tendon.Y[j];
+            const KeyPath at(positions, j);
+            if (std::fabs(y) > reach && !KVDataCommon::IsEqual(std::fabs(y), reach)) {
+                report(at,
+                       "puts the tendon's duct outside the beam's side by " + KeyLengthText(std::fabs(y) - reach) +
+                           " mm; expected from -" + KeyLengthText(reach) + " to " + KeyLengthText(reach) +
+                           " mm in a cap " + KeyLengthText(lWg) + " mm wide" +
+                           (duct > 0.0 ? " with a duct " + KeyLengthText(duct) + " mm across" : std::string()),
+                       y);
+                continue;
+            }
+            for (int i = 0; i < j; ++i) {
+                const double apart = std::fabs(y - tendon.Y[i]);
+                if (!(apart < duct) || KVDataCommon::IsEqual(apart, duct)) continue;
+                report(at,
+                       "lays the tendon's duct into that of the tendon at Y[" + std::to_string(i) + "] (" +
+                           KeyValueText(tendon.Y[i]) + " mm); expected at least " + KeyLengthText(duct) +
+                           " mm from it, the duct's size across",
+                       y);
+                break;
+            }
+        }
+    }
+    return reported;
 }

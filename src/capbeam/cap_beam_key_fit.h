@@ -1,4 +1,5 @@
-// The cap's key parameters judged against the cap they are laid in: the values that put its bars outside the beam.
+// The cap's key parameters judged against the cap they are laid in: the values that put its bars or tendons
+// outside the beam.
 #pragma once
 
 #include "calc/pm001_cap_key_param.h"
@@ -22,3 +23,10 @@ struct CapAlongBeam {
 // otherwise the cover. Each key is named once. Nothing is changed; returns the number of lines
 // reported.
 int ReportKeysNotFittingCap(const CPM001_CapKeyParam& kp, double lWg, const CapAlongBeam& along);
+
+// Reports through the error channel, one line each, every tendon position across the beam
+// (cap.SteelAr[k].Y[j]) that puts its duct, of the outer size the catalogue gives the definition's
+// duct, outside a side of a cap lWg wide, or into the duct of an earlier tendon of its definition
+// (nearer to it than the duct's size). Judged where the cap lays its tendons; nothing is changed;
+// returns the number of lines reported.
+int ReportTendonsNotFittingCap(const CPM001_CapKeyParam& kp, double lWg);

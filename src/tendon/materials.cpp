@@ -55,6 +55,20 @@ void TakeDuct(const tagQM_CORRUGATEDPIPE& duct, M_SteelMat& cl)
     cl.Bnd = duct.innerDiameter;
 }
 
+tagQM_CORRUGATEDPIPE CatalogueDuct(const CString& name)
+{
+    tagQM_CORRUGATEDPIPE duct;
+    const unsigned id = GetMaterialIDFromName(name);
+    if (id == 0 || !GetCorrugatedPipe(id, &duct)) duct = tagQM_CORRUGATEDPIPE{};
+    return duct;
+}
+
+DuctOuterSize OuterSizeOf(const M_SteelMat& cl)
+{
+    if (cl.Btype == 0) return {cl.Bwd, cl.Bwd};
+    return {cl.Bww, cl.Bwh};
+}
+
 void TakeAnchor(const tagQM_ANCHOR& anchor, bool left, M_SteelMat& cl)
 {
     CString& series = left ? cl.MLSeries : cl.MRSeries;
@@ -111,9 +125,13 @@ int CPM001T010401Atom::SetSteelData(CPM001_CapKeyParam* kp)
     SteelFD.resize(static_cast<std::size_t>(count));
 
     const TopLevel top = [this](double x) { return GetFame_XZ(x); };
-    // Control points that do not fit the beam are reported by their keys; the profiles are still
-    // built from them, so that what they lead to is shown with them.
-    ReportTendonNodesNotFitting(definitions, bBg, top, CapUnderside{bBg, bBpl, hHpl, bBpr, hHpr});
+    // Control points that do not fit the beam, or bend the strands tighter than they take, are
+    // reported by their keys; the profiles are still built from them, so that what they lead to is
+    // shown with them.
+    tagQM_TENDON strandOfAll;
+    GetTendon(GetMaterialIDFromName(strTendonIndex), &strandOfAll);
+    ReportTendonNodesNotFitting(definitions, bBg, top, CapUnderside{bBg, bBpl, hHpl, bBpr, hHpr},
+                                LeastTendonBendRadius(strandOfAll.diameter));
     for (int i = 0; i < count; ++i) {
         const auto& def = definitions[i];
         Steel[i] = std::make_unique<M_Steel>();
@@ -158,11 +176,8 @@ int CPM001T010401Atom::SetSteelData(CPM001_CapKeyParam* kp)
 
         // Duct: one the catalogue does not hold is taken as an empty record.
         cl.BseriesIndex = def.BseriesIndex;
-        tagQM_CORRUGATEDPIPE duct;
-        const unsigned ductId = GetMaterialIDFromName(cl.BseriesIndex);
-        if (ductId == 0 || !GetCorrugatedPipe(ductId, &duct)) duct = tagQM_CORRUGATEDPIPE{};
         GetMaterialLabelFromName(cl.BseriesIndex, cl.BAlias);
-        TakeDuct(duct, cl);
+        TakeDuct(CatalogueDuct(cl.BseriesIndex), cl);
 
         // Anchorages at the left and the right end; an end that is not tensioned is a dead end.
         cl.MLSeriesIndex = def.MLSeriesIndex;

@@ -15,6 +15,18 @@ void TakeJack(const CString& name, const tagQM_JACK* jack, M_SteelMat& cl);
 // leaves Bmat as it was) and sizes. A duct the catalogue does not hold comes as an empty record.
 void TakeDuct(const tagQM_CORRUGATEDPIPE& duct, M_SteelMat& cl);
 
+// The catalogue's duct of that name; an empty record (every size 0) when the catalogue holds none.
+tagQM_CORRUGATEDPIPE CatalogueDuct(const CString& name);
+
+// A duct's outer size across the beam and upright in its elevation: a round duct's outer diameter
+// both ways; a flat one lies flat, its outer width across and its outer height upright. A duct the
+// catalogue does not hold is 0 both ways, as the design takes it.
+struct DuctOuterSize {
+    double across = 0.0;
+    double upright = 0.0;
+};
+DuctOuterSize OuterSizeOf(const M_SteelMat& cl);
+
 // The left (left non-zero) or right anchorage's series, type (0 or 1; any other code leaves the
 // type as it was) and sizes. An anchorage the catalogue does not hold comes as an empty record.
 void TakeAnchor(const tagQM_ANCHOR& anchor, bool left, M_SteelMat& cl);

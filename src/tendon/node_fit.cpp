@@ -74,12 +74,32 @@ int ReportPoints(const CArray<NodeAr>& points, const KeyPath& nodes, double leng
     return reported;
 }
 
+// A fillet radius at an inner node bends the strands in their duct: 0 draws no fillet, any other is
+// at least the least radius (the first and the last node draw none, whatever they are given). Each
+// node named is marked. Returns the number of lines reported.
+int ReportRadii(const CArray<NodeAr>& points, const KeyPath& nodes, double leastRadius, std::vector<bool>& named)
+{
+    int reported = 0;
+    for (int k = 1; k + 1 < points.GetSize(); ++k) {
+        const double r = points[k].R;
+        if (KVDataCommon::IsEqual(r, 0.0) || !(r < leastRadius) || KVDataCommon::IsEqual(r, leastRadius)) continue;
+        Report(KeyPath(nodes, k), "R",
+               "bends the tendon tighter than its strands take in their duct; expected 0 (a sharp corner) or at "
+               "least " + KeyLengthText(leastRadius) + " mm",
+               r);
+        named[k] = true;
+        ++reported;
+    }
+    return reported;
+}
+
 // The fillet at an inner node k of radius R turns the tendon through the node's deflection
 // alf = π - (the angle between its two legs); its tangent points lie T = R × tan(alf / 2) from
 // the node along each leg. A leg holds the fillets at its two ends only when their tangent lengths
 // together do not exceed it; the first and the last node carry no fillet. Where two fillets
-// overlap, the radius of the larger tangent length is named. Returns the number of lines reported.
-int ReportFillets(const CArray<NodeAr>& points, const KeyPath& nodes, const TopLevel& top)
+// overlap, the radius of the larger tangent length is named, unless it is named already. Returns
+// the number of lines reported.
+int ReportFillets(const CArray<NodeAr>& points, const KeyPath& nodes, const TopLevel& top, std::vector<bool>& named)
 {
     const int n = points.GetSize();
     std::vector<CDblPoint> at(static_cast<std::size_t>(n));
@@ -96,7 +116,6 @@ int ReportFillets(const CArray<NodeAr>& points, const KeyPath& nodes, const TopL
     }
 
     int reported = 0;
-    std::vector<bool> named(static_cast<std::size_t>(n), false);
     for (int j = 0; j + 1 < n; ++j) {
         const double leg = KVDataCommon::distance(at[j], at[j + 1]);
         if (!(tangent[j] + tangent[j + 1] > leg)) continue;
@@ -128,8 +147,13 @@ int ReportFillets(const CArray<NodeAr>& points, const KeyPath& nodes, const TopL
 
 } // namespace
 
+double LeastTendonBendRadius(double strandDiameter)
+{
+    return strandDiameter > 15.24 && !KVDataCommon::IsEqual(strandDiameter, 15.24) ? 6000.0 : 4000.0;
+}
+
 int ReportTendonNodesNotFitting(const CArray<struct CPM001_CapKeyParam::SteelAr>& tendons, double length,
-                                const TopLevel& top, const CapUnderside& underside)
+                                const TopLevel& top, const CapUnderside& underside, double leastRadius)
 {
     const std::string root;
     const KeyPath start(root);
@@ -140,8 +164,10 @@ int ReportTendonNodesNotFitting(const CArray<struct CPM001_CapKeyParam::SteelAr>
         const KeyPath tendon(all, i);
         const KeyPath nodes(tendon, "Node");
         const int points = ReportPoints(tendons[i].Node, nodes, length, top, underside);
+        std::vector<bool> named(static_cast<std::size_t>(tendons[i].Node.GetSize()), false);
+        reported += ReportRadii(tendons[i].Node, nodes, leastRadius, named);
         // A point out of place moves the legs: its fillets are judged once it is mended.
-        reported += points > 0 ? points : ReportFillets(tendons[i].Node, nodes, top);
+        reported += points > 0 ? points : ReportFillets(tendons[i].Node, nodes, top, named);
     }
     return reported;
 }

@@ -50,6 +50,17 @@ void AddTopCutOff(CPM001_CapKeyParam& kp, const char* name, std::initializer_lis
     kp.FrameName.Add("N");
 }
 
+// Two tendon definitions at the given positions across: in a round duct 87 across and in a flat one 77 across.
+void AddTendons(CPM001_CapKeyParam& kp, std::initializer_list<double> round, std::initializer_list<double> flat)
+{
+    for (const auto& [duct, positions] : {std::pair{"金属波纹管D80", round}, {"塑料扁波纹管72×22", flat}}) {
+        struct CPM001_CapKeyParam::SteelAr tendon;
+        tendon.BseriesIndex = duct;
+        for (double y : positions) tendon.Y.Add(y);
+        kp.SteelAr.Add(tendon);
+    }
+}
+
 TEST(CapKeyFit, EachValueIsJudgedAtTheEdgeOfWhatFits)
 {
     const std::string rolled = "expected a rolled bar of at most 50 mm (51 given)";
@@ -134,6 +145,20 @@ TEST(CapKeyFit, EachValueIsJudgedAtTheEdgeOfWhatFits)
              kp.fCapSep = kp.st_fLayMode = 1;
          },
          2000.0, {}, 0.1},
+        // Tendons in ducts 87 across (round, 金属波纹管D80) and 77 (flat, 72×22) reach 1000 - 43.5 = 956.5 and
+        // 1000 - 38.5 = 961.5 from the centre line of a cap 2000 wide, and lie a duct apart.
+        {"tendons whose ducts just fit", [](auto& kp) { AddTendons(kp, {-956.5, -869.5, 956.5}, {961.5, 884.5}); },
+         2000.0, {}},
+        {"tendons whose ducts cross a side or each other by 1",
+         [](auto& kp) { AddTendons(kp, {-957.5, -871.5, 957.5}, {961.5, 885.5}); }, 2000.0,
+         {"cap.SteelAr[0].Y[0]: puts the tendon's duct outside the beam's side by 1 mm; expected from -956.5 to 956.5 "
+          "mm in a cap 2000 mm wide with a duct 87 mm across (-957.5 given)",
+          "cap.SteelAr[0].Y[1]: lays the tendon's duct into that of the tendon at Y[0] (-957.5 mm); expected at least "
+          "87 mm from it, the duct's size across (-871.5 given)",
+          "cap.SteelAr[0].Y[2]: puts the tendon's duct outside the beam's side by 1 mm; expected from -956.5 to 956.5 "
+          "mm in a cap 2000 mm wide with a duct 87 mm across (957.5 given)",
+          "cap.SteelAr[1].Y[1]: lays the tendon's duct into that of the tendon at Y[0] (961.5 mm); expected at least "
+          "77 mm from it, the duct's size across (885.5 given)"}},
     };
     for (const auto& row : rows) {
         SCOPED_TRACE(row.name);
@@ -142,7 +167,7 @@ TEST(CapKeyFit, EachValueIsJudgedAtTheEdgeOfWhatFits)
         row.change(kp);
         CapAlongBeam along{10000.0, 2000.0, {}, row.tanSkew};
         along.spacings.Add(6000.0);
-        const int reported = ReportKeysNotFittingCap(kp, row.lWg, along);
+        const int reported = ReportKeysNotFittingCap(kp, row.lWg, along) + ReportTendonsNotFittingCap(kp, row.lWg);
         EXPECT_EQ(ReportedErrors(), row.errors);
         EXPECT_EQ(reported, static_cast<int>(row.errors.size()));
     }

@@ -483,10 +483,11 @@ TEST_F(TendonProfile, NoSamplingWhenSwitchedOffOrWithoutAStep)
 TEST_F(TendonProfile, SamplingWithoutEndFailsWithTheCalculationError)
 {
     // A first tendon that samples normally, then one reaching 10^12 from the left end: a step of
-    // 100 would never finish.
+    // 100 would never finish. The V is sharp, so that no radius below the strands' least is named.
     t.FVszb = 1;
     t.js = 100.0;
-    kp = KeyParameters({RoundedV(), Tendon({Point(0, 300), Point(1e12, 300)}), RoundedV()});
+    const Definition v = Tendon({Point(0, 1000), Point(1000, 0), Point(2000, 1000)});
+    kp = KeyParameters({v, Tendon({Point(0, 300), Point(1e12, 300)}), v});
     EXPECT_EQ(Access::SetSteelData(t, &kp), 0);
     // The station beyond the beam is named first, by its key.
     ASSERT_EQ(ReportLog::Current().Entries().size(), 2u);
