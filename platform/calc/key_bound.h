@@ -2,11 +2,11 @@
 #pragma once
 
 #include <limits>
-#include <numbers>
 #include <type_traits>
 
-// What a value means and the values that mean it: low to high, each end included or not. A count
-// is a value of this kind too ("a count", no unit).
+// What a value means and the values that mean it: low to high, each end included or not, and
+// whether only whole numbers mean it (a code held in a real, as a bar type). A count is a value of
+// this kind too ("a count", no unit).
 struct Bound {
     const char* what;
     double low;
@@ -14,14 +14,16 @@ struct Bound {
     double high;
     bool highIncluded;
     const char* unit;
+    bool whole = false;
 
     constexpr bool Holds(double v) const
     {
         // Written so that a value that is not a number holds no bound.
-        return (lowIncluded ? v >= low : v > low) && (highIncluded ? v <= high : v < high);
+        const bool within = (lowIncluded ? v >= low : v > low) && (highIncluded ? v <= high : v < high);
+        return within && (!whole || static_cast<double>(static_cast<long long>(v)) == v);
     }
     // The same bound from 0 up: what a value of a part that is not laid may be (0 among it).
-    constexpr Bound OrLow() const { return {what, 0.0, true, high, highIncluded, unit}; }
+    constexpr Bound OrLow() const { return {what, 0.0, true, high, highIncluded, unit, whole}; }
 };
 
 // A bound that holds only while the record it belongs to lays the part (condition, e.g. " when
@@ -89,8 +91,10 @@ inline constexpr double kLeastSpacing = kSmallestRolledBar;
 // A bent-up bar crosses the inclined cracks of the beam's shear, which run at some 45° to its axis:
 // the bridge codes bend such bars up at 45° as a rule and at 60° at the steepest. Steeper, the bar
 // runs nearly straight down and crosses no crack, and its arcs over the support leave the beam (at
-// 1.57079 rad, a hair under 90°, some 1.9·10^7 mm above it).
-inline constexpr double kSteepestBentUpBar = std::numbers::pi / 3.0;
+// 1.57079 rad, a hair under 90°, some 1.9·10^7 mm above it). The limit is 60° as written in radians
+// to four decimals, 1.0472 (π/3 is 1.047198): the value printed is the value held, so that an
+// engineer who types the printed limit has it accepted.
+inline constexpr double kSteepestBentUpBar = 1.0472;
 
 // A cap beam carries a deck across its width, some tens of metres at most: every length, distance,
 // spacing and position of its key parameters lies within 10 km, and a bend of a larger radius turns
@@ -145,9 +149,17 @@ inline constexpr Bound kStirrupSpacings{"a count", 0.0, true, kMaxStirrupSpacing
 inline constexpr Bound kSiblingDiameter{"a diameter", 0.0, true, kNoLimit, true, " mm"};
 inline constexpr Bound kSiblingSpacing{"a spacing", 0.0, true, kNoLimit, true, " mm"};
 
+// The bar type codes of the bar helpers' table (common/bar_sizes.h): 1 HPB300, 2 HRB335, 3 HRB400,
+// 4 HRB500. A code outside them, or a fraction of one (a stirrup type typed 0.003 for 3, read as
+// 0), is no bar: the helpers would take it for HRB400 and the design would publish what it read.
+inline constexpr double kLastBarType = 4.0;
+inline constexpr Bound kBarType{"a bar type code, a whole number", 1.0, true, kLastBarType, true, "", true};
+// A bar type that may be left out, 0 (its default): a sibling module's part the pier has no member
+// for; the bars along the tendons, which the helpers then take for HRB400, as every design did.
+inline constexpr Bound kBarTypeOrNone = kBarType.OrLow();
+
 inline constexpr Unbounded kSwitch{"a switch: 0 or any other value"};
 inline constexpr Unbounded kCode{"a code the design reads by its value"};
-inline constexpr Unbounded kBarType{"a bar type code, looked up in the bar helpers' table"};
 inline constexpr Unbounded kCarried{"carried with the results, not used to lay anything"};
 
 }  // namespace key_bound

@@ -143,7 +143,7 @@ void VisitKeys(V& v, CPM001_CapKeyParam& r)
 
     // The end-face bars are laid only when fDistribute is on.
     const bool endFaces = r.fDistribute != 0;
-    v.Key("sd_type", r.sd_type, req, kBarType);
+    v.Key("sd_type", r.sd_type, req, When(endFaces, " when fDistribute is on", kBarType));
     v.Key("sd_d", r.sd_d, req, When(endFaces, " when fDistribute is on", kDiameter));
     v.Key("sd_ac", r.sd_ac, opt, kCarried);
     v.Key("sd_Min", r.sd_Min, req, When(endFaces, " when fDistribute is on", kSpacing));
@@ -153,7 +153,7 @@ void VisitKeys(V& v, CPM001_CapKeyParam& r)
     // must then be above 0 as well, where the set must agree with itself.
     v.Key("SteelAr", r.SteelAr, opt, UpTo(kMaxTendonDefinitions, "tendon definitions"));
     v.Key("ZLName", r.ZLName, opt, UpTo(kMaxTendonDefinitions, "names"));
-    v.Key("SBtype", r.SBtype, opt, kBarType);
+    v.Key("SBtype", r.SBtype, opt, kBarTypeOrNone);
     v.Key("SBd", r.SBd, opt, When(!r.SteelAr.IsEmpty(), " when tendons are given", kDiameter));
     v.Key("Ldis", r.Ldis, opt, When(!r.SteelAr.IsEmpty(), " when tendons are given", kSpacing));
     v.Key("Cdis", r.Cdis, opt, When(!r.SteelAr.IsEmpty(), " when tendons are given", kSpacing));
@@ -166,7 +166,7 @@ template <class V>
 void VisitKeys(V& v, TiedMemberKeyParam& r)
 {
     v.Key("mainBarDiameter", r.mainBarDiameter, KeyNeed::Optional, key_bound::kSiblingDiameter);
-    v.Key("mainBarType", r.mainBarType, KeyNeed::Optional, key_bound::kBarType);
+    v.Key("mainBarType", r.mainBarType, KeyNeed::Optional, key_bound::kBarTypeOrNone);
     v.Key("barsAcross", r.barsAcross, KeyNeed::Optional, key_bound::kCount);
     v.Key("barsAlong", r.barsAlong, KeyNeed::Optional, key_bound::kCount);
     v.Key("stirrupDiameter", r.stirrupDiameter, KeyNeed::Optional, key_bound::kSiblingDiameter);
@@ -177,7 +177,7 @@ template <class V>
 void VisitKeys(V& v, SpiralMemberKeyParam& r)
 {
     v.Key("mainBarDiameter", r.mainBarDiameter, KeyNeed::Optional, key_bound::kSiblingDiameter);
-    v.Key("mainBarType", r.mainBarType, KeyNeed::Optional, key_bound::kBarType);
+    v.Key("mainBarType", r.mainBarType, KeyNeed::Optional, key_bound::kBarTypeOrNone);
     v.Key("mainBarCount", r.mainBarCount, KeyNeed::Optional, key_bound::kCount);
     v.Key("spiralDiameter", r.spiralDiameter, KeyNeed::Optional, key_bound::kSiblingDiameter);
     v.Key("spiralPitch", r.spiralPitch, KeyNeed::Optional, key_bound::kSiblingSpacing);
@@ -187,7 +187,7 @@ template <class V>
 void VisitKeys(V& v, BarMeshKeyParam& r)
 {
     v.Key("barDiameter", r.barDiameter, KeyNeed::Optional, key_bound::kSiblingDiameter);
-    v.Key("barType", r.barType, KeyNeed::Optional, key_bound::kBarType);
+    v.Key("barType", r.barType, KeyNeed::Optional, key_bound::kBarTypeOrNone);
     v.Key("barSpacing", r.barSpacing, KeyNeed::Optional, key_bound::kSiblingSpacing);
 }
 
@@ -195,7 +195,7 @@ template <class V>
 void VisitKeys(V& v, CPG008KeyParam& r)
 {
     v.Key("mainBarDiameter", r.mainBarDiameter, KeyNeed::Optional, key_bound::kSiblingDiameter);
-    v.Key("mainBarType", r.mainBarType, KeyNeed::Optional, key_bound::kBarType);
+    v.Key("mainBarType", r.mainBarType, KeyNeed::Optional, key_bound::kBarTypeOrNone);
     v.Key("topBarCount", r.topBarCount, KeyNeed::Optional, key_bound::kCount);
     v.Key("bottomBarCount", r.bottomBarCount, KeyNeed::Optional, key_bound::kCount);
     v.Key("stirrupDiameter", r.stirrupDiameter, KeyNeed::Optional, key_bound::kSiblingDiameter);

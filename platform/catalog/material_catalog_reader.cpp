@@ -8,6 +8,7 @@
 
 #include <nlohmann/json.hpp>
 
+#include <charconv>
 #include <cstdint>
 #include <cstring>
 #include <initializer_list>
@@ -31,20 +32,30 @@ std::string MemberPath(const std::string& parent, std::string_view key)
 // wrong file (a disk image, a device) from being read whole, as for the project file.
 constexpr std::uint64_t kMaxCatalogBytes = 16u << 20;
 
-// A numeric field of an entry: its key and whether it holds a whole number.
+// What a numeric field may hold besides its type: any number; a code of two states (0 round, 1
+// flat; 0 plastic, 1 metal); a size, at least 1 mm; or a size that only a round (or only a flat or
+// rectangular) entry has, at least 1 mm there, and 0 or a size on the others, which hold 0 for it.
+enum class Held { Any, TwoStates, Size, RoundSize, FlatSize };
+
+// A numeric field of an entry: its key, whether it holds a whole number, and what it may hold.
 struct NumericField {
     const char* key;
     bool whole;
+    Held held = Held::Any;
 };
 
-// What an entry of one list holds besides its name, label and aliases.
+// What an entry of one list holds besides its name, label and aliases; round tells, from its
+// values as read, whether an entry whose sizes depend on its shape is round.
 struct KindLayout {
     const char* list;
     MaterialKind kind;
     bool series;
     std::initializer_list<NumericField> fields;
     bool spiralText;
+    bool (*round)(const MaterialSource&) = nullptr;
 };
+
+constexpr Held kSize = Held::Size;
 
 // The lists in id order, with their fields in the order of the catalogue format's table.
 const KindLayout kLayouts[] = {
@@ -53,19 +64,43 @@ const KindLayout kLayouts[] = {
     {"tendons", MaterialKind::Tendon, false,
      {{"fpk", false}, {"area", false}, {"diameter", false}, {"Ep", false}, {"unitWeight", false}}, false},
     {"jacks", MaterialKind::Jack, true,
-     {{"diameter", true}, {"minDistance", true}, {"length", true}, {"workingLength", true}}, false},
-    {"ducts", MaterialKind::Duct, true,
-     {{"kind", true}, {"material", true}, {"outerHeight", true}, {"innerHeight", true}, {"outerWidth", true},
-      {"innerWidth", true}, {"outerDiameter", true}, {"innerDiameter", true}},
+     {{"diameter", true, kSize}, {"minDistance", true, kSize}, {"length", true, kSize}, {"workingLength", true, kSize}},
      false},
+    // A duct of kind 0 is round (its diameters), of kind 1 flat (its heights and widths).
+    {"ducts", MaterialKind::Duct, true,
+     {{"kind", true, Held::TwoStates}, {"material", true, Held::TwoStates}, {"outerHeight", true, Held::FlatSize},
+      {"innerHeight", true, Held::FlatSize}, {"outerWidth", true, Held::FlatSize}, {"innerWidth", true, Held::FlatSize},
+      {"outerDiameter", true, Held::RoundSize}, {"innerDiameter", true, Held::RoundSize}},
+     false, [](const MaterialSource& e) { return e.values[0] == 0.0; }},
     {"anchors", MaterialKind::Anchor, true,
-     {{"type", true}, {"width", true}, {"height", true}, {"headWidth", true}, {"headHeight", true},
-      {"spiralDiameter", true}, {"capThickness", true}, {"spiralBarDiameter", true}, {"spiralPitch", false},
-      {"spiralLength", true}},
+     {{"type", true, Held::TwoStates}, {"width", true, kSize}, {"height", true, kSize}, {"headWidth", true, kSize},
+      {"headHeight", true, kSize}, {"spiralDiameter", true, kSize}, {"capThickness", true, kSize},
+      {"spiralBarDiameter", true, kSize}, {"spiralPitch", false, kSize}, {"spiralLength", true, kSize}},
      true},
+    // A bearing of shape 0 or 3 is rectangular (a by b), of any other shape round (its diameter).
     {"bearings", MaterialKind::Bearing, false,
-     {{"shape", true}, {"a", true}, {"b", true}, {"diameter", true}, {"height", true}}, false},
+     {{"shape", true}, {"a", true, Held::FlatSize}, {"b", true, Held::FlatSize}, {"diameter", true, Held::RoundSize},
+      {"height", true, kSize}},
+     false, [](const MaterialSource& e) { return e.values[0] != 0.0 && e.values[0] != 3.0; }},
 };
+
+// A field's value against what it may hold: the reason it may not, or nullptr. A size is at least
+// 1 mm: a jack, duct, anchor or bearing of no size or a negative one is no material, and the
+// design would take it as given (a bearing of -1 designed with exit 0).
+const char* NotHeld(Held held, double value, bool round)
+{
+    switch (held) {
+    case Held::Any: return nullptr;
+    case Held::TwoStates: return value == 0.0 || value == 1.0 ? nullptr : "expected 0 or 1";
+    case Held::RoundSize:
+    case Held::FlatSize:
+        if ((held == Held::RoundSize) != round)
+            return value == 0.0 || value >= 1.0 ? nullptr : "expected 0 or a size of at least 1 mm";
+        [[fallthrough]];
+    case Held::Size: return value >= 1.0 ? nullptr : "expected a size of at least 1 mm";
+    }
+    return nullptr;
+}
 
 // Reads one field of an entry, refusing a missing field or a wrong type with the entry's path.
 template <class T>
@@ -95,6 +130,14 @@ T field(const json& entry, const char* key, const std::string& path)
     return value;
 }
 
+// A value as given: a whole number without a fraction, a real as short as reads back the same.
+std::string NumberGiven(double value)
+{
+    char text[32];
+    const auto end = std::to_chars(text, text + sizeof text, value).ptr;
+    return std::string(text, end);
+}
+
 bool isAllowed(const KindLayout& layout, const std::string& key)
 {
     if (key == "name" || key == "label" || key == "aliases") return true;
@@ -116,6 +159,13 @@ void readFields(const KindLayout& layout, const json& e, const std::string& path
     std::size_t i = 0;
     for (const NumericField& f : layout.fields)
         entry.values[i++] = f.whole ? field<int>(e, f.key, path) : field<double>(e, f.key, path);
+    const bool round = layout.round && layout.round(entry);
+    i = 0;
+    for (const NumericField& f : layout.fields) {
+        const double value = entry.values[i++];
+        if (const char* expected = NotHeld(f.held, value, round))
+            throw std::runtime_error(path + "." + f.key + ": " + expected + " (" + NumberGiven(value) + " given)");
+    }
     if (layout.spiralText) entry.text = field<std::string>(e, "spiralText", path);
 }
 

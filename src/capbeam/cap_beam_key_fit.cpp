@@ -72,6 +72,7 @@ public:
 
         BarStationOrder();
         TopCutOffEnds();
+        BuildableSteel(wSt, wSg, wSh, wSd);
         return m_reported;
     }
 
@@ -231,6 +232,163 @@ private:
                 }
             }
         }
+    }
+
+    // What can be built, each length that places steel judged against the bars it places.
+    void BuildableSteel(double wSt, double wSg, double wSh, double wSd)
+    {
+        Spacings(wSg, wSh, wSd);
+        FramesApart(wSt);
+        Welds();
+        // The outermost stirrups stand sg_a from each end: their surface, half the stirrup's outer
+        // diameter about the axis, stays within the concrete.
+        Cover("sg_a", m_kp.sg_a, {{"sg_d", m_kp.sg_d, wSg / 2.0}}, "the outermost stirrups (sg) outside the beam's end");
+        BendRadius("KeyLen2", m_kp.KeyLen2, m_kp.KeyLen1 > 0.0, "the arcs of the bent-up bars");
+        BendRadius("st_LeadPointR", m_kp.st_LeadPointR, m_kp.st_fCalculateLarc == 1, "the kinks of the through bars");
+    }
+
+    // A spacing is the distance of one bar's axis from the next one's: at least the bars' outer
+    // diameter, or they lie in each other; and at most the length it divides, or it lays no bar
+    // between its ends. A spacing of a part that is not laid is not judged, nor a smallest or largest
+    // spacing of 0, which bounds nothing.
+    struct Spacing {
+        const char* key;
+        double value;
+        bool laid;
+        BarInCover bar;       // the bars it spaces, their part their outer diameter
+        const char* what;     // "the stirrups (sg)"
+        double divided;       // the length it divides
+        const char* over;     // what that length is: "the beam's length"
+    };
+
+    void Spacings(double wSg, double wSh, double wSd)
+    {
+        const bool tendons = !m_kp.SteelAr.IsEmpty();
+        const bool endFaces = m_kp.fDistribute != 0;
+        const double wSb = KVDataCommon::wd(m_kp.SBd, m_kp.SBtype);
+        const BarInCover sg{"sg_d", m_kp.sg_d, wSg}, sh{"sh_d", m_kp.sh_d, wSh}, sd{"sd_d", m_kp.sd_d, wSd},
+            sb{"SBd", m_kp.SBd, wSb};
+        const char* stirrups = "the stirrups (sg)";
+        const char* sides = "the side bars (sh)";
+        const char* ends = "the end-face bars (sd)";
+        const char* along = "the bars along the tendons";
+        const double length = m_along.length, height = m_along.height, endFace = m_along.endFaceHeight;
+        const char* beamLength = "the beam's length";
+        const char* beamHeight = "the beam's height";
+        const Spacing spacings[] = {
+            {"sg_Min", m_kp.sg_Min, m_kp.sg_Min != 0.0, sg, stirrups, length, beamLength},
+            {"sg_Max", m_kp.sg_Max, m_kp.sg_Max != 0.0, sg, stirrups, length, beamLength},
+            {"sg_s", m_kp.sg_s, true, sg, stirrups, length, beamLength},
+            {"sg_s2", m_kp.sg_s2, m_kp.sg_fenG == 1, sg, stirrups, length, beamLength},
+            {"sg_s3", m_kp.sg_s3, m_kp.sg_fLayMode == 0, sg, stirrups, length, beamLength},
+            {"sh_Min", m_kp.sh_Min, m_kp.sh_Min != 0.0, sh, sides, height, beamHeight},
+            {"sh_Max", m_kp.sh_Max, m_kp.sh_Max != 0.0, sh, sides, height, beamHeight},
+            {"sh_s", m_kp.sh_s, true, sh, sides, height, beamHeight},
+            {"sd_Min", m_kp.sd_Min, endFaces, sd, ends, endFace, "the taller end face's height"},
+            {"sd_Max", m_kp.sd_Max, endFaces, sd, ends, endFace, "the taller end face's height"},
+            {"Ldis", m_kp.Ldis, tendons, sb, along, length, beamLength},
+            {"Cdis", m_kp.Cdis, tendons, sb, along, length, beamLength},
+        };
+        for (const Spacing& s : spacings) {
+            if (!s.laid) continue;
+            const std::string at = KeyPath(m_cap, s.key).Path();
+            if (Beyond(s.bar.part, s.value))
+                Report(at,
+                       std::string("lays ") + s.what + " closer than they are thick; expected at least " +
+                           KeyLengthText(s.bar.part) + " mm, the outer diameter of " + BarList({s.bar}),
+                       s.value);
+            else if (Beyond(s.value, s.divided))
+                Report(at,
+                       std::string("spaces ") + s.what + " farther apart than " + s.over + "; expected at most " +
+                           KeyLengthText(s.divided) + " mm",
+                       s.value);
+        }
+    }
+
+    // The frames stand across the beam each in its plane; the bars of two frames closer than a main
+    // bar's outer diameter lie in each other. A frame is judged against every frame before it.
+    void FramesApart(double wSt)
+    {
+        const KeyPath frameY(m_cap, "FrameY");
+        for (int k = 1; k < m_kp.FrameY.GetSize(); ++k) {
+            for (int j = 0; j < k; ++j) {
+                const double apart = std::fabs(m_kp.FrameY[k] - m_kp.FrameY[j]);
+                if (!Beyond(wSt, apart)) continue;
+                Report(KeyPath(frameY, k).Path(),
+                       "lays frame " + std::to_string(k + 1) + " " + KeyLengthText(apart) + " mm from frame " +
+                           std::to_string(j + 1) + " (FrameY[" + std::to_string(j) +
+                           "]); expected frames at least " + KeyLengthText(wSt) +
+                           " mm apart, the outer diameter of " + BarList({{"st_d", m_kp.st_d, wSt}}),
+                       m_kp.FrameY[k]);
+                break;
+            }
+        }
+    }
+
+    // The weld the bridge codes ask of a welded skeleton's bars (JTG 3362-2018, welded skeletons):
+    // 5 d on both sides of a bar, 10 d on one side (st_fWeld 0), d the main bar's diameter.
+    double Weld() const { return (m_kp.st_fWeld == 0 ? 10.0 : 5.0) * m_kp.st_d; }
+
+    std::string WeldText() const
+    {
+        return KeyLengthText(Weld()) + (m_kp.st_fWeld == 0 ? " mm, a weld on one side of 10 × st_d " : " mm, a weld on both sides of 5 × st_d ") +
+               KeyValueText(m_kp.st_d);
+    }
+
+    // The welded end legs hold their welds, and every bar the skeleton lays over a support line or in
+    // a span is welded to it: no shorter than one weld. A bar of a group ends or bends at dx from its
+    // support line, where it is welded on; a secondary frame's top cut-off bar is the pair LenT[2c] +
+    // LenT[2c + 1], a bottom one LenB[2s] + LenB[2s + 1] (a pair of 0 lays no bar).
+    void Welds()
+    {
+        const double weld = Weld();
+        if (Beyond(weld, m_kp.st_LstWeld))
+            Report(KeyPath(m_cap, "st_LstWeld").Path(),
+                   "makes the welded end legs shorter than their welds; expected at least " + WeldText(), m_kp.st_LstWeld);
+        const KeyPath records(m_cap, "FrameAr");
+        for (int r = 0; r < m_kp.FrameAr.GetSize(); ++r) {
+            const auto& record = m_kp.FrameAr[r];
+            const KeyPath record_at(records, r);
+            if (record.fGJJ != 0) {
+                const KeyPath groups(record_at, "GJJ");
+                for (int g = 0; g < record.GJJ.GetSize(); ++g)
+                    for (int e = 0; e < record.GJJ[g].GetSize(); ++e) {
+                        const double dx = record.GJJ[g][e].dx;
+                        if (Beyond(weld, dx))
+                            Report(KeyPath(KeyPath(KeyPath(groups, g), e), "dx").Path(),
+                                   "welds its bar on closer to the support line than one weld; expected at least " + WeldText(),
+                                   dx);
+                    }
+                continue;
+            }
+            CutOffPairs(KeyPath(record_at, "LenT"), record.LenT, "top", weld);
+            CutOffPairs(KeyPath(record_at, "LenB"), record.LenB, "bottom", weld);
+        }
+    }
+
+    void CutOffPairs(const KeyPath& lengths, const CArray<double>& pairs, const char* which, double weld)
+    {
+        for (int k = 0; k + 1 < pairs.GetSize(); k += 2) {
+            const double bar = pairs[k] + pairs[k + 1];
+            if (!(bar > 0.0) || !Beyond(weld, bar)) continue;
+            Report(KeyPath(lengths, k).Path(),
+                   std::string("with the length after it lays a ") + which + " cut-off bar " + KeyLengthText(bar) +
+                       " mm long, shorter than one weld; expected the two at least " + WeldText(),
+                   pairs[k]);
+        }
+    }
+
+    // A bar bent in its run takes a mandrel of at least 20 d (JTG 3362-2018, bends of 90° at most in a
+    // bar's run): a radius of at least 10 d inside the bend, d the main bar's diameter; 0 is a sharp
+    // bend, as the design reads it. Judged where the bends are laid.
+    void BendRadius(const char* key, double radius, bool laid, const char* what)
+    {
+        const double least = 10.0 * m_kp.st_d;
+        if (!laid || radius == 0.0 || !Beyond(least, radius)) return;
+        Report(KeyPath(m_cap, key).Path(),
+               std::string("bends ") + what + " tighter than the codes allow; expected 0 (a sharp bend) or at least " +
+                   KeyLengthText(least) + " mm, 10 × st_d " + KeyValueText(m_kp.st_d),
+               radius);
     }
 
     // Beyond the limit by more than the equality tolerance.

@@ -11,7 +11,9 @@
 
 namespace {
 
-// Skeleton bars 28 (radius 14), stirrups 12 (6), side and end-face bars 16 (8); covers 60; frames at ±825.
+// Skeleton bars 28 (radius 14), stirrups 12 (6), side and end-face bars 16 (8); covers 60; frames at ±825;
+// spacings 150; welded legs 280, room for welds on both sides of bars up to 56 (5 d); the outermost stirrups 50 from
+// the ends.
 CPM001_CapKeyParam SoundCap()
 {
     CPM001_CapKeyParam kp;
@@ -20,6 +22,10 @@ CPM001_CapKeyParam SoundCap()
     kp.sg_d = 12.0;
     kp.sh_d = kp.sd_d = 16.0;
     kp.st_sa = kp.st_ua = 60.0;
+    kp.sg_s = kp.sg_s3 = kp.sh_s = kp.sd_Min = kp.sd_Max = 150.0;
+    kp.st_LstWeld = 280.0;
+    kp.st_fWeld = 1;
+    kp.sg_a = 50.0;
     kp.FrameY.Add(-825.0);
     kp.FrameY.Add(825.0);
     return kp;
@@ -59,6 +65,36 @@ void AddTendons(CPM001_CapKeyParam& kp, std::initializer_list<double> round, std
         for (double y : positions) tendon.Y.Add(y);
         kp.SteelAr.Add(tendon);
     }
+}
+
+// Every length that places steel set to the edge of what can be built, and a step past it: in a beam 10000
+// long, 1800 high at the crown, its taller end face 1000, spacings of 12 mm stirrups at least 12 and at most
+// 10000, of 16 mm side bars at most 1800, of 16 mm end-face bars at most 1000, of 12 mm bars along a tendon at
+// least 12; frames of 28 mm bars 28 apart; a weld 140 (5 × 28, both sides) or 280 (10 × 28, one side); the
+// outermost stirrups 6 from the end; bends of at least 10 × 28 = 280.
+void BuildableAtEdge(CPM001_CapKeyParam& kp, double past, int fWeld)
+{
+    const double weld = fWeld == 0 ? 280.0 : 140.0;
+    kp.st_fWeld = fWeld;
+    kp.sg_s = kp.sg_s3 = 12.0 - past;
+    kp.sg_Max = 10000.0 + past;
+    kp.sh_s = 16.0 - past;
+    kp.sh_Max = 1800.0 + past;
+    kp.sd_Min = 16.0 - past;
+    kp.sd_Max = 1000.0 + past;
+    kp.SteelAr.Add({});
+    kp.SBtype = 1;
+    kp.SBd = 12.0;
+    kp.Ldis = 12.0 - past;
+    kp.Cdis = 10000.0 + past;
+    kp.FrameY[1] = -797.0 - past;
+    kp.st_LstWeld = weld - past;
+    kp.sg_a = 6.0 - past;
+    kp.KeyLen1 = 400.0;
+    kp.st_fCalculateLarc = 1;
+    kp.KeyLen2 = kp.st_LeadPointR = 280.0 - past;
+    AddRecord(kp, 1, {{weld - past}});
+    AddTopCutOff(kp, "N", {weld / 2.0, weld / 2.0 - past});
 }
 
 TEST(CapKeyFit, EachValueIsJudgedAtTheEdgeOfWhatFits)
@@ -139,6 +175,49 @@ TEST(CapKeyFit, EachValueIsJudgedAtTheEdgeOfWhatFits)
           "cap.FrameAr[0].LenT[3]: puts the top cut-off bar over support line 2 past the beam's right end by 82.5 mm; "
           "expected at most 1917.5 mm, the support line's distance from that end (2000 given)"},
          0.1},
+        {"every length that places steel at the edge of what can be built, welds on both sides",
+         [](auto& kp) { BuildableAtEdge(kp, 0.0, 1); }, 2000.0, {}},
+        {"every length that places steel 1 past it, welds on one side", [](auto& kp) { BuildableAtEdge(kp, 1.0, 0); },
+         2000.0,
+         {"cap.sg_Max: spaces the stirrups (sg) farther apart than the beam's length; expected at most 10000 mm (10001 given)",
+          "cap.sg_s: lays the stirrups (sg) closer than they are thick; expected at least 12 mm, the outer diameter of "
+          "sg_d 12 (11 given)",
+          "cap.sg_s3: lays the stirrups (sg) closer than they are thick; expected at least 12 mm, the outer diameter of "
+          "sg_d 12 (11 given)",
+          "cap.sh_Max: spaces the side bars (sh) farther apart than the beam's height; expected at most 1800 mm (1801 given)",
+          "cap.sh_s: lays the side bars (sh) closer than they are thick; expected at least 16 mm, the outer diameter of "
+          "sh_d 16 (15 given)",
+          "cap.sd_Min: lays the end-face bars (sd) closer than they are thick; expected at least 16 mm, the outer "
+          "diameter of sd_d 16 (15 given)",
+          "cap.sd_Max: spaces the end-face bars (sd) farther apart than the taller end face's height; expected at most "
+          "1000 mm (1001 given)",
+          "cap.Ldis: lays the bars along the tendons closer than they are thick; expected at least 12 mm, the outer "
+          "diameter of SBd 12 (11 given)",
+          "cap.Cdis: spaces the bars along the tendons farther apart than the beam's length; expected at most 10000 mm "
+          "(10001 given)",
+          "cap.FrameY[1]: lays frame 2 27 mm from frame 1 (FrameY[0]); expected frames at least 28 mm apart, the outer "
+          "diameter of st_d 28 (-798 given)",
+          "cap.st_LstWeld: makes the welded end legs shorter than their welds; expected at least 280 mm, a weld on one "
+          "side of 10 × st_d 28 (279 given)",
+          "cap.FrameAr[0].GJJ[0][0].dx: welds its bar on closer to the support line than one weld; expected at least "
+          "280 mm, a weld on one side of 10 × st_d 28 (279 given)",
+          "cap.FrameAr[1].LenT[0]: with the length after it lays a top cut-off bar 279 mm long, shorter than one weld; "
+          "expected the two at least 280 mm, a weld on one side of 10 × st_d 28 (140 given)",
+          "cap.sg_a: puts the outermost stirrups (sg) outside the beam's end by 1 mm; expected at least 6 mm with sg_d "
+          "12 (5 given)",
+          "cap.KeyLen2: bends the arcs of the bent-up bars tighter than the codes allow; expected 0 (a sharp bend) or at "
+          "least 280 mm, 10 × st_d 28 (279 given)",
+          "cap.st_LeadPointR: bends the kinks of the through bars tighter than the codes allow; expected 0 (a sharp "
+          "bend) or at least 280 mm, 10 × st_d 28 (279 given)"}},
+        // A spacing of a part not laid, a smallest or largest spacing of 0, a bend not laid or sharp are not judged.
+        {"what is not laid, or bounds nothing",
+         [](auto& kp) {
+             kp.fDistribute = kp.sg_fenG = 0;
+             kp.sg_fLayMode = kp.st_fCalculateLarc = 1;
+             kp.sd_Min = kp.sd_Max = kp.sg_s3 = kp.sg_s2 = kp.Ldis = kp.KeyLen2 = 1.0;
+             kp.sg_Min = kp.sg_Max = kp.sh_Min = kp.sh_Max = kp.st_LeadPointR = 0.0;
+         },
+         2000.0, {}},
         {"frames laid across the beam ignore the skew",
          [](auto& kp) {
              AddTopCutOff(kp, "N", {2000.0, 0.0, 0.0, 2000.0});
@@ -165,7 +244,7 @@ TEST(CapKeyFit, EachValueIsJudgedAtTheEdgeOfWhatFits)
         ReportLog::Current().Clear();
         CPM001_CapKeyParam kp = SoundCap();
         row.change(kp);
-        CapAlongBeam along{10000.0, 2000.0, {}, row.tanSkew};
+        CapAlongBeam along{10000.0, 2000.0, {}, row.tanSkew, 1800.0, 1000.0};
         along.spacings.Add(6000.0);
         const int reported = ReportKeysNotFittingCap(kp, row.lWg, along) + ReportTendonsNotFittingCap(kp, row.lWg);
         EXPECT_EQ(ReportedErrors(), row.errors);

@@ -46,10 +46,16 @@ TEST(KeyParamBounds, EachBoundAtItsEdgeAndJustInside)
     const std::string to = " 0 to 10000000 mm", angle = ": expected an angle above 0 and at most 1.0472 rad",
                       dia = ": expected a diameter from 6 to 50 mm", n = ": expected a count of at least 0",
                       sp = ": expected a spacing from 6 to 10000000 mm", dist = ": expected a distance from" + to,
-                      len = ": expected a length from" + to, sp0 = ": expected a spacing from" + to, low = " of at least 0 mm";
+                      len = ": expected a length from" + to, sp0 = ": expected a spacing from" + to, low = " of at least 0 mm",
+                      type = ": expected a bar type code, a whole number from 1 to 4";
     const struct { const char* edits; std::string error; } rows[] = {
         {R"({"/cap/st_angle": 0})", "cap.st_angle" + angle}, {R"({"/cap/st_angle": 1.570796326})", "cap.st_angle" + angle},
         {R"({"/cap/st_angle": 1.5707963267948966})", "cap.st_angle" + angle}, {R"({"/cap/st_d": 0})", "cap.st_d" + dia},
+        // The limit printed is held; a bar type is a code of the bar helpers' table, a whole number.
+        {R"({"/cap/st_angle": 1.0472})", ""}, {R"({"/cap/st_angle": 1.04721})", "cap.st_angle" + angle},
+        {R"({"/cap/sg_type": 0.003})", "cap.sg_type" + type}, {R"({"/cap/sg_type": 2.5})", "cap.sg_type" + type},
+        {R"({"/cap/sg_type": 3000})", "cap.sg_type" + type}, {R"({"/cap/st_type": 5})", "cap.st_type" + type},
+        {R"({"/cap/st_type": 3.0, "/cap/sg_type": 3.0})", ""},
         {R"({"/cap/st_d": 1e300})", "cap.st_d" + dia},
         // Millimetres typed as metres, and a digit too many.
         {R"({"/cap/st_d": 0.028})", "cap.st_d" + dia}, {R"({"/cap/st_d": 1e-320})", "cap.st_d" + dia},
@@ -230,7 +236,7 @@ TEST(KeyParamBounds, EachDeclaredBoundAndListLengthHoldsAtItsEdgeAndIsRefusedPas
     }
     EXPECT_GT(edges, 250);
     EXPECT_EQ(lists, 14);
-    EXPECT_EQ(conditional.size(), 8u);   // sd_d, sd_Min, sd_Max, sg_s2, sg_s3, SBd, Ldis, Cdis
+    EXPECT_EQ(conditional.size(), 9u);   // sd_type, sd_d, sd_Min, sd_Max, sg_s2, sg_s3, SBd, Ldis, Cdis
     for (const auto& [form, sides] : conditional) EXPECT_EQ(sides.size(), 2u) << form;
 }
 
@@ -240,7 +246,7 @@ TEST(KeyParamBounds, TheDocumentedBoundsAreTheDeclaredOnes)
     // write it: D and L for the two limits.
     const auto number = [](double v) -> std::string {
         if (v == key_bound::kLargestRolledBar) return "D";
-        if (v == key_bound::kSteepestBentUpBar) return "π/3 (1.0472)";
+        if (v == key_bound::kSteepestBentUpBar) return "1.0472";
         if (std::abs(v) == key_bound::kMaxLength) return v < 0 ? "−L" : "L";
         return std::to_string(static_cast<long long>(v));
     };

@@ -38,7 +38,8 @@ TEST_P(CatalogFaults, AreRefusedWithWhereAndWhat)
     EXPECT_EQ(ReadError(GetParam().text), GetParam().message);
 }
 
-constexpr const char* kBearing = R"("shape": 0, "a": 300, "b": 400, "diameter": 0, "height": 52)";
+// A rectangular bearing; its b, written 400.0, is the whole number it is, as a key file's 3.0 is.
+constexpr const char* kBearing = R"("shape": 0, "a": 300, "b": 400.0, "diameter": 0, "height": 52)";
 
 INSTANTIATE_TEST_SUITE_P(
     Catalogue, CatalogFaults,
@@ -51,7 +52,7 @@ INSTANTIATE_TEST_SUITE_P(
                   "cat.json: bearings[0]: missing \"height\""},
         FaultCase{R"({"bearings": [{"name": "B", "shape": "0", "a": 1, "b": 1, "diameter": 0, "height": 1}]})",
                   "cat.json: bearings[0].shape: expected an integer"},
-        // A whole-number field is read as the key files read one: a real is not cut down to a whole
+        // A whole-number field is read as the key files read one: a fraction is not cut down to a whole
         // number, nor a number past the int's range wrapped round to another (4294967296 would be 0).
         FaultCase{R"({"bearings": [{"name": "B", "shape": 0, "a": 300.5, "b": 1, "diameter": 0, "height": 1}]})",
                   "cat.json: bearings[0].a: expected an integer"},
@@ -60,7 +61,25 @@ INSTANTIATE_TEST_SUITE_P(
                   "cat.json: jacks[0].diameter: expected an integer from -2147483648 to 2147483647"},
         FaultCase{R"({"ducts": [{"name": "D", "series": "S", "kind": 0, "material": 0, "outerHeight": 1, "innerHeight": 1,
                                  "outerWidth": 1, "innerWidth": 1, "outerDiameter": 1e300, "innerDiameter": 1}]})",
-                  "cat.json: ducts[0].outerDiameter: expected an integer"},
+                  "cat.json: ducts[0].outerDiameter: expected an integer from -2147483648 to 2147483647"},
+        // A size is at least 1 mm; one a shape does not have is 0 or a size; a code of two states 0 or 1.
+        FaultCase{R"({"bearings": [{"name": "B", "shape": 0, "a": -1, "b": 1, "diameter": 0, "height": 1}]})",
+                  "cat.json: bearings[0].a: expected a size of at least 1 mm (-1 given)"},
+        FaultCase{R"({"bearings": [{"name": "B", "shape": 3, "a": 1, "b": 1, "diameter": 0, "height": 0}]})",
+                  "cat.json: bearings[0].height: expected a size of at least 1 mm (0 given)"},
+        FaultCase{R"({"bearings": [{"name": "B", "shape": 1, "a": 0, "b": 0, "diameter": 0, "height": 1}]})",
+                  "cat.json: bearings[0].diameter: expected a size of at least 1 mm (0 given)"},
+        FaultCase{R"({"bearings": [{"name": "B", "shape": 1, "a": -1, "b": 0, "diameter": 1, "height": 1}]})",
+                  "cat.json: bearings[0].a: expected 0 or a size of at least 1 mm (-1 given)"},
+        FaultCase{R"({"ducts": [{"name": "D", "series": "S", "kind": 1, "material": 1, "outerHeight": 1, "innerHeight": 1,
+                                 "outerWidth": 1, "innerWidth": 0, "outerDiameter": 0, "innerDiameter": 0}]})",
+                  "cat.json: ducts[0].innerWidth: expected a size of at least 1 mm (0 given)"},
+        FaultCase{R"({"ducts": [{"name": "D", "series": "S", "kind": 2, "material": 0, "outerHeight": 0, "innerHeight": 0,
+                                 "outerWidth": 0, "innerWidth": 0, "outerDiameter": 1, "innerDiameter": 1}]})",
+                  "cat.json: ducts[0].kind: expected 0 or 1 (2 given)"},
+        FaultCase{R"({"jacks": [{"name": "J", "series": "S", "diameter": 1, "minDistance": 0, "length": 1,
+                                 "workingLength": 1}]})",
+                  "cat.json: jacks[0].minDistance: expected a size of at least 1 mm (0 given)"},
         FaultCase{R"({"ducts": [{"name": "D", "series": "S", "kind": 0, "material": -2147483649, "outerHeight": 1,
                                  "innerHeight": 1, "outerWidth": 1, "innerWidth": 1, "outerDiameter": 1, "innerDiameter": 1}]})",
                   "cat.json: ducts[0].material: expected an integer from -2147483648 to 2147483647"},
