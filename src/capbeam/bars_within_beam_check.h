@@ -10,8 +10,10 @@ class CPM001T0101Atom;
 //   the centre line) at its free ends (cut square), its kinks and its bends (the arc of a bend, not
 //   the corner point where its two straight legs would meet);
 // - every stirrup record's legs no taller than the section at their stations less the covers;
-// - the end-face bars' spread within the height of each end face;
+// - the end-face bars' spread within the height of each end face, and their surface inside the
+//   end faces (their axis sd_a inside them by at least half the bar's outer diameter);
+// - the side bars' surface inside the side faces likewise (sh_a);
 // - every tendon's nodes and sampled stations between the underside and the top.
-// One error per bar mark, per stirrup set, for the end-face bars and per tendon names the first
+// One error per bar mark, per stirrup set, for the end-face bars, the side bars and per tendon names the first
 // that fails and how many fail. Returns the number of errors reported.
 int CheckBarsWithinBeam(const CPM001T0101Atom& cap);
