@@ -14,6 +14,7 @@ class CPM001T0101Atom;
 //   end faces (their axis sd_a inside them by at least half the bar's outer diameter);
 // - the side bars' surface inside the side faces likewise (sh_a);
 // - every tendon's nodes and sampled stations between the underside and the top.
-// One error per bar mark, per stirrup set, for the end-face bars, the side bars and per tendon names the first
-// that fails and how many fail. Returns the number of errors reported.
+// One error per bar mark, per stirrup set, for the end-face bars' spread, for their place along
+// the beam, for the side bars and per tendon names the first that fails and how many fail.
+// Returns the number of errors reported.
 int CheckBarsWithinBeam(const CPM001T0101Atom& cap);

@@ -89,16 +89,16 @@ const Case<OutputDataMap> kValueCases[] = {
          Int(m, "PM001_lb_fVarHzt", Code, -1);
      },
      nullptr},
-    // As the cap and the pier's record publish them: a skew the other way, two frames (the frame count less three),
-    // a control section left of the cap (one cross slope), a cap top below the datum.
+    // As the pier's record and then the cap publish them: a skew the other way, two frames (the frame count less
+    // three), a control section left of the cap (one cross slope), a cap top below the datum.
     {"signs a real pier gives",
      [](OutputDataMap& m) {
+         CPM001Atom pier;
+         pier.zGl = -3.5, pier.bAc = -500.0, pier.a = -0.2;
+         pier.OutPM001AtomData(m);
          CPM001T0101Atom cap;
          cap.a = -0.2, cap.st.ns = -1, cap.bAc = -500.0;
          cap.OutPM001AtomData(m);
-         CPM001Atom pier;
-         pier.zGl = -3.5, pier.bAc = -500.0;
-         pier.OutPM001AtomData(m);
      },
      nullptr},
     {"the kind decides, not the name: a position across the beam published as a length",
