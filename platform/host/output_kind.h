@@ -26,8 +26,10 @@ namespace OutputKinds {
 
 // Quantities that are never negative.
 inline constexpr OutputKind Length{OutputKind::NeverNegative,
-                                   "a length, width, height, depth, cover, spacing or diameter (mm)"};
-inline constexpr OutputKind Count{OutputKind::NeverNegative, "a number of bars, spacings, frames, nodes or pieces"};
+                                   "a length, width, height, depth, cover, spacing, gap, bend radius or diameter "
+                                   "(mm)"};
+inline constexpr OutputKind Count{OutputKind::NeverNegative,
+                                  "a number of bars, spacings, frames, nodes, anchorages or pieces"};
 inline constexpr OutputKind Serial{OutputKind::NeverNegative, "a serial number: a tendon's, a stirrup's first or last"};
 inline constexpr OutputKind Amount{OutputKind::NeverNegative,
                                    "an area, volume, weight, strength, force, stress, scale or factor"};
@@ -47,6 +49,9 @@ inline constexpr OutputKind BarVertex{OutputKind::Signed,
                                       "construction; the bars are judged as bars, within the beam"};
 inline constexpr OutputKind CrossSlope{OutputKind::Signed, "a cross slope of the cap top, rising or falling"};
 inline constexpr OutputKind Elevation{OutputKind::Signed, "an elevation (m), which may lie below the datum"};
+inline constexpr OutputKind Station{OutputKind::Signed,
+                                    "a station along the cap from its left end that may lie off the cap: the cross "
+                                    "slope's control section under a road design line to one side"};
 inline constexpr OutputKind Offset{OutputKind::Signed,
                                    "a distance from the road design line or the pier centre line, to either side"};
 inline constexpr OutputKind EndType{OutputKind::Signed,

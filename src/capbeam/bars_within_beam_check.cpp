@@ -346,13 +346,27 @@ void JudgeStirrups(const CPM001T0101Atom& cap, const Outline& outline, FaultsByK
     }
 }
 
-// The end-face bars: from the edge distance below the top down by their spacings, the lowest
-// bar's surface above the underside at the end face, the top bar's below the top.
+// Bars whose axis stands `axis` inside a face of the beam reach past it with their surface, half
+// the bar's outer diameter about the axis, when the axis lies less than that inside; how far.
+std::string SurfacePastFace(double axis, double diameter)
+{
+    return "reach with their surface (half the bar's " + RealText(diameter, 1) + " mm) " +
+           RealText(diameter / 2.0 - axis, 1) + " mm past it";
+}
+
+// The end-face bars: their axis sd_a from each end face along the beam, with their surface inside
+// it; from the edge distance below the top down by their spacings, the lowest bar's surface above
+// the underside at the end face, the top bar's below the top.
 void JudgeEndFaceBars(const CPM001T0101Atom& cap, const Outline& outline, FaultsByKind& faults)
 {
     const auto& sd = cap.sd;
     if (cap.fDistribute == 0) return;
     const double radius = KVDataCommon::wd(sd.d, sd.type) / 2.0;
+    if (Below(sd.a, radius))
+        faults.Add("end-face bars along the beam", [&] {
+            return std::string(kSubject) + "the end-face bars (sd), their axis " + RealText(sd.a, 1) +
+                   " mm inside the beam's ends (sd_a), " + SurfacePastFace(sd.a, 2.0 * radius);
+        });
     auto judge = [&](const char* end, double x, int spacings, double spacing) {
         const double height = outline.Top(x) - outline.Bottom(x);
         const double lowest = sd.a2 + spacings * spacing + radius;
@@ -366,6 +380,18 @@ void JudgeEndFaceBars(const CPM001T0101Atom& cap, const Outline& outline, Faults
     };
     judge("left", 0.0, sd.nsl, sd.sl);
     judge("right", outline.Length(), sd.nsr, sd.sr);
+}
+
+// The side bars: their axis sh_a inside the beam's side faces, with their surface inside them.
+void JudgeSideBars(const CPM001T0101Atom& cap, FaultsByKind& faults)
+{
+    const auto& sh = cap.sh;
+    const double diameter = KVDataCommon::wd(sh.d, sh.type);
+    if (!Below(sh.a, diameter / 2.0)) return;
+    faults.Add("side bars", [&] {
+        return std::string(kSubject) + "the side bars (sh), their axis " + RealText(sh.a, 1) +
+               " mm inside the beam's sides (sh_a), " + SurfacePastFace(sh.a, diameter);
+    });
 }
 
 // The point of a tendon's duct about its axis point p that lies outside the concrete, if any. The
@@ -462,11 +488,12 @@ void JudgeTendons(const CPM001T0101Atom& cap, const Outline& outline, FaultsByKi
 int CheckBarsWithinBeam(const CPM001T0101Atom& cap)
 {
     const Outline outline(cap);
-    FaultsByKind bars, stirrups, endFaceBars, tendons;
+    FaultsByKind bars, stirrups, endFaceBars, sideBars, tendons;
     JudgeSkeletonBars(cap, outline, bars);
     JudgeStirrups(cap, outline, stirrups);
     JudgeEndFaceBars(cap, outline, endFaceBars);
+    JudgeSideBars(cap, sideBars);
     JudgeTendons(cap, outline, tendons);
     return bars.Report("bars of this mark") + stirrups.Report("records of this set") +
-           endFaceBars.Report("ends") + tendons.Report("tendons");
+           endFaceBars.Report("ends") + sideBars.Report("sides") + tendons.Report("tendons");
 }

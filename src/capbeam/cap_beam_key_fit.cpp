@@ -44,10 +44,11 @@ public:
         const BarInCover st{"st_d", m_kp.st_d, wSt / 2.0};
 
         // The end-face bars lie outside the skeleton's end bars, touching them: their axis stands
-        // sd_a = st_sa - w(st_d) / 2 - w(sd_d) / 2 from the beam's end, which is out when below 0.
-        // Laid inside the skeleton (fPosSdAndSt non-zero) they stand at st_sa + the same.
+        // sd_a = st_sa - w(st_d) / 2 - w(sd_d) / 2 from the beam's end, and their surface half their
+        // outer diameter nearer, st_sa - w(st_d) / 2 - w(sd_d), which is out when below 0. Laid
+        // inside the skeleton (fPosSdAndSt non-zero) they stand at st_sa + the same.
         if (m_kp.fDistribute != 0 && m_kp.fPosSdAndSt == 0)
-            Cover("st_sa", m_kp.st_sa, {st, {"sd_d", m_kp.sd_d, wSd / 2.0}}, "the end-face bars (sd) outside the beam's end");
+            Cover("st_sa", m_kp.st_sa, {st, {"sd_d", m_kp.sd_d, wSd}}, "the end-face bars (sd) outside the beam's end");
 
         // A stirrup's leg runs between the top and the bottom skeleton bars, st_ua from the top and
         // the same from the bottom, and wraps them: its axis stands st_ua - w(st_d) / 2 - w(sg_d) / 2
@@ -55,19 +56,23 @@ public:
         Cover("st_ua", m_kp.st_ua, {st, {"sg_d", m_kp.sg_d, wSg / 2.0}}, "the stirrups outside the beam's top and bottom");
 
         // A frame at y lies lWg / 2 - |y| from the side face on its side. The stirrup wrapping it
-        // stands w(st_d) / 2 + w(sg_d) / 2 further out; the side bars laid outside the skeleton
-        // (fPosShAndSg 0) stand outside the stirrup: sh_a = lWg / 2 - |y| - w(st_d) / 2 - w(sg_d) -
-        // w(sh_d) / 2. Either axis below 0 lies outside the beam's side.
+        // stands w(st_d) / 2 + w(sg_d) / 2 further out, its axis below 0 outside the beam's side.
+        // The side bars laid outside the skeleton (fPosShAndSg 0) stand outside the stirrup, their
+        // axis at sh_a = lWg / 2 - |y| - w(st_d) / 2 - w(sg_d) - w(sh_d) / 2 and their surface
+        // w(sh_d) / 2 nearer the face; laid in the skeleton's plane, their axis is the frame's and
+        // their surface w(sh_d) / 2 beside it. A surface below 0 lies outside the beam's side.
         const KeyPath frameY(m_cap, "FrameY");
+        const char* const sideBarsOut = "the side bars (sh) outside the beam's side";
         for (int j = 0; j < m_kp.FrameY.GetSize(); ++j) {
             const double y = m_kp.FrameY[j];
             const double room = m_lWg / 2.0 - std::fabs(y);
-            if (m_kp.fPosShAndSg == 0)
-                Side(KeyPath(frameY, j), y, room, {st, {"sg_d", m_kp.sg_d, wSg}, {"sh_d", m_kp.sh_d, wSh / 2.0}},
-                     "the side bars (sh) outside the beam's side");
-            else
-                Side(KeyPath(frameY, j), y, room, {st, {"sg_d", m_kp.sg_d, wSg / 2.0}},
-                     "the stirrups outside the beam's side");
+            const KeyPath at(frameY, j);
+            if (m_kp.fPosShAndSg == 0) {
+                Side(at, y, room, {st, {"sg_d", m_kp.sg_d, wSg}, {"sh_d", m_kp.sh_d, wSh}}, sideBarsOut);
+                continue;
+            }
+            Side(at, y, room, {st, {"sg_d", m_kp.sg_d, wSg / 2.0}}, "the stirrups outside the beam's side");
+            Side(at, y, room, {{"sh_d", m_kp.sh_d, wSh / 2.0}}, sideBarsOut);
         }
 
         BarStationOrder();

@@ -17,8 +17,9 @@ struct CapAlongBeam {
 
 // Reports through the error channel, one line each, every key value of kp that alone puts the
 // ordinary reinforcement of a cap lWg wide outside the beam or out of order, named by its path from
-// "cap" ("cap.st_sa: … (6 given)"): the end-face bars (sd) outside the beam's end, the stirrups
-// outside its top and bottom, a frame whose stirrups or side bars (sh) lie outside the beam's side,
+// "cap" ("cap.st_sa: … (6 given)"): the end-face bars (sd) reaching with their surface outside the
+// beam's end, the stirrups outside its top and bottom, a frame whose stirrups or whose side bars'
+// (sh) surface lie outside the beam's side,
 // a frame record's bar station (dx) below the one before it in its group, a top cut-off length
 // (LenT) of a secondary frame record that puts its bar past an end of the beam along; and what
 // cannot be built (BuildableSteel, cap_beam_key_fit.cpp): a spacing closer than its bars are thick

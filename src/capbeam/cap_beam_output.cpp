@@ -80,7 +80,7 @@ void CPM001T0101Atom::OutPM001AtomData(OutputDataMap& outputs)
     out.Reals("bBz", OutputKinds::Length, bBz);
     out.Real("bBzl", OutputKinds::Length, bBzl);
     out.Real("bBzr", OutputKinds::Length, bBzr);
-    out.Real("bAc", OutputKinds::Length, bAc);
+    out.Real("bAc", OutputKinds::Station, bAc);
     out.Real("hHgl", OutputKinds::Length, hHgl);
     out.Int("SectionType", OutputKinds::Code, SectionType);
     out.Real("bRec", OutputKinds::Length, bRec);
@@ -264,7 +264,7 @@ void CPM001T0101Atom::OutPM001AtomData(OutputDataMap& outputs)
     out.Real("sg_Aas", OutputKinds::Amount, sg.Aas);
     out.Int("sg_HookedTpye", OutputKinds::Code, sg.HookedTpye);
     out.Real("sg_alf", OutputKinds::Inclination, sg.alf);
-    out.Real("sg_RG", OutputKinds::Amount, sg.RG);
+    out.Real("sg_RG", OutputKinds::Length, sg.RG);
     out.Real("sg_EL", OutputKinds::Length, sg.EL);
 
     // Stirrup groups: one record of each list per group, as far as the lists hold records.
@@ -301,7 +301,7 @@ void CPM001T0101Atom::OutPM001AtomData(OutputDataMap& outputs)
     out.Real("sh_sm", OutputKinds::Length, sh.sm);
     out.Int("sh_ns", OutputKinds::Count, sh.ns);
     out.Real("sh_alf", OutputKinds::Inclination, sh.alf);
-    out.Real("sh_RG", OutputKinds::Amount, sh.RG);
+    out.Real("sh_RG", OutputKinds::Length, sh.RG);
     out.Real("sh_EL", OutputKinds::Length, sh.EL);
     out.Int("sh1_n", OutputKinds::Count, sh.sh1_n);
     out.Text("sh1_R", sh.sh1_R);

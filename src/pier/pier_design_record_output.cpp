@@ -49,7 +49,7 @@ void CPM001Atom::OutPM001AtomData(OutputDataMap& outputs) const
     PM001_OUT(DX, Offset);
     PM001_OUT(DY, Offset);
 
-    PM001_OUT(bAc, Length);
+    PM001_OUT(bAc, Station);
     PM001_OUT(zGl, Elevation);
     PM001_OUT(hXbl, Length);
     PM001_OUT(bBpl, Length);

@@ -76,8 +76,8 @@ void WriteTendon(OutputDataMap& map, int i, const pm001_tendon::M_Steel& s)
     out.Real("cl_ELR", OutputKinds::Length, s.cl_ELR);
     out.Real("cl_TL", OutputKinds::Length, s.cl_TL);
     out.Real("cl_ES", OutputKinds::Length, s.cl_ES);
-    out.Real("Mn", OutputKinds::Amount, s.Mn);
-    out.Real("Mng", OutputKinds::Amount, s.Mng);
+    out.Real("Mn", OutputKinds::Count, s.Mn);
+    out.Real("Mng", OutputKinds::Count, s.Mng);
     out.Int("lMC", OutputKinds::EndType, s.lMC);
     out.Int("rMC", OutputKinds::EndType, s.rMC);
 
@@ -223,9 +223,9 @@ void CPM001T010401Atom::OutPM00104AtomData(OutputDataMap& outputs)
         if (HD[i]) WriteSection(outputs, static_cast<int>(i) + 1, *HD[i]);
     }
 
-    out.Reals("Ps", OutputKinds::Amount, Ps);
-    out.Reals("Pgdsl", OutputKinds::Amount, Pgdsl);
-    out.Reals("Pgdsr", OutputKinds::Amount, Pgdsr);
+    out.Reals("Ps", OutputKinds::Length, Ps);
+    out.Reals("Pgdsl", OutputKinds::Length, Pgdsl);
+    out.Reals("Pgdsr", OutputKinds::Length, Pgdsr);
 
     // The plan groups, numbered from 1, each with its overlap entries.
     for (std::size_t i = 0; i < QH.size(); ++i) {

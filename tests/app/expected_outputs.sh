@@ -43,6 +43,9 @@ tests/data/projects/prestressed_densified_short.json design
 tests/data/projects/footing_frames_off_axis.json    design
 tests/data/projects/prestressed_every_key.json     design
 tests/data/projects/hammerhead_crown_over_taper.json design
+tests/data/projects/piles_skew_other_way.json      design
+tests/data/projects/square_ends_right_tapered.json design
+tests/data/projects/footing_two_frames.json        design
 "
 
 failures=0

@@ -494,8 +494,9 @@ grep -q "^design passed: 0 diagnostics, 0 errors, 1 warnings, " "$work/out" || f
 
 # Key values that put the cap's bars outside the beam, or out of order, are errors of the design
 # named by their keys; the design goes on and prints what they lead to. The piles' end cover 60
-# becomes 6: the end-face bars stand 6 - 31.6 / 2 - 18.4 / 2 = -19 from the end, and the skeleton's
-# end bars, their axes 6 from it, reach 6 - 31.6 / 2 = -9.8 with their surface. A bar station of
+# becomes 6: the end-face bars stand 6 - 31.6 / 2 - 18.4 / 2 = -19 from the end, their surface
+# 9.2 nearer, where the cover holds 31.6 / 2 + 18.4 = 34.2; the skeleton's end bars, their axes 6
+# from it, reach 6 - 31.6 / 2 = -9.8 with their surface. A bar station of
 # its first frame record, 1100, becomes 110, below the 500 before it.
 python3 - "$source_dir" "$work" <<'PY'
 import json, sys
@@ -510,10 +511,10 @@ for name, change in (("end_cover", lambda c: c.update(st_sa=6.0)),
     json.dump(d, open(f"{work}/{name}.json", "w", encoding="utf-8"), ensure_ascii=False)
 PY
 expect 1 "design of an end cover that puts the end-face bars outside" "$pm001" design "$work/end_cover.json"
-has "$work/out" "error cap.st_sa: puts the end-face bars (sd) outside the beam's end by 19 mm; expected at least 25 mm with st_d 28 and sd_d 16 (6 given)"
+has "$work/out" "error cap.st_sa: puts the end-face bars (sd) outside the beam's end by 28.2 mm; expected at least 34.2 mm with st_d 28 and sd_d 16 (6 given)"
 has "$work/out" "PM001_T0101_sd_a = -19.0"
 has "$work/out" "error Design result out of the cap: a bar's vertex, vertex 1 of bar 1 in frame 1 (W1), its surface (half the bar's 31.6 mm about x = 6.0, z = 769.0), reaches x = -9.8, z = 769.0, outside the beam (x 0 to 10400.0, z 700.0 to 1600.0 there) (3 bars of this mark fail)"
-grep -q "^design reported errors: 0 diagnostics, 3 errors, 0 warnings, " "$work/out" || fail "end cover: summary"
+grep -q "^design reported errors: 0 diagnostics, 4 errors, 0 warnings, " "$work/out" || fail "end cover: summary"
 expect 1 "design of a bar station out of order" "$pm001" design "$work/bar_station.json"
 has "$work/out" "error cap.FrameAr[0].GJJ[1][1].dx: below the dx before it in its group; expected at least 500 mm (110 given)"
 grep -q "^design reported errors: 0 diagnostics, 1 errors, 0 warnings, " "$work/out" || fail "bar station: summary"
@@ -521,8 +522,9 @@ grep -q "^design reported errors: 0 diagnostics, 1 errors, 0 warnings, " "$work/
 # Results that do not fit the cap fail the run though every step went through: the end-face bars
 # touch the skeleton's end bars inside them, at the end cover less half the outer diameters of a
 # 28 and a 16 bar (31.6 and 18.4); an end cover of 6 puts them at 6 - 15.8 - 9.2 = -19.0, outside
-# the beam's end, and the skeleton's end bars' surface at 6 - 15.8 = -9.8. The values are printed
-# and the design saved; the stored design is judged again as it loads, and fails the load as well.
+# the beam's end (their surface 9.2 further), and the skeleton's end bars' surface at 6 - 15.8 =
+# -9.8. The values are printed and the design saved; the stored design is judged again as it
+# loads, and fails the load as well.
 python3 - "$source_dir" "$work" <<'PY'
 import json, sys
 src, work = sys.argv[1], sys.argv[2]
@@ -534,10 +536,11 @@ d["keyParameterFile"] = f"{work}/footing_end_cover_keys.json"
 json.dump(d, open(f"{work}/footing_end_cover.json", "w", encoding="utf-8"), ensure_ascii=False)
 PY
 end_cover="error Design result out of the cap: PM001_T0101_sd_a = -19.0, a length, cannot be negative"
+end_face="error Design result out of the cap: the end-face bars (sd), their axis -19.0 mm inside the beam's ends (sd_a), reach with their surface (half the bar's 18.4 mm) 28.2 mm past it"
 end_bars="error Design result out of the cap: a bar's vertex, vertex 1 of bar 1 in frame 1 (W1), its surface (half the bar's 31.6 mm about x = 6.0, z = 872.0), reaches x = -9.8, z = 872.0, outside the beam (x 0 to 13500.0, z 800.0 to 1800.0 there) (4 bars of this mark fail)"
 # <command> <summary's step> <errors: the key named, the value and the bars it leads to, for each
 # design the run makes; a load judges the stored values and bars alone>
-for run in "design design 3" "design,--redesign redesign 6" "load load 2"; do
+for run in "design design 4" "design,--redesign redesign 8" "load load 3"; do
     read -r command step errors <<< "$run"
     if [ "$command" = load ]; then
         expect 1 "load of a design whose results do not fit the cap" "$pm001" load "$work/footing_end_cover.pm001"
@@ -546,6 +549,7 @@ for run in "design design 3" "design,--redesign redesign 6" "load load 2"; do
             --save "$work/footing_end_cover.pm001"
     fi
     has "$work/out" "$end_cover"
+    has "$work/out" "$end_face"
     has "$work/out" "$end_bars"
     has "$work/out" "PM001_T0101_st_sa = 6.0"
     [ "$(grep -c '^error ' "$work/out")" = "$errors" ] || fail "$command of results that do not fit the cap: errors"

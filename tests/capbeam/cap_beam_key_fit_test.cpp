@@ -107,36 +107,43 @@ TEST(CapKeyFit, EachValueIsJudgedAtTheEdgeOfWhatFits)
         std::vector<std::string> errors;
         double tanSkew = 0.0;
     } rows[] = {
-        // st_sa holds half a skeleton bar and half an end-face bar, 14 + 8 = 22; st_ua the same and half a stirrup,
-        // 14 + 6 = 20; beside a frame stand 14 + 12 + 8 = 34 (side bars outside the stirrup): 1718 = 2 × (825 + 34).
-        {"every cover and frame just fits", [](auto& kp) { kp.st_sa = 22.0; kp.st_ua = 20.0; }, 1718.0, {}},
-        {"every cover and frame 1 short", [](auto& kp) { kp.st_sa = 21.0; kp.st_ua = 19.0; }, 1716.0,
-         {"cap.st_sa: puts the end-face bars (sd) outside the beam's end by 1 mm; expected at least 22 mm with st_d "
-          "28 and sd_d 16 (21 given)",
+        // st_sa holds half a skeleton bar and a whole end-face bar (its axis half of it in, its surface at the end),
+        // 14 + 16 = 30; st_ua half a skeleton bar and half a stirrup, 14 + 6 = 20; beside a frame stand 14 + 12 + 16
+        // = 42 (side bars outside the stirrup, their surface at the side): 1734 = 2 × (825 + 42).
+        {"every cover and frame just fits", [](auto& kp) { kp.st_sa = 30.0; kp.st_ua = 20.0; }, 1734.0, {}},
+        {"every cover and frame 1 short", [](auto& kp) { kp.st_sa = 29.0; kp.st_ua = 19.0; }, 1732.0,
+         {"cap.st_sa: puts the end-face bars (sd) outside the beam's end by 1 mm; expected at least 30 mm with st_d "
+          "28 and sd_d 16 (29 given)",
           "cap.st_ua: puts the stirrups outside the beam's top and bottom by 1 mm; expected at least 20 mm with st_d "
           "28 and sg_d 12 (19 given)",
           "cap.FrameY[0]: puts the side bars (sh) outside the beam's side by 1 mm; expected from -824 to 824 mm in a "
-          "cap 1716 mm wide with st_d 28, sg_d 12 and sh_d 16 (-825 given)",
+          "cap 1732 mm wide with st_d 28, sg_d 12 and sh_d 16 (-825 given)",
           "cap.FrameY[1]: puts the side bars (sh) outside the beam's side by 1 mm; expected from -824 to 824 mm in a "
-          "cap 1716 mm wide with st_d 28, sg_d 12 and sh_d 16 (825 given)"}},
+          "cap 1732 mm wide with st_d 28, sg_d 12 and sh_d 16 (825 given)"}},
         {"end-face bars inside", [](auto& kp) { kp.st_sa = 6.0; kp.fPosSdAndSt = 1; }, 2000.0, {}},
         {"no end-face bars", [](auto& kp) { kp.st_sa = 6.0; kp.fDistribute = 0; }, 2000.0, {}},
-        // Side bars in the skeleton's plane leave 14 + 6 = 20 beside a frame: 1690 = 2 × (825 + 20).
+        // Side bars in the skeleton's plane leave the stirrups' 14 + 6 = 20 beside a frame: 1690 = 2 × (825 + 20).
+        // Side bars 50 there reach 25 beside it with their surface.
         {"frames just fit their stirrups", [](auto& kp) { kp.fPosShAndSg = 1; }, 1690.0, {}},
+        {"side bars in the skeleton's plane thicker than its stirrups reach",
+         [](auto& kp) { kp.fPosShAndSg = 1; kp.sh_d = 50.0; kp.FrameY[1] = 820.0; }, 1690.0,
+         {"cap.FrameY[0]: puts the side bars (sh) outside the beam's side by 5 mm; expected from -820 to 820 mm in a "
+          "cap 1690 mm wide with sh_d 50 (-825 given)"}},
         {"a frame 8 m off a 2 m cap", [](auto& kp) { kp.fPosShAndSg = 1; kp.FrameY[0] = -8000.0; }, 2000.0,
          {"cap.FrameY[0]: puts the stirrups outside the beam's side by 7020 mm; expected from -980 to 980 mm in a "
           "cap 2000 mm wide with st_d 28 and sg_d 12 (-8000 given)"}},
-        // A rolled bar (50: 25 + 8 = 33) leaves the cover at fault; a thicker one is named itself, once. Every bar
-        // 51 with covers 50: ends and top 50 - 25.5 - 25.5 = -1; sides 925 - 825 - 25.5 - 51 - 25.5 = -2.
-        {"a rolled bar in too thin a cover", [](auto& kp) { kp.st_d = 50.0; kp.st_sa = 32.0; }, 2000.0,
-         {"cap.st_sa: puts the end-face bars (sd) outside the beam's end by 1 mm; expected at least 33 mm with st_d "
-          "50 and sd_d 16 (32 given)"}},
+        // A rolled bar (50: 25 + 16 = 41) leaves the cover at fault; a thicker one is named itself, once. Every bar
+        // 51 with covers 50: ends 50 - 25.5 - 51 = -26.5, top 50 - 25.5 - 25.5 = -1; sides 925 - 825 - 25.5 - 51 - 51
+        // = -27.5.
+        {"a rolled bar in too thin a cover", [](auto& kp) { kp.st_d = 50.0; kp.st_sa = 40.0; }, 2000.0,
+         {"cap.st_sa: puts the end-face bars (sd) outside the beam's end by 1 mm; expected at least 41 mm with st_d "
+          "50 and sd_d 16 (40 given)"}},
         {"every bar 1 past the rolled ones",
          [](auto& kp) { kp.st_d = kp.sg_d = kp.sh_d = kp.sd_d = 51.0; kp.st_sa = kp.st_ua = 50.0; }, 1850.0,
-         {"cap.st_d: puts the end-face bars (sd) outside the beam's end by 1 mm; " + rolled,
-          "cap.sd_d: puts the end-face bars (sd) outside the beam's end by 1 mm; " + rolled,
+         {"cap.st_d: puts the end-face bars (sd) outside the beam's end by 26.5 mm; " + rolled,
+          "cap.sd_d: puts the end-face bars (sd) outside the beam's end by 26.5 mm; " + rolled,
           "cap.sg_d: puts the stirrups outside the beam's top and bottom by 1 mm; " + rolled,
-          "cap.sh_d: puts the side bars (sh) outside the beam's side by 2 mm; " + rolled}},
+          "cap.sh_d: puts the side bars (sh) outside the beam's side by 27.5 mm; " + rolled}},
         // Equal stations are in order; a record that lays no groups (fGJJ 0) is not read.
         {"a station below the one before it",
          [](auto& kp) { AddRecord(kp, 0, {{1100.0, 500.0}}); AddRecord(kp, 1, {{500.0, 500.0}, {1100.0, 110.0}}); },

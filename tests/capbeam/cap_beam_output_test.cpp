@@ -196,6 +196,9 @@ TEST(CapBeamOutput, ValuesAreTheMembers)
     EXPECT_EQ(Reals(At(map, "PM001_T0101_sg_as")), (std::vector<double>{2.5}));
     EXPECT_EQ(At(map, "PM001_T0101_sh2_R").text, "7");
     EXPECT_EQ(At(map, "PM001_T0101_sd_TL").doubleValue, 3210.5);
+    // Bend radii are lengths (mm).
+    EXPECT_EQ(At(map, "PM001_T0101_sg_RG").kind, &OutputKinds::Length);
+    EXPECT_EQ(At(map, "PM001_T0101_sh_RG").kind, &OutputKinds::Length);
 }
 
 TEST(CapBeamOutput, SectionKindsAreWrittenAsRomanNumerals)

@@ -3,6 +3,7 @@
 #include "capbeam/design_result_check.h"
 
 #include "capbeam/cap_beam_reinforcement.h"
+#include "pier/pier_design_record.h"
 #include "reported_errors.h"
 #include "tendon/design_object.h"
 
@@ -88,6 +89,18 @@ const Case<OutputDataMap> kValueCases[] = {
          Int(m, "PM001_lb_fVarHzt", Code, -1);
      },
      nullptr},
+    // As the pier's record and then the cap publish them: a skew the other way, two frames (the frame count less
+    // three), a control section left of the cap (one cross slope), a cap top below the datum.
+    {"signs a real pier gives",
+     [](OutputDataMap& m) {
+         CPM001Atom pier;
+         pier.zGl = -3.5, pier.bAc = -500.0, pier.a = -0.2;
+         pier.OutPM001AtomData(m);
+         CPM001T0101Atom cap;
+         cap.a = -0.2, cap.st.ns = -1, cap.bAc = -500.0;
+         cap.OutPM001AtomData(m);
+     },
+     nullptr},
     {"the kind decides, not the name: a position across the beam published as a length",
      [](OutputDataMap& m) { Real(m, "PM001_T0101_Frame[1]_y", Length, -825.0); },
      "PM001_T0101_Frame[1]_y = -825.0, a length, cannot be negative"},
@@ -142,12 +155,13 @@ struct Beam {
         bar.R = R;
         for (const auto& p : points) bar.PtAr.Add({.x = p[0], .z = p[1], .RR = p[2]});
     }
-    // Plain bars (whose outer diameter is the nominal one): skeleton bars 28, stirrups 12, end-face bars 16.
+    // Plain bars (whose outer diameter is the nominal one): skeleton bars 28, stirrups 12, side and end-face bars
+    // 16, these with their surface on the side and end faces (their axes 8 inside them).
     void PlainBars()
     {
-        atom->st.d = 28.0, atom->sg.d = 12.0, atom->sd.d = 16.0;
-        atom->st.type = atom->sg.type = atom->sd.type = 1;
-        atom->st.da = 50.0, atom->sg.a = 50.0;
+        atom->st.d = 28.0, atom->sg.d = 12.0, atom->sd.d = atom->sh.d = 16.0;
+        atom->st.type = atom->sg.type = atom->sd.type = atom->sh.type = 1;
+        atom->st.da = 50.0, atom->sg.a = 50.0, atom->sd.a = atom->sh.a = 8.0;
     }
     // The underside rising 400 over the left 2000 and, when both, over the right 2000: 0.2 a millimetre.
     void Tapered(bool both)
@@ -240,6 +254,10 @@ const Case<Beam> kBarCases[] = {
      [](Beam& b) { b.PlainBars(), b.Bar("3", {{100.0, 13.0, 0.0}, {9900.0, 13.0, 0.0}}); },
      "a bar's vertex, vertex 1 of bar 3 in frame 1 (W1), its surface (half the bar's 28.0 mm about x = 100.0, "
      "z = 13.0), reaches x = 100.0, z = -1.0, outside the beam (x 0 to 10000.0, z 0 to 1500.0 there)"},
+    {"a kink 10 from the left end face: its surface 4 past it",
+     [](Beam& b) { b.PlainBars(), b.Bar("8", {{300.0, 700.0, 0.0}, {10.0, 750.0, 0.0}, {300.0, 800.0, 0.0}}); },
+     "a bar's vertex, vertex 2 of bar 8 in frame 1 (W1), its surface (half the bar's 28.0 mm about x = 10.0, "
+     "z = 750.0), reaches x = -4.0, z = 750.0, outside the beam (x 0 to 10000.0, z 0 to 1500.0 there)"},
     {"a kink 13 below the top: its surface 1 above it",
      [](Beam& b) { b.PlainBars(), b.Bar("4", {{100.0, 500.0, 0.0}, {5000.0, 1487.0, 0.0}, {9900.0, 500.0, 0.0}}); },
      "a bar's vertex, vertex 2 of bar 4 in frame 1 (W1), its surface (half the bar's 28.0 mm about x = 5000.0, "
@@ -315,6 +333,20 @@ const Case<Beam> kBarCases[] = {
      [](Beam& b) { b.PlainBars(), b.Tapered(false), b.EndFaceBars(10, 140.2); },
      "the end-face bars (sd) at the left end, 10 spacings of 140.2 mm from 90.0 mm below the top, reach with their "
      "surface from 82.0 to 1500.0 mm below it, outside the end's height 1100.0 mm"},
+    // The right end alone tapered, 1100 high: its own 7 spacings reach 90 + 7 x 140.2 + 8 = 1079.4 below the top.
+    {"each end's bars by their own count: the right end lower",
+     [](Beam& b) {
+         b.PlainBars(), b.EndFaceBars(10, 140.2), b.atom->sd.nsr = 7;
+         b.atom->bBpr = 2000.0, b.atom->hHpr = 400.0;
+     },
+     nullptr},
+    {"end-face bars 7 inside the ends",
+     [](Beam& b) { b.PlainBars(), b.EndFaceBars(10, 140.2), b.atom->sd.a = 7.0; },
+     "the end-face bars (sd), their axis 7.0 mm inside the beam's ends (sd_a), reach with their surface (half the "
+     "bar's 16.0 mm) 1.0 mm past it"},
+    {"side bars 7.9 inside the sides", [](Beam& b) { b.PlainBars(), b.atom->sh.a = 7.9; },
+     "the side bars (sh), their axis 7.9 mm inside the beam's sides (sh_a), reach with their surface (half the bar's "
+     "16.0 mm) 0.1 mm past it"},
     {"a tendon node on the tapered underside, another 0.1 below it",
      [](Beam& b) {
          b.Tapered(false);

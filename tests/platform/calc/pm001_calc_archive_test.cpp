@@ -315,6 +315,8 @@ TEST(PM001CalcArchive, AnAdjustedSetPastItsBoundsLoadsAsStoredAndIsNeverDesigned
          "cap.st_angle: expected an angle above 0 and at most 1.0472 rad (0 given)"},
         {[](CPM001_CapKeyParam& cap) { cap.FrameAr.Add(cap.FrameAr[1]); },
          "cap.FrameAr[2].name: the frame \"N\" is already described by user-adjusted key parameters.cap.FrameAr[1]"},
+        {[](CPM001_CapKeyParam& cap) { cap.FrameAr.Add(cap.FrameAr[0]); },
+         "cap.FrameAr[2].name: the frame \"W\" is already described by user-adjusted key parameters.cap.FrameAr[0]"},
     };
     for (const auto& row : rows) {
         CPM001KeyParam stored, designed;
