@@ -139,8 +139,9 @@ const bool kRegistered = [] {
                                          }
                                          Document(state, ManyKeys(state.range(0), tailText, true));
                                      })
-            ->RangeMultiplier(4)
-            ->Range(1000, 16000);
+            ->Arg(1000)
+            ->Arg(4000)
+            ->Arg(16000);
     }
     for (const bool escaped : {false, true}) {
         benchmark::RegisterBenchmark(escaped ? "Json/ManyKeysRead/Escape" : "Json/ManyKeysRead/Plain",
