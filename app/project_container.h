@@ -43,8 +43,9 @@ ComponentDataSets DecodeContainer(std::uint64_t size, const ContainerBytesAt& by
 // (more than 40 links is a loop, refused); an existing target that is not a regular file is
 // refused ("… is not a regular file"); the new file keeps the read, write and execute
 // permissions of the file it replaces, never its set-user-id, set-group-id or sticky bit, and
-// belongs to whoever saves; the folder is synced after the rename, and every write error (a full
-// device) is reported. The temporary file is ".<name>.pm001-saving" beside the target (the name
+// belongs to whoever saves; the folder is synced after the rename (a failure there is reported as
+// the component in place and its folder not synced), and every write error (a full device) is
+// reported. The temporary file is ".<name>.pm001-saving" beside the target (the name
 // cut short, with its checksum, where that would be longer than 255 bytes), always newly made:
 // whatever lies at that name (a file left by a save that was killed, a link) is removed first,
 // never written through, unless a save running at the same time holds it, which refuses this one.

@@ -204,12 +204,17 @@ void writeAll(int fd, const std::vector<unsigned char>& bytes, const std::string
 }
 
 // After the rename the folder's entry must reach the disk too, or a crash may bring back the old file.
+// The new component is in place by then, and a failure says so: only its entry in the folder may
+// not have reached the disk.
 void syncFolder(const std::string& folder, const std::string& path)
 {
+    const auto notSynced = [&](int error) {
+        throw ContainerError("the component is in place in \"" + path + "\", but its folder \"" + folder +
+                             "\" could not be synced: " + std::strerror(error));
+    };
     Descriptor file(::open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC));
-    // The file is in place by now; only its entry in the folder may not have reached the disk.
-    if (file.fd < 0) failSave(path, std::string("cannot sync its folder: ") + std::strerror(errno));
-    if (::fsync(file.fd) != 0 && errno != EINVAL) failSave(path, std::string("cannot sync its folder: ") + std::strerror(errno));
+    if (file.fd < 0) notSynced(errno);
+    if (::fsync(file.fd) != 0 && errno != EINVAL) notSynced(errno);
 }
 
 } // namespace

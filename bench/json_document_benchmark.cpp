@@ -2,20 +2,24 @@
 // short, which the full parser locates) and key-parameter files (read by the key-parameter reader),
 // and objects of many distinct keys: well-formed, read by the quick pass; with a \u escape, which
 // only the full parser reads; with a fault after the object, which the full parser locates; and put
-// into the footing sample's key parameters, where the reader looks every key it knows up among them.
+// into the footing sample's key parameters, where the reader looks every key it knows up among them;
+// and objects of keys made to share one value of the standard library's string hash.
 #include "calc/key_param_json.h"
 #include "json/json_input_error.h"
 #include "json/json_path_tracker.h"
+#include "string_hash_colliding_keys.h"
 
 #include <benchmark/benchmark.h>
 
 #include <cstdint>
 #include <fstream>
+#include <functional>
 #include <iterator>
 #include <stdexcept>
 #include <string>
 #include <string_view>
 #include <utility>
+#include <vector>
 
 namespace {
 
@@ -40,10 +44,22 @@ std::string Members(std::int64_t count)
     return text;
 }
 
-// {"cap": {"k0": 0, …, "k<count-1>": 0}} followed by tail inside the outer object.
-std::string ManyKeys(std::int64_t count, std::string_view tail)
+// The same with the first count keys that share one value of the standard string hash, made the
+// first time so many are asked for (some 3,300 tries a key).
+std::string CollidingMembers(std::int64_t count)
 {
-    std::string members = Members(count);
+    static std::vector<std::string> keys;
+    if (keys.size() < static_cast<std::size_t>(count)) keys = StringHashCollidingKeys(static_cast<std::size_t>(count));
+    std::string text;
+    for (std::int64_t i = 0; i < count; ++i) text += "\"" + keys[static_cast<std::size_t>(i)] + "\":0,";
+    return text;
+}
+
+// {"cap": {"k0": 0, …, "k<count-1>": 0}} followed by tail inside the outer object; the keys made to
+// collide when colliding.
+std::string ManyKeys(std::int64_t count, std::string_view tail, bool colliding = false)
+{
+    std::string members = colliding ? CollidingMembers(count) : Members(count);
     members.pop_back();
     return "{\"cap\":{" + members + "}" + std::string(tail) + "}";
 }
@@ -112,6 +128,20 @@ const bool kRegistered = [] {
                                      })
             ->RangeMultiplier(10)
             ->Range(100, 100000);
+        // Keys of one standard hash value: as fast as distinct ones when the index's hash is keyed,
+        // with the square of the count when it is the standard one.
+        benchmark::RegisterBenchmark((std::string("Json/CollidingKeys/") + form).c_str(),
+                                     [tailText](benchmark::State& state) {
+                                         const std::vector<std::string> two = StringHashCollidingKeys(2);
+                                         if (std::hash<std::string>{}(two[0]) != std::hash<std::string>{}(two[1])) {
+                                             state.SkipWithError("the keys collide only in GNU libstdc++'s 64-bit string hash");
+                                             return;
+                                         }
+                                         Document(state, ManyKeys(state.range(0), tailText, true));
+                                     })
+            ->Arg(1000)
+            ->Arg(4000)
+            ->Arg(16000);
     }
     for (const bool escaped : {false, true}) {
         benchmark::RegisterBenchmark(escaped ? "Json/ManyKeysRead/Escape" : "Json/ManyKeysRead/Plain",

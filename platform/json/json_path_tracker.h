@@ -1,6 +1,8 @@
 // The path of the value the full JSON parser is at, followed through its events; a key given twice refused.
 #pragma once
 
+#include "json/keyed_string_hash.h"
+
 #include <cstddef>
 #include <stdexcept>
 #include <string>
@@ -49,7 +51,7 @@ private:
         bool isList = false;
         std::string path;
         std::string key;                 // an object's last key
-        std::unordered_set<std::string> keys;   // an object's keys so far
+        std::unordered_set<std::string, KeyedStringHash> keys;   // an object's keys so far
         std::size_t next = 0;            // a list's next index
     };
 

@@ -1,7 +1,10 @@
 // The JSON document read from outside: objects keep their members in the order of the text and find
 // a member by its key through a hash index, so that an object of any size is built and searched in
-// time linear in its members.
+// time linear in its members. The index hashes under a key of the process (json/keyed_string_hash.h),
+// so that no text's keys can be chosen to share one hash value.
 #pragma once
+
+#include "json/keyed_string_hash.h"
 
 #include <nlohmann/json.hpp>
 #include <tsl/ordered_map.h>
@@ -27,7 +30,7 @@ template <class Key, class T, class IgnoredLess, class Allocator>
 class JsonObjectMap {
     using Pair = std::pair<Key, T>;
     using PairAllocator = typename std::allocator_traits<Allocator>::template rebind_alloc<Pair>;
-    using Map = tsl::ordered_map<Key, T, std::hash<Key>, std::equal_to<Key>, PairAllocator, std::vector<Pair, PairAllocator>>;
+    using Map = tsl::ordered_map<Key, T, KeyedStringHash, std::equal_to<Key>, PairAllocator, std::vector<Pair, PairAllocator>>;
 
 public:
     using key_type = Key;

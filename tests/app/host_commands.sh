@@ -223,6 +223,9 @@ mkfifo "$work/fifo"
 expect 2 "design --save onto a FIFO" "$pm001" design "$source_dir/examples/footing.json" --save "$work/fifo"
 has "$work/err" "pm001: cannot save to \"$work/fifo\": not a regular file"
 [ -p "$work/fifo" ] || fail "the FIFO was replaced"
+# Refused before anything is designed: a cap whose diagnosis fails is not diagnosed.
+expect 2 "design of a cap 200 wide --save onto a FIFO" "$pm001" design "$work/narrow.json" --save "$work/fifo"
+has "$work/err" "pm001: cannot save to \"$work/fifo\": not a regular file"
 expect 2 "load of a FIFO" timeout 20 "$pm001" load "$work/fifo"
 [ "$(wc -l < "$work/err")" = 1 ] || fail "FIFO load: not one line"
 chmod 600 "$work/footing.pm001"
@@ -655,19 +658,30 @@ del project["keyParameterFile"]
 project["keyParameters"] = keys
 json.dump(project, open(f"{work}/long_design.json", "w", encoding="utf-8"), ensure_ascii=False)
 PY
-"$pm001" design "$work/long_design.json" --save "$work/late.pm001" > "$work/out" 2> "$work/err" &
-designing=$!
-until grep -q "/libpm001\.so$" "/proc/$designing/maps" 2> /dev/null || ! kill -0 "$designing" 2> /dev/null; do sleep 0.01; done
-if (set -o noclobber; echo "made while the pier was designed" > "$work/late.pm001") 2> /dev/null; then
-    wait "$designing"
-    got=$?
-    [ "$got" = 2 ] && [ "$(cat "$work/late.pm001")" = "made while the pier was designed" ] \
-        || fail "a file made during the design: exit $got, or replaced"
-    has "$work/err" "pm001: cannot save to \"$work/late.pm001\": the file exists and is not a stored pm001 component"
-else
-    wait "$designing"
-    echo "note: the design ended before a file could be made at its target; the second judgement was not tried"
-fi
+# late <target> <why> <file it holds> <command that makes it>: the command makes the file at the
+# target's name once the module is loaded; the design is refused with why and the file kept.
+late() {
+    local target="$1" why="$2" holds="$3"
+    shift 3
+    "$pm001" design "$work/long_design.json" --save "$target" > "$work/out" 2> "$work/err" &
+    local designing=$! got
+    until grep -q "/libpm001\.so$" "/proc/$designing/maps" 2> /dev/null || ! kill -0 "$designing" 2> /dev/null; do sleep 0.01; done
+    if "$@" 2> /dev/null; then
+        wait "$designing"
+        got=$?
+        [ "$got" = 2 ] && cmp -s "$target" "$holds" || fail "a file made during the design: exit $got, or replaced"
+        has "$work/err" "pm001: cannot save to \"$target\": $why"
+    else
+        wait "$designing"
+        echo "note: the design ended before a file could be made at $target; the second judgement was not tried"
+    fi
+}
+echo "made while the pier was designed" > "$work/late.kept"
+late "$work/late.pm001" "the file exists and is not a stored pm001 component" "$work/late.kept" \
+    sh -c 'set -o noclobber; cat "$1" > "$2"' - "$work/late.kept" "$work/late.pm001"
+# The run's own files are judged again too: the project, linked in at the target's name.
+late "$work/late_link.pm001" "it is the project file \"$work/long_design.json\" of this run" "$work/long_design.json" \
+    ln "$work/long_design.json" "$work/late_link.pm001"
 
 [ "$failures" = 0 ] && echo "all host command checks passed"
 exit "$failures"

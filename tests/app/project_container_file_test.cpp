@@ -15,6 +15,7 @@
 #include <sys/file.h>
 #include <sys/resource.h>
 #include <sys/stat.h>
+#include <sys/syscall.h>
 #include <unistd.h>
 
 namespace fs = std::filesystem;
@@ -52,7 +53,23 @@ protected:
     const fs::path& dir = folder.path();
 };
 
+// The error every sync of a folder fails with while it is not 0: a device that fails as a folder's
+// entries are written.
+int folderSyncError = 0;
+
 } // namespace
+
+// Every fsync of this test program comes here: the system's own, but a folder's fails with
+// folderSyncError while it is set.
+extern "C" int fsync(int fd)
+{
+    struct stat info {};
+    if (folderSyncError != 0 && ::fstat(fd, &info) == 0 && S_ISDIR(info.st_mode)) {
+        errno = folderSyncError;
+        return -1;
+    }
+    return static_cast<int>(::syscall(SYS_fsync, fd));
+}
 
 TEST_F(ContainerFile, SavedSetsLoadBackAndNoTemporaryFileStays)
 {
@@ -228,6 +245,21 @@ TEST_F(ContainerFile, AWriteErrorIsReportedAndTheOldFileKept)
 
     EXPECT_EQ(error, "cannot save to \"" + path + "\": " + std::strerror(EFBIG));
     EXPECT_EQ(LoadContainer(path).origin, SmallSets(5).origin);
+    EXPECT_EQ(Entries(), 1u);
+}
+
+// Only the folder's sync failing: the new component is in place, and the error says so rather
+// than that it could not be saved.
+TEST_F(ContainerFile, AFolderThatCannotBeSyncedIsReportedWithTheComponentInPlace)
+{
+    const std::string path = Path("pier.pm001");
+    SaveContainer(path, SmallSets(5));
+    folderSyncError = EIO;
+    const std::string error = ErrorOf([&] { SaveContainer(path, SmallSets(6)); });
+    folderSyncError = 0;
+    EXPECT_EQ(error, "the component is in place in \"" + path + "\", but its folder \"" + dir.string() +
+                         "\" could not be synced: " + std::strerror(EIO));
+    EXPECT_EQ(LoadContainer(path).origin, SmallSets(6).origin);
     EXPECT_EQ(Entries(), 1u);
 }
 
