@@ -97,6 +97,11 @@ double wd(double d, int type)
     return RibbedOuterDiameter(d);
 }
 
+double InnerBendDiameter(double d, int type)
+{
+    return UsableDiameter(d) ? BendDiameterFactor(type) * d : 0.0;
+}
+
 double WG1(double d, int type, DEGRE kind)
 {
     return HookAllowance(d, type, kind, TensionBarStraightFactor(kind));

@@ -34,6 +34,11 @@ double wd(double d, int type);
 // HRB400 5d; HRB500 6d (GB 50204-2015 5.3.1 for the 500 MPa grade). A diameter that is not a
 // positive finite number, or a kind outside DEGRE, gives 0.
 
+// The smallest inner diameter a bar of diameter d and this type is bent round (the hook table's
+// bend diameters above): bent tighter, the bar cracks at the bend. A diameter that is not a
+// positive finite number gives 0.
+double InnerBendDiameter(double d, int type);
+
 // End hook of a longitudinal distribution bar (the side-face and end-face bars of a cap beam):
 // straight end 10d for a right-angle hook, 5d for a 135-degree hook, 3d for a semicircular hook
 // (JTG 3362-2018 9.1.5).

@@ -383,16 +383,18 @@ private:
         }
     }
 
-    // A bar bent in its run takes a mandrel of at least 20 d (JTG 3362-2018, bends of 90° at most in a
-    // bar's run): a radius of at least 10 d inside the bend, d the main bar's diameter; 0 is a sharp
-    // bend, as the design reads it. Judged where the bends are laid.
+    // A bar is bent round a mandrel no smaller than its grade allows (the bend diameters of the end
+    // hooks: 2.5 d for HPB300 up to 6 d for HRB500), d the main bar's diameter: the radius inside a
+    // bend in its run is at least half that; 0 is a sharp bend, as the design reads it. Judged
+    // where the bends are laid.
     void BendRadius(const char* key, double radius, bool laid, const char* what)
     {
-        const double least = 10.0 * m_kp.st_d;
+        const double least = KVDataCommon::InnerBendDiameter(m_kp.st_d, m_kp.st_type) / 2.0;
         if (!laid || radius == 0.0 || !Beyond(least, radius)) return;
         Report(KeyPath(m_cap, key).Path(),
-               std::string("bends ") + what + " tighter than the codes allow; expected 0 (a sharp bend) or at least " +
-                   KeyLengthText(least) + " mm, 10 × st_d " + KeyValueText(m_kp.st_d),
+               std::string("bends ") + what + " tighter than the bars can be bent; expected 0 (a sharp bend) or at least " +
+                   KeyLengthText(least) + " mm, half the bend diameter of st_d " + KeyValueText(m_kp.st_d) +
+                   " of st_type " + KeyValueText(m_kp.st_type),
                radius);
     }
 

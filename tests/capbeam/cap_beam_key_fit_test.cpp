@@ -71,7 +71,7 @@ void AddTendons(CPM001_CapKeyParam& kp, std::initializer_list<double> round, std
 // long, 1800 high at the crown, its taller end face 1000, spacings of 12 mm stirrups at least 12 and at most
 // 10000, of 16 mm side bars at most 1800, of 16 mm end-face bars at most 1000, of 12 mm bars along a tendon at
 // least 12; frames of 28 mm bars 28 apart; a weld 140 (5 × 28, both sides) or 280 (10 × 28, one side); the
-// outermost stirrups 6 from the end; bends of at least 10 × 28 = 280.
+// outermost stirrups 6 from the end; bends of at least half the 2.5 × 28 = 70 an HPB300 bar is bent round.
 void BuildableAtEdge(CPM001_CapKeyParam& kp, double past, int fWeld)
 {
     const double weld = fWeld == 0 ? 280.0 : 140.0;
@@ -92,7 +92,7 @@ void BuildableAtEdge(CPM001_CapKeyParam& kp, double past, int fWeld)
     kp.sg_a = 6.0 - past;
     kp.KeyLen1 = 400.0;
     kp.st_fCalculateLarc = 1;
-    kp.KeyLen2 = kp.st_LeadPointR = 280.0 - past;
+    kp.KeyLen2 = kp.st_LeadPointR = 35.0 - past;
     AddRecord(kp, 1, {{weld - past}});
     AddTopCutOff(kp, "N", {weld / 2.0, weld / 2.0 - past});
 }
@@ -212,10 +212,10 @@ TEST(CapKeyFit, EachValueIsJudgedAtTheEdgeOfWhatFits)
           "expected the two at least 280 mm, a weld on one side of 10 × st_d 28 (140 given)",
           "cap.sg_a: puts the outermost stirrups (sg) outside the beam's end by 1 mm; expected at least 6 mm with sg_d "
           "12 (5 given)",
-          "cap.KeyLen2: bends the arcs of the bent-up bars tighter than the codes allow; expected 0 (a sharp bend) or at "
-          "least 280 mm, 10 × st_d 28 (279 given)",
-          "cap.st_LeadPointR: bends the kinks of the through bars tighter than the codes allow; expected 0 (a sharp "
-          "bend) or at least 280 mm, 10 × st_d 28 (279 given)"}},
+          "cap.KeyLen2: bends the arcs of the bent-up bars tighter than the bars can be bent; expected 0 (a sharp bend) "
+          "or at least 35 mm, half the bend diameter of st_d 28 of st_type 1 (34 given)",
+          "cap.st_LeadPointR: bends the kinks of the through bars tighter than the bars can be bent; expected 0 (a "
+          "sharp bend) or at least 35 mm, half the bend diameter of st_d 28 of st_type 1 (34 given)"}},
         // A spacing of a part not laid, a smallest or largest spacing of 0, a bend not laid or sharp are not judged.
         {"what is not laid, or bounds nothing",
          [](auto& kp) {
