@@ -118,7 +118,7 @@ std::string CArchive::RecordsSinceMark() const
                  std::to_string(record.end) + ")";
     }
     if (first > 0)
-        named += " (or one of the " + std::to_string(first) + " before them, from byte " +
+        named += " (or an earlier one: " + std::to_string(first) + " more from byte " +
                  std::to_string(m_readSinceMark.front().start) + ")";
     return named;
 }
