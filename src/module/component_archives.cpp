@@ -181,17 +181,20 @@ void CPM001Norm::SerializeDesignData(CArchive& ar)
         if (m_nPileCapVariant == 0) walkDesign(ar, "the rectangular pile-cap body's mesh", m_pPileCapCT01Atom);
         else if (m_nPileCapVariant == 1) walkDesign(ar, "the round-ended pile-cap body's mesh", m_pPileCapCT02Atom);
         else if (m_nPileCapVariant == 2) walkDesign(ar, "the pile-cap body of the third form", m_pPileCapCT03Atom);
-        if (m_nPileCapJoint == 0) walkDesign(ar, "the column-to-pile-cap transition's design", m_pPileCapTransitionAtom);
+        if (m_nPileCapJoint == 0)
+            walkDesign(ar, "the column-to-pile-cap transition's design", m_pPileCapTransitionAtom);
         else if (m_nPileCapJoint == 1) walkDesign(ar, "the pile cap's column joint", m_pPileCapT0103Atom);
         break;
     default:
         break;
     }
-    walkCalc(ar, "the calculation engine's design part", m_pCalc, [&](CPM001Calc& calc) { calc.SerializeDesign(ar); });
+    walkCalc(ar, "the calculation engine's design part", m_pCalc,
+             [&](CPM001Calc& calc) { calc.SerializeDesign(ar); });
     if (ar.IsLoading()) CheckDesignResults();
 }
 
 void CPM001Norm::SerializeAdjustData(CArchive& ar)
 {
-    walkCalc(ar, "the calculation engine's adjustment part", m_pCalc, [&](CPM001Calc& calc) { calc.SerializeAdjust(ar); });
+    walkCalc(ar, "the calculation engine's adjustment part", m_pCalc,
+             [&](CPM001Calc& calc) { calc.SerializeAdjust(ar); });
 }

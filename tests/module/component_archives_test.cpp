@@ -533,51 +533,6 @@ TEST(DesignSet, EveryTruncationEndsInTheArchiveException)
     }
 }
 
-// A damaged set names the record it was reading, and a sibling's form misread names the objects read
-// before it: a side-bar set stored 8 bytes shorter than it is read (a field added to its read alone)
-// and one cut inside it.
-TEST(DesignSet, ADamagedSetNamesTheRecordWhoseBytesDidNotFit)
-{
-    CPM001Norm c;
-    PileCapPier(c, 0, 0);
-    c.m_pCapBeamAtom->PMorPT = 1;
-    const Bytes stored = DesignSet(c);
-    const std::size_t pier = DesignForm(*c.m_pAtom).size();
-    const std::size_t capEnd = pier + DesignForm(*c.m_pCapBeamAtom).size();
-    // After the side-bar set: the set sd, then the 4-byte nInclMarks.
-    const std::size_t shEnd = capEnd - Stored([&](CArchive& ar) { c.m_pCapBeamAtom->sd.Serialize(ar); }).size() - 4;
-    const auto at = [](std::size_t offset) { return std::to_string(offset); };
-
-    Bytes shorter = stored;
-    shorter.erase(shorter.begin() + static_cast<std::ptrdiff_t>(shEnd),
-                  shorter.begin() + static_cast<std::ptrdiff_t>(shEnd + 8));
-    const Bytes cut(stored.begin(), stored.begin() + static_cast<std::ptrdiff_t>(shEnd - 1));
-    const struct {
-        const Bytes& in;
-        std::string message;
-    } rows[] = {
-        {shorter, "archive bad schema at byte " + at(capEnd) + " in the columns' tie beams' design: unknown form of a "
-                  "sibling design object; the bytes stopped fitting in a record read before it: the pier's design "
-                  "record (bytes 0 to " + at(pier) + ") or the cap beam's design (bytes " + at(pier) + " to " +
-                  at(capEnd) + ")"},
-        {cut, "archive end of file at byte " + at(shEnd - 8) + " in the cap beam's design, sh: the archive ends early"},
-    };
-    for (const auto& row : rows) {
-        CPM001Norm target;
-        target.m_bPierTieBeams = 1;
-        target.m_nColumnShape = 1;
-        target.m_bStopperPedestal = 1;
-        target.m_nFoundationKind = 2;
-        CArchive ar(row.in.data(), row.in.size());
-        try {
-            target.SerializeDesignData(ar);
-            ADD_FAILURE() << "loading must fail: " << row.message;
-        } catch (const CArchiveException& e) {
-            EXPECT_EQ(e.what(), row.message);
-        }
-    }
-}
-
 // ---------------------------------------------------------------------------------------------
 // Adjustment data set
 

@@ -216,7 +216,7 @@ TEST(ArchiveDamage, ReadingPastTheEndReportsWhereTheReadBegan)
 }
 
 // A failure inside named records names them, outermost first; a form number misread names the
-// records read whole since the last one that fitted, the bytes of each given.
+// records read whole since the last one that fitted (the last four), the bytes of each given.
 TEST(ArchiveDamage, AFailureNamesTheRecordsItHappenedIn)
 {
     using Record = CArchive::Record;
@@ -228,12 +228,11 @@ TEST(ArchiveDamage, AFailureNamesTheRecordsItHappenedIn)
         int v = 0;
         ar >> v;
     };
-    // "the part": a list of entries of two ints each.
+    // "the part": a list of entries of two ints each; "marked": a form number 1, then an int.
     const auto part = [&](CArchive& ar) {
         object(ar, "the part", [&] {
             const Record list(ar, "list");
-            const int count = ar.ReadRecordCount(4);
-            for (int i = 0; i < count; ++i) {
+            for (int i = 0, count = ar.ReadRecordCount(4); i < count; ++i) {
                 const Record entry(ar, static_cast<std::size_t>(i));
                 number(ar);
                 number(ar);
@@ -247,15 +246,14 @@ TEST(ArchiveDamage, AFailureNamesTheRecordsItHappenedIn)
         });
     };
     const struct {
-        const char* what;
         Bytes in;
         std::function<void(CArchive&)> load;
         const char* message;
     } rows[] = {
-        {"cut inside a list's entry", bytes({2, 0, 0, 0}) + repeated(0, 12), part,
+        {bytes({2, 0, 0, 0}) + repeated(0, 12), part,
          "archive end of file at byte 16 in the part, list[1]: the archive ends early"},
-        {"a part stored one field longer misreads the next form",
-         bytes({9, 0, 0, 0, 1, 0, 0, 0}) + repeated(0, 12) + bytes({1, 0, 0, 0, 0, 0, 0, 0}),
+        // The part stored one field longer than it is read.
+        {bytes({9, 0, 0, 0, 1, 0, 0, 0}) + repeated(0, 12) + bytes({1, 0, 0, 0, 0, 0, 0, 0}),
          [&](CArchive& ar) {
              object(ar, "the head", [&] { number(ar); });
              part(ar);
@@ -263,27 +261,17 @@ TEST(ArchiveDamage, AFailureNamesTheRecordsItHappenedIn)
          },
          "archive bad schema at byte 16 in the next object: unknown form; the bytes stopped fitting in a record "
          "read before it: the head (bytes 0 to 4) or the part (bytes 4 to 16)"},
-        {"a form that fitted clears what was read before it", bytes({9, 0, 0, 0, 1, 0, 0, 0, 9, 0, 0, 0, 2, 0, 0, 0}),
+        // A form that fitted clears what was read before it; past four, the earlier ones are counted.
+        {bytes({1, 0, 0, 0, 1, 0, 0, 0}) + repeated(0, 20) + bytes({2, 0, 0, 0}),
          [&](CArchive& ar) {
              object(ar, "the head", [&] { number(ar); });
-             marked(ar, "the first object");
-             marked(ar, "the next object");
-         },
-         "archive bad schema at byte 12 in the next object: unknown form; the bytes stopped fitting in a record "
-         "read before it: the first object (bytes 4 to 12)"},
-        {"the last four named, those before counted",
-         bytes({1, 0, 0, 0, 1, 0, 0, 0}) + repeated(0, 16) + bytes({2, 0, 0, 0}),
-         [&](CArchive& ar) {
              marked(ar, "the first object");
              for (const char* name : {"a", "b", "c", "d"}) object(ar, name, [&] { number(ar); });
              marked(ar, "the next object");
          },
-         "archive bad schema at byte 24 in the next object: unknown form; the bytes stopped fitting in a record "
-         "read before it: a (bytes 8 to 12), b (bytes 12 to 16), c (bytes 16 to 20) or d (bytes 20 to 24) (or an "
-         "earlier one: 1 more from byte 0)"},
+         "archive bad schema at byte 28 in the next object: unknown form; the bytes stopped fitting in a record "
+         "read before it: a (bytes 12 to 16), b (bytes 16 to 20), c (bytes 20 to 24) or d (bytes 24 to 28) (or an "
+         "earlier one: 1 more from byte 4)"},
     };
-    for (const auto& row : rows) {
-        const CArchiveException e = failure(row.in, row.load);
-        EXPECT_STREQ(e.what(), row.message) << row.what;
-    }
+    for (const auto& row : rows) EXPECT_STREQ(failure(row.in, row.load).what(), row.message);
 }
