@@ -9,7 +9,6 @@
 #include <bit>
 #include <cstdint>
 #include <cstring>
-#include <exception>
 #include <limits>
 
 namespace {
@@ -54,27 +53,13 @@ void CArchive::FailAt(CArchiveException::Cause cause, std::size_t offset, const 
     throw CArchiveException(cause, offset, what, RecordPath(m_open.size()));
 }
 
-CArchive::Record::Record(CArchive& ar, const char* name, Kind kind) : m_ar(ar), m_unwinding(std::uncaught_exceptions())
-{
-    ar.OpenRecord({name, 0, kind, ar.GetPosition()});
-}
-
-CArchive::Record::Record(CArchive& ar, std::size_t index) : m_ar(ar), m_unwinding(std::uncaught_exceptions())
-{
-    ar.OpenRecord({nullptr, index, member, ar.GetPosition()});
-}
-
-CArchive::Record::~Record() { m_ar.CloseRecord(std::uncaught_exceptions() > m_unwinding); }
-
-void CArchive::OpenRecord(const NamedRecord& record) { m_open.push_back(record); }
-
 // A record read whole takes the place of its own records among those read since the last mark:
 // should the next mark not fit, it is named as a whole, beside the records before it.
 void CArchive::CloseRecord(bool unwinding)
 {
     NamedRecord record = m_open.back();
     m_open.pop_back();
-    if (unwinding || m_mode != load) return;
+    if (unwinding) return;
     record.end = m_pos;
     record.depth = m_open.size();
     while (!m_readSinceMark.empty() && m_readSinceMark.back().depth > record.depth) m_readSinceMark.pop_back();

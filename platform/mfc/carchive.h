@@ -23,6 +23,7 @@
 #include "types.h"
 
 #include <cstddef>
+#include <exception>
 #include <string>
 #include <vector>
 
@@ -30,28 +31,41 @@ class CArchive {
 public:
     enum Mode { store = 0, load = 1 };
 
-    // A record being read or written, named while it is. A failure of the archive inside it names
-    // the records open, outermost first: an object in words ("the cap beam's design"), a member by
-    // its stored name, an entry of a list by its index from 0 ("in the cap beam's design,
-    // st.Frame[2].Bars[0]"). The name must outlive the record (a literal).
+    // A record being read, named while it is. A failure of the archive inside it names the records
+    // open, outermost first: an object in words ("the cap beam's design"), a member by its stored
+    // name, an entry of a list by its index from 0 ("in the cap beam's design,
+    // st.Frame[2].Bars[0]"). The name must outlive the record (a literal). Storing names nothing,
+    // so that it costs nothing there.
     class Record {
     public:
         enum Kind { object, member };
-        Record(CArchive& ar, const char* name, Kind kind = member);
+        Record(CArchive& ar, const char* name, Kind kind = member) : m_ar(ar.IsLoading() ? &ar : nullptr)
+        {
+            if (m_ar) Open(name, 0, kind);
+        }
         // The entry at index of the list being read.
-        Record(CArchive& ar, std::size_t index);
-        ~Record();
+        Record(CArchive& ar, std::size_t index) : m_ar(ar.IsLoading() ? &ar : nullptr)
+        {
+            if (m_ar) Open(nullptr, index, member);
+        }
+        ~Record()
+        {
+            if (m_ar) m_ar->CloseRecord(std::uncaught_exceptions() > m_unwinding);
+        }
         Record(const Record&) = delete;
         Record& operator=(const Record&) = delete;
 
     private:
-        CArchive& m_ar;
-        int m_unwinding;   // exceptions in flight when the record opened
+        void Open(const char* name, std::size_t index, Kind kind)
+        {
+            m_unwinding = std::uncaught_exceptions();
+            m_ar->m_open.push_back({name, index, kind, m_ar->m_pos});
+        }
+
+        CArchive* m_ar;
+        int m_unwinding = 0;   // exceptions in flight when the record opened
     };
 
-    // Storing appends to buffer; loading reads buffer from its start. The buffer must outlive the
-    // archive. A storing archive makes room at once for as much as the larger of this thread's
-    // recent stores wrote, so that a store of the usual size grows its buffer once.
     CArchive(std::vector<unsigned char>& buffer, Mode mode);
     ~CArchive();
     // Loading only: reads a byte range that must outlive the archive.
@@ -157,7 +171,6 @@ private:
         std::size_t end = 0;
         std::size_t depth = 0;
     };
-    void OpenRecord(const NamedRecord& record);
     void CloseRecord(bool unwinding);
     // The path of the records open up to depth (excluded), then of last when given.
     std::string RecordPath(std::size_t depth, const NamedRecord* last = nullptr) const;
