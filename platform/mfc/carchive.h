@@ -66,6 +66,9 @@ public:
         int m_unwinding = 0;   // exceptions in flight when the record opened
     };
 
+    // Storing appends to buffer; loading reads buffer from its start. The buffer must outlive the
+    // archive. A storing archive makes room at once for as much as the larger of this thread's
+    // recent stores wrote, so that a store of the usual size grows its buffer once.
     CArchive(std::vector<unsigned char>& buffer, Mode mode);
     ~CArchive();
     // Loading only: reads a byte range that must outlive the archive.
