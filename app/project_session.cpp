@@ -108,9 +108,13 @@ void loadSet(const std::vector<unsigned char>& bytes, const char* name, Step ste
     } catch (const CArchiveException& e) {
         throw std::runtime_error(std::string("the ") + name + " data set is damaged: " + e.what());
     }
-    if (ar.GetRemaining() != 0)
-        throw std::runtime_error(std::string("the ") + name + " data set holds " + std::to_string(ar.GetRemaining()) +
-                                 " bytes more than the component reads");
+    if (ar.GetRemaining() != 0) {
+        std::string message = std::string("the ") + name + " data set holds " + std::to_string(ar.GetRemaining()) +
+                              " bytes more than the component reads";
+        const std::string suspects = ar.RecordsSinceMark();
+        if (!suspects.empty()) message += "; the bytes stopped fitting in a record read before them: " + suspects;
+        throw std::runtime_error(message);
+    }
 }
 
 } // namespace

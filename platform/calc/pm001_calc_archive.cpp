@@ -19,13 +19,11 @@ constexpr int kAdjustForm = 0x0302;
 
 void LoadForm(CArchive& ar, int expected, const char* part)
 {
-    int form = 0;
-    ar >> form;
-    if (form != expected) {
+    ar.ReadMark(expected, [part](int form) {
         CString what;
         what.Format("calculation %s part of unknown form 0x%X", part, static_cast<unsigned>(form));
-        ar.Fail(CArchiveException::badSchema, what);
-    }
+        return std::string(what.GetString());
+    });
 }
 
 bool LoadSwitch(CArchive& ar, const char* what)

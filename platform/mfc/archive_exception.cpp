@@ -3,12 +3,17 @@
 
 namespace {
 
-std::string composeMessage(CArchiveException::Cause cause, std::size_t offset, const std::string& what)
+std::string composeMessage(CArchiveException::Cause cause, std::size_t offset, const std::string& what,
+                           const std::string& record)
 {
     std::string message = "archive ";
     message += CArchiveException::CauseName(cause);
     message += " at byte ";
     message += std::to_string(offset);
+    if (!record.empty()) {
+        message += " in ";
+        message += record;
+    }
     if (!what.empty()) {
         message += ": ";
         message += what;
@@ -18,8 +23,10 @@ std::string composeMessage(CArchiveException::Cause cause, std::size_t offset, c
 
 } // namespace
 
-CArchiveException::CArchiveException(Cause cause, std::size_t offset, const std::string& what)
-    : std::runtime_error(composeMessage(cause, offset, what)), m_cause(cause), m_offset(offset)
+CArchiveException::CArchiveException(Cause cause, std::size_t offset, const std::string& what,
+                                     const std::string& record)
+    : std::runtime_error(composeMessage(cause, offset, what, record)), m_cause(cause), m_offset(offset),
+      m_record(record)
 {
 }
 

@@ -50,7 +50,69 @@ void CArchive::Fail(CArchiveException::Cause cause, const char* what) const { Fa
 
 void CArchive::FailAt(CArchiveException::Cause cause, std::size_t offset, const std::string& what) const
 {
-    throw CArchiveException(cause, offset, what);
+    throw CArchiveException(cause, offset, what, RecordPath(m_open.size()));
+}
+
+// A record read whole takes the place of its own records among those read since the last mark:
+// should the next mark not fit, it is named as a whole, beside the records before it.
+void CArchive::CloseRecord(bool unwinding)
+{
+    NamedRecord record = m_open.back();
+    m_open.pop_back();
+    if (unwinding) return;
+    record.end = m_pos;
+    record.depth = m_open.size();
+    while (!m_readSinceMark.empty() && m_readSinceMark.back().depth > record.depth) m_readSinceMark.pop_back();
+    m_readSinceMark.push_back(record);
+}
+
+// Objects are parted by commas, members joined by dots, entries given their index:
+// "the cap beam's design, st.Frame[2].Bars[0]".
+std::string CArchive::RecordPath(std::size_t depth, const NamedRecord* last) const
+{
+    std::string path;
+    const NamedRecord* previous = nullptr;
+    const auto add = [&](const NamedRecord& record) {
+        if (!record.name) {
+            path += "[" + std::to_string(record.index) + "]";
+        } else if (previous) {
+            path += record.kind == Record::object || previous->kind == Record::object ? ", " : ".";
+            path += record.name;
+        } else {
+            path += record.name;
+        }
+        previous = &record;
+    };
+    for (std::size_t i = 0; i < depth && i < m_open.size(); ++i) add(m_open[i]);
+    if (last) add(*last);
+    return path;
+}
+
+std::string CArchive::RecordsSinceMark() const
+{
+    // The most recent few: a record that reads a wrong number of bytes is most often one of the
+    // records just before the misread mark.
+    constexpr std::size_t kNamed = 4;
+    const std::size_t count = m_readSinceMark.size();
+    const std::size_t first = count > kNamed ? count - kNamed : 0;
+    std::string named;
+    for (std::size_t i = first; i < count; ++i) {
+        const NamedRecord& record = m_readSinceMark[i];
+        if (i > first) named += i + 1 == count ? " or " : ", ";
+        named += RecordPath(record.depth, &record) + " (bytes " + std::to_string(record.start) + " to " +
+                 std::to_string(record.end) + ")";
+    }
+    if (first > 0)
+        named += " (or an earlier one: " + std::to_string(first) + " more from byte " +
+                 std::to_string(m_readSinceMark.front().start) + ")";
+    return named;
+}
+
+void CArchive::FailMark(std::size_t markOffset, const std::string& what) const
+{
+    const std::string suspects = RecordsSinceMark();
+    FailAt(CArchiveException::badSchema, markOffset,
+           suspects.empty() ? what : what + "; the bytes stopped fitting in a record read before it: " + suspects);
 }
 
 void CArchive::RequireStoring() const

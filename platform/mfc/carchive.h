@@ -13,7 +13,9 @@
 //
 // Failures: storing into a loading archive throws readOnly, loading from a storing one writeOnly;
 // reading past the end throws endOfFile at the offset where the read began. A target is assigned
-// only when its value was read whole, so a failed load leaves it as it was.
+// only when its value was read whole, so a failed load leaves it as it was. A failure inside a named
+// record (CArchive::Record) names the records open, so that a damaged archive points at the record
+// whose bytes did not fit.
 #pragma once
 
 #include "archive_exception.h"
@@ -21,12 +23,48 @@
 #include "types.h"
 
 #include <cstddef>
+#include <exception>
 #include <string>
 #include <vector>
 
 class CArchive {
 public:
     enum Mode { store = 0, load = 1 };
+
+    // A record being read, named while it is. A failure of the archive inside it names the records
+    // open, outermost first: an object in words ("the cap beam's design"), a member by its stored
+    // name, an entry of a list by its index from 0 ("in the cap beam's design,
+    // st.Frame[2].Bars[0]"). The name must outlive the record (a literal). Storing names nothing,
+    // so that it costs nothing there.
+    class Record {
+    public:
+        enum Kind { object, member };
+        Record(CArchive& ar, const char* name, Kind kind = member) : m_ar(ar.IsLoading() ? &ar : nullptr)
+        {
+            if (m_ar) Open(name, 0, kind);
+        }
+        // The entry at index of the list being read.
+        Record(CArchive& ar, std::size_t index) : m_ar(ar.IsLoading() ? &ar : nullptr)
+        {
+            if (m_ar) Open(nullptr, index, member);
+        }
+        ~Record()
+        {
+            if (m_ar) m_ar->CloseRecord(std::uncaught_exceptions() > m_unwinding);
+        }
+        Record(const Record&) = delete;
+        Record& operator=(const Record&) = delete;
+
+    private:
+        void Open(const char* name, std::size_t index, Kind kind)
+        {
+            m_unwinding = std::uncaught_exceptions();
+            m_ar->m_open.push_back({name, index, kind, m_ar->m_pos});
+        }
+
+        CArchive* m_ar;
+        int m_unwinding = 0;   // exceptions in flight when the record opened
+    };
 
     // Storing appends to buffer; loading reads buffer from its start. The buffer must outlive the
     // archive. A storing archive makes room at once for as much as the larger of this thread's
@@ -86,6 +124,31 @@ public:
     // Reads exactly size bytes or throws the archive exception (end of file).
     void Read(void* data, std::size_t size);
 
+    // Reads the 4-byte form or version number that opens a record. The records carry no sizes, so a
+    // record that reads more or fewer bytes than were stored is noticed only where a later mark is
+    // misread. When the mark is the one expected, every byte before it fits. Otherwise the load
+    // fails with badSchema at the mark, the detail describe(found), naming the record being read
+    // and the records read since the last mark that fitted: one of them did not end where it should.
+    template <class Describe>
+    void ReadMark(int expected, Describe describe)
+    {
+        const std::size_t at = GetPosition();
+        int found = 0;
+        *this >> found;
+        if (found != expected) FailMark(at, describe(found));
+        m_readSinceMark.clear();
+    }
+    void ReadMark(int expected, const char* what)
+    {
+        ReadMark(expected, [what](int) { return std::string(what); });
+    }
+
+    // Loading: the last few records read whole since the last mark that fitted (or since the
+    // start), each named with its bytes: "the pier's design record (bytes 0 to 1111) or the cap
+    // beam's design (bytes 1111 to 15058)"; empty when none was. A set with bytes left over names
+    // them: the bytes stopped fitting in one of them.
+    std::string RecordsSinceMark() const;
+
     // Throws the archive exception with the cause at the current position.
     [[noreturn]] void Fail(CArchiveException::Cause cause, const char* what) const;
     // Throws the archive exception with the cause at the given offset.
@@ -100,6 +163,20 @@ private:
     std::size_t ReadLength();
     // Fails unless count items of at least minBytes bytes each fit in what remains.
     void CheckFits(std::size_t count, std::size_t minBytes, std::size_t countOffset) const;
+    [[noreturn]] void FailMark(std::size_t markOffset, const std::string& what) const;
+
+    // A named record, open or read whole; an entry of a list has no name.
+    struct NamedRecord {
+        const char* name;
+        std::size_t index;
+        Record::Kind kind;
+        std::size_t start;
+        std::size_t end = 0;
+        std::size_t depth = 0;
+    };
+    void CloseRecord(bool unwinding);
+    // The path of the records open up to depth (excluded), then of last when given.
+    std::string RecordPath(std::size_t depth, const NamedRecord* last = nullptr) const;
 
     Mode m_mode;
     std::vector<unsigned char>* m_out = nullptr;
@@ -107,6 +184,10 @@ private:
     std::size_t m_size = 0;
     std::size_t m_pos = 0;
     std::size_t m_storeStart = 0;   // the buffer's size when storing began
+    std::vector<NamedRecord> m_open;   // outermost first
+    // Loading: the records read whole since the last mark that fitted, each record's own records
+    // folded into it once it ends; the deepest last.
+    std::vector<NamedRecord> m_readSinceMark;
 };
 
 // Whole-file helpers for archives kept in files; failures throw std::runtime_error naming the path

@@ -42,11 +42,7 @@ void CPG003org::SerializeOriginData(CArchive& ar)
         ar << rZ_JICHU << lZ_JICHU << bZj_JICHU << lZj_JICHU << ConGra_JICHU;
         return;
     }
-    const std::size_t versionAt = ar.GetPosition();
-    int version = 0;
-    ar >> version;
-    if (version != kArchiveVersion)
-        ar.FailAt(CArchiveException::badSchema, versionAt, "pile-cap origin data of an unknown version");
+    ar.ReadMark(kArchiveVersion, "pile-cap origin data of an unknown version");
     PG003OrgValues loaded;
     ar >> loaded.PileCapTtype_JICHU >> loaded.nLJ_JICHU >> loaded.lT_JICHU >> loaded.bT_JICHU >> loaded.hT_JICHU
        >> loaded.DY_JICHU >> loaded.bYz_JICHU;

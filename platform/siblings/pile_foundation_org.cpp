@@ -40,11 +40,7 @@ void CPG002org::SerializeOriginData(CArchive& ar)
         ar << fXL_JICHU << bXl_JICHU << hXl_JICHU << zXl_JICHU << ConGra_JICHU;
         return;
     }
-    const std::size_t versionAt = ar.GetPosition();
-    int version = 0;
-    ar >> version;
-    if (version != kArchiveVersion)
-        ar.FailAt(CArchiveException::badSchema, versionAt, "pile-foundation origin data of an unknown version");
+    ar.ReadMark(kArchiveVersion, "pile-foundation origin data of an unknown version");
     PG002OrgValues loaded;
     ar >> loaded.rZ_JICHU >> loaded.fC_JICHU >> loaded.rC_JICHU >> loaded.hC_JICHU >> loaded.lZ_JICHU
        >> loaded.nZType_JICHU;

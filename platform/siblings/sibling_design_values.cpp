@@ -46,9 +46,7 @@ void SiblingDesignValues::Serialize(CArchive& ar)
         for (const auto& [name, value] : m_values) ar << name << value;
         return;
     }
-    int form = 0;
-    ar >> form;
-    if (form != kForm) ar.Fail(CArchiveException::badSchema, "unknown form of a sibling design object");
+    ar.ReadMark(kForm, "unknown form of a sibling design object");
     int designed = 0;
     ar >> designed;
     if (designed != 0 && designed != 1) ar.Fail(CArchiveException::badFormat, "designed switch is not 0 or 1");

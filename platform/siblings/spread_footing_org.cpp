@@ -41,11 +41,7 @@ void CPG001org::SerializeOriginData(CArchive& ar)
         ar << ConGra_JICHU << fPJ_JICHU;
         return;
     }
-    const std::size_t versionAt = ar.GetPosition();
-    int version = 0;
-    ar >> version;
-    if (version != kArchiveVersion)
-        ar.FailAt(CArchiveException::badSchema, versionAt, "spread-footing origin data of an unknown version");
+    ar.ReadMark(kArchiveVersion, "spread-footing origin data of an unknown version");
     PG001OrgValues loaded;
     ar >> loaded.lKs_JICHU >> loaded.bKs_JICHU >> loaded.hKs_JICHU >> loaded.DY_JICHU;
     ar >> loaded.hTj_JICHU >> loaded.bTjl_JICHU >> loaded.bTjr_JICHU >> loaded.lTj_JICHU;

@@ -135,11 +135,7 @@ void CPG006Atom::SerializeDesignData(CArchive& ar)
         ForEachKeyValue(m_keyParam, walk);
         return;
     }
-    const std::size_t start = ar.GetPosition();
-    int form = 0;
-    ar >> form;
-    if (form != kFormNumber)
-        ar.FailAt(CArchiveException::badSchema, start, "stopper and pedestal design: unknown form number");
+    ar.ReadMark(kFormNumber, "stopper and pedestal design: unknown form number");
     GZ_GENERAL_PG006 general;
     CPG006KeyParam keyParam;
     ForEachField(general, walk);

@@ -44,17 +44,18 @@ void CPM001T0101Atom::DesignItems(CArchive& ar)
     Fields(ar, aPl, aPr);                                                        // 16
     Fields(ar, fTuncateRibLM, fNoteFormDM, fNoteFormSK);                         // 17
     Fields(ar, FramePaneWidth);                                                  // 18
-    st.Serialize(ar);                                                            // 19
+    Member(ar, "st", st);                                                        // 19
     if (JGType != 0) TendonBlock(ar);                                            // 20
-    ValueRecords(ar, XH, kPairBytes);                                            // 21, stored sorted
-    sg.Serialize(ar);                                                            // 22
-    sh.Serialize(ar);                                                            // 23
-    sd.Serialize(ar);                                                            // 24
+    ValueRecords(ar, "XH", XH, kPairBytes);                                      // 21, stored sorted
+    Member(ar, "sg", sg);                                                        // 22
+    Member(ar, "sh", sh);                                                        // 23
+    Member(ar, "sd", sd);                                                        // 24
     Fields(ar, nInclMarks);                                                      // 25
 }
 
 void CPM001T0101Atom::TendonBlock(CArchive& ar)
 {
+    const CArchive::Record named(ar, "the tendons' design", CArchive::Record::object);
     if (ar.IsStoring()) {
         if (m_pTendonAtom) {
             m_pTendonAtom->SerializeDesignData(ar);

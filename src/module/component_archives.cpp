@@ -41,25 +41,28 @@ void loadInto(std::unique_ptr<T>& member, Load load)
     member = std::move(fresh);
 }
 
-// One object of a data set in the archive's direction.
+// One object of a data set in the archive's direction, named while it is read: a damaged set
+// names the object whose bytes did not fit.
 template <class T, class Walk>
-void walk(CArchive& ar, std::unique_ptr<T>& member, Walk step)
+void walk(CArchive& ar, const char* name, std::unique_ptr<T>& member, Walk step)
 {
+    const CArchive::Record record(ar, name, CArchive::Record::object);
     if (ar.IsStoring()) storeOrDefault(member, step);
     else loadInto(member, step);
 }
 
 template <class T>
-void walkDesign(CArchive& ar, std::unique_ptr<T>& member)
+void walkDesign(CArchive& ar, const char* name, std::unique_ptr<T>& member)
 {
-    walk(ar, member, [&](T& object) { object.SerializeDesignData(ar); });
+    walk(ar, name, member, [&](T& object) { object.SerializeDesignData(ar); });
 }
 
 // One part of the calculation object: the existing object reads its part in place (a component
 // without one gets one); storing without one writes a default object's part and creates nothing.
 template <class Part>
-void walkCalc(CArchive& ar, std::unique_ptr<CPM001Calc>& calc, Part part)
+void walkCalc(CArchive& ar, const char* name, std::unique_ptr<CPM001Calc>& calc, Part part)
 {
+    const CArchive::Record record(ar, name, CArchive::Record::object);
     if (ar.IsStoring()) {
         storeOrDefault(calc, part);
         return;
@@ -68,32 +71,39 @@ void walkCalc(CArchive& ar, std::unique_ptr<CPM001Calc>& calc, Part part)
     part(*calc);
 }
 
+constexpr const char* kPierOrigin = "the pier's origin data";
+constexpr const char* kFootingOrigin = "the spread footing's origin data";
+constexpr const char* kPileOrigin = "the piles' origin data";
+constexpr const char* kPileCapOrigin = "the pile cap's origin data";
+constexpr const char* kCalcOrigin = "the calculation engine's origin part";
+constexpr const char* kDrawingOptions = "the drawing options";
+
 } // namespace
 
 void CPM001Norm::SerializeOriginData(CArchive& ar)
 {
     if (ar.IsStoring()) {
         ar << m_strName << m_nNumber;
-        walk(ar, m_pOrg, [&](CPM001org& org) { org.SerializeOriginData(ar); });
+        walk(ar, kPierOrigin, m_pOrg, [&](CPM001org& org) { org.SerializeOriginData(ar); });
         ar << m_bPierTieBeams << m_nColumnShape << m_bStopperPedestal << m_nFoundationKind;
         switch (m_nFoundationKind) {
         case 0:
-            walk(ar, m_pFootingOrg, [&](CPG001org& org) { org.SerializeOriginData(ar); });
+            walk(ar, kFootingOrigin, m_pFootingOrg, [&](CPG001org& org) { org.SerializeOriginData(ar); });
             ar << m_bFootingT01;
             break;
         case 1:
-            walk(ar, m_pPileOrg, [&](CPG002org& org) { org.SerializeOriginData(ar); });
+            walk(ar, kPileOrigin, m_pPileOrg, [&](CPG002org& org) { org.SerializeOriginData(ar); });
             ar << m_bPileTieBeams;
             break;
         case 2:
-            walk(ar, m_pPileCapOrg, [&](CPG003org& org) { org.SerializeOriginData(ar); });
+            walk(ar, kPileCapOrigin, m_pPileCapOrg, [&](CPG003org& org) { org.SerializeOriginData(ar); });
             ar << m_nPileCapVariant << m_nPileCapJoint;
             break;
         default:
             break;
         }
-        walk(ar, m_pCalc, [&](CPM001Calc& calc) { calc.SerializeOrg(ar); });
-        walk(ar, m_pDrawSetting, [&](CPM001DrawSetting& drawing) { drawing.SerializeOriginData(ar); });
+        walk(ar, kCalcOrigin, m_pCalc, [&](CPM001Calc& calc) { calc.SerializeOrg(ar); });
+        walk(ar, kDrawingOptions, m_pDrawSetting, [&](CPM001DrawSetting& drawing) { drawing.SerializeOriginData(ar); });
         return;
     }
 
@@ -112,19 +122,19 @@ void CPM001Norm::SerializeOriginData(CArchive& ar)
     ar >> name >> number;
     m_strName = name;
     m_nNumber = number;
-    walk(ar, m_pOrg, [&](CPM001org& org) { org.SerializeOriginData(ar); });
+    walk(ar, kPierOrigin, m_pOrg, [&](CPM001org& org) { org.SerializeOriginData(ar); });
     ar >> m_bPierTieBeams >> m_nColumnShape >> m_bStopperPedestal >> m_nFoundationKind;
     switch (m_nFoundationKind) {
     case 0:
-        walk(ar, m_pFootingOrg, [&](CPG001org& org) { org.SerializeOriginData(ar); });
+        walk(ar, kFootingOrigin, m_pFootingOrg, [&](CPG001org& org) { org.SerializeOriginData(ar); });
         ar >> m_bFootingT01;
         break;
     case 1:
-        walk(ar, m_pPileOrg, [&](CPG002org& org) { org.SerializeOriginData(ar); });
+        walk(ar, kPileOrigin, m_pPileOrg, [&](CPG002org& org) { org.SerializeOriginData(ar); });
         ar >> m_bPileTieBeams;
         break;
     case 2:
-        walk(ar, m_pPileCapOrg, [&](CPG003org& org) { org.SerializeOriginData(ar); });
+        walk(ar, kPileCapOrigin, m_pPileCapOrg, [&](CPG003org& org) { org.SerializeOriginData(ar); });
         ar >> m_nPileCapVariant >> m_nPileCapJoint;
         break;
     default:
@@ -133,15 +143,18 @@ void CPM001Norm::SerializeOriginData(CArchive& ar)
     // The calculation object is the one InitialUpdate made; a component without one gets one here.
     if (!m_pCalc) m_pCalc = std::make_unique<CPM001Calc>();
     SetCalCulation_General();
-    m_pCalc->SerializeOrg(ar);
-    walk(ar, m_pDrawSetting, [&](CPM001DrawSetting& drawing) { drawing.SerializeOriginData(ar); });
+    {
+        const CArchive::Record record(ar, kCalcOrigin, CArchive::Record::object);
+        m_pCalc->SerializeOrg(ar);
+    }
+    walk(ar, kDrawingOptions, m_pDrawSetting, [&](CPM001DrawSetting& drawing) { drawing.SerializeOriginData(ar); });
 }
 
 void CPM001Norm::SerializeDesignData(CArchive& ar)
 {
     if (ar.IsLoading()) ClearDesign();
-    walkDesign(ar, m_pAtom);
-    walkDesign(ar, m_pCapBeamAtom);
+    walkDesign(ar, "the pier's design record", m_pAtom);
+    walkDesign(ar, "the cap beam's design", m_pCapBeamAtom);
     // A missing cap beam is stored in its default form, whose PMorPT is 0: the set ends there.
     // A loaded design is judged as a designed one is, once the set is read.
     if (!m_pCapBeamAtom || m_pCapBeamAtom->PMorPT == 0) {
@@ -149,36 +162,39 @@ void CPM001Norm::SerializeDesignData(CArchive& ar)
         return;
     }
 
-    if (m_bPierTieBeams == 1) walkDesign(ar, m_pPierTieBeamAtom);
-    if (m_nColumnShape != 0) walkDesign(ar, m_pCircleColumnAtom);
-    else walkDesign(ar, m_pRectColumnAtom);
-    if (m_bStopperPedestal == 1) walkDesign(ar, m_pStopperPedestalAtom);
+    if (m_bPierTieBeams == 1) walkDesign(ar, "the columns' tie beams' design", m_pPierTieBeamAtom);
+    if (m_nColumnShape != 0) walkDesign(ar, "the circular columns' design", m_pCircleColumnAtom);
+    else walkDesign(ar, "the rectangular columns' design", m_pRectColumnAtom);
+    if (m_bStopperPedestal == 1) walkDesign(ar, "the stoppers' and pedestals' design", m_pStopperPedestalAtom);
     switch (m_nFoundationKind) {
     case 0:
-        walkDesign(ar, m_pFootingAtom);
-        if (m_bFootingT01 == 1) walkDesign(ar, m_pFootingT01Atom);
+        walkDesign(ar, "the spread footing's design", m_pFootingAtom);
+        if (m_bFootingT01 == 1) walkDesign(ar, "the spread footing's bottom mesh", m_pFootingT01Atom);
         break;
     case 1:
-        walkDesign(ar, m_pPileAtom);
-        walkDesign(ar, m_pPileTransitionAtom);
-        if (m_bPileTieBeams == 1) walkDesign(ar, m_pPileTieBeamAtom);
+        walkDesign(ar, "the piles' design", m_pPileAtom);
+        walkDesign(ar, "the column-to-pile transitions' design", m_pPileTransitionAtom);
+        if (m_bPileTieBeams == 1) walkDesign(ar, "the piles' tie beams' design", m_pPileTieBeamAtom);
         break;
     case 2:
-        walkDesign(ar, m_pPileCapAtom);
-        if (m_nPileCapVariant == 0) walkDesign(ar, m_pPileCapCT01Atom);
-        else if (m_nPileCapVariant == 1) walkDesign(ar, m_pPileCapCT02Atom);
-        else if (m_nPileCapVariant == 2) walkDesign(ar, m_pPileCapCT03Atom);
-        if (m_nPileCapJoint == 0) walkDesign(ar, m_pPileCapTransitionAtom);
-        else if (m_nPileCapJoint == 1) walkDesign(ar, m_pPileCapT0103Atom);
+        walkDesign(ar, "the pile cap's design", m_pPileCapAtom);
+        if (m_nPileCapVariant == 0) walkDesign(ar, "the rectangular pile-cap body's mesh", m_pPileCapCT01Atom);
+        else if (m_nPileCapVariant == 1) walkDesign(ar, "the round-ended pile-cap body's mesh", m_pPileCapCT02Atom);
+        else if (m_nPileCapVariant == 2) walkDesign(ar, "the pile-cap body of the third form", m_pPileCapCT03Atom);
+        if (m_nPileCapJoint == 0)
+            walkDesign(ar, "the column-to-pile-cap transition's design", m_pPileCapTransitionAtom);
+        else if (m_nPileCapJoint == 1) walkDesign(ar, "the pile cap's column joint", m_pPileCapT0103Atom);
         break;
     default:
         break;
     }
-    walkCalc(ar, m_pCalc, [&](CPM001Calc& calc) { calc.SerializeDesign(ar); });
+    walkCalc(ar, "the calculation engine's design part", m_pCalc,
+             [&](CPM001Calc& calc) { calc.SerializeDesign(ar); });
     if (ar.IsLoading()) CheckDesignResults();
 }
 
 void CPM001Norm::SerializeAdjustData(CArchive& ar)
 {
-    walkCalc(ar, m_pCalc, [&](CPM001Calc& calc) { calc.SerializeAdjust(ar); });
+    walkCalc(ar, "the calculation engine's adjustment part", m_pCalc,
+             [&](CPM001Calc& calc) { calc.SerializeAdjust(ar); });
 }

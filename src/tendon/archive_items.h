@@ -49,13 +49,17 @@ void Items(CArchive& ar, T&... v)
 // minBytes each) before it releases what the list held and allocates anything; each record is
 // created and put in its slot just before it reads itself, so a load cut short leaves the records
 // made so far in the list and null slots after them. A null slot is stored as a record with its
-// defaults, so that the count and the records that follow stay in step.
+// defaults, so that the count and the records that follow stay in step. The list is named by its
+// member's name, each record by its index, while they are read.
 template <class Record>
-void OwnedRecords(CArchive& ar, std::vector<std::unique_ptr<Record>>& list, std::size_t minBytes)
+void OwnedRecords(CArchive& ar, const char* name, std::vector<std::unique_ptr<Record>>& list, std::size_t minBytes)
 {
+    const CArchive::Record named(ar, name);
     if (ar.IsStoring()) {
         ar << static_cast<int>(list.size());
+        std::size_t i = 0;
         for (auto& record : list) {
+            const CArchive::Record entry(ar, i++);
             if (record) {
                 record->Serialize(ar);
             } else {
@@ -68,26 +72,33 @@ void OwnedRecords(CArchive& ar, std::vector<std::unique_ptr<Record>>& list, std:
     const int count = ar.ReadRecordCount(minBytes);
     list.clear();
     list.resize(static_cast<std::size_t>(count));
+    std::size_t i = 0;
     for (auto& slot : list) {
+        const CArchive::Record entry(ar, i++);
         slot = std::make_unique<Record>();
         slot->Serialize(ar);
     }
 }
 
 // A list of records held by value, stored as a 4-byte count and then each record; loading checks
-// the count as above and empties the list before sizing it.
+// the count as above and empties the list before sizing it; named as above.
 template <class List>
-void ValueRecords(CArchive& ar, List& list, std::size_t minBytes)
+void ValueRecords(CArchive& ar, const char* name, List& list, std::size_t minBytes)
 {
+    const CArchive::Record named(ar, name);
+    const auto entry = [&](int i) {
+        const CArchive::Record record(ar, static_cast<std::size_t>(i));
+        list[i].Serialize(ar);
+    };
     if (ar.IsStoring()) {
         ar << list.GetSize();
-        for (int i = 0; i < list.GetSize(); ++i) list[i].Serialize(ar);
+        for (int i = 0; i < list.GetSize(); ++i) entry(i);
         return;
     }
     const int count = ar.ReadRecordCount(minBytes);
     list.RemoveAll();
     list.SetSize(count);
-    for (int i = 0; i < count; ++i) list[i].Serialize(ar);
+    for (int i = 0; i < count; ++i) entry(i);
 }
 
 } // namespace tendon_archive

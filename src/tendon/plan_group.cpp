@@ -12,7 +12,7 @@ void M_Roverlap::Serialize(CArchive& ar) { Items(ar, SteelR, OverlapR); }
 void M_QH::Serialize(CArchive& ar)
 {
     Items(ar, QHName, QR, L, N, SR);
-    tendon_archive::OwnedRecords(ar, Roverlap, M_Roverlap::kMinStoredBytes);
+    tendon_archive::OwnedRecords(ar, "Roverlap", Roverlap, M_Roverlap::kMinStoredBytes);
     Items(ar, SDR);
     if (ar.IsLoading()) fOwner = 1;
 }

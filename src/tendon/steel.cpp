@@ -22,7 +22,7 @@ void M_LNode::Serialize(CArchive& ar) { Items(ar, NR, property, X, Refline, refZ
 void M_Steel::Serialize(CArchive& ar)
 {
     Items(ar, Index, m, n, name, Y, YSeries, Ytype, YAlias, fpk, Yarea, Ygama, R);
-    tendon_archive::ValueRecords(ar, LNode, M_LNode::kMinStoredBytes);
+    tendon_archive::ValueRecords(ar, "LNode", LNode, M_LNode::kMinStoredBytes);
     Items(ar, L, LKind, Ckline, Ckplace, Dsx, Ysx, YZ, X, Z);
     Items(ar, PT, FVPTL, FVPTR, FVPTLDL, FVPTQPL, FVPTLDR, FVPTQPR);
     Items(ar, PC, PCT, cl_DEL, cl_ELL, cl_ELR, cl_TL, cl_ES, Mn, Mng);

@@ -7,13 +7,17 @@
 #include "calc/pm001_calc.h"
 #include "capbeam/cap_beam_reinforcement.h"
 #include "host/report.h"
+#include "mfc/carchive.h"
 #include "module/pier_component.h"
+#include "pier/pier_design_record.h"
 
 #include <gtest/gtest.h>
 
 #include <map>
 #include <memory>
+#include <stdexcept>
 #include <string>
+#include <vector>
 
 namespace {
 
@@ -89,6 +93,55 @@ TEST_P(StoredSamplePier, LoadedComponentKeepsNameFlagsSelectorsAndAnswers)
     EXPECT_TRUE(loaded->m_pCalc->IsDesigned());
 
     EXPECT_EQ(Printed(fresh.Output()), Printed(session->Output()));
+}
+
+// A load names the record it was reading. A side-bar set read one field (8 bytes) longer than it
+// was stored misreads the form number of the object after the cap beam: the cap beam's design is
+// named among the records read before it, as are those read before bytes left after the last one.
+TEST_P(StoredSamplePier, ALoadThatStopsFittingNamesTheRecordsRead)
+{
+    const auto size = [](auto store) {
+        std::vector<unsigned char> bytes;
+        CArchive ar(bytes, CArchive::store);
+        store(ar);
+        return bytes.size();
+    };
+    const std::size_t atom = size([&](CArchive& ar) { pier->m_pAtom->SerializeDesignData(ar); });
+    const std::size_t capEnd = atom + size([&](CArchive& ar) { pier->m_pCapBeamAtom->SerializeDesignData(ar); });
+    // The side-bar set sh ends where the set sd and the 4-byte nInclMarks begin.
+    const std::size_t shEnd = capEnd - size([&](CArchive& ar) { pier->m_pCapBeamAtom->sd.Serialize(ar); }) - 4;
+    const std::string at = std::to_string(atom);
+
+    const ComponentDataSets stored = session->Store();
+    ComponentDataSets shorter = stored, cut = stored, longer = stored;
+    shorter.design.erase(shorter.design.begin() + static_cast<std::ptrdiff_t>(shEnd),
+                         shorter.design.begin() + static_cast<std::ptrdiff_t>(shEnd + 8));
+    cut.design.resize(shEnd - 1);
+    longer.origin.insert(longer.origin.end(), 4, 0);
+    const struct {
+        const ComponentDataSets& sets;
+        std::string begins, holds, ends;
+    } rows[] = {
+        {shorter, "the design data set is damaged: archive bad schema at byte ",
+         ": unknown form of a sibling design object; the bytes stopped fitting in a record read before it: the "
+         "pier's design record (bytes 0 to " + at + ") or the cap beam's design (bytes " + at + " to ", ")"},
+        {cut, "the design data set is damaged: archive end of file at byte " + std::to_string(shEnd - 8) +
+                  " in the cap beam's design, sh: the archive ends early", "", ""},
+        {longer, "the origin data set holds 4 bytes more than the component reads; the bytes stopped fitting in a "
+                 "record read before them: the calculation engine's origin part (bytes ",
+         ") or the drawing options (bytes ", " to " + std::to_string(stored.origin.size()) + ")"},
+    };
+    for (const auto& row : rows) {
+        try {
+            ProjectSession fresh;
+            fresh.Load(row.sets);
+            ADD_FAILURE() << "loading must fail: " << row.begins;
+        } catch (const std::runtime_error& e) {
+            const std::string what = e.what();
+            EXPECT_TRUE(what.starts_with(row.begins) && what.find(row.holds) != std::string::npos &&
+                        what.ends_with(row.ends)) << what;
+        }
+    }
 }
 
 INSTANTIATE_TEST_SUITE_P(Samples, StoredSamplePier,

@@ -74,33 +74,55 @@ void NumberList(CArchive& ar, List& list)
     else ar >> list;
 }
 
-// A list of records held by value: a 4-byte count, then each record through its Serialize.
-// Loading checks the count before sizing and replaces the list only when every record was read.
+// A record held as a member, named while it is read or written.
 template <class T>
-void ValueRecords(CArchive& ar, CArray<T>& list, std::size_t minRecordBytes)
+void Member(CArchive& ar, const char* name, T& record)
 {
+    const CArchive::Record named(ar, name);
+    record.Serialize(ar);
+}
+
+// A list of records held by value: a 4-byte count, then each record through its Serialize. Loading
+// checks the count before sizing and replaces the list only when every record was read. The list
+// is named by its member's name, each record by its index.
+template <class T>
+void ValueRecords(CArchive& ar, const char* name, CArray<T>& list, std::size_t minRecordBytes)
+{
+    const CArchive::Record named(ar, name);
     if (ar.IsStoring()) {
         ar << list.GetSize();
-        for (T& record : list) record.Serialize(ar);
+        std::size_t i = 0;
+        for (T& record : list) {
+            const CArchive::Record entry(ar, i++);
+            record.Serialize(ar);
+        }
         return;
     }
     const int count = ar.ReadRecordCount(minRecordBytes);
     CArray<T> loaded;
     loaded.SetSize(count);
-    for (T& record : loaded) record.Serialize(ar);
+    std::size_t i = 0;
+    for (T& record : loaded) {
+        const CArchive::Record entry(ar, i++);
+        record.Serialize(ar);
+    }
     list = std::move(loaded);
 }
 
 // A list of record pointers: a 4-byte count, then each record through its Serialize. Loading
 // checks the count, creates each record just before it reads itself and owns it from then on;
 // the list is replaced only when every record was read, releasing what it owned before. A null
-// slot is stored as a default record, so that the count always matches what follows.
+// slot is stored as a default record, so that the count always matches what follows. Named as a
+// list of values is.
 template <class T>
-void PointerRecords(CArchive& ar, RecordPtrArray<T>& list, std::size_t minRecordBytes)
+void PointerRecords(CArchive& ar, const char* name, RecordPtrArray<T>& list, std::size_t minRecordBytes)
 {
+    const CArchive::Record named(ar, name);
     if (ar.IsStoring()) {
         ar << list.GetSize();
+        std::size_t i = 0;
         for (T* record : list) {
+            const CArchive::Record entry(ar, i++);
             if (record) {
                 record->Serialize(ar);
             } else {
@@ -112,7 +134,10 @@ void PointerRecords(CArchive& ar, RecordPtrArray<T>& list, std::size_t minRecord
     }
     const int count = ar.ReadRecordCount(minRecordBytes);
     RecordPtrArray<T> loaded;
-    for (int i = 0; i < count; ++i) loaded.AddOwned(std::make_unique<T>())->Serialize(ar);
+    for (int i = 0; i < count; ++i) {
+        const CArchive::Record entry(ar, static_cast<std::size_t>(i));
+        loaded.AddOwned(std::make_unique<T>())->Serialize(ar);
+    }
     list = std::move(loaded);
 }
 

@@ -11,7 +11,7 @@ namespace {
 
 void BarFields(CArchive& ar, singAr& bar)
 {
-    archive::ValueRecords(ar, bar.PtAr, archive::kVertexBytes);
+    archive::ValueRecords(ar, "PtAr", bar.PtAr, archive::kVertexBytes);
     archive::Fields(ar, bar.class_, bar.fStwArc, bar.R, bar.L, bar.sTL, bar.WG, bar.fWG);
 }
 

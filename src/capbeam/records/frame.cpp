@@ -21,12 +21,12 @@ namespace {
 void FrameFields(CArchive& ar, FrameAr& f)
 {
     using namespace archive;
-    PointerRecords(ar, f.Bars, kMinBarBytes);
+    PointerRecords(ar, "Bars", f.Bars, kMinBarBytes);
     Fields(ar, f.y, f.fsk, f.num, f.fDrawLM, f.sort, f.name);
-    PointerRecords(ar, f.zt, kMinList);
-    PointerRecords(ar, f.zb, kMinList);
-    PointerRecords(ar, f.ztLabel, kMinList);
-    PointerRecords(ar, f.zbLabel, kMinList);
+    PointerRecords(ar, "zt", f.zt, kMinList);
+    PointerRecords(ar, "zb", f.zb, kMinList);
+    PointerRecords(ar, "ztLabel", f.ztLabel, kMinList);
+    PointerRecords(ar, "zbLabel", f.zbLabel, kMinList);
     if (ar.IsLoading()) f.fOwner = 1;
     Fields(ar, f.difL1, f.difL2, f.difL3, f.difL4, f.difLabel1, f.difLabel2, f.difLabel3, f.difLabel4);
 }

@@ -21,9 +21,9 @@ void StirrupFields(CArchive& ar, SgDataSet& sg)
     NumberList(ar, sg.lns2);
     NumberList(ar, sg.rns2);
     Fields(ar, sg.lXBns2, sg.rXBns2, sg.nAns, sg.b, sg.bMid, sg.Aas, sg.HookedTpye, sg.alf, sg.RG, sg.EL);
-    ValueRecords(ar, sg.sg1, kMinStirrupBytes);
-    ValueRecords(ar, sg.sg2, kMinStirrupBytes);
-    ValueRecords(ar, sg.sg3, kMinStirrupBytes);
+    ValueRecords(ar, "sg1", sg.sg1, kMinStirrupBytes);
+    ValueRecords(ar, "sg2", sg.sg2, kMinStirrupBytes);
+    ValueRecords(ar, "sg3", sg.sg3, kMinStirrupBytes);
 }
 
 } // namespace

@@ -22,9 +22,9 @@ void SkeletonFields(CArchive& ar, StDataSet& st)
     Fields(ar, st.stt, st.stb, st.sttc, st.stbc, st.stw, st.stx);
     Fields(ar, st.angle, st.fLayMode, st.fWeld, st.LWeld, st.LstWeld, st.s, st.fCalculateLarc,
            st.LeadPointR, st.LeadPointR2);
-    PointerRecords(ar, st.Frame, kMinFrameBytes);
-    ValueRecords(ar, st.Rn, kMinScheduleRowBytes);
-    PointerRecords(ar, st.tFrame, kMinFrameRowBytes);
+    PointerRecords(ar, "Frame", st.Frame, kMinFrameBytes);
+    ValueRecords(ar, "Rn", st.Rn, kMinScheduleRowBytes);
+    PointerRecords(ar, "tFrame", st.tFrame, kMinFrameRowBytes);
 }
 
 } // namespace
