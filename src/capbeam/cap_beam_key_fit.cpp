@@ -17,6 +17,9 @@
 
 namespace {
 
+// Beyond the limit by more than the equality tolerance.
+bool Beyond(double value, double limit) { return value > limit && !KVDataCommon::IsEqual(value, limit); }
+
 // Where a cover and the bars laid in it do not fit together, a diameter beyond the largest rolled
 // bar is the value that is out; otherwise it is the cover.
 using key_bound::kLargestRolledBar;
@@ -398,8 +401,6 @@ private:
                radius);
     }
 
-    // Beyond the limit by more than the equality tolerance.
-    static bool Beyond(double value, double limit) { return value > limit && !KVDataCommon::IsEqual(value, limit); }
 
     void Report(const std::string& path, const std::string& what, double given)
     {
@@ -453,7 +454,7 @@ int ReportTendonsNotFittingCap(const CPM001_CapKeyParam& kp, double lWg)
         for (int j = 0; j < tendon.Y.GetSize(); ++j) {
             const double y = tendon.Y[j];
             const KeyPath at(positions, j);
-            if (std::fabs(y) > reach && !KVDataCommon::IsEqual(std::fabs(y), reach)) {
+            if (Beyond(std::fabs(y), reach)) {
                 report(at,
                        "puts the tendon's duct outside the beam's side by " + KeyLengthText(std::fabs(y) - reach) +
                            " mm; expected from -" + KeyLengthText(reach) + " to " + KeyLengthText(reach) +
@@ -464,7 +465,7 @@ int ReportTendonsNotFittingCap(const CPM001_CapKeyParam& kp, double lWg)
             }
             for (int i = 0; i < j; ++i) {
                 const double apart = std::fabs(y - tendon.Y[i]);
-                if (!(apart < duct) || KVDataCommon::IsEqual(apart, duct)) continue;
+                if (!Beyond(duct, apart)) continue;
                 report(at,
                        "lays the tendon's duct into that of the tendon at Y[" + std::to_string(i) + "] (" +
                            KeyValueText(tendon.Y[i]) + " mm); expected at least " + KeyLengthText(duct) +
