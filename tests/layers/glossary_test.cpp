@@ -13,8 +13,8 @@ namespace {
 
 const std::string kSource = PM001_SOURCE_DIR;
 
-// How many abbreviations the glossary explains (each `name` in the first cell of a row of its
-// tables), and a pattern a run of its capital ones one after another matches (`WQJBHHB`: `WQJ`, `BH`, `HB`).
+// How many abbreviations the glossary explains (each `name` in the first cell of a row of its tables),
+// and a pattern its capital ones one after another match (`WQJBHHB`: `WQJ`, `BH`, `HB`).
 std::pair<std::size_t, std::regex> Glossary()
 {
     std::ifstream page(kSource + "/docs/abbreviations.md");
