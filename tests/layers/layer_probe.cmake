@@ -1,36 +1,23 @@
-# A layer's or part's probe (cmake/layer_fence.cmake), compiled with the very command each of its
-# sources is compiled with (compile_commands.json): an include folder or an option given to one source
-# alone, or to a whole directory, widens that source's include path, and the probe asks with it.
-# A forced include (-include, -imacros) hands a source a header whatever its include path: refused.
+# A layer's or part's probe (cmake/layer_fence.cmake), compiled with the command of each of its sources
+# (compile_commands.json), an include folder given to one source alone included. A forced include
+# (-include, -imacros) hands a source a header whatever its include path: refused.
 #   cmake -DTARGET=<target> -DPROBE=<probe.cpp> -DCOMMANDS=<compile_commands.json> -P layer_probe.cmake
 cmake_minimum_required(VERSION 3.25)
 file(STRINGS ${COMMANDS} lines REGEX "\"command\": .*/CMakeFiles/${TARGET}\\.dir/")
 if(NOT lines)
   message(FATAL_ERROR "no source of ${TARGET} in ${COMMANDS}")
 endif()
-set(probes "")
 foreach(line IN LISTS lines)
-  string(REGEX REPLACE "^ *\"command\": \"(.*)\",?$" "\\1" command "${line}")
+  # The command without the object and source it ends with (one of another shape does not run).
+  string(REGEX REPLACE "^ *\"command\": \"(.*) -o [^ ]+ -c [^ ]+\",?$" "\\1" command "${line}")
   string(REPLACE "\\\"" "\"" command "${command}")
   string(REPLACE "\\\\" "\\" command "${command}")
-  separate_arguments(words UNIX_COMMAND "${command}")
-  # The source, its object and its dependency file are the probe's own.
-  set(probe "")
-  set(skip OFF)
-  foreach(word IN LISTS words)
-    if(skip)
-      set(skip OFF)
-    elseif(word MATCHES "^(-o|-c|-MF|-MT|-MQ)$")
-      set(skip ON)
-    elseif(word MATCHES "^(-include|-imacros|--include)")
-      message(FATAL_ERROR "a source of ${TARGET} is compiled with a forced include: ${command}")
-    elseif(NOT word MATCHES "^-M(M?D)$")
-      list(APPEND probe "${word}")
-    endif()
-  endforeach()
-  list(JOIN probe " " key)
-  if(NOT key IN_LIST probes)
-    list(APPEND probes "${key}")
+  if(command MATCHES " (-include|-imacros|--include)")
+    message(FATAL_ERROR "a source of ${TARGET} is compiled with a forced include: ${command}")
+  endif()
+  if(NOT command IN_LIST probes)
+    list(APPEND probes "${command}")
+    separate_arguments(probe UNIX_COMMAND "${command}")
     execute_process(COMMAND ${probe} -fsyntax-only ${PROBE} RESULT_VARIABLE failed ERROR_VARIABLE errors)
     if(failed)
       message(FATAL_ERROR "${errors}\nwith the command of a source of ${TARGET}: ${command}")
