@@ -1,6 +1,5 @@
-// Keys that the C++ library's string hash (GNU libstdc++ on a 64-bit machine: a Murmur-like hash
-// with a fixed seed) sends all to one value: what anyone can make to slow down a table indexed by
-// it. Shared by tests and benchmarks, which make them as they run.
+// Keys that the C++ library's string hash (GNU libstdc++, 64-bit: a Murmur-like hash with a fixed
+// seed) sends all to one value, as anyone can to slow down a table indexed by it.
 #pragma once
 
 #include <cstddef>
@@ -18,11 +17,8 @@ inline std::vector<std::string> StringHashCollidingKeys(std::size_t count)
 {
     using Word = std::uint64_t;
     constexpr Word kMul = (Word{0xc6a4a793} << 32) + 0x5bd1e995, kSeed = 0xc70f6907, kLength = 24;
-    constexpr Word kInv = [] {   // Newton's iteration: each step doubles the bits that are right
-        Word x = kMul;
-        for (int i = 0; i < 6; ++i) x *= 2 - kMul * x;
-        return x;
-    }();
+    // The multiplier's inverse modulo 2^64 by Newton's iteration: each step doubles the bits that are right.
+    constexpr Word kInv = [x = kMul]() mutable { for (int i = 0; i < 6; ++i) x *= 2 - kMul * x; return x; }();
     static_assert(kMul * kInv == 1);
     constexpr Word kState = 0x706d303031636f6c;   // the state every key is brought to
     constexpr char kDigits[] = "0123456789ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz-_";

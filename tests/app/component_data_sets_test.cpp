@@ -98,9 +98,8 @@ TEST_P(StoredSamplePier, LoadedComponentKeepsNameFlagsSelectorsAndAnswers)
 class StoredFootingPier : public StoredSamplePier {};
 INSTANTIATE_TEST_SUITE_P(Footing, StoredFootingPier, ::testing::Values("footing.json"));
 
-// A load names the record it was reading. A side-bar set read one field (8 bytes) longer than it
-// was stored misreads the form number of the object after the cap beam: the cap beam's design is
-// named among the records read before it, as are those read before bytes left after the last one.
+// A load names the record a cut is in; a side-bar set read 8 bytes longer than stored misreads the next
+// object's form number, and bytes are left after the last record: each names the records read before.
 TEST_P(StoredFootingPier, ALoadThatStopsFittingNamesTheRecordsRead)
 {
     const auto size = [](auto store) {
