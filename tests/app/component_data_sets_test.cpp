@@ -95,10 +95,12 @@ TEST_P(StoredSamplePier, LoadedComponentKeepsNameFlagsSelectorsAndAnswers)
     EXPECT_EQ(Printed(fresh.Output()), Printed(session->Output()));
 }
 
-// A load names the record it was reading. A side-bar set read one field (8 bytes) longer than it
-// was stored misreads the form number of the object after the cap beam: the cap beam's design is
-// named among the records read before it, as are those read before bytes left after the last one.
-TEST_P(StoredSamplePier, ALoadThatStopsFittingNamesTheRecordsRead)
+class StoredFootingPier : public StoredSamplePier {};
+INSTANTIATE_TEST_SUITE_P(Footing, StoredFootingPier, ::testing::Values("footing.json"));
+
+// A load names the record a cut is in; a side-bar set read 8 bytes longer than stored misreads the next
+// object's form number, and bytes are left after the last record: each names the records read before.
+TEST_P(StoredFootingPier, ALoadThatStopsFittingNamesTheRecordsRead)
 {
     const auto size = [](auto store) {
         std::vector<unsigned char> bytes;
@@ -114,8 +116,8 @@ TEST_P(StoredSamplePier, ALoadThatStopsFittingNamesTheRecordsRead)
 
     const ComponentDataSets stored = session->Store();
     ComponentDataSets shorter = stored, cut = stored, longer = stored;
-    shorter.design.erase(shorter.design.begin() + static_cast<std::ptrdiff_t>(shEnd),
-                         shorter.design.begin() + static_cast<std::ptrdiff_t>(shEnd + 8));
+    const auto gap = shorter.design.begin() + static_cast<std::ptrdiff_t>(shEnd);
+    shorter.design.erase(gap, gap + 8);
     cut.design.resize(shEnd - 1);
     longer.origin.insert(longer.origin.end(), 4, 0);
     const struct {
@@ -132,15 +134,10 @@ TEST_P(StoredSamplePier, ALoadThatStopsFittingNamesTheRecordsRead)
          ") or the drawing options (bytes ", " to " + std::to_string(stored.origin.size()) + ")"},
     };
     for (const auto& row : rows) {
-        try {
-            ProjectSession fresh;
-            fresh.Load(row.sets);
-            ADD_FAILURE() << "loading must fail: " << row.begins;
-        } catch (const std::runtime_error& e) {
-            const std::string what = e.what();
-            EXPECT_TRUE(what.starts_with(row.begins) && what.find(row.holds) != std::string::npos &&
-                        what.ends_with(row.ends)) << what;
-        }
+        std::string what = "loaded";
+        try { ProjectSession().Load(row.sets); } catch (const std::runtime_error& e) { what = e.what(); }
+        EXPECT_TRUE(what.starts_with(row.begins) && what.find(row.holds) != std::string::npos && what.ends_with(row.ends))
+            << what;
     }
 }
 

@@ -661,20 +661,17 @@ PY
 # late <target> <why> <file it holds> <command that makes it>: the command makes the file at the
 # target's name once the module is loaded; the design is refused with why and the file kept.
 late() {
-    local target="$1" why="$2" holds="$3"
+    local target="$1" why="$2" holds="$3" designing made=0 got
     shift 3
     "$pm001" design "$work/long_design.json" --save "$target" > "$work/out" 2> "$work/err" &
-    local designing=$! got
+    designing=$!
     until grep -q "/libpm001\.so$" "/proc/$designing/maps" 2> /dev/null || ! kill -0 "$designing" 2> /dev/null; do sleep 0.01; done
-    if "$@" 2> /dev/null; then
-        wait "$designing"
-        got=$?
-        [ "$got" = 2 ] && cmp -s "$target" "$holds" || fail "a file made during the design: exit $got, or replaced"
-        has "$work/err" "pm001: cannot save to \"$target\": $why"
-    else
-        wait "$designing"
-        echo "note: the design ended before a file could be made at $target; the second judgement was not tried"
-    fi
+    "$@" 2> /dev/null && made=1
+    wait "$designing"
+    got=$?
+    [ "$made" = 1 ] || { echo "note: the design ended before a file could be made at $target; the second judgement was not tried"; return; }
+    [ "$got" = 2 ] && cmp -s "$target" "$holds" || fail "a file made during the design: exit $got, or replaced"
+    has "$work/err" "pm001: cannot save to \"$target\": $why"
 }
 echo "made while the pier was designed" > "$work/late.kept"
 late "$work/late.pm001" "the file exists and is not a stored pm001 component" "$work/late.kept" \

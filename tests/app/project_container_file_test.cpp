@@ -53,14 +53,11 @@ protected:
     const fs::path& dir = folder.path();
 };
 
-// The error every sync of a folder fails with while it is not 0: a device that fails as a folder's
-// entries are written.
-int folderSyncError = 0;
+int folderSyncError = 0;   // what a folder's sync fails with while not 0
 
 } // namespace
 
-// Every fsync of this test program comes here: the system's own, but a folder's fails with
-// folderSyncError while it is set.
+// Every fsync of this program: the system's own, but a folder's fails with folderSyncError if set.
 extern "C" int fsync(int fd)
 {
     struct stat info {};
@@ -248,8 +245,7 @@ TEST_F(ContainerFile, AWriteErrorIsReportedAndTheOldFileKept)
     EXPECT_EQ(Entries(), 1u);
 }
 
-// Only the folder's sync failing: the new component is in place, and the error says so rather
-// than that it could not be saved.
+// Only the folder's sync failing: the error says the new component is in place.
 TEST_F(ContainerFile, AFolderThatCannotBeSyncedIsReportedWithTheComponentInPlace)
 {
     const std::string path = Path("pier.pm001");

@@ -13,7 +13,6 @@
 #include <set>
 #include <string>
 #include <string_view>
-#include <utility>
 #include <vector>
 
 namespace {
@@ -132,21 +131,18 @@ TEST(JsonFromMemory, WhatItLeavesTheFullParserReadsAlike)
 }
 
 // The index's hash is SipHash-2-4: the published vectors, under the key 00 01 … 0f, of the messages
-// 00 01 … n−1 (an empty one, a word less one byte, one word, two words less one, two words).
+// 00 01 … n−1 (one word less one byte, two words).
 TEST(JsonFromMemory, IndexHashIsSipHash24)
 {
-    const std::uint64_t k0 = 0x0706050403020100, k1 = 0x0f0e0d0c0b0a0908;
     std::string message;
     for (char c = 0; c < 16; ++c) message += c;
-    const std::pair<std::size_t, std::uint64_t> vectors[] = {{0, 0x726fdb47dd0e0e31}, {1, 0x74f839c593dc67fd},
-                                                             {7, 0xab0200f58b01d137}, {8, 0x93f5f5799a932462},
-                                                             {15, 0xa129ca6149be45e5}, {16, 0x3f2acc7f57c29bdb}};
-    for (const auto& [length, hash] : vectors) EXPECT_EQ(SipHash24(k0, k1, std::string_view(message).substr(0, length)), hash) << length;
+    const struct { std::size_t length; std::uint64_t hash; } vectors[] = {{7, 0xab0200f58b01d137}, {16, 0x3f2acc7f57c29bdb}};
+    for (const auto& [length, hash] : vectors)
+        EXPECT_EQ(SipHash24(0x0706050403020100, 0x0f0e0d0c0b0a0908, std::string_view(message).substr(0, length)), hash);
 }
 
 // Keys made to share one value of the standard string hash get distinct hashes under the process's
-// key, and an object of them reads as any other: by either reader, in the text's order, a key
-// given twice among them named.
+// key, and an object of them reads as any other, a key given twice among them named.
 TEST(JsonFromMemory, KeysMadeToCollideInTheStandardHashReadAsAnyOthers)
 {
     const std::vector<std::string> keys = StringHashCollidingKeys(40);
@@ -154,19 +150,12 @@ TEST(JsonFromMemory, KeysMadeToCollideInTheStandardHashReadAsAnyOthers)
     std::set<std::size_t> hashes;
     for (const std::string& key : keys) hashes.insert(KeyedStringHash{}(key));
     EXPECT_EQ(hashes.size(), keys.size());
-
     std::string members;
     for (std::size_t i = 0; i < keys.size(); ++i) members += "\"" + keys[i] + "\": " + std::to_string(i) + ", ";
-    const std::string plain = "{" + members + "\"z\": 0}";
-    EXPECT_TRUE(TakenAlike(plain));
-    const std::string escaped = "{" + members + "\"\\u007a\": 0}";
-    const auto dotted = [](const std::string& parent, std::string_view key) { return parent + "." + std::string(key); };
-    JsonPathTracker tracker("", dotted);
-    EXPECT_EQ(Typed(ParseJsonDocument(escaped, tracker)), Typed(Json::parse(plain)));
-    const std::string twice = "{" + members + "\"" + keys[17] + "\": 0}";
-    JsonPathTracker again("", dotted);
+    EXPECT_TRUE(TakenAlike("{" + members + "\"z\": 0}"));
+    JsonPathTracker tracker("", [](const std::string& parent, std::string_view key) { return parent + "." + std::string(key); });
     try {
-        ParseJsonDocument(twice, again);
+        ParseJsonDocument("{" + members + "\"" + keys[17] + "\": 0}", tracker);
         ADD_FAILURE() << "a key given twice among colliding keys was read";
     } catch (const JsonKeyGivenTwice& e) {
         EXPECT_EQ(e.path(), "." + keys[17]);
