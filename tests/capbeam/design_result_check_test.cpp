@@ -292,9 +292,8 @@ const Case<Beam> kBarCases[] = {
      "1400.0 mm the section leaves within its covers at station 2500.0"},
     {"a tapered parts' record that lays no stirrup is no steel and is not judged",
      [](Beam& b) { b.PlainBars(), b.Tapered(true), b.Stirrups(b.atom->sg.sg2, "10", 1051.0, 1600.0, 0); }, nullptr},
-    // A crown at 9000 over the right tapered part (rising 20 over 2000), the top falling 0.02 each way: the main
-    // stirrups stand from 2000 to 8000, tallest within the covers at 8000, 1500 - 0.02 x 1000 - 100 = 1380 (1390 under
-    // the crown); the tapered parts' fit, 50 from the left end 1500 - 0.02 x 8950 - 0.2 x 1950 - 100 = 831.
+    // A crown at 9000 over the right tapered part (rising 20 over 2000), the top falling 0.02 each way: main stirrups
+    // stand from 2000 to 8000, tallest at 8000, 1500 - 0.02 x 1000 - 100 = 1380 (1390 at the crown); tapered ones fit.
     {"a main leg as tall as the section under a crown over a tapered part",
      [](Beam& b) {
          b.PlainBars(), b.Tapered(true), b.atom->hHpr = 20.0, b.atom->bAc = 9000.0, b.atom->iLb = b.atom->iRb = 0.02;
