@@ -196,9 +196,8 @@ TEST(CapBeamOutput, ValuesAreTheMembers)
     EXPECT_EQ(Reals(At(map, "PM001_T0101_sg_as")), (std::vector<double>{2.5}));
     EXPECT_EQ(At(map, "PM001_T0101_sh2_R").text, "7");
     EXPECT_EQ(At(map, "PM001_T0101_sd_TL").doubleValue, 3210.5);
-    // Bend radii are lengths (mm).
-    EXPECT_EQ(At(map, "PM001_T0101_sg_RG").kind, &OutputKinds::Length);
-    EXPECT_EQ(At(map, "PM001_T0101_sh_RG").kind, &OutputKinds::Length);
+    for (const char* bendRadius : {"PM001_T0101_sg_RG", "PM001_T0101_sh_RG"})
+        EXPECT_EQ(At(map, bendRadius).kind, &OutputKinds::Length) << bendRadius;
 }
 
 TEST(CapBeamOutput, SectionKindsAreWrittenAsRomanNumerals)

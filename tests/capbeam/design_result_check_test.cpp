@@ -89,16 +89,12 @@ const Case<OutputDataMap> kValueCases[] = {
          Int(m, "PM001_lb_fVarHzt", Code, -1);
      },
      nullptr},
-    // As the pier's record and then the cap publish them: a skew the other way, two frames (the frame count less
-    // three), a control section left of the cap (one cross slope), a cap top below the datum.
-    {"signs a real pier gives",
+    {"signs a real pier and its cap give: skewed the other way, two frames, the control section left, below the datum",
      [](OutputDataMap& m) {
          CPM001Atom pier;
-         pier.zGl = -3.5, pier.bAc = -500.0, pier.a = -0.2;
-         pier.OutPM001AtomData(m);
          CPM001T0101Atom cap;
-         cap.a = -0.2, cap.st.ns = -1, cap.bAc = -500.0;
-         cap.OutPM001AtomData(m);
+         pier.zGl = -3.5, pier.bAc = cap.bAc = -500.0, pier.a = cap.a = -0.2, cap.st.ns = -1;
+         pier.OutPM001AtomData(m), cap.OutPM001AtomData(m);
      },
      nullptr},
     {"the kind decides, not the name: a position across the beam published as a length",
@@ -137,17 +133,12 @@ TEST(DesignResultCheck, PublishedValues)
     }
 }
 
-// A beam 10000 long, 2000 wide and 1500 high at the crown (station 5000), top and bottom covers 50; its bars in one
-// frame.
+// A beam 10000 long and 1500 high at the crown (station 5000), top and bottom covers 50; its bars in one frame.
 struct Beam {
     std::unique_ptr<CPM001T010401Atom> tendons;
     std::unique_ptr<CPM001T0101Atom> atom = std::make_unique<CPM001T0101Atom>();
     CapBeamRecords::FrameAr& frame = *atom->st.Frame.AddOwned(std::make_unique<CapBeamRecords::FrameAr>());
-    Beam()
-    {
-        atom->bBg = 10000.0, atom->lWg = 2000.0, atom->hHgl = 1500.0, atom->bAc = 5000.0, atom->st.ua = 50.0;
-        frame.name = "W1";
-    }
+    Beam() { atom->bBg = 10000.0, atom->hHgl = 1500.0, atom->bAc = 5000.0, atom->st.ua = 50.0, frame.name = "W1"; }
     // A bar of mark R through the points (x, z, bend radius).
     void Bar(const char* R, std::initializer_list<std::array<double, 3>> points)
     {
@@ -155,13 +146,13 @@ struct Beam {
         bar.R = R;
         for (const auto& p : points) bar.PtAr.Add({.x = p[0], .z = p[1], .RR = p[2]});
     }
-    // Plain bars (whose outer diameter is the nominal one): skeleton bars 28, stirrups 12, side and end-face bars
-    // 16, these with their surface on the side and end faces (their axes 8 inside them).
+    // Plain bars (whose outer diameter is the nominal one): skeleton bars 28, stirrups 12, end-face and side bars 16.
     void PlainBars()
     {
-        atom->st.d = 28.0, atom->sg.d = 12.0, atom->sd.d = atom->sh.d = 16.0;
-        atom->st.type = atom->sg.type = atom->sd.type = atom->sh.type = 1;
-        atom->st.da = 50.0, atom->sg.a = 50.0, atom->sd.a = atom->sh.a = 8.0;
+        atom->st.d = 28.0, atom->sg.d = 12.0, atom->sd.d = 16.0;
+        atom->st.type = atom->sg.type = atom->sd.type = 1;
+        atom->st.da = 50.0, atom->sg.a = 50.0;
+        atom->sh.d = 16.0, atom->sh.type = 1, atom->sd.a = atom->sh.a = 8.0;   // their surface on the faces
     }
     // The underside rising 400 over the left 2000 and, when both, over the right 2000: 0.2 a millimetre.
     void Tapered(bool both)
@@ -169,15 +160,13 @@ struct Beam {
         atom->bBpl = 2000.0, atom->hHpl = 400.0;
         if (both) atom->bBpr = 2000.0, atom->hHpr = 400.0;
     }
-    // One stirrup record of mark R in the set, its shortest leg L1 and its tallest L1p, laying one
-    // stirrup (a record of ends: nl at the left end, nr at the right).
+    // One stirrup record of mark R in the set, its shortest leg L1 and its tallest L1p, laying n (at each end).
     template <class Record>
-    void Stirrups(CArray<Record>& set, const char* R, double L1, double L1p, int nl = 1, int nr = 1)
+    void Stirrups(CArray<Record>& set, const char* R, double L1, double L1p, int n = 1)
     {
         set.SetSize(1);
-        set[0].R = R, set[0].L1 = L1, set[0].L1p = L1p;
-        if constexpr (requires { set[0].nl; }) set[0].nl = nl, set[0].nr = nr, set[0].n = nl + nr;
-        else set[0].n = 1;
+        set[0].R = R, set[0].L1 = L1, set[0].L1p = L1p, set[0].n = n;
+        if constexpr (requires { set[0].nl; }) set[0].nl = set[0].nr = n, set[0].n = 2 * n;
     }
     // End-face bars 90 below the top and then n spacings of s, at both ends.
     void EndFaceBars(int n, double s)
@@ -185,8 +174,7 @@ struct Beam {
         atom->fDistribute = 1, atom->sd.a2 = 90.0;
         atom->sd.nsl = atom->sd.nsr = n, atom->sd.sl = atom->sd.sr = s;
     }
-    // A tendon labelled R on the centre line through the nodes (x, z), z their refZ from the bottom, sampled at the
-    // stations (x, z), in a round duct of the outer diameter.
+    // A tendon labelled R through the nodes (x, z = refZ) and sampled at the stations (x, z), in a round duct.
     void Tendon(const char* R, std::initializer_list<std::array<double, 2>> nodes,
                 std::initializer_list<std::array<double, 2>> samples = {}, double duct = 0.0)
     {
@@ -195,7 +183,6 @@ struct Beam {
         auto& steel = *tendons->Steel.emplace_back(std::make_unique<pm001_tendon::M_Steel>());
         steel.R = R;
         steel.cl.Bwd = duct;
-        steel.Y.Add(0.0);
         for (const auto& p : nodes) {
             pm001_tendon::M_LNode node;
             node.X = p[0], node.Z = node.refZ = p[1];
@@ -304,16 +291,13 @@ const Case<Beam> kBarCases[] = {
      "a stirrup leg, L1 of sg2 record 1 (mark 10), 1540.0 mm less the bars' 40.0 mm, stands taller than the "
      "1400.0 mm the section leaves within its covers at station 2500.0"},
     {"a tapered parts' record that lays no stirrup is no steel and is not judged",
-     [](Beam& b) { b.PlainBars(), b.Tapered(true), b.Stirrups(b.atom->sg.sg2, "10", 1051.0, 1600.0, 0, 0); }, nullptr},
-    // A crown at 9000 over the right tapered part, rising 20 over its 2000 (0.01): the top falls 0.02 from the crown
-    // each way. The main stirrups stand between the tapered parts (2000 to 8000), where the tallest section within
-    // the covers is at 8000: 1500 - 0.02 x 1000 - 100 = 1380; under the crown it is 1500 - 10 - 100 = 1390. The
-    // tapered parts' legs fit: 50 from the left end 1500 - 0.02 x 8950 - 0.2 x 1950 - 100 = 831.
+     [](Beam& b) { b.PlainBars(), b.Tapered(true), b.Stirrups(b.atom->sg.sg2, "10", 1051.0, 1600.0, 0); }, nullptr},
+    // A crown at 9000 over the right tapered part (rising 20 over 2000), the top falling 0.02 each way: main stirrups
+    // stand from 2000 to 8000, tallest at 8000, 1500 - 0.02 x 1000 - 100 = 1380 (1390 at the crown); tapered ones fit.
     {"a main leg as tall as the section under a crown over a tapered part",
      [](Beam& b) {
          b.PlainBars(), b.Tapered(true), b.atom->hHpr = 20.0, b.atom->bAc = 9000.0, b.atom->iLb = b.atom->iRb = 0.02;
-         b.Stirrups(b.atom->sg.sg2, "10", 871.0, 871.0);
-         b.Stirrups(b.atom->sg.sg1, "9", 1420.0, 1430.0);
+         b.Stirrups(b.atom->sg.sg2, "10", 871.0, 871.0), b.Stirrups(b.atom->sg.sg1, "9", 1420.0, 1430.0);
      },
      "a stirrup leg, L1p of sg1 record 1 (mark 9), 1430.0 mm less the bars' 40.0 mm, stands taller than the "
      "1380.0 mm the section leaves within its covers at its tallest from station 2000.0 to 8000.0"},
@@ -322,7 +306,7 @@ const Case<Beam> kBarCases[] = {
     {"a skewed end zone's leg 1 taller than the section where its stirrups stand",
      [](Beam& b) {
          b.PlainBars(), b.atom->iLb = b.atom->iRb = 0.02, b.atom->sg.lns3 = 10, b.atom->sg.s3 = 100.0;
-         b.Stirrups(b.atom->sg.sg3, "11", 1300.0, 1362.0, 1, 0);
+         b.Stirrups(b.atom->sg.sg3, "11", 1300.0, 1362.0), b.atom->sg.sg3[0].nr = 0;
      },
      "a stirrup leg, L1p of sg3 record 1 (mark 11), 1362.0 mm less the bars' 40.0 mm, stands taller than the "
      "1321.0 mm the section leaves within its covers at its tallest from station 50.0 to 1050.0"},
@@ -336,15 +320,13 @@ const Case<Beam> kBarCases[] = {
     // The right end alone tapered, 1100 high: its own 7 spacings reach 90 + 7 x 140.2 + 8 = 1079.4 below the top.
     {"each end's bars by their own count: the right end lower",
      [](Beam& b) {
-         b.PlainBars(), b.EndFaceBars(10, 140.2), b.atom->sd.nsr = 7;
-         b.atom->bBpr = 2000.0, b.atom->hHpr = 400.0;
+         b.PlainBars(), b.EndFaceBars(10, 140.2), b.atom->sd.nsr = 7, b.atom->bBpr = 2000.0, b.atom->hHpr = 400.0;
      },
      nullptr},
-    {"end-face bars 7 inside the ends",
-     [](Beam& b) { b.PlainBars(), b.EndFaceBars(10, 140.2), b.atom->sd.a = 7.0; },
+    {"end-face bars 7 inside the ends, side bars 7.9 inside the sides",
+     [](Beam& b) { b.PlainBars(), b.EndFaceBars(10, 140.2), b.atom->sd.a = 7.0, b.atom->sh.a = 7.9; },
      "the end-face bars (sd), their axis 7.0 mm inside the beam's ends (sd_a), reach with their surface (half the "
-     "bar's 16.0 mm) 1.0 mm past it"},
-    {"side bars 7.9 inside the sides", [](Beam& b) { b.PlainBars(), b.atom->sh.a = 7.9; },
+     "bar's 16.0 mm) 1.0 mm past it",
      "the side bars (sh), their axis 7.9 mm inside the beam's sides (sh_a), reach with their surface (half the bar's "
      "16.0 mm) 0.1 mm past it"},
     {"a tendon node on the tapered underside, another 0.1 below it",
@@ -360,11 +342,10 @@ const Case<Beam> kBarCases[] = {
      "a tendon's station, sampled station 2 of tendon N1, at x = 5000.0, z = 1500.1, lies outside the beam "
      "(x 0 to 10000.0, z 0 to 1500.0 there)"},
     // A duct of 87 reaches 43.5 about the axis; it ends at the end faces, where its anchorages bear.
-    {"ducts touching the underside and the top, their ends at the end faces",
-     [](Beam& b) { b.Tendon("N1", {{0.0, 43.5}, {5000.0, 1456.5}, {10000.0, 43.5}}, {{0.0, 43.5}}, 87.0); }, nullptr},
-    {"a duct 0.1 into the underside at the last node, another above the top at the first sampled station",
+    {"a duct touching the underside and the top, 0.1 into the underside at the last node; another above the top at "
+     "the first sampled station",
      [](Beam& b) {
-         b.Tendon("N1", {{0.0, 43.5}, {5000.0, 700.0}, {10000.0, 43.4}}, {}, 87.0);
+         b.Tendon("N1", {{0.0, 43.5}, {5000.0, 1456.5}, {10000.0, 43.4}}, {}, 87.0);
          b.Tendon("N2", {{100.0, 500.0}, {9900.0, 500.0}}, {{100.0, 1456.6}, {5000.0, 500.0}}, 87.0);
      },
      "a tendon's station, node 3 of tendon N1 (refZ 43.4 mm from the bottom), its duct (half its 87.0 mm about "
@@ -377,8 +358,7 @@ const Case<Beam> kBarCases[] = {
     // it reaches to x = 1000 - 8.53, z = 244.3 - 42.66, where the underside stands 201.7.
     {"ducts on and near a tapered underside",
      [](Beam& b) {
-         b.Tapered(false);
-         b.Tendon("N1", {{0.0, 400.0}, {5000.0, 700.0}}, {}, 87.0);
+         b.Tapered(false), b.Tendon("N1", {{0.0, 400.0}, {5000.0, 700.0}}, {}, 87.0);
          b.Tendon("N2", {{1000.0, 244.4}, {5000.0, 700.0}}, {}, 87.0);
          b.Tendon("N3", {{1000.0, 244.3}, {5000.0, 700.0}}, {}, 87.0);
      },
@@ -388,13 +368,11 @@ const Case<Beam> kBarCases[] = {
      "a tendon's station, node 1 of tendon N3 (refZ 244.3 mm from the bottom), its duct (half its 87.0 mm about "
      "x = 1000.0, z = 244.3) reaches x = 991.5, z = 201.6, outside the beam (x 0 to 10000.0, z 201.7 to 1500.0 "
      "there)"},
-    // Across the cap a duct of 87 at ±956.5 touches a side face.
-    {"ducts across the beam touching a side face, and one past it",
+    // Across the cap 2000 wide a duct of 87 at ±956.5 touches a side face.
+    {"a duct across the beam touching a side face, then past the other",
      [](Beam& b) {
-         b.Tendon("N1", {{100.0, 500.0}, {9900.0, 500.0}}, {}, 87.0);
-         b.Tendon("N2", {{100.0, 500.0}, {9900.0, 500.0}}, {}, 87.0);
-         b.tendons->Steel[0]->Y.Add(-956.5), b.tendons->Steel[0]->Y.Add(956.5);
-         b.tendons->Steel[1]->Y.Add(-956.6);
+         b.atom->lWg = 2000.0, b.Tendon("N2", {{100.0, 500.0}, {9900.0, 500.0}}, {}, 87.0);
+         b.tendons->Steel[0]->Y.Add(956.5), b.tendons->Steel[0]->Y.Add(-956.6);
      },
      "a tendon across the beam, Y[1] of tendon N2 at y = -956.6, its duct (half its 87.0 mm across) reaches "
      "y = -1000.1, outside the beam's side (y -1000.0 to 1000.0)"},

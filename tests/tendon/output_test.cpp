@@ -322,7 +322,6 @@ TEST(TendonOutput, ValuesAreTheMembersAndFields)
     EXPECT_EQ(Texts(At(map, "PM001_T0104_ZLNameAr_name")), (Strings{"N1", "钢束"}));
     EXPECT_EQ(Ints(At(map, "PM001_T0104_ZLNameAr_n")), (std::vector<int>{2, 4}));
     EXPECT_EQ(Reals(At(map, "PM001_T0104_Ps")), (std::vector<double>{200.0, 1800.0}));
-    // The plan's and the ends' gaps are lengths (mm), the anchorages at a tendon's ends counts.
     for (const char* gaps : {"Ps", "Pgdsl", "Pgdsr"})
         EXPECT_EQ(At(map, std::string("PM001_T0104_") + gaps).kind, &OutputKinds::Length) << gaps;
     for (const char* anchorages : {"Mn", "Mng"})

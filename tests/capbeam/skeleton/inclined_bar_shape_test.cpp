@@ -293,9 +293,7 @@ TEST_F(InclinedBarShape, SquareEndBesideASlopedOneBendsAtItsFace)
     Expect(1, 10950.0, 1234.0, -(kA + 1.57079635), 0, 0, 0, 2);
     EXPECT_EQ(pts[1].fArc, 1);
     EXPECT_EQ(endFace, 1);
-
-    // A bar that reaches the bottom short of the square end lies on it as at square ends: the bottom runs level
-    // from the left slope's foot to the end's corner, and the run from 8300 meets it at 8300 + 1804 = 10104.
+    // Short of the square end the bottom runs level to its corner: the run from 8300 meets it at 8300 + 1804 = 10104.
     ASSERT_EQ(Build(3, 300.0, kBothLegsCode), 1);
     ASSERT_EQ(pts.GetSize(), 4);
     Expect(0, 10204.0, 80.0, 0.0, 1, 1, 0, 0);
