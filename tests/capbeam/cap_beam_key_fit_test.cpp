@@ -12,7 +12,7 @@
 namespace {
 
 // Skeleton bars 28 (radius 14), stirrups 12 (6), side and end-face bars 16 (8); covers 60; frames at ±825;
-// spacings 150; welded legs 280, room for welds on both sides of bars up to 56; the outermost stirrups 50 from the ends.
+// spacings 150; welded legs 280, room for welds on both sides of bars up to 56; outermost stirrups 50 from the ends.
 CPM001_CapKeyParam SoundCap()
 {
     CPM001_CapKeyParam kp;
@@ -202,8 +202,7 @@ TEST(CapKeyFit, EachValueIsJudgedAtTheEdgeOfWhatFits)
           "mm in a cap 2000 mm wide with a duct 87 mm across (957.5 given)",
           "cap.SteelAr[1].Y[1]: lays the tendon's duct into that of the tendon at Y[0] (961.5 mm); expected at least "
           "77 mm from it, the duct's size across (885.5 given)"}},
-        // A spacing of a part not laid, a smallest or largest spacing of 0 (SoundCap's), a bend not laid or sharp are
-        // not judged.
+        // Not judged: a spacing of a part not laid, or of 0 bounding nothing (SoundCap's); a bend not laid or sharp.
         {"what is not laid, or bounds nothing", [](auto& kp) {
              kp.fDistribute = 0, kp.sg_fLayMode = kp.st_fCalculateLarc = 1;
              kp.sd_Min = kp.sd_Max = kp.sg_s3 = kp.sg_s2 = kp.Ldis = kp.KeyLen2 = 1.0;

@@ -108,12 +108,12 @@ TEST(TendonNodeFit, TheDesignJudgesTheNodesOnItsBeamsTapersAndForItsStrands)
                                                     Point(7000, 900, 0, 4000), Point(8000, 900), Point(10000, 1501, 1, 6)})});
     CPM001T010401AtomTestAccess::SetSteelData(beam, &kp);
     EXPECT_EQ(ReportedErrors(), (std::vector<std::string>{
-        "cap.SteelAr[0].Node[0].refZ: puts the node below the beam's bottom; expected at most 1200 mm, the beam's height "
-        "at station 0 (1201 given)",
-        "cap.SteelAr[0].Node[4].refZ: puts the node below the beam's bottom; expected at most 1500 mm, the beam's height "
-        "at station 10000 (1501 given)",
-        "cap.SteelAr[0].Node[1].R: bends the tendon tighter than its strands take in their duct; expected 0 (a sharp "
-        "corner) or at least 4000 mm (3999 given)"}));
+        "cap.SteelAr[0].Node[0].refZ: puts the node below the beam's bottom; expected at most 1200 mm, the beam's "
+        "height at station 0 (1201 given)",
+        "cap.SteelAr[0].Node[4].refZ: puts the node below the beam's bottom; expected at most 1500 mm, the beam's "
+        "height at station 10000 (1501 given)",
+        "cap.SteelAr[0].Node[1].R: bends the tendon tighter than its strands take in their duct; expected 0 (a "
+        "sharp corner) or at least 4000 mm (3999 given)"}));
     ReportLog::Current().Clear();
 }
 

@@ -240,10 +240,9 @@ TEST_F(StirrupRecords, StirrupsPastTheTaperStandOnTheLevelBottom)
     EXPECT_NEAR(sg.sg1[0].L1, 1710.0, 1e-9);
 }
 
-// Stirrups at 50, 200 + k x 200, 9950: the tapered parts' up to the bottom bars' kinks at 1050 and 8950, the
-// main ones from 1200 to 8800. Taper stirrups stand around the crown (9400 | 9600): the main stirrup nearest to it,
-// at 8800, is 1740 - 700 x 0.02 - 60 = 1666 (over a level bottom at 9600 it would be 1679); the lowest, at 1200,
-// 1740 - 8300 x 0.02 - 60 = 1514.
+// Stirrups at 50, 200 + k x 200, 9950: the tapered parts' up to the bottom bars' kinks at 1050 and 8950, the main
+// ones from 1200 to 8800. Around the crown stand taper stirrups (9400 | 9600): the main one nearest to it, at 8800, is
+// 1740 - 700 x 0.02 - 60 = 1666 (1679 on a level bottom at 9600); the lowest at 1200: 1740 - 8300 x 0.02 - 60 = 1514.
 TEST_F(StirrupRecords, CrownOverATaperedCantileverTakesTheMainStirrupNearestToIt)
 {
     UseUniformLayoutOverTaperedEnds(9500.0);
