@@ -86,17 +86,16 @@ TEST(TendonNodeFit, EachValueIsJudgedAtTheEdgeOfWhatFits)
         ReportLog::Current().Clear();
         CArray<Definition> tendons;
         for (const Definition& d : row.tendons) tendons.Add(d);
-        const int reported = pm001_tendon::ReportTendonNodesNotFitting(
-            tendons, 10000.0, [](double) { return 2000.0; }, row.underside, 0.0);
+        const int reported = pm001_tendon::ReportTendonNodesNotFitting(tendons, 10000.0, [](double) { return 2000.0; }, row.underside, 0.0);
         EXPECT_EQ(ReportedErrors(), row.errors);
         EXPECT_EQ(reported, static_cast<int>(row.errors.size()));
     }
     ReportLog::Current().Clear();
 }
 
-// The tendon design judges the nodes on its own beam: tapers of 2500 rising 800 on the left and 2000 rising 500 on
-// the right leave end faces 1200 and 1500 high; its 15.2 mm strands' wires are 5 mm thick, which bend down to 4000.
-// An inner node's radius is that or 0 (a sharp corner); the end nodes draw no fillet, whatever they are given.
+// The design judges the nodes on its beam, tapers of 2500 rising 800 left and 2000 rising 500 right leaving end faces
+// 1200 and 1500 high, and for its 15.2 mm strands, whose 5 mm wires bend down to 4000: an inner node's radius is that
+// or 0 (a sharp corner); the end nodes draw no fillet, whatever they are given.
 TEST(TendonNodeFit, TheDesignJudgesTheNodesOnItsBeamsTapersAndForItsStrands)
 {
     EXPECT_EQ(pm001_tendon::LeastTendonBendRadius(15.24), 4000.0);
@@ -108,14 +107,13 @@ TEST(TendonNodeFit, TheDesignJudgesTheNodesOnItsBeamsTapersAndForItsStrands)
     CPM001_CapKeyParam kp = KeyParameters({Tendon({Point(0, 1201, 1, 6), Point(5000, 1000, 0, 3999),
                                                     Point(7000, 900, 0, 4000), Point(8000, 900), Point(10000, 1501, 1, 6)})});
     CPM001T010401AtomTestAccess::SetSteelData(beam, &kp);
-    EXPECT_EQ(ReportedErrors(),
-              (std::vector<std::string>{
-                  "cap.SteelAr[0].Node[0].refZ: puts the node below the beam's bottom; expected at most 1200 mm, the "
-                  "beam's height at station 0 (1201 given)",
-                  "cap.SteelAr[0].Node[4].refZ: puts the node below the beam's bottom; expected at most 1500 mm, the "
-                  "beam's height at station 10000 (1501 given)",
-                  "cap.SteelAr[0].Node[1].R: bends the tendon tighter than its strands take in their duct; expected 0 "
-                  "(a sharp corner) or at least 4000 mm (3999 given)"}));
+    EXPECT_EQ(ReportedErrors(), (std::vector<std::string>{
+        "cap.SteelAr[0].Node[0].refZ: puts the node below the beam's bottom; expected at most 1200 mm, the beam's "
+        "height at station 0 (1201 given)",
+        "cap.SteelAr[0].Node[4].refZ: puts the node below the beam's bottom; expected at most 1500 mm, the beam's "
+        "height at station 10000 (1501 given)",
+        "cap.SteelAr[0].Node[1].R: bends the tendon tighter than its strands take in their duct; expected 0 (a "
+        "sharp corner) or at least 4000 mm (3999 given)"}));
     ReportLog::Current().Clear();
 }
 

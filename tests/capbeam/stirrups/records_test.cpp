@@ -34,14 +34,13 @@ protected:
         atom.bAc = crown;
     }
 
-    // Stirrups along the skew, uniform, one group, under tapered parts 1000 long rising 600.
-    void UseUniformLayoutOverTaperedEnds()
+    // Stirrups along the skew, uniform, one group, under tapered parts 1000 long rising 600; slopes as above.
+    void UseUniformLayoutOverTaperedEnds(double crown)
     {
+        UseUnequalSlopes(crown);
         AddGroups(atom, {{2, 3}});
-        atom.sg.fenG = 0;
-        atom.sg.fLayMode = 1;
-        atom.bBpl = atom.bBpr = 1000.0;
-        atom.hHpl = atom.hHpr = 600.0;
+        atom.sg.fenG = 0, atom.sg.fLayMode = 1;
+        atom.bBpl = atom.bBpr = 1000.0, atom.hHpl = atom.hHpr = 600.0;
         SetTaperedOutline(atom);
     }
 
@@ -241,29 +240,24 @@ TEST_F(StirrupRecords, StirrupsPastTheTaperStandOnTheLevelBottom)
     EXPECT_NEAR(sg.sg1[0].L1, 1710.0, 1e-9);
 }
 
-// Stirrups along the skew, uniform: 50, then 200 + k x 200, then 9950. The tapered parts' stirrups
-// stand on them to the bottom bars' kinks at 1050 and 8950; the main ones from 1200 to 8800.
+// Stirrups at 50, 200 + k x 200, 9950: the tapered parts' up to the bottom bars' kinks at 1050 and 8950, the main
+// ones from 1200 to 8800. Around the crown stand taper stirrups (9400 | 9600): the main one nearest to it, at 8800, is
+// 1740 - 700 x 0.02 - 60 = 1666 (1679 on a level bottom at 9600); the lowest at 1200: 1740 - 8300 x 0.02 - 60 = 1514.
 TEST_F(StirrupRecords, CrownOverATaperedCantileverTakesTheMainStirrupNearestToIt)
 {
-    UseUniformLayoutOverTaperedEnds();
-    UseUnequalSlopes(9500.0);
+    UseUniformLayoutOverTaperedEnds(9500.0);
     ASSERT_EQ(RunSetsgData(atom), 1);
-    // Around the crown stand 9400 | 9600, taper stirrups; the main stirrup nearest to the crown is
-    // at 8800: 1740 - 700 x 0.02 - 60 = 1666 (over a level bottom at 9600 it would be 1679).
     EXPECT_NEAR(atom.sg.sg1[0].L1p, 1666.0 + 30.0, 1e-9);
-    // The lowest at 1200: 1740 - 8300 x 0.02 - 60 = 1514.
     EXPECT_NEAR(atom.sg.sg1[0].L1, 1514.0 + 30.0, 1e-9);
 }
 
-// The end distance 1500 past the tapered parts: uniform positions 1600 + k x 200 (the end offset
-// 100), none on a tapered part, so that the taper record lays none. Its legs are those of stirrups
-// at the end distance, 1740 - 3550 x 0.02 - 60 = 1609 and 1740 - 3450 x 0.01 - 60 = 1645.5, not
-// the height at 1200 (1603) and 8800 (1642.5), where no stirrup stands.
+// The end distance 1500 past the tapered parts: uniform positions 1600 + k x 200 (the end offset 100), none on a
+// tapered part, so that the taper record lays none. Its legs are those of stirrups at the end distance, 1740 - 3550 x
+// 0.02 - 60 = 1609 and 1740 - 3450 x 0.01 - 60 = 1645.5, not the height at 1200 (1603) and 8800 (1642.5).
 TEST_F(StirrupRecords, ATaperedPartThatLaysNoStirrupGivesLegsAtTheEndDistance)
 {
-    UseUniformLayoutOverTaperedEnds();
+    UseUniformLayoutOverTaperedEnds(5050.0);
     atom.sg.a = 1500.0;
-    UseUnequalSlopes(5050.0);
     ASSERT_EQ(RunSetsgData(atom), 1);
     const auto& taper = atom.sg.sg2[0];
     EXPECT_EQ(taper.n, 0);
@@ -317,8 +311,7 @@ TEST_F(StirrupRecords, AProbeThatMissesTheSlopeEndsTheStepAfterTheMainRecord)
     atom.bBpl = atom.bBpr = 1000.0;
     atom.hHpl = atom.hHpr = 600.0;
     SetTaperedOutline(atom);
-    // A vertical left "slope" at its foot cannot meet the vertical probe lines of the stirrups
-    // standing before it.
+    // A vertical left "slope" at its foot cannot meet the probe lines of the stirrups before it.
     atom.PYXTCJpa1[1].x = 1050.0;
     EXPECT_EQ(RunSetsgData(atom), 0);
     const auto& entries = ReportLog::Current().Entries();
