@@ -5,15 +5,17 @@
 #include <cstddef>
 #include <cstdint>
 #include <cstring>
+#include <set>
 #include <string>
 #include <vector>
 
-// count keys of 24 printable bytes that share one hash value: "pm001key", then a counter in 8
-// printable bytes (base 64), then the one last word that brings the hash's state after three words
-// to the same value as every other key's (solved backwards through the multiplier's inverse and
-// x ^ (x >> 47), which undoes itself; kept when no byte needs escaping in JSON, about one try in
-// 3,300). The hash's end mixes that state alone, so the whole hashes agree.
-inline std::vector<std::string> StringHashCollidingKeys(std::size_t count)
+// count keys of 24 printable bytes that share one hash value: head (8 bytes, "pm001key" unless
+// given: "bar 0000" makes keys "bar <mark>"), then a counter in 8 printable bytes (base 64), then
+// the one last word that brings the hash's state after three words to the same value as every
+// other key's (solved backwards through the multiplier's inverse and x ^ (x >> 47), which undoes
+// itself; kept when no byte needs escaping in JSON, about one try in 3,300). The hash's end mixes
+// that state alone, so the whole hashes agree.
+inline std::vector<std::string> StringHashCollidingKeys(std::size_t count, const char (&head)[9] = "pm001key")
 {
     using Word = std::uint64_t;
     constexpr Word kMul = (Word{0xc6a4a793} << 32) + 0x5bd1e995, kSeed = 0xc70f6907, kLength = 24;
@@ -30,7 +32,7 @@ inline std::vector<std::string> StringHashCollidingKeys(std::size_t count)
         return true;
     };
     Word words[3] = {};
-    std::memcpy(&words[0], "pm001key", 8);
+    std::memcpy(&words[0], head, 8);
     const Word afterFirst = ((kSeed ^ (kLength * kMul)) ^ mixed(words[0])) * kMul;
     std::vector<std::string> keys;
     for (Word counter = 0; keys.size() < count; ++counter) {
@@ -41,4 +43,13 @@ inline std::vector<std::string> StringHashCollidingKeys(std::size_t count)
         keys.emplace_back(reinterpret_cast<const char*>(words), kLength);
     }
     return keys;
+}
+
+// How many distinct values hash gives keys.
+template <class Hash>
+std::size_t DistinctHashes(const std::vector<std::string>& keys, const Hash& hash)
+{
+    std::set<std::size_t> values;
+    for (const std::string& key : keys) values.insert(hash(key));
+    return values.size();
 }

@@ -46,12 +46,15 @@ public:
     // outside every object and list.
     std::string CurrentPath() const;
 
+    // An object's keys so far, hashed under the process's key.
+    using KeySet = std::unordered_set<std::string, KeyedStringHash>;
+
 private:
     struct Level {
         bool isList = false;
         std::string path;
         std::string key;                 // an object's last key
-        std::unordered_set<std::string, KeyedStringHash> keys;   // an object's keys so far
+        KeySet keys;                     // an object's keys so far
         std::size_t next = 0;            // a list's next index
     };
 

@@ -30,7 +30,12 @@ template <class Key, class T, class IgnoredLess, class Allocator>
 class JsonObjectMap {
     using Pair = std::pair<Key, T>;
     using PairAllocator = typename std::allocator_traits<Allocator>::template rebind_alloc<Pair>;
-    using Map = tsl::ordered_map<Key, T, KeyedStringHash, std::equal_to<Key>, PairAllocator, std::vector<Pair, PairAllocator>>;
+
+public:
+    using hasher = KeyedStringHash;   // the index's hash
+
+private:
+    using Map = tsl::ordered_map<Key, T, hasher, std::equal_to<Key>, PairAllocator, std::vector<Pair, PairAllocator>>;
 
 public:
     using key_type = Key;

@@ -108,11 +108,19 @@ std::string CArchive::RecordsSinceMark() const
     return named;
 }
 
+// The records read before the mark come first: the record that opens with the mark is read no
+// further than its number, and one of them may have read more or fewer bytes than were stored. Or
+// they read as stored and the number's own bytes are damaged: nothing here tells which.
 void CArchive::FailMark(std::size_t markOffset, const std::string& what) const
 {
     const std::string suspects = RecordsSinceMark();
-    FailAt(CArchiveException::badSchema, markOffset,
-           suspects.empty() ? what : what + "; the bytes stopped fitting in a record read before it: " + suspects);
+    if (suspects.empty()) FailAt(CArchiveException::badSchema, markOffset, what);
+    const std::string opened = RecordPath(m_open.size());
+    CArchiveException failure(CArchiveException::badSchema, markOffset,
+                              suspects + " may have read more or fewer bytes than were stored, or the number " +
+                                  (opened.empty() ? "" : "opening " + opened + " ") + "there is itself damaged: " + what);
+    failure.m_record = opened;
+    throw failure;
 }
 
 void CArchive::RequireStoring() const

@@ -127,8 +127,9 @@ public:
     // Reads the 4-byte form or version number that opens a record. The records carry no sizes, so a
     // record that reads more or fewer bytes than were stored is noticed only where a later mark is
     // misread. When the mark is the one expected, every byte before it fits. Otherwise the load
-    // fails with badSchema at the mark, the detail describe(found), naming the record being read
-    // and the records read since the last mark that fitted: one of them did not end where it should.
+    // fails with badSchema at the mark, naming first the records read since the last mark that
+    // fitted, one of which may not have ended where it should, then the record being read, whose
+    // number may itself be damaged, then the detail describe(found).
     template <class Describe>
     void ReadMark(int expected, Describe describe)
     {

@@ -3,6 +3,7 @@
 
 #include "host/output_data.h"
 #include "host/report.h"
+#include "json/keyed_string_hash.h"
 
 #include <cstddef>
 #include <string>
@@ -19,6 +20,11 @@ struct KindFault {
 
 class FaultsByKind {
 public:
+    // The kinds, to where their fault stands. A kind may carry a bar's or a tendon's mark, which a
+    // loaded component takes from its file: hashed under the process's key, as the readers' keys
+    // are, so that no file's marks can be chosen to fall on one chain of the index.
+    using Index = std::unordered_map<std::string, std::size_t, KeyedStringHash>;
+
     // Counts a fault of kind; describe makes the message of its first.
     template <class Describe>
     void Add(const std::string& kind, Describe describe)
@@ -40,7 +46,7 @@ public:
     }
 
 private:
-    std::unordered_map<std::string, std::size_t> m_index;
+    Index m_index;
     std::vector<KindFault> m_faults;
 };
 

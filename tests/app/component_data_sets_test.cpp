@@ -125,8 +125,9 @@ TEST_P(StoredFootingPier, ALoadThatStopsFittingNamesTheRecordsRead)
         std::string begins, holds, ends;
     } rows[] = {
         {shorter, "the design data set is damaged: archive bad schema at byte ",
-         ": unknown form of a sibling design object; the bytes stopped fitting in a record read before it: the "
-         "pier's design record (bytes 0 to " + at + ") or the cap beam's design (bytes " + at + " to ", ")"},
+         ": the pier's design record (bytes 0 to " + at + ") or the cap beam's design (bytes " + at + " to ",
+         ") may have read more or fewer bytes than were stored, or the number opening the circular columns' design "
+         "there is itself damaged: unknown form of a sibling design object"},
         {cut, "the design data set is damaged: archive end of file at byte " + std::to_string(shEnd - 8) +
                   " in the cap beam's design, sh: the archive ends early", "", ""},
         {longer, "the origin data set holds 4 bytes more than the component reads; the bytes stopped fitting in a "

@@ -390,15 +390,17 @@ done
 # Values an engineer slips into are refused where the set is read, with the key named, on each
 # route a set comes by: a project's key-parameter file, its keyParameters, the --adjusted file. A
 # millimetre value typed in metres, a bent-up bar nearly upright, a frame record copied and not
-# renamed (its bars would be laid at frame N a second time).
+# renamed (its bars would be laid at frame N a second time), the first record copied into the
+# second place (found from the second record on).
 python3 - "$source_dir" "$work" <<'PY'
 import json, sys
 src, work = sys.argv[1], sys.argv[2]
-slips = {"sh_s": ("sh_s", 0.15), "st_d": ("st_d", 0.028), "st_angle": ("st_angle", 1.570796326), "copied": None}
+slips = {"sh_s": ("sh_s", 0.15), "st_d": ("st_d", 0.028), "st_angle": ("st_angle", 1.570796326), "copied": 2,
+         "copied_first": 1}
 for name, slip in slips.items():
     k = json.load(open(f"{src}/examples/keyparams/continuous_bent_up.json", encoding="utf-8"))
-    if slip: k["cap"][slip[0]] = slip[1]
-    else: k["cap"]["FrameAr"].append(k["cap"]["FrameAr"][1])
+    if isinstance(slip, tuple): k["cap"][slip[0]] = slip[1]
+    else: k["cap"]["FrameAr"].insert(slip, k["cap"]["FrameAr"][slip - 1])
     json.dump(k, open(f"{work}/slip_{name}.keys.json", "w", encoding="utf-8"), ensure_ascii=False)
     d = json.load(open(f"{src}/examples/continuous_bent_up.json", encoding="utf-8"))
     d["keyParameterFile"] = f"{work}/slip_{name}.keys.json"
@@ -410,8 +412,9 @@ PY
 declare -A slipped=([sh_s]="cap.sh_s: expected a spacing from 6 to 10000000 mm (0.15 given)"
                     [st_d]="cap.st_d: expected a diameter from 6 to 50 mm (0.028 given)"
                     [st_angle]="cap.st_angle: expected an angle above 0 and at most 1.0472 rad (1.570796326 given)"
-                    [copied]='cap.FrameAr[2].name: the frame "N" is already described by @cap.FrameAr[1]')
-for name in sh_s st_d st_angle copied; do
+                    [copied]='cap.FrameAr[2].name: the frame "N" is already described by @cap.FrameAr[1]'
+                    [copied_first]='cap.FrameAr[1].name: the frame "W" is already described by @cap.FrameAr[0]')
+for name in sh_s st_d st_angle copied copied_first; do
     what="${slipped[$name]}"
     expect 2 "design with a slipped $name in the key-parameter file" "$pm001" design "$work/slip_$name.file.json"
     has "$work/err" "pm001: key-parameter file $work/slip_$name.keys.json: ${what//@/}"

@@ -4,6 +4,8 @@
 
 #include <gtest/gtest.h>
 
+#include <linux/capability.h>
+
 #include <cerrno>
 #include <csignal>
 #include <cstring>
@@ -54,6 +56,32 @@ protected:
 };
 
 int folderSyncError = 0;   // what a folder's sync fails with while not 0
+
+// While alive, this thread is held to the files' permissions even where it may pass over them (as
+// root may): the two capabilities that do are lowered from its effective set, and raised again after.
+class PermissionsHeld {
+public:
+    PermissionsHeld()
+    {
+        if (::syscall(SYS_capget, &m_header, m_kept) != 0) return;
+        __user_cap_data_struct lowered[_LINUX_CAPABILITY_U32S_3];
+        std::memcpy(lowered, m_kept, sizeof lowered);
+        lowered[0].effective &= ~((1u << CAP_DAC_OVERRIDE) | (1u << CAP_DAC_READ_SEARCH));
+        m_held = ::syscall(SYS_capset, &m_header, lowered) == 0;
+    }
+    ~PermissionsHeld()
+    {
+        if (m_held) ::syscall(SYS_capset, &m_header, m_kept);
+    }
+    PermissionsHeld(const PermissionsHeld&) = delete;
+    PermissionsHeld& operator=(const PermissionsHeld&) = delete;
+    explicit operator bool() const { return m_held; }
+
+private:
+    __user_cap_header_struct m_header{_LINUX_CAPABILITY_VERSION_3, 0};
+    __user_cap_data_struct m_kept[_LINUX_CAPABILITY_U32S_3]{};
+    bool m_held = false;
+};
 
 } // namespace
 
@@ -257,6 +285,23 @@ TEST_F(ContainerFile, AFolderThatCannotBeSyncedIsReportedWithTheComponentInPlace
                          "\" could not be synced: " + std::strerror(EIO));
     EXPECT_EQ(LoadContainer(path).origin, SmallSets(6).origin);
     EXPECT_EQ(Entries(), 1u);
+}
+
+// A folder the user may write in but not read (mode 0300) takes the new component, but cannot be
+// opened to be synced: the error says the component is in place.
+TEST_F(ContainerFile, AFolderThatCannotBeOpenedIsReportedWithTheComponentInPlace)
+{
+    const fs::path unreadable = dir / "unreadable";
+    fs::create_directory(unreadable);
+    const std::string path = (unreadable / "pier.pm001").string();
+    SaveContainer(path, SmallSets(5));
+    ASSERT_EQ(::chmod(unreadable.c_str(), 0300), 0);
+    std::string error = "no save";
+    if (const PermissionsHeld held; held) error = ErrorOf([&] { SaveContainer(path, SmallSets(6)); });
+    ASSERT_EQ(::chmod(unreadable.c_str(), 0700), 0);
+    EXPECT_EQ(error, "the component is in place in \"" + path + "\", but its folder \"" + unreadable.string() +
+                         "\" could not be synced: " + std::strerror(EACCES));
+    EXPECT_EQ(LoadContainer(path).origin, SmallSets(6).origin);
 }
 
 TEST_F(ContainerFile, LoadRefusesWhatIsNoRegularFileWithoutWaiting)

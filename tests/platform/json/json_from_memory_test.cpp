@@ -7,6 +7,9 @@
 #include <gtest/gtest.h>
 
 #include <cstdint>
+#include <cstdio>
+#include <cstdlib>
+#include <filesystem>
 #include <fstream>
 #include <functional>
 #include <iterator>
@@ -142,14 +145,15 @@ TEST(JsonFromMemory, IndexHashIsSipHash24)
 }
 
 // Keys made to share one value of the standard string hash get distinct hashes under the process's
-// key, and an object of them reads as any other, a key given twice among them named.
+// key, in the documents' objects and in the set of an object's keys read so far, and an object of
+// them reads as any other, a key given twice among them named.
 TEST(JsonFromMemory, KeysMadeToCollideInTheStandardHashReadAsAnyOthers)
 {
     const std::vector<std::string> keys = StringHashCollidingKeys(40);
     if (std::hash<std::string>{}(keys[0]) != std::hash<std::string>{}(keys[1])) GTEST_SKIP() << "another library's string hash";
-    std::set<std::size_t> hashes;
-    for (const std::string& key : keys) hashes.insert(KeyedStringHash{}(key));
-    EXPECT_EQ(hashes.size(), keys.size());
+    EXPECT_EQ(DistinctHashes(keys, KeyedStringHash{}), keys.size());
+    EXPECT_EQ(DistinctHashes(keys, JsonValue::object_t::hasher{}), keys.size());
+    EXPECT_EQ(DistinctHashes(keys, JsonPathTracker::KeySet{}.hash_function()), keys.size());
     std::string members;
     for (std::size_t i = 0; i < keys.size(); ++i) members += "\"" + keys[i] + "\": " + std::to_string(i) + ", ";
     EXPECT_TRUE(TakenAlike("{" + members + "\"z\": 0}"));
@@ -160,6 +164,32 @@ TEST(JsonFromMemory, KeysMadeToCollideInTheStandardHashReadAsAnyOthers)
     } catch (const JsonKeyGivenTwice& e) {
         EXPECT_EQ(e.path(), "." + keys[17]);
     }
+}
+
+// The key is drawn by each process, never fixed (at zero or any other value): this program, run
+// twice more and asked through the environment to print the hash of one text and stop, hashes it
+// three ways.
+TEST(JsonFromMemory, EachProcessHashesUnderAKeyOfItsOwn)
+{
+    const std::string text = "pm001key";
+    if (std::getenv("PM001_PRINT_KEYED_HASH")) {
+        std::printf("keyed hash %zx\n", KeyedStringHash{}(text));
+        std::fflush(stdout);
+        std::_Exit(0);
+    }
+    const std::string self = std::filesystem::read_symlink("/proc/self/exe").string();
+    const auto hashOfAnotherRun = [&self] {
+        FILE* run = ::popen(("PM001_PRINT_KEYED_HASH=1 '" + self + "' --gtest_filter=JsonFromMemory.EachProcessHashesUnderAKeyOfItsOwn").c_str(), "r");
+        std::size_t hash = 0;
+        char line[256];
+        while (run && std::fgets(line, sizeof line, run))
+            if (std::sscanf(line, "keyed hash %zx", &hash) == 1) break;
+        if (run) ::pclose(run);
+        return hash;
+    };
+    const std::set<std::size_t> hashes = {KeyedStringHash{}(text), hashOfAnotherRun(), hashOfAnotherRun()};
+    EXPECT_EQ(hashes.size(), 3u);
+    EXPECT_FALSE(hashes.contains(0));
 }
 
 // The document's objects give a member's value to be written in place through the library's
