@@ -147,7 +147,7 @@ public:
     // Loading: the last few records read whole since the last mark that fitted (or since the
     // start), each named with its bytes: "the pier's design record (bytes 0 to 1111) or the cap
     // beam's design (bytes 1111 to 15058)"; empty when none was. A set with bytes left over names
-    // them: the bytes stopped fitting in one of them.
+    // them: one of them may have read fewer bytes than were stored.
     std::string RecordsSinceMark() const;
 
     // Throws the archive exception with the cause at the current position.

@@ -130,9 +130,10 @@ TEST_P(StoredFootingPier, ALoadThatStopsFittingNamesTheRecordsRead)
          "there is itself damaged: unknown form of a sibling design object"},
         {cut, "the design data set is damaged: archive end of file at byte " + std::to_string(shEnd - 8) +
                   " in the cap beam's design, sh: the archive ends early", "", ""},
-        {longer, "the origin data set holds 4 bytes more than the component reads; the bytes stopped fitting in a "
-                 "record read before them: the calculation engine's origin part (bytes ",
-         ") or the drawing options (bytes ", " to " + std::to_string(stored.origin.size()) + ")"},
+        {longer, "the origin data set holds 4 bytes more than the component reads; the calculation engine's origin "
+                 "part (bytes ",
+         ") or the drawing options (bytes ", " to " + std::to_string(stored.origin.size()) +
+             ") may have read fewer bytes than were stored, or the bytes were added after them"},
     };
     for (const auto& row : rows) {
         std::string what = "loaded";
