@@ -112,7 +112,8 @@ void loadSet(const std::vector<unsigned char>& bytes, const char* name, Step ste
         std::string message = std::string("the ") + name + " data set holds " + std::to_string(ar.GetRemaining()) +
                               " bytes more than the component reads";
         const std::string suspects = ar.RecordsSinceMark();
-        if (!suspects.empty()) message += "; " + suspects + " may have read fewer bytes than were stored, or the bytes were added after them";
+        if (!suspects.empty())
+            message += "; " + suspects + " may have read fewer bytes than were stored, or the bytes were added after them";
         throw std::runtime_error(message);
     }
 }

@@ -116,9 +116,10 @@ void CArchive::FailMark(std::size_t markOffset, const std::string& what) const
     const std::string suspects = RecordsSinceMark();
     if (suspects.empty()) FailAt(CArchiveException::badSchema, markOffset, what);
     const std::string opened = RecordPath(m_open.size());
+    const std::string number = opened.empty() ? "the number" : "the number opening " + opened;
     CArchiveException failure(CArchiveException::badSchema, markOffset,
-                              suspects + " may have read more or fewer bytes than were stored, or the number " +
-                                  (opened.empty() ? "" : "opening " + opened + " ") + "there is itself damaged: " + what);
+                              suspects + " may have read more or fewer bytes than were stored, or " + number +
+                                  " there is itself damaged: " + what);
     failure.m_record = opened;
     throw failure;
 }

@@ -14,6 +14,7 @@
 #include <fstream>
 #include <functional>
 #include <iterator>
+#include <optional>
 #include <sys/file.h>
 #include <sys/resource.h>
 #include <sys/stat.h>
@@ -296,9 +297,10 @@ TEST_F(ContainerFile, AFolderThatCannotBeOpenedIsReportedWithTheComponentInPlace
     const std::string path = (unreadable / "pier.pm001").string();
     SaveContainer(path, SmallSets(5));
     ASSERT_EQ(::chmod(unreadable.c_str(), 0300), 0);
-    std::string error = "no save";
+    std::optional<std::string> error;
     if (const PermissionsHeld held; held) error = ErrorOf([&] { SaveContainer(path, SmallSets(6)); });
     ASSERT_EQ(::chmod(unreadable.c_str(), 0700), 0);
+    if (!error) GTEST_SKIP() << "this process cannot be held to the files' permissions";
     EXPECT_EQ(error, "the component is in place in \"" + path + "\", but its folder \"" + unreadable.string() +
                          "\" could not be synced: " + std::strerror(EACCES));
     EXPECT_EQ(LoadContainer(path).origin, SmallSets(6).origin);

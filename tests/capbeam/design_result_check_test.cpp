@@ -387,7 +387,8 @@ const Case<Beam> kBarCases[] = {
 TEST(DesignResultCheck, FaultIndexSpreadsMarksMadeToCollide)
 {
     const std::vector<std::string> kinds = StringHashCollidingKeys(40, "bar 0000");
-    if (std::hash<std::string>{}(kinds[0]) != std::hash<std::string>{}(kinds[1])) GTEST_SKIP() << "another library's string hash";
+    if (std::hash<std::string>{}(kinds[0]) != std::hash<std::string>{}(kinds[1]))
+        GTEST_SKIP() << "another library's string hash";
     EXPECT_EQ(DistinctHashes(kinds, DesignResultFaults::FaultsByKind::Index{}.hash_function()), kinds.size());
 }
 
