@@ -86,7 +86,7 @@ TEST(TendonNodeFit, EachValueIsJudgedAtTheEdgeOfWhatFits)
         ReportLog::Current().Clear();
         CArray<Definition> tendons;
         for (const Definition& d : row.tendons) tendons.Add(d);
-        const int reported = pm001_tendon::ReportTendonNodesNotFitting(tendons, 10000.0, [](double) { return 2000.0; }, row.underside, 0.0);
+        const int reported = pm001_tendon::ReportTendonNodesNotFitting(tendons, 10000.0, [](double) { return 2000.0; }, 5000.0, row.underside, 0.0);
         EXPECT_EQ(ReportedErrors(), row.errors);
         EXPECT_EQ(reported, static_cast<int>(row.errors.size()));
     }
