@@ -448,9 +448,8 @@ void JudgeTendons(const CPM001T0101Atom& cap, const Outline& outline, FaultsByKi
             CDblPoint reach;
             if (!DuctOutside(outline, axis, radius, reach)) return false;
             faults.Add("tendon " + steel->R.str(), [&] {
-                std::string message = std::string(kSubject) + (arc ? "a tendon's arc, about " : "a tendon's station, ") +
-                                      (node ? "node " : "sampled station ") + std::to_string(k + 1) + " of tendon " +
-                                      steel->R.str();
+                std::string message = std::string(kSubject) + (arc ? "a tendon's arc, about " : "a tendon's station, ");
+                message += (node ? "node " : "sampled station ") + std::to_string(k + 1) + " of tendon " + steel->R.str();
                 if (node)
                     message += " (refZ " + RealText(node->refZ, 1) + " mm from the " +
                                (node->Refline != 0 ? "top" : "bottom") +
@@ -475,16 +474,15 @@ void JudgeTendons(const CPM001T0101Atom& cap, const Outline& outline, FaultsByKi
         bool named = false;
         for (int k = 0; k < nodes.GetSize() && !named; ++k) {
             pm001_tendon::FilletArc arc;
-            const bool filleted =
-                k > 0 && k + 1 < nodes.GetSize() && pm001_tendon::NodeFillet(point(k - 1), point(k), point(k + 1), nodes[k].R, arc);
-            if (!filleted) {
+            const bool inner = k > 0 && k + 1 < nodes.GetSize();
+            if (!inner || !pm001_tendon::NodeFillet(point(k - 1), point(k), point(k + 1), nodes[k].R, arc)) {
                 named = outside(&nodes[k], false, k, nodes[k].X, nodes[k].Z);
                 continue;
             }
             const auto points = pm001_tendon::ArcPointsNearestSides(arc, outline.Corners());
-            const auto farthest = std::max_element(points.begin(), points.end(), [&](const CDblPoint& a, const CDblPoint& b) {
-                return DuctReach(outline, a, radius) < DuctReach(outline, b, radius);
-            });
+            auto reach = [&](const CDblPoint& p) { return DuctReach(outline, p, radius); };
+            const auto farthest = std::max_element(points.begin(), points.end(),
+                                                   [&](const CDblPoint& a, const CDblPoint& b) { return reach(a) < reach(b); });
             named = outside(&nodes[k], true, k, farthest->x, farthest->y);
         }
         const int samples = std::min(steel->X.GetSize(), steel->Z.GetSize());

@@ -117,15 +117,11 @@ int ReportRadii(const CArray<NodeAr>& points, const KeyPath& nodes, double least
 // the node along each leg. A leg holds the fillets at its two ends only when their tangent lengths
 // together do not exceed it; the first and the last node carry no fillet. Where two fillets
 // overlap, the radius of the larger tangent length is named, unless it is named already. Returns
-// the number of lines reported.
-int ReportFillets(const CArray<NodeAr>& points, const KeyPath& nodes, const TopLevel& top, std::vector<bool>& named)
+// the number of lines reported. at: the node points.
+int ReportFillets(const CArray<NodeAr>& points, const std::vector<CDblPoint>& at, const KeyPath& nodes,
+                  std::vector<bool>& named)
 {
     const int n = points.GetSize();
-    std::vector<CDblPoint> at(static_cast<std::size_t>(n));
-    for (int j = 0; j < n; ++j) {
-        const NodeAr& p = points[j];
-        at[j] = CDblPoint(p.X, p.Refline != 0 ? top(p.X) - p.refZ : p.refZ);
-    }
     std::vector<double> tangent(static_cast<std::size_t>(n), 0.0);
     for (int k = 1; k + 1 < n; ++k) {
         if (KVDataCommon::IsEqual(points[k].R, 0.0)) continue;
@@ -172,7 +168,10 @@ void NodeArcs(const CArray<NodeAr>& points, const TopLevel& top, std::vector<CDb
     at.resize(static_cast<std::size_t>(n));
     arcs.assign(static_cast<std::size_t>(n), FilletArc{});
     hasArc.assign(static_cast<std::size_t>(n), false);
-    for (int j = 0; j < n; ++j) at[j] = CDblPoint(points[j].X, points[j].Refline != 0 ? top(points[j].X) - points[j].refZ : points[j].refZ);
+    for (int j = 0; j < n; ++j) {
+        const NodeAr& p = points[j];
+        at[j] = CDblPoint(p.X, p.Refline != 0 ? top(p.X) - p.refZ : p.refZ);
+    }
     for (int k = 1; k + 1 < n; ++k) hasArc[k] = NodeFillet(at[k - 1], at[k], at[k + 1], points[k].R, arcs[k]);
 }
 
@@ -185,7 +184,8 @@ struct Elevation {
     Elevation(double length, const TopLevel& level, double crown, const CapUnderside& u)
     {
         for (const double x : {0.0, u.leftRun, length - u.rightRun, length})
-            if (x >= 0.0 && x <= length && (underside.empty() || x > underside.back().x)) underside.push_back({x, u.At(x)});
+            if (x >= 0.0 && x <= length && (underside.empty() || x > underside.back().x))
+                underside.push_back({x, u.At(x)});
         for (const double x : {length, crown, 0.0})
             if (x >= 0.0 && x <= length && (top.empty() || x < top.back().x)) top.push_back({x, level(x)});
     }
@@ -275,7 +275,8 @@ std::vector<CDblPoint> ArcPointsNearestSides(const FilletArc& arc, const std::ve
         const double size = std::hypot(dx, dy);
         if (!(size > 0.0)) return;
         dx /= size, dy /= size;
-        if ((ax * dy - ay * dx) * turn >= 0.0 && (dx * by - dy * bx) * turn >= 0.0 && dx * (ax + bx) + dy * (ay + by) > 0.0)
+        const bool between = (ax * dy - ay * dx) * turn >= 0.0 && (dx * by - dy * bx) * turn >= 0.0;
+        if (between && dx * (ax + bx) + dy * (ay + by) > 0.0)
             points.emplace_back(o.x + arc.radius * dx, o.y + arc.radius * dy);
     };
     for (std::size_t i = 0; i < corners.size(); ++i) {
@@ -318,7 +319,7 @@ int ReportTendonNodesNotFitting(const CArray<struct CPM001_CapKeyParam::SteelAr>
             reported += points;
             continue;
         }
-        reported += ReportFillets(tendons[i].Node, nodes, top, named);
+        reported += ReportFillets(tendons[i].Node, at, nodes, named);
         M_SteelMat cl;
         TakeDuct(CatalogueDuct(tendons[i].BseriesIndex), cl);
         const double duct = OuterSizeOf(cl).upright;
