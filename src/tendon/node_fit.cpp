@@ -314,12 +314,15 @@ int ReportTendonNodesNotFitting(const CArray<struct CPM001_CapKeyParam::SteelAr>
         const int points = ReportPoints(tendons[i].Node, nodes, length, top, underside, hasArc);
         std::vector<bool> named(static_cast<std::size_t>(tendons[i].Node.GetSize()), false);
         reported += ReportRadii(tendons[i].Node, nodes, leastRadius, named);
-        // A point out of place moves the legs: its fillets and arcs are judged once it is mended.
+        // A point out of place moves the legs: the fillets and arcs are judged once it is mended.
         if (points > 0) {
             reported += points;
             continue;
         }
-        reported += ReportFillets(tendons[i].Node, at, nodes, named);
+        // Fillets that overlap or reach past a node leave no leg where it is meant to run.
+        const int fillets = ReportFillets(tendons[i].Node, at, nodes, named);
+        reported += fillets;
+        if (fillets > 0) continue;
         M_SteelMat cl;
         TakeDuct(CatalogueDuct(tendons[i].BseriesIndex), cl);
         const double duct = OuterSizeOf(cl).upright;

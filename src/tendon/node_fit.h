@@ -39,14 +39,15 @@ std::vector<CDblPoint> ArcPointsNearestSides(const FilletArc& arc, const std::ve
 // definitions that do not fit a beam of the given length whose top face stands top(x), straight
 // from each end to the crown station, and whose underside stands underside.At(x) above its lowest
 // bottom, named by their path from "cap" ("cap.SteelAr[0].Node[2].R: … (20000 given)"): a station
-// beyond the beam's ends or below the station before it; a depth that puts the tendon above the top
-// or below the underside at its station (a tapered part's included): a node without a fillet there,
-// and a filleted node's arc with its duct (half its outer size upright, from the catalogue), while
-// the node itself, the corner off the tendon, may lie beyond the faces; a fillet radius of an inner
-// node that is neither 0 (a sharp corner) nor at least leastRadius; and, on a tendon whose points are
-// sound, a fillet radius whose tangent length with its neighbour's exceeds the distance between the
-// two nodes, or that reaches past the first or the last node. Nothing is changed; returns the number
-// of lines reported.
+// beyond the beam's ends or below the station before it; a depth that puts a node the tendon runs
+// through above the top or below the underside at its station (a tapered part's included), or a
+// filleted node's corner, which lies off the tendon and may lie beyond the faces, below the lowest
+// bottom where it is measured from the top; a fillet radius of an inner node that is neither 0 (a
+// sharp corner) nor at least leastRadius; on a tendon whose points are sound, a fillet radius whose
+// tangent length with its neighbour's exceeds the distance between the two nodes, or that reaches
+// past the first or the last node; and, where the fillets fit too, the depth of a filleted node
+// whose arc, with its duct (half its outer size upright, from the catalogue), leaves the beam.
+// Nothing is changed; returns the number of lines reported.
 int ReportTendonNodesNotFitting(const CArray<struct CPM001_CapKeyParam::SteelAr>& tendons, double length,
                                 const TopLevel& top, double crown, const CapUnderside& underside,
                                 double leastRadius);

@@ -50,8 +50,10 @@ TEST(TendonNodeFit, EachValueIsJudgedAtTheEdgeOfWhatFits)
           "cap.SteelAr[1].Node[2].X" + beyond + "20000 given)"}},
         // Two tangent lengths share a leg; the first and the last node carry none. Ending at 3500: 500√2 = 707.11.
         {"fillets that just fit", {Zigzag(700, 714, 0, 1e6), Zigzag(1414, 0, 0), Zigzag(0, 0, 707, 0, 3500)}, {}},
+        // Where they do, no arc of the tendon is judged: the second's third corner, on the bottom, turned by 100 (its
+        // arc 100 x 0.414 = 41.4 above it) would put its duct 2.1 below the underside.
         {"fillets 1 too large",
-         {Zigzag(700, 715, 0), Zigzag(1415, 0, 0), Zigzag(0, 0, 708, 0, 3500), Zigzag(0, 0, 1415)},
+         {Zigzag(700, 715, 0), Zigzag(1415, 0, 100), Zigzag(0, 0, 708, 0, 3500), Zigzag(0, 0, 1415)},
          {"cap.SteelAr[0].Node[2].R: the fillet overlaps its neighbour's; their tangent lengths 700 and 715 mm "
           "exceed the 1414.2 mm between nodes 1 and 2 (715 given)",
           "cap.SteelAr[1].Node[1].R: the fillet reaches past the tendon's first node; its tangent length 1415 mm "
