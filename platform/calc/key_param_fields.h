@@ -44,7 +44,11 @@ void VisitKeys(V& v, CPM001_CapKeyParam::NodeAr& r)
 {
     using namespace key_bound;
     v.Key("X", r.X, KeyNeed::Required, kPosition);
-    v.Key("refZ", r.refZ, KeyNeed::Required, kDistance);
+    // A node with a fillet radius is not on the tendon: the tendon follows its arc, and the node,
+    // the corner where its legs meet, may lie beyond the face (over a column near the top) while the
+    // arc lies within; the design judges the arc and its duct against the beam.
+    constexpr Bound kCornerDepth{kDistance.what, -kMaxLength, true, kMaxLength, true, kDistance.unit};
+    v.Key("refZ", r.refZ, KeyNeed::Required, When(r.R != 0.0, " at a node with a fillet radius", kCornerDepth));
     v.Key("Refline", r.Refline, KeyNeed::Optional, kSwitch);
     v.Key("R", r.R, KeyNeed::Optional, kRadius);
 }

@@ -47,6 +47,10 @@ inline constexpr OutputKind FromTop{OutputKind::Signed,
 inline constexpr OutputKind BarVertex{OutputKind::Signed,
                                       "a bar's vertex along or up the beam: a bend's corner lies off the bar by "
                                       "construction; the bars are judged as bars, within the beam"};
+inline constexpr OutputKind TendonNode{OutputKind::Signed,
+                                       "a tendon node's depth from its face or height above the bottom: a filleted "
+                                       "node's corner lies off the tendon, and may lie beyond a face while the arc "
+                                       "lies within; the tendons are judged along their arcs, within the beam"};
 inline constexpr OutputKind CrossSlope{OutputKind::Signed, "a cross slope of the cap top, rising or falling"};
 inline constexpr OutputKind Elevation{OutputKind::Signed, "an elevation (m), which may lie below the datum"};
 inline constexpr OutputKind Station{OutputKind::Signed,

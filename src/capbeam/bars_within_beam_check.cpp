@@ -9,6 +9,7 @@
 #include "pier/cap_underside.h"
 #include "tendon/design_object.h"
 #include "tendon/materials.h"
+#include "tendon/node_fit.h"
 
 #include <algorithm>
 #include <cmath>
@@ -48,6 +49,7 @@ public:
     }
 
     double Length() const { return m_length; }
+    const std::vector<CDblPoint>& Corners() const { return m_corners; }
     double Top(double x) const { return m_cap.GetFame_XZ(x) + m_cap.st.ua; }
     double Bottom(double x) const { return m_underside.At(x); }
 
@@ -416,11 +418,22 @@ bool DuctOutside(const Outline& outline, const CDblPoint& p, double radius, CDbl
     return true;
 }
 
+// How far the duct about p (radius) reaches past the underside or the top, square to the nearer
+// of them: less than 0 while it stays within.
+double DuctReach(const Outline& outline, const CDblPoint& p, double radius)
+{
+    const CDblPoint face = outline.Nearest(p, false);
+    const double distance = std::hypot(face.x - p.x, face.y - p.y);
+    return radius + (outline.Holds(p) ? -distance : distance);
+}
+
 // The tendons: every node and every sampled station of each tendon's profile with its duct between
 // the underside and the top at its station (the tendons' levels stand above the beam's lowest
 // bottom, as the outline's do), its axis between the end faces; and each of the record's positions
-// across the beam with its duct within the side faces. A node is named with its refZ, a point at
-// an end with the end face's height.
+// across the beam with its duct within the side faces. A node with a fillet radius is off the
+// tendon, which follows the node's arc: the arc is judged at its point whose duct reaches farthest
+// (among its ends and its points nearest the outline's corners and sides). A node is named with its
+// refZ, a point at an end with the end face's height.
 void JudgeTendons(const CPM001T0101Atom& cap, const Outline& outline, FaultsByKind& faults)
 {
     const CPM001T010401Atom* tendons = cap.JGType != 0 ? cap.st.pTendonAtom : nullptr;
@@ -429,25 +442,25 @@ void JudgeTendons(const CPM001T0101Atom& cap, const Outline& outline, FaultsByKi
         if (!steel) continue;
         const double size = pm001_tendon::OuterSizeOf(steel->cl).upright;
         const double radius = std::isfinite(size) && size > 0.0 ? size / 2.0 : 0.0;
-        // node: the node judged, or null for a sampled station.
-        auto outside = [&](const pm001_tendon::M_LNode* node, int k, double x, double z) {
+        // node: the node judged, or null for a sampled station; arc: the point judged lies on its arc.
+        auto outside = [&](const pm001_tendon::M_LNode* node, bool arc, int k, double x, double z) {
             const CDblPoint axis(x, z);
             CDblPoint reach;
             if (!DuctOutside(outline, axis, radius, reach)) return false;
             faults.Add("tendon " + steel->R.str(), [&] {
-                std::string message = std::string(kSubject) + "a tendon's station, " +
-                                      (node ? "node " : "sampled station ") + std::to_string(k + 1) + " of tendon " +
-                                      steel->R.str();
+                std::string message = std::string(kSubject) + (arc ? "a tendon's arc, about " : "a tendon's station, ");
+                message += (node ? "node " : "sampled station ") + std::to_string(k + 1) + " of tendon " + steel->R.str();
                 if (node)
                     message += " (refZ " + RealText(node->refZ, 1) + " mm from the " +
-                               (node->Refline != 0 ? "top" : "bottom") + ")";
+                               (node->Refline != 0 ? "top" : "bottom") +
+                               (arc ? ", radius " + RealText(node->R, 1) + " mm" : std::string()) + ")";
                 const bool axisOut = reach.x == x && reach.y == z;
                 message += axisOut ? ", at x = " + RealText(x, 1) + ", z = " + RealText(z, 1) + ", lies"
                                    : ", its duct (half its " + RealText(size, 1) + " mm about x = " + RealText(x, 1) +
                                          ", z = " + RealText(z, 1) + ") reaches x = " + RealText(reach.x, 1) +
                                          ", z = " + RealText(reach.y, 1) + ",";
                 message += " outside the beam " + outline.There(reach.x);
-                if (IsEqual(x, 0.0) || IsEqual(x, outline.Length())) {
+                if (!arc && (IsEqual(x, 0.0) || IsEqual(x, outline.Length()))) {
                     const double end = IsEqual(x, 0.0) ? 0.0 : outline.Length();
                     message += std::string(", the ") + (end == 0.0 ? "left" : "right") + " end face " +
                                RealText(outline.Top(end) - outline.Bottom(end), 1) + " mm high";
@@ -456,12 +469,25 @@ void JudgeTendons(const CPM001T0101Atom& cap, const Outline& outline, FaultsByKi
             });
             return true;
         };
+        const auto& nodes = steel->LNode;
+        auto point = [&nodes](int k) { return CDblPoint(nodes[k].X, nodes[k].Z); };
         bool named = false;
-        for (int k = 0; k < steel->LNode.GetSize() && !named; ++k)
-            named = outside(&steel->LNode[k], k, steel->LNode[k].X, steel->LNode[k].Z);
+        for (int k = 0; k < nodes.GetSize() && !named; ++k) {
+            pm001_tendon::FilletArc arc;
+            const bool inner = k > 0 && k + 1 < nodes.GetSize();
+            if (!inner || !pm001_tendon::NodeFillet(point(k - 1), point(k), point(k + 1), nodes[k].R, arc)) {
+                named = outside(&nodes[k], false, k, nodes[k].X, nodes[k].Z);
+                continue;
+            }
+            const auto points = pm001_tendon::ArcPointsNearestSides(arc, outline.Corners());
+            auto reach = [&](const CDblPoint& p) { return DuctReach(outline, p, radius); };
+            const auto farthest = std::max_element(points.begin(), points.end(),
+                                                   [&](const CDblPoint& a, const CDblPoint& b) { return reach(a) < reach(b); });
+            named = outside(&nodes[k], true, k, farthest->x, farthest->y);
+        }
         const int samples = std::min(steel->X.GetSize(), steel->Z.GetSize());
         for (int k = 0; k < samples && !named; ++k)
-            named = outside(nullptr, k, steel->X[k], steel->Z[k]);
+            named = outside(nullptr, false, k, steel->X[k], steel->Z[k]);
 
         // Across the beam each tendon of the record holds its duct (half its outer size across about
         // its position) within the side faces, half the cap's width from its centre line.

@@ -130,7 +130,7 @@ int CPM001T010401Atom::SetSteelData(CPM001_CapKeyParam* kp)
     // shown with them.
     tagQM_TENDON strandOfAll;
     GetTendon(GetMaterialIDFromName(strTendonIndex), &strandOfAll);
-    ReportTendonNodesNotFitting(definitions, bBg, top, CapUnderside{bBg, bBpl, hHpl, bBpr, hHpr},
+    ReportTendonNodesNotFitting(definitions, bBg, top, bAc, CapUnderside{bBg, bBpl, hHpl, bBpr, hHpr},
                                 LeastTendonBendRadius(strandOfAll.diameter));
     for (int i = 0; i < count; ++i) {
         const auto& def = definitions[i];

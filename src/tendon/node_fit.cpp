@@ -6,8 +6,11 @@
 #include "common/is_equal.h"
 #include "geometry/corner_angle.h"
 #include "geometry/point_distance.h"
+#include "geometry/fillet.h"
 #include "host/report.h"
+#include "tendon/materials.h"
 
+#include <algorithm>
 #include <cmath>
 #include <numbers>
 #include <string>
@@ -25,12 +28,15 @@ void Report(const KeyPath& node, const char* key, const std::string& what, doubl
 }
 
 // The stations run from the beam's left end (0) to its right end (length), each at or after the
-// one before it; a node lies in the section at its station, between the underside and the top
-// there. A depth from the top is at most the section's height there; one from the lowest bottom
-// (the level the underside stands above) at least the underside's level and at most the top's.
+// one before it. A node the tendon runs through lies in the section at its station, between the
+// underside and the top there: a depth from the top at least 0 and at most the section's height
+// there; one from the lowest bottom (the level the underside stands above) at least the underside's
+// level and at most the top's. A node with an arc (arcs) is off the tendon and is judged by its arc;
+// measured from the top it stands no lower than the lowest bottom, the deepest level the design
+// takes a depth from the top to (it takes the size of the difference, mirroring a deeper one).
 // Returns the number of lines reported.
 int ReportPoints(const CArray<NodeAr>& points, const KeyPath& nodes, double length, const TopLevel& top,
-                 const CapUnderside& underside)
+                 const CapUnderside& underside, const std::vector<bool>& arcs)
 {
     int reported = 0;
     for (int j = 0; j < points.GetSize(); ++j) {
@@ -50,10 +56,23 @@ int ReportPoints(const CArray<NodeAr>& points, const KeyPath& nodes, double leng
         const double level = top(p.X);
         const double bottom = underside.At(p.X);
         auto station = [&p] { return " at station " + KeyValueText(p.X); };
-        if (p.Refline != 0 && p.refZ > level - bottom) {
+        if (arcs[j]) {
+            if (p.Refline == 0 || !(p.refZ > level)) continue;
+            Report(node, "refZ",
+                   "puts the fillet's corner below the beam's lowest bottom, the deepest a depth from the top "
+                   "reaches; expected at most " + KeyLengthText(level) + " mm, the top's level" + station(),
+                   p.refZ);
+            ++reported;
+        } else if (p.Refline != 0 && p.refZ > level - bottom) {
             Report(node, "refZ",
                    "puts the node below the beam's bottom; expected at most " + KeyLengthText(level - bottom) +
                        " mm, the beam's height" + station(),
+                   p.refZ);
+            ++reported;
+        } else if (p.Refline != 0 && p.refZ < 0.0) {
+            Report(node, "refZ",
+                   "puts the node above the beam's top; expected at least 0 mm at a node the tendon runs through "
+                   "(one without a fillet)",
                    p.refZ);
             ++reported;
         } else if (p.Refline == 0 && p.refZ > level) {
@@ -98,15 +117,11 @@ int ReportRadii(const CArray<NodeAr>& points, const KeyPath& nodes, double least
 // the node along each leg. A leg holds the fillets at its two ends only when their tangent lengths
 // together do not exceed it; the first and the last node carry no fillet. Where two fillets
 // overlap, the radius of the larger tangent length is named, unless it is named already. Returns
-// the number of lines reported.
-int ReportFillets(const CArray<NodeAr>& points, const KeyPath& nodes, const TopLevel& top, std::vector<bool>& named)
+// the number of lines reported. at: the node points.
+int ReportFillets(const CArray<NodeAr>& points, const std::vector<CDblPoint>& at, const KeyPath& nodes,
+                  std::vector<bool>& named)
 {
     const int n = points.GetSize();
-    std::vector<CDblPoint> at(static_cast<std::size_t>(n));
-    for (int j = 0; j < n; ++j) {
-        const NodeAr& p = points[j];
-        at[j] = CDblPoint(p.X, p.Refline != 0 ? top(p.X) - p.refZ : p.refZ);
-    }
     std::vector<double> tangent(static_cast<std::size_t>(n), 0.0);
     for (int k = 1; k + 1 < n; ++k) {
         if (KVDataCommon::IsEqual(points[k].R, 0.0)) continue;
@@ -145,7 +160,134 @@ int ReportFillets(const CArray<NodeAr>& points, const KeyPath& nodes, const TopL
     return reported;
 }
 
+// The node points as the profile takes them, and the arc at each inner node that has one.
+void NodeArcs(const CArray<NodeAr>& points, const TopLevel& top, std::vector<CDblPoint>& at,
+              std::vector<FilletArc>& arcs, std::vector<bool>& hasArc)
+{
+    const int n = points.GetSize();
+    at.resize(static_cast<std::size_t>(n));
+    arcs.assign(static_cast<std::size_t>(n), FilletArc{});
+    hasArc.assign(static_cast<std::size_t>(n), false);
+    for (int j = 0; j < n; ++j) {
+        const NodeAr& p = points[j];
+        at[j] = CDblPoint(p.X, p.Refline != 0 ? top(p.X) - p.refZ : p.refZ);
+    }
+    for (int k = 1; k + 1 < n; ++k) hasArc[k] = NodeFillet(at[k - 1], at[k], at[k + 1], points[k].R, arcs[k]);
+}
+
+// The beam's elevation: its underside from the left end to the right and its top back, each
+// straight between its corners (the tapered parts' feet, the crown).
+struct Elevation {
+    std::vector<CDblPoint> underside;
+    std::vector<CDblPoint> top;
+
+    Elevation(double length, const TopLevel& level, double crown, const CapUnderside& u)
+    {
+        for (const double x : {0.0, u.leftRun, length - u.rightRun, length})
+            if (x >= 0.0 && x <= length && (underside.empty() || x > underside.back().x))
+                underside.push_back({x, u.At(x)});
+        for (const double x : {length, crown, 0.0})
+            if (x >= 0.0 && x <= length && (top.empty() || x < top.back().x)) top.push_back({x, level(x)});
+    }
+
+    std::vector<CDblPoint> Corners() const
+    {
+        std::vector<CDblPoint> all = underside;
+        all.insert(all.end(), top.begin(), top.end());
+        return all;
+    }
+};
+
+// The distance of p from the nearest point of the line through these corners.
+double DistanceFrom(const std::vector<CDblPoint>& line, const CDblPoint& p)
+{
+    double nearest = INFINITY;
+    for (std::size_t i = 0; i + 1 < line.size(); ++i) {
+        const CDblPoint& a = line[i];
+        const double dx = line[i + 1].x - a.x, dy = line[i + 1].y - a.y;
+        const double squared = dx * dx + dy * dy;
+        const double t = squared > 0.0 ? std::clamp(((p.x - a.x) * dx + (p.y - a.y) * dy) / squared, 0.0, 1.0) : 0.0;
+        nearest = std::min(nearest, std::hypot(p.x - a.x - t * dx, p.y - a.y - t * dy));
+    }
+    return nearest;
+}
+
+// A filleted node is off the tendon: the tendon follows the node's arc, which holds its duct (a disc
+// of half the duct's outer size upright about its axis) within the beam when every point of it
+// stands at least that far inside the underside and the top, square to them. The node's refZ,
+// which places the arc, is named with how far the duct (or the arc, without a duct) reaches past
+// the face nearest it. Returns the number of lines reported.
+int ReportArcs(const CArray<NodeAr>& points, const std::vector<FilletArc>& arcs, const std::vector<bool>& hasArc,
+               const KeyPath& nodes, const Elevation& beam, const TopLevel& top, const CapUnderside& underside,
+               double duct, std::vector<bool>& named)
+{
+    const double radius = duct / 2.0;
+    const std::vector<CDblPoint> corners = beam.Corners();
+    int reported = 0;
+    for (int k = 0; k < points.GetSize(); ++k) {
+        if (!hasArc[k] || named[k]) continue;
+        // Clearance: the distance inside the nearer face, less than 0 beyond it.
+        double least = INFINITY;
+        CDblPoint worst;
+        bool atTop = true;
+        for (const CDblPoint& p : ArcPointsNearestSides(arcs[k], corners)) {
+            const double fromTop = DistanceFrom(beam.top, p) * (p.y > top(p.x) ? -1.0 : 1.0);
+            const double fromUnderside = DistanceFrom(beam.underside, p) * (p.y < underside.At(p.x) ? -1.0 : 1.0);
+            const double clearance = std::min(fromTop, fromUnderside);
+            if (clearance < least) least = clearance, worst = p, atTop = fromTop <= fromUnderside;
+        }
+        if (!(least < radius) || KVDataCommon::IsEqual(least, radius)) continue;
+        named[k] = true;
+        const std::string arc = "the tendon's arc about the node (radius " + KeyValueText(points[k].R) + " mm";
+        Report(KeyPath(nodes, k), "refZ",
+               "puts " + (duct > 0.0 ? "the duct of " + arc + ", duct " + KeyLengthText(duct) + " mm)" : arc + ")") +
+                   " " + KeyLengthText(radius - least) + " mm " +
+                   (atTop ? "above the beam's top" : "below the beam's underside") + " at station " +
+                   KeyLengthText(worst.x) + "; expected the arc" + (duct > 0.0 ? " and its duct" : "") +
+                   " within the beam",
+               points[k].refZ);
+        ++reported;
+    }
+    return reported;
+}
+
 } // namespace
+
+bool NodeFillet(const CDblPoint& a, const CDblPoint& b, const CDblPoint& c, double r, FilletArc& arc)
+{
+    if (KVDataCommon::IsEqual(r, 0.0)) return false;
+    CDblPoint from, to, centre;
+    if (CalFillet(a, b, c, r, from, to, centre) == 0) return false;
+    arc = {from, to, centre, r};
+    return true;
+}
+
+std::vector<CDblPoint> ArcPointsNearestSides(const FilletArc& arc, const std::vector<CDblPoint>& corners)
+{
+    std::vector<CDblPoint> points{arc.from, arc.to};
+    const CDblPoint& o = arc.centre;
+    const double ax = arc.from.x - o.x, ay = arc.from.y - o.y;
+    const double bx = arc.to.x - o.x, by = arc.to.y - o.y;
+    const double turn = ax * by - ay * bx;
+    // The point of the circle in direction (dx, dy) from its centre lies on the arc when the direction
+    // lies between the arc's ends, on the arc's side (a fillet turns through less than a half turn).
+    auto toward = [&](double dx, double dy) {
+        const double size = std::hypot(dx, dy);
+        if (!(size > 0.0)) return;
+        dx /= size, dy /= size;
+        const bool between = (ax * dy - ay * dx) * turn >= 0.0 && (dx * by - dy * bx) * turn >= 0.0;
+        if (between && dx * (ax + bx) + dy * (ay + by) > 0.0)
+            points.emplace_back(o.x + arc.radius * dx, o.y + arc.radius * dy);
+    };
+    for (std::size_t i = 0; i < corners.size(); ++i) {
+        const CDblPoint& v = corners[i];
+        const CDblPoint& w = corners[(i + 1) % corners.size()];
+        toward(v.x - o.x, v.y - o.y);
+        toward(w.y - v.y, v.x - w.x);
+        toward(v.y - w.y, w.x - v.x);
+    }
+    return points;
+}
 
 double LeastTendonBendRadius(double strandDiameter)
 {
@@ -153,21 +295,39 @@ double LeastTendonBendRadius(double strandDiameter)
 }
 
 int ReportTendonNodesNotFitting(const CArray<struct CPM001_CapKeyParam::SteelAr>& tendons, double length,
-                                const TopLevel& top, const CapUnderside& underside, double leastRadius)
+                                const TopLevel& top, double crown, const CapUnderside& underside,
+                                double leastRadius)
 {
     const std::string root;
     const KeyPath start(root);
     const KeyPath cap(start, "cap");
     const KeyPath all(cap, "SteelAr");
+    const Elevation beam(length, top, crown, underside);
+    std::vector<CDblPoint> at;
+    std::vector<FilletArc> arcs;
+    std::vector<bool> hasArc;
     int reported = 0;
     for (int i = 0; i < tendons.GetSize(); ++i) {
         const KeyPath tendon(all, i);
         const KeyPath nodes(tendon, "Node");
-        const int points = ReportPoints(tendons[i].Node, nodes, length, top, underside);
+        NodeArcs(tendons[i].Node, top, at, arcs, hasArc);
+        const int points = ReportPoints(tendons[i].Node, nodes, length, top, underside, hasArc);
         std::vector<bool> named(static_cast<std::size_t>(tendons[i].Node.GetSize()), false);
         reported += ReportRadii(tendons[i].Node, nodes, leastRadius, named);
-        // A point out of place moves the legs: its fillets are judged once it is mended.
-        reported += points > 0 ? points : ReportFillets(tendons[i].Node, nodes, top, named);
+        // A point out of place moves the legs: the fillets and arcs are judged once it is mended.
+        if (points > 0) {
+            reported += points;
+            continue;
+        }
+        // Fillets that overlap or reach past a node leave no leg where it is meant to run.
+        const int fillets = ReportFillets(tendons[i].Node, at, nodes, named);
+        reported += fillets;
+        if (fillets > 0) continue;
+        M_SteelMat cl;
+        TakeDuct(CatalogueDuct(tendons[i].BseriesIndex), cl);
+        const double duct = OuterSizeOf(cl).upright;
+        reported += ReportArcs(tendons[i].Node, arcs, hasArc, nodes, beam, top, underside,
+                               std::isfinite(duct) && duct > 0.0 ? duct : 0.0, named);
     }
     return reported;
 }

@@ -45,9 +45,9 @@ void WriteTendon(OutputDataMap& map, int i, const pm001_tendon::M_Steel& s)
     out.Ints("LNode_property", OutputKinds::Code, NodeColumn<int, CArray<int>>(nodes, &M_LNode::property));
     out.Reals("LNode_X", OutputKinds::Length, NodeColumn<double, CArray<double>>(nodes, &M_LNode::X));
     out.Ints("LNode_Refline", OutputKinds::Code, NodeColumn<int, CArray<int>>(nodes, &M_LNode::Refline));
-    out.Reals("LNode_refZ", OutputKinds::Length, NodeColumn<double, CArray<double>>(nodes, &M_LNode::refZ));
-    out.Reals("LNode_Z", OutputKinds::Length, NodeColumn<double, CArray<double>>(nodes, &M_LNode::Z));
-    out.Reals("LNode_ZZ", OutputKinds::Length, NodeColumn<double, CArray<double>>(nodes, &M_LNode::ZZ));
+    out.Reals("LNode_refZ", OutputKinds::TendonNode, NodeColumn<double, CArray<double>>(nodes, &M_LNode::refZ));
+    out.Reals("LNode_Z", OutputKinds::TendonNode, NodeColumn<double, CArray<double>>(nodes, &M_LNode::Z));
+    out.Reals("LNode_ZZ", OutputKinds::TendonNode, NodeColumn<double, CArray<double>>(nodes, &M_LNode::ZZ));
     out.Reals("LNode_R", OutputKinds::Length, NodeColumn<double, CArray<double>>(nodes, &M_LNode::R));
     out.Reals("LNode_alf", OutputKinds::Angle, NodeColumn<double, CArray<double>>(nodes, &M_LNode::alf), 4);
     out.Reals("LNode_T", OutputKinds::Length, NodeColumn<double, CArray<double>>(nodes, &M_LNode::T));

@@ -100,6 +100,18 @@ const Case<OutputDataMap> kValueCases[] = {
          pier.OutPM001AtomData(m), cap.OutPM001AtomData(m);
      },
      nullptr},
+    {"signs a real tendon gives: filleted nodes' corners 100 above the top and 50 below the bottom, their arcs within",
+     [](OutputDataMap& m) {
+         CPM001T010401Atom tendons;
+         auto& steel = *tendons.Steel.emplace_back(std::make_unique<pm001_tendon::M_Steel>());
+         pm001_tendon::M_LNode node;
+         node.Refline = 1, node.refZ = node.ZZ = -100.0, node.Z = 2100.0, node.R = 6000.0;
+         steel.LNode.Add(node);
+         node.Refline = 0, node.refZ = node.ZZ = node.Z = -50.0;
+         steel.LNode.Add(node);
+         tendons.OutPM00104AtomData(m);
+     },
+     nullptr},
     {"the kind decides, not the name: a position across the beam published as a length",
      [](OutputDataMap& m) { Real(m, "PM001_T0101_Frame[1]_y", Length, -825.0); },
      "PM001_T0101_Frame[1]_y = -825.0, a length, cannot be negative"},
@@ -177,8 +189,9 @@ struct Beam {
         atom->fDistribute = 1, atom->sd.a2 = 90.0;
         atom->sd.nsl = atom->sd.nsr = n, atom->sd.sl = atom->sd.sr = s;
     }
-    // A tendon labelled R through the nodes (x, z = refZ) and sampled at the stations (x, z), in a round duct.
-    void Tendon(const char* R, std::initializer_list<std::array<double, 2>> nodes,
+    // A tendon labelled R through the nodes (x, z = refZ, fillet radius) and sampled at the stations (x, z), in a
+    // round duct.
+    void Tendon(const char* R, std::initializer_list<std::array<double, 3>> nodes,
                 std::initializer_list<std::array<double, 2>> samples = {}, double duct = 0.0)
     {
         if (!tendons) tendons = std::make_unique<CPM001T010401Atom>();
@@ -188,7 +201,7 @@ struct Beam {
         steel.cl.Bwd = duct;
         for (const auto& p : nodes) {
             pm001_tendon::M_LNode node;
-            node.X = p[0], node.Z = node.refZ = p[1];
+            node.X = p[0], node.Z = node.refZ = p[1], node.R = p[2];
             steel.LNode.Add(node);
         }
         for (const auto& p : samples) steel.X.Add(p[0]), steel.Z.Add(p[1]);
@@ -371,6 +384,16 @@ const Case<Beam> kBarCases[] = {
      "a tendon's station, node 1 of tendon N3 (refZ 244.3 mm from the bottom), its duct (half its 87.0 mm about "
      "x = 1000.0, z = 244.3) reaches x = 991.5, z = 201.6, outside the beam (x 0 to 10000.0, z 201.7 to 1500.0 "
      "there)"},
+    // Legs at 45° turn 90°: an arc of 1000 stands 1000√2 - 1000 = 414.2 inside its corner, its duct's top 43.5 above
+    // it: 1500 + 414.2 - 43.5 = 1870.7 at most for the corner; at 1870.8 the arc's top stands at 1456.6.
+    {"a tendon's arc within the top though its corner lies above it, another's duct 0.1 past it",
+     [](Beam& b) {
+         b.Tendon("N1", {{1000.0, 870.7}, {2000.0, 1870.7, 1000.0}, {3000.0, 870.7}}, {}, 87.0);
+         b.Tendon("N2", {{1000.0, 870.8}, {2000.0, 1870.8, 1000.0}, {3000.0, 870.8}}, {}, 87.0);
+     },
+     "a tendon's arc, about node 2 of tendon N2 (refZ 1870.8 mm from the bottom, radius 1000.0 mm), its duct (half its "
+     "87.0 mm about x = 2000.0, z = 1456.6) reaches x = 2000.0, z = 1500.1, outside the beam (x 0 to 10000.0, z 0 to "
+     "1500.0 there)"},
     // Across the cap 2000 wide a duct of 87 at ±956.5 touches a side face.
     {"a duct across the beam touching a side face, then past the other",
      [](Beam& b) {

@@ -79,7 +79,10 @@ TEST(KeyParamBounds, EachBoundAtItsEdgeAndJustInside)
          "cap.SBd" + dia + " when tendons are given"},
         {R"({"/cap/SteelAr/0/n": -1})", "cap.SteelAr[0].n" + n}, {R"({"/cap/ZLName/0/n": -1})", "cap.ZLName[0].n" + n},
         {R"({"/cap/SteelAr/1/Node/2/R": -1})", "cap.SteelAr[1].Node[2].R: expected a radius from" + to},
-        {R"({"/cap/SteelAr/1/Node/2/refZ": -1})", "cap.SteelAr[1].Node[2].refZ" + dist},
+        // A filleted node's corner may lie beyond its face (the design judges its arc), a sharp one's not.
+        {R"({"/cap/SteelAr/1/Node/0/refZ": -1})", "cap.SteelAr[1].Node[0].refZ" + dist},
+        {R"({"/cap/SteelAr/1/Node/2/refZ": -10000001})",
+         "cap.SteelAr[1].Node[2].refZ: expected a distance from -10000000 to 10000000 mm at a node with a fillet radius"},
         {R"({"/cap/SteelAr/0/PC": 0})", "cap.SteelAr[0].PC: expected a fraction above 0 and at most 1"},
         {R"({"/circleColumns/mainBarCount": -1})", "circleColumns.mainBarCount" + n},
         {R"({"/pileCap/joint/stirrupDiameter": -1})", "pileCap.joint.stirrupDiameter: expected a diameter" + low},
@@ -90,7 +93,7 @@ TEST(KeyParamBounds, EachBoundAtItsEdgeAndJustInside)
         {R"({"/cap/st_angle": 0.01, "/cap/st_d": 50, "/cap/sg_d": 6, "/cap/sh_s": 6, "/cap/Cdis": 6, "/cap/st_LstWeld": 0.5, "/cap/KeyLen1": 0, "/cap/st_ua": 0,
              "/cap/KeyLen2": 1e7, "/cap/WeldArcR": -1, "/cap/FrameAr/1/LenB/1": 0, "/cap/sg_Min": 0, "/cap/sg_fenG": 0,
              "/cap/sg_s2": 0, "/cap/sg_s3": 0, "/cap/fDistribute": 0, "/cap/sd_d": 0, "/cap/SteelAr/0/n": 0,
-             "/cap/ZLName/0/n": 0, "/cap/SteelAr/0/PC": 1, "/footing/barSpacing": 0, "/pileCap/joint/stirrupDiameter": 0})", ""},
+             "/cap/ZLName/0/n": 0, "/cap/SteelAr/0/PC": 1, "/cap/SteelAr/1/Node/2/refZ": -1, "/footing/barSpacing": 0, "/pileCap/joint/stirrupDiameter": 0})", ""},
     };
     const Json sample = Json::parse(std::ifstream(kSource + "/examples/keyparams/prestressed.json"));
     for (const auto& r : rows) {
@@ -236,7 +239,7 @@ TEST(KeyParamBounds, EachDeclaredBoundAndListLengthHoldsAtItsEdgeAndIsRefusedPas
     }
     EXPECT_GT(edges, 250);
     EXPECT_EQ(lists, 14);
-    EXPECT_EQ(conditional.size(), 9u);   // sd_type, sd_d, sd_Min, sd_Max, sg_s2, sg_s3, SBd, Ldis, Cdis
+    EXPECT_EQ(conditional.size(), 10u);   // sd_type, sd_d, sd_Min, sd_Max, sg_s2, sg_s3, SBd, Ldis, Cdis, refZ
     for (const auto& [form, sides] : conditional) EXPECT_EQ(sides.size(), 2u) << form;
 }
 
