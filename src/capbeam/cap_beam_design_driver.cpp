@@ -3,7 +3,6 @@
 
 #include "capbeam/cap_beam_key_fit.h"
 
-#include <algorithm>
 #include <cmath>
 
 int CPM001T0101Atom::SetData(GZ_PM001Atom* gz, CPM001_CapKeyParam* kp)
@@ -20,10 +19,7 @@ int CPM001T0101Atom::SetData(GZ_PM001Atom* gz, CPM001_CapKeyParam* kp)
 
     // Key values that put bars outside this cap are reported by their keys, as given; the design
     // goes on, so that what they lead to is shown with them.
-    const CapAlongBeam along{bBg, shiftAtBearings ? bBzl - std::tan(a) * vP : bBzl, bBz, std::tan(a), hHgl,
-                             std::max(hXbl, hXbr)};
-    ReportKeysNotFittingCap(*kp, lWg, along);
-    if (JGType != 0) ReportTendonsNotFittingCap(*kp, lWg);
+    ReportKeysNotFittingCapBeam(*this, *kp, false);
     if (shiftAtBearings) {
         bBzl -= std::tan(a) * vP;
         bBzr += std::tan(a) * vP;
@@ -39,14 +35,17 @@ int CPM001T0101Atom::SetData(GZ_PM001Atom* gz, CPM001_CapKeyParam* kp)
         bBzl += std::tan(a) * vP;
         bBzr -= std::tan(a) * vP;
     } else if (PMorPT == 0 && alongSkew) {
-        // The column-based correction: the offset dGZ3 and the column's size (D or lRec) within the
-        // width B give the distance d over which the skew shifts the ends; this shift stays in the
-        // design.
-        const double c = dGZ3;
-        const double b = ColumnSectionType != 0 ? D : lRec;
-        const double d = (c - (B - b - c)) / 2.0;
-        bBzl += std::tan(a) * d;
-        bBzr -= std::tan(a) * d;
+        bBzl += std::tan(a) * ColumnBasedSkewShift();
+        bBzr -= std::tan(a) * ColumnBasedSkewShift();
     }
     return 1;
+}
+
+double CPM001T0101Atom::ColumnBasedSkewShift() const
+{
+    // The offset dGZ3 and the column's size (D or lRec) within the width B give the distance over
+    // which the skew shifts the ends.
+    const double c = dGZ3;
+    const double b = ColumnSectionType != 0 ? D : lRec;
+    return (c - (B - b - c)) / 2.0;
 }
