@@ -19,7 +19,7 @@ int CPM001T0101Atom::SetData(GZ_PM001Atom* gz, CPM001_CapKeyParam* kp)
 
     // Key values that put bars outside this cap are reported by their keys, as given; the design
     // goes on, so that what they lead to is shown with them.
-    ReportKeysNotFittingCapBeam(*this, *kp, false);
+    ReportKeysNotFittingCapBeam(*this, *kp);
     if (shiftAtBearings) {
         bBzl -= std::tan(a) * vP;
         bBzr += std::tan(a) * vP;
@@ -35,17 +35,14 @@ int CPM001T0101Atom::SetData(GZ_PM001Atom* gz, CPM001_CapKeyParam* kp)
         bBzl += std::tan(a) * vP;
         bBzr -= std::tan(a) * vP;
     } else if (PMorPT == 0 && alongSkew) {
-        bBzl += std::tan(a) * ColumnBasedSkewShift();
-        bBzr -= std::tan(a) * ColumnBasedSkewShift();
+        // The column-based correction: the offset dGZ3 and the column's size (D or lRec) within the
+        // width B give the distance d over which the skew shifts the ends; this shift stays in the
+        // design.
+        const double c = dGZ3;
+        const double b = ColumnSectionType != 0 ? D : lRec;
+        const double d = (c - (B - b - c)) / 2.0;
+        bBzl += std::tan(a) * d;
+        bBzr -= std::tan(a) * d;
     }
     return 1;
-}
-
-double CPM001T0101Atom::ColumnBasedSkewShift() const
-{
-    // The offset dGZ3 and the column's size (D or lRec) within the width B give the distance over
-    // which the skew shifts the ends.
-    const double c = dGZ3;
-    const double b = ColumnSectionType != 0 ? D : lRec;
-    return (c - (B - b - c)) / 2.0;
 }

@@ -546,7 +546,7 @@ std::vector<BuildableLimitRow> BuildableLimitRows()
     return rows;
 }
 
-CapAlongBeam CapAlongBeamOf(const CPM001T0101Atom& cap, int layMode, bool designed)
+CapAlongBeam CapAlongBeamOf(const CPM001T0101Atom& cap, int layMode)
 {
     CapAlongBeam along;
     along.length = cap.bBg;
@@ -554,12 +554,9 @@ CapAlongBeam CapAlongBeamOf(const CPM001T0101Atom& cap, int layMode, bool design
     along.tanSkew = std::tan(cap.a);
     along.height = cap.hHgl;
     along.endFaceHeight = std::max(cap.hXbl, cap.hXbr);
-    // Along the skew the frames read the cantilevers at the bearings on a pier; the column-based
-    // correction (no pier) stays in a finished design and is taken off its cantilevers.
+    // Along the skew the frames of a pier read the cantilevers at the bearings.
     const bool alongSkew = CPM001T0101Atom::ChooseSkeletonLayout(layMode) == CPM001T0101Atom::SkeletonLayout::AlongSkew;
-    double shift = 0.0;
-    if (alongSkew && cap.PMorPT != 0) shift = along.tanSkew * cap.vP;
-    else if (alongSkew && designed) shift = -along.tanSkew * cap.ColumnBasedSkewShift();
+    const double shift = alongSkew && cap.PMorPT != 0 ? along.tanSkew * cap.vP : 0.0;
     along.leftCantilever = cap.bBzl - shift;
     along.rightCantilever = cap.bBzr + shift;
     // The top and the underside run straight between the outline's corners: the ends, the tapered
@@ -575,10 +572,9 @@ CapAlongBeam CapAlongBeamOf(const CPM001T0101Atom& cap, int layMode, bool design
     return along;
 }
 
-int ReportKeysNotFittingCapBeam(const CPM001T0101Atom& cap, const CPM001_CapKeyParam& kp, bool designed,
-                                const std::string& root)
+int ReportKeysNotFittingCapBeam(const CPM001T0101Atom& cap, const CPM001_CapKeyParam& kp, const std::string& root)
 {
-    int reported = ReportKeysNotFittingCap(kp, cap.lWg, CapAlongBeamOf(cap, kp.st_fLayMode, designed), root);
+    int reported = ReportKeysNotFittingCap(kp, cap.lWg, CapAlongBeamOf(cap, kp.st_fLayMode), root);
     if (cap.JGType != 0) reported += ReportTendonsNotFittingCap(kp, cap.lWg, root);
     return reported;
 }

@@ -25,16 +25,15 @@ struct CapAlongBeam {
     double bottomLength = 0.0;    // the beam's length along its bottom, between its tapered parts
 };
 
-// The cap along its length as the design's steps read it with frames laid by layMode (st_fLayMode):
-// along the skew, its cantilevers at the bearings. cap holds its cantilevers as handed to the
-// design (designed false) or as a finished design leaves them (designed true).
-CapAlongBeam CapAlongBeamOf(const CPM001T0101Atom& cap, int layMode, bool designed);
+// The cap along its length as the design's steps read it with frames laid by layMode (st_fLayMode),
+// from a cap whose cantilevers are as handed to its design, as a design of a pier (PMorPT
+// non-zero) also leaves them: along the skew, the cantilevers at the bearings.
+CapAlongBeam CapAlongBeamOf(const CPM001T0101Atom& cap, int layMode);
 
-// Both checks below on the cap of a design (designed as for CapAlongBeamOf): the key values of kp,
-// and its tendons on a prestressed cap. Paths start at root: "" for "cap.st_sa", "user-adjusted
-// key parameters" for a stored set. Returns the number of lines reported.
-int ReportKeysNotFittingCapBeam(const CPM001T0101Atom& cap, const CPM001_CapKeyParam& kp, bool designed,
-                                const std::string& root = {});
+// Both checks below on such a cap: the key values of kp, and its tendons on a prestressed cap.
+// Paths start at root: "" for "cap.st_sa", "user-adjusted key parameters" for a stored set.
+// Returns the number of lines reported.
+int ReportKeysNotFittingCapBeam(const CPM001T0101Atom& cap, const CPM001_CapKeyParam& kp, const std::string& root = {});
 
 // A limit of what can be built, as the table "What can be built" of docs/key-parameters.md writes
 // its first two cells: the keys it judges and the limit.

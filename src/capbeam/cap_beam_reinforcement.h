@@ -127,10 +127,6 @@ public:
     // (PMorPT non-zero) or over the column-based offset (PMorPT 0). A skeleton laid out across
     // the beam ignores the skew.
     double GetXBCD(int side, double y, int mode) const;
-    // The column-based skew correction (PMorPT 0, frames along the skew): the distance over which
-    // the skew shifts the ends, the left cantilever longer and the right one shorter by tan(a)
-    // times it; the shift stays in a finished design.
-    double ColumnBasedSkewShift() const;
     // Cantilever length at transverse offset x by the stirrup lay mode.
     double GetXBCD1(int side, double x) const;
     // Transverse position of skeleton frame i; 0.0 for an index that names no frame.

@@ -339,8 +339,10 @@ assert (cap["sg_s"], cap["sh_s"]) == (120.0, 180.0), cap
 PY
 # That stored component with its adjusted set edited (its text, length and CRC made anew): a flat
 # inclination, stored before the bound that refuses it, loads, prints the stored design and reports
-# the value as an error (exit 1); a value of the wrong type is a damaged file (exit 2).
-for edit in flat typed copied; do
+# the value as an error (exit 1); so do welded legs typed in metres and frames in metres, stored
+# before the limits of what can be built, judged against the stored cap; a value of the wrong type
+# is a damaged file (exit 2).
+for edit in flat typed copied welded squeezed; do
     python3 - "$work/adjusted.pm001" "$work/$edit.pm001" "$edit" <<'PY'
 import json, struct, sys, zlib
 data, at, parts = open(sys.argv[1], "rb").read(), 12, []
@@ -351,6 +353,10 @@ for _ in range(3):
 keys = json.loads(parts[2][parts[2].index(b"{"):].decode("gbk"))
 if sys.argv[3] == "copied":
     keys["cap"]["FrameAr"].append(keys["cap"]["FrameAr"][1])
+elif sys.argv[3] == "welded":
+    keys["cap"]["st_LstWeld"] = 0.14
+elif sys.argv[3] == "squeezed":
+    keys["cap"]["FrameY"] = [y * 0.001 for y in keys["cap"]["FrameY"]]
 else:
     keys["cap"]["st_angle"] = 0 if sys.argv[3] == "flat" else "0.785"
 text = json.dumps(keys, ensure_ascii=False, separators=(",", ":")).encode("gbk")
@@ -364,6 +370,13 @@ grep " = " "$work/out" | cmp -s - "$work/adjusted.designed" || fail "load of a c
 expect 1 "load of a component whose adjusted set describes a frame twice" "$pm001" load "$work/copied.pm001"
 has "$work/out" "error Calculation of component 3: user-adjusted key parameters.cap.FrameAr[2].name: the frame \"N\" is already described by user-adjusted key parameters.cap.FrameAr[1]"
 grep " = " "$work/out" | cmp -s - "$work/adjusted.designed" || fail "load of a component whose adjusted set describes a frame twice"
+# Welds on both sides of 2.5 × 28 = 70; frames 0.55 apart, the 31.6 of a 28 mm bar needed.
+for edit in "welded:st_LstWeld: makes the welded end legs shorter than the short weld between the skeleton's bars; expected at least 70 mm, a weld on both sides of 2.5 × st_d 28 (0.14 given)" \
+            "squeezed:FrameY[1]: lays frame 2 0.6 mm from frame 1 (FrameY[0]); expected frames at least 31.6 mm apart, the outer diameter of st_d 28 (-0.275 given)"; do
+    expect 1 "load of a component whose adjusted set is ${edit%%:*} past what can be built" "$pm001" load "$work/${edit%%:*}.pm001"
+    has "$work/out" "error user-adjusted key parameters.cap.${edit#*:}"
+    grep " = " "$work/out" | cmp -s - "$work/adjusted.designed" || fail "load of a component whose adjusted set is ${edit%%:*}"
+done
 expect 2 "load of a component whose adjusted set holds a text for a number" "$pm001" load "$work/typed.pm001"
 grep -q "^pm001: the adjustment data set is damaged: .*: user-adjusted key parameters.cap.st_angle: expected a number$" \
     "$work/err" || fail "load of a component whose adjusted set holds a text for a number"

@@ -6,7 +6,10 @@
 
 #include <gtest/gtest.h>
 
+#include <fstream>
+#include <regex>
 #include <string>
+#include <utility>
 #include <vector>
 
 namespace {
@@ -259,6 +262,25 @@ TEST(CapKeyFit, EachValueIsJudgedAtTheEdgeOfWhatFits)
         EXPECT_EQ(reported, static_cast<int>(row.errors.size()));
     }
     ReportLog::Current().Clear();
+}
+
+// The table "What can be built" of docs/key-parameters.md lists each limit the key fit holds, with the keys it judges
+// and the limit as the code declares them, in the order they are judged: a limit added to the code alone, or changed
+// there, fails here until the page says it.
+TEST(CapKeyFit, TheDocumentedLimitsAreTheOnesJudged)
+{
+    std::ifstream page(std::string(PM001_SOURCE_DIR) + "/docs/key-parameters.md");
+    std::string line;
+    while (std::getline(page, line) && line != "### What can be built") {}
+    const std::regex row(R"(^\| (.+?) \| (.+?) \| .*\|$)");
+    std::vector<std::pair<std::string, std::string>> documented, judged;
+    while (std::getline(page, line) && !line.starts_with("#")) {
+        std::smatch cells;
+        if (std::regex_match(line, cells, row) && cells[1] != "key" && cells[1] != "---") documented.emplace_back(cells[1], cells[2]);
+    }
+    for (const BuildableLimitRow& limit : BuildableLimitRows()) judged.emplace_back(limit.keys, limit.limit);
+    EXPECT_GE(judged.size(), 12u);
+    EXPECT_EQ(documented, judged);
 }
 
 } // namespace
