@@ -5,9 +5,9 @@
 #include "calc/key_bound.h"
 #include "calc/key_path.h"
 #include "calc/key_value_message.h"
+#include "capbeam/cap_beam_reinforcement.h"
 #include "common/bar_sizes.h"
 #include "common/is_equal.h"
-#include "capbeam/cap_beam_reinforcement.h"
 #include "host/report.h"
 #include "pier/cap_underside.h"
 #include "tendon/materials.h"
@@ -100,6 +100,7 @@ private:
     {
         return std::isfinite(type) && std::fabs(type) < 2147483648.0 ? static_cast<int>(type) : 0;
     }
+
     // What the bars take of a cover, and whether one of them is thicker than any rolled bar; when
     // so, each such diameter is reported and true returned.
     static double Needed(const std::vector<BarInCover>& bars)
