@@ -234,9 +234,6 @@ TEST(CapKeyFit, EachValueIsJudgedAtTheEdgeOfWhatFits)
          {"cap.sg_a: puts the outermost stirrups (sg) at or past the first support line from the right end; expected "
           "below 1500 mm, that line's distance from the end (1500 given)"},
          0.0, [](CapAlongBeam& beam) { beam.rightCantilever = 1500.0; }},
-        {"outermost stirrups past the left end's first support line", [](auto& kp) { kp.sg_a = 6000.0; }, 2000.0,
-         {"cap.sg_a: puts the outermost stirrups (sg) at or past the first support line from the left end; expected "
-          "below 2000 mm, that line's distance from the end (6000 given)"}},
         // Not judged: a spacing of a part not laid, or of 0 bounding nothing (SoundCap's); a bend not laid or sharp.
         {"what is not laid, or bounds nothing", [](auto& kp) {
              kp.fDistribute = 0, kp.sg_fLayMode = kp.st_fCalculateLarc = 1;
