@@ -60,6 +60,11 @@ public:
         m_userKeyParamUnheld.clear();
     }
     bool HasUserDesignData() const { return m_userKeyParam.has_value(); }
+    // The user-adjusted set when the adjustment data hold one within its bounds; otherwise null.
+    const CPM001KeyParam* HeldUserDesignData() const
+    {
+        return m_userKeyParam && m_userKeyParamUnheld.empty() ? &*m_userKeyParam : nullptr;
+    }
 
     // 1 when a design is held and the report data carry the cap beam's part; else reports and returns 0.
     // A prepared report keeps a copy of the cap beam's part; every request first drops the copy

@@ -3,7 +3,6 @@
 
 #include "capbeam/cap_beam_key_fit.h"
 
-#include <algorithm>
 #include <cmath>
 
 int CPM001T0101Atom::SetData(GZ_PM001Atom* gz, CPM001_CapKeyParam* kp)
@@ -20,10 +19,7 @@ int CPM001T0101Atom::SetData(GZ_PM001Atom* gz, CPM001_CapKeyParam* kp)
 
     // Key values that put bars outside this cap are reported by their keys, as given; the design
     // goes on, so that what they lead to is shown with them.
-    const CapAlongBeam along{bBg, shiftAtBearings ? bBzl - std::tan(a) * vP : bBzl, bBz, std::tan(a), hHgl,
-                             std::max(hXbl, hXbr)};
-    ReportKeysNotFittingCap(*kp, lWg, along);
-    if (JGType != 0) ReportTendonsNotFittingCap(*kp, lWg);
+    ReportKeysNotFittingCapBeam(*this, *kp);
     if (shiftAtBearings) {
         bBzl -= std::tan(a) * vP;
         bBzr += std::tan(a) * vP;

@@ -5,11 +5,14 @@
 #include "calc/key_bound.h"
 #include "calc/key_path.h"
 #include "calc/key_value_message.h"
+#include "capbeam/cap_beam_reinforcement.h"
 #include "common/bar_sizes.h"
 #include "common/is_equal.h"
 #include "host/report.h"
+#include "pier/cap_underside.h"
 #include "tendon/materials.h"
 
+#include <algorithm>
 #include <cmath>
 #include <set>
 #include <string>
@@ -33,30 +36,28 @@ struct BarInCover {
 
 class CapKeyFit {
 public:
-    CapKeyFit(const CPM001_CapKeyParam& kp, double lWg, const CapAlongBeam& along)
-        : m_kp(kp), m_lWg(lWg), m_along(along), m_start(m_root), m_cap(m_start, "cap")
+    CapKeyFit(const CPM001_CapKeyParam& kp, double lWg, const CapAlongBeam& along, const std::string& root)
+        : m_kp(kp), m_lWg(lWg), m_along(along), m_root(root), m_start(m_root), m_cap(m_start, "cap"),
+          m_wSt(KVDataCommon::wd(kp.st_d, kp.st_type)), m_wSg(KVDataCommon::wd(kp.sg_d, TruncatedType(kp.sg_type))),
+          m_wSh(KVDataCommon::wd(kp.sh_d, kp.sh_type)), m_wSd(KVDataCommon::wd(kp.sd_d, kp.sd_type))
     {
     }
 
     int Run()
     {
-        const double wSt = KVDataCommon::wd(m_kp.st_d, m_kp.st_type);
-        const double wSg = KVDataCommon::wd(m_kp.sg_d, TruncatedType(m_kp.sg_type));
-        const double wSh = KVDataCommon::wd(m_kp.sh_d, m_kp.sh_type);
-        const double wSd = KVDataCommon::wd(m_kp.sd_d, m_kp.sd_type);
-        const BarInCover st{"st_d", m_kp.st_d, wSt / 2.0};
+        const BarInCover st{"st_d", m_kp.st_d, m_wSt / 2.0};
 
         // The end-face bars lie outside the skeleton's end bars, touching them: their axis stands
         // sd_a = st_sa - w(st_d) / 2 - w(sd_d) / 2 from the beam's end, and their surface half their
         // outer diameter nearer, st_sa - w(st_d) / 2 - w(sd_d), which is out when below 0. Laid
         // inside the skeleton (fPosSdAndSt non-zero) they stand at st_sa + the same.
         if (m_kp.fDistribute != 0 && m_kp.fPosSdAndSt == 0)
-            Cover("st_sa", m_kp.st_sa, {st, {"sd_d", m_kp.sd_d, wSd}}, "the end-face bars (sd) outside the beam's end");
+            Cover("st_sa", m_kp.st_sa, {st, {"sd_d", m_kp.sd_d, m_wSd}}, "the end-face bars (sd) outside the beam's end");
 
         // A stirrup's leg runs between the top and the bottom skeleton bars, st_ua from the top and
         // the same from the bottom, and wraps them: its axis stands st_ua - w(st_d) / 2 - w(sg_d) / 2
         // inside each face; below 0 the leg is longer than the cap is high.
-        Cover("st_ua", m_kp.st_ua, {st, {"sg_d", m_kp.sg_d, wSg / 2.0}}, "the stirrups outside the beam's top and bottom");
+        Cover("st_ua", m_kp.st_ua, {st, {"sg_d", m_kp.sg_d, m_wSg / 2.0}}, "the stirrups outside the beam's top and bottom");
 
         // A frame at y lies lWg / 2 - |y| from the side face on its side. The stirrup wrapping it
         // stands w(st_d) / 2 + w(sg_d) / 2 further out, its axis below 0 outside the beam's side.
@@ -71,20 +72,30 @@ public:
             const double room = m_lWg / 2.0 - std::fabs(y);
             const KeyPath at(frameY, j);
             if (m_kp.fPosShAndSg == 0) {
-                Side(at, y, room, {st, {"sg_d", m_kp.sg_d, wSg}, {"sh_d", m_kp.sh_d, wSh}}, sideBarsOut);
+                Side(at, y, room, {st, {"sg_d", m_kp.sg_d, m_wSg}, {"sh_d", m_kp.sh_d, m_wSh}}, sideBarsOut);
                 continue;
             }
-            Side(at, y, room, {st, {"sg_d", m_kp.sg_d, wSg / 2.0}}, "the stirrups outside the beam's side");
-            Side(at, y, room, {{"sh_d", m_kp.sh_d, wSh / 2.0}}, sideBarsOut);
+            Side(at, y, room, {st, {"sg_d", m_kp.sg_d, m_wSg / 2.0}}, "the stirrups outside the beam's side");
+            Side(at, y, room, {{"sh_d", m_kp.sh_d, m_wSh / 2.0}}, sideBarsOut);
         }
 
         BarStationOrder();
         TopCutOffEnds();
-        BuildableSteel(wSt, wSg, wSh, wSd);
+        BuildableSteel();
         return m_reported;
     }
 
+    // A limit of what can be built: its row of the docs' table and the member that judges it.
+    struct Limit {
+        const char* keys;
+        const char* limit;
+        void (CapKeyFit::*judge)();
+    };
+    static const Limit kLimits[];
+
 private:
+    void BuildableSteel();
+
     static int TruncatedType(double type)
     {
         return std::isfinite(type) && std::fabs(type) < 2147483648.0 ? static_cast<int>(type) : 0;
@@ -242,19 +253,6 @@ private:
         }
     }
 
-    // What can be built, each length that places steel judged against the bars it places.
-    void BuildableSteel(double wSt, double wSg, double wSh, double wSd)
-    {
-        Spacings(wSg, wSh, wSd);
-        FramesApart(wSt);
-        Welds();
-        // The outermost stirrups stand sg_a from each end: their surface, half the stirrup's outer
-        // diameter about the axis, stays within the concrete.
-        Cover("sg_a", m_kp.sg_a, {{"sg_d", m_kp.sg_d, wSg / 2.0}}, "the outermost stirrups (sg) outside the beam's end");
-        BendRadius("KeyLen2", m_kp.KeyLen2, m_kp.KeyLen1 > 0.0, "the arcs of the bent-up bars");
-        BendRadius("st_LeadPointR", m_kp.st_LeadPointR, m_kp.st_fCalculateLarc == 1, "the kinks of the through bars");
-    }
-
     // A spacing is the distance of one bar's axis from the next one's: at least the bars' outer
     // diameter, or they lie in each other; and at most the length it divides, or it lays no bar
     // between its ends. A spacing of a part that is not laid is not judged, nor a smallest or largest
@@ -263,133 +261,192 @@ private:
         const char* key;
         double value;
         bool laid;
-        BarInCover bar;       // the bars it spaces, their part their outer diameter
-        const char* what;     // "the stirrups (sg)"
-        double divided;       // the length it divides
-        const char* over;     // what that length is: "the beam's length"
     };
 
-    void Spacings(double wSg, double wSh, double wSd)
+    // The spacings of one set of bars (its diameter key and value, its outer diameter w), "the
+    // stirrups (sg)", dividing a length, "the beam's length".
+    void Spacings(std::initializer_list<Spacing> spacings, BarInCover bar, const char* what, double divided,
+                  const char* over)
     {
-        const bool tendons = !m_kp.SteelAr.IsEmpty();
-        const bool endFaces = m_kp.fDistribute != 0;
-        const double wSb = KVDataCommon::wd(m_kp.SBd, m_kp.SBtype);
-        const BarInCover sg{"sg_d", m_kp.sg_d, wSg}, sh{"sh_d", m_kp.sh_d, wSh}, sd{"sd_d", m_kp.sd_d, wSd},
-            sb{"SBd", m_kp.SBd, wSb};
-        const char* stirrups = "the stirrups (sg)";
-        const char* sides = "the side bars (sh)";
-        const char* ends = "the end-face bars (sd)";
-        const char* along = "the bars along the tendons";
-        const double length = m_along.length, height = m_along.height, endFace = m_along.endFaceHeight;
-        const char* beamLength = "the beam's length";
-        const char* beamHeight = "the beam's height";
-        const Spacing spacings[] = {
-            {"sg_Min", m_kp.sg_Min, m_kp.sg_Min != 0.0, sg, stirrups, length, beamLength},
-            {"sg_Max", m_kp.sg_Max, m_kp.sg_Max != 0.0, sg, stirrups, length, beamLength},
-            {"sg_s", m_kp.sg_s, true, sg, stirrups, length, beamLength},
-            {"sg_s2", m_kp.sg_s2, m_kp.sg_fenG == 1, sg, stirrups, length, beamLength},
-            {"sg_s3", m_kp.sg_s3, m_kp.sg_fLayMode == 0, sg, stirrups, length, beamLength},
-            {"sh_Min", m_kp.sh_Min, m_kp.sh_Min != 0.0, sh, sides, height, beamHeight},
-            {"sh_Max", m_kp.sh_Max, m_kp.sh_Max != 0.0, sh, sides, height, beamHeight},
-            {"sh_s", m_kp.sh_s, true, sh, sides, height, beamHeight},
-            {"sd_Min", m_kp.sd_Min, endFaces, sd, ends, endFace, "the taller end face's height"},
-            {"sd_Max", m_kp.sd_Max, endFaces, sd, ends, endFace, "the taller end face's height"},
-            {"Ldis", m_kp.Ldis, tendons, sb, along, length, beamLength},
-            {"Cdis", m_kp.Cdis, tendons, sb, along, length, beamLength},
-        };
         for (const Spacing& s : spacings) {
             if (!s.laid) continue;
             const std::string at = KeyPath(m_cap, s.key).Path();
-            if (Beyond(s.bar.part, s.value))
+            if (Beyond(bar.part, s.value))
                 Report(at,
-                       std::string("lays ") + s.what + " closer than they are thick; expected at least " +
-                           KeyLengthText(s.bar.part) + " mm, the outer diameter of " + BarList({s.bar}),
+                       std::string("lays ") + what + " closer than they are thick; expected at least " +
+                           KeyLengthText(bar.part) + " mm, the outer diameter of " + BarList({bar}),
                        s.value);
-            else if (Beyond(s.value, s.divided))
+            else if (Beyond(s.value, divided))
                 Report(at,
-                       std::string("spaces ") + s.what + " farther apart than " + s.over + "; expected at most " +
-                           KeyLengthText(s.divided) + " mm",
+                       std::string("spaces ") + what + " farther apart than " + over + "; expected at most " +
+                           KeyLengthText(divided) + " mm",
                        s.value);
         }
     }
 
+    void StirrupSpacings()
+    {
+        Spacings({{"sg_Min", m_kp.sg_Min, m_kp.sg_Min != 0.0},
+                  {"sg_Max", m_kp.sg_Max, m_kp.sg_Max != 0.0},
+                  {"sg_s", m_kp.sg_s, true},
+                  {"sg_s2", m_kp.sg_s2, m_kp.sg_fenG == 1},
+                  {"sg_s3", m_kp.sg_s3, m_kp.sg_fLayMode == 0}},
+                 {"sg_d", m_kp.sg_d, m_wSg}, "the stirrups (sg)", m_along.length, "the beam's length");
+    }
+
+    void SideBarSpacings()
+    {
+        Spacings({{"sh_Min", m_kp.sh_Min, m_kp.sh_Min != 0.0}, {"sh_Max", m_kp.sh_Max, m_kp.sh_Max != 0.0}, {"sh_s", m_kp.sh_s, true}},
+                 {"sh_d", m_kp.sh_d, m_wSh}, "the side bars (sh)", m_along.height, "the beam's height");
+    }
+
+    void EndFaceBarSpacings()
+    {
+        const bool laid = m_kp.fDistribute != 0;
+        Spacings({{"sd_Min", m_kp.sd_Min, laid}, {"sd_Max", m_kp.sd_Max, laid}}, {"sd_d", m_kp.sd_d, m_wSd},
+                 "the end-face bars (sd)", m_along.endFaceHeight, "the taller end face's height");
+    }
+
+    void TendonBarSpacings()
+    {
+        const bool laid = !m_kp.SteelAr.IsEmpty();
+        Spacings({{"Ldis", m_kp.Ldis, laid}, {"Cdis", m_kp.Cdis, laid}},
+                 {"SBd", m_kp.SBd, KVDataCommon::wd(m_kp.SBd, m_kp.SBtype)}, "the bars along the tendons", m_along.length,
+                 "the beam's length");
+    }
+
     // The frames stand across the beam each in its plane; the bars of two frames closer than a main
     // bar's outer diameter lie in each other. A frame is judged against every frame before it.
-    void FramesApart(double wSt)
+    void FramesApart()
     {
         const KeyPath frameY(m_cap, "FrameY");
         for (int k = 1; k < m_kp.FrameY.GetSize(); ++k) {
             for (int j = 0; j < k; ++j) {
                 const double apart = std::fabs(m_kp.FrameY[k] - m_kp.FrameY[j]);
-                if (!Beyond(wSt, apart)) continue;
+                if (!Beyond(m_wSt, apart)) continue;
                 Report(KeyPath(frameY, k).Path(),
                        "lays frame " + std::to_string(k + 1) + " " + KeyLengthText(apart) + " mm from frame " +
                            std::to_string(j + 1) + " (FrameY[" + std::to_string(j) +
-                           "]); expected frames at least " + KeyLengthText(wSt) +
-                           " mm apart, the outer diameter of " + BarList({{"st_d", m_kp.st_d, wSt}}),
+                           "]); expected frames at least " + KeyLengthText(m_wSt) +
+                           " mm apart, the outer diameter of " + BarList({{"st_d", m_kp.st_d, m_wSt}}),
                        m_kp.FrameY[k]);
                 break;
             }
         }
     }
 
-    // The weld the bridge codes ask of a welded skeleton's bars (JTG 3362-2018, welded skeletons):
-    // 5 d on both sides of a bar, 10 d on one side (st_fWeld 0), d the main bar's diameter.
-    double Weld() const { return (m_kp.st_fWeld == 0 ? 10.0 : 5.0) * m_kp.st_d; }
+    // The bridge codes weld a skeleton's bars (JTG 3362-2018, welded skeletons): an inclined bar to
+    // a through bar with 5 d on both sides, 10 d on one side (st_fWeld 0); through bars to each
+    // other with the short weld, 2.5 d on both sides, 5 d on one; d the main bar's diameter.
+    bool OneSided() const { return m_kp.st_fWeld == 0; }
+    double FullWeld() const { return (OneSided() ? 10.0 : 5.0) * m_kp.st_d; }
+    double ShortWeld() const { return (OneSided() ? 5.0 : 2.5) * m_kp.st_d; }
+    bool LegsHoldShortWeld() const { return !Beyond(ShortWeld(), m_kp.st_LstWeld); }
 
-    std::string WeldText() const
+    // The weld the design lays: the full weld, lowered to the welded end legs (st_LstWeld) where
+    // they are shorter. Legs that do not hold the short weld are refused, and the full weld judged.
+    double LaidWeld() const { return LegsHoldShortWeld() ? std::min(FullWeld(), m_kp.st_LstWeld) : FullWeld(); }
+
+    std::string WeldText(double factor) const
     {
-        return KeyLengthText(Weld()) + (m_kp.st_fWeld == 0 ? " mm, a weld on one side of 10 × st_d " : " mm, a weld on both sides of 5 × st_d ") +
-               KeyValueText(m_kp.st_d);
+        return std::string(OneSided() ? "a weld on one side of " : "a weld on both sides of ") + KeyValueText(factor) +
+               " × st_d " + KeyValueText(m_kp.st_d);
     }
 
-    // The welded end legs hold their welds, and every bar the skeleton lays over a support line or in
-    // a span is welded to it: no shorter than one weld. A bar of a group ends or bends at dx from its
-    // support line, where it is welded on; a secondary frame's top cut-off bar is the pair LenT[2c] +
-    // LenT[2c + 1], a bottom one LenB[2s] + LenB[2s + 1] (a pair of 0 lays no bar).
-    void Welds()
+    std::string LaidWeldText() const
     {
-        const double weld = Weld();
-        if (Beyond(weld, m_kp.st_LstWeld))
-            Report(KeyPath(m_cap, "st_LstWeld").Path(),
-                   "makes the welded end legs shorter than their welds; expected at least " + WeldText(), m_kp.st_LstWeld);
+        const double laid = LaidWeld();
+        const std::string full = WeldText(OneSided() ? 10.0 : 5.0);
+        if (laid == FullWeld()) return KeyLengthText(laid) + " mm, " + full;
+        return KeyLengthText(laid) + " mm, " + full + " lowered to st_LstWeld";
+    }
+
+    // The welded end legs are the short legs by which the skeleton's through bars are welded to each
+    // other: each holds at least the short weld. The design lowers every weld to them.
+    void EndLegWelds()
+    {
+        if (LegsHoldShortWeld()) return;
+        Report(KeyPath(m_cap, "st_LstWeld").Path(),
+               "makes the welded end legs shorter than the short weld between the skeleton's bars; expected at least " +
+                   KeyLengthText(ShortWeld()) + " mm, " + WeldText(OneSided() ? 5.0 : 2.5),
+               m_kp.st_LstWeld);
+    }
+
+    // Every bar the skeleton lays over a support line or in a span is welded to it with the weld
+    // laid: a bar of a group ends or bends at dx from its support line, where it is welded on.
+    void BarStationWelds()
+    {
+        const double weld = LaidWeld();
         const KeyPath records(m_cap, "FrameAr");
         for (int r = 0; r < m_kp.FrameAr.GetSize(); ++r) {
             const auto& record = m_kp.FrameAr[r];
+            if (record.fGJJ == 0) continue;
             const KeyPath record_at(records, r);
-            if (record.fGJJ != 0) {
-                const KeyPath groups(record_at, "GJJ");
-                for (int g = 0; g < record.GJJ.GetSize(); ++g)
-                    for (int e = 0; e < record.GJJ[g].GetSize(); ++e) {
-                        const double dx = record.GJJ[g][e].dx;
-                        if (Beyond(weld, dx))
-                            Report(KeyPath(KeyPath(KeyPath(groups, g), e), "dx").Path(),
-                                   "welds its bar on closer to the support line than one weld; expected at least " + WeldText(),
-                                   dx);
-                    }
-                continue;
-            }
-            CutOffPairs(KeyPath(record_at, "LenT"), record.LenT, "top", weld);
-            CutOffPairs(KeyPath(record_at, "LenB"), record.LenB, "bottom", weld);
+            const KeyPath groups(record_at, "GJJ");
+            for (int g = 0; g < record.GJJ.GetSize(); ++g)
+                for (int e = 0; e < record.GJJ[g].GetSize(); ++e) {
+                    const double dx = record.GJJ[g][e].dx;
+                    if (Beyond(weld, dx))
+                        Report(KeyPath(KeyPath(KeyPath(groups, g), e), "dx").Path(),
+                               "welds its bar on closer to the support line than one weld; expected at least " + LaidWeldText(),
+                               dx);
+                }
         }
     }
 
-    void CutOffPairs(const KeyPath& lengths, const CArray<double>& pairs, const char* which, double weld)
+    // A secondary frame's top cut-off bar is the pair LenT[2c] + LenT[2c + 1], a bottom one LenB[2s]
+    // + LenB[2s + 1] (a pair of 0 lays no bar), welded to the through bar: no shorter than its weld.
+    void CutOffWelds()
     {
+        const KeyPath records(m_cap, "FrameAr");
+        for (int r = 0; r < m_kp.FrameAr.GetSize(); ++r) {
+            const auto& record = m_kp.FrameAr[r];
+            if (record.fGJJ != 0) continue;
+            const KeyPath record_at(records, r);
+            CutOffPairs(KeyPath(record_at, "LenT"), record.LenT, "top");
+            CutOffPairs(KeyPath(record_at, "LenB"), record.LenB, "bottom");
+        }
+    }
+
+    void CutOffPairs(const KeyPath& lengths, const CArray<double>& pairs, const char* which)
+    {
+        const double weld = LaidWeld();
         for (int k = 0; k + 1 < pairs.GetSize(); k += 2) {
             const double bar = pairs[k] + pairs[k + 1];
             if (!(bar > 0.0) || !Beyond(weld, bar)) continue;
             Report(KeyPath(lengths, k).Path(),
                    std::string("with the length after it lays a ") + which + " cut-off bar " + KeyLengthText(bar) +
-                       " mm long, shorter than one weld; expected the two at least " + WeldText(),
+                       " mm long, shorter than one weld; expected the two at least " + LaidWeldText(),
                    pairs[k]);
         }
+    }
+
+    // The outermost stirrups stand sg_a from each end: their surface, half the stirrup's outer
+    // diameter about the axis, stays within the concrete; and the stirrups of an end are counted
+    // between it and its first support line from sg_a on, so sg_a stays short of that line.
+    void OutermostStirrups()
+    {
+        Cover("sg_a", m_kp.sg_a, {{"sg_d", m_kp.sg_d, m_wSg / 2.0}}, "the outermost stirrups (sg) outside the beam's end");
+        const bool left = m_along.leftCantilever <= m_along.rightCantilever;
+        const double cantilever = left ? m_along.leftCantilever : m_along.rightCantilever;
+        if (m_kp.sg_a < cantilever && !KVDataCommon::IsEqual(m_kp.sg_a, cantilever)) return;
+        Report(KeyPath(m_cap, "sg_a").Path(),
+               std::string("puts the outermost stirrups (sg) at or past the first support line from the ") +
+                   (left ? "left" : "right") + " end; expected below " + KeyLengthText(cantilever) +
+                   " mm, that line's distance from the end",
+               m_kp.sg_a);
     }
 
     // A bar is bent round a mandrel no smaller than its grade allows (the bend diameters of the end
     // hooks: 2.5 d for HPB300 up to 6 d for HRB500), d the main bar's diameter: the radius inside a
     // bend in its run is at least half that; 0 is a sharp bend, as the design reads it. Judged
     // where the bends are laid.
+    void Bends()
+    {
+        BendRadius("KeyLen2", m_kp.KeyLen2, m_kp.KeyLen1 > 0.0, "the arcs of the bent-up bars");
+        BendRadius("st_LeadPointR", m_kp.st_LeadPointR, m_kp.st_fCalculateLarc == 1, "the kinks of the through bars");
+    }
+
     void BendRadius(const char* key, double radius, bool laid, const char* what)
     {
         const double least = KVDataCommon::InnerBendDiameter(m_kp.st_d, m_kp.st_type) / 2.0;
@@ -401,6 +458,41 @@ private:
                radius);
     }
 
+    // The top bars stand st_ua under the top and the bottom bars the same over the bottom: each
+    // stays in its half of the section, 2 st_ua + w(st_d) at most the section's height, where it
+    // is least high; beyond, the two layers cross.
+    void TopBarsInTheUpperHalf()
+    {
+        HalfOf("st_ua", m_kp.st_ua, m_along.leastHeight,
+               "puts the top bars below the middle of the section where it is least high",
+               "the section's " + KeyLengthText(m_along.leastHeight) + " mm height at station " +
+                   KeyLengthText(m_along.leastHeightAt));
+    }
+
+    // The skeleton's end legs stand st_sa from each end: each stays in its half of the beam where
+    // it is least long, along its bottom between the tapered parts; beyond, the bars of the two
+    // ends run past each other and the bottom bars past the tapered parts' feet.
+    void EndLegsInTheirHalf()
+    {
+        HalfOf("st_sa", m_kp.st_sa, m_along.bottomLength,
+               "puts the skeleton's end legs past the middle of the beam where it is least long",
+               "the beam's " + KeyLengthText(m_along.bottomLength) + " mm length along its bottom");
+    }
+
+    // A distance from a face of the skeleton's bars that stays in its half of a length: twice it
+    // and the bar's outer diameter at most the length.
+    void HalfOf(const char* key, double distance, double length, const char* puts, const std::string& what)
+    {
+        const double most = (length - m_wSt) / 2.0;
+        if (!Beyond(distance, most)) return;
+        const BarInCover st{"st_d", m_kp.st_d, m_wSt / 2.0};
+        const std::string by = std::string(puts) + " by " + KeyLengthText(distance - most) + " mm";
+        if (ReportThickBars({st}, by)) return;
+        Report(KeyPath(m_cap, key).Path(),
+               by + "; expected at most " + KeyLengthText(most) + " mm, so that twice it and the " + KeyLengthText(m_wSt) +
+                   " mm outer diameter of " + BarList({st}) + " fit " + what,
+               distance);
+    }
 
     void Report(const std::string& path, const std::string& what, double given)
     {
@@ -412,18 +504,85 @@ private:
     const CPM001_CapKeyParam& m_kp;
     double m_lWg;
     const CapAlongBeam& m_along;
-    const std::string m_root;
+    const std::string& m_root;
     const KeyPath m_start;
     const KeyPath m_cap;
+    const double m_wSt, m_wSg, m_wSh, m_wSd;   // the outer diameters of the bars: skeleton, stirrups, side, end-face
     std::set<std::string> m_named;
     int m_reported = 0;
 };
 
+// The limits in the order of the docs' table, which the key fit's test compares with this one.
+const CapKeyFit::Limit CapKeyFit::kLimits[] = {
+    {"`sg_s`, `sg_s2`, `sg_s3`, `sg_Min`, `sg_Max`", "from w(`sg_d`) to the beam's length", &CapKeyFit::StirrupSpacings},
+    {"`sh_s`, `sh_Min`, `sh_Max`", "from w(`sh_d`) to the beam's height at the crown", &CapKeyFit::SideBarSpacings},
+    {"`sd_Min`, `sd_Max`", "from w(`sd_d`) to the taller end face's height", &CapKeyFit::EndFaceBarSpacings},
+    {"`Ldis`, `Cdis`", "from w(`SBd`) to the beam's length", &CapKeyFit::TendonBarSpacings},
+    {"`FrameY[k]`", "at least w(`st_d`) from every other frame", &CapKeyFit::FramesApart},
+    {"`st_LstWeld`", "at least 2.5 d (`st_fWeld` other than 0), 5 d (`st_fWeld` 0)", &CapKeyFit::EndLegWelds},
+    {"`FrameAr[i].GJJ[g][e].dx`", "at least the weld laid", &CapKeyFit::BarStationWelds},
+    {"`FrameAr[i].LenT[2c]` with `LenT[2c + 1]`, `LenB[2s]` with `LenB[2s + 1]`", "the two at least the weld laid, or both 0",
+     &CapKeyFit::CutOffWelds},
+    {"`sg_a`", "at least w(`sg_d`)/2, below each end's first support line", &CapKeyFit::OutermostStirrups},
+    {"`KeyLen2` (arcs laid: `KeyLen1` above 0), `st_LeadPointR` (`st_fCalculateLarc` 1)",
+     "0 or at least half the bend diameter of `st_d` for its `st_type` (2.5 d HPB300, 4 d HRB335, 5 d HRB400, 6 d "
+     "HRB500: the end hooks' bend diameters, above)",
+     &CapKeyFit::Bends},
+    {"`st_ua`", "at most (h − w(`st_d`))/2, h the section's least height", &CapKeyFit::TopBarsInTheUpperHalf},
+    {"`st_sa`", "at most (b − w(`st_d`))/2, b the beam's length along its bottom", &CapKeyFit::EndLegsInTheirHalf},
+};
+
+// What can be built, each length that places steel judged against the bars it places.
+void CapKeyFit::BuildableSteel()
+{
+    for (const Limit& limit : kLimits) (this->*limit.judge)();
+}
+
 } // namespace
 
-int ReportKeysNotFittingCap(const CPM001_CapKeyParam& kp, double lWg, const CapAlongBeam& along)
+std::vector<BuildableLimitRow> BuildableLimitRows()
 {
-    return CapKeyFit(kp, lWg, along).Run();
+    std::vector<BuildableLimitRow> rows;
+    for (const CapKeyFit::Limit& limit : CapKeyFit::kLimits) rows.push_back({limit.keys, limit.limit});
+    return rows;
+}
+
+CapAlongBeam CapAlongBeamOf(const CPM001T0101Atom& cap, int layMode)
+{
+    CapAlongBeam along;
+    along.length = cap.bBg;
+    along.spacings = cap.bBz;
+    along.tanSkew = std::tan(cap.a);
+    along.height = cap.hHgl;
+    along.endFaceHeight = std::max(cap.hXbl, cap.hXbr);
+    // Along the skew the frames of a pier read the cantilevers at the bearings.
+    const bool alongSkew = CPM001T0101Atom::ChooseSkeletonLayout(layMode) == CPM001T0101Atom::SkeletonLayout::AlongSkew;
+    const double shift = alongSkew && cap.PMorPT != 0 ? along.tanSkew * cap.vP : 0.0;
+    along.leftCantilever = cap.bBzl - shift;
+    along.rightCantilever = cap.bBzr + shift;
+    // The top and the underside run straight between the outline's corners: the ends, the tapered
+    // parts' feet and the crown; the section is least high at one of them.
+    const CapUnderside underside{cap.bBg, cap.bBpl, cap.hHpl, cap.bBpr, cap.hHpr};
+    along.leastHeight = INFINITY;
+    for (const double x : {0.0, cap.bBpl, cap.bAc, cap.bBg - cap.bBpr, cap.bBg}) {
+        if (!(x >= 0.0 && x <= cap.bBg)) continue;
+        const double height = cap.GetFame_XZ(x) + cap.st.ua - underside.At(x);
+        if (height < along.leastHeight) along.leastHeight = height, along.leastHeightAt = x;
+    }
+    along.bottomLength = cap.bBg - cap.bBpl - cap.bBpr;
+    return along;
+}
+
+int ReportKeysNotFittingCapBeam(const CPM001T0101Atom& cap, const CPM001_CapKeyParam& kp, const std::string& root)
+{
+    int reported = ReportKeysNotFittingCap(kp, cap.lWg, CapAlongBeamOf(cap, kp.st_fLayMode), root);
+    if (cap.JGType != 0) reported += ReportTendonsNotFittingCap(kp, cap.lWg, root);
+    return reported;
+}
+
+int ReportKeysNotFittingCap(const CPM001_CapKeyParam& kp, double lWg, const CapAlongBeam& along, const std::string& root)
+{
+    return CapKeyFit(kp, lWg, along, root).Run();
 }
 
 // The tendons of each definition across the beam: a tendon at y from the centre line holds its duct
@@ -432,9 +591,8 @@ int ReportKeysNotFittingCap(const CPM001_CapKeyParam& kp, double lWg, const CapA
 // ducts touch at the least when their positions are the duct's size apart. A definition whose duct
 // the catalogue does not hold has ducts of no size, as the design takes them: its axes are judged.
 // Each position is named once, at its first fault: the side, else the first earlier position too near.
-int ReportTendonsNotFittingCap(const CPM001_CapKeyParam& kp, double lWg)
+int ReportTendonsNotFittingCap(const CPM001_CapKeyParam& kp, double lWg, const std::string& root)
 {
-    const std::string root;
     const KeyPath start(root);
     const KeyPath cap(start, "cap");
     const KeyPath all(cap, "SteelAr");

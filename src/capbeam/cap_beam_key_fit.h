@@ -5,6 +5,12 @@
 #include "calc/pm001_cap_key_param.h"
 #include "common/dbl_array.h"
 
+#include <string>
+#include <string_view>
+#include <vector>
+
+class CPM001T0101Atom;
+
 // The cap along its length as the skeleton's frames read it while they are laid.
 struct CapAlongBeam {
     double length = 0.0;          // the beam's length
@@ -13,7 +19,30 @@ struct CapAlongBeam {
     double tanSkew = 0.0;         // tan of the skew angle
     double height = 0.0;          // the beam's height at the crown, which the side bars' levels divide
     double endFaceHeight = 0.0;   // the taller end face's height, which the end-face bars divide
+    double rightCantilever = 0.0; // the last support line to the right end, at y 0
+    double leastHeight = 0.0;     // the section's height where it is least high
+    double leastHeightAt = 0.0;   // the station of that height
+    double bottomLength = 0.0;    // the beam's length along its bottom, between its tapered parts
 };
+
+// The cap along its length as the design's steps read it with frames laid by layMode (st_fLayMode),
+// from a cap whose cantilevers are as handed to its design, as a design of a pier (PMorPT
+// non-zero) also leaves them: along the skew, the cantilevers at the bearings.
+CapAlongBeam CapAlongBeamOf(const CPM001T0101Atom& cap, int layMode);
+
+// Both checks below on such a cap: the key values of kp, and its tendons on a prestressed cap.
+// Paths start at root: "" for "cap.st_sa", "user-adjusted key parameters" for a stored set.
+// Returns the number of lines reported.
+int ReportKeysNotFittingCapBeam(const CPM001T0101Atom& cap, const CPM001_CapKeyParam& kp, const std::string& root = {});
+
+// A limit of what can be built, as the table "What can be built" of docs/key-parameters.md writes
+// its first two cells: the keys it judges and the limit.
+struct BuildableLimitRow {
+    std::string_view keys;
+    std::string_view limit;
+};
+// The limits of what can be built that ReportKeysNotFittingCap holds, in the order it judges them.
+std::vector<BuildableLimitRow> BuildableLimitRows();
 
 // Reports through the error channel, one line each, every key value of kp that alone puts the
 // ordinary reinforcement of a cap lWg wide outside the beam or out of order, named by its path from
@@ -22,18 +51,20 @@ struct CapAlongBeam {
 // (sh) surface lie outside the beam's side,
 // a frame record's bar station (dx) below the one before it in its group, a top cut-off length
 // (LenT) of a secondary frame record that puts its bar past an end of the beam along; and what
-// cannot be built (BuildableSteel, cap_beam_key_fit.cpp): a spacing closer than its bars are thick
-// or longer than what it divides, frames closer than their bar, a welded leg shorter than its
-// weld, the outermost stirrups outside the beam's end, a bend tighter than the codes allow, a
-// cut-off bar or a bar station (dx) shorter than one weld. Where the
+// cannot be built (BuildableLimitRows): a spacing closer than its bars are thick or longer than
+// what it divides, frames closer than their bar, a welded leg shorter than the codes' short weld,
+// a bar station (dx) or a cut-off bar shorter than the weld laid, the outermost stirrups outside
+// the beam's end or at a support line, a bend tighter than the codes allow, the top bars below the
+// middle of the least high section, the skeleton's end legs past the middle of the beam's bottom. Where the
 // diameters and a cover together leave no room, a diameter thicker than any rolled bar is named,
 // otherwise the cover. Each key is named once. Nothing is changed; returns the number of lines
 // reported.
-int ReportKeysNotFittingCap(const CPM001_CapKeyParam& kp, double lWg, const CapAlongBeam& along);
+int ReportKeysNotFittingCap(const CPM001_CapKeyParam& kp, double lWg, const CapAlongBeam& along,
+                            const std::string& root = {});
 
 // Reports through the error channel, one line each, every tendon position across the beam
 // (cap.SteelAr[k].Y[j]) that puts its duct, of the outer size the catalogue gives the definition's
 // duct, outside a side of a cap lWg wide, or into the duct of an earlier tendon of its definition
 // (nearer to it than the duct's size). Judged where the cap lays its tendons; nothing is changed;
 // returns the number of lines reported.
-int ReportTendonsNotFittingCap(const CPM001_CapKeyParam& kp, double lWg);
+int ReportTendonsNotFittingCap(const CPM001_CapKeyParam& kp, double lWg, const std::string& root = {});

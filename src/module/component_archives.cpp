@@ -197,4 +197,5 @@ void CPM001Norm::SerializeAdjustData(CArchive& ar)
 {
     walkCalc(ar, "the calculation engine's adjustment part", m_pCalc,
              [&](CPM001Calc& calc) { calc.SerializeAdjust(ar); });
+    if (ar.IsLoading()) CheckUserKeyParamsFitCap();
 }

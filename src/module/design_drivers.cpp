@@ -7,6 +7,7 @@
 #include "calc/pm001_key_param.h"
 #include "capbeam/cap_beam_reinforcement.h"
 #include "capbeam/bars_within_beam_check.h"
+#include "capbeam/cap_beam_key_fit.h"
 #include "capbeam/design_result_check.h"
 #include "host/cpm001_input.h"
 #include "host/project_manager.h"
@@ -72,6 +73,14 @@ void CPM001Norm::CheckDesignResults() const
     m_pCapBeamAtom->OutPM001AtomData(published);
     check.Report();
     CheckBarsWithinBeam(*m_pCapBeamAtom);
+}
+
+void CPM001Norm::CheckUserKeyParamsFitCap() const
+{
+    // A set outside its bounds has been reported as it loaded; a cap of no design is judged by nothing.
+    const CPM001KeyParam* kp = m_pCalc ? m_pCalc->HeldUserDesignData() : nullptr;
+    if (!kp || !m_pCapBeamAtom || m_pCapBeamAtom->PMorPT == 0) return;
+    ReportKeysNotFittingCapBeam(*m_pCapBeamAtom, kp->CapKeyParam, "user-adjusted key parameters");
 }
 
 int CPM001Norm::FillDesignObjects(CPM001KeyParam& kp)

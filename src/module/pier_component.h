@@ -153,6 +153,10 @@ private:
     // (capbeam/bars_within_beam_check.h); each fault is reported as an error, and the design or
     // load itself stands.
     void CheckDesignResults() const;
+    // Judges a loaded user-adjusted key set against the stored cap beam's design, as a redesign
+    // from it would (capbeam/cap_beam_key_fit.h): each key that does not fit is reported as an
+    // error by its path in the set; the load itself stands.
+    void CheckUserKeyParamsFitCap() const;
 
     // Named queries, report and adjustment.
 public:

@@ -46,6 +46,7 @@ tests/data/projects/hammerhead_crown_over_taper.json design
 tests/data/projects/piles_skew_other_way.json      design
 tests/data/projects/square_ends_right_tapered.json design
 tests/data/projects/footing_two_frames.json        design
+tests/data/projects/footing_welds_lowered.json     design
 "
 
 failures=0

@@ -6,7 +6,10 @@
 
 #include <gtest/gtest.h>
 
+#include <fstream>
+#include <regex>
 #include <string>
+#include <utility>
 #include <vector>
 
 namespace {
@@ -55,16 +58,20 @@ void AddTopCutOff(CPM001_CapKeyParam& kp, const char* name, std::initializer_lis
 
 // Every length that places steel at the edge of what can be built, or a step past it, in a beam 10000 long, 1800
 // high at the crown, its taller end face 1000: spacings from the bar (12, 16) to what they divide; frames of 28 mm bars
-// 28 apart; a weld 140 (5 × 28, both sides) or 280 (10 × 28, one side); the outermost stirrups 6 from the end; bends
-// half the 2.5 × 28 = 70 an HPB300 bar is bent round. Ducts 87 (round) and 77 (flat, 72×22) across reach
-// 1000 - 43.5 = 956.5 and 1000 - 38.5 = 961.5 from the centre line of a cap 2000 wide, and lie a duct apart.
+// 28 apart; welded end legs of the short weld 70 (2.5 × 28, both sides) or 140 (5 × 28, one side), to which the weld
+// of 140 (5 × 28) or 280 (10 × 28) is lowered: legs short of it leave the full weld, which bar stations and cut-off
+// bars hold; the outermost stirrups 6 from the end; bends half the 2.5 × 28 = 70 an HPB300 bar is bent round; the
+// top bars' and end legs' distances (1000 - 28) / 2 = 486 in the section 1000 high at its least and (10000 - 28) / 2
+// = 4986 along the bottom. Ducts 87 (round) and 77 (flat, 72×22) across reach 1000 - 43.5 = 956.5 and 1000 - 38.5 =
+// 961.5 from the centre line of a cap 2000 wide, and lie a duct apart.
 void BuildableAtEdge(CPM001_CapKeyParam& kp, double past, int fWeld)
 {
     const double weld = fWeld == 0 ? 280.0 : 140.0;
     kp.sg_s = kp.Ldis = 12.0 - past, kp.sh_s = kp.sd_Min = 16.0 - past;
     kp.sg_Max = kp.Cdis = 10000.0 + past, kp.sh_Max = 1800.0 + past, kp.sd_Max = 1000.0 + past;
     kp.SBtype = 1, kp.SBd = 12.0, kp.FrameY[1] = -797.0 - past, kp.sg_a = 6.0 - past;
-    kp.st_fWeld = fWeld, kp.st_LstWeld = weld - past;
+    kp.st_ua = 486.0 + past, kp.st_sa = 4986.0 + past;
+    kp.st_fWeld = fWeld, kp.st_LstWeld = weld / 2.0 - past;
     AddRecord(kp, 1, {{weld - past}});
     AddTopCutOff(kp, "N", {weld / 2.0, weld / 2.0 - past});
     kp.KeyLen1 = 400.0, kp.st_fCalculateLarc = 1, kp.KeyLen2 = kp.st_LeadPointR = 35.0 - past;
@@ -87,6 +94,7 @@ TEST(CapKeyFit, EachValueIsJudgedAtTheEdgeOfWhatFits)
         double lWg;
         std::vector<std::string> errors;
         double tanSkew = 0.0;
+        void (*beam)(CapAlongBeam&) = nullptr;
     } rows[] = {
         // st_sa holds half a skeleton bar and a whole end-face bar (its axis half of it in, its surface at the end),
         // 14 + 16 = 30; st_ua half a skeleton bar and half a stirrup, 14 + 6 = 20; beside a frame stand 14 + 12 + 16
@@ -182,8 +190,8 @@ TEST(CapKeyFit, EachValueIsJudgedAtTheEdgeOfWhatFits)
           "(10001 given)",
           "cap.FrameY[1]: lays frame 2 27 mm from frame 1 (FrameY[0]); expected frames at least 28 mm apart, the outer "
           "diameter of st_d 28 (-798 given)",
-          "cap.st_LstWeld: makes the welded end legs shorter than their welds; expected at least 280 mm, a weld on one "
-          "side of 10 × st_d 28 (279 given)",
+          "cap.st_LstWeld: makes the welded end legs shorter than the short weld between the skeleton's bars; "
+          "expected at least 140 mm, a weld on one side of 5 × st_d 28 (139 given)",
           "cap.FrameAr[0].GJJ[0][0].dx: welds its bar on closer to the support line than one weld; expected at least "
           "280 mm, a weld on one side of 10 × st_d 28 (279 given)",
           "cap.FrameAr[1].LenT[0]: with the length after it lays a top cut-off bar 279 mm long, shorter than one weld; "
@@ -194,6 +202,12 @@ TEST(CapKeyFit, EachValueIsJudgedAtTheEdgeOfWhatFits)
           "or at least 35 mm, half the bend diameter of st_d 28 of st_type 1 (34 given)",
           "cap.st_LeadPointR: bends the kinks of the through bars tighter than the bars can be bent; expected 0 (a "
           "sharp bend) or at least 35 mm, half the bend diameter of st_d 28 of st_type 1 (34 given)",
+          "cap.st_ua: puts the top bars below the middle of the section where it is least high by 1 mm; expected at "
+          "most 486 mm, so that twice it and the 28 mm outer diameter of st_d 28 fit the section's 1000 mm height at station "
+          "0 (487 given)",
+          "cap.st_sa: puts the skeleton's end legs past the middle of the beam where it is least long by 1 mm; expected "
+          "at most 4986 mm, so that twice it and the 28 mm outer diameter of st_d 28 fit the beam's 10000 mm length along "
+          "its bottom (4987 given)",
           "cap.SteelAr[0].Y[0]: puts the tendon's duct outside the beam's side by 1 mm; expected from -956.5 to 956.5 "
           "mm in a cap 2000 mm wide with a duct 87 mm across (-957.5 given)",
           "cap.SteelAr[0].Y[1]: lays the tendon's duct into that of the tendon at Y[0] (-957.5 mm); expected at least "
@@ -202,6 +216,24 @@ TEST(CapKeyFit, EachValueIsJudgedAtTheEdgeOfWhatFits)
           "mm in a cap 2000 mm wide with a duct 87 mm across (957.5 given)",
           "cap.SteelAr[1].Y[1]: lays the tendon's duct into that of the tendon at Y[0] (961.5 mm); expected at least "
           "77 mm from it, the duct's size across (885.5 given)"}},
+        // A weld of 10 × 25 = 250 on one side lowered to end legs of 200, which hold the short weld 5 × 25 = 125:
+        // bar stations and cut-off bars hold the 200 laid.
+        {"welds lowered to the welded end legs", [](auto& kp) {
+             kp.st_d = 25.0, kp.st_fWeld = 0, kp.st_LstWeld = 200.0;
+             AddRecord(kp, 1, {{199.0, 200.0}});
+             AddTopCutOff(kp, "N", {100.0, 99.0, 100.0, 100.0});
+         }, 2000.0,
+         {"cap.FrameAr[0].GJJ[0][0].dx: welds its bar on closer to the support line than one weld; expected at least "
+          "200 mm, a weld on one side of 10 × st_d 25 lowered to st_LstWeld (199 given)",
+          "cap.FrameAr[1].LenT[0]: with the length after it lays a top cut-off bar 199 mm long, shorter than one weld; "
+          "expected the two at least 200 mm, a weld on one side of 10 × st_d 25 lowered to st_LstWeld (100 given)"}},
+        // The cantilevers 2000 (left) and 1500 (right): the outermost stirrups stay short of the nearer line.
+        {"outermost stirrups short of each end's first support line", [](auto& kp) { kp.sg_a = 1499.0; }, 2000.0, {},
+         0.0, [](CapAlongBeam& beam) { beam.rightCantilever = 1500.0; }},
+        {"outermost stirrups at the right end's first support line", [](auto& kp) { kp.sg_a = 1500.0; }, 2000.0,
+         {"cap.sg_a: puts the outermost stirrups (sg) at or past the first support line from the right end; expected "
+          "below 1500 mm, that line's distance from the end (1500 given)"},
+         0.0, [](CapAlongBeam& beam) { beam.rightCantilever = 1500.0; }},
         // Not judged: a spacing of a part not laid, or of 0 bounding nothing (SoundCap's); a bend not laid or sharp.
         {"what is not laid, or bounds nothing", [](auto& kp) {
              kp.fDistribute = 0, kp.sg_fLayMode = kp.st_fCalculateLarc = 1;
@@ -219,13 +251,33 @@ TEST(CapKeyFit, EachValueIsJudgedAtTheEdgeOfWhatFits)
         ReportLog::Current().Clear();
         CPM001_CapKeyParam kp = SoundCap();
         row.change(kp);
-        CapAlongBeam along{10000.0, 2000.0, {}, row.tanSkew, 1800.0, 1000.0};
+        CapAlongBeam along{10000.0, 2000.0, {}, row.tanSkew, 1800.0, 1000.0, 2000.0, 1000.0, 0.0, 10000.0};
         along.spacings.Add(6000.0);
+        if (row.beam) row.beam(along);
         const int reported = ReportKeysNotFittingCap(kp, row.lWg, along) + ReportTendonsNotFittingCap(kp, row.lWg);
         EXPECT_EQ(ReportedErrors(), row.errors);
         EXPECT_EQ(reported, static_cast<int>(row.errors.size()));
     }
     ReportLog::Current().Clear();
+}
+
+// The table "What can be built" of docs/key-parameters.md lists each limit the key fit holds, with the keys it judges
+// and the limit as the code declares them, in the order they are judged: a limit added to the code alone, or changed
+// there, fails here until the page says it.
+TEST(CapKeyFit, TheDocumentedLimitsAreTheOnesJudged)
+{
+    std::ifstream page(std::string(PM001_SOURCE_DIR) + "/docs/key-parameters.md");
+    std::string line;
+    while (std::getline(page, line) && line != "### What can be built") {}
+    const std::regex row(R"(^\| (.+?) \| (.+?) \| .*\|$)");
+    std::vector<std::pair<std::string, std::string>> documented, judged;
+    while (std::getline(page, line) && !line.starts_with("#")) {
+        std::smatch cells;
+        if (std::regex_match(line, cells, row) && cells[1] != "key" && cells[1] != "---") documented.emplace_back(cells[1], cells[2]);
+    }
+    for (const BuildableLimitRow& limit : BuildableLimitRows()) judged.emplace_back(limit.keys, limit.limit);
+    EXPECT_GE(judged.size(), 12u);
+    EXPECT_EQ(documented, judged);
 }
 
 } // namespace
