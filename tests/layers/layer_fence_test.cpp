@@ -256,8 +256,7 @@ TEST(LayerFence, EveryObjectCompilesOnlyWhatItsLibrarySees)
     for (const ObjectRow& row : rows) {
         libraries += row.planted.empty();
         EXPECT_FALSE(row.objects.empty()) << row.library << " has no objects";
-        std::set<std::string> found, planted;
-        if (row.planted.starts_with("compiles ")) planted.insert(row.planted.substr(9));
+        std::map<std::string, std::string> found;   // a file it does not see, and the objects it went into
         for (const std::string& object : row.objects) {
             const auto files = compiled.find(std::filesystem::path(object).lexically_normal().string());
             if (files == compiled.end()) {
@@ -265,11 +264,12 @@ TEST(LayerFence, EveryObjectCompilesOnlyWhatItsLibrarySees)
                 continue;
             }
             for (const std::string& file : files->second)
-                if (!Sees(row.sees, file) && found.insert(file).second && !planted.contains(file))
-                    ADD_FAILURE() << row.library << " compiles " << file << " (into " << std::filesystem::path(object).filename().string()
-                                  << "), which it does not see";
+                if (!Sees(row.sees, file)) found[file] += " " + std::filesystem::path(object).filename().string();
         }
-        EXPECT_EQ(found, planted) << row.library << ": " << row.planted;
+        const std::string planted = row.planted.starts_with("compiles ") ? row.planted.substr(9) : "";
+        for (const auto& [file, into] : found)
+            if (file != planted) ADD_FAILURE() << row.library << " compiles " << file << " (into" << into << "), which it does not see";
+        EXPECT_TRUE(planted.empty() || found.contains(planted)) << row.library << " " << row.planted << ", planted, and is not found";
     }
     EXPECT_GT(libraries, 15);
 }
@@ -286,13 +286,13 @@ TEST(LayerFence, NoPartCallsWhatItDoesNotSee)
         const std::set<std::string> used = Symbols(row.objects, true), own = Symbols(row.objects, false),
                                     seen = Symbols(row.seen, false), unseen = Symbols(row.unseen, false);
         EXPECT_FALSE(row.planted.empty() && used.empty()) << row.library << ": no objects";
-        std::set<std::string> called, planted;
-        if (row.planted.starts_with("calls ")) planted.insert(row.planted.substr(6));
+        std::set<std::string> called;
+        const std::string planted = row.planted.starts_with("calls ") ? row.planted.substr(6) : "";
         for (const std::string& symbol : used)
             if (unseen.contains(symbol) && !own.contains(symbol) && !seen.contains(symbol)) called.insert(symbol);
         for (const std::string& symbol : called)
-            EXPECT_TRUE(planted.contains(symbol)) << row.library << " calls " << symbol << ", defined only in its layer's objects it does not see";
-        EXPECT_EQ(called, planted) << row.library << ": " << row.planted;
+            if (symbol != planted) ADD_FAILURE() << row.library << " calls " << symbol << ", defined only in its layer's objects it does not see";
+        EXPECT_TRUE(planted.empty() || called.contains(planted)) << row.library << " " << row.planted << ", planted, and is not found";
     }
     EXPECT_EQ(parts, 3);   // records, stirrups, skeleton
 }
