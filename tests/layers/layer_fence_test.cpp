@@ -142,14 +142,14 @@ bool Sees(const std::vector<std::string>& entries, const std::string& file)
     return false;
 }
 
-// A file the build names, relative to its own folder or not, as the file itself (through symbolic
-// links: an include root's link is the folder it stands for), from the project's folder; "" for one
-// outside the layers' folders (a system header, a generated source).
-std::string LayerFile(const std::string& named)
+// A file the build names, relative to the folder the compiler ran in or not, as the file itself
+// (through symbolic links: an include root's link is the folder it stands for), from the project's
+// folder; "" for one outside the layers' folders (a system header, a generated source).
+std::string LayerFile(const std::filesystem::path& ranIn, const std::string& named)
 {
     namespace fs = std::filesystem;
     std::error_code error;
-    const fs::path file = fs::weakly_canonical(fs::path(PM001_BINARY_DIR) / named, error);
+    const fs::path file = fs::weakly_canonical(ranIn / named, error);
     static const fs::path project = fs::weakly_canonical(kSource);
     const std::string relative = file.lexically_relative(project).generic_string();
     for (const char* tree : {"platform/", "src/", "app/"})
@@ -157,31 +157,32 @@ std::string LayerFile(const std::string& named)
     return "";
 }
 
-// The files the compiler read for each object, as the build recorded them: Ninja keeps the list of
-// each object in its log (`ninja -t deps`), make in the dependency file beside the object
-// (<object>.d, `<object>: <file> <file> \`). An object without a record has none.
+// The files the compiler read for each object (by its path, made plain), as the build recorded them
+// and of the layers' folders: Ninja keeps the list of each object in its log (`ninja -t deps`; the
+// compiler ran in the build's folder), make in the dependency file beside the object (<object>.d,
+// `<object>: <file> <file> \`; the compiler ran in the folder of the target's CMakeFiles). An object
+// without a record has none.
 std::map<std::string, std::set<std::string>> Compiled(const std::vector<std::string>& objects)
 {
     namespace fs = std::filesystem;
     std::map<std::string, std::set<std::string>> read;
-    const auto add = [&read](const std::string& object, const std::string& file) {
-        const std::string layer = LayerFile(file);
-        std::set<std::string>& files = read[object];
-        if (!layer.empty()) files.insert(layer);
-    };
     if (std::string(PM001_NINJA).empty()) {
         for (const std::string& object : objects) {
             std::ifstream record(object + ".d");
+            if (!record) continue;
+            const std::string plain = fs::path(object).lexically_normal().string();
+            const fs::path ranIn = plain.substr(0, plain.find("/CMakeFiles/"));
+            std::set<std::string>& files = read[plain];
             std::stringstream text;
             text << record.rdbuf();
             // Names end at blanks not escaped; one ending in ':' is a target, the files follow the first.
             const std::string joined = std::regex_replace(text.str(), std::regex(R"(\\\r?\n)"), " ");
             static const std::regex name(R"((?:\\.|[^\s\\])+)");
-            bool files = false;
+            bool listing = false;
             for (auto m = std::sregex_iterator(joined.begin(), joined.end(), name); m != std::sregex_iterator(); ++m) {
                 const std::string file = std::regex_replace(m->str(), std::regex(R"(\\(.))"), "$1");
-                if (file.ends_with(':')) files = true;
-                else if (files) add(object, file);
+                if (file.ends_with(':')) listing = true;
+                else if (listing && !LayerFile(ranIn, file).empty()) files.insert(LayerFile(ranIn, file));
             }
         }
         return read;
@@ -194,8 +195,9 @@ std::map<std::string, std::set<std::string>> Compiled(const std::vector<std::str
     std::smatch m;
     for (std::string line; std::getline(listed, line);) {
         if (std::regex_match(line, m, head)) object = (fs::path(PM001_BINARY_DIR) / m[1].str()).lexically_normal().string(), read[object];
-        else if (line.starts_with("    ") && !object.empty()) add(object, line.substr(4));
-        else object.clear();
+        else if (line.starts_with("    ") && !object.empty() && !LayerFile(PM001_BINARY_DIR, line.substr(4)).empty())
+            read[object].insert(LayerFile(PM001_BINARY_DIR, line.substr(4)));
+        else if (!line.starts_with("    ")) object.clear();
     }
     return read;
 }
