@@ -7,8 +7,11 @@
 # the compiler, with the command of each of that target's sources, for every header of platform/,
 # src/ and app/: the headers of its own folder, of what it sees and of the layers it links must be
 # found, every other one refused. It also writes what each target really links and sees, which the
-# guide's layer table is compared with, and for each part of a layer the objects of the layer it does
-# not see, whose functions it must not call (tests/layers/layer_fence_test.cpp).
+# guide's layer table is compared with, and each target's objects with what they are held to: the
+# files the compiler read for each object, as the build recorded them, must be ones the target sees,
+# and a part's objects must call no function that only the objects of its layer it does not see
+# define (tests/layers/layer_fence_test.cpp). What the compiler read holds the fence however an
+# include was spelled or a folder added; the probes name a wider include path before anything uses it.
 
 # pm001_fence_unit(<target> <folder> [PART_OF <layer>] [SEES <entry>...]): records <target>, whose
 # sources are those of <folder> (relative to the project), as a row of the fence; PART_OF names the
@@ -21,27 +24,67 @@ function(pm001_fence_unit target folder)
                         PM001_FENCE_PART_OF "${unit_PART_OF}")
 endfunction()
 
-# The folder that holds the objects of <target>'s sources.
-function(pm001_fence_objects variable target)
-  get_target_property(binary ${target} BINARY_DIR)
-  get_target_property(source ${target} SOURCE_DIR)
-  get_target_property(folder ${target} PM001_FENCE_FOLDER)
-  file(RELATIVE_PATH relative ${source} ${PROJECT_SOURCE_DIR}/${folder})
-  set(${variable} ${binary}/CMakeFiles/${target}.dir/${relative} PARENT_SCOPE)
+# pm001_fence_breach(<target> <part> <planted> [BESIDE <object library>]): records <target>, an object
+# library compiled as <part>'s sources are, whose source reaches past the fence on purpose, as a row
+# of the objects' table that must find <planted> (`compiles <file>` or `calls <function>`) and nothing
+# else; the objects of BESIDE count among those of its layer <part> does not see
+# (tests/CMakeLists.txt plants one for each way around the fence).
+function(pm001_fence_breach target part planted)
+  cmake_parse_arguments(PARSE_ARGV 3 breach "" "BESIDE" "")
+  set_property(GLOBAL APPEND PROPERTY PM001_FENCE_BREACHES ${target})
+  set_target_properties(${target} PROPERTIES PM001_FENCE_BREACH_OF ${part} PM001_FENCE_PLANTED "${planted}"
+                        PM001_FENCE_BESIDE "${breach_BESIDE}")
 endfunction()
 
-# For each part of a layer, one line `<part>|<its objects>|<objects of what it does not see>` of
-# <file>: the folders of objects of its layer's own sources and of the layer's other parts, each one
-# whose folder none of its entries names (a folder, or a file or pattern in it).
-function(pm001_fence_write_parts file units)
+# What <unit>'s objects are held to: `<entries it sees>|<objects of its layer it does not see>|<objects
+# of its layer it sees>`, the last two for a part alone: of its layer's own sources and of the
+# layer's other parts, those whose folder none of its entries names (a folder, or a file or pattern in
+# it) and those whose folder one does. Objects are those the build makes of a target's sources,
+# wherever the sources lie (a source of another folder or a generated one is among them). The
+# objects of the object libraries after <unit> count among those it does not see.
+function(pm001_fence_object_row variable unit)
+  pm001_fence_seen(seen ${unit})
+  pm001_fence_property(layer ${unit} PM001_FENCE_PART_OF)
+  list(TRANSFORM ARGN REPLACE "^(.+)$" "$<TARGET_OBJECTS:\\1>" OUTPUT_VARIABLE unseen)
+  set(layer_seen "")
+  if(layer)
+    get_property(units GLOBAL PROPERTY PM001_FENCE_UNITS)
+    foreach(other IN LISTS units)
+      pm001_fence_property(other_layer ${other} PM001_FENCE_PART_OF)
+      if(other STREQUAL unit OR NOT (other STREQUAL layer OR other_layer STREQUAL layer))
+        continue()
+      endif()
+      get_target_property(folder ${other} PM001_FENCE_FOLDER)
+      set(named OFF)
+      foreach(entry IN LISTS seen)
+        string(FIND "${entry}" "${folder}" at)
+        string(REPLACE "${folder}" "" rest "${entry}")
+        if(at EQUAL 0 AND NOT rest MATCHES "/")
+          set(named ON)
+        endif()
+      endforeach()
+      if(named)
+        list(APPEND layer_seen "$<TARGET_OBJECTS:${other}>")
+      else()
+        list(APPEND unseen "$<TARGET_OBJECTS:${other}>")
+      endif()
+    endforeach()
+  endif()
+  set(${variable} "${seen}|${unseen}|${layer_seen}" PARENT_SCOPE)
+endfunction()
+
+# <file>: one line `<library>|<its objects>|<what it is held to>|<planted>` for each recorded layer
+# or part that compiles sources, and one for each planted breach, held to its part's row. Written
+# when the build is generated, when the objects are known.
+function(pm001_fence_write_objects file units)
   set(table "")
   foreach(part IN LISTS units)
+    # A part's objects are linked in its layer's archive, whose closed link resolves only what the
+    # layer links: a link of the part alone leaves its calls unresolved there.
     pm001_fence_property(layer ${part} PM001_FENCE_PART_OF)
     if(NOT layer)
       continue()
     endif()
-    # A part's objects are linked in its layer's archive, whose closed link resolves only what the
-    # layer links: a link of the part alone leaves its calls unresolved there.
     pm001_fence_links(part_links ${part})
     pm001_fence_links(layer_links ${layer})
     foreach(link IN LISTS part_links)
@@ -51,31 +94,24 @@ function(pm001_fence_write_parts file units)
                 "guide's layer table (docs/developing.md).")
       endif()
     endforeach()
-    pm001_fence_seen(seen ${part})
-    pm001_fence_objects(own ${part})
-    set(unseen "")
-    foreach(unit IN LISTS units)
-      pm001_fence_property(unit_layer ${unit} PM001_FENCE_PART_OF)
-      if(unit STREQUAL part OR NOT (unit STREQUAL layer OR unit_layer STREQUAL layer))
-        continue()
-      endif()
-      get_target_property(folder ${unit} PM001_FENCE_FOLDER)
-      set(named OFF)
-      foreach(entry IN LISTS seen)
-        string(FIND "${entry}" "${folder}" at)
-        string(REPLACE "${folder}" "" rest "${entry}")
-        if(at EQUAL 0 AND NOT rest MATCHES "/")
-          set(named ON)
-        endif()
-      endforeach()
-      if(NOT named)
-        pm001_fence_objects(objects ${unit})
-        list(APPEND unseen ${objects})
-      endif()
-    endforeach()
-    string(APPEND table "${part}|${own}|${unseen}\n")
   endforeach()
-  file(CONFIGURE OUTPUT ${file} CONTENT "${table}" @ONLY)
+  get_property(breaches GLOBAL PROPERTY PM001_FENCE_BREACHES)
+  foreach(target IN LISTS units breaches)
+    get_target_property(kind ${target} TYPE)
+    if(kind STREQUAL "INTERFACE_LIBRARY")
+      continue()
+    endif()
+    pm001_fence_property(held ${target} PM001_FENCE_BREACH_OF)
+    pm001_fence_property(planted ${target} PM001_FENCE_PLANTED)
+    pm001_fence_property(beside ${target} PM001_FENCE_BESIDE)
+    if(NOT held)
+      set(held ${target})
+    endif()
+    pm001_fence_object_row(row ${held} ${beside})
+    string(APPEND table "${target}|$<TARGET_OBJECTS:${target}>|${row}|${planted}\n")
+  endforeach()
+  string(REPLACE ";" "$<SEMICOLON>" table "${table}")
+  file(GENERATE OUTPUT ${file} CONTENT "${table}")
 endfunction()
 
 # Of <headers>, those the entries name: under a folder (trailing slash), a file, or a pattern's
@@ -211,5 +247,5 @@ function(pm001_fence_write dir)
   endforeach()
   string(REPLACE ";" ", " table "${table}")
   file(CONFIGURE OUTPUT ${dir}/links.txt CONTENT "${table}" @ONLY)
-  pm001_fence_write_parts(${dir}/parts.txt "${units}")
+  pm001_fence_write_objects(${dir}/objects.txt "${units}")
 endfunction()
