@@ -114,16 +114,13 @@ struct RecordWithAddedField {
 TEST(ArchiveFormatVersion, ARecordReadsAnAddedFieldOnlyFromAVersionThatHasIt)
 {
     const Bytes before = bytes({3, 0, 0, 0});                              // bars 3
-    const Bytes after = before + bytes({0, 0, 0, 0, 0, 0x40, 0x52, 0x40});  // cover 73 = 0x4052400000000000
-    RecordWithAddedField designed{3, 73.0};
+    const Bytes after = before + bytes({0, 0, 0, 0, 0, 0x40, 0x52, 0x40});  // cover 73 = 1.140625 * 2^6
     Bytes out;
-    {
-        CArchive store(out, CArchive::store);
-        designed.Serialize(store);
-    }
+    CArchive store(out, CArchive::store);
+    RecordWithAddedField{3, 73.0}.Serialize(store);
     EXPECT_EQ(out, after);   // a store writes the newest form
 
-    // Told no version, an archive reads what this build stores; a set's version, that version's form.
+    // Told no version, an archive reads what this build stores; told a set's version, that version's form.
     const struct { const Bytes& in; UINT version; double cover; } rows[] = {
         {after, CArchive::kNewestFormat, 73.0},
         {before, 1, 50.0},   // a set stored before the field: its default, every byte read
@@ -134,7 +131,6 @@ TEST(ArchiveFormatVersion, ARecordReadsAnAddedFieldOnlyFromAVersionThatHasIt)
         SCOPED_TRACE(row.version);
         CArchive load(row.in.data(), row.in.size());
         if (row.version != CArchive::kNewestFormat) load.SetFormatVersion(row.version);
-        EXPECT_EQ(load.GetFormatVersion(), row.version);
         RecordWithAddedField read{0, -1.0};   // an earlier value is not kept
         read.Serialize(load);
         EXPECT_EQ(read.bars, 3);
