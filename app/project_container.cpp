@@ -11,8 +11,6 @@
 
 namespace {
 
-constexpr std::uint32_t kVersion = 1;
-
 void putU32(std::vector<unsigned char>& out, std::uint32_t v)
 {
     for (int i = 0; i < 4; ++i) out.push_back(static_cast<unsigned char>(v >> (8 * i)));
@@ -89,7 +87,7 @@ struct Reader {
 std::vector<unsigned char> EncodeContainer(const ComponentDataSets& sets)
 {
     std::vector<unsigned char> out(kContainerMark.begin(), kContainerMark.end());
-    putU32(out, kVersion);
+    putU32(out, sets.version);
     for (const auto* set : {&sets.origin, &sets.design, &sets.adjustment}) {
         if (set->size() > 0xFFFFFFFFu) throw ContainerError("a data set is too large for the container");
         putU32(out, static_cast<std::uint32_t>(set->size()));
@@ -106,7 +104,7 @@ ComponentDataSets DecodeContainer(std::uint64_t size, const ContainerBytesAt& by
     if (!in.take(mark.data(), mark.size()) || mark != kContainerMark) in.fail("not a stored pm001 component (no PM001CMP mark)");
     in.pos = kContainerMark.size();
     const std::uint32_t version = in.u32("the format version");
-    if (version != kVersion) {
+    if (version < kFirstContainerVersion || version > kContainerVersion) {
         in.pos -= 4;
         in.fail("format version " + std::to_string(version) + " is not known");
     }
@@ -116,6 +114,7 @@ ComponentDataSets DecodeContainer(std::uint64_t size, const ContainerBytesAt& by
     if (in.pos != size) in.fail("unexpected bytes after the last data set");
     in.pos = first;
     ComponentDataSets sets;
+    sets.version = version;
     sets.origin = in.dataSet("origin");
     sets.design = in.dataSet("design");
     sets.adjustment = in.dataSet("adjustment");

@@ -9,11 +9,18 @@
 #include <string>
 #include <vector>
 
-// The three data sets of one component, each the bytes its archive operation wrote.
+// The format version a save writes: the newest, whose forms this build's records write. A load
+// reads every version from the first up to it (docs/archive-format.md).
+inline constexpr std::uint32_t kFirstContainerVersion = 1;
+inline constexpr std::uint32_t kContainerVersion = 1;
+
+// The three data sets of one component, each the bytes its archive operation wrote, and the format
+// version they were stored in, which a load hands to every record (CArchive::GetFormatVersion).
 struct ComponentDataSets {
     std::vector<unsigned char> origin;
     std::vector<unsigned char> design;
     std::vector<unsigned char> adjustment;
+    std::uint32_t version = kContainerVersion;
 };
 
 // A container that cannot be used: names the file and what is wrong where.
@@ -22,12 +29,15 @@ public:
     using std::runtime_error::runtime_error;
 };
 
-// Layout: the magic "PM001CMP" (8 bytes), the format version (4-byte little-endian int, 1), then
+// Layout: the magic "PM001CMP" (8 bytes), the format version (4-byte little-endian int), then
 // for each data set in the order origin, design, adjustment: its length (4 bytes), its CRC-32
 // (4 bytes, zlib's polynomial) and its bytes. Nothing may follow the last set.
 inline constexpr std::array<unsigned char, 8> kContainerMark = {'P', 'M', '0', '0', '1', 'C', 'M', 'P'};
+// Writes sets.version: kContainerVersion for sets a component stores, the version read for sets
+// decoded (their bytes keep the forms of that version).
 std::vector<unsigned char> EncodeContainer(const ComponentDataSets& sets);
-// Throws ContainerError naming the byte offset of the first thing that is wrong.
+// The sets with the version read. Throws ContainerError naming the byte offset of the first thing
+// that is wrong.
 ComponentDataSets DecodeContainer(const std::vector<unsigned char>& bytes, const std::string& source);
 
 // Copies count bytes of a container from offset into into; returns how many it copied, fewer

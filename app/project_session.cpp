@@ -122,7 +122,12 @@ void loadSet(const std::vector<unsigned char>& bytes, const char* name, Step ste
 
 void ProjectSession::Load(const ComponentDataSets& sets)
 {
-    loadSet(sets.origin, "origin", [&](CArchive& ar) { m_component->SerializeOriginData(ar); });
-    loadSet(sets.design, "design", [&](CArchive& ar) { m_component->SerializeDesignData(ar); });
-    loadSet(sets.adjustment, "adjustment", [&](CArchive& ar) { m_component->SerializeAdjustData(ar); });
+    // Each set's archive carries the version the sets were stored in down to every record.
+    const auto stored = [&sets](CArchive& ar) -> CArchive& {
+        ar.SetFormatVersion(sets.version);
+        return ar;
+    };
+    loadSet(sets.origin, "origin", [&](CArchive& ar) { m_component->SerializeOriginData(stored(ar)); });
+    loadSet(sets.design, "design", [&](CArchive& ar) { m_component->SerializeDesignData(stored(ar)); });
+    loadSet(sets.adjustment, "adjustment", [&](CArchive& ar) { m_component->SerializeAdjustData(stored(ar)); });
 }

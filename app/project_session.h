@@ -46,8 +46,9 @@ public:
     int Adjust();
 
     ComponentDataSets Store();
-    // Loads the three data sets into this (fresh) component. Throws the archive exception when a set
-    // is short or damaged, or std::runtime_error when bytes are left over after a set.
+    // Loads the three data sets into this (fresh) component, each through an archive whose
+    // GetFormatVersion() is sets.version. Throws the archive exception when a set is short or
+    // damaged, or std::runtime_error when bytes are left over after a set.
     void Load(const ComponentDataSets& sets);
 
 private:

@@ -47,7 +47,7 @@ bool LoadInto(ProjectSession& session, const ComponentDataSets& sets)
 
 bool SameSets(const ComponentDataSets& a, const ComponentDataSets& b)
 {
-    return a.origin == b.origin && a.design == b.design && a.adjustment == b.adjustment;
+    return a.version == b.version && a.origin == b.origin && a.design == b.design && a.adjustment == b.adjustment;
 }
 
 } // namespace

@@ -38,6 +38,8 @@ public:
     ~CComponentNorm() override;
 
     virtual void InitialUpdate();
+    // The three data sets. Loading, ar.GetFormatVersion() is the version the host's stored
+    // component was saved in: a record reads a field only from a version that has it.
     virtual void SerializeOriginData(CArchive& ar);
     virtual void SerializeDesignData(CArchive& ar);
     virtual void SerializeAdjustData(CArchive& ar);

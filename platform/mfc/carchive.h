@@ -79,6 +79,15 @@ public:
     bool IsStoring() const { return m_mode == store; }
     bool IsLoading() const { return m_mode == load; }
 
+    // Loading: the format version of the stored bytes, as their container says, the way MFC's
+    // archives carry an object's schema number to its Serialize. A record reads a field added in
+    // version N only when GetFormatVersion() >= N, so that bytes of an earlier version load with
+    // the field's default. The bytes carry no version of their own; an archive told none (a store,
+    // or bytes this build stored) holds kNewestFormat and reads every field this build writes.
+    static constexpr UINT kNewestFormat = 0xFFFFFFFF;
+    void SetFormatVersion(UINT version) { m_formatVersion = version; }
+    UINT GetFormatVersion() const { return m_formatVersion; }
+
     // Byte offset of the next read, or of the next write in the buffer being appended to.
     std::size_t GetPosition() const;
     // Loading: bytes not yet read.
@@ -185,6 +194,7 @@ private:
     std::size_t m_size = 0;
     std::size_t m_pos = 0;
     std::size_t m_storeStart = 0;   // the buffer's size when storing began
+    UINT m_formatVersion = kNewestFormat;
     std::vector<NamedRecord> m_open;   // outermost first
     // Loading: the records read whole since the last mark that fitted, each record's own records
     // folded into it once it ends; the deepest last.

@@ -1,6 +1,10 @@
 // The container in a file: what a save replaces and keeps, what a load refuses, and write errors.
 #include "project_container.h"
+#include "project_session.h"
 #include "temp_folder.h"
+
+#include "host/register_p2.h"
+#include "mfc/carchive.h"
 
 #include <gtest/gtest.h>
 
@@ -15,6 +19,7 @@
 #include <functional>
 #include <iterator>
 #include <optional>
+#include <regex>
 #include <sys/file.h>
 #include <sys/resource.h>
 #include <sys/stat.h>
@@ -84,6 +89,17 @@ private:
     bool m_held = false;
 };
 
+// A component that notes the format version each of its data sets is loaded with.
+class CVersionNotingComponent : public CComponentNorm {
+    DECLARE_DYNCREATE(CVersionNotingComponent)
+public:
+    void SerializeOriginData(CArchive& ar) override { seen.push_back(ar.GetFormatVersion()); }
+    void SerializeDesignData(CArchive& ar) override { seen.push_back(ar.GetFormatVersion()); }
+    void SerializeAdjustData(CArchive& ar) override { seen.push_back(ar.GetFormatVersion()); }
+    std::vector<UINT> seen;
+};
+IMPLEMENT_DYNCREATE(CVersionNotingComponent, CComponentNorm)
+
 } // namespace
 
 // Every fsync of this program: the system's own, but a folder's fails with folderSyncError if set.
@@ -105,6 +121,44 @@ TEST_F(ContainerFile, SavedSetsLoadBackAndNoTemporaryFileStays)
     SaveContainer(path, SmallSets(9));
     EXPECT_EQ(LoadContainer(path).design, SmallSets(9).design);
     EXPECT_EQ(Entries(), 1u);
+}
+
+// A saved component reaches the records with the version it was saved in, through every data set's archive.
+TEST_F(ContainerFile, ALoadHandsTheVersionReadToEveryDataSet)
+{
+    constexpr int kCode = 0x7E57;
+    RegisterP2(0x7E57, kCode, RUNTIME_CLASS(CVersionNotingComponent));
+    const std::string path = Path("pier.pm001");
+    SaveContainer(path, ComponentDataSets{});
+    ProjectSession session(kCode);
+    session.Load(LoadContainer(path));
+    EXPECT_EQ(dynamic_cast<CVersionNotingComponent&>(session.Component()).seen, std::vector<UINT>(3, kContainerVersion));
+}
+
+// A save writes the version of the docs' table, the newest a load reads; every version from the first
+// up to it loads as itself, the others are refused.
+TEST(ContainerVersion, TheVersionWrittenIsTheDocumentedOneAndTheNewestRead)
+{
+    std::ifstream docs(std::string(PM001_SOURCE_DIR) + "/docs/archive-format.md");
+    const std::string text{std::istreambuf_iterator<char>(docs), {}};
+    std::smatch row;
+    ASSERT_TRUE(std::regex_search(text, row, std::regex(R"(\n\| 4 \| format version, (\d+))")));
+    EXPECT_EQ(std::stoul(row[1]), kContainerVersion);
+
+    std::vector<unsigned char> file = EncodeContainer(SmallSets(7));
+    EXPECT_EQ(std::vector<unsigned char>(file.begin() + 8, file.begin() + 12), std::vector<unsigned char>({
+        static_cast<unsigned char>(kContainerVersion), 0, 0, 0}));
+    for (std::uint32_t version = 0; version <= kContainerVersion + 1; ++version) {
+        SCOPED_TRACE(version);
+        file[8] = static_cast<unsigned char>(version);
+        if (version < kFirstContainerVersion || version > kContainerVersion) {
+            EXPECT_NE(ErrorOf([&] { DecodeContainer(file, "c"); }), "");
+            continue;
+        }
+        const ComponentDataSets sets = DecodeContainer(file, "c");
+        EXPECT_EQ(sets.version, version);
+        EXPECT_EQ(sets.origin, SmallSets(7).origin);
+    }
 }
 
 TEST_F(ContainerFile, AnExistingFileKeepsItsMode)

@@ -1,4 +1,5 @@
-// Number and count forms of the archive, against bytes written out by hand.
+// Number and count forms of the archive, against bytes written out by hand, and the format version
+// a record reads by.
 #include "archive_bytes.h"
 
 #include <gtest/gtest.h>
@@ -88,6 +89,54 @@ TEST(ArchiveNumbers, PositionAndRemainingFollowTheBytes)
     EXPECT_EQ(d, 2.0);
     EXPECT_EQ(w, 3);
     EXPECT_EQ(load.GetRemaining(), 0u);
+}
+
+namespace {
+
+// A record that gained a field in format version 2: stored always, read only from a version that has it.
+struct RecordWithAddedField {
+    int bars = 0;
+    double cover = 50.0;   // the added field's default, which designs as before it was added
+    void Serialize(CArchive& ar)
+    {
+        if (ar.IsStoring()) {
+            ar << bars << cover;
+        } else {
+            ar >> bars;
+            if (ar.GetFormatVersion() >= 2) ar >> cover;
+            else cover = 50.0;
+        }
+    }
+};
+
+} // namespace
+
+TEST(ArchiveFormatVersion, ARecordReadsAnAddedFieldOnlyFromAVersionThatHasIt)
+{
+    const Bytes before = bytes({3, 0, 0, 0});                              // bars 3
+    const Bytes after = before + bytes({0, 0, 0, 0, 0, 0x40, 0x52, 0x40});  // cover 73 = 1.140625 * 2^6
+    Bytes out;
+    CArchive store(out, CArchive::store);
+    RecordWithAddedField{3, 73.0}.Serialize(store);
+    EXPECT_EQ(out, after);   // a store writes the newest form
+
+    // Told no version, an archive reads what this build stores; told a set's version, that version's form.
+    const struct { const Bytes& in; UINT version; double cover; } rows[] = {
+        {after, CArchive::kNewestFormat, 73.0},
+        {before, 1, 50.0},   // a set stored before the field: its default, every byte read
+        {after, 2, 73.0},
+        {after, 3, 73.0},
+    };
+    for (const auto& row : rows) {
+        SCOPED_TRACE(row.version);
+        CArchive load(row.in.data(), row.in.size());
+        if (row.version != CArchive::kNewestFormat) load.SetFormatVersion(row.version);
+        RecordWithAddedField read{0, -1.0};   // an earlier value is not kept
+        read.Serialize(load);
+        EXPECT_EQ(read.bars, 3);
+        EXPECT_EQ(read.cover, row.cover);
+        EXPECT_EQ(load.GetRemaining(), 0u);
+    }
 }
 
 TEST(ArchiveNumbers, WrongDirectionThrowsTheMfcCauses)
