@@ -290,6 +290,14 @@ const Case<Beam> kBarCases[] = {
      },
      "a stirrup leg, L1 of sg2 record 1 (mark 10), 1540.0 mm less the bars' 40.0 mm, stands taller than the "
      "1400.0 mm the section leaves within its covers at station 2500.0"},
+    // The right end alone lays stirrups: its outermost judged at its own end distance, 9950 (1010 as at 50).
+    {"the tapered parts' outermost stirrup 1 taller at the right end, the left laying none",
+     [](Beam& b) {
+         b.PlainBars(), b.Tapered(true), b.Stirrups(b.atom->sg.sg2, "10", 1051.0, 1440.0);
+         b.atom->sg.sg2[0].nl = 0, b.atom->sg.sg2[0].n = 1;
+     },
+     "a stirrup leg, L1 of sg2 record 1 (mark 10), 1051.0 mm less the bars' 40.0 mm, stands taller than the "
+     "1010.0 mm the section leaves within its covers at station 9950.0"},
     {"a tapered parts' record that lays no stirrup is no steel and is not judged",
      [](Beam& b) { b.PlainBars(), b.Tapered(true), b.Stirrups(b.atom->sg.sg2, "10", 1051.0, 1600.0, 0); }, nullptr},
     // A crown at 9000 over the right tapered part (rising 20 over 2000), the top falling 0.02 each way: main stirrups

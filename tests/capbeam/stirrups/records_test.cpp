@@ -251,6 +251,25 @@ TEST_F(StirrupRecords, CrownOverATaperedCantileverTakesTheMainStirrupNearestToIt
     EXPECT_NEAR(atom.sg.sg1[0].L1, 1514.0 + 30.0, 1e-9);
 }
 
+// Densified: 5 x 100 from the columns at 2000 and 8000, then 2 x 200 (trunc((2000 - 500 - 1050) / 200)), so the main
+// group's outermost stand at 1100 and 8900, past the kinks at 1050 and 8950. The end distance 1400 lies past them and
+// the crown over a tapered part: the nearest stirrup to it stands 1400 from that end, on the level bottom:
+// left, crown 500: 1740 - 900 x 0.01 - 60 = 1671 (1674 at 1100); right, crown 9500: 1740 - 900 x 0.02 - 60 = 1662.
+TEST_F(StirrupRecords, CrownBeforeTheEndDistanceTakesTheStirrupThere)
+{
+    for (const auto& [crown, tallest] : {std::pair{500.0, 1671.0}, {9500.0, 1662.0}}) {
+        SCOPED_TRACE(crown);
+        CPM001T0101Atom beam;
+        SetUpPlainCapBeam(beam);
+        AddGroups(beam, {{2, 3}});
+        beam.iLb = 0.02, beam.iRb = 0.01, beam.bAc = crown;
+        beam.bBpl = beam.bBpr = 1000.0, beam.hHpl = beam.hHpr = 600.0, beam.sg.a = 1400.0;
+        SetTaperedOutline(beam);
+        ASSERT_EQ(RunSetsgData(beam), 1);
+        EXPECT_NEAR(beam.sg.sg1[0].L1p, tallest + 30.0, 1e-9);
+    }
+}
+
 // The end distance 1500 past the tapered parts: uniform positions 1600 + k x 200 (the end offset 100), none on a
 // tapered part, so that the taper record lays none. Its legs are those of stirrups at the end distance, 1740 - 3550 x
 // 0.02 - 60 = 1609 and 1740 - 3450 x 0.01 - 60 = 1645.5, not the height at 1200 (1603) and 8800 (1642.5).
