@@ -76,7 +76,9 @@ bool OuterFullHeightUniform(const Atom& atom, const EndSide& e, double& p)
     return MoveBeyond(p, sg.s, sg.nAns, e.d);
 }
 
-// Stations of the outermost full-height stirrups at the two ends.
+} // namespace
+
+// The outermost full-height stirrups.
 bool OuterStations(const Atom& atom, const Plan& plan, const Shares& shares, double& xl, double& xr)
 {
     const auto& sg = atom.sg;
@@ -108,6 +110,8 @@ bool OuterStations(const Atom& atom, const Plan& plan, const Shares& shares, dou
     xr = atom.bBg - pr;
     return true;
 }
+
+namespace {
 
 // The two consecutive stirrups that enclose the crown.
 bool CrownStations(const Atom& atom, const Plan& plan, double& x1, double& x2)
@@ -182,16 +186,13 @@ int MainLegs(const Atom& atom, const Plan& plan, const Shares& shares, double& L
         return 1;
     }
     // The two stirrups around the crown, among the record's own: a crown over a tapered part or an
-    // end zone lies beyond the main stirrups, and the one nearest to it stands for both. No stirrup
-    // stands nearer an end than the end distance, also where the spacings laid from a support line
-    // reach past it: a crown between an end and the end distance takes the stirrup there.
+    // end zone lies beyond the main stirrups, and the one nearest to it stands for both.
     double x1 = 0.0, x2 = 0.0;
     if (!CrownStations(atom, plan, x1, x2)) return 0;
-    const double lo = std::max(std::min(xl, xr), atom.sg.a);
-    const double hi = std::min(std::max(xl, xr), atom.bBg - atom.sg.a);
-    auto own = [lo, hi](double x) { return std::max(std::min(x, hi), lo); };
+    const double lo = std::min(xl, xr), hi = std::max(xl, xr);
     double h1 = 0.0, h2 = 0.0;
-    if (!BarsHeight(atom, plan, own(x1), h1) || !BarsHeight(atom, plan, own(x2), h2)) return 0;
+    if (!BarsHeight(atom, plan, std::clamp(x1, lo, hi), h1) || !BarsHeight(atom, plan, std::clamp(x2, lo, hi), h2))
+        return 0;
     L1p = std::max(h1, h2) + plan.W;
     return 1;
 }
