@@ -410,9 +410,10 @@ struct LaidCase {
 };
 
 void CrownOverTheLeftTaper(CPM001T0101Atom& a) { a.iLb = 0.02, a.iRb = 0.01, a.bAc = 500.0; }
-// Eleven densified spacings from each column: the main group's outermost stand at 2000 - 1100 = 900 and 9100, on the
-// tapered parts (kinks at 1016.6 and 8983.4), held with the next ones at 1000 and 9000 by the taper record.
-void DenseOntoTheTapers(CPM001T0101Atom& a) { a.sg.lns2[0] = a.sg.rns2[1] = 11; }
+// Eleven densified spacings right of the right column: the main group's outermost stands at 8000 + 1100 = 9100, on
+// the tapered part (its kink at 8983.4), held with the next one at 9000 by the taper record, which holds none at the
+// left end (the outermost there at 1100, past the kink at 1016.6).
+void DenseOntoTheRightTaper(CPM001T0101Atom& a) { a.sg.rns2[1] = 11; }
 
 const LaidCase kLaidCases[] = {
     // Main stirrups from 1100 (5 x 100 and 2 x 200 from the column at 2000) to 8900; the crown at 500 lies beyond
@@ -423,13 +424,13 @@ const LaidCase kLaidCases[] = {
      [](CPM001T0101Atom& a) { a.sg.sg1[0].L1p = 1705.0; },
      "a stirrup leg, L1p of sg1 record 1 (mark 7), 1705.0 mm less the bars' 30.0 mm, stands taller than the 1674.0 mm "
      "the section leaves within its covers at its tallest from station 1100.0 to 8900.0"},
-    {"a taper record holding main stirrups nearer the end than the end distance", DenseOntoTheTapers, nullptr,
+    {"a taper record holding main stirrups nearer the end than the end distance", DenseOntoTheRightTaper, nullptr,
      nullptr},
-    // At 900 the underside stands 600 x 100 / 1000 = 60: 1800 - 60 - 120 = 1620; at the end distance 1680.
-    {"its legs as tall as the section at the end distance", DenseOntoTheTapers,
+    // At 9100 the underside stands 600 x 100 / 1000 = 60: 1800 - 60 - 120 = 1620; at the end distance 1680.
+    {"its legs as tall as the section at the end distance", DenseOntoTheRightTaper,
      [](CPM001T0101Atom& a) { a.sg.sg2[0].L1 = a.sg.sg2[0].L1p = 1710.0; },
      "a stirrup leg, L1 of sg2 record 1 (mark 8), 1710.0 mm less the bars' 30.0 mm, stands taller than the 1620.0 mm "
-     "the section leaves within its covers at station 900.0"},
+     "the section leaves within its covers at station 9100.0"},
     // The end zone's 2·10^9 spacings cannot be walked: the stretches of the counts (main stirrups from 1400 to 8600
     // under a level top, 1680 high) judge the legs, and the walk is not reported.
     {"a stored layout too long to walk again", [](CPM001T0101Atom&) {},
