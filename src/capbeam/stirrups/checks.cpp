@@ -74,7 +74,7 @@ const char* GroupsFault(const Atom& atom)
 
 } // namespace
 
-const char* InputFault(const Atom& atom, Layout layout, const CDblPointArray& outline)
+const char* LayoutFault(const Atom& atom, Layout layout)
 {
     if (atom.nPier < 1 || atom.bBz.GetSize() != atom.nPier - 1)
         return "计算错误：盖梁支承线数与支承线间距数不符，无法布置箍筋，请检查";
@@ -87,15 +87,20 @@ const char* InputFault(const Atom& atom, Layout layout, const CDblPointArray& ou
         for (double span : atom.bBz)
             if (span == 0.0) return "计算错误：支承线间距为0，无法布置箍筋，请检查";
     }
-    if (const char* fault = GroupsFault(atom)) return fault;
-    const bool tapered = !IsEqual(atom.bBpl, 0.0) || !IsEqual(atom.bBpr, 0.0);
-    if (tapered && outline.GetSize() < 5) return "计算错误：变高度段的钢筋轮廓点不足，无法布置箍筋，请检查";
     return nullptr;
+}
+
+const char* OutlineFault(const Atom& atom, const CDblPointArray& outline)
+{
+    const bool tapered = !IsEqual(atom.bBpl, 0.0) || !IsEqual(atom.bBpr, 0.0);
+    return tapered && outline.GetSize() < 5 ? "计算错误：变高度段的钢筋轮廓点不足，无法布置箍筋，请检查" : nullptr;
 }
 
 int CheckInput(const Atom& atom, Layout layout)
 {
-    const char* fault = InputFault(atom, layout, atom.PYXTCJpa1);
+    const char* fault = LayoutFault(atom, layout);
+    if (!fault) fault = GroupsFault(atom);
+    if (!fault) fault = OutlineFault(atom, atom.PYXTCJpa1);
     return fault ? ReportFailure(fault) : 1;
 }
 

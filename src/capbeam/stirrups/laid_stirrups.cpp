@@ -27,7 +27,7 @@ bool LaidOut(const Atom& atom, Layout layout, const CDblPointArray& outline)
 {
     const auto& sg = atom.sg;
     const int nPier = atom.nPier;
-    if (InputFault(atom, layout, outline)) return false;
+    if (LayoutFault(atom, layout) || OutlineFault(atom, outline)) return false;
     if (IsDensified(layout)) {
         const int zones = layout == Layout::DensifiedSkewed ? nPier + 1 : nPier - 1;
         if (sg.ns.GetSize() < nPier + 1 || sg.as.GetSize() < zones || sg.asType.GetSize() < zones) return false;

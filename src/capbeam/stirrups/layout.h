@@ -7,9 +7,11 @@ namespace CapBeamStirrups {
 
 // The checks made before anything is laid out; each failure is reported. 1 when the stirrups can be laid.
 int CheckInput(const Atom& atom, Layout layout);
-// The same checks without a report, the beam's tapered parts read from the through bars' outline
-// given: the message of the first that fails, or nullptr.
-const char* InputFault(const Atom& atom, Layout layout, const CDblPointArray& outline);
+// Of those checks, without a report: the message of the first that fails, or nullptr. The layout's
+// own (support lines, spacings, densified counts, spans), and the through bars' outline given, which
+// ends the tapered parts.
+const char* LayoutFault(const Atom& atom, Layout layout);
+const char* OutlineFault(const Atom& atom, const CDblPointArray& outline);
 // Tapered end parts, square-end marks and the leg allowance. 0 after a reported error.
 int PlanEnds(const Atom& atom, Plan& plan);
 // The same without a report, from the through bars' outline given: the message of its fault, or nullptr.
