@@ -3,6 +3,8 @@
 
 #include "capbeam/cap_beam_reinforcement.h"
 #include "capbeam/design_result_faults.h"
+#include "capbeam/skeleton/through_bars.h"
+#include "capbeam/stirrups/laid_stirrups.h"
 #include "common/bar_sizes.h"
 #include "common/is_equal.h"
 #include "geometry/fillet.h"
@@ -240,45 +242,36 @@ void JudgeSkeletonBars(const CPM001T0101Atom& cap, const Outline& outline, Fault
     }
 }
 
-// A stretch of stations along the beam, from its left end.
-struct Stretch {
-    double from = 0.0;
-    double to = 0.0;
-};
+using CapBeamStirrups::LaidStirrups;
+using CapBeamStirrups::Stretch;
 
-// Where the stirrups of each record stand, from the design's own counts and spacings: the records
-// give their counts at each end, not their stations, so each record is given stretches that hold
-// every station its stirrups take.
-struct StirrupStretches {
-    Stretch main;        // sg1: between the tapered parts where the beam has taper records
-    Stretch taper[2];    // sg2: the left and the right tapered part
-    Stretch zone[2];     // sg3: the left and the right skewed end zone
-};
-
-// The main stirrups stand from the end distance to the end distance; where the beam has taper
-// records, the taper records hold every stirrup standing on a tapered part, and the main ones stand
-// past the underside's foot. A tapered part's stirrups stand from the end distance up to the
-// bottom bars' kink at the slope's foot, which lies within the bottom cover past the underside's
-// foot; the count of a part laid along the skew takes in the first stirrup past the kink too, so
-// their stretch reaches the largest stirrup spacing further. A skewed end zone's stirrups stand
-// from the end distance to its last one (its s3 spacings, then its densified ones), beyond the
-// tapered part's stirrups, which a uniform layout lays at the zone's spacing over the whole part.
-StirrupStretches StretchesOfStirrups(const CPM001T0101Atom& cap, double length)
+// Where the stirrups of each record stand, walked again from the design's layout: the records give
+// their counts at each end, not their stations. The layout is laid by the through bars' outline,
+// which a stored design does not keep: it is built again from the stored beam as the design built
+// it. A layout that cannot be walked again (a damaged store, or a beam put together without one) is
+// given the stretches its counts alone tell: the main stirrups from the end distance to the end
+// distance, past the underside's feet where the beam has taper records; a tapered part's from the
+// end distance up to the bottom bars' kink at the slope's foot, which lies within the bottom cover
+// past the underside's foot, and a spacing further, which the count of a part laid along the skew
+// takes in; a skewed end zone's from the end distance over its s3 spacings and its densified ones.
+LaidStirrups StretchesOfStirrups(const CPM001T0101Atom& cap)
 {
+    LaidStirrups at;
+    CDblPointArray rebuilt;
+    if (cap.PYXTCJpa1.GetSize() == 0) rebuilt = CapBeamThroughBars::ThroughBarOutline(cap, 0.0);
+    const CDblPointArray& outline = cap.PYXTCJpa1.GetSize() > 0 ? cap.PYXTCJpa1 : rebuilt;
+    if (CapBeamStirrups::FindLaidStirrups(cap, outline, at)) return at;
+
     const auto& sg = cap.sg;
+    const double length = cap.bBg;
     const double first = sg.a, last = length - sg.a;
-    StirrupStretches at;
     at.main = {first, last};
     if (sg.sg2.GetSize() > 0) at.main = {std::max(first, cap.bBpl), std::min(last, length - cap.bBpr)};
     const double past = std::max({sg.s, sg.s2, sg.s3});
-    const double taperL = std::max(first, cap.bBpl + cap.st.da + past);
-    const double taperR = std::max(first, cap.bBpr + cap.st.da + past);
-    at.taper[0] = {first, taperL};
-    at.taper[1] = {length - taperR, last};
-    const double zoneL = std::max(first + sg.lns3 * sg.s3 + sg.lXBns2 * sg.s2, cap.bBpl + cap.st.da);
-    const double zoneR = std::max(first + sg.rns3 * sg.s3 + sg.rXBns2 * sg.s2, cap.bBpr + cap.st.da);
-    at.zone[0] = {first, zoneL};
-    at.zone[1] = {length - zoneR, last};
+    at.taper[0] = {first, std::max(first, cap.bBpl + cap.st.da + past)};
+    at.taper[1] = {length - std::max(first, cap.bBpr + cap.st.da + past), last};
+    at.zone[0] = {first, std::max(first + sg.lns3 * sg.s3 + sg.lXBns2 * sg.s2, cap.bBpl + cap.st.da)};
+    at.zone[1] = {length - std::max(first + sg.rns3 * sg.s3 + sg.rXBns2 * sg.s2, cap.bBpr + cap.st.da), last};
     return at;
 }
 
@@ -289,22 +282,21 @@ std::string StretchText(const Stretch& s) { return "from station " + RealText(s.
 // between those bars' axes, at most the section's height at the stirrup's station less the top and
 // bottom covers. A record gives its shortest and its tallest leg, each judged where the record's
 // stirrups stand: its tallest against the tallest net height over its stretches, and the tapered
-// parts' shortest (L1), the lower of their outermost stirrups', which stand the end distance from
-// each end whose part lays stirrups, against the lower net height there. A record that lays no
-// stirrup is no steel and is not judged. One fault is told per record.
+// parts' shortest (L1), the lower of their outermost stirrups' at each end whose part lays
+// stirrups, against the lower net height there. A record that lays no stirrup is no steel and is
+// not judged. One fault is told per record.
 void JudgeStirrups(const CPM001T0101Atom& cap, const Outline& outline, FaultsByKind& faults)
 {
     const auto& sg = cap.sg;
     const double allowance = KVDataCommon::wd(cap.st.d, cap.st.type) + KVDataCommon::wd(sg.d, sg.type);
-    const double first = sg.a, last = outline.Length() - sg.a;
-    const StirrupStretches at = StretchesOfStirrups(cap, outline.Length());
+    const LaidStirrups at = StretchesOfStirrups(cap);
 
     // stretches: where the record's stirrups stand; ends: the stations of the outermost stirrups
     // whose leg is its shortest (none but for the tapered parts).
     auto judge = [&](const char* set, int i, const auto& record, const std::vector<Stretch>& stretches,
                      const std::vector<double>& ends) {
         if (stretches.empty()) return;
-        double outer = INFINITY, outerStation = first;
+        double outer = INFINITY, outerStation = 0.0;
         for (const double x : ends)
             if (outline.NetHeight(x) < outer) outer = outline.NetHeight(x), outerStation = x;
         double tallest = -INFINITY;
@@ -331,8 +323,8 @@ void JudgeStirrups(const CPM001T0101Atom& cap, const Outline& outline, FaultsByK
     auto byEnds = [&](const auto& record, const Stretch (&stretch)[2], std::vector<Stretch>& stretches,
                       std::vector<double>& ends) {
         stretches.clear(), ends.clear();
-        if (record.nl > 0) stretches.push_back(stretch[0]), ends.push_back(first);
-        if (record.nr > 0) stretches.push_back(stretch[1]), ends.push_back(last);
+        if (record.nl > 0) stretches.push_back(stretch[0]), ends.push_back(stretch[0].from);
+        if (record.nr > 0) stretches.push_back(stretch[1]), ends.push_back(stretch[1].to);
     };
     std::vector<Stretch> stretches;
     std::vector<double> ends;

@@ -242,53 +242,41 @@ const CDblPointArray& SquareEndOutline(const CDblPointArray& outline, bool left,
     return square;
 }
 
-int GetPYXTCJpaAr(Atom& atom)
+CDblPointArray ThroughBarOutline(const Atom& atom, double inset)
 {
-    CDblPointArray& outer = atom.PYXTCJpa1;
-    CDblPointArray& inner = atom.PYXTCJpa2;
-    outer.RemoveAll();
-    inner.RemoveAll();
-
-    const double w = atom.dMainBarWd;
     const double m = atom.dWeldLen;
-    const double sa = atom.st.sa;
-    const double da = atom.st.da;
+    const double sa = atom.st.sa + inset;
+    const double da = atom.st.da + inset;
     const double length = atom.bBg;
+    CDblPointArray outline;
 
     if (SquareEnds(atom)) {
-        outer.Add(CDblPoint(sa, da + m));
-        outer.Add(CDblPoint(sa, da));
-        outer.Add(CDblPoint(length - sa, da));
-        outer.Add(CDblPoint(length - sa, da + m));
-        inner.Add(CDblPoint(sa + w, da + w + m));
-        inner.Add(CDblPoint(sa + w, da + w));
-        inner.Add(CDblPoint(length - sa - w, da + w));
-        inner.Add(CDblPoint(length - sa - w, da + w + m));
-        return 1;
+        outline.Add(CDblPoint(sa, da + m));
+        outline.Add(CDblPoint(sa, da));
+        outline.Add(CDblPoint(length - sa, da));
+        outline.Add(CDblPoint(length - sa, da + m));
+        return outline;
     }
 
     // Along each slope, the distance between the outline's kink on the bottom line and its point
     // on the end cover.
-    const double a1 = ShiftAlongSlope(length, atom.bBpl, atom.hHpl, da, sa);
-    const double b1 = ShiftAlongSlope(length, atom.bBpl, atom.hHpl, da + w, sa + w);
-    const double c1 = ShiftAlongSlope(length, atom.bBpr, atom.hHpr, da, sa);
-    const double d1 = ShiftAlongSlope(length, atom.bBpr, atom.hHpr, da + w, sa + w);
+    const double l = ShiftAlongSlope(length, atom.bBpl, atom.hHpl, da, sa);
+    const double r = ShiftAlongSlope(length, atom.bBpr, atom.hHpr, da, sa);
     const double left = SlopeAngle(atom.hHpl, atom.bBpl);
     const double right = SlopeAngle(atom.hHpr, atom.bBpr);
+    outline.Add(CDblPoint(sa, da + std::sin(left) * l + m));
+    outline.Add(CDblPoint(sa, da + std::sin(left) * l));
+    outline.Add(CDblPoint(sa + std::cos(left) * l, da));
+    outline.Add(CDblPoint(length - sa - std::cos(right) * r, da));
+    outline.Add(CDblPoint(length - sa, da + std::sin(right) * r));
+    outline.Add(CDblPoint(length - sa, da + std::sin(right) * r + m));
+    return outline;
+}
 
-    outer.Add(CDblPoint(sa, da + std::sin(left) * a1 + m));
-    outer.Add(CDblPoint(sa, da + std::sin(left) * a1));
-    outer.Add(CDblPoint(sa + std::cos(left) * a1, da));
-    outer.Add(CDblPoint(length - sa - std::cos(right) * c1, da));
-    outer.Add(CDblPoint(length - sa, da + std::sin(right) * c1));
-    outer.Add(CDblPoint(length - sa, da + std::sin(right) * c1 + m));
-
-    inner.Add(CDblPoint(sa + w, da + w + std::sin(left) * b1 + m));
-    inner.Add(CDblPoint(sa + w, da + w + std::sin(left) * b1));
-    inner.Add(CDblPoint(sa + w + std::cos(left) * b1, da + w));
-    inner.Add(CDblPoint(length - sa - w - std::cos(right) * d1, da + w));
-    inner.Add(CDblPoint(length - sa - w, da + w + std::sin(right) * d1));
-    inner.Add(CDblPoint(length - sa - w, da + w + std::sin(right) * d1 + m));
+int GetPYXTCJpaAr(Atom& atom)
+{
+    atom.PYXTCJpa1 = ThroughBarOutline(atom, 0.0);
+    atom.PYXTCJpa2 = ThroughBarOutline(atom, atom.dMainBarWd);
     return 1;
 }
 

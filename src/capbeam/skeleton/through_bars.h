@@ -11,9 +11,14 @@
 // public members only.
 namespace CapBeamThroughBars {
 
-// Rebuilds PYXTCJpa1 (outer) and PYXTCJpa2 (inner, one main-bar outer diameter further in) from
-// empty: the bottom line at the bottom cover with its sloped ends, closed at both ends by short
-// welded legs at the end cover. Returns 1.
+// The offset outline of the through bars inset further than the covers: the bottom line at the
+// bottom cover with its sloped ends, closed at both ends by short welded legs at the end cover (four
+// points at square ends, six where an end slopes). It reads only the beam, the covers and the weld
+// length, so that a stored design, which keeps no outline, has it again as the design built it.
+CDblPointArray ThroughBarOutline(const CPM001T0101Atom& atom, double inset);
+
+// Rebuilds PYXTCJpa1 (outer, inset 0) and PYXTCJpa2 (inner, one main-bar outer diameter further in).
+// Returns 1.
 int GetPYXTCJpaAr(CPM001T0101Atom& atom);
 
 // Whether one end of the beam is square for the bars: no sloped underside at all, or only the

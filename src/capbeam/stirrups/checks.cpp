@@ -22,14 +22,15 @@ bool ReportFailure(const char* message)
     return false;
 }
 
-bool CheckSpacings(const Atom& atom, Layout layout)
+// Each check gives the message of its fault, or nullptr.
+const char* SpacingsFault(const Atom& atom, Layout layout)
 {
     const auto& sg = atom.sg;
     // Written as "not greater than 0" so that a spacing that is not a number fails as well.
-    if (!(sg.s > 0.0)) return ReportFailure("计算错误：箍筋间距必须大于0，请检查");
-    if (IsDensified(layout) && !(sg.s2 > 0.0)) return ReportFailure("计算错误：箍筋加密间距必须大于0，请检查");
-    if (LaysEndZones(layout) && !(sg.s3 > 0.0)) return ReportFailure("计算错误：箍筋端部间距必须大于0，请检查");
-    return true;
+    if (!(sg.s > 0.0)) return "计算错误：箍筋间距必须大于0，请检查";
+    if (IsDensified(layout) && !(sg.s2 > 0.0)) return "计算错误：箍筋加密间距必须大于0，请检查";
+    if (LaysEndZones(layout) && !(sg.s3 > 0.0)) return "计算错误：箍筋端部间距必须大于0，请检查";
+    return nullptr;
 }
 
 bool HasNegative(const IntArray& list)
@@ -40,27 +41,25 @@ bool HasNegative(const IntArray& list)
 }
 
 // The densified layouts read one entry of each list per support line.
-bool CheckDensifiedCounts(const Atom& atom)
+const char* DensifiedCountsFault(const Atom& atom)
 {
     const auto& sg = atom.sg;
-    if (sg.lns2.GetSize() == 0) return ReportFailure("给定支承线左侧的箍筋加密间距数为空，请检查");
-    if (sg.rns2.GetSize() == 0) return ReportFailure("给定支承线右侧的箍筋加密间距数为空，请检查");
-    if (sg.lns2.GetSize() < atom.nPier)
-        return ReportFailure("计算错误：给定支承线左侧的箍筋加密间距数少于支承线数，请检查");
-    if (sg.rns2.GetSize() < atom.nPier)
-        return ReportFailure("计算错误：给定支承线右侧的箍筋加密间距数少于支承线数，请检查");
-    if (HasNegative(sg.lns2)) return ReportFailure("计算错误：给定支承线左侧的箍筋加密间距数不能小于0，请检查");
-    if (HasNegative(sg.rns2)) return ReportFailure("计算错误：给定支承线右侧的箍筋加密间距数不能小于0，请检查");
-    return true;
+    if (sg.lns2.GetSize() == 0) return "给定支承线左侧的箍筋加密间距数为空，请检查";
+    if (sg.rns2.GetSize() == 0) return "给定支承线右侧的箍筋加密间距数为空，请检查";
+    if (sg.lns2.GetSize() < atom.nPier) return "计算错误：给定支承线左侧的箍筋加密间距数少于支承线数，请检查";
+    if (sg.rns2.GetSize() < atom.nPier) return "计算错误：给定支承线右侧的箍筋加密间距数少于支承线数，请检查";
+    if (HasNegative(sg.lns2)) return "计算错误：给定支承线左侧的箍筋加密间距数不能小于0，请检查";
+    if (HasNegative(sg.rns2)) return "计算错误：给定支承线右侧的箍筋加密间距数不能小于0，请检查";
+    return nullptr;
 }
 
-bool CheckGroups(const Atom& atom)
+const char* GroupsFault(const Atom& atom)
 {
     const int frames = atom.st.Frame.GetSize();
     for (const auto& group : atom.XH) {
         const bool inRange = group.nA >= 1 && group.nA <= frames && group.nB >= 1 && group.nB <= frames;
         if (!inRange || atom.st.Frame[group.nA - 1] == nullptr || atom.st.Frame[group.nB - 1] == nullptr)
-            return ReportFailure("计算错误：箍筋分组中的骨架编号超出骨架范围，请检查");
+            return "计算错误：箍筋分组中的骨架编号超出骨架范围，请检查";
     }
     std::vector<int> keys;
     for (const auto& group : atom.XH) {
@@ -69,37 +68,48 @@ bool CheckGroups(const Atom& atom)
         for (int k : keys) seen = seen || k == key;
         if (!seen) keys.push_back(key);
     }
-    if (static_cast<int>(keys.size()) > kWidthLetters + 1)
-        return ReportFailure("计算错误：箍筋宽度种类超过21种，无法编号，请检查");
-    return true;
+    if (static_cast<int>(keys.size()) > kWidthLetters + 1) return "计算错误：箍筋宽度种类超过21种，无法编号，请检查";
+    return nullptr;
 }
 
 } // namespace
 
-int CheckInput(const Atom& atom, Layout layout)
+const char* LayoutFault(const Atom& atom, Layout layout)
 {
     if (atom.nPier < 1 || atom.bBz.GetSize() != atom.nPier - 1)
-        return ReportFailure("计算错误：盖梁支承线数与支承线间距数不符，无法布置箍筋，请检查");
-    if (!CheckSpacings(atom, layout)) return 0;
-    if (IsDensified(layout) && !CheckDensifiedCounts(atom)) return 0;
+        return "计算错误：盖梁支承线数与支承线间距数不符，无法布置箍筋，请检查";
+    if (const char* fault = SpacingsFault(atom, layout)) return fault;
+    if (IsDensified(layout)) {
+        if (const char* fault = DensifiedCountsFault(atom)) return fault;
+    }
     if (layout == Layout::DensifiedSkewed) {
         // The zones along the beam are listed span by span; a span of no length would end the list early.
         for (double span : atom.bBz)
-            if (span == 0.0) return ReportFailure("计算错误：支承线间距为0，无法布置箍筋，请检查");
+            if (span == 0.0) return "计算错误：支承线间距为0，无法布置箍筋，请检查";
     }
-    if (!CheckGroups(atom)) return 0;
-    const bool tapered = !IsEqual(atom.bBpl, 0.0) || !IsEqual(atom.bBpr, 0.0);
-    if (tapered && atom.PYXTCJpa1.GetSize() < 5)
-        return ReportFailure("计算错误：变高度段的钢筋轮廓点不足，无法布置箍筋，请检查");
-    return 1;
+    return nullptr;
 }
 
-int PlanEnds(const Atom& atom, Plan& plan)
+const char* OutlineFault(const Atom& atom, const CDblPointArray& outline)
+{
+    const bool tapered = !IsEqual(atom.bBpl, 0.0) || !IsEqual(atom.bBpr, 0.0);
+    return tapered && outline.GetSize() < 5 ? "计算错误：变高度段的钢筋轮廓点不足，无法布置箍筋，请检查" : nullptr;
+}
+
+int CheckInput(const Atom& atom, Layout layout)
+{
+    const char* fault = LayoutFault(atom, layout);
+    if (!fault) fault = GroupsFault(atom);
+    if (!fault) fault = OutlineFault(atom, atom.PYXTCJpa1);
+    return fault ? ReportFailure(fault) : 1;
+}
+
+const char* PlanEnds(const Atom& atom, const CDblPointArray& outline, Plan& plan)
 {
     const auto& sg = atom.sg;
     plan.last = atom.nPier - 1;
-    plan.dL = !IsEqual(atom.bBpl, 0.0) ? atom.PYXTCJpa1[2].x : atom.bBpl;
-    plan.dR = !IsEqual(atom.bBpr, 0.0) ? atom.bBg - atom.PYXTCJpa1[3].x : atom.bBpr;
+    plan.dL = !IsEqual(atom.bBpl, 0.0) ? outline[2].x : atom.bBpl;
+    plan.dR = !IsEqual(atom.bBpr, 0.0) ? atom.bBg - outline[3].x : atom.bBpr;
     // A square end next to a tapered one is given a token tapered part of 1e-5 by 1e-5.
     auto token = [](double b) { return (b < 1e-5 || IsEqual(b, 1e-5)) && !IsEqual(b, 0.0); };
     plan.squareL = token(atom.bBpl);
@@ -111,8 +121,14 @@ int PlanEnds(const Atom& atom, Plan& plan)
     const bool tapered = !IsEqual(plan.dL, 0.0) && !IsEqual(plan.dR, 0.0);
     const bool readsDense = sg.lns2.GetSize() > 1 || sg.rns2.GetSize() > 1;
     if (plan.layout == Layout::UniformSkewed && tapered && readsDense && !(sg.s2 > 0.0))
-        return ReportFailure("计算错误：箍筋加密间距必须大于0，请检查");
-    return 1;
+        return "计算错误：箍筋加密间距必须大于0，请检查";
+    return nullptr;
+}
+
+int PlanEnds(const Atom& atom, Plan& plan)
+{
+    const char* fault = PlanEnds(atom, atom.PYXTCJpa1, plan);
+    return fault ? ReportFailure(fault) : 1;
 }
 
 } // namespace CapBeamStirrups

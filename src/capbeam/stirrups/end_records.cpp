@@ -170,6 +170,22 @@ bool BarsHeight(const Atom& atom, const Plan& plan, double x, double& h)
     return true;
 }
 
+bool TaperStations(const Atom& atom, const Plan& plan, const EndSide& e, const EndShare& share, double& outer,
+                   double& inner)
+{
+    // In the layouts with end zones the record holds the first stirrups of the end, zone and main
+    // ones in order of their stations: the outermost need not stand at the end distance, where a
+    // support line's densified zone reaches onto the tapered part past it. Along the skew they are
+    // laid from the end distance. The innermost is never nearer the end than the outermost (a part
+    // that holds the stirrup at the end distance alone).
+    const bool held = LaysEndZones(plan.layout) && share.taper > 0;
+    outer = held ? share.taperOuter : atom.sg.a;
+    if (held) inner = share.taperInner;
+    else if (!TaperInner(atom, plan, e, static_cast<int>(share.taper), inner)) return false;
+    inner = std::max(inner, outer);
+    return true;
+}
+
 bool TaperCount(const Atom& atom, const Plan& plan, const EndSide& e, int& n)
 {
     bool ok = true;
@@ -194,9 +210,12 @@ int FillTaperRecord(const Atom& atom, const Plan& plan, const Shares& shares, co
     const bool laid = record.nl > 0 || record.nr > 0;
     const bool atLeft = laid ? record.nl > 0 : !plan.squareL || plan.squareR;
     const bool atRight = laid ? record.nr > 0 : !plan.squareR || plan.squareL;
+    double outerL = sg.a, innerL = sg.a, outerR = sg.a, innerR = sg.a;
+    if (laid && (!TaperStations(atom, plan, left, shares.left, outerL, innerL) ||
+                 !TaperStations(atom, plan, right, shares.right, outerR, innerR)))
+        return 0;
 
-    // The lowest and the highest of them: the outermost stirrups, at the end distance from each
-    // end, and the innermost ones.
+    // The lowest and the highest of them: the outermost stirrups and the innermost ones.
     double low = INFINITY, high = -INFINITY;
     auto take = [&low, &high](double h) {
         low = std::min(low, h);
@@ -204,32 +223,21 @@ int FillTaperRecord(const Atom& atom, const Plan& plan, const Shares& shares, co
     };
     double h = 0.0;
     if (atLeft) {
-        if (!HeightOverEdge(atom, sg.a, 1, h)) return ReportProbeMiss("错误2006090101");
+        if (!HeightOverEdge(atom, outerL, 1, h)) return ReportProbeMiss("错误2006090101");
         take(h);
     }
     if (atRight) {
-        if (!HeightOverEdge(atom, atom.bBg - sg.a, 3, h)) return ReportProbeMiss("错误2006090102");
+        if (!HeightOverEdge(atom, atom.bBg - outerR, 3, h)) return ReportProbeMiss("错误2006090102");
         take(h);
     }
-
-    // Innermost stirrups of the two tapered parts: in the layouts with end zones the last of the
-    // stirrups the record holds; never nearer the end than the outermost one (a part that holds the
-    // stirrup at the end distance alone).
     if (laid) {
-        double pl = 0.0, pr = 0.0;
-        if (!TaperInner(atom, plan, left, record.nl, pl) || !TaperInner(atom, plan, right, record.nr, pr)) return 0;
-        if (LaysEndZones(plan.layout)) {
-            if (shares.left.taper > 0) pl = shares.left.taperInner;
-            if (shares.right.taper > 0) pr = shares.right.taperInner;
-        }
         const bool square = IsSquare(plan.layout);
         if (atLeft) {
-            if (!HeightOverEdge(atom, std::max(pl, sg.a), 1, h))
-                return ReportProbeMiss(square ? "错误2006090103" : "错误2006090105");
+            if (!HeightOverEdge(atom, innerL, 1, h)) return ReportProbeMiss(square ? "错误2006090103" : "错误2006090105");
             take(h);
         }
         if (atRight) {
-            if (!HeightOverEdge(atom, atom.bBg - std::max(pr, sg.a), 3, h))
+            if (!HeightOverEdge(atom, atom.bBg - innerR, 3, h))
                 return ReportProbeMiss(square ? "错误2006090104" : "错误2006090106");
             take(h);
         }

@@ -7,10 +7,20 @@ namespace CapBeamStirrups {
 
 // The checks made before anything is laid out; each failure is reported. 1 when the stirrups can be laid.
 int CheckInput(const Atom& atom, Layout layout);
+// Of those checks, without a report: the message of the first that fails, or nullptr. The layout's
+// own (support lines, spacings, densified counts, spans), and the through bars' outline given, which
+// ends the tapered parts.
+const char* LayoutFault(const Atom& atom, Layout layout);
+const char* OutlineFault(const Atom& atom, const CDblPointArray& outline);
 // Tapered end parts, square-end marks and the leg allowance. 0 after a reported error.
 int PlanEnds(const Atom& atom, Plan& plan);
+// The same without a report, from the through bars' outline given: the message of its fault, or nullptr.
+const char* PlanEnds(const Atom& atom, const CDblPointArray& outline, Plan& plan);
 // Counts and spacings of the zones along the beam. 0 after a reported error.
 int LayOutZones(Atom& atom, Plan& plan);
+// The plan's end-zone lengths (densified square layout) and bare end zones (uniform square layout),
+// from the counts the zone layout leaves.
+void ZoneLengths(const Atom& atom, Plan& plan);
 // Hook angle, bend radius and hook length of the stirrups.
 void SetHooks(Atom& atom);
 // One stirrup record of each kind per stirrup group, with labels, counts, legs and cut lengths.
@@ -32,7 +42,8 @@ struct EndShare {
     double mainOuter = 0.0;   // the main record's outermost stirrup at this end (square layouts)
     double zoneFirst = 0.0;   // first and last of the zone stirrups beyond the taper, when zone > 0
     double zoneLast = 0.0;
-    double taperInner = 0.0;  // the taper record's innermost stirrup, when taper > 0 (square layouts)
+    double taperOuter = 0.0;  // the taper record's outermost and innermost stirrup, when taper > 0
+    double taperInner = 0.0;  // (square layouts)
 };
 
 // Every stirrup laid along the beam, shared among the records: each stands in exactly one.
@@ -44,6 +55,14 @@ struct Shares {
 
 // Shares the laid stirrups among the records. false after a reported error.
 bool ShareStirrups(const Atom& atom, const Plan& plan, Shares& shares);
+
+// Stations of the main record's outermost stirrups at the two ends, from the left end. false after a
+// reported error.
+bool OuterStations(const Atom& atom, const Plan& plan, const Shares& shares, double& xl, double& xr);
+// The outermost and the innermost stirrup a taper record holds at end e (share: what it holds
+// there), as distances from that end; the end distance where it holds none. false after a reported error.
+bool TaperStations(const Atom& atom, const Plan& plan, const EndSide& e, const EndShare& share, double& outer,
+                   double& inner);
 
 // Number of main stirrups before the ends are shared: every stirrup from the main group's
 // outermost at one end to the other (square layouts), or from end to end (skewed layouts).
@@ -70,6 +89,15 @@ double StirrupCutLength(const Atom& atom, double L1, double L1p, double L2);
 // kMaxSteps steps reports that the spacings are too small for the beam and fails.
 inline constexpr int kMaxSteps = 1000000;
 void ReportTooManySteps();
+// While one lives on a thread, a walk that is too long fails there without a report: the stored
+// layout of a design walked again may be damaged, which is no fault of the design's steps.
+class QuietWalks {
+public:
+    QuietWalks();
+    ~QuietWalks();
+    QuietWalks(const QuietWalks&) = delete;
+    QuietWalks& operator=(const QuietWalks&) = delete;
+};
 // Stores a stirrup count; a count beyond the library's count limit is reported like a walk that is
 // too long. false after a reported error.
 bool StoreCount(long long count, int& field);

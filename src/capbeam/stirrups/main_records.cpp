@@ -76,7 +76,9 @@ bool OuterFullHeightUniform(const Atom& atom, const EndSide& e, double& p)
     return MoveBeyond(p, sg.s, sg.nAns, e.d);
 }
 
-// Stations of the outermost full-height stirrups at the two ends.
+} // namespace
+
+// The outermost full-height stirrups.
 bool OuterStations(const Atom& atom, const Plan& plan, const Shares& shares, double& xl, double& xr)
 {
     const auto& sg = atom.sg;
@@ -108,6 +110,8 @@ bool OuterStations(const Atom& atom, const Plan& plan, const Shares& shares, dou
     xr = atom.bBg - pr;
     return true;
 }
+
+namespace {
 
 // The two consecutive stirrups that enclose the crown.
 bool CrownStations(const Atom& atom, const Plan& plan, double& x1, double& x2)

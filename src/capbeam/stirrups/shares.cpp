@@ -231,6 +231,7 @@ bool ShareSquareEnd(const Atom& atom, const Plan& plan, const EndSide& e, EndSha
     }
     if (share.taper > 0) {
         long long zone = 0;
+        if (!stations.Take(0, zone, share.taperOuter)) return false;
         if (!stations.Take(share.taper - 1, zone, share.taperInner)) return false;
     }
     return true;

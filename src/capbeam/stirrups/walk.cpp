@@ -6,10 +6,19 @@
 
 namespace CapBeamStirrups {
 
+namespace {
+
+thread_local int quietWalks = 0;
+
+} // namespace
+
 void ReportTooManySteps()
 {
-    QMReportError("计算错误：箍筋个数超出范围，请检查箍筋间距和加密间距数", 0);
+    if (quietWalks == 0) QMReportError("计算错误：箍筋个数超出范围，请检查箍筋间距和加密间距数", 0);
 }
+
+QuietWalks::QuietWalks() { ++quietWalks; }
+QuietWalks::~QuietWalks() { --quietWalks; }
 
 bool StoreCount(long long count, int& field)
 {

@@ -82,6 +82,30 @@ bool CheckSpanGap(double& g, int span)
     return ReportBelowZero("PM001_T0101_sg_as", where);
 }
 
+// Cantilever lengths at the skeleton's inner edges (1, 2) and at the beam faces (3, 4).
+struct Cantilevers {
+    explicit Cantilevers(const Atom& atom)
+    {
+        const double half = atom.lWg / 2.0;
+        yL1 = atom.GetXBCD1(1, half - atom.st.a), yL2 = atom.GetXBCD1(1, -half + atom.st.a);
+        yL3 = atom.GetXBCD1(1, half), yL4 = atom.GetXBCD1(1, -half);
+        yR1 = atom.GetXBCD1(0, half - atom.st.a), yR2 = atom.GetXBCD1(0, -half + atom.st.a);
+        yR3 = atom.GetXBCD1(0, half), yR4 = atom.GetXBCD1(0, -half);
+    }
+    double yL1, yL2, yL3, yL4, yR1, yR2, yR3, yR4;
+};
+
+// Spacings s3 of a uniform square layout's end zone beside a tapered part of length bBp, laid from the
+// end distance towards the first uniform stirrup. A count below zero means that the zone would end a
+// whole end spacing or more before the end distance: it lays no stirrup and its count is 0, at every
+// skew angle. No stirrup is lost: the tapered part and the uniform part are laid by counts of their
+// own, never by this one.
+int UniformEndSpacings(const Atom& atom, double bBp)
+{
+    const auto& sg = atom.sg;
+    return TruncCount((std::tan(std::fabs(atom.a)) * (atom.lWg - atom.st.a) + sg.b + bBp - sg.a) / sg.s3);
+}
+
 int LayOutDensifiedSquare(Atom& atom, Plan& plan)
 {
     auto& sg = atom.sg;
@@ -91,21 +115,14 @@ int LayOutDensifiedSquare(Atom& atom, Plan& plan)
     sg.as.SetSize(nPier - 1);
     sg.asType.SetSize(nPier - 1);
 
-    // Cantilever lengths at the skeleton's inner edges (1, 2) and at the beam faces (3, 4).
-    const double half = atom.lWg / 2.0;
-    const double yL1 = atom.GetXBCD1(1, half - atom.st.a), yL2 = atom.GetXBCD1(1, -half + atom.st.a);
-    const double yL3 = atom.GetXBCD1(1, half), yL4 = atom.GetXBCD1(1, -half);
-    const double yR1 = atom.GetXBCD1(0, half - atom.st.a), yR2 = atom.GetXBCD1(0, -half + atom.st.a);
-    const double yR3 = atom.GetXBCD1(0, half), yR4 = atom.GetXBCD1(0, -half);
-
-    CantileverCount(atom, std::min(yL1, yL2), std::min(yL3, yL4), plan.dL, sg.lns2[0], sg.ns[0],
+    const Cantilevers c(atom);
+    CantileverCount(atom, std::min(c.yL1, c.yL2), std::min(c.yL3, c.yL4), plan.dL, sg.lns2[0], sg.ns[0],
                     "可能最左侧支承线左侧给定的箍筋加密间距数过大,请检查");
-    CantileverCount(atom, std::min(yR1, yR2), std::min(yR3, yR4), plan.dR, sg.rns2[last], sg.ns[nPier],
+    CantileverCount(atom, std::min(c.yR1, c.yR2), std::min(c.yR3, c.yR4), plan.dR, sg.rns2[last], sg.ns[nPier],
                     "可能最右侧支承线右侧给定的箍筋加密间距数过大，请检查");
 
-    plan.LL = std::max(yL1, yL2) - sg.lns2[0] * sg.s2 - sg.ns[0] * sg.s;
+    ZoneLengths(atom, plan);
     if (!EndZone(atom, plan.LL, sg.ns[0], plan.dL, sg.lns3, sg.lXBns2, sg.TBL)) return 0;
-    plan.RR = std::max(yR1, yR2) - sg.rns2[last] * sg.s2 - sg.ns[nPier] * sg.s;
     if (!EndZone(atom, plan.RR, sg.ns[nPier], plan.dR, sg.rns3, sg.rXBns2, sg.TBR)) return 0;
 
     for (int i = 0; i < atom.bBz.GetSize(); ++i) {
@@ -175,16 +192,6 @@ int LayOutDensifiedSkewed(Atom& atom, Plan& plan)
     return 1;
 }
 
-// Spacings of a uniform layout's end zone, laid from the end distance towards the first uniform
-// stirrup. A count below zero means that the zone would end a whole end spacing or more before the
-// end distance: it lays no stirrup and its count is 0, at every skew angle. No stirrup is lost: the
-// tapered part and the uniform part are laid by counts of their own, never by this one.
-void EndZoneCount(int count, int& ns3, bool& bare)
-{
-    bare = count < 0;
-    ns3 = std::max(count, 0);
-}
-
 int LayOutUniform(Atom& atom, Plan& plan)
 {
     auto& sg = atom.sg;
@@ -198,14 +205,27 @@ int LayOutUniform(Atom& atom, Plan& plan)
     const bool tapered = !IsEqual(atom.bBpl, 0.0) || !IsEqual(atom.bBpr, 0.0);
     KVDataCommon::BJ4(Lc, tapered ? 50.0 : sg.a, sg.s, sg.nAns, sg.b);
     sg.bMid = t * atom.lWg / 2.0 + sg.b;
-    const int lns3 = TruncCount((t * (atom.lWg - atom.st.a) + sg.b + atom.bBpl - sg.a) / sg.s3);
-    const int rns3 = TruncCount((t * (atom.lWg - atom.st.a) + sg.b + atom.bBpr - sg.a) / sg.s3);
-    EndZoneCount(lns3, sg.lns3, plan.bareL);
-    EndZoneCount(rns3, sg.rns3, plan.bareR);
+    // A zone that lays no stirrup counts 0 (ZoneLengths marks it bare).
+    sg.lns3 = std::max(UniformEndSpacings(atom, atom.bBpl), 0);
+    sg.rns3 = std::max(UniformEndSpacings(atom, atom.bBpr), 0);
+    ZoneLengths(atom, plan);
     return 1;
 }
 
 } // namespace
+
+void ZoneLengths(const Atom& atom, Plan& plan)
+{
+    const auto& sg = atom.sg;
+    if (plan.layout == Layout::DensifiedSquare) {
+        const Cantilevers c(atom);
+        plan.LL = std::max(c.yL1, c.yL2) - sg.lns2[0] * sg.s2 - sg.ns[0] * sg.s;
+        plan.RR = std::max(c.yR1, c.yR2) - sg.rns2[plan.last] * sg.s2 - sg.ns[atom.nPier] * sg.s;
+    } else if (plan.layout == Layout::UniformSquare) {
+        plan.bareL = UniformEndSpacings(atom, atom.bBpl) < 0;
+        plan.bareR = UniformEndSpacings(atom, atom.bBpr) < 0;
+    }
+}
 
 int LayOutZones(Atom& atom, Plan& plan)
 {

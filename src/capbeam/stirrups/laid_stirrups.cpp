@@ -1,0 +1,75 @@
+// Stirrups: where the stirrups of a designed beam stand, walked again from its stored layout.
+#include "capbeam/stirrups/laid_stirrups.h"
+
+#include "calc/key_bound.h"
+#include "capbeam/stirrups/layout.h"
+
+#include <algorithm>
+#include <cmath>
+#include <initializer_list>
+
+namespace CapBeamStirrups {
+
+namespace {
+
+bool Length(double v) { return std::isfinite(v) && std::fabs(v) <= key_bound::kMaxLength; }
+bool Spacing(double v) { return Length(v) && v >= key_bound::kLeastSpacing; }
+bool Lengths(std::initializer_list<double> values) { return std::all_of(values.begin(), values.end(), Length); }
+bool Counts(std::initializer_list<int> counts)
+{
+    return std::all_of(counts.begin(), counts.end(), [](int n) { return n >= 0; });
+}
+
+// What the zone layout leaves, as the design leaves it: a list per zone, no count below zero, every
+// length within the key parameters' bounds and every spacing the layout walks at least theirs, so
+// that no walk reaches past the numbers it counts in.
+bool LaidOut(const Atom& atom, Layout layout, const CDblPointArray& outline)
+{
+    const auto& sg = atom.sg;
+    const int nPier = atom.nPier;
+    if (LayoutFault(atom, layout) || OutlineFault(atom, outline)) return false;
+    if (IsDensified(layout)) {
+        const int zones = layout == Layout::DensifiedSkewed ? nPier + 1 : nPier - 1;
+        if (sg.ns.GetSize() < nPier + 1 || sg.as.GetSize() < zones || sg.asType.GetSize() < zones) return false;
+        if (!Spacing(sg.s2)) return false;
+    }
+    if (LaysEndZones(layout) && !Spacing(sg.s3)) return false;
+    for (int n : sg.ns)
+        if (n < 0) return false;
+    for (double v : sg.as)
+        if (!Length(v)) return false;
+    if (outline.GetSize() > 3 && !(Length(outline[2].x) && Length(outline[3].x))) return false;
+    return Spacing(sg.s) && Counts({sg.lns3, sg.rns3, sg.lXBns2, sg.rXBns2, sg.nasl, sg.nasr, sg.nAns}) &&
+           Lengths({sg.a, sg.Min, sg.Aas, sg.b, sg.bMid, atom.bBg, atom.bBzl, atom.bBzr, atom.lWg, atom.st.a}) &&
+           std::isfinite(std::tan(atom.a));
+}
+
+} // namespace
+
+bool FindLaidStirrups(const CPM001T0101Atom& atom, const CDblPointArray& outline, LaidStirrups& laid)
+{
+    QuietWalks quiet;
+    Plan plan;
+    plan.layout = ChooseLayout(atom.sg);
+    if (!LaidOut(atom, plan.layout, outline) || PlanEnds(atom, outline, plan)) return false;
+    ZoneLengths(atom, plan);
+    Shares shares;
+    double xl = 0.0, xr = 0.0;
+    if (!ShareStirrups(atom, plan, shares) || !OuterStations(atom, plan, shares, xl, xr)) return false;
+    laid = LaidStirrups{};
+    laid.main = {std::min(xl, xr), std::max(xl, xr)};
+    const double length = atom.bBg;
+    double outer = atom.sg.a, inner = atom.sg.a;
+    if (HasTaperRecords(plan) && !TaperStations(atom, plan, LeftEnd(atom, plan), shares.left, outer, inner))
+        return false;
+    laid.taper[0] = {outer, inner};
+    outer = inner = atom.sg.a;
+    if (HasTaperRecords(plan) && !TaperStations(atom, plan, RightEnd(atom, plan), shares.right, outer, inner))
+        return false;
+    laid.taper[1] = {length - inner, length - outer};
+    laid.zone[0] = {shares.left.zoneFirst, shares.left.zoneLast};
+    laid.zone[1] = {length - shares.right.zoneLast, length - shares.right.zoneFirst};
+    return true;
+}
+
+} // namespace CapBeamStirrups
