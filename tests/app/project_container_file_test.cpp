@@ -65,28 +65,22 @@ int folderSyncError = 0;   // what a folder's sync fails with while not 0
 
 // While alive, this thread is held to the files' permissions even where it may pass over them (as
 // root may): the two capabilities that do are lowered from its effective set, and raised again after.
-class PermissionsHeld {
-public:
+struct PermissionsHeld {
     PermissionsHeld()
     {
-        if (::syscall(SYS_capget, &m_header, m_kept) != 0) return;
         __user_cap_data_struct lowered[_LINUX_CAPABILITY_U32S_3];
-        std::memcpy(lowered, m_kept, sizeof lowered);
+        if (::syscall(SYS_capget, &header, kept) != 0) return;
+        std::memcpy(lowered, kept, sizeof lowered);
         lowered[0].effective &= ~((1u << CAP_DAC_OVERRIDE) | (1u << CAP_DAC_READ_SEARCH));
-        m_held = ::syscall(SYS_capset, &m_header, lowered) == 0;
+        held = ::syscall(SYS_capset, &header, lowered) == 0;
     }
-    ~PermissionsHeld()
-    {
-        if (m_held) ::syscall(SYS_capset, &m_header, m_kept);
-    }
+    ~PermissionsHeld() { if (held) ::syscall(SYS_capset, &header, kept); }
     PermissionsHeld(const PermissionsHeld&) = delete;
     PermissionsHeld& operator=(const PermissionsHeld&) = delete;
-    explicit operator bool() const { return m_held; }
 
-private:
-    __user_cap_header_struct m_header{_LINUX_CAPABILITY_VERSION_3, 0};
-    __user_cap_data_struct m_kept[_LINUX_CAPABILITY_U32S_3]{};
-    bool m_held = false;
+    __user_cap_header_struct header{_LINUX_CAPABILITY_VERSION_3, 0};
+    __user_cap_data_struct kept[_LINUX_CAPABILITY_U32S_3]{};
+    bool held = false;
 };
 
 // A component that notes the format version each of its data sets is loaded with.
@@ -123,27 +117,21 @@ TEST_F(ContainerFile, SavedSetsLoadBackAndNoTemporaryFileStays)
     EXPECT_EQ(Entries(), 1u);
 }
 
-// A saved component reaches the records with the version it was saved in, through every data set's archive.
-TEST_F(ContainerFile, ALoadHandsTheVersionReadToEveryDataSet)
-{
-    constexpr int kCode = 0x7E57;
-    RegisterP2(0x7E57, kCode, RUNTIME_CLASS(CVersionNotingComponent));
-    const std::string path = Path("pier.pm001");
-    SaveContainer(path, ComponentDataSets{});
-    ProjectSession session(kCode);
-    session.Load(LoadContainer(path));
-    EXPECT_EQ(dynamic_cast<CVersionNotingComponent&>(session.Component()).seen, std::vector<UINT>(3, kContainerVersion));
-}
-
-// A save writes the version of the docs' table, the newest a load reads; every version from the first
-// up to it loads as itself, the others are refused.
-TEST(ContainerVersion, TheVersionWrittenIsTheDocumentedOneAndTheNewestRead)
+// A save writes the version of the docs' table, the newest a load reads, and a load hands it to every data set's
+// archive; every version from the first up to it loads as itself, the others are refused.
+TEST_F(ContainerFile, TheVersionWrittenIsTheDocumentedOneTheNewestReadAndHandedToEveryDataSet)
 {
     std::ifstream docs(std::string(PM001_SOURCE_DIR) + "/docs/archive-format.md");
     const std::string text{std::istreambuf_iterator<char>(docs), {}};
     std::smatch row;
     ASSERT_TRUE(std::regex_search(text, row, std::regex(R"(\n\| 4 \| format version, (\d+))")));
     EXPECT_EQ(std::stoul(row[1]), kContainerVersion);
+
+    RegisterP2(0x7E57, 0x7E57, RUNTIME_CLASS(CVersionNotingComponent));
+    SaveContainer(Path("pier.pm001"), ComponentDataSets{});
+    ProjectSession session(0x7E57);
+    session.Load(LoadContainer(Path("pier.pm001")));
+    EXPECT_EQ(dynamic_cast<CVersionNotingComponent&>(session.Component()).seen, std::vector<UINT>(3, kContainerVersion));
 
     std::vector<unsigned char> file = EncodeContainer(SmallSets(7));
     EXPECT_EQ(std::vector<unsigned char>(file.begin() + 8, file.begin() + 12), std::vector<unsigned char>({
@@ -352,7 +340,8 @@ TEST_F(ContainerFile, AFolderThatCannotBeOpenedIsReportedWithTheComponentInPlace
     SaveContainer(path, SmallSets(5));
     ASSERT_EQ(::chmod(unreadable.c_str(), 0300), 0);
     std::optional<std::string> error;
-    if (const PermissionsHeld held; held) error = ErrorOf([&] { SaveContainer(path, SmallSets(6)); });
+    if (const PermissionsHeld permissions; permissions.held)
+        error = ErrorOf([&] { SaveContainer(path, SmallSets(6)); });
     ASSERT_EQ(::chmod(unreadable.c_str(), 0700), 0);
     if (!error) GTEST_SKIP() << "this process cannot be held to the files' permissions";
     EXPECT_EQ(error, "the component is in place in \"" + path + "\", but its folder \"" + unreadable.string() +
