@@ -91,12 +91,11 @@ TEST(ArchiveNumbers, PositionAndRemainingFollowTheBytes)
     EXPECT_EQ(load.GetRemaining(), 0u);
 }
 
-namespace {
-
-// A record that gained a field in format version 2: stored always, read only from a version that has it.
+// A record that gained a field in format version 2: stored always, read only from a version that has it,
+// else its default 50, which designs as before it was added.
 struct RecordWithAddedField {
     int bars = 0;
-    double cover = 50.0;   // the added field's default, which designs as before it was added
+    double cover = 50.0;
     void Serialize(CArchive& ar)
     {
         if (ar.IsStoring()) {
@@ -109,8 +108,6 @@ struct RecordWithAddedField {
     }
 };
 
-} // namespace
-
 TEST(ArchiveFormatVersion, ARecordReadsAnAddedFieldOnlyFromAVersionThatHasIt)
 {
     const Bytes before = bytes({3, 0, 0, 0});                              // bars 3
@@ -120,18 +117,15 @@ TEST(ArchiveFormatVersion, ARecordReadsAnAddedFieldOnlyFromAVersionThatHasIt)
     RecordWithAddedField{3, 73.0}.Serialize(store);
     EXPECT_EQ(out, after);   // a store writes the newest form
 
-    // Told no version, an archive reads what this build stores; told a set's version, that version's form.
+    // Told no version, an archive reads what this build stores; told a set's version, that version's form: before
+    // the field its default, every byte read. An earlier value is not kept.
     const struct { const Bytes& in; UINT version; double cover; } rows[] = {
-        {after, CArchive::kNewestFormat, 73.0},
-        {before, 1, 50.0},   // a set stored before the field: its default, every byte read
-        {after, 2, 73.0},
-        {after, 3, 73.0},
-    };
+        {after, CArchive::kNewestFormat, 73.0}, {before, 1, 50.0}, {after, 2, 73.0}, {after, 3, 73.0}};
     for (const auto& row : rows) {
         SCOPED_TRACE(row.version);
         CArchive load(row.in.data(), row.in.size());
         if (row.version != CArchive::kNewestFormat) load.SetFormatVersion(row.version);
-        RecordWithAddedField read{0, -1.0};   // an earlier value is not kept
+        RecordWithAddedField read{0, -1.0};
         read.Serialize(load);
         EXPECT_EQ(read.bars, 3);
         EXPECT_EQ(read.cover, row.cover);
