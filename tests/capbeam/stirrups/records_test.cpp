@@ -248,9 +248,7 @@ TEST_F(StirrupRecords, StirrupsPastTheTaperStandOnTheLevelBottom)
 TEST_F(StirrupRecords, ATaperRecordTakesItsLegsWhereTheStirrupsItHoldsStand)
 {
     AddGroups(atom, {{2, 3}});
-    atom.bBpl = atom.bBpr = 1000.0;
-    atom.hHpl = atom.hHpr = 600.0;
-    atom.sg.a = 1400.0;
+    atom.bBpl = atom.bBpr = 1000.0, atom.hHpl = atom.hHpr = 600.0, atom.sg.a = 1400.0;
     atom.sg.lns2[0] = atom.sg.rns2[1] = 11;
     SetTaperedOutline(atom);
     ASSERT_EQ(RunSetsgData(atom), 1);
