@@ -65,13 +65,12 @@ TEST(TendonNodeFit, EachValueIsJudgedAtTheEdgeOfWhatFits)
         // A filleted node is off the tendon: its arc and duct (87 / 2 = 43.5 about the axis) are judged, not its corner,
         // which may lie beyond a face. Legs at 45° turn 90°, so an arc of 1000 stands 1000√2 - 1000 = 414.21 inside its
         // corner: 2000 + 414.21 - 43.5 = 2370.71 high (refZ -370.7 from the top) or -370.71 (from the bottom) at most.
-        // The sample's second node 30 from the top, corner (3750, 1970), between (0, 1550) and a last node (8250, 300):
-        // the legs rise 420 / 3750 (6.39°) and fall 1670 / 4500 (20.36°), turning 26.75°; T = 6000 tan 13.38° = 1426.7,
-        // tangent points at x = 3750 - 1426.7 cos 6.39° = 2332.2 and 3750 + 1426.7 cos 20.36° = 5087.6; the centre 6000
-        // square below the first leg from (2332.2, 1811.2): z = 1811.2 - 6000 cos 6.39° = -4151.5, the arc's top 1848.5,
-        // its duct's 1892.0, 108 under the top. At -300 (corner 2300) the legs rise 11.31° and fall 23.96°, T =
-        // 6000 tan 17.64° = 1907.5 to (1879.6, 1925.9); centre (1879.6 + 6000 sin 11.31°, 1925.9 - 6000 cos 11.31°) =
-        // (3056.3, -3957.6): the arc's top 2042.4, its duct's 2085.9, 85.9 over.
+        // The sample's second node 30 from the top, corner (3750, 1970), between (0, 1550) and (8250, 300): the legs
+        // rise 420 / 3750 (6.39°) and fall 1670 / 4500 (20.36°); T = 6000 tan 13.38° = 1426.7 back to x = 3750 - 1426.7
+        // cos 6.39° = 2332.2, z = 1811.2; the centre 6000 square below that leg, z = 1811.2 - 6000 cos 6.39° = -4151.5:
+        // the arc's top 1848.5, its duct's 1892.0, 108 under the top. At -300 (corner 2300) the legs rise 11.31°, fall
+        // 23.96°: T = 6000 tan 17.64° = 1907.5 to (1879.6, 1925.9); centre (1879.6 + 6000 sin 11.31°, 1925.9 - 6000 cos
+        // 11.31°) = (3056.3, -3957.6): the arc's top 2042.4, its duct's 2085.9, 85.9 over.
         {"filleted corners beyond the faces, their arcs' ducts within",
          {Tendon({Point(0, 629.3, 1), Point(1000, -370.7, 1, 1000), Point(2000, 629.3, 1)}),
           Tendon({Point(0, 629.3), Point(1000, -370.7, 0, 1000), Point(2000, 629.3)}),
