@@ -177,15 +177,13 @@ TEST(JsonFromMemory, EachProcessHashesUnderAKeyOfItsOwn)
         std::fflush(stdout);
         std::_Exit(0);
     }
-    const std::string self = std::filesystem::read_symlink("/proc/self/exe").string();
-    const std::string command =
-        "PM001_PRINT_KEYED_HASH=1 '" + self + "' --gtest_filter=JsonFromMemory.EachProcessHashesUnderAKeyOfItsOwn";
+    const std::string command = "PM001_PRINT_KEYED_HASH=1 '" + std::filesystem::read_symlink("/proc/self/exe").string() +
+                                "' --gtest_filter=JsonFromMemory.EachProcessHashesUnderAKeyOfItsOwn";
     const auto hashOfAnotherRun = [&command] {
         FILE* run = ::popen(command.c_str(), "r");
         std::size_t hash = 0;   // a run that printed none
         char line[256];
-        while (run && std::fgets(line, sizeof line, run))
-            if (std::sscanf(line, "keyed hash %zx", &hash) == 1) break;
+        while (run && std::fgets(line, sizeof line, run) && std::sscanf(line, "keyed hash %zx", &hash) != 1) {}
         if (run) ::pclose(run);
         return hash;
     };
