@@ -105,12 +105,9 @@ const Case<OutputDataMap> kValueCases[] = {
     {"signs a real tendon gives: filleted nodes' corners 100 above the top and 50 below the bottom, their arcs within",
      [](OutputDataMap& m) {
          CPM001T010401Atom tendons;
-         auto& steel = *tendons.Steel.emplace_back(std::make_unique<pm001_tendon::M_Steel>());
-         pm001_tendon::M_LNode node;
-         node.Refline = 1, node.refZ = node.ZZ = -100.0, node.Z = 2100.0, node.R = 6000.0;
-         steel.LNode.Add(node);
-         node.Refline = 0, node.refZ = node.ZZ = node.Z = -50.0;
-         steel.LNode.Add(node);
+         auto& nodes = tendons.Steel.emplace_back(std::make_unique<pm001_tendon::M_Steel>())->LNode;
+         nodes.Add({.NR = {}, .Refline = 1, .refZ = -100.0, .Z = 2100.0, .ZZ = -100.0, .R = 6000.0});
+         nodes.Add({.NR = {}, .refZ = -50.0, .Z = -50.0, .ZZ = -50.0, .R = 6000.0});
          tendons.OutPM00104AtomData(m);
      },
      nullptr},
