@@ -547,8 +547,7 @@ for row in changes + rows:
     project = os.path.normpath(f"{src}/examples/{sample}.json")
     d = json.load(open(project, encoding="utf-8"))
     k = json.load(open(os.path.join(os.path.dirname(project), d["keyParameterFile"]), encoding="utf-8"))
-    c = k["cap"]
-    exec(change)
+    exec(change, {"c": k["cap"]})
     json.dump(k, open(f"{work}/{name}_keys.json", "w", encoding="utf-8"), ensure_ascii=False)
     d["keyParameterFile"] = f"{work}/{name}_keys.json"
     json.dump(d, open(f"{work}/{name}.json", "w", encoding="utf-8"), ensure_ascii=False)
