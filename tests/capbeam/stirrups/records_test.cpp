@@ -240,11 +240,10 @@ TEST_F(StirrupRecords, StirrupsPastTheTaperStandOnTheLevelBottom)
     EXPECT_NEAR(sg.sg1[0].L1, 1710.0, 1e-9);
 }
 
-// Eleven densified spacings from the columns reach onto the tapered parts, nearer the ends than the end distance
-// 1400: the main group's outermost at 2000 - 1100 = 900 (no normal spacing: trunc((2000 - 1100 - 1050) / 200) = 0)
-// and the next at 1000 stand before the kink at 1050, and the taper record holds them. Its legs are theirs, over the
-// slope line 690 - 0.6 x: at 900 1740 - 150 = 1590, at 1000 1740 - 90 = 1650 (+ 30); not 1680 (+ 30) at 1400, where
-// it holds none.
+// Eleven densified spacings from the columns reach past the end distance 1400 onto the tapered parts: the main
+// group's outermost at 2000 - 1100 = 900 (no normal spacing: trunc((2000 - 1100 - 1050) / 200) = 0) and the next at
+// 1000 stand before the kink at 1050, held by the taper record, its legs theirs over the slope line 690 - 0.6 x:
+// 1740 - 150 = 1590 and 1740 - 90 = 1650 (+ 30), not 1680 (+ 30) at 1400, where it holds none.
 TEST_F(StirrupRecords, ATaperRecordTakesItsLegsWhereTheStirrupsItHoldsStand)
 {
     AddGroups(atom, {{2, 3}});
