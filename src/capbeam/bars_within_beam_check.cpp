@@ -15,6 +15,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <optional>
 #include <string>
 #include <utility>
 #include <vector>
@@ -465,13 +466,14 @@ void JudgeTendons(const CPM001T0101Atom& cap, const Outline& outline, FaultsByKi
         auto point = [&nodes](int k) { return CDblPoint(nodes[k].X, nodes[k].Z); };
         bool named = false;
         for (int k = 0; k < nodes.GetSize() && !named; ++k) {
-            pm001_tendon::FilletArc arc;
             const bool inner = k > 0 && k + 1 < nodes.GetSize();
-            if (!inner || !pm001_tendon::NodeFillet(point(k - 1), point(k), point(k + 1), nodes[k].R, arc)) {
+            const auto arc =
+                inner ? pm001_tendon::NodeFillet(point(k - 1), point(k), point(k + 1), nodes[k].R) : std::nullopt;
+            if (!arc) {
                 named = outside(&nodes[k], false, k, nodes[k].X, nodes[k].Z);
                 continue;
             }
-            const auto points = pm001_tendon::ArcPointsNearestSides(arc, outline.Corners());
+            const auto points = pm001_tendon::ArcPointsNearestSides(*arc, outline.Corners());
             auto reach = [&](const CDblPoint& p) { return DuctReach(outline, p, radius); };
             const auto farthest = std::max_element(points.begin(), points.end(),
                                                    [&](const CDblPoint& a, const CDblPoint& b) { return reach(a) < reach(b); });

@@ -13,6 +13,7 @@
 #include <algorithm>
 #include <cmath>
 #include <numbers>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -31,12 +32,12 @@ void Report(const KeyPath& node, const char* key, const std::string& what, doubl
 // one before it. A node the tendon runs through lies in the section at its station, between the
 // underside and the top there: a depth from the top at least 0 and at most the section's height
 // there; one from the lowest bottom (the level the underside stands above) at least the underside's
-// level and at most the top's. A node with an arc (arcs) is off the tendon and is judged by its arc;
+// level and at most the top's. A node with an arc (arcs[j]) is off the tendon and is judged by its arc;
 // measured from the top it stands no lower than the lowest bottom, the deepest level the design
 // takes a depth from the top to (it takes the size of the difference, mirroring a deeper one).
 // Returns the number of lines reported.
 int ReportPoints(const CArray<NodeAr>& points, const KeyPath& nodes, double length, const TopLevel& top,
-                 const CapUnderside& underside, const std::vector<bool>& arcs)
+                 const CapUnderside& underside, const std::vector<std::optional<FilletArc>>& arcs)
 {
     int reported = 0;
     for (int j = 0; j < points.GetSize(); ++j) {
@@ -162,17 +163,16 @@ int ReportFillets(const CArray<NodeAr>& points, const std::vector<CDblPoint>& at
 
 // The node points as the profile takes them, and the arc at each inner node that has one.
 void NodeArcs(const CArray<NodeAr>& points, const TopLevel& top, std::vector<CDblPoint>& at,
-              std::vector<FilletArc>& arcs, std::vector<bool>& hasArc)
+              std::vector<std::optional<FilletArc>>& arcs)
 {
     const int n = points.GetSize();
     at.resize(static_cast<std::size_t>(n));
-    arcs.assign(static_cast<std::size_t>(n), FilletArc{});
-    hasArc.assign(static_cast<std::size_t>(n), false);
+    arcs.assign(static_cast<std::size_t>(n), std::nullopt);
     for (int j = 0; j < n; ++j) {
         const NodeAr& p = points[j];
         at[j] = CDblPoint(p.X, p.Refline != 0 ? top(p.X) - p.refZ : p.refZ);
     }
-    for (int k = 1; k + 1 < n; ++k) hasArc[k] = NodeFillet(at[k - 1], at[k], at[k + 1], points[k].R, arcs[k]);
+    for (int k = 1; k + 1 < n; ++k) arcs[k] = NodeFillet(at[k - 1], at[k], at[k + 1], points[k].R);
 }
 
 // The beam's elevation: its underside from the left end to the right and its top back, each
@@ -217,20 +217,20 @@ double DistanceFrom(const std::vector<CDblPoint>& line, const CDblPoint& p)
 // stands at least that far inside the underside and the top, square to them. The node's refZ,
 // which places the arc, is named with how far the duct (or the arc, without a duct) reaches past
 // the face nearest it. Returns the number of lines reported.
-int ReportArcs(const CArray<NodeAr>& points, const std::vector<FilletArc>& arcs, const std::vector<bool>& hasArc,
-               const KeyPath& nodes, const Elevation& beam, const TopLevel& top, const CapUnderside& underside,
-               double duct, std::vector<bool>& named)
+int ReportArcs(const CArray<NodeAr>& points, const std::vector<std::optional<FilletArc>>& arcs, const KeyPath& nodes,
+               const Elevation& beam, const TopLevel& top, const CapUnderside& underside, double duct,
+               std::vector<bool>& named)
 {
     const double radius = duct / 2.0;
     const std::vector<CDblPoint> corners = beam.Corners();
     int reported = 0;
     for (int k = 0; k < points.GetSize(); ++k) {
-        if (!hasArc[k] || named[k]) continue;
+        if (!arcs[k] || named[k]) continue;
         // Clearance: the distance inside the nearer face, less than 0 beyond it.
         double least = INFINITY;
         CDblPoint worst;
         bool atTop = true;
-        for (const CDblPoint& p : ArcPointsNearestSides(arcs[k], corners)) {
+        for (const CDblPoint& p : ArcPointsNearestSides(*arcs[k], corners)) {
             const double fromTop = DistanceFrom(beam.top, p) * (p.y > top(p.x) ? -1.0 : 1.0);
             const double fromUnderside = DistanceFrom(beam.underside, p) * (p.y < underside.At(p.x) ? -1.0 : 1.0);
             const double clearance = std::min(fromTop, fromUnderside);
@@ -253,13 +253,11 @@ int ReportArcs(const CArray<NodeAr>& points, const std::vector<FilletArc>& arcs,
 
 } // namespace
 
-bool NodeFillet(const CDblPoint& a, const CDblPoint& b, const CDblPoint& c, double r, FilletArc& arc)
+std::optional<FilletArc> NodeFillet(const CDblPoint& a, const CDblPoint& b, const CDblPoint& c, double r)
 {
-    if (KVDataCommon::IsEqual(r, 0.0)) return false;
     CDblPoint from, to, centre;
-    if (CalFillet(a, b, c, r, from, to, centre) == 0) return false;
-    arc = {from, to, centre, r};
-    return true;
+    if (KVDataCommon::IsEqual(r, 0.0) || CalFillet(a, b, c, r, from, to, centre) == 0) return std::nullopt;
+    return FilletArc{from, to, centre, r};
 }
 
 std::vector<CDblPoint> ArcPointsNearestSides(const FilletArc& arc, const std::vector<CDblPoint>& corners)
@@ -304,14 +302,13 @@ int ReportTendonNodesNotFitting(const CArray<struct CPM001_CapKeyParam::SteelAr>
     const KeyPath all(cap, "SteelAr");
     const Elevation beam(length, top, crown, underside);
     std::vector<CDblPoint> at;
-    std::vector<FilletArc> arcs;
-    std::vector<bool> hasArc;
+    std::vector<std::optional<FilletArc>> arcs;
     int reported = 0;
     for (int i = 0; i < tendons.GetSize(); ++i) {
         const KeyPath tendon(all, i);
         const KeyPath nodes(tendon, "Node");
-        NodeArcs(tendons[i].Node, top, at, arcs, hasArc);
-        const int points = ReportPoints(tendons[i].Node, nodes, length, top, underside, hasArc);
+        NodeArcs(tendons[i].Node, top, at, arcs);
+        const int points = ReportPoints(tendons[i].Node, nodes, length, top, underside, arcs);
         std::vector<bool> named(static_cast<std::size_t>(tendons[i].Node.GetSize()), false);
         reported += ReportRadii(tendons[i].Node, nodes, leastRadius, named);
         // A point out of place moves the legs: the fillets and arcs are judged once it is mended.
@@ -326,7 +323,7 @@ int ReportTendonNodesNotFitting(const CArray<struct CPM001_CapKeyParam::SteelAr>
         M_SteelMat cl;
         TakeDuct(CatalogueDuct(tendons[i].BseriesIndex), cl);
         const double duct = OuterSizeOf(cl).upright;
-        reported += ReportArcs(tendons[i].Node, arcs, hasArc, nodes, beam, top, underside,
+        reported += ReportArcs(tendons[i].Node, arcs, nodes, beam, top, underside,
                                std::isfinite(duct) && duct > 0.0 ? duct : 0.0, named);
     }
     return reported;

@@ -5,6 +5,7 @@
 #include "pier/cap_underside.h"
 #include "tendon/profile.h"
 
+#include <optional>
 #include <vector>
 
 namespace pm001_tendon {
@@ -25,9 +26,9 @@ struct FilletArc {
 };
 
 // The fillet of radius r in the corner b between the legs from a and on to c, as the profile draws
-// it; false where it draws none (r 0 by the suite's equality, the legs on one line): the tendon then
+// it; none where it draws none (r 0 by the suite's equality, the legs on one line): the tendon then
 // runs through b.
-bool NodeFillet(const CDblPoint& a, const CDblPoint& b, const CDblPoint& c, double r, FilletArc& arc);
+std::optional<FilletArc> NodeFillet(const CDblPoint& a, const CDblPoint& b, const CDblPoint& c, double r);
 
 // The points of the arc that come nearest the sides of an outline with these corners (in order
 // around it): the arc's two ends and, where they lie on the arc, its points nearest each corner and
