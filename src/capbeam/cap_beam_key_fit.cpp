@@ -603,9 +603,7 @@ int ReportTendonsNotFittingCap(const CPM001_CapKeyParam& kp, double lWg, const s
     };
     for (int k = 0; k < kp.SteelAr.GetSize(); ++k) {
         const auto& tendon = kp.SteelAr[k];
-        pm001_tendon::M_SteelMat cl;
-        pm001_tendon::TakeDuct(pm001_tendon::CatalogueDuct(tendon.BseriesIndex), cl);
-        const double duct = pm001_tendon::OuterSizeOf(cl).across;
+        const double duct = pm001_tendon::CatalogueDuctSize(tendon.BseriesIndex).across;
         const double reach = lWg / 2.0 - duct / 2.0;
         const KeyPath definition(all, k);
         const KeyPath positions(definition, "Y");

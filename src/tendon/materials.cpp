@@ -69,6 +69,13 @@ DuctOuterSize OuterSizeOf(const M_SteelMat& cl)
     return {cl.Bww, cl.Bwh};
 }
 
+DuctOuterSize CatalogueDuctSize(const CString& name)
+{
+    M_SteelMat cl;
+    TakeDuct(CatalogueDuct(name), cl);
+    return OuterSizeOf(cl);
+}
+
 void TakeAnchor(const tagQM_ANCHOR& anchor, bool left, M_SteelMat& cl)
 {
     CString& series = left ? cl.MLSeries : cl.MRSeries;

@@ -26,6 +26,8 @@ struct DuctOuterSize {
     double upright = 0.0;
 };
 DuctOuterSize OuterSizeOf(const M_SteelMat& cl);
+// The outer size of the catalogue's duct of that name, as a tendon given it takes it.
+DuctOuterSize CatalogueDuctSize(const CString& name);
 
 // The left (left non-zero) or right anchorage's series, type (0 or 1; any other code leaves the
 // type as it was) and sizes. An anchorage the catalogue does not hold comes as an empty record.

@@ -320,9 +320,7 @@ int ReportTendonNodesNotFitting(const CArray<struct CPM001_CapKeyParam::SteelAr>
         const int fillets = ReportFillets(tendons[i].Node, at, nodes, named);
         reported += fillets;
         if (fillets > 0) continue;
-        M_SteelMat cl;
-        TakeDuct(CatalogueDuct(tendons[i].BseriesIndex), cl);
-        const double duct = OuterSizeOf(cl).upright;
+        const double duct = CatalogueDuctSize(tendons[i].BseriesIndex).upright;
         reported += ReportArcs(tendons[i].Node, arcs, nodes, beam, top, underside,
                                std::isfinite(duct) && duct > 0.0 ? duct : 0.0, named);
     }
