@@ -339,26 +339,25 @@ private:
     // a through bar with 5 d on both sides, 10 d on one side (st_fWeld 0); through bars to each
     // other with the short weld, 2.5 d on both sides, 5 d on one; d the main bar's diameter.
     bool OneSided() const { return m_kp.st_fWeld == 0; }
-    double FullWeld() const { return (OneSided() ? 10.0 : 5.0) * m_kp.st_d; }
-    double ShortWeld() const { return (OneSided() ? 5.0 : 2.5) * m_kp.st_d; }
-    bool LegsHoldShortWeld() const { return !Beyond(ShortWeld(), m_kp.st_LstWeld); }
+    // The full weld's (full true) or the short weld's length in main bar diameters, and in mm.
+    double Factor(bool full) const { return full ? (OneSided() ? 10.0 : 5.0) : (OneSided() ? 5.0 : 2.5); }
+    double Weld(bool full) const { return Factor(full) * m_kp.st_d; }
+    bool LegsHoldShortWeld() const { return !Beyond(Weld(false), m_kp.st_LstWeld); }
 
     // The weld the design lays: the full weld, lowered to the welded end legs (st_LstWeld) where
     // they are shorter. Legs that do not hold the short weld are refused, and the full weld judged.
-    double LaidWeld() const { return LegsHoldShortWeld() ? std::min(FullWeld(), m_kp.st_LstWeld) : FullWeld(); }
+    double LaidWeld() const { return LegsHoldShortWeld() ? std::min(Weld(true), m_kp.st_LstWeld) : Weld(true); }
 
-    std::string WeldText(double factor) const
+    std::string WeldText(bool full) const
     {
-        return std::string(OneSided() ? "a weld on one side of " : "a weld on both sides of ") + KeyValueText(factor) +
+        return std::string(OneSided() ? "a weld on one side of " : "a weld on both sides of ") + KeyValueText(Factor(full)) +
                " × st_d " + KeyValueText(m_kp.st_d);
     }
 
     std::string LaidWeldText() const
     {
         const double laid = LaidWeld();
-        const std::string full = WeldText(OneSided() ? 10.0 : 5.0);
-        if (laid == FullWeld()) return KeyLengthText(laid) + " mm, " + full;
-        return KeyLengthText(laid) + " mm, " + full + " lowered to st_LstWeld";
+        return KeyLengthText(laid) + " mm, " + WeldText(true) + (laid == Weld(true) ? "" : " lowered to st_LstWeld");
     }
 
     // The welded end legs are the short legs by which the skeleton's through bars are welded to each
@@ -368,7 +367,7 @@ private:
         if (LegsHoldShortWeld()) return;
         Report(KeyPath(m_cap, "st_LstWeld").Path(),
                "makes the welded end legs shorter than the short weld between the skeleton's bars; expected at least " +
-                   KeyLengthText(ShortWeld()) + " mm, " + WeldText(OneSided() ? 5.0 : 2.5),
+                   KeyLengthText(Weld(false)) + " mm, " + WeldText(false),
                m_kp.st_LstWeld);
     }
 
