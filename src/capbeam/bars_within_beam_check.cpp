@@ -8,6 +8,7 @@
 #include "common/bar_sizes.h"
 #include "common/is_equal.h"
 #include "geometry/fillet.h"
+#include "geometry/point_distance.h"
 #include "pier/cap_underside.h"
 #include "tendon/design_object.h"
 #include "tendon/materials.h"
@@ -83,8 +84,7 @@ public:
             const CDblPoint& b = m_corners[(i + 1) % m_corners.size()];
             if (!endFaces && a.x == b.x && (a.x == 0.0 || a.x == m_length)) continue;
             const double dx = b.x - a.x, dy = b.y - a.y;
-            const double squared = dx * dx + dy * dy;
-            const double t = squared > 0.0 ? std::clamp(((p.x - a.x) * dx + (p.y - a.y) * dy) / squared, 0.0, 1.0) : 0.0;
+            const double t = KVDataCommon::NearestAlongSegment(p, a, b);
             const CDblPoint at(a.x + t * dx, a.y + t * dy);
             const double d = (p.x - at.x) * (p.x - at.x) + (p.y - at.y) * (p.y - at.y);
             if (d < bestSquared) bestSquared = d, best = at;

@@ -205,8 +205,7 @@ double DistanceFrom(const std::vector<CDblPoint>& line, const CDblPoint& p)
     for (std::size_t i = 0; i + 1 < line.size(); ++i) {
         const CDblPoint& a = line[i];
         const double dx = line[i + 1].x - a.x, dy = line[i + 1].y - a.y;
-        const double squared = dx * dx + dy * dy;
-        const double t = squared > 0.0 ? std::clamp(((p.x - a.x) * dx + (p.y - a.y) * dy) / squared, 0.0, 1.0) : 0.0;
+        const double t = KVDataCommon::NearestAlongSegment(p, a, line[i + 1]);
         nearest = std::min(nearest, std::hypot(p.x - a.x - t * dx, p.y - a.y - t * dy));
     }
     return nearest;
