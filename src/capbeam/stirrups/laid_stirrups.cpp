@@ -12,8 +12,9 @@ namespace CapBeamStirrups {
 
 namespace {
 
-bool Length(double v) { return std::isfinite(v) && std::fabs(v) <= key_bound::kMaxLength; }
-bool Spacing(double v) { return Length(v) && v >= key_bound::kLeastSpacing; }
+// A length or a station within the key parameters' bounds, either way; a spacing at least theirs.
+bool Length(double v) { return key_bound::kPosition.Holds(v); }
+bool Spacing(double v) { return key_bound::kSpacing.Holds(v); }
 bool Lengths(std::initializer_list<double> values) { return std::all_of(values.begin(), values.end(), Length); }
 bool Counts(std::initializer_list<int> counts)
 {
