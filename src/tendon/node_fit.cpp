@@ -176,10 +176,11 @@ void NodeArcs(const CArray<NodeAr>& points, const TopLevel& top, std::vector<CDb
 }
 
 // The beam's elevation: its underside from the left end to the right and its top back, each
-// straight between its corners (the tapered parts' feet, the crown).
+// straight between its corners (the tapered parts' feet, the crown); corners: the two in turn.
 struct Elevation {
     std::vector<CDblPoint> underside;
     std::vector<CDblPoint> top;
+    std::vector<CDblPoint> corners;
 
     Elevation(double length, const TopLevel& level, double crown, const CapUnderside& u)
     {
@@ -188,13 +189,8 @@ struct Elevation {
                 underside.push_back({x, u.At(x)});
         for (const double x : {length, crown, 0.0})
             if (x >= 0.0 && x <= length && (top.empty() || x < top.back().x)) top.push_back({x, level(x)});
-    }
-
-    std::vector<CDblPoint> Corners() const
-    {
-        std::vector<CDblPoint> all = underside;
-        all.insert(all.end(), top.begin(), top.end());
-        return all;
+        corners = underside;
+        corners.insert(corners.end(), top.begin(), top.end());
     }
 };
 
@@ -221,7 +217,6 @@ int ReportArcs(const CArray<NodeAr>& points, const std::vector<std::optional<Fil
                std::vector<bool>& named)
 {
     const double radius = duct / 2.0;
-    const std::vector<CDblPoint> corners = beam.Corners();
     int reported = 0;
     for (int k = 0; k < points.GetSize(); ++k) {
         if (!arcs[k] || named[k]) continue;
@@ -229,7 +224,7 @@ int ReportArcs(const CArray<NodeAr>& points, const std::vector<std::optional<Fil
         double least = INFINITY;
         CDblPoint worst;
         bool atTop = true;
-        for (const CDblPoint& p : ArcPointsNearestSides(*arcs[k], corners)) {
+        for (const CDblPoint& p : ArcPointsNearestSides(*arcs[k], beam.corners)) {
             const double fromTop = DistanceFrom(beam.top, p) * (p.y > top(p.x) ? -1.0 : 1.0);
             const double fromUnderside = DistanceFrom(beam.underside, p) * (p.y < underside.At(p.x) ? -1.0 : 1.0);
             const double clearance = std::min(fromTop, fromUnderside);
