@@ -415,8 +415,7 @@ bool DuctOutside(const Outline& outline, const CDblPoint& p, double radius, CDbl
 // of them: less than 0 while it stays within.
 double DuctReach(const Outline& outline, const CDblPoint& p, double radius)
 {
-    const CDblPoint face = outline.Nearest(p, false);
-    const double distance = std::hypot(face.x - p.x, face.y - p.y);
+    const double distance = KVDataCommon::distance(p, outline.Nearest(p, false));
     return radius + (outline.Holds(p) ? -distance : distance);
 }
 
