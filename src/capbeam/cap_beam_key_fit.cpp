@@ -161,10 +161,10 @@ private:
                y);
     }
 
-    // The bar stations of a frame record's group run along the beam: one below the station before
-    // it turns the bar between them back on itself (a negative length). Only the records that lay
-    // their bars by groups (fGJJ non-zero) are read.
-    void BarStationOrder()
+    // Calls visit(at, group) for each bar group of the frame records that lay their bars by groups
+    // (fGJJ non-zero), at the group's path ("cap.FrameAr[1].GJJ[0]").
+    template <class Visit>
+    void ForEachBarGroup(Visit visit)
     {
         const KeyPath records(m_cap, "FrameAr");
         for (int r = 0; r < m_kp.FrameAr.GetSize(); ++r) {
@@ -173,17 +173,24 @@ private:
             const KeyPath record_at(records, r);
             const KeyPath groups(record_at, "GJJ");
             for (int g = 0; g < record.GJJ.GetSize(); ++g) {
-                const auto& group = record.GJJ[g];
                 const KeyPath at(groups, g);
-                for (int k = 1; k < group.GetSize(); ++k) {
-                    if (!(group[k].dx < group[k - 1].dx)) continue;
-                    Report(KeyPath(KeyPath(at, k), "dx").Path(),
-                           "below the dx before it in its group; expected at least " + KeyValueText(group[k - 1].dx) +
-                               " mm",
-                           group[k].dx);
-                }
+                visit(at, record.GJJ[g]);
             }
         }
+    }
+
+    // The bar stations of a frame record's group run along the beam: one below the station before
+    // it turns the bar between them back on itself (a negative length).
+    void BarStationOrder()
+    {
+        ForEachBarGroup([this](const KeyPath& at, const auto& group) {
+            for (int k = 1; k < group.GetSize(); ++k) {
+                if (!(group[k].dx < group[k - 1].dx)) continue;
+                Report(KeyPath(KeyPath(at, k), "dx").Path(),
+                       "below the dx before it in its group; expected at least " + KeyValueText(group[k - 1].dx) + " mm",
+                       group[k].dx);
+            }
+        });
     }
 
     // A frame record's name less the list of the frames it stands for: "K(A,B)" is laid on the
@@ -376,21 +383,13 @@ private:
     void BarStationWelds()
     {
         const double weld = LaidWeld();
-        const KeyPath records(m_cap, "FrameAr");
-        for (int r = 0; r < m_kp.FrameAr.GetSize(); ++r) {
-            const auto& record = m_kp.FrameAr[r];
-            if (record.fGJJ == 0) continue;
-            const KeyPath record_at(records, r);
-            const KeyPath groups(record_at, "GJJ");
-            for (int g = 0; g < record.GJJ.GetSize(); ++g)
-                for (int e = 0; e < record.GJJ[g].GetSize(); ++e) {
-                    const double dx = record.GJJ[g][e].dx;
-                    if (Beyond(weld, dx))
-                        Report(KeyPath(KeyPath(KeyPath(groups, g), e), "dx").Path(),
-                               "welds its bar on closer to the support line than one weld; expected at least " + LaidWeldText(),
-                               dx);
-                }
-        }
+        ForEachBarGroup([&](const KeyPath& at, const auto& group) {
+            for (int e = 0; e < group.GetSize(); ++e)
+                if (Beyond(weld, group[e].dx))
+                    Report(KeyPath(KeyPath(at, e), "dx").Path(),
+                           "welds its bar on closer to the support line than one weld; expected at least " + LaidWeldText(),
+                           group[e].dx);
+        });
     }
 
     // A secondary frame's top cut-off bar is the pair LenT[2c] + LenT[2c + 1], a bottom one LenB[2s]
