@@ -161,22 +161,30 @@ private:
                y);
     }
 
-    // Calls visit(at, group) for each bar group of the frame records that lay their bars by groups
-    // (fGJJ non-zero), at the group's path ("cap.FrameAr[1].GJJ[0]").
+    // Calls visit(at, record) for each frame record that lays its bars by groups (byGroups: fGJJ
+    // non-zero) or each secondary one (fGJJ 0), at the record's path ("cap.FrameAr[1]").
     template <class Visit>
-    void ForEachBarGroup(Visit visit)
+    void ForEachFrameRecord(bool byGroups, Visit visit)
     {
         const KeyPath records(m_cap, "FrameAr");
         for (int r = 0; r < m_kp.FrameAr.GetSize(); ++r) {
-            const auto& record = m_kp.FrameAr[r];
-            if (record.fGJJ == 0) continue;
-            const KeyPath record_at(records, r);
+            const KeyPath at(records, r);
+            if ((m_kp.FrameAr[r].fGJJ != 0) == byGroups) visit(at, m_kp.FrameAr[r]);
+        }
+    }
+
+    // Calls visit(at, group) for each bar group of the records that lay their bars by groups, at the
+    // group's path ("cap.FrameAr[1].GJJ[0]").
+    template <class Visit>
+    void ForEachBarGroup(Visit visit)
+    {
+        ForEachFrameRecord(true, [&visit](const KeyPath& record_at, const auto& record) {
             const KeyPath groups(record_at, "GJJ");
             for (int g = 0; g < record.GJJ.GetSize(); ++g) {
                 const KeyPath at(groups, g);
                 visit(at, record.GJJ[g]);
             }
-        }
+        });
     }
 
     // The bar stations of a frame record's group run along the beam: one below the station before
@@ -216,16 +224,12 @@ private:
     // carries the record's name is judged; a key is named at the first that fails.
     void TopCutOffEnds()
     {
-        const KeyPath records(m_cap, "FrameAr");
         const bool alongSkew = m_kp.st_fLayMode == 0;
         const double tanSkew = alongSkew ? m_along.tanSkew : 0.0;
         const bool endsFollow = alongSkew && m_kp.fCapSep == 0;
         const int lines = m_along.spacings.GetSize() + 1;
-        for (int r = 0; r < m_kp.FrameAr.GetSize(); ++r) {
-            const auto& record = m_kp.FrameAr[r];
-            if (record.fGJJ != 0) continue;
+        ForEachFrameRecord(false, [&](const KeyPath& record_at, const auto& record) {
             const std::string name = FrameNameOf(record.name);
-            const KeyPath record_at(records, r);
             const KeyPath lengths(record_at, "LenT");
             const int last = record.LenT.GetUpperBound();
             for (int f = 0; f < m_kp.FrameName.GetSize(); ++f) {
@@ -257,7 +261,7 @@ private:
                                record.LenT[k + 1]);
                 }
             }
-        }
+        });
     }
 
     // A spacing is the distance of one bar's axis from the next one's: at least the bars' outer
@@ -396,14 +400,10 @@ private:
     // + LenB[2s + 1] (a pair of 0 lays no bar), welded to the through bar: no shorter than its weld.
     void CutOffWelds()
     {
-        const KeyPath records(m_cap, "FrameAr");
-        for (int r = 0; r < m_kp.FrameAr.GetSize(); ++r) {
-            const auto& record = m_kp.FrameAr[r];
-            if (record.fGJJ != 0) continue;
-            const KeyPath record_at(records, r);
+        ForEachFrameRecord(false, [this](const KeyPath& record_at, const auto& record) {
             CutOffPairs(KeyPath(record_at, "LenT"), record.LenT, "top");
             CutOffPairs(KeyPath(record_at, "LenB"), record.LenB, "bottom");
-        }
+        });
     }
 
     void CutOffPairs(const KeyPath& lengths, const CArray<double>& pairs, const char* which)
