@@ -99,10 +99,12 @@ ComponentDataSets ProjectSession::Store()
 
 namespace {
 
+// Loads one set through an archive that carries the version the sets were stored in down to every record.
 template <class Step>
-void loadSet(const std::vector<unsigned char>& bytes, const char* name, Step step)
+void loadSet(const std::vector<unsigned char>& bytes, std::uint32_t version, const char* name, Step step)
 {
     CArchive ar(bytes.data(), bytes.size());
+    ar.SetFormatVersion(version);
     try {
         step(ar);
     } catch (const CArchiveException& e) {
@@ -122,12 +124,7 @@ void loadSet(const std::vector<unsigned char>& bytes, const char* name, Step ste
 
 void ProjectSession::Load(const ComponentDataSets& sets)
 {
-    // Each set's archive carries the version the sets were stored in down to every record.
-    const auto stored = [&sets](CArchive& ar) -> CArchive& {
-        ar.SetFormatVersion(sets.version);
-        return ar;
-    };
-    loadSet(sets.origin, "origin", [&](CArchive& ar) { m_component->SerializeOriginData(stored(ar)); });
-    loadSet(sets.design, "design", [&](CArchive& ar) { m_component->SerializeDesignData(stored(ar)); });
-    loadSet(sets.adjustment, "adjustment", [&](CArchive& ar) { m_component->SerializeAdjustData(stored(ar)); });
+    loadSet(sets.origin, sets.version, "origin", [&](CArchive& ar) { m_component->SerializeOriginData(ar); });
+    loadSet(sets.design, sets.version, "design", [&](CArchive& ar) { m_component->SerializeDesignData(ar); });
+    loadSet(sets.adjustment, sets.version, "adjustment", [&](CArchive& ar) { m_component->SerializeAdjustData(ar); });
 }
