@@ -104,7 +104,7 @@ int CheckInput(const Atom& atom, Layout layout)
     return fault ? ReportFailure(fault) : 1;
 }
 
-const char* PlanEnds(const Atom& atom, const CDblPointArray& outline, Plan& plan)
+const char* PlanEndsFault(const Atom& atom, const CDblPointArray& outline, Plan& plan)
 {
     const auto& sg = atom.sg;
     plan.last = atom.nPier - 1;
@@ -127,7 +127,7 @@ const char* PlanEnds(const Atom& atom, const CDblPointArray& outline, Plan& plan
 
 int PlanEnds(const Atom& atom, Plan& plan)
 {
-    const char* fault = PlanEnds(atom, atom.PYXTCJpa1, plan);
+    const char* fault = PlanEndsFault(atom, atom.PYXTCJpa1, plan);
     return fault ? ReportFailure(fault) : 1;
 }
 

@@ -52,7 +52,7 @@ bool FindLaidStirrups(const CPM001T0101Atom& atom, const CDblPointArray& outline
     QuietWalks quiet;
     Plan plan;
     plan.layout = ChooseLayout(atom.sg);
-    if (!LaidOut(atom, plan.layout, outline) || PlanEnds(atom, outline, plan)) return false;
+    if (!LaidOut(atom, plan.layout, outline) || PlanEndsFault(atom, outline, plan)) return false;
     ZoneLengths(atom, plan);
     Shares shares;
     double xl = 0.0, xr = 0.0;

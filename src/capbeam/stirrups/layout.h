@@ -15,7 +15,7 @@ const char* OutlineFault(const Atom& atom, const CDblPointArray& outline);
 // Tapered end parts, square-end marks and the leg allowance. 0 after a reported error.
 int PlanEnds(const Atom& atom, Plan& plan);
 // The same without a report, from the through bars' outline given: the message of its fault, or nullptr.
-const char* PlanEnds(const Atom& atom, const CDblPointArray& outline, Plan& plan);
+const char* PlanEndsFault(const Atom& atom, const CDblPointArray& outline, Plan& plan);
 // Counts and spacings of the zones along the beam. 0 after a reported error.
 int LayOutZones(Atom& atom, Plan& plan);
 // The plan's end-zone lengths (densified square layout) and bare end zones (uniform square layout),
