@@ -1,4 +1,4 @@
-// KVDataCommon::distance and NearestAlongSegment, kept with the point type (the geometry layer sits above the common library).
+// KVDataCommon::distance and NearestAlongSegment, kept with the point type (geometry sits above the common library).
 #include "point_distance.h"
 
 #include <algorithm>

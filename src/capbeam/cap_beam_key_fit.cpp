@@ -195,7 +195,8 @@ private:
             for (int k = 1; k < group.GetSize(); ++k) {
                 if (!(group[k].dx < group[k - 1].dx)) continue;
                 Report(KeyPath(KeyPath(at, k), "dx").Path(),
-                       "below the dx before it in its group; expected at least " + KeyValueText(group[k - 1].dx) + " mm",
+                       "below the dx before it in its group; expected at least " + KeyValueText(group[k - 1].dx) +
+                           " mm",
                        group[k].dx);
             }
         });
@@ -361,8 +362,8 @@ private:
 
     std::string WeldText(bool full) const
     {
-        return std::string(OneSided() ? "a weld on one side of " : "a weld on both sides of ") + KeyValueText(Factor(full)) +
-               " × st_d " + KeyValueText(m_kp.st_d);
+        return std::string(OneSided() ? "a weld on one side of " : "a weld on both sides of ") +
+               KeyValueText(Factor(full)) + " × st_d " + KeyValueText(m_kp.st_d);
     }
 
     std::string LaidWeldText() const

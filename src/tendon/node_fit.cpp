@@ -32,9 +32,9 @@ void Report(const KeyPath& node, const char* key, const std::string& what, doubl
 // one before it. A node the tendon runs through lies in the section at its station, between the
 // underside and the top there: a depth from the top at least 0 and at most the section's height
 // there; one from the lowest bottom (the level the underside stands above) at least the underside's
-// level and at most the top's. A node with an arc (arcs[j]) is off the tendon and is judged by its arc;
-// measured from the top it stands no lower than the lowest bottom, the deepest level the design
-// takes a depth from the top to (it takes the size of the difference, mirroring a deeper one).
+// level and at most the top's. A node with an arc (arcs[j]) is off the tendon and is judged by its
+// arc; measured from the top it stands no lower than the lowest bottom, the deepest level the
+// design takes a depth from the top to (it takes the size of the difference, mirroring a deeper one).
 // Returns the number of lines reported.
 int ReportPoints(const CArray<NodeAr>& points, const KeyPath& nodes, double length, const TopLevel& top,
                  const CapUnderside& underside, const std::vector<std::optional<FilletArc>>& arcs)
