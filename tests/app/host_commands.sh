@@ -338,10 +338,9 @@ cap = json.loads(part[part.index(b"{"):])["cap"]
 assert (cap["sg_s"], cap["sh_s"]) == (120.0, 180.0), cap
 PY
 # That stored component with its adjusted set edited (its text, length and CRC made anew): a flat
-# inclination, stored before the bound that refuses it, loads, prints the stored design and reports
-# the value as an error (exit 1); so do welded legs typed in metres and frames in metres, stored
-# before the limits of what can be built, judged against the stored cap; a value of the wrong type
-# is a damaged file (exit 2).
+# inclination, welded legs or frames typed in metres, stored before the bounds that refuse them,
+# load, print the stored design and report the value as an error (exit 1); a value of the wrong
+# type is a damaged file (exit 2).
 for edit in flat typed copied welded squeezed; do
     python3 - "$work/adjusted.pm001" "$work/$edit.pm001" "$edit" <<'PY'
 import json, struct, sys, zlib
@@ -512,13 +511,12 @@ grep -q "^design passed: 0 diagnostics, 0 errors, 1 warnings, " "$work/out" || f
 # 6 - 31.6 / 2 - 18.4 / 2 = -19 from the end, their surface 9.2 nearer, where the cover holds
 # 31.6 / 2 + 18.4 = 34.2; the skeleton's end bars, their axes 6 from it, reach 6 - 31.6 / 2 = -9.8
 # with their surface. A bar station of its first frame record, 1100, becomes 110, below the 500
-# before it. The rows after it: <name> <sample> <the change of its cap's key parameters> <the first
-# error>. Worked by hand: ducts 87 across 80 apart; bent-up arcs of 28 mm HRB400 bent round 5 × 28,
-# half of it 70; the fourth frame 15 from the first, a 28 mm bar 31.6 thick; top bars st_ua from the
-# top in sections 1000 high at the end faces, (1000 - 31.6) / 2 = 484.2; end legs st_sa from the
-# ends of a bottom 13500 - 2 × 1000 = 11500 long, (11500 - 31.6) / 2 = 5734.2; stirrups from sg_a
-# to the first support line 2000 from the square_ends' left end, and, 15° along a skew over the
-# cap's offset vP -200, 2200 - tan 15° × 200 = 2146.4 from the right end of piles_offset_skew.
+# before it. Rows <name> <sample> <change of its cap> and the first error, worked by hand: ducts 87
+# across 80 apart; arcs of 28 mm HRB400 bent round 5 × 28, half of it 70; frame 4 15 from frame 1,
+# a 28 mm bar 31.6 thick; top bars in sections 1000 high at the ends, (1000 - 31.6) / 2 = 484.2; end
+# legs along a bottom 13500 - 2 × 1000 = 11500 long, (11500 - 31.6) / 2 = 5734.2; the outermost
+# stirrups short of square_ends' first support line, 2000 from its left end, and of
+# piles_offset_skew's right one, 2200 - tan 15° × 200 = 2146.4 along its skew over vP -200.
 keys_changed="
 ducts_apart prestressed c['SteelAr'][1]['Y']=[-40.0,40.0]
 cap.SteelAr[1].Y[1]: lays the tendon's duct into that of the tendon at Y[0] (-40 mm); expected at least 87 mm from it, the duct's size across (40 given)
@@ -527,10 +525,6 @@ cap.KeyLen2: bends the arcs of the bent-up bars tighter than the bars can be ben
 frames_apart footing c['FrameY']=[-825,-275,275,-810]
 cap.FrameY[3]: lays frame 4 15 mm from frame 1 (FrameY[0]); expected frames at least 31.6 mm apart, the outer diameter of st_d 28 (-810 given)
 top_cover footing c['st_ua']=600
-cap.st_ua: puts the top bars below the middle of the section where it is least high by 115.8 mm; expected at most 484.2 mm, so that twice it and the 31.6 mm outer diameter of st_d 28 fit the section's 1000 mm height at station 0 (600 given)
-top_cover_in_metres footing c['st_ua']=60000
-cap.st_ua: puts the top bars below the middle of the section where it is least high by 59515.8 mm; expected at most 484.2 mm, so that twice it and the 31.6 mm outer diameter of st_d 28 fit the section's 1000 mm height at station 0 (60000 given)
-hammerhead_top_cover hammerhead c['st_ua']=600
 cap.st_ua: puts the top bars below the middle of the section where it is least high by 115.8 mm; expected at most 484.2 mm, so that twice it and the 31.6 mm outer diameter of st_d 28 fit the section's 1000 mm height at station 0 (600 given)
 end_legs footing c['st_sa']=6000
 cap.st_sa: puts the skeleton's end legs past the middle of the beam where it is least long by 265.8 mm; expected at most 5734.2 mm, so that twice it and the 31.6 mm outer diameter of st_d 28 fit the beam's 11500 mm length along its bottom (6000 given)
