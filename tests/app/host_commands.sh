@@ -511,30 +511,23 @@ grep -q "^design passed: 0 diagnostics, 0 errors, 1 warnings, " "$work/out" || f
 # 6 - 31.6 / 2 - 18.4 / 2 = -19 from the end, their surface 9.2 nearer, where the cover holds
 # 31.6 / 2 + 18.4 = 34.2; the skeleton's end bars, their axes 6 from it, reach 6 - 31.6 / 2 = -9.8
 # with their surface. A bar station of its first frame record, 1100, becomes 110, below the 500
-# before it. Rows <name> <sample> <change of its cap> and the first error, worked by hand: ducts 87
+# before it. Rows <name> <sample> <change of its cap>|<the first error>, worked by hand: ducts 87
 # across 80 apart; arcs of 28 mm HRB400 bent round 5 × 28, half of it 70; frame 4 15 from frame 1,
 # a 28 mm bar 31.6 thick; top bars in sections 1000 high at the ends, (1000 - 31.6) / 2 = 484.2; end
 # legs along a bottom 13500 - 2 × 1000 = 11500 long, (11500 - 31.6) / 2 = 5734.2; the outermost
 # stirrups short of square_ends' first support line, 2000 from its left end, and of
 # piles_offset_skew's right one, 2200 - tan 15° × 200 = 2146.4 along its skew over vP -200.
 keys_changed="
-ducts_apart prestressed c['SteelAr'][1]['Y']=[-40.0,40.0]
-cap.SteelAr[1].Y[1]: lays the tendon's duct into that of the tendon at Y[0] (-40 mm); expected at least 87 mm from it, the duct's size across (40 given)
-tight_arcs footing c['KeyLen2']=50
-cap.KeyLen2: bends the arcs of the bent-up bars tighter than the bars can be bent; expected 0 (a sharp bend) or at least 70 mm, half the bend diameter of st_d 28 of st_type 3 (50 given)
-frames_apart footing c['FrameY']=[-825,-275,275,-810]
-cap.FrameY[3]: lays frame 4 15 mm from frame 1 (FrameY[0]); expected frames at least 31.6 mm apart, the outer diameter of st_d 28 (-810 given)
-top_cover footing c['st_ua']=600
-cap.st_ua: puts the top bars below the middle of the section where it is least high by 115.8 mm; expected at most 484.2 mm, so that twice it and the 31.6 mm outer diameter of st_d 28 fit the section's 1000 mm height at station 0 (600 given)
-end_legs footing c['st_sa']=6000
-cap.st_sa: puts the skeleton's end legs past the middle of the beam where it is least long by 265.8 mm; expected at most 5734.2 mm, so that twice it and the 31.6 mm outer diameter of st_d 28 fit the beam's 11500 mm length along its bottom (6000 given)
-stirrups_past_support square_ends c['sg_a']=6000
-cap.sg_a: puts the outermost stirrups (sg) at or past the first support line from the left end; expected below 2000 mm, that line's distance from the end (6000 given)
-stirrups_past_skewed_support ../tests/data/projects/piles_offset_skew c['sg_a']=2150
-cap.sg_a: puts the outermost stirrups (sg) at or past the first support line from the right end; expected below 2146.4 mm, that line's distance from the end (2150 given)"
+ducts_apart prestressed c['SteelAr'][1]['Y']=[-40.0,40.0]|cap.SteelAr[1].Y[1]: lays the tendon's duct into that of the tendon at Y[0] (-40 mm); expected at least 87 mm from it, the duct's size across (40 given)
+tight_arcs footing c['KeyLen2']=50|cap.KeyLen2: bends the arcs of the bent-up bars tighter than the bars can be bent; expected 0 (a sharp bend) or at least 70 mm, half the bend diameter of st_d 28 of st_type 3 (50 given)
+frames_apart footing c['FrameY']=[-825,-275,275,-810]|cap.FrameY[3]: lays frame 4 15 mm from frame 1 (FrameY[0]); expected frames at least 31.6 mm apart, the outer diameter of st_d 28 (-810 given)
+top_cover footing c['st_ua']=600|cap.st_ua: puts the top bars below the middle of the section where it is least high by 115.8 mm; expected at most 484.2 mm, so that twice it and the 31.6 mm outer diameter of st_d 28 fit the section's 1000 mm height at station 0 (600 given)
+end_legs footing c['st_sa']=6000|cap.st_sa: puts the skeleton's end legs past the middle of the beam where it is least long by 265.8 mm; expected at most 5734.2 mm, so that twice it and the 31.6 mm outer diameter of st_d 28 fit the beam's 11500 mm length along its bottom (6000 given)
+stirrups_past_support square_ends c['sg_a']=6000|cap.sg_a: puts the outermost stirrups (sg) at or past the first support line from the left end; expected below 2000 mm, that line's distance from the end (6000 given)
+stirrups_past_skewed_support ../tests/data/projects/piles_offset_skew c['sg_a']=2150|cap.sg_a: puts the outermost stirrups (sg) at or past the first support line from the right end; expected below 2146.4 mm, that line's distance from the end (2150 given)"
 python3 - "$source_dir" "$work" "$keys_changed" <<'PY'
 import json, os, sys
-src, work, rows = sys.argv[1], sys.argv[2], sys.argv[3].strip().split("\n")[0::2]
+src, work, rows = sys.argv[1], sys.argv[2], [row.split("|")[0] for row in sys.argv[3].strip().split("\n")]
 changes = [("end_cover piles c.update(st_sa=6.0)"), ("bar_station piles c['FrameAr'][0]['GJJ'][1][1].update(dx=110)")]
 for row in changes + rows:
     name, sample, change = row.split(" ", 2)
@@ -546,9 +539,9 @@ for row in changes + rows:
     d["keyParameterFile"] = f"{work}/{name}_keys.json"
     json.dump(d, open(f"{work}/{name}.json", "w", encoding="utf-8"), ensure_ascii=False)
 PY
-while read -r name sample change && read -r error; do
-    expect 1 "design of $name" "$pm001" design "$work/$name.json"
-    [ "$(grep -m1 '^error ' "$work/out")" = "error $error" ] || fail "design of $name: the first error"
+while IFS="|" read -r row error; do
+    expect 1 "design of ${row%% *}" "$pm001" design "$work/${row%% *}.json"
+    [ "$(grep -m1 '^error ' "$work/out")" = "error $error" ] || fail "design of ${row%% *}: the first error"
 done <<< "${keys_changed#$'\n'}"
 expect 1 "design of an end cover that puts the end-face bars outside" "$pm001" design "$work/end_cover.json"
 has "$work/out" "error cap.st_sa: puts the end-face bars (sd) outside the beam's end by 28.2 mm; expected at least 34.2 mm with st_d 28 and sd_d 16 (6 given)"
