@@ -91,31 +91,25 @@ TEST(ArchiveNumbers, PositionAndRemainingFollowTheBytes)
     EXPECT_EQ(load.GetRemaining(), 0u);
 }
 
-// A record that gained a field in format version 2 reads it only from a set of a version that has
-// it, else gives it its default 50, which designs as before; every byte is read, an earlier value not
-// kept. Told no version, an archive reads the newest form.
+// A record (bars, then a cover added in format version 2) reads the cover only from a set of a version
+// that has it, else gives it its default 50, which designs as before; every byte is read, an earlier
+// value not kept. Told no version, an archive reads the newest form.
 TEST(ArchiveFormatVersion, ARecordReadsAnAddedFieldOnlyFromAVersionThatHasIt)
 {
-    struct {
-        int bars = 0;
-        double cover = -1.0;
-        void Serialize(CArchive& ar)
-        {
-            ar >> bars;
-            if (ar.GetFormatVersion() >= 2) ar >> cover;
-            else cover = 50.0;
-        }
-    } read;
     const Bytes before = bytes({3, 0, 0, 0});                              // bars 3
     const Bytes after = before + bytes({0, 0, 0, 0, 0, 0x40, 0x52, 0x40});  // cover 73 = 1.140625 * 2^6
     const struct { const Bytes& in; UINT version; double cover; } rows[] = {
         {after, CArchive::kNewestFormat, 73.0}, {before, 1, 50.0}, {after, 2, 73.0}, {after, 3, 73.0}};
+    int bars = 0;
+    double cover = -1.0;
     for (const auto& row : rows) {
-        CArchive load(row.in.data(), row.in.size());
-        if (row.version != CArchive::kNewestFormat) load.SetFormatVersion(row.version);
-        read.Serialize(load);
-        EXPECT_EQ(read.cover, row.cover) << row.version;
-        EXPECT_EQ(load.GetRemaining(), 0u) << row.version;
+        CArchive ar(row.in.data(), row.in.size());
+        if (row.version != CArchive::kNewestFormat) ar.SetFormatVersion(row.version);
+        ar >> bars;
+        if (ar.GetFormatVersion() >= 2) ar >> cover;
+        else cover = 50.0;
+        EXPECT_EQ(cover, row.cover) << row.version;
+        EXPECT_EQ(ar.GetRemaining(), 0u) << row.version;
     }
 }
 
