@@ -150,11 +150,8 @@ TEST(JsonFromMemory, IndexHashIsSipHash24)
 // hashes one text another way.
 TEST(JsonFromMemory, KeysMadeToCollideInTheStandardHashReadAsAnyOthers)
 {
-    if (std::getenv("PM001_PRINT_KEYED_HASH")) {
-        std::printf("keyed hash %zx\n", KeyedStringHash{}("pm001key"));
-        std::fflush(stdout);
-        std::_Exit(0);
-    }
+    const std::string text = "pm001key";
+    if (std::getenv("PM001_PRINT_KEYED_HASH")) std::exit(std::printf("keyed hash %zx\n", KeyedStringHash{}(text)) < 0);
     FILE* run = ::popen(("PM001_PRINT_KEYED_HASH=1 /proc/" + std::to_string(::getpid()) +
                          "/exe --gtest_filter=JsonFromMemory.KeysMadeToCollideInTheStandardHashReadAsAnyOthers").c_str(), "r");
     ASSERT_NE(run, nullptr);
@@ -163,7 +160,7 @@ TEST(JsonFromMemory, KeysMadeToCollideInTheStandardHashReadAsAnyOthers)
     while (std::fgets(line, sizeof line, run) && std::sscanf(line, "keyed hash %zx", &another) != 1) {}
     ::pclose(run);
     EXPECT_NE(another, 0u);
-    EXPECT_NE(another, KeyedStringHash{}("pm001key"));
+    EXPECT_NE(another, KeyedStringHash{}(text));
 
     const std::vector<std::string> keys = StringHashCollidingKeys(40);
     if (std::hash<std::string>{}(keys[0]) != std::hash<std::string>{}(keys[1])) GTEST_SKIP() << "another library's string hash";
