@@ -338,10 +338,9 @@ cap = json.loads(part[part.index(b"{"):])["cap"]
 assert (cap["sg_s"], cap["sh_s"]) == (120.0, 180.0), cap
 PY
 # That stored component with its adjusted set edited (its text, length and CRC made anew): a flat
-# inclination, welded legs or frames typed in metres, stored before the bounds that refuse them,
-# load, print the stored design and report the value as an error (exit 1); a value of the wrong
-# type is a damaged file (exit 2).
-# Welds on both sides of 2.5 × 28 = 70; frames 0.55 apart, the 31.6 of a 28 mm bar needed.
+# inclination, stored before the bound that refuses it, loads, prints the stored design and reports
+# the value as an error (exit 1); a value of the wrong type is a damaged file (exit 2). So do welded
+# legs (welds on both sides of 2.5 × 28 = 70) and frames (0.55 apart, 31.6 needed) typed in metres.
 while IFS="|" read -r edit change error; do
     python3 - "$work/adjusted.pm001" "$work/$edit.pm001" "$change" <<'PY'
 import json, struct, sys, zlib
@@ -501,18 +500,19 @@ expect 0 "design of an end height the slopes correct" "$pm001" design "$work/end
 has "$work/out" "warning “左梁端高度”输入有误,系统会自动计算!"
 grep -q "^design passed: 0 diagnostics, 0 errors, 1 warnings, " "$work/out" || fail "warning: summary"
 
-# Key values that put the cap's bars outside the beam, or out of order, or that no cap can be
-# built with, are errors of the design named by their keys, before what they lead to; the design
-# goes on and prints it. The piles' end cover 60 becomes 6: the end-face bars stand
-# 6 - 31.6 / 2 - 18.4 / 2 = -19 from the end, their surface 9.2 nearer, where the cover holds
-# 31.6 / 2 + 18.4 = 34.2; the skeleton's end bars, their axes 6 from it, reach 6 - 31.6 / 2 = -9.8
-# with their surface. A bar station of its first frame record, 1100, becomes 110, below the 500
-# before it. Rows <name> <sample> <change of its cap>|<the first error>, worked by hand: ducts 87
-# across 80 apart; arcs of 28 mm HRB400 bent round 5 × 28, half of it 70; frame 4 15 from frame 1,
-# a 28 mm bar 31.6 thick; top bars in sections 1000 high at the ends, (1000 - 31.6) / 2 = 484.2; end
-# legs along a bottom 13500 - 2 × 1000 = 11500 long, (11500 - 31.6) / 2 = 5734.2; the outermost
-# stirrups short of square_ends' first support line, 2000 from its left end, and of
-# piles_offset_skew's right one, 2200 - tan 15° × 200 = 2146.4 along its skew over vP -200.
+# Key values that put the cap's bars outside the beam, or out of order, are errors of the design
+# named by their keys; the design goes on and prints what they lead to. The piles' end cover 60
+# becomes 6: the end-face bars stand 6 - 31.6 / 2 - 18.4 / 2 = -19 from the end, their surface
+# 9.2 nearer, where the cover holds 31.6 / 2 + 18.4 = 34.2; the skeleton's end bars, their axes 6
+# from it, reach 6 - 31.6 / 2 = -9.8 with their surface. A bar station of
+# its first frame record, 1100, becomes 110, below the 500 before it.
+# So are keys no cap can be built with, named first. Rows <name> <sample> <change of its cap>|<the
+# first error>, worked by hand: ducts 87 across 80 apart; arcs of 28 mm HRB400 bent round 5 × 28,
+# half of it 70; frame 4 15 from frame 1, a 28 mm bar 31.6 thick; top bars in sections 1000 high at
+# the ends, (1000 - 31.6) / 2 = 484.2; end legs along a bottom 13500 - 2 × 1000 = 11500 long,
+# (11500 - 31.6) / 2 = 5734.2; the outermost stirrups short of square_ends' first support line,
+# 2000 from its left end, and of piles_offset_skew's right one, 2200 - tan 15° × 200 = 2146.4 along
+# its skew over vP -200.
 keys_changed="
 ducts_apart prestressed c['SteelAr'][1]['Y']=[-40.0,40.0]|cap.SteelAr[1].Y[1]: lays the tendon's duct into that of the tendon at Y[0] (-40 mm); expected at least 87 mm from it, the duct's size across (40 given)
 tight_arcs footing c['KeyLen2']=50|cap.KeyLen2: bends the arcs of the bent-up bars tighter than the bars can be bent; expected 0 (a sharp bend) or at least 70 mm, half the bend diameter of st_d 28 of st_type 3 (50 given)
