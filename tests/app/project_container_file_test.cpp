@@ -72,9 +72,8 @@ bool HeldToPermissions(bool held)
 }
 
 // A component that notes the format version each of its data sets is loaded with.
-class CVersionNotingComponent : public CComponentNorm {
+struct CVersionNotingComponent : CComponentNorm {
     DECLARE_DYNCREATE(CVersionNotingComponent)
-public:
     void SerializeOriginData(CArchive& ar) override { seen.push_back(ar.GetFormatVersion()); }
     void SerializeDesignData(CArchive& ar) override { seen.push_back(ar.GetFormatVersion()); }
     void SerializeAdjustData(CArchive& ar) override { seen.push_back(ar.GetFormatVersion()); }
