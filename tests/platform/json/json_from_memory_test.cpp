@@ -144,10 +144,10 @@ TEST(JsonFromMemory, IndexHashIsSipHash24)
 }
 
 // Keys made to share one value of the standard string hash get distinct hashes under the process's
-// key, in the documents' objects and in the set of an object's keys read so far, and an object of
-// them reads as any other, a key given twice among them named. The key is drawn by each process,
-// never fixed: this program run again, told through the environment to print a hash and stop,
-// hashes one text another way.
+// key, and an object of them reads as any other, a key given twice among them named.
+// The documents' objects and the set of an object's keys read so far hash them apart too. The key
+// is drawn by each process: this program run again, told through the environment to print a hash
+// and stop, hashes one text another way.
 TEST(JsonFromMemory, KeysMadeToCollideInTheStandardHashReadAsAnyOthers)
 {
     const std::string text = "pm001key";
@@ -161,7 +161,6 @@ TEST(JsonFromMemory, KeysMadeToCollideInTheStandardHashReadAsAnyOthers)
     ::pclose(run);
     EXPECT_NE(another, 0u);
     EXPECT_NE(another, KeyedStringHash{}(text));
-
     const std::vector<std::string> keys = StringHashCollidingKeys(40);
     if (std::hash<std::string>{}(keys[0]) != std::hash<std::string>{}(keys[1])) GTEST_SKIP() << "another library's string hash";
     EXPECT_EQ(DistinctHashes(keys, KeyedStringHash{}), keys.size());

@@ -1,5 +1,4 @@
-// Number and count forms of the archive, against bytes written out by hand, and the format version
-// a record reads by.
+// Number and count forms of the archive, against bytes written out by hand.
 #include "archive_bytes.h"
 
 #include <gtest/gtest.h>
