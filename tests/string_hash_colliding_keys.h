@@ -9,12 +9,11 @@
 #include <string>
 #include <vector>
 
-// count keys of 24 printable bytes that share one hash value: head (8 bytes, "pm001key" unless
-// given: "bar 0000" makes keys "bar <mark>"), then a counter in 8 printable bytes (base 64), then
-// the one last word that brings the hash's state after three words to the same value as every
-// other key's (solved backwards through the multiplier's inverse and x ^ (x >> 47), which undoes
-// itself; kept when no byte needs escaping in JSON, about one try in 3,300). The hash's end mixes
-// that state alone, so the whole hashes agree.
+// count keys of 24 printable bytes that share one hash value: head (8 bytes), then a counter in 8
+// printable bytes (base 64), then the one last word that brings the hash's state after three words
+// to the same value as every other key's (solved backwards through the multiplier's inverse and
+// x ^ (x >> 47), which undoes itself; kept when no byte needs escaping in JSON, about one try in
+// 3,300). The hash's end mixes that state alone, so the whole hashes agree.
 inline std::vector<std::string> StringHashCollidingKeys(std::size_t count, const char (&head)[9] = "pm001key")
 {
     using Word = std::uint64_t;
@@ -46,8 +45,7 @@ inline std::vector<std::string> StringHashCollidingKeys(std::size_t count, const
 }
 
 // How many distinct values hash gives keys.
-template <class Hash>
-std::size_t DistinctHashes(const std::vector<std::string>& keys, const Hash& hash)
+template <class Hash> std::size_t DistinctHashes(const std::vector<std::string>& keys, const Hash& hash)
 {
     std::set<std::size_t> values;
     for (const std::string& key : keys) values.insert(hash(key));

@@ -339,11 +339,10 @@ assert (cap["sg_s"], cap["sh_s"]) == (120.0, 180.0), cap
 PY
 # That stored component with its adjusted set edited (its text, length and CRC made anew): a flat
 # inclination, stored before the bound that refuses it, loads, prints the stored design and reports
-# the value as an error (exit 1); so do welded legs typed in metres and frames in metres, stored
-# before the limits of what can be built, judged against the stored cap; a value of the wrong type
-# is a damaged file (exit 2).
-for edit in flat typed copied welded squeezed; do
-    python3 - "$work/adjusted.pm001" "$work/$edit.pm001" "$edit" <<'PY'
+# the value as an error (exit 1); a value of the wrong type is a damaged file (exit 2). So do welded
+# legs (welds on both sides of 2.5 × 28 = 70) and frames (0.55 apart, 31.6 needed) typed in metres.
+while IFS="|" read -r edit change error; do
+    python3 - "$work/adjusted.pm001" "$work/$edit.pm001" "$change" <<'PY'
 import json, struct, sys, zlib
 data, at, parts = open(sys.argv[1], "rb").read(), 12, []
 for _ in range(3):
@@ -351,26 +350,21 @@ for _ in range(3):
     parts.append(data[at + 8:at + 8 + n])
     at += 8 + n
 keys = json.loads(parts[2][parts[2].index(b"{"):].decode("gbk"))
-cap = keys["cap"]
-if sys.argv[3] == "copied": cap["FrameAr"].append(cap["FrameAr"][1])
-elif sys.argv[3] == "welded": cap["st_LstWeld"] = 0.14
-elif sys.argv[3] == "squeezed": cap["FrameY"] = [y * 0.001 for y in cap["FrameY"]]
-else: cap["st_angle"] = 0 if sys.argv[3] == "flat" else "0.785"
+exec(sys.argv[3], {"c": keys["cap"]})
 text = json.dumps(keys, ensure_ascii=False, separators=(",", ":")).encode("gbk")
 parts[2] = parts[2][:8] + b"\xff" + struct.pack("<H", len(text)) + text
 open(sys.argv[2], "wb").write(data[:12] + b"".join(struct.pack("<II", len(p), zlib.crc32(p)) + p for p in parts))
 PY
-done
-# Welds on both sides of 2.5 × 28 = 70; frames 0.55 apart, the 31.6 of a 28 mm bar needed.
-while IFS=: read -r edit error; do
+    [ -n "$error" ] || continue
     expect 1 "load of a component whose adjusted set is $edit" "$pm001" load "$work/$edit.pm001"
     has "$work/out" "error $error"
     grep " = " "$work/out" | cmp -s - "$work/adjusted.designed" || fail "load of a component whose adjusted set is $edit"
 done <<'ROWS'
-flat:Calculation of component 3: user-adjusted key parameters.cap.st_angle: expected an angle above 0 and at most 1.0472 rad (0 given)
-copied:Calculation of component 3: user-adjusted key parameters.cap.FrameAr[2].name: the frame "N" is already described by user-adjusted key parameters.cap.FrameAr[1]
-welded:user-adjusted key parameters.cap.st_LstWeld: makes the welded end legs shorter than the short weld between the skeleton's bars; expected at least 70 mm, a weld on both sides of 2.5 × st_d 28 (0.14 given)
-squeezed:user-adjusted key parameters.cap.FrameY[1]: lays frame 2 0.6 mm from frame 1 (FrameY[0]); expected frames at least 31.6 mm apart, the outer diameter of st_d 28 (-0.275 given)
+typed|c['st_angle'] = '0.785'|
+flat|c['st_angle'] = 0|Calculation of component 3: user-adjusted key parameters.cap.st_angle: expected an angle above 0 and at most 1.0472 rad (0 given)
+copied|c['FrameAr'].append(c['FrameAr'][1])|Calculation of component 3: user-adjusted key parameters.cap.FrameAr[2].name: the frame "N" is already described by user-adjusted key parameters.cap.FrameAr[1]
+welded|c['st_LstWeld'] = 0.14|user-adjusted key parameters.cap.st_LstWeld: makes the welded end legs shorter than the short weld between the skeleton's bars; expected at least 70 mm, a weld on both sides of 2.5 × st_d 28 (0.14 given)
+squeezed|c['FrameY'] = [y * 0.001 for y in c['FrameY']]|user-adjusted key parameters.cap.FrameY[1]: lays frame 2 0.6 mm from frame 1 (FrameY[0]); expected frames at least 31.6 mm apart, the outer diameter of st_d 28 (-0.275 given)
 ROWS
 expect 2 "load of a component whose adjusted set holds a text for a number" "$pm001" load "$work/typed.pm001"
 grep -q "^pm001: the adjustment data set is damaged: .*: user-adjusted key parameters.cap.st_angle: expected a number$" \
@@ -506,41 +500,30 @@ expect 0 "design of an end height the slopes correct" "$pm001" design "$work/end
 has "$work/out" "warning “左梁端高度”输入有误,系统会自动计算!"
 grep -q "^design passed: 0 diagnostics, 0 errors, 1 warnings, " "$work/out" || fail "warning: summary"
 
-# Key values that put the cap's bars outside the beam, or out of order, or that no cap can be
-# built with, are errors of the design named by their keys, before what they lead to; the design
-# goes on and prints it. The piles' end cover 60 becomes 6: the end-face bars stand
-# 6 - 31.6 / 2 - 18.4 / 2 = -19 from the end, their surface 9.2 nearer, where the cover holds
-# 31.6 / 2 + 18.4 = 34.2; the skeleton's end bars, their axes 6 from it, reach 6 - 31.6 / 2 = -9.8
-# with their surface. A bar station of its first frame record, 1100, becomes 110, below the 500
-# before it. The rows after it: <name> <sample> <the change of its cap's key parameters> <the first
-# error>. Worked by hand: ducts 87 across 80 apart; bent-up arcs of 28 mm HRB400 bent round 5 × 28,
-# half of it 70; the fourth frame 15 from the first, a 28 mm bar 31.6 thick; top bars st_ua from the
-# top in sections 1000 high at the end faces, (1000 - 31.6) / 2 = 484.2; end legs st_sa from the
-# ends of a bottom 13500 - 2 × 1000 = 11500 long, (11500 - 31.6) / 2 = 5734.2; stirrups from sg_a
-# to the first support line 2000 from the square_ends' left end, and, 15° along a skew over the
-# cap's offset vP -200, 2200 - tan 15° × 200 = 2146.4 from the right end of piles_offset_skew.
+# Key values that put the cap's bars outside the beam, or out of order, are errors of the design
+# named by their keys; the design goes on and prints what they lead to. The piles' end cover 60
+# becomes 6: the end-face bars stand 6 - 31.6 / 2 - 18.4 / 2 = -19 from the end, their surface
+# 9.2 nearer, where the cover holds 31.6 / 2 + 18.4 = 34.2; the skeleton's end bars, their axes 6
+# from it, reach 6 - 31.6 / 2 = -9.8 with their surface. A bar station of
+# its first frame record, 1100, becomes 110, below the 500 before it.
+# So are keys no cap can be built with, named first. Rows <name> <sample> <change of its cap>|<the
+# first error>, worked by hand: ducts 87 across 80 apart; arcs of 28 mm HRB400 bent round 5 × 28,
+# half of it 70; frame 4 15 from frame 1, a 28 mm bar 31.6 thick; top bars in sections 1000 high at
+# the ends, (1000 - 31.6) / 2 = 484.2; end legs along a bottom 13500 - 2 × 1000 = 11500 long,
+# (11500 - 31.6) / 2 = 5734.2; the outermost stirrups short of square_ends' first support line,
+# 2000 from its left end, and of piles_offset_skew's right one, 2200 - tan 15° × 200 = 2146.4 along
+# its skew over vP -200.
 keys_changed="
-ducts_apart prestressed c['SteelAr'][1]['Y']=[-40.0,40.0]
-cap.SteelAr[1].Y[1]: lays the tendon's duct into that of the tendon at Y[0] (-40 mm); expected at least 87 mm from it, the duct's size across (40 given)
-tight_arcs footing c['KeyLen2']=50
-cap.KeyLen2: bends the arcs of the bent-up bars tighter than the bars can be bent; expected 0 (a sharp bend) or at least 70 mm, half the bend diameter of st_d 28 of st_type 3 (50 given)
-frames_apart footing c['FrameY']=[-825,-275,275,-810]
-cap.FrameY[3]: lays frame 4 15 mm from frame 1 (FrameY[0]); expected frames at least 31.6 mm apart, the outer diameter of st_d 28 (-810 given)
-top_cover footing c['st_ua']=600
-cap.st_ua: puts the top bars below the middle of the section where it is least high by 115.8 mm; expected at most 484.2 mm, so that twice it and the 31.6 mm outer diameter of st_d 28 fit the section's 1000 mm height at station 0 (600 given)
-top_cover_in_metres footing c['st_ua']=60000
-cap.st_ua: puts the top bars below the middle of the section where it is least high by 59515.8 mm; expected at most 484.2 mm, so that twice it and the 31.6 mm outer diameter of st_d 28 fit the section's 1000 mm height at station 0 (60000 given)
-hammerhead_top_cover hammerhead c['st_ua']=600
-cap.st_ua: puts the top bars below the middle of the section where it is least high by 115.8 mm; expected at most 484.2 mm, so that twice it and the 31.6 mm outer diameter of st_d 28 fit the section's 1000 mm height at station 0 (600 given)
-end_legs footing c['st_sa']=6000
-cap.st_sa: puts the skeleton's end legs past the middle of the beam where it is least long by 265.8 mm; expected at most 5734.2 mm, so that twice it and the 31.6 mm outer diameter of st_d 28 fit the beam's 11500 mm length along its bottom (6000 given)
-stirrups_past_support square_ends c['sg_a']=6000
-cap.sg_a: puts the outermost stirrups (sg) at or past the first support line from the left end; expected below 2000 mm, that line's distance from the end (6000 given)
-stirrups_past_skewed_support ../tests/data/projects/piles_offset_skew c['sg_a']=2150
-cap.sg_a: puts the outermost stirrups (sg) at or past the first support line from the right end; expected below 2146.4 mm, that line's distance from the end (2150 given)"
+ducts_apart prestressed c['SteelAr'][1]['Y']=[-40.0,40.0]|cap.SteelAr[1].Y[1]: lays the tendon's duct into that of the tendon at Y[0] (-40 mm); expected at least 87 mm from it, the duct's size across (40 given)
+tight_arcs footing c['KeyLen2']=50|cap.KeyLen2: bends the arcs of the bent-up bars tighter than the bars can be bent; expected 0 (a sharp bend) or at least 70 mm, half the bend diameter of st_d 28 of st_type 3 (50 given)
+frames_apart footing c['FrameY']=[-825,-275,275,-810]|cap.FrameY[3]: lays frame 4 15 mm from frame 1 (FrameY[0]); expected frames at least 31.6 mm apart, the outer diameter of st_d 28 (-810 given)
+top_cover footing c['st_ua']=600|cap.st_ua: puts the top bars below the middle of the section where it is least high by 115.8 mm; expected at most 484.2 mm, so that twice it and the 31.6 mm outer diameter of st_d 28 fit the section's 1000 mm height at station 0 (600 given)
+end_legs footing c['st_sa']=6000|cap.st_sa: puts the skeleton's end legs past the middle of the beam where it is least long by 265.8 mm; expected at most 5734.2 mm, so that twice it and the 31.6 mm outer diameter of st_d 28 fit the beam's 11500 mm length along its bottom (6000 given)
+stirrups_past_support square_ends c['sg_a']=6000|cap.sg_a: puts the outermost stirrups (sg) at or past the first support line from the left end; expected below 2000 mm, that line's distance from the end (6000 given)
+stirrups_past_skewed_support ../tests/data/projects/piles_offset_skew c['sg_a']=2150|cap.sg_a: puts the outermost stirrups (sg) at or past the first support line from the right end; expected below 2146.4 mm, that line's distance from the end (2150 given)"
 python3 - "$source_dir" "$work" "$keys_changed" <<'PY'
 import json, os, sys
-src, work, rows = sys.argv[1], sys.argv[2], sys.argv[3].strip().split("\n")[0::2]
+src, work, rows = sys.argv[1], sys.argv[2], [row.split("|")[0] for row in sys.argv[3].strip().split("\n")]
 changes = [("end_cover piles c.update(st_sa=6.0)"), ("bar_station piles c['FrameAr'][0]['GJJ'][1][1].update(dx=110)")]
 for row in changes + rows:
     name, sample, change = row.split(" ", 2)
@@ -552,9 +535,9 @@ for row in changes + rows:
     d["keyParameterFile"] = f"{work}/{name}_keys.json"
     json.dump(d, open(f"{work}/{name}.json", "w", encoding="utf-8"), ensure_ascii=False)
 PY
-while read -r name sample change && read -r error; do
-    expect 1 "design of $name" "$pm001" design "$work/$name.json"
-    [ "$(grep -m1 '^error ' "$work/out")" = "error $error" ] || fail "design of $name: the first error"
+while IFS="|" read -r row error; do
+    expect 1 "design of ${row%% *}" "$pm001" design "$work/${row%% *}.json"
+    [ "$(grep -m1 '^error ' "$work/out")" = "error $error" ] || fail "design of ${row%% *}: the first error"
 done <<< "${keys_changed#$'\n'}"
 expect 1 "design of an end cover that puts the end-face bars outside" "$pm001" design "$work/end_cover.json"
 has "$work/out" "error cap.st_sa: puts the end-face bars (sd) outside the beam's end by 28.2 mm; expected at least 34.2 mm with st_d 28 and sd_d 16 (6 given)"

@@ -236,22 +236,20 @@ TEST(ArchiveDamage, AFailureNamesTheRecordsItHappenedIn)
                          })
                      .what(),
                  "archive end of file at byte 16 in the part, list[1]: the archive ends early");
-    // A form that fitted clears what was read before it; past four, the earlier ones are counted. The
-    // records that may have misread come first; the form's own bytes may be the damaged ones.
-    const CArchiveException misread = failure(bytes({1, 0, 0, 0, 1, 0, 0, 0}) + repeated(0, 20) + bytes({2, 0, 0, 0}),
-                                              [&](CArchive& ar) {
-                                                  object(ar, "the head");
-                                                  object(ar, "the first object", true);
-                                                  for (const char* name : {"a", "b", "c", "d"}) object(ar, name);
-                                                  object(ar, "the next object", true);
-                                              });
-    EXPECT_STREQ(misread.what(),
+    // A form that fitted clears what was read before it; past four, the earlier ones are counted.
+    // The records that may have misread come first; the form's own bytes may be the damaged ones.
+    EXPECT_STREQ(failure(bytes({1, 0, 0, 0, 1, 0, 0, 0}) + repeated(0, 20) + bytes({2, 0, 0, 0}),
+                         [&](CArchive& ar) {
+                             object(ar, "the head");
+                             object(ar, "the first object", true);
+                             for (const char* name : {"a", "b", "c", "d"}) object(ar, name);
+                             object(ar, "the next object", true);
+                         })
+                     .what(),
                  "archive bad schema at byte 28: a (bytes 12 to 16), b (bytes 16 to 20), c (bytes 20 to 24) or d "
                  "(bytes 24 to 28) (or an earlier one: 1 more from byte 4) may have read more or fewer bytes than "
                  "were stored, or the number opening the next object there is itself damaged: unknown form");
-    EXPECT_EQ(misread.m_record, "the next object");
     // A form first in the archive: nothing was read before it to have misread.
-    EXPECT_STREQ(failure(bytes({2, 0, 0, 0, 0, 0, 0, 0}), [&](CArchive& ar) { object(ar, "the first object", true); })
-                     .what(),
+    EXPECT_STREQ(failure(bytes({2, 0, 0, 0}), [&](CArchive& ar) { object(ar, "the first object", true); }).what(),
                  "archive bad schema at byte 0 in the first object: unknown form");
 }
