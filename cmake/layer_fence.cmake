@@ -7,11 +7,8 @@
 # the compiler, with the command of each of that target's sources, for every header of platform/,
 # src/ and app/: the headers of its own folder, of what it sees and of the layers it links must be
 # found, every other one refused. It also writes what each target really links and sees, which the
-# guide's layer table is compared with, and each target's objects with what they are held to: the
-# files the compiler read for each object, as the build recorded them, must be ones the target sees,
-# and a part's objects must call no function that only the objects of its layer it does not see
-# define (tests/layers/layer_fence_test.cpp). What the compiler read holds the fence however an
-# include was spelled or a folder added; the probes name a wider include path before anything uses it.
+# guide's layer table is compared with, and each target's objects, which must read only headers it
+# sees and, for a part, call nothing its layer's objects it does not see define (tests/layers/layer_fence_test.cpp).
 
 # pm001_fence_unit(<target> <folder> [PART_OF <layer>] [SEES <entry>...]): records <target>, whose
 # sources are those of <folder> (relative to the project), as a row of the fence; PART_OF names the

@@ -217,7 +217,7 @@ TEST(LayerFence, EveryObjectCompilesOnlyWhatItsLibrarySees)
 TEST(LayerFence, NoPartCallsWhatItDoesNotSee)
 {
     // A function declared by hand in a part links, since the layer's archive holds every part: what a
-    // part's objects leave to others must not be what only objects of its layer it does not see define
+    // part's objects leave to others must not be what objects of its layer it does not see define
     // (a template's instance or an inline function, defined weakly, too).
     int parts = 0;
     for (const ObjectRow& row : ObjectRows()) {
@@ -229,7 +229,7 @@ TEST(LayerFence, NoPartCallsWhatItDoesNotSee)
         std::ranges::set_intersection(used, unseen, std::inserter(called, called.end()));
         const std::string planted = row.planted.starts_with("calls ") ? row.planted.substr(6) : "";
         for (const std::string& symbol : called)
-            if (symbol != planted) ADD_FAILURE() << row.library << " calls " << symbol << ", defined only in its layer's objects it does not see";
+            if (symbol != planted) ADD_FAILURE() << row.library << " calls " << symbol << ", defined in its layer's objects it does not see";
         EXPECT_TRUE(planted.empty() || called.contains(planted)) << row.library << " " << row.planted << ", planted, and is not found";
     }
     EXPECT_EQ(parts, 3);   // records, stirrups, skeleton
