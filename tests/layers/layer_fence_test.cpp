@@ -95,7 +95,7 @@ std::set<std::string> Symbols(const std::vector<std::string>& objects, bool refe
 }
 
 // A row of the objects' table (cmake/layer_fence.cmake), the entries it sees as one pattern (a folder
-// ends in '/', a pattern's `*` stays within one folder), each object's path made plain.
+// ends in '/', a pattern's `*` stays within one folder).
 struct ObjectRow {
     std::string library;
     std::vector<std::string> objects;
@@ -111,38 +111,38 @@ std::vector<ObjectRow> ObjectRows()
     for (std::string line; std::getline(table, line);) {
         std::vector<std::string> cells = Split(line, '|');
         cells.resize(5);
-        std::vector<std::string> objects = Split(cells[1], ';');
-        for (std::string& object : objects) object = std::filesystem::path(object).lexically_normal().string();
         std::string sees;
         for (const std::string& entry : Split(cells[2], ';'))
             sees += "|" + std::regex_replace(std::regex_replace(entry, std::regex(R"([.+?^$()|{}\[\]\\])"), R"(\$&)"), std::regex(R"(\*)"), "[^/]*") +
                     (entry.ends_with('/') ? ".*" : "");
-        rows.push_back({cells[0], objects, std::regex(sees), Split(cells[3], ';'), cells[4]});
+        rows.push_back({cells[0], Split(cells[1], ';'), std::regex(sees), Split(cells[3], ';'), cells[4]});
     }
     return rows;
 }
 
-// The files of the layers' folders the compiler read for each object, as Ninja's log holds them
-// (`ninja -t deps`: `<object>: #deps …`, then each file indented, from the build's folder), taken
-// through their symbolic links (an include root's link is the folder it stands for).
-std::map<std::string, std::set<std::string>> Compiled(const std::vector<std::string>& objects)
+// The files of the layers' folders a row's objects read that it does not see, each with the objects
+// it went into, as Ninja's log holds them (`ninja -t deps`: `<object>: #deps …`, then each file
+// indented, from the build's folder), taken through their symbolic links (an include root's link is
+// the folder it stands for).
+std::map<std::string, std::string> Unseen(const ObjectRow& row)
 {
     namespace fs = std::filesystem;
     static const fs::path project = fs::weakly_canonical(kSource);
     static const std::regex layers("^(platform|src|app)/.*");
     std::vector<std::string> named;
-    for (const std::string& object : objects) named.push_back(fs::path(object).lexically_relative(PM001_BINARY_DIR).string());
-    std::map<std::string, std::set<std::string>> read;
+    for (const std::string& object : row.objects) named.push_back(fs::path(object).lexically_normal().lexically_relative(PM001_BINARY_DIR).string());
+    std::map<std::string, std::string> found;
     std::string object;
+    std::size_t records = 0;
     for (const std::string& line : Lines(std::string("'") + PM001_NINJA + "' -C '" + PM001_BINARY_DIR + "' -t deps", named)) {
-        const std::size_t head = line.find(": #deps ");
-        if (head != std::string::npos) object = std::string(PM001_BINARY_DIR) + "/" + line.substr(0, head), read[object];
+        if (line.find(": #deps ") != std::string::npos) object = fs::path(line.substr(0, line.find(": #deps "))).filename().string(), ++records;
         if (!line.starts_with("    ")) continue;
         std::error_code error;
         const std::string file = fs::weakly_canonical(fs::path(PM001_BINARY_DIR) / line.substr(4), error).lexically_relative(project).string();
-        if (std::regex_match(file, layers)) read[object].insert(file);
+        if (std::regex_match(file, layers) && !std::regex_match(file, row.sees)) found[file] += " " + object;
     }
-    return read;
+    EXPECT_EQ(records, row.objects.size()) << "the build keeps no record of what some objects of " << row.library << " read: build it first";
+    return found;
 }
 
 } // namespace
@@ -197,15 +197,7 @@ TEST(LayerFence, EveryObjectCompilesOnlyWhatItsLibrarySees)
     for (const ObjectRow& row : ObjectRows()) {
         libraries += row.planted.empty();
         EXPECT_FALSE(row.objects.empty()) << row.library << " has no objects";
-        const auto compiled = Compiled(row.objects);
-        std::map<std::string, std::string> found;   // a file it does not see, and the objects it went into
-        for (const std::string& object : row.objects) {
-            const auto files = compiled.find(object);
-            if (files == compiled.end()) ADD_FAILURE() << "the build keeps no record of what " << object << " read: build it first";
-            else
-                for (const std::string& file : files->second)
-                    if (!std::regex_match(file, row.sees)) found[file] += " " + std::filesystem::path(object).filename().string();
-        }
+        const std::map<std::string, std::string> found = Unseen(row);
         const std::string planted = row.planted.starts_with("compiles ") ? row.planted.substr(9) : "";
         for (const auto& [file, into] : found)
             if (file != planted) ADD_FAILURE() << row.library << " compiles " << file << " (into" << into << "), which it does not see";
