@@ -1,5 +1,5 @@
-// The fence between the layers, from the sources, the build and the guide: what the compiler read for
-// each object, as the build recorded it, is what its library sees; no include climbs out of its folder
+// The fence between the layers, from the sources, the build and the guide: each object reads only
+// what its library sees (as the build recorded it); no include climbs out of its folder
 // (an include path holds the layers a source sees, and a path that runs up a folder or starts at the
 // root would reach past them), and the guide's layer table gives what each library really links
 // and sees, as the build made them (the fence's table, cmake/layer_fence.cmake). The probes of what
@@ -89,7 +89,7 @@ std::set<std::string> Symbols(const std::vector<std::string>& objects, bool refe
     std::set<std::string> symbols;
     std::smatch m;
     const std::string command = std::string(PM001_NM) + " -C " + (referred ? "--undefined-only" : "--defined-only --extern-only") + " 2>/dev/null";
-    for (const std::string& line : objects.empty() ? std::vector<std::string>() : Lines(command, objects))
+    for (const std::string& line : Lines(command, objects))
         if (std::regex_match(line, m, referred ? used : defined)) symbols.insert(m[1]);
     return symbols;
 }
