@@ -7,11 +7,8 @@
 # the compiler, with the command of each of that target's sources, for every header of platform/,
 # src/ and app/: the headers of its own folder, of what it sees and of the layers it links must be
 # found, every other one refused. It also writes what each target really links and sees, which the
-# guide's layer table is compared with, and each target's objects with what they are held to: the
-# files the compiler read for each object, as the build recorded them, must be ones the target sees,
-# and a part's objects must call no function that only the objects of its layer it does not see
-# define (tests/layers/layer_fence_test.cpp). What the compiler read holds the fence however an
-# include was spelled or a folder added; the probes name a wider include path before anything uses it.
+# guide's layer table is compared with, and each target's objects, which must read only headers it
+# sees and, for a part, call nothing its layer's objects it does not see define (tests/layers/layer_fence_test.cpp).
 
 # pm001_fence_unit(<target> <folder> [PART_OF <layer>] [SEES <entry>...]): records <target>, whose
 # sources are those of <folder> (relative to the project), as a row of the fence; PART_OF names the
@@ -24,58 +21,11 @@ function(pm001_fence_unit target folder)
                         PM001_FENCE_PART_OF "${unit_PART_OF}")
 endfunction()
 
-# pm001_fence_breach(<target> <part> <planted> [BESIDE <object library>]): records <target>, an object
-# library compiled as <part>'s sources are, whose source reaches past the fence on purpose, as a row
-# of the objects' table that must find <planted> (`compiles <file>` or `calls <function>`) and nothing
-# else; the objects of BESIDE count among those of its layer <part> does not see
-# (tests/CMakeLists.txt plants one for each way around the fence).
-function(pm001_fence_breach target part planted)
-  cmake_parse_arguments(PARSE_ARGV 3 breach "" "BESIDE" "")
-  set_property(GLOBAL APPEND PROPERTY PM001_FENCE_BREACHES ${target})
-  set_target_properties(${target} PROPERTIES PM001_FENCE_BREACH_OF ${part} PM001_FENCE_PLANTED "${planted}"
-                        PM001_FENCE_BESIDE "${breach_BESIDE}")
-endfunction()
-
-# What <unit>'s objects are held to: `<entries it sees>|<objects of its layer it does not see>|<objects
-# of its layer it sees>`, the last two for a part alone: of its layer's own sources and of the
-# layer's other parts, those whose folder none of its entries names (a folder, or a file or pattern in
-# it) and those whose folder one does. Objects are those the build makes of a target's sources,
-# wherever the sources lie (a source of another folder or a generated one is among them). The
-# objects of the object libraries after <unit> count among those it does not see.
-function(pm001_fence_object_row variable unit)
-  pm001_fence_seen(seen ${unit})
-  pm001_fence_property(layer ${unit} PM001_FENCE_PART_OF)
-  list(TRANSFORM ARGN REPLACE "^(.+)$" "$<TARGET_OBJECTS:\\1>" OUTPUT_VARIABLE unseen)
-  set(layer_seen "")
-  if(layer)
-    get_property(units GLOBAL PROPERTY PM001_FENCE_UNITS)
-    foreach(other IN LISTS units)
-      pm001_fence_property(other_layer ${other} PM001_FENCE_PART_OF)
-      if(other STREQUAL unit OR NOT (other STREQUAL layer OR other_layer STREQUAL layer))
-        continue()
-      endif()
-      get_target_property(folder ${other} PM001_FENCE_FOLDER)
-      set(named OFF)
-      foreach(entry IN LISTS seen)
-        string(FIND "${entry}" "${folder}" at)
-        string(REPLACE "${folder}" "" rest "${entry}")
-        if(at EQUAL 0 AND NOT rest MATCHES "/")
-          set(named ON)
-        endif()
-      endforeach()
-      if(named)
-        list(APPEND layer_seen "$<TARGET_OBJECTS:${other}>")
-      else()
-        list(APPEND unseen "$<TARGET_OBJECTS:${other}>")
-      endif()
-    endforeach()
-  endif()
-  set(${variable} "${seen}|${unseen}|${layer_seen}" PARENT_SCOPE)
-endfunction()
-
-# <file>: one line `<library>|<its objects>|<what it is held to>|<planted>` for each recorded layer
-# or part that compiles sources, and one for each planted breach, held to its part's row. Written
-# when the build is generated, when the objects are known.
+# <file>, written when the build is generated: `<library>|<its objects>|<entries it sees>|<objects of
+# its layer it does not see>|<planted>` for each recorded target that compiles sources (a generated
+# one or one of another folder too) and each planted breach (PM001_FENCE_BREACHES, tests/CMakeLists.txt),
+# held as the part PM001_FENCE_BREACH_OF, PM001_FENCE_BESIDE among what it does not see. A part does
+# not see its layer's own objects and its other parts' whose folder none of its entries names.
 function(pm001_fence_write_objects file units)
   set(table "")
   foreach(part IN LISTS units)
@@ -98,17 +48,30 @@ function(pm001_fence_write_objects file units)
   get_property(breaches GLOBAL PROPERTY PM001_FENCE_BREACHES)
   foreach(target IN LISTS units breaches)
     get_target_property(kind ${target} TYPE)
-    if(kind STREQUAL "INTERFACE_LIBRARY")
-      continue()
-    endif()
     pm001_fence_property(held ${target} PM001_FENCE_BREACH_OF)
     pm001_fence_property(planted ${target} PM001_FENCE_PLANTED)
-    pm001_fence_property(beside ${target} PM001_FENCE_BESIDE)
-    if(NOT held)
+    pm001_fence_property(unseen ${target} PM001_FENCE_BESIDE)
+    if(kind STREQUAL "INTERFACE_LIBRARY")
+      continue()
+    elseif(NOT held)
       set(held ${target})
     endif()
-    pm001_fence_object_row(row ${held} ${beside})
-    string(APPEND table "${target}|$<TARGET_OBJECTS:${target}>|${row}|${planted}\n")
+    pm001_fence_seen(seen ${held})
+    pm001_fence_property(layer ${held} PM001_FENCE_PART_OF)
+    foreach(other IN LISTS units)
+      pm001_fence_property(other_layer ${other} PM001_FENCE_PART_OF)
+      if(NOT layer OR other STREQUAL held OR NOT (other STREQUAL layer OR other_layer STREQUAL layer))
+        continue()
+      endif()
+      get_target_property(folder ${other} PM001_FENCE_FOLDER)
+      set(named ${seen})
+      list(FILTER named INCLUDE REGEX "^${folder}[^/]*$")
+      if(NOT named)
+        list(APPEND unseen ${other})
+      endif()
+    endforeach()
+    list(TRANSFORM unseen REPLACE "^(.+)$" "$<TARGET_OBJECTS:\\1>")
+    string(APPEND table "${target}|$<TARGET_OBJECTS:${target}>|${seen}|${unseen}|${planted}\n")
   endforeach()
   string(REPLACE ";" "$<SEMICOLON>" table "${table}")
   file(GENERATE OUTPUT ${file} CONTENT "${table}")
