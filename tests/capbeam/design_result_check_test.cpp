@@ -431,9 +431,9 @@ TEST(DesignResultCheck, BarsWithinBeam)
 void Lay(CPM001T0101Atom& atom) { CapBeamThroughBars::GetPYXTCJpaAr(atom), RunSetsgData(atom); }
 const Case<CPM001T0101Atom> kLaidCases[] = {
     // Main stirrups from 1100 (5 x 100, 2 x 200 from the column at 2000) to 8900; the crown at 500 beyond them takes
-    // their outermost at 1100: 1800 - 600 x 0.01 - 120 = 1674, not 1671 at the end distance.
-    {"the main legs 1 taller than the section at their outermost, the crown beyond it",
-     [](CPM001T0101Atom& a) { a.iLb = 0.02, a.iRb = 0.01, a.bAc = 500.0, Lay(a), a.sg.sg1[0].L1p = 1705.0; },
+    // their outermost at 1100: 1800 - 600 x 0.01 - 120 = 1674 (+ 30 as designed), not 1671 at the end distance.
+    {"the designed crown leg 1 taller, the crown beyond the main stirrups nearer the end than the end distance",
+     [](CPM001T0101Atom& a) { a.iLb = 0.02, a.iRb = 0.01, a.bAc = 500.0, Lay(a), a.sg.sg1[0].L1p += 1.0; },
      "a stirrup leg, L1p of sg1 record 1 (mark 7), 1705.0 mm less the bars' 30.0 mm, stands taller than the 1674.0 mm "
      "the section leaves within its covers at its tallest from station 1100.0 to 8900.0"},
     // 11 densified spacings: the main group's outermost at 8000 + 1100 = 9100, past the kink at 8983.4, held by the
