@@ -44,16 +44,6 @@ protected:
         SetTaperedOutline(atom);
     }
 
-    // One group, densified from the columns, under tapered parts 1000 long rising 600, the end distance 1400: laid.
-    const auto& LayEndDistance1400OverTaperedEnds()
-    {
-        AddGroups(atom, {{2, 3}});
-        atom.bBpl = atom.bBpr = 1000.0, atom.hHpl = atom.hHpr = 600.0, atom.sg.a = 1400.0;
-        SetTaperedOutline(atom);
-        EXPECT_EQ(RunSetsgData(atom), 1);
-        return atom.sg;
-    }
-
     CPM001T0101Atom atom;
 };
 
@@ -250,13 +240,18 @@ TEST_F(StirrupRecords, StirrupsPastTheTaperStandOnTheLevelBottom)
     EXPECT_NEAR(sg.sg1[0].L1, 1710.0, 1e-9);
 }
 
-// Eleven densified spacings: the outermost at 2000 - 1100 = 900 (no normal spacing: trunc((2000 - 1100 - 1050) /
-// 200) = 0) and the next at 1000 stand before the kink at 1050, held by the taper record, its legs over the slope line
-// 690 - 0.6 x: 1740 - 150 = 1590 and 1740 - 90 = 1650 (+ 30), not 1680 (+ 30) at 1400, where it holds none.
+// One group under tapered parts 1000 long rising 600, the end distance 1400, eleven densified spacings from the
+// columns: the outermost at 2000 - 1100 = 900 (no normal spacing: trunc((2000 - 1100 - 1050) / 200) = 0) and the
+// next at 1000 stand before the kink at 1050, held by the taper record, its legs over the slope line 690 - 0.6 x:
+// 1740 - 150 = 1590 and 1740 - 90 = 1650 (+ 30), not 1680 (+ 30) at 1400, where it holds none.
 TEST_F(StirrupRecords, ATaperRecordTakesItsLegsWhereTheStirrupsItHoldsStand)
 {
+    AddGroups(atom, {{2, 3}});
+    atom.bBpl = atom.bBpr = 1000.0, atom.hHpl = atom.hHpr = 600.0, atom.sg.a = 1400.0;
     atom.sg.lns2[0] = atom.sg.rns2[1] = 11;
-    const auto& taper = LayEndDistance1400OverTaperedEnds().sg2[0];
+    SetTaperedOutline(atom);
+    ASSERT_EQ(RunSetsgData(atom), 1);
+    const auto& taper = atom.sg.sg2[0];
     EXPECT_NEAR(taper.L1, 1590.0 + 30.0, 1e-9);
     EXPECT_NEAR(taper.L1p, 1650.0 + 30.0, 1e-9);
 }
@@ -270,15 +265,6 @@ TEST_F(StirrupRecords, CrownOverATaperedCantileverTakesTheMainStirrupNearestToIt
     ASSERT_EQ(RunSetsgData(atom), 1);
     EXPECT_NEAR(atom.sg.sg1[0].L1p, 1666.0 + 30.0, 1e-9);
     EXPECT_NEAR(atom.sg.sg1[0].L1, 1514.0 + 30.0, 1e-9);
-}
-
-// Densified 5 x 100 from the column at 8000, then 2 x 200 (trunc((2000 - 500 - 1050) / 200)): the main group's
-// outermost at 8900, past the kink at 8950, nearer the end than 1400. The crown at 9500 beyond it takes it: 1740 - 600
-// x 0.02 - 60 = 1668 (1662 at the end distance).
-TEST_F(StirrupRecords, CrownBeyondTheMainStirrupsNearerTheEndThanTheEndDistanceTakesTheOutermost)
-{
-    UseUnequalSlopes(9500.0);
-    EXPECT_NEAR(LayEndDistance1400OverTaperedEnds().sg1[0].L1p, 1668.0 + 30.0, 1e-9);
 }
 
 // The end distance 1500 past the tapered parts: uniform positions 1600 + k x 200 (the end offset 100), none on a
