@@ -94,20 +94,18 @@ const Case<OutputDataMap> kValueCases[] = {
          Int(m, "PM001_lb_fVarHzt", Code, -1);
      },
      nullptr},
-    {"signs a real pier and its cap give: skewed the other way, two frames, the control section left, below the datum",
+    {"signs a real pier, its cap and tendons give: skewed the other way, two frames, the control section left, below "
+     "the datum, a filleted node's corner below the bottom",
      [](OutputDataMap& m) {
          CPM001Atom pier;
          CPM001T0101Atom cap;
-         pier.zGl = -3.5, pier.bAc = cap.bAc = -500.0, pier.a = cap.a = -0.2, cap.st.ns = -1;
-         pier.OutPM001AtomData(m), cap.OutPM001AtomData(m);
-     },
-     nullptr},
-    {"signs a real tendon gives: a filleted node's corner below the bottom, its arc within", [](OutputDataMap& m) {
          CPM001T010401Atom tendons;
+         pier.zGl = -3.5, pier.bAc = cap.bAc = -500.0, pier.a = cap.a = -0.2, cap.st.ns = -1;
          tendons.Steel.emplace_back(std::make_unique<pm001_tendon::M_Steel>())->LNode.Add(
              {.NR = {}, .refZ = -50.0, .Z = -50.0, .ZZ = -50.0, .R = 6000.0});
-         tendons.OutPM00104AtomData(m);
-     }, nullptr},
+         pier.OutPM001AtomData(m), cap.OutPM001AtomData(m), tendons.OutPM00104AtomData(m);
+     },
+     nullptr},
     {"the kind decides, not the name: a position across the beam published as a length",
      [](OutputDataMap& m) { Real(m, "PM001_T0101_Frame[1]_y", Length, -825.0); },
      "PM001_T0101_Frame[1]_y = -825.0, a length, cannot be negative"},
