@@ -94,21 +94,16 @@ const Case<OutputDataMap> kValueCases[] = {
          Int(m, "PM001_lb_fVarHzt", Code, -1);
      },
      nullptr},
-    {"signs a real pier and its cap give: skewed the other way, two frames, the control section left, below the datum",
+    {"signs a real pier, its cap and tendons give: skewed the other way, two frames, the control section left, below "
+     "the datum, a filleted node's corner below the bottom",
      [](OutputDataMap& m) {
          CPM001Atom pier;
          CPM001T0101Atom cap;
-         pier.zGl = -3.5, pier.bAc = cap.bAc = -500.0, pier.a = cap.a = -0.2, cap.st.ns = -1;
-         pier.OutPM001AtomData(m), cap.OutPM001AtomData(m);
-     },
-     nullptr},
-    {"signs a real tendon gives: filleted nodes' corners 100 above the top and 50 below the bottom, their arcs within",
-     [](OutputDataMap& m) {
          CPM001T010401Atom tendons;
-         auto& nodes = tendons.Steel.emplace_back(std::make_unique<pm001_tendon::M_Steel>())->LNode;
-         nodes.Add({.NR = {}, .Refline = 1, .refZ = -100.0, .Z = 2100.0, .ZZ = -100.0, .R = 6000.0});
-         nodes.Add({.NR = {}, .refZ = -50.0, .Z = -50.0, .ZZ = -50.0, .R = 6000.0});
-         tendons.OutPM00104AtomData(m);
+         pier.zGl = -3.5, pier.bAc = cap.bAc = -500.0, pier.a = cap.a = -0.2, cap.st.ns = -1;
+         tendons.Steel.emplace_back(std::make_unique<pm001_tendon::M_Steel>())->LNode.Add(
+             {.NR = {}, .refZ = -50.0, .Z = -50.0, .ZZ = -50.0, .R = 6000.0});
+         pier.OutPM001AtomData(m), cap.OutPM001AtomData(m), tendons.OutPM00104AtomData(m);
      },
      nullptr},
     {"the kind decides, not the name: a position across the beam published as a length",
@@ -305,8 +300,7 @@ const Case<Beam> kBarCases[] = {
      "a stirrup leg, L1 of sg2 record 1 (mark 10), 1540.0 mm less the bars' 40.0 mm, stands taller than the "
      "1400.0 mm the section leaves within its covers at station 2500.0"},
     // The right end alone lays stirrups: its outermost judged at its own end distance, 9950 (1010 as at 50).
-    {"the tapered parts' outermost stirrup 1 taller at the right end, the left laying none",
-     [](Beam& b) {
+    {"the tapered parts' outermost stirrup 1 taller at the right end, the left laying none", [](Beam& b) {
          b.PlainBars(), b.Tapered(true), b.Stirrups(b.atom->sg.sg2, "10", 1051.0, 1440.0);
          b.atom->sg.sg2[0].nl = 0, b.atom->sg.sg2[0].n = 1;
      },
@@ -390,10 +384,9 @@ const Case<Beam> kBarCases[] = {
      "a tendon's station, node 1 of tendon N3 (refZ 244.3 mm from the bottom), its duct (half its 87.0 mm about "
      "x = 1000.0, z = 244.3) reaches x = 991.5, z = 201.6, outside the beam (x 0 to 10000.0, z 201.7 to 1500.0 "
      "there)"},
-    // Legs at 45° turn 90°: an arc of 1000 stands 1000√2 - 1000 = 414.2 inside its corner, its duct's top 43.5 above
-    // it: 1500 + 414.2 - 43.5 = 1870.7 at most for the corner; at 1870.8 the arc's top stands at 1456.6.
-    {"a tendon's arc within the top though its corner lies above it, another's duct 0.1 past it",
-     [](Beam& b) {
+    // Legs at 45° turn 90°: an arc of 1000 lies 1000√2 - 1000 = 414.2 inside its corner, its duct 43.5 above it: the
+    // corner at most 1500 + 414.2 - 43.5 = 1870.7; at 1870.8 the arc's top stands at 1456.6.
+    {"a tendon's arc within the top though its corner lies above it, another's duct 0.1 past it", [](Beam& b) {
          b.Tendon("N1", {{1000.0, 870.7}, {2000.0, 1870.7, 1000.0}, {3000.0, 870.7}}, {}, 87.0);
          b.Tendon("N2", {{1000.0, 870.8}, {2000.0, 1870.8, 1000.0}, {3000.0, 870.8}}, {}, 87.0);
      },
@@ -410,8 +403,7 @@ const Case<Beam> kBarCases[] = {
      "y = -1000.1, outside the beam's side (y -1000.0 to 1000.0)"},
 };
 
-// The faults are indexed by kind, a bar's or a tendon's mark among it, taken from a loaded component's file: marks
-// made to share one value of the standard string hash ("bar <mark>") get hashes of their own.
+// Faults are indexed by kind ("bar <mark>", the mark from a loaded file): marks colliding in std::hash spread apart.
 TEST(DesignResultCheck, FaultIndexSpreadsMarksMadeToCollide)
 {
     const std::vector<std::string> kinds = StringHashCollidingKeys(40, "bar 0000");
@@ -431,44 +423,26 @@ TEST(DesignResultCheck, BarsWithinBeam)
     }
 }
 
-// The plain beam of the stirrup steps with tapered parts 1000 long rising 600 and the end distance 1400, its stirrups
-// laid by the design after make: 1800 high, covers 60, legs less the bars' 20 + 10 spanning at most 1800 - 120 = 1680
-// where the underside is flat.
-void Laid(CPM001T0101Atom& atom, void (*make)(CPM001T0101Atom&) = nullptr)
-{
-    SetUpPlainCapBeam(atom);
-    AddGroups(atom, {{2, 3}});
-    atom.bBpl = atom.bBpr = 1000.0, atom.hHpl = atom.hHpr = 600.0, atom.sg.a = 1400.0;
-    if (make) make(atom);
-    CapBeamThroughBars::GetPYXTCJpaAr(atom);
-    ASSERT_EQ(RunSetsgData(atom), 1);
-}
-// Main stirrups from 1100 (5 x 100 and 2 x 200 from the column at 2000) to 8900; the crown at 500 lies beyond them:
-// their tallest at 1100, 1800 - 600 x 0.01 - 120 = 1674, more than 1671 at the end distance 1400.
-void CrownOverTheLeftTaper(CPM001T0101Atom& a) { a.iLb = 0.02, a.iRb = 0.01, a.bAc = 500.0; }
-// Eleven densified spacings right of the right column: the main group's outermost stands at 8000 + 1100 = 9100, on
-// the tapered part (its kink at 8983.4), held with the next one at 9000 by the taper record, which holds none at the
-// left end (the outermost there at 1100, past the kink at 1016.6).
-void DenseOntoTheRightTaper(CPM001T0101Atom& a) { a.sg.rns2[1] = 11; }
-
-// Judged as designed and as stored, without the through bars' outline, which is built again.
+// The stirrup steps' plain beam, tapered parts 1000 long rising 600, end distance 1400, its stirrups laid by the
+// design (Lay), judged as designed and as stored: 1800 high, covers 60, legs less the bars' 20 + 10 spanning 1800 -
+// 120 = 1680 where the underside is flat.
+void Lay(CPM001T0101Atom& atom) { CapBeamThroughBars::GetPYXTCJpaAr(atom), RunSetsgData(atom); }
 const Case<CPM001T0101Atom> kLaidCases[] = {
-    {"main stirrups nearer the end than the end distance, the crown beyond them",
-     [](CPM001T0101Atom& a) { Laid(a, CrownOverTheLeftTaper); }, nullptr},
-    {"the same main leg 1 taller than the section at their outermost",
-     [](CPM001T0101Atom& a) { Laid(a, CrownOverTheLeftTaper), a.sg.sg1[0].L1p = 1705.0; },
+    // Main stirrups from 1100 (5 x 100, 2 x 200 from the column at 2000) to 8900; the crown at 500 beyond them takes
+    // their outermost at 1100: 1800 - 600 x 0.01 - 120 = 1674 (+ 30 as designed), not 1671 at the end distance.
+    {"the designed crown leg 1 taller, the crown beyond the main stirrups nearer the end than the end distance",
+     [](CPM001T0101Atom& a) { a.iLb = 0.02, a.iRb = 0.01, a.bAc = 500.0, Lay(a), a.sg.sg1[0].L1p += 1.0; },
      "a stirrup leg, L1p of sg1 record 1 (mark 7), 1705.0 mm less the bars' 30.0 mm, stands taller than the 1674.0 mm "
      "the section leaves within its covers at its tallest from station 1100.0 to 8900.0"},
-    {"a taper record holding main stirrups nearer the end than the end distance",
-     [](CPM001T0101Atom& a) { Laid(a, DenseOntoTheRightTaper); }, nullptr},
-    // At 9100 the underside stands 600 x 100 / 1000 = 60: 1800 - 60 - 120 = 1620; at the end distance 1680.
-    {"its legs as tall as the section at the end distance",
-     [](CPM001T0101Atom& a) { Laid(a, DenseOntoTheRightTaper), a.sg.sg2[0].L1 = a.sg.sg2[0].L1p = 1710.0; },
+    // 11 densified spacings: the main group's outermost at 8000 + 1100 = 9100, past the kink at 8983.4, held by the
+    // taper record, where the underside stands 600 x 100 / 1000 = 60: 1800 - 60 - 120 = 1620 (1680 at 1400).
+    {"a taper record's legs as tall as the section at the end distance",
+     [](CPM001T0101Atom& a) { a.sg.rns2[1] = 11, Lay(a), a.sg.sg2[0].L1 = a.sg.sg2[0].L1p = 1710.0; },
      "a stirrup leg, L1 of sg2 record 1 (mark 8), 1710.0 mm less the bars' 30.0 mm, stands taller than the 1620.0 mm "
      "the section leaves within its covers at station 9100.0"},
-    // The end zone's 2·10^9 spacings cannot be walked: the stretches of the counts (main stirrups from 1400 to 8600
-    // under a level top, 1680 high) judge the legs, and the walk is not reported.
-    {"a stored layout too long to walk again", [](CPM001T0101Atom& a) { Laid(a), a.sg.lns3 = 2000000000; }, nullptr},
+    // The end zone's 2·10^9 spacings cannot be walked: the counts' stretches (main stirrups from 1400 to 8600 under a
+    // level top, 1680 high) judge the legs, and the walk is not reported.
+    {"a stored layout too long to walk again", [](CPM001T0101Atom& a) { Lay(a), a.sg.lns3 = 2000000000; }, nullptr},
 };
 
 TEST(DesignResultCheck, StirrupsWhereTheLayoutLaysThem)
@@ -476,6 +450,9 @@ TEST(DesignResultCheck, StirrupsWhereTheLayoutLaysThem)
     for (const auto& c : kLaidCases) {
         SCOPED_TRACE(c.what);
         CPM001T0101Atom atom;
+        SetUpPlainCapBeam(atom);
+        AddGroups(atom, {{2, 3}});
+        atom.bBpl = atom.bBpr = 1000.0, atom.hHpl = atom.hHpr = 600.0, atom.sg.a = 1400.0;
         c.make(atom);
         ReportLog::Current().Clear();
         ExpectReported(CheckBarsWithinBeam(atom), c.message);

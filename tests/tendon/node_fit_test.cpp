@@ -50,8 +50,7 @@ TEST(TendonNodeFit, EachValueIsJudgedAtTheEdgeOfWhatFits)
           "cap.SteelAr[1].Node[2].X" + beyond + "20000 given)"}},
         // Two tangent lengths share a leg; the first and the last node carry none. Ending at 3500: 500√2 = 707.11.
         {"fillets that just fit", {Zigzag(700, 714, 0, 1e6), Zigzag(1414, 0, 0), Zigzag(0, 0, 707, 0, 3500)}, {}},
-        // Where they do, no arc of the tendon is judged: the second's third corner, on the bottom, turned by 100 (its
-        // arc 100 x 0.414 = 41.4 above it) would put its duct 2.1 below the underside.
+        // Then no arc is judged: the second's 100 at a bottom corner would put its duct 43.5 - 41.4 = 2.1 below.
         {"fillets 1 too large",
          {Zigzag(700, 715, 0), Zigzag(1415, 0, 100), Zigzag(0, 0, 708, 0, 3500), Zigzag(0, 0, 1415)},
          {"cap.SteelAr[0].Node[2].R: the fillet overlaps its neighbour's; their tangent lengths 700 and 715 mm "
@@ -62,49 +61,40 @@ TEST(TendonNodeFit, EachValueIsJudgedAtTheEdgeOfWhatFits)
           "exceeds the 707.1 mm between nodes 3 and 4 (708 given)",
           "cap.SteelAr[3].Node[3].R: the fillet reaches past node 2; its tangent length 1415 mm exceeds the 1414.2 mm "
           "between nodes 2 and 3 (1415 given)"}},
-        // A filleted node is off the tendon: its arc and duct (87 / 2 = 43.5 about the axis) are judged, not its corner,
-        // which may lie beyond a face. Legs at 45° turn 90°, so an arc of 1000 stands 1000√2 - 1000 = 414.21 inside its
-        // corner: 2000 + 414.21 - 43.5 = 2370.71 high (refZ -370.7 from the top) or -370.71 (from the bottom) at most.
-        // The sample's second node 30 from the top, corner (3750, 1970), between (0, 1550) and (8250, 300): the legs
-        // rise 420 / 3750 (6.39°) and fall 1670 / 4500 (20.36°); T = 6000 tan 13.38° = 1426.7 back to x = 3750 - 1426.7
-        // cos 6.39° = 2332.2, z = 1811.2; the centre 6000 square below that leg, z = 1811.2 - 6000 cos 6.39° = -4151.5:
-        // the arc's top 1848.5, its duct's 1892.0, 108 under the top. At -300 (corner 2300) the legs rise 11.31°, fall
-        // 23.96°: T = 6000 tan 17.64° = 1907.5 to (1879.6, 1925.9); centre (1879.6 + 6000 sin 11.31°, 1925.9 - 6000 cos
-        // 11.31°) = (3056.3, -3957.6): the arc's top 2042.4, its duct's 2085.9, 85.9 over.
-        {"filleted corners beyond the faces, their arcs' ducts within",
-         {Tendon({Point(0, 629.3, 1), Point(1000, -370.7, 1, 1000), Point(2000, 629.3, 1)}),
-          Tendon({Point(0, 629.3), Point(1000, -370.7, 0, 1000), Point(2000, 629.3)}),
-          Tendon({Point(0, 450, 1), Point(3750, 30, 1, 6000), Point(8250, 300)})},
-         {}},
-        {"filleted corners beyond the faces, their arcs' ducts 0.1 past them",
-         {Tendon({Point(0, 629.2, 1), Point(1000, -370.8, 1, 1000), Point(2000, 629.2, 1)}),
-          Tendon({Point(0, 629.2), Point(1000, -370.8, 0, 1000), Point(2000, 629.2)}),
+        // A filleted node's arc and duct (43.5 about the axis) are judged, not its corner, which may lie beyond a face.
+        // The sample's node 30 from the top, corner (3750, 1970) between (0, 1550) and (8250, 300): legs rise 420 /
+        // 3750 (6.39°), fall 1670 / 4500 (20.36°); T = 6000 tan 13.38° = 1426.7 back to (3750 - 1426.7 cos 6.39°, ...)
+        // = (2332.2, 1811.2); the centre 6000 square below, z = 1811.2 - 6000 cos 6.39° = -4151.5: arc top 1848.5, duct
+        // 1892.0, 108 under the top. At -300 (corner 2300) legs rise 11.31°, fall 23.96°: T = 6000 tan 17.64° = 1907.5
+        // to (1879.6, 1925.9); centre (1879.6 + 6000 sin 11.31°, 1925.9 - 6000 cos 11.31°) = (3056.3, -3957.6): arc
+        // top 2042.4, duct 2085.9, 85.9 over.
+        {"a filleted corner under the top, its arc's duct within; another beyond it, its duct past it",
+         {Tendon({Point(0, 450, 1), Point(3750, 30, 1, 6000), Point(8250, 300)}),
           Tendon({Point(0, 450, 1), Point(3750, -300, 1, 6000), Point(8250, 300)})},
-         {"cap.SteelAr[0].Node[1].refZ: puts the duct of the tendon's arc about the node (radius 1000 mm, duct 87 mm) "
-          "0.1 mm above the beam's top at station 1000; expected the arc and its duct within the beam (-370.8 given)",
-          "cap.SteelAr[1].Node[1].refZ: puts the duct of the tendon's arc about the node (radius 1000 mm, duct 87 mm) "
-          "0.1 mm below the beam's underside at station 1000; expected the arc and its duct within the beam (-370.8 "
-          "given)",
-          "cap.SteelAr[2].Node[1].refZ: puts the duct of the tendon's arc about the node (radius 6000 mm, duct 87 mm) "
+         {"cap.SteelAr[1].Node[1].refZ: puts the duct of the tendon's arc about the node (radius 6000 mm, duct 87 mm) "
           "85.9 mm above the beam's top at station 3056.3; expected the arc and its duct within the beam (-300 given)"}},
         // Only a fillet lets a corner lie beyond a face; measured from the top it stays above the lowest bottom, as the
         // design mirrors a deeper one. The end nodes draw no fillet.
         {"corners beyond a face that no fillet turns",
-         {Tendon({Point(0, -1, 1, 5000), Point(5000, 1000), Point(10000, 0, 1)}),
-          Tendon({Point(0, 1000), Point(5000, 2001, 1, 4000), Point(10000, 1000)})},
+         {Tendon({Point(0, -1, 1, 5000), Point(5000, 2001, 1, 4000), Point(10000, 1000)})},
          {"cap.SteelAr[0].Node[0].refZ: puts the node above the beam's top; expected at least 0 mm at a node the "
           "tendon runs through (one without a fillet) (-1 given)",
-          "cap.SteelAr[1].Node[1].refZ: puts the fillet's corner below the beam's lowest bottom, the deepest a depth "
+          "cap.SteelAr[0].Node[1].refZ: puts the fillet's corner below the beam's lowest bottom, the deepest a depth "
           "from the top reaches; expected at most 2000 mm, the top's level at station 5000 (2001 given)"}},
         // Tapered parts: the left 2500 long rising 800 to its end, the right 2000 long rising 500 to its end. The
         // underside stands 800 x (2500 - 1250) / 2500 = 400 at station 1250 and 500 x (9000 - 8000) / 2000 = 250
-        // at station 9000; the section is 2000 - 800 = 1200 high at station 0, 1750 at 9000, 1500 at 10000.
-        {"tapered undersides: depths at their limits",
-         {Tendon({Point(0, 1200, 1), Point(1250, 400), Point(9000, 1750, 1), Point(9000, 2000), Point(10000, 1500, 1)})},
+        // at station 9000; the section is 2000 - 800 = 1200 high at station 0, 1750 at 9000, 1500 at 10000. Over the
+        // left taper (0.32 a millimetre, inward normal (0.32, 1) / 1.04995) an arc of 1000 in a 45° corner at (1000, z)
+        // about (1000, z + 1414.21) comes nearest the slope at (1000 - 304.77, z + 1414.21 - 952.43): x = 695.2, (0.32
+        // x 695.23 + z + 461.78 - 800) / 1.04995 = 43.5 at z = 161.41, its duct judged square to the slope.
+        {"tapered undersides: depths and an arc at their limits",
+         {Tendon({Point(0, 1200, 1), Point(1250, 400), Point(9000, 1750, 1), Point(9000, 2000), Point(10000, 1500, 1)}),
+          Tendon({Point(0, 1161.5), Point(1000, 161.5, 0, 1000), Point(2000, 1161.5)})},
          {},
          {10000.0, 2500.0, 800.0, 2000.0, 500.0}},
-        {"tapered undersides: depths 1 out of the section at their stations",
-         {Tendon({Point(0, 1201, 1), Point(1250, 399), Point(9000, 1751, 1), Point(9000, 2001), Point(10000, 1501, 1)})},
+        {"tapered undersides: depths 1 out of the section at their stations, an arc's duct 0.1",
+         {Tendon({Point(0, 1201, 1), Point(1250, 399), Point(9000, 1751, 1), Point(9000, 2001), Point(10000, 1501, 1)}),
+          Tendon({Point(0, 1161.3), Point(1000, 161.3, 0, 1000), Point(2000, 1161.3)})},
          {"cap.SteelAr[0].Node[0].refZ: puts the node below the beam's bottom; expected at most 1200 mm, the beam's "
           "height at station 0 (1201 given)",
           "cap.SteelAr[0].Node[1].refZ: puts the node below the beam's bottom; expected at least 400 mm, the "
@@ -114,15 +104,8 @@ TEST(TendonNodeFit, EachValueIsJudgedAtTheEdgeOfWhatFits)
           "cap.SteelAr[0].Node[3].refZ: puts the node above the beam's top; expected at most 2000 mm, the top's "
           "level at station 9000 (2001 given)",
           "cap.SteelAr[0].Node[4].refZ: puts the node below the beam's bottom; expected at most 1500 mm, the beam's "
-          "height at station 10000 (1501 given)"},
-         {10000.0, 2500.0, 800.0, 2000.0, 500.0}},
-        // Over the left taper (0.32 a millimetre, inward normal (0.32, 1) / 1.04995) the arc of 1000 in a 45° corner at
-        // (1000, z) about (1000, z + 1414.21) comes nearest the slope at (1000 - 304.77, z + 1414.21 - 952.43): x =
-        // 695.2, (0.32 x 695.23 + z + 461.78 - 800) / 1.04995 = 43.5 at z = 161.41; at 161.3 its duct is 0.1 past it.
-        {"a filleted node's arc over a tapered underside, judged square to its slope",
-         {Tendon({Point(0, 1161.5), Point(1000, 161.5, 0, 1000), Point(2000, 1161.5)}),
-          Tendon({Point(0, 1161.3), Point(1000, 161.3, 0, 1000), Point(2000, 1161.3)})},
-         {"cap.SteelAr[1].Node[1].refZ: puts the duct of the tendon's arc about the node (radius 1000 mm, duct 87 mm) "
+          "height at station 10000 (1501 given)",
+          "cap.SteelAr[1].Node[1].refZ: puts the duct of the tendon's arc about the node (radius 1000 mm, duct 87 mm) "
           "0.1 mm below the beam's underside at station 695.2; expected the arc and its duct within the beam (161.3 "
           "given)"},
          {10000.0, 2500.0, 800.0, 2000.0, 500.0}},

@@ -240,9 +240,9 @@ TEST_F(StirrupRecords, StirrupsPastTheTaperStandOnTheLevelBottom)
     EXPECT_NEAR(sg.sg1[0].L1, 1710.0, 1e-9);
 }
 
-// Eleven densified spacings from the columns reach past the end distance 1400 onto the tapered parts: the main
-// group's outermost at 2000 - 1100 = 900 (no normal spacing: trunc((2000 - 1100 - 1050) / 200) = 0) and the next at
-// 1000 stand before the kink at 1050, held by the taper record, its legs theirs over the slope line 690 - 0.6 x:
+// One group under tapered parts 1000 long rising 600, the end distance 1400, eleven densified spacings from the
+// columns: the outermost at 2000 - 1100 = 900 (no normal spacing: trunc((2000 - 1100 - 1050) / 200) = 0) and the
+// next at 1000 stand before the kink at 1050, held by the taper record, its legs over the slope line 690 - 0.6 x:
 // 1740 - 150 = 1590 and 1740 - 90 = 1650 (+ 30), not 1680 (+ 30) at 1400, where it holds none.
 TEST_F(StirrupRecords, ATaperRecordTakesItsLegsWhereTheStirrupsItHoldsStand)
 {
@@ -252,8 +252,6 @@ TEST_F(StirrupRecords, ATaperRecordTakesItsLegsWhereTheStirrupsItHoldsStand)
     SetTaperedOutline(atom);
     ASSERT_EQ(RunSetsgData(atom), 1);
     const auto& taper = atom.sg.sg2[0];
-    EXPECT_EQ(taper.nl, 2);
-    EXPECT_EQ(taper.nr, 2);
     EXPECT_NEAR(taper.L1, 1590.0 + 30.0, 1e-9);
     EXPECT_NEAR(taper.L1p, 1650.0 + 30.0, 1e-9);
 }
@@ -267,25 +265,6 @@ TEST_F(StirrupRecords, CrownOverATaperedCantileverTakesTheMainStirrupNearestToIt
     ASSERT_EQ(RunSetsgData(atom), 1);
     EXPECT_NEAR(atom.sg.sg1[0].L1p, 1666.0 + 30.0, 1e-9);
     EXPECT_NEAR(atom.sg.sg1[0].L1, 1514.0 + 30.0, 1e-9);
-}
-
-// Densified: 5 x 100 from the columns at 2000 and 8000, then 2 x 200 (trunc((2000 - 500 - 1050) / 200)), so the main
-// group's outermost stand at 1100 and 8900, past the kinks at 1050 and 8950 and nearer the ends than the end distance
-// 1400. The crown over a tapered part lies beyond them: the nearest, at 1100 or 8900, stands for both: left, crown
-// 500: 1740 - 600 x 0.01 - 60 = 1674 (1671 at the end distance); right, crown 9500: 1740 - 600 x 0.02 - 60 = 1668.
-TEST_F(StirrupRecords, CrownBeyondTheMainStirrupsNearerTheEndThanTheEndDistanceTakesTheOutermost)
-{
-    for (const auto& [crown, tallest] : {std::pair{500.0, 1674.0}, {9500.0, 1668.0}}) {
-        SCOPED_TRACE(crown);
-        CPM001T0101Atom beam;
-        SetUpPlainCapBeam(beam);
-        AddGroups(beam, {{2, 3}});
-        beam.iLb = 0.02, beam.iRb = 0.01, beam.bAc = crown;
-        beam.bBpl = beam.bBpr = 1000.0, beam.hHpl = beam.hHpr = 600.0, beam.sg.a = 1400.0;
-        SetTaperedOutline(beam);
-        ASSERT_EQ(RunSetsgData(beam), 1);
-        EXPECT_NEAR(beam.sg.sg1[0].L1p, tallest + 30.0, 1e-9);
-    }
 }
 
 // The end distance 1500 past the tapered parts: uniform positions 1600 + k x 200 (the end offset 100), none on a

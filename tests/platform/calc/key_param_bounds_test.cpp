@@ -79,7 +79,6 @@ TEST(KeyParamBounds, EachBoundAtItsEdgeAndJustInside)
          "cap.SBd" + dia + " when tendons are given"},
         {R"({"/cap/SteelAr/0/n": -1})", "cap.SteelAr[0].n" + n}, {R"({"/cap/ZLName/0/n": -1})", "cap.ZLName[0].n" + n},
         {R"({"/cap/SteelAr/1/Node/2/R": -1})", "cap.SteelAr[1].Node[2].R: expected a radius from" + to},
-        // A filleted node's corner may lie beyond its face (the design judges its arc), a sharp one's not.
         {R"({"/cap/SteelAr/1/Node/0/refZ": -1})", "cap.SteelAr[1].Node[0].refZ" + dist},
         {R"({"/cap/SteelAr/1/Node/2/refZ": -10000001})",
          "cap.SteelAr[1].Node[2].refZ: expected a distance from -10000000 to 10000000 mm at a node with a fillet radius"},
