@@ -8,7 +8,8 @@
 # src/ and app/: the headers of its own folder, of what it sees and of the layers it links must be
 # found, every other one refused. It also writes what each target really links and sees, which the
 # guide's layer table is compared with, and each target's objects, which must read only headers it
-# sees and, for a part, call nothing its layer's objects it does not see define (tests/layers/layer_fence_test.cpp).
+# sees and, for a part, call nothing its layer's objects it does not see define, and the module's own,
+# beside which it may hold only the layers' and parts' (tests/layers/layer_fence_test.cpp).
 
 # pm001_fence_unit(<target> <folder> [PART_OF <layer>] [SEES <entry>...]): records <target>, whose
 # sources are those of <folder> (relative to the project), as a row of the fence; PART_OF names the

@@ -5,6 +5,8 @@
 // and sees, as the build made them (the fence's table, cmake/layer_fence.cmake). The probes of what
 // each layer and part sees are the layers.sees.* tests (tests/CMakeLists.txt). An include through a
 // macro or a symbolic link in a source folder reaches past them too; no part calls what it does not see.
+// The fence guards targets: a part's folder is compiled by the part alone, the module holds only the
+// objects of the layers and parts (and its own), and a source is a .cpp file, which the build compiles.
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -354,7 +356,7 @@ TEST(LayerFence, APartsSourcesAreItsOwnAndTheModuleHoldsOnlyTheLayersObjects)
         for (const std::string& object : module.objects) own.insert(Built(object));
         const std::string planted = module.planted.starts_with("links ") ? "links " + Built(module.planted.substr(6)).string() : "";
         const std::set<fs::path> linked = Linked(module.library);
-        EXPECT_FALSE(linked.empty()) << module.library << " is linked from nothing the build names: build it first";
+        EXPECT_FALSE(linked.empty()) << module.library << " is linked from nothing: the build holds no command for it";
         for (const fs::path& object : linked)
             if (own.contains(object)) continue;
             else if (planted == "links " + object.string()) found.insert(module.planted);
