@@ -8,7 +8,8 @@
 # src/ and app/: the headers of its own folder, of what it sees and of the layers it links must be
 # found, every other one refused. It also writes what each target really links and sees, which the
 # guide's layer table is compared with, and each target's objects, which must read only headers it
-# sees and, for a part, call nothing its layer's objects it does not see define (tests/layers/layer_fence_test.cpp).
+# sees and, for a part, call nothing its layer's objects it does not see define, and the module's own,
+# beside which it may hold only the layers' and parts' (tests/layers/layer_fence_test.cpp).
 
 # pm001_fence_unit(<target> <folder> [PART_OF <layer>] [SEES <entry>...]): records <target>, whose
 # sources are those of <folder> (relative to the project), as a row of the fence; PART_OF names the
@@ -22,10 +23,12 @@ function(pm001_fence_unit target folder)
 endfunction()
 
 # <file>, written when the build is generated: `<library>|<its objects>|<entries it sees>|<objects of
-# its layer it does not see>|<planted>` for each recorded target that compiles sources (a generated
-# one or one of another folder too) and each planted breach (PM001_FENCE_BREACHES, tests/CMakeLists.txt),
-# held as the part PM001_FENCE_BREACH_OF, PM001_FENCE_BESIDE among what it does not see. A part does
-# not see its layer's own objects and its other parts' whose folder none of its entries names.
+# its layer it does not see>|<planted>|<folder>` for each recorded target that compiles sources (a
+# generated one or one of another folder too) and each planted breach (PM001_FENCE_BREACHES,
+# tests/CMakeLists.txt), held as the layer or part PM001_FENCE_BREACH_OF, PM001_FENCE_BESIDE among what
+# it does not see. A part does not see its layer's own objects and its other parts' whose folder none
+# of its entries names. <folder> is a part's own, whose sources it alone compiles, or the one a planted
+# breach's source is read in (PM001_FENCE_PLANTED_IN).
 function(pm001_fence_write_objects file units)
   set(table "")
   foreach(part IN LISTS units)
@@ -71,7 +74,12 @@ function(pm001_fence_write_objects file units)
       endif()
     endforeach()
     list(TRANSFORM unseen REPLACE "^(.+)$" "$<TARGET_OBJECTS:\\1>")
-    string(APPEND table "${target}|$<TARGET_OBJECTS:${target}>|${seen}|${unseen}|${planted}\n")
+    pm001_fence_property(folder ${target} PM001_FENCE_PLANTED_IN)
+    pm001_fence_property(part_of ${target} PM001_FENCE_PART_OF)
+    if(part_of)
+      get_target_property(folder ${target} PM001_FENCE_FOLDER)
+    endif()
+    string(APPEND table "${target}|$<TARGET_OBJECTS:${target}>|${seen}|${unseen}|${planted}|${folder}\n")
   endforeach()
   string(REPLACE ";" "$<SEMICOLON>" table "${table}")
   file(GENERATE OUTPUT ${file} CONTENT "${table}")
@@ -168,9 +176,10 @@ endfunction()
 
 # Writes, once every target is made, the probe of each recorded layer and part (<dir>/<target>.cpp)
 # and <dir>/links.txt: one line `<library>|<links>|<sees>` for each of them and for each of HOSTS,
-# whose sees are the include folders they name themselves beside their own.
+# whose sees are the include folders they name themselves beside their own; and <dir>/modules.txt:
+# `<file>|<its own objects>|||<planted>` for each of MODULES, the libraries the component ships in.
 function(pm001_fence_write dir)
-  cmake_parse_arguments(PARSE_ARGV 1 fence "" "" "HOSTS")
+  cmake_parse_arguments(PARSE_ARGV 1 fence "" "" "HOSTS;MODULES")
   get_property(units GLOBAL PROPERTY PM001_FENCE_UNITS)
   file(GLOB_RECURSE headers CONFIGURE_DEPENDS RELATIVE ${PROJECT_SOURCE_DIR} ${PROJECT_SOURCE_DIR}/platform/*.h
        ${PROJECT_SOURCE_DIR}/src/*.h ${PROJECT_SOURCE_DIR}/app/*.h)
@@ -211,4 +220,10 @@ function(pm001_fence_write dir)
   string(REPLACE ";" ", " table "${table}")
   file(CONFIGURE OUTPUT ${dir}/links.txt CONTENT "${table}" @ONLY)
   pm001_fence_write_objects(${dir}/objects.txt "${units}")
+  set(modules "")
+  foreach(target IN LISTS fence_MODULES)
+    pm001_fence_property(planted ${target} PM001_FENCE_PLANTED)
+    string(APPEND modules "$<TARGET_FILE:${target}>|$<TARGET_OBJECTS:${target}>|||${planted}\n")
+  endforeach()
+  file(GENERATE OUTPUT ${dir}/modules.txt CONTENT "${modules}")
 endfunction()

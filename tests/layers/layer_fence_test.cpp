@@ -5,6 +5,8 @@
 // and sees, as the build made them (the fence's table, cmake/layer_fence.cmake). The probes of what
 // each layer and part sees are the layers.sees.* tests (tests/CMakeLists.txt). An include through a
 // macro or a symbolic link in a source folder reaches past them too; no part calls what it does not see.
+// The fence guards targets: a part's folder is compiled by the part alone, the module holds only the
+// objects of the layers and parts (and its own), and a source is a .cpp file, which the build compiles.
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -22,7 +24,16 @@
 
 namespace {
 
+namespace fs = std::filesystem;
+
 const std::string kSource = PM001_SOURCE_DIR;
+const std::string kNinja = std::string("'") + PM001_NINJA + "' -C '" + PM001_BINARY_DIR + "'";
+
+// A path the build names, from the build's folder, as one from the root.
+fs::path Built(const std::string& path)
+{
+    return (fs::path(PM001_BINARY_DIR) / path).lexically_normal();
+}
 
 // The path a line includes or asks for when it climbs out of the include path, "" otherwise: one
 // with a ".." step or an absolute one, or the operand of an include spelled through a macro.
@@ -82,10 +93,11 @@ std::vector<std::string> Lines(std::string command, const std::vector<std::strin
 }
 
 // The symbols nm lists for objects: those they define (in code or data, weakly too: an instance of a
-// template or an inline function), or, with referred, those they use and leave to others.
+// template or an inline function), or, with referred, those they use and leave to others (a weak
+// reference, `w` or `v`, too: the link resolves it as it does any other).
 std::set<std::string> Symbols(const std::vector<std::string>& objects, bool referred)
 {
-    static const std::regex defined(R"(^[0-9a-f]+ [TDBRGSCWVui] (.+)$)"), used(R"(^\s+U (.+)$)");
+    static const std::regex defined(R"(^[0-9a-f]+ [TDBRGSCWVui] (.+)$)"), used(R"(^\s+[Uwv] (.+)$)");
     std::set<std::string> symbols;
     std::smatch m;
     const std::string command = std::string(PM001_NM) + " -C " + (referred ? "--undefined-only" : "--defined-only --extern-only") + " 2>/dev/null";
@@ -95,27 +107,28 @@ std::set<std::string> Symbols(const std::vector<std::string>& objects, bool refe
 }
 
 // A row of the objects' table (cmake/layer_fence.cmake), the entries it sees as one pattern (a folder
-// ends in '/', a pattern's `*` stays within one folder).
+// ends in '/', a pattern's `*` stays within one folder); or of the modules' table, the objects the
+// module compiles itself.
 struct ObjectRow {
     std::string library;
     std::vector<std::string> objects;
     std::regex sees;
     std::vector<std::string> unseen;
-    std::string planted;
+    std::string planted, folder;
 };
 
-std::vector<ObjectRow> ObjectRows()
+std::vector<ObjectRow> ObjectRows(const char* path = PM001_LAYER_OBJECTS)
 {
-    std::ifstream table(PM001_LAYER_OBJECTS);
+    std::ifstream table(path);
     std::vector<ObjectRow> rows;
     for (std::string line; std::getline(table, line);) {
         std::vector<std::string> cells = Split(line, '|');
-        cells.resize(5);
+        cells.resize(6);
         std::string sees;
         for (const std::string& entry : Split(cells[2], ';'))
             sees += "|" + std::regex_replace(std::regex_replace(entry, std::regex(R"([.+?^$()|{}\[\]\\])"), R"(\$&)"), std::regex(R"(\*)"), "[^/]*") +
                     (entry.ends_with('/') ? ".*" : "");
-        rows.push_back({cells[0], Split(cells[1], ';'), std::regex(sees), Split(cells[3], ';'), cells[4]});
+        rows.push_back({cells[0], Split(cells[1], ';'), std::regex(sees), Split(cells[3], ';'), cells[4], cells[5]});
     }
     return rows;
 }
@@ -126,7 +139,6 @@ std::vector<ObjectRow> ObjectRows()
 // the folder it stands for).
 std::map<std::string, std::string> Unseen(const ObjectRow& row)
 {
-    namespace fs = std::filesystem;
     static const fs::path project = fs::weakly_canonical(kSource);
     static const std::regex layers("^(platform|src|app)/.*");
     std::vector<std::string> named;
@@ -134,7 +146,7 @@ std::map<std::string, std::string> Unseen(const ObjectRow& row)
     std::map<std::string, std::string> found;
     std::string object;
     std::size_t records = 0;
-    for (const std::string& line : Lines(std::string("'") + PM001_NINJA + "' -C '" + PM001_BINARY_DIR + "' -t deps", named)) {
+    for (const std::string& line : Lines(kNinja + " -t deps", named)) {
         if (line.find(": #deps ") != std::string::npos) object = fs::path(line.substr(0, line.find(": #deps "))).filename().string(), ++records;
         if (!line.starts_with("    ")) continue;
         std::error_code error;
@@ -143,6 +155,37 @@ std::map<std::string, std::string> Unseen(const ObjectRow& row)
     }
     EXPECT_EQ(records, row.objects.size()) << "the build keeps no record of what some objects of " << row.library << " read: build it first";
     return found;
+}
+
+// Each step of the build as Ninja holds it (`ninja -t compdb`): its first input, its output.
+std::vector<std::pair<fs::path, fs::path>> Steps()
+{
+    static const std::regex field(R"x(^\s*"(file|output)": "(.*)",?$)x");
+    std::vector<std::pair<fs::path, fs::path>> steps;
+    std::smatch m;
+    for (const std::string& line : Lines(kNinja + " -t compdb", {}))
+        if (!std::regex_match(line, m, field)) continue;
+        else if (m[1] == "file") steps.emplace_back(Built(m[2]), fs::path());
+        else if (!steps.empty()) steps.back().second = Built(m[2]);
+    return steps;
+}
+
+// The objects a library or archive is made of, as its command in the build names them (`ninja -t
+// commands -s`): each object, and the objects of each archive, read the same way. An archive the build
+// does not make and a response file (whose objects no reader of the command sees) are named themselves.
+std::set<fs::path> Linked(const fs::path& file)
+{
+    static const std::regex item(R"((@|[^\s,]+\.(o|a)(?=[\s,]|$))[^\s,]*)");
+    std::set<fs::path> objects;
+    for (const std::string& line : Lines(kNinja + " -t commands -s 2>/dev/null", {file.lexically_relative(PM001_BINARY_DIR).string()}))
+        for (std::sregex_iterator it(line.begin(), line.end(), item), end; it != end; ++it) {
+            const fs::path named = Built(it->str());
+            if (named == file) continue;
+            const std::set<fs::path> inside = (*it)[2] == "a" ? Linked(named) : std::set<fs::path>{};
+            if (inside.empty()) objects.insert(named);
+            else objects.insert(inside.begin(), inside.end());
+        }
+    return objects;
 }
 
 } // namespace
@@ -176,7 +219,11 @@ TEST(LayerFence, NoSourceIncludesOutOfItsIncludePath)
         for (const auto& entry : std::filesystem::recursive_directory_iterator(kSource + "/" + tree)) {
             EXPECT_FALSE(entry.is_symlink()) << entry.path().lexically_relative(kSource).string() << " is a symbolic link";
             const std::string ext = entry.path().extension().string();
-            if (!entry.is_regular_file() || (ext != ".h" && ext != ".cpp")) continue;
+            if (!entry.is_regular_file()) continue;
+            EXPECT_TRUE(ext == ".h" || ext == ".cpp" || ext == ".md" || ext == ".cmake" || ext == ".map" || entry.path().filename() == "CMakeLists.txt")
+                << entry.path().lexically_relative(kSource).string() << ": a source is a .cpp file, a header a .h file, and the build "
+                << "compiles no other: rename it, or a target of no layer may be what builds it";
+            if (ext != ".h" && ext != ".cpp") continue;
             ++files;
             std::ifstream source(entry.path());
             int number = 0;
@@ -271,4 +318,55 @@ TEST(LayerFence, TheGuidesLayerTableIsWhatEachLibraryLinksAndSees)
         }
     }
     for (const auto& [library, view] : documented) EXPECT_TRUE(built.contains(library)) << library << " is not built";
+}
+
+TEST(LayerFence, APartsSourcesAreItsOwnAndTheModuleHoldsOnlyTheLayersObjects)
+{
+    // Whose each object is, from the fence's table: a layer's or part's, or a planted one's, whose
+    // source is read in its row's folder.
+    const std::vector<ObjectRow> rows = ObjectRows();
+    std::map<fs::path, const ObjectRow*> owner;
+    std::set<fs::path> declared;
+    for (const ObjectRow& row : rows)
+        for (const std::string& object : row.objects) {
+            owner[Built(object)] = &row;
+            if (row.planted.empty()) declared.insert(Built(object));
+        }
+    std::set<std::string> found;
+    // Every step of the build whose input lies under a part's folder is one of that part's compiles.
+    static const std::regex target(R"(CMakeFiles/([^/]+)\.dir/)");
+    for (const auto& [input, output] : Steps()) {
+        const auto by = owner.find(output);
+        const ObjectRow* row = by == owner.end() ? nullptr : by->second;
+        const std::string file = row && !row->planted.empty() && !row->folder.empty()
+                                     ? row->folder + input.filename().string() : input.lexically_relative(kSource).string();
+        std::smatch m;
+        const std::string made = output.string(), by_target = std::regex_search(made, m, target) ? m[1].str() : made;
+        for (const ObjectRow& part : rows)
+            if (!part.planted.empty() || part.folder.empty() || !file.starts_with(part.folder) || row == &part) continue;
+            else if (row && row->planted == "builds " + file) found.insert(row->planted);
+            else ADD_FAILURE() << by_target << " compiles " << file << " (into " << output.filename().string() << "), a source of "
+                               << part.folder << ", which " << part.library << " alone compiles: take it off " << by_target
+                               << "'s sources, or move it to the folder of the library that uses it";
+    }
+    // Every object the module is made of is a layer's or part's, or one it compiles itself.
+    const std::vector<ObjectRow> modules = ObjectRows(PM001_LAYER_MODULES);
+    for (const ObjectRow& module : modules) {
+        std::set<fs::path> own = declared;
+        for (const std::string& object : module.objects) own.insert(Built(object));
+        const std::string planted = module.planted.starts_with("links ") ? "links " + Built(module.planted.substr(6)).string() : "";
+        const std::set<fs::path> linked = Linked(module.library);
+        EXPECT_FALSE(linked.empty()) << module.library << " is linked from nothing: the build holds no command for it";
+        for (const fs::path& object : linked)
+            if (own.contains(object)) continue;
+            else if (planted == "links " + object.string()) found.insert(module.planted);
+            else ADD_FAILURE() << fs::path(module.library).filename().string() << " holds " << object.lexically_relative(PM001_BINARY_DIR).string()
+                               << ", an object of no layer or part: make its source a .cpp file of the folder of the layer or part that "
+                               << "uses it, and link that library into the module, not a target of its own";
+    }
+    for (const std::vector<ObjectRow>* table : {&rows, &modules})
+        for (const ObjectRow& row : *table)
+            EXPECT_TRUE(!(row.planted.starts_with("builds ") || row.planted.starts_with("links ")) || found.contains(row.planted))
+                << row.library << " " << row.planted << ", planted, and is not found";
+    EXPECT_GE(modules.size(), 2u);
 }
