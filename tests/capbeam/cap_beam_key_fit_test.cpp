@@ -84,19 +84,12 @@ void BuildableAtEdge(CPM001_CapKeyParam& kp, double past, int fWeld)
     }
 }
 
-// Whether a row's cells name the key a line reports: "cap.FrameAr[1].GJJ[0][2].dx: …" is named by
-// `FrameAr[i].GJJ[g][e].dx`, indices aside, "cap.FrameAr[1].LenT[3]: …" by `LenT[2c + 1]`, which ends it.
+// Whether a row's cells name the key a line reports, by its last name: "cap.FrameAr[1].LenT[3]: …" by `LenT[2c + 1]`.
 bool RowNamesKey(const BuildableLimitRow& row, const std::string& line)
 {
-    const auto bare = [](const std::string& text) { return std::regex_replace(text, std::regex(R"(\[[^\]]*\])"), "[]"); };
-    const std::string key = bare(line.substr(4, line.find(':') - 4));
-    const std::string cells = std::string(row.keys) + " " + row.limit;
-    const std::regex quoted("`([^`]+)`");
-    for (std::sregex_iterator name(cells.begin(), cells.end(), quoted), end; name != end; ++name) {
-        const std::string named = bare((*name)[1]);
-        if (key == named || key.ends_with("." + named)) return true;
-    }
-    return false;
+    std::smatch key;
+    std::regex_search(line, key, std::regex(R"((\w+)(\[[^\]]*\])*:)"));
+    return std::regex_search(std::string(row.keys) + row.limit, std::regex("[`.]" + key[1].str() + "[`\\[]"));
 }
 
 TEST(CapKeyFit, EachValueIsJudgedAtTheEdgeOfWhatFits)
