@@ -27,6 +27,12 @@ bool Beyond(double value, double limit) { return value > limit && !KVDataCommon:
 // bar is the value that is out; otherwise it is the cover.
 using key_bound::kLargestRolledBar;
 
+// The bridge codes weld a skeleton's bars (JTG 3362-2018, welded skeletons), in main bar
+// diameters d, on both sides ([0]) or on one side ([1], st_fWeld 0): an inclined bar to a through
+// bar with the full weld, through bars to each other with the short weld.
+constexpr double kFullWeld[2] = {5.0, 10.0};
+constexpr double kShortWeld[2] = {2.5, 5.0};
+
 // A bar laid in a cover: its diameter key and value, and the part of the cover it takes.
 struct BarInCover {
     const char* key;
@@ -43,28 +49,56 @@ public:
     {
     }
 
-    int Run()
+    // Every judge is a row of Limits(), run in its order; each line reported names the row that
+    // judged it, so that a judge outside the table shows.
+    int Run(std::vector<int>* rowOfEach)
     {
-        const BarInCover st{"st_d", m_kp.st_d, m_wSt / 2.0};
+        m_rowOfEach = rowOfEach;
+        const std::vector<Limit>& limits = Limits();
+        for (std::size_t row = 0; row < limits.size(); ++row) {
+            m_row = static_cast<int>(row);
+            (this->*limits[row].judge)();
+        }
+        m_row = -1;
+        return m_reported;
+    }
 
-        // The end-face bars lie outside the skeleton's end bars, touching them: their axis stands
-        // sd_a = st_sa - w(st_d) / 2 - w(sd_d) / 2 from the beam's end, and their surface half their
-        // outer diameter nearer, st_sa - w(st_d) / 2 - w(sd_d), which is out when below 0. Laid
-        // inside the skeleton (fPosSdAndSt non-zero) they stand at st_sa + the same.
-        if (m_kp.fDistribute != 0 && m_kp.fPosSdAndSt == 0)
-            Cover("st_sa", m_kp.st_sa, {st, {"sd_d", m_kp.sd_d, m_wSd}}, "the end-face bars (sd) outside the beam's end");
+    // A limit of what can be built: its row of the docs' table and the member that judges it. The
+    // limit's numbers are written from the constants the member judges with.
+    struct Limit {
+        const char* keys;
+        std::string limit;
+        void (CapKeyFit::*judge)();
+    };
+    static const std::vector<Limit>& Limits();
 
-        // A stirrup's leg runs between the top and the bottom skeleton bars, st_ua from the top and
-        // the same from the bottom, and wraps them: its axis stands st_ua - w(st_d) / 2 - w(sg_d) / 2
-        // inside each face; below 0 the leg is longer than the cap is high.
-        Cover("st_ua", m_kp.st_ua, {st, {"sg_d", m_kp.sg_d, m_wSg / 2.0}}, "the stirrups outside the beam's top and bottom");
+private:
+    // The end-face bars lie outside the skeleton's end bars, touching them: their axis stands
+    // sd_a = st_sa - w(st_d) / 2 - w(sd_d) / 2 from the beam's end, and their surface half their
+    // outer diameter nearer, st_sa - w(st_d) / 2 - w(sd_d), which is out when below 0. Laid
+    // inside the skeleton (fPosSdAndSt non-zero) they stand at st_sa + the same.
+    void EndFaceCover()
+    {
+        if (m_kp.fDistribute == 0 || m_kp.fPosSdAndSt != 0) return;
+        Cover("st_sa", m_kp.st_sa, {MainBarHalf(), {"sd_d", m_kp.sd_d, m_wSd}}, "the end-face bars (sd) outside the beam's end");
+    }
 
-        // A frame at y lies lWg / 2 - |y| from the side face on its side. The stirrup wrapping it
-        // stands w(st_d) / 2 + w(sg_d) / 2 further out, its axis below 0 outside the beam's side.
-        // The side bars laid outside the skeleton (fPosShAndSg 0) stand outside the stirrup, their
-        // axis at sh_a = lWg / 2 - |y| - w(st_d) / 2 - w(sg_d) - w(sh_d) / 2 and their surface
-        // w(sh_d) / 2 nearer the face; laid in the skeleton's plane, their axis is the frame's and
-        // their surface w(sh_d) / 2 beside it. A surface below 0 lies outside the beam's side.
+    // A stirrup's leg runs between the top and the bottom skeleton bars, st_ua from the top and
+    // the same from the bottom, and wraps them: its axis stands st_ua - w(st_d) / 2 - w(sg_d) / 2
+    // inside each face; below 0 the leg is longer than the cap is high.
+    void StirrupCover()
+    {
+        Cover("st_ua", m_kp.st_ua, {MainBarHalf(), {"sg_d", m_kp.sg_d, m_wSg / 2.0}}, "the stirrups outside the beam's top and bottom");
+    }
+
+    // A frame at y lies lWg / 2 - |y| from the side face on its side. The stirrup wrapping it
+    // stands w(st_d) / 2 + w(sg_d) / 2 further out, its axis below 0 outside the beam's side.
+    // The side bars laid outside the skeleton (fPosShAndSg 0) stand outside the stirrup, their
+    // axis at sh_a = lWg / 2 - |y| - w(st_d) / 2 - w(sg_d) - w(sh_d) / 2 and their surface
+    // w(sh_d) / 2 nearer the face; laid in the skeleton's plane, their axis is the frame's and
+    // their surface w(sh_d) / 2 beside it. A surface below 0 lies outside the beam's side.
+    void FrameSides()
+    {
         const KeyPath frameY(m_cap, "FrameY");
         const char* const sideBarsOut = "the side bars (sh) outside the beam's side";
         for (int j = 0; j < m_kp.FrameY.GetSize(); ++j) {
@@ -72,29 +106,15 @@ public:
             const double room = m_lWg / 2.0 - std::fabs(y);
             const KeyPath at(frameY, j);
             if (m_kp.fPosShAndSg == 0) {
-                Side(at, y, room, {st, {"sg_d", m_kp.sg_d, m_wSg}, {"sh_d", m_kp.sh_d, m_wSh}}, sideBarsOut);
+                Side(at, y, room, {MainBarHalf(), {"sg_d", m_kp.sg_d, m_wSg}, {"sh_d", m_kp.sh_d, m_wSh}}, sideBarsOut);
                 continue;
             }
-            Side(at, y, room, {st, {"sg_d", m_kp.sg_d, m_wSg / 2.0}}, "the stirrups outside the beam's side");
+            Side(at, y, room, {MainBarHalf(), {"sg_d", m_kp.sg_d, m_wSg / 2.0}}, "the stirrups outside the beam's side");
             Side(at, y, room, {{"sh_d", m_kp.sh_d, m_wSh / 2.0}}, sideBarsOut);
         }
-
-        BarStationOrder();
-        TopCutOffEnds();
-        BuildableSteel();
-        return m_reported;
     }
 
-    // A limit of what can be built: its row of the docs' table and the member that judges it.
-    struct Limit {
-        const char* keys;
-        const char* limit;
-        void (CapKeyFit::*judge)();
-    };
-    static const Limit kLimits[];
-
-private:
-    void BuildableSteel();
+    BarInCover MainBarHalf() const { return {"st_d", m_kp.st_d, m_wSt / 2.0}; }
 
     static int TruncatedType(double type)
     {
@@ -347,12 +367,9 @@ private:
         }
     }
 
-    // The bridge codes weld a skeleton's bars (JTG 3362-2018, welded skeletons): an inclined bar to
-    // a through bar with 5 d on both sides, 10 d on one side (st_fWeld 0); through bars to each
-    // other with the short weld, 2.5 d on both sides, 5 d on one; d the main bar's diameter.
     bool OneSided() const { return m_kp.st_fWeld == 0; }
     // The full weld's (full true) or the short weld's length in main bar diameters, and in mm.
-    double Factor(bool full) const { return full ? (OneSided() ? 10.0 : 5.0) : (OneSided() ? 5.0 : 2.5); }
+    double Factor(bool full) const { return (full ? kFullWeld : kShortWeld)[OneSided() ? 1 : 0]; }
     double Weld(bool full) const { return Factor(full) * m_kp.st_d; }
     bool LegsHoldShortWeld() const { return !Beyond(Weld(false), m_kp.st_LstWeld); }
 
@@ -421,19 +438,25 @@ private:
     }
 
     // The outermost stirrups stand sg_a from each end: their surface, half the stirrup's outer
-    // diameter about the axis, stays within the concrete; and the stirrups of an end are counted
-    // between it and its first support line from sg_a on, so sg_a stays short of that line.
+    // diameter about the axis, stays within the concrete; and an end's stirrups are laid between
+    // it and its first support line, so sg_a stays short of that line.
     void OutermostStirrups()
     {
         Cover("sg_a", m_kp.sg_a, {{"sg_d", m_kp.sg_d, m_wSg / 2.0}}, "the outermost stirrups (sg) outside the beam's end");
+        ShortOfFirstSupport("sg_a", m_kp.sg_a, "the outermost stirrups (sg)");
+    }
+
+    // A distance from each end that stays short of that end's first support line, as the frames
+    // read the cantilevers: judged at the nearer line.
+    void ShortOfFirstSupport(const char* key, double distance, const char* what)
+    {
         const bool left = m_along.leftCantilever <= m_along.rightCantilever;
         const double cantilever = left ? m_along.leftCantilever : m_along.rightCantilever;
-        if (m_kp.sg_a < cantilever && !KVDataCommon::IsEqual(m_kp.sg_a, cantilever)) return;
-        Report(KeyPath(m_cap, "sg_a").Path(),
-               std::string("puts the outermost stirrups (sg) at or past the first support line from the ") +
-                   (left ? "left" : "right") + " end; expected below " + KeyLengthText(cantilever) +
-                   " mm, that line's distance from the end",
-               m_kp.sg_a);
+        if (distance < cantilever && !KVDataCommon::IsEqual(distance, cantilever)) return;
+        Report(KeyPath(m_cap, key).Path(),
+               std::string("puts ") + what + " at or past the first support line from the " + (left ? "left" : "right") +
+                   " end; expected below " + KeyLengthText(cantilever) + " mm, that line's distance from the end",
+               distance);
     }
 
     // A bar is bent round a mandrel no smaller than its grade allows (the bend diameters of the end
@@ -468,14 +491,11 @@ private:
                    KeyLengthText(m_along.leastHeightAt));
     }
 
-    // The skeleton's end legs stand st_sa from each end: each stays in its half of the beam where
-    // it is least long, along its bottom between the tapered parts; beyond, the bars of the two
-    // ends run past each other and the bottom bars past the tapered parts' feet.
-    void EndLegsInTheirHalf()
+    // The skeleton's end legs stand st_sa from each end, where its through bars end: the skeleton
+    // carries a cantilever over its first support line only where its bars reach past that line.
+    void EndLegsShortOfFirstSupport()
     {
-        HalfOf("st_sa", m_kp.st_sa, m_along.bottomLength,
-               "puts the skeleton's end legs past the middle of the beam where it is least long",
-               "the beam's " + KeyLengthText(m_along.bottomLength) + " mm length along its bottom");
+        ShortOfFirstSupport("st_sa", m_kp.st_sa, "the skeleton's end legs");
     }
 
     // A distance from a face of the skeleton's bars that stays in its half of a length: twice it
@@ -484,7 +504,7 @@ private:
     {
         const double most = (length - m_wSt) / 2.0;
         if (!Beyond(distance, most)) return;
-        const BarInCover st{"st_d", m_kp.st_d, m_wSt / 2.0};
+        const BarInCover st = MainBarHalf();
         const std::string by = std::string(puts) + " by " + KeyLengthText(distance - most) + " mm";
         if (ReportThickBars({st}, by)) return;
         Report(KeyPath(m_cap, key).Path(),
@@ -498,6 +518,7 @@ private:
         if (!m_named.insert(path).second) return;
         QMReportError(CString(KeyValueMessage(path, what, given).c_str()), 0);
         ++m_reported;
+        if (m_rowOfEach) m_rowOfEach->push_back(m_row);
     }
 
     const CPM001_CapKeyParam& m_kp;
@@ -509,32 +530,61 @@ private:
     const double m_wSt, m_wSg, m_wSh, m_wSd;   // the outer diameters of the bars: skeleton, stirrups, side, end-face
     std::set<std::string> m_named;
     int m_reported = 0;
+    int m_row = -1;                         // the row of Limits() judging, -1 outside them
+    std::vector<int>* m_rowOfEach = nullptr;
 };
+
+// A number of bar diameters as the docs write it: "2.5 d".
+std::string Diameters(double factor) { return KeyValueText(factor) + " d"; }
+
+// The bend diameters by grade, from the bar helpers' table the judge reads.
+std::string BendDiameters()
+{
+    const std::pair<int, const char*> grades[] = {{1, "HPB300"}, {2, "HRB335"}, {3, "HRB400"}, {4, "HRB500"}};
+    std::string text;
+    for (const auto& [type, grade] : grades)
+        text += (text.empty() ? "" : ", ") + Diameters(KVDataCommon::InnerBendDiameter(1.0, type)) + " " + grade;
+    return text;
+}
 
 // The limits in the order of the docs' table, which the key fit's test compares with this one.
-const CapKeyFit::Limit CapKeyFit::kLimits[] = {
-    {"`sg_s`, `sg_s2`, `sg_s3`, `sg_Min`, `sg_Max`", "from w(`sg_d`) to the beam's length", &CapKeyFit::StirrupSpacings},
-    {"`sh_s`, `sh_Min`, `sh_Max`", "from w(`sh_d`) to the beam's height at the crown", &CapKeyFit::SideBarSpacings},
-    {"`sd_Min`, `sd_Max`", "from w(`sd_d`) to the taller end face's height", &CapKeyFit::EndFaceBarSpacings},
-    {"`Ldis`, `Cdis`", "from w(`SBd`) to the beam's length", &CapKeyFit::TendonBarSpacings},
-    {"`FrameY[k]`", "at least w(`st_d`) from every other frame", &CapKeyFit::FramesApart},
-    {"`st_LstWeld`", "at least 2.5 d (`st_fWeld` other than 0), 5 d (`st_fWeld` 0)", &CapKeyFit::EndLegWelds},
-    {"`FrameAr[i].GJJ[g][e].dx`", "at least the weld laid", &CapKeyFit::BarStationWelds},
-    {"`FrameAr[i].LenT[2c]` with `LenT[2c + 1]`, `LenB[2s]` with `LenB[2s + 1]`", "the two at least the weld laid, or both 0",
-     &CapKeyFit::CutOffWelds},
-    {"`sg_a`", "at least w(`sg_d`)/2, below each end's first support line", &CapKeyFit::OutermostStirrups},
-    {"`KeyLen2` (arcs laid: `KeyLen1` above 0), `st_LeadPointR` (`st_fCalculateLarc` 1)",
-     "0 or at least half the bend diameter of `st_d` for its `st_type` (2.5 d HPB300, 4 d HRB335, 5 d HRB400, 6 d "
-     "HRB500: the end hooks' bend diameters, above)",
-     &CapKeyFit::Bends},
-    {"`st_ua`", "at most (h − w(`st_d`))/2, h the section's least height", &CapKeyFit::TopBarsInTheUpperHalf},
-    {"`st_sa`", "at most (b − w(`st_d`))/2, b the beam's length along its bottom", &CapKeyFit::EndLegsInTheirHalf},
-};
-
-// What can be built, each length that places steel judged against the bars it places.
-void CapKeyFit::BuildableSteel()
+const std::vector<CapKeyFit::Limit>& CapKeyFit::Limits()
 {
-    for (const Limit& limit : kLimits) (this->*limit.judge)();
+    static const std::vector<Limit> limits = {
+        {"`st_sa` (end-face bars laid outside the skeleton: `fDistribute` on, `fPosSdAndSt` 0)",
+         "at least w(`st_d`)/2 + w(`sd_d`)", &CapKeyFit::EndFaceCover},
+        {"`st_ua`", "at least w(`st_d`)/2 + w(`sg_d`)/2", &CapKeyFit::StirrupCover},
+        {"`FrameY[k]`",
+         "from each side face at least w(`st_d`)/2 + w(`sg_d`) + w(`sh_d`) (`fPosShAndSg` 0), otherwise "
+         "w(`st_d`)/2 + w(`sg_d`)/2 and w(`sh_d`)/2",
+         &CapKeyFit::FrameSides},
+        {"`FrameAr[i].GJJ[g][e].dx` (`fGJJ` not 0)", "at least the `dx` before it in its group", &CapKeyFit::BarStationOrder},
+        {"`FrameAr[i].LenT[2c]`, `LenT[2c + 1]` (`fGJJ` 0)",
+         "at most the support line's distance from the beam's left end, from its right end", &CapKeyFit::TopCutOffEnds},
+        {"`sg_s`, `sg_s2`, `sg_s3`, `sg_Min`, `sg_Max`", "from w(`sg_d`) to the beam's length", &CapKeyFit::StirrupSpacings},
+        {"`sh_s`, `sh_Min`, `sh_Max`", "from w(`sh_d`) to the beam's height at the crown", &CapKeyFit::SideBarSpacings},
+        {"`sd_Min`, `sd_Max`", "from w(`sd_d`) to the taller end face's height", &CapKeyFit::EndFaceBarSpacings},
+        {"`Ldis`, `Cdis`", "from w(`SBd`) to the beam's length", &CapKeyFit::TendonBarSpacings},
+        {"`FrameY[k]`", "at least w(`st_d`) from every other frame", &CapKeyFit::FramesApart},
+        {"`st_LstWeld`",
+         "at least " + Diameters(kShortWeld[0]) + " (`st_fWeld` other than 0), " + Diameters(kShortWeld[1]) +
+             " (`st_fWeld` 0)",
+         &CapKeyFit::EndLegWelds},
+        {"`FrameAr[i].GJJ[g][e].dx`",
+         "at least the weld laid: " + Diameters(kFullWeld[0]) + " (`st_fWeld` other than 0), " + Diameters(kFullWeld[1]) +
+             " (`st_fWeld` 0), lowered to `st_LstWeld` where it is shorter",
+         &CapKeyFit::BarStationWelds},
+        {"`FrameAr[i].LenT[2c]` with `LenT[2c + 1]`, `LenB[2s]` with `LenB[2s + 1]`", "the two at least the weld laid, or both 0",
+         &CapKeyFit::CutOffWelds},
+        {"`sg_a`", "at least w(`sg_d`)/2, below each end's first support line", &CapKeyFit::OutermostStirrups},
+        {"`KeyLen2` (arcs laid: `KeyLen1` above 0), `st_LeadPointR` (`st_fCalculateLarc` 1)",
+         "0 or at least half the bend diameter of `st_d` for its `st_type` (" + BendDiameters() +
+             ": the end hooks' bend diameters, above)",
+         &CapKeyFit::Bends},
+        {"`st_ua`", "at most (h − w(`st_d`))/2, h the section's least height", &CapKeyFit::TopBarsInTheUpperHalf},
+        {"`st_sa`", "below each end's first support line", &CapKeyFit::EndLegsShortOfFirstSupport},
+    };
+    return limits;
 }
 
 } // namespace
@@ -542,7 +592,7 @@ void CapKeyFit::BuildableSteel()
 std::vector<BuildableLimitRow> BuildableLimitRows()
 {
     std::vector<BuildableLimitRow> rows;
-    for (const CapKeyFit::Limit& limit : CapKeyFit::kLimits) rows.push_back({limit.keys, limit.limit});
+    for (const CapKeyFit::Limit& limit : CapKeyFit::Limits()) rows.push_back({limit.keys, limit.limit});
     return rows;
 }
 
@@ -568,7 +618,6 @@ CapAlongBeam CapAlongBeamOf(const CPM001T0101Atom& cap, int layMode)
         const double height = cap.GetFame_XZ(x) + cap.st.ua - underside.At(x);
         if (height < along.leastHeight) along.leastHeight = height, along.leastHeightAt = x;
     }
-    along.bottomLength = cap.bBg - cap.bBpl - cap.bBpr;
     return along;
 }
 
@@ -579,9 +628,10 @@ int ReportKeysNotFittingCapBeam(const CPM001T0101Atom& cap, const CPM001_CapKeyP
     return reported;
 }
 
-int ReportKeysNotFittingCap(const CPM001_CapKeyParam& kp, double lWg, const CapAlongBeam& along, const std::string& root)
+int ReportKeysNotFittingCap(const CPM001_CapKeyParam& kp, double lWg, const CapAlongBeam& along, const std::string& root,
+                            std::vector<int>* rowOfEach)
 {
-    return CapKeyFit(kp, lWg, along, root).Run();
+    return CapKeyFit(kp, lWg, along, root).Run(rowOfEach);
 }
 
 // The tendons of each definition across the beam: a tendon at y from the centre line holds its duct

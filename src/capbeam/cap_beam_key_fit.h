@@ -22,7 +22,6 @@ struct CapAlongBeam {
     double rightCantilever = 0.0; // the last support line to the right end, at y 0
     double leastHeight = 0.0;     // the section's height where it is least high
     double leastHeightAt = 0.0;   // the station of that height
-    double bottomLength = 0.0;    // the beam's length along its bottom, between its tapered parts
 };
 
 // The cap along its length as the design's steps read it with frames laid by layMode (st_fLayMode),
@@ -39,9 +38,10 @@ int ReportKeysNotFittingCapBeam(const CPM001T0101Atom& cap, const CPM001_CapKeyP
 // its first two cells: the keys it judges and the limit.
 struct BuildableLimitRow {
     std::string_view keys;
-    std::string_view limit;
+    std::string limit;
 };
-// The limits of what can be built that ReportKeysNotFittingCap holds, in the order it judges them.
+// Every limit ReportKeysNotFittingCap holds, in the order it judges them: each of its judges is one
+// of these rows.
 std::vector<BuildableLimitRow> BuildableLimitRows();
 
 // Reports through the error channel, one line each, every key value of kp that alone puts the
@@ -51,16 +51,17 @@ std::vector<BuildableLimitRow> BuildableLimitRows();
 // (sh) surface lie outside the beam's side,
 // a frame record's bar station (dx) below the one before it in its group, a top cut-off length
 // (LenT) of a secondary frame record that puts its bar past an end of the beam along; and what
-// cannot be built (BuildableLimitRows): a spacing closer than its bars are thick or longer than
+// cannot be built: a spacing closer than its bars are thick or longer than
 // what it divides, frames closer than their bar, a welded leg shorter than the codes' short weld,
 // a bar station (dx) or a cut-off bar shorter than the weld laid, the outermost stirrups outside
 // the beam's end or at a support line, a bend tighter than the codes allow, the top bars below the
-// middle of the least high section, the skeleton's end legs past the middle of the beam's bottom. Where the
+// middle of the least high section, the skeleton's end legs at or past a first support line. Where the
 // diameters and a cover together leave no room, a diameter thicker than any rolled bar is named,
 // otherwise the cover. Each key is named once. Nothing is changed; returns the number of lines
-// reported.
+// reported. With rowOfEach, the index in BuildableLimitRows() of the row that judged each line
+// reported is appended to it, -1 for a line judged outside them.
 int ReportKeysNotFittingCap(const CPM001_CapKeyParam& kp, double lWg, const CapAlongBeam& along,
-                            const std::string& root = {});
+                            const std::string& root = {}, std::vector<int>* rowOfEach = nullptr);
 
 // Reports through the error channel, one line each, every tendon position across the beam
 // (cap.SteelAr[k].Y[j]) that puts its duct, of the outer size the catalogue gives the definition's

@@ -60,8 +60,8 @@ void AddTopCutOff(CPM001_CapKeyParam& kp, const char* name, std::initializer_lis
 // high at the crown, its taller end face 1000: spacings from the bar (12, 16) to what they divide; frames of 28 mm bars
 // 28 apart; welded end legs of the short weld 70 (2.5 × 28, both sides) or 140 (5 × 28, one side), shorter than the
 // full weld 140 or 280 (10 × 28), which bar stations and cut-off bars hold; the outermost stirrups 6 from the end;
-// bends half the 2.5 × 28 = 70 an HPB300 bar is bent round; top bars and end legs (1000 - 28) / 2 = 486 into the
-// section 1000 high at its least, (10000 - 28) / 2 = 4986 along the bottom. Ducts 87 (round) and 77 (flat, 72×22)
+// bends half the 2.5 × 28 = 70 an HPB300 bar is bent round; top bars (1000 - 28) / 2 = 486 into the section 1000 high
+// at its least; end legs short of the right end's first support line, 1500 from it. Ducts 87 (round) and 77 (flat, 72×22)
 // across reach 1000 - 43.5 = 956.5 and 1000 - 38.5 = 961.5 from the centre line of a cap 2000 wide, a duct apart.
 void BuildableAtEdge(CPM001_CapKeyParam& kp, double past, int fWeld)
 {
@@ -69,7 +69,7 @@ void BuildableAtEdge(CPM001_CapKeyParam& kp, double past, int fWeld)
     kp.sg_s = kp.Ldis = 12.0 - past, kp.sh_s = kp.sd_Min = 16.0 - past;
     kp.sg_Max = kp.Cdis = 10000.0 + past, kp.sh_Max = 1800.0 + past, kp.sd_Max = 1000.0 + past;
     kp.SBtype = 1, kp.SBd = 12.0, kp.FrameY[1] = -797.0 - past, kp.sg_a = 6.0 - past;
-    kp.st_ua = 486.0 + past, kp.st_sa = 4986.0 + past;
+    kp.st_ua = 486.0 + past, kp.st_sa = 1499.0 + past;
     kp.st_fWeld = fWeld, kp.st_LstWeld = weld / 2.0 - past;
     AddRecord(kp, 1, {{weld - past}});
     AddTopCutOff(kp, "N", {weld / 2.0, weld / 2.0 - past});
@@ -84,6 +84,14 @@ void BuildableAtEdge(CPM001_CapKeyParam& kp, double past, int fWeld)
     }
 }
 
+// Whether a row's cells name the key a line reports, by its last name: "cap.FrameAr[1].LenT[3]: …" by `LenT[2c + 1]`.
+bool RowNamesKey(const BuildableLimitRow& row, const std::string& line)
+{
+    std::smatch key;
+    std::regex_search(line, key, std::regex(R"((\w+)(\[[^\]]*\])*:)"));
+    return std::regex_search(std::string(row.keys) + row.limit, std::regex("[`.]" + key[1].str() + "[`\\[]"));
+}
+
 TEST(CapKeyFit, EachValueIsJudgedAtTheEdgeOfWhatFits)
 {
     const std::string rolled = "expected a rolled bar of at most 50 mm (51 given)";
@@ -93,6 +101,7 @@ TEST(CapKeyFit, EachValueIsJudgedAtTheEdgeOfWhatFits)
         double lWg;
         std::vector<std::string> errors;
         double tanSkew = 0.0;
+        std::pair<double, double> cantilevers = {2000.0, 1500.0};  // left, right
     } rows[] = {
         // st_sa holds half a skeleton bar and a whole end-face bar (its axis half of it in, its surface at the end),
         // 14 + 16 = 30; st_ua half a skeleton bar and half a stirrup, 14 + 6 = 20; beside a frame stand 14 + 12 + 16
@@ -208,9 +217,8 @@ TEST(CapKeyFit, EachValueIsJudgedAtTheEdgeOfWhatFits)
           "cap.st_ua: puts the top bars below the middle of the section where it is least high by 1 mm; expected at "
           "most 486 mm, so that twice it and the 28 mm outer diameter of st_d 28 fit the section's 1000 mm height at station "
           "0 (487 given)",
-          "cap.st_sa: puts the skeleton's end legs past the middle of the beam where it is least long by 1 mm; expected "
-          "at most 4986 mm, so that twice it and the 28 mm outer diameter of st_d 28 fit the beam's 10000 mm length along "
-          "its bottom (4987 given)",
+          "cap.st_sa: puts the skeleton's end legs at or past the first support line from the right end; expected below "
+          "1500 mm, that line's distance from the end (1500 given)",
           "cap.SteelAr[0].Y[0]: puts the tendon's duct outside the beam's side by 1 mm; expected from -956.5 to 956.5 "
           "mm in a cap 2000 mm wide with a duct 87 mm across (-957.5 given)",
           "cap.SteelAr[0].Y[1]: lays the tendon's duct into that of the tendon at Y[0] (-957.5 mm); expected at least "
@@ -225,6 +233,34 @@ TEST(CapKeyFit, EachValueIsJudgedAtTheEdgeOfWhatFits)
          }, 2000.0,
          {"cap.FrameAr[0].GJJ[0][0].dx: welds its bar on closer to the support line than one weld; expected at least "
           "200 mm, a weld on one side of 10 × st_d 25 lowered to st_LstWeld (199 given)"}},
+        // Welds of 5 × 28 = 140 on both sides lowered to end legs of 100, which hold the short weld 2.5 × 28 = 70: a bar
+        // station and a cut-off pair (50 + 50) of 100 are welded on, 99 (50 + 49) is not.
+        {"bar stations and cut-off bars held to the weld laid, lowered", [](auto& kp) {
+             kp.st_LstWeld = 100.0, AddRecord(kp, 1, {{100.0}, {99.0}}), AddTopCutOff(kp, "N", {50.0, 50.0, 50.0, 49.0});
+         }, 2000.0,
+         {"cap.FrameAr[0].GJJ[1][0].dx: welds its bar on closer to the support line than one weld; expected at least "
+          "100 mm, a weld on both sides of 5 × st_d 28 lowered to st_LstWeld (99 given)",
+          "cap.FrameAr[1].LenT[2]: with the length after it lays a top cut-off bar 99 mm long, shorter than one weld; "
+          "expected the two at least 100 mm, a weld on both sides of 5 × st_d 28 lowered to st_LstWeld (50 given)"}},
+        // Each value at the largest that fits: spacings of the beam's length 10000, its height 1800 and the end face's
+        // 1000; the top bars 486 down; the end legs and the outermost stirrups short of the right end's first support
+        // line, 1500 from it; top cut-off bars to the beam's ends from the lines at 2000 and 8000; long welds and bends.
+        {"every value at the largest that fits", [](auto& kp) {
+             kp.sg_fenG = 1, kp.sg_s = kp.sg_s2 = kp.sg_s3 = kp.sg_Min = kp.sg_Max = kp.Ldis = kp.Cdis = 10000.0;
+             kp.sh_s = kp.sh_Min = kp.sh_Max = 1800.0, kp.sd_Min = kp.sd_Max = 1000.0, kp.SBtype = 1, kp.SBd = 12.0;
+             kp.SteelAr.Add({});
+             kp.st_ua = 486.0, kp.st_sa = kp.sg_a = 1499.0, kp.st_LstWeld = 10000.0;
+             AddRecord(kp, 1, {{10000.0}}), AddTopCutOff(kp, "N", {2000.0, 8000.0, 8000.0, 2000.0});
+             kp.KeyLen1 = 400.0, kp.st_fCalculateLarc = 1, kp.KeyLen2 = kp.st_LeadPointR = 10000.0;
+         }, 2000.0, {}},
+        // Both ends' first support lines 1750 from them, as on the footing sample: judged at the left one.
+        {"end legs past the left end's first support line", [](auto& kp) { kp.st_sa = 1800.0; }, 2000.0,
+         {"cap.st_sa: puts the skeleton's end legs at or past the first support line from the left end; expected below "
+          "1750 mm, that line's distance from the end (1800 given)"}, 0.0, {1750.0, 1750.0}},
+        // End legs far past the middle of the beam's bottom, short of the first support lines (a hammerhead's 1800 on a
+        // bottom of 3500 between its tapered parts, its column 4250 from each end).
+        {"end legs past the tapered parts' feet, short of the support lines", [](auto& kp) { kp.st_sa = 1800.0; }, 2000.0,
+         {}, 0.0, {4250.0, 4250.0}},
         // Not judged: a spacing of a part not laid, or of 0 bounding nothing (SoundCap's); a bend not laid or sharp.
         {"what is not laid, or bounds nothing", [](auto& kp) {
              kp.fDistribute = 0, kp.sg_fLayMode = kp.st_fCalculateLarc = 1;
@@ -242,11 +278,18 @@ TEST(CapKeyFit, EachValueIsJudgedAtTheEdgeOfWhatFits)
         ReportLog::Current().Clear();
         CPM001_CapKeyParam kp = SoundCap();
         row.change(kp);
-        CapAlongBeam along{10000.0, 2000.0, {}, row.tanSkew, 1800.0, 1000.0, 1500.0, 1000.0, 0.0, 10000.0};
+        const auto [left, right] = row.cantilevers;
+        CapAlongBeam along{10000.0, left, {}, row.tanSkew, 1800.0, 1000.0, right, 1000.0, 0.0};
         along.spacings.Add(6000.0);
-        const int reported = ReportKeysNotFittingCap(kp, row.lWg, along) + ReportTendonsNotFittingCap(kp, row.lWg);
+        std::vector<int> rowOfEach;
+        const int fitting = ReportKeysNotFittingCap(kp, row.lWg, along, {}, &rowOfEach);
+        const int reported = fitting + ReportTendonsNotFittingCap(kp, row.lWg);
         EXPECT_EQ(ReportedErrors(), row.errors);
         EXPECT_EQ(reported, static_cast<int>(row.errors.size()));
+        // Each line the key fit reports was judged by a row of its table, whose cells name the key.
+        for (int i = 0; i < fitting && i < static_cast<int>(ReportedErrors().size()); ++i)
+            EXPECT_TRUE(rowOfEach[i] >= 0 && RowNamesKey(BuildableLimitRows()[rowOfEach[i]], ReportedErrors()[i]))
+                << ReportedErrors()[i];
     }
     ReportLog::Current().Clear();
 }
