@@ -5,7 +5,6 @@
 
 #include <algorithm>
 #include <cmath>
-#include <cstddef>
 #include <initializer_list>
 #include <vector>
 
@@ -17,7 +16,7 @@ namespace {
 constexpr double kSameStation = 1e-5;
 
 // Stirrup stations laid from a beam end, as distances from it: the first, then runs of spacings,
-// each of one length, in order; the last run's spacing goes on past its count.
+// each of one length, in order, then the onward spacing.
 class SpacedStations {
 public:
     struct Run {
@@ -25,23 +24,27 @@ public:
         double spacing;
     };
 
-    SpacedStations(double first, std::initializer_list<Run> runs) : m_first(first), m_runs(runs) {}
+    SpacedStations(double first, std::initializer_list<Run> runs, double onward)
+        : m_first(first), m_runs(runs), m_onward(onward)
+    {
+    }
 
     // Station of the k-th stirrup from the first (k from 0).
     double At(long long k) const
     {
         double p = m_first;
-        for (std::size_t i = 0; i < m_runs.size() && k > 0; ++i) {
-            const long long steps = i + 1 == m_runs.size() ? k : std::min(k, std::max(m_runs[i].count, 0LL));
-            p += steps * m_runs[i].spacing;
+        for (const Run& run : m_runs) {
+            const long long steps = std::min(k, std::max(run.count, 0LL));
+            p += steps * run.spacing;
             k -= steps;
         }
-        return p;
+        return p + k * m_onward;
     }
 
 private:
     double m_first;
     std::vector<Run> m_runs;
+    double m_onward;
 };
 
 // The main group's stirrups at one end, as distances from that end: the outermost, then normal
@@ -68,8 +71,8 @@ struct MainRun {
 class EndStations {
 public:
     EndStations(const Atom& atom, const MainRun& main, long long spacings, long long dense)
-        : m_sg(atom.sg), m_main(main), m_mainStations(main.outer, {{main.normal, atom.sg.s}, {0, main.after}}),
-          m_zone(atom.sg.a, {{spacings, atom.sg.s3}, {0, atom.sg.s2}}),
+        : m_sg(atom.sg), m_main(main), m_mainStations(main.outer, {{main.normal, atom.sg.s}}, main.after),
+          m_zone(atom.sg.a, {{spacings, atom.sg.s3}}, atom.sg.s2),
           m_reach(std::fabs(std::tan(atom.a)) * (atom.lWg / 2.0 - atom.st.a)),
           m_zoneStations(std::max(spacings + dense + 1, 0LL))
     {
@@ -268,8 +271,8 @@ bool ShareSquareEnd(const Atom& atom, const Plan& plan, const EndSide& e, EndSha
 SpacedStations SkewedEndStations(const Atom& atom, const Plan& plan, const EndSide& e)
 {
     const auto& sg = atom.sg;
-    if (plan.layout == Layout::UniformSkewed) return SpacedStations(sg.a, {{1, sg.Aas}, {0, sg.s}});
-    return SpacedStations(sg.a, {{e.nas, e.rest}, {e.normal, sg.s}, {0, sg.s2}});
+    if (plan.layout == Layout::UniformSkewed) return SpacedStations(sg.a, {{1, sg.Aas}}, sg.s);
+    return SpacedStations(sg.a, {{e.nas, e.rest}, {e.normal, sg.s}}, sg.s2);
 }
 
 // Along the skew the taper record holds the first stirrups of the end by the layout's count.
