@@ -440,6 +440,27 @@ const Case<CPM001T0101Atom> kLaidCases[] = {
      [](CPM001T0101Atom& a) { a.sg.rns2[1] = 11, Lay(a), a.sg.sg2[0].L1 = a.sg.sg2[0].L1p = 1710.0; },
      "a stirrup leg, L1 of sg2 record 1 (mark 8), 1710.0 mm less the bars' 30.0 mm, stands taller than the 1620.0 mm "
      "the section leaves within its covers at station 9100.0"},
+    // Along the skew, uniform, sg_a 50: stirrups at 50, 200 + k x 200, trunc((1016.6 - 200) / 200) + 2 = 6 on each
+    // tapered part, the innermost at 1000 on the level bottom: 1680 within the covers, however far ten densified
+    // spacings of 130, which the layout does not lay, would reach (to 960, where 1800 - 24 - 120 = 1656).
+    {"a uniform layout's taper leg judged at the innermost stirrup laid",
+     [](CPM001T0101Atom& a) {
+         a.sg.a = 50.0, a.sg.fenG = 0, a.sg.fLayMode = 1, a.sg.s2 = 130.0, a.sg.lns2[0] = a.sg.rns2[1] = 10;
+         Lay(a), a.sg.sg2[0].L1p = 1711.0;
+     },
+     "a stirrup leg, L1p of sg2 record 1 (mark 8), 1711.0 mm less the bars' 30.0 mm, stands taller than the 1680.0 mm "
+     "the section leaves within its covers at its tallest from station 50.0 to 1000.0"},
+    // Square ends skewed t = 0.25, one uniform layout square to the axis, sg_a 50: end zones of trunc((475 + 50 -
+    // 50) / 150) = 3 spacings, 50 ... 500 from each end, the right's at 9500 ... 9950. Under a crown at 9000, the top
+    // falling 0.02 each way, the tallest stands at 9500: 1680 - 500 x 0.02 = 1670 (+ 30 as designed), not the 1510
+    // at 500 of the left end's zone.
+    {"the skewed end zones' leg 1 taller, the crown near the right end",
+     [](CPM001T0101Atom& a) {
+         a.bBpl = a.bBpr = a.hHpl = a.hHpr = 0.0, a.sg.a = 50.0, a.sg.fenG = 0, a.a = std::atan(0.25);
+         a.iLb = a.iRb = 0.02, a.bAc = 9000.0, Lay(a), a.sg.sg3[0].L1p += 1.0;
+     },
+     "a stirrup leg, L1p of sg3 record 1 (mark 8), 1701.0 mm less the bars' 30.0 mm, stands taller than the 1670.0 mm "
+     "the section leaves within its covers at its tallest from station 9500.0 to 9950.0"},
     // The end zone's 2·10^9 spacings cannot be walked: the counts' stretches (main stirrups from 1400 to 8600 under a
     // level top, 1680 high) judge the legs, and the walk is not reported.
     {"a stored layout too long to walk again", [](CPM001T0101Atom& a) { Lay(a), a.sg.lns3 = 2000000000; }, nullptr},

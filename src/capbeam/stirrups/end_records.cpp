@@ -58,36 +58,6 @@ long long TaperStirrups(const Atom& atom, const Plan& plan, const EndSide& e, bo
     return 0;
 }
 
-// Distance from its beam end of the last stirrup on a tapered part.
-bool TaperInner(const Atom& atom, const Plan& plan, const EndSide& e, int n, double& p)
-{
-    const auto& sg = atom.sg;
-    switch (plan.layout) {
-    case Layout::DensifiedSquare: {
-        p = sg.a;
-        if (e.normal > 0) return MoveWithin(p, sg.s3, kUnbounded, e.d) >= 0;
-        if (!(e.d > 2.0 * atom.hHgl)) return MoveWithin(p, sg.s2, kUnbounded, e.d) >= 0;
-        const int endSpacings = TruncCount((e.zone - atom.hHgl - sg.a) / sg.s3);
-        const int taken = MoveWithin(p, sg.s3, endSpacings, e.d);
-        if (taken < 0) return false;
-        // The densified spacings follow only where the end zone's spacings all stand on the tapered part.
-        if (taken >= endSpacings) return MoveWithin(p, sg.s2, kUnbounded, e.d) >= 0;
-        return true;
-    }
-    case Layout::UniformSquare:
-        p = sg.a + (n - 1) * sg.s3;
-        return true;
-    default: {
-        double x0 = plan.layout == Layout::DensifiedSkewed ? sg.a + e.nas * e.rest
-                                                           : (e.square ? sg.a : sg.a + sg.Aas);
-        if (e.denseEntries > 1 && e.cantilever - e.d < e.dense * sg.s2)
-            x0 = e.cantilever - std::trunc((e.cantilever - e.d) / sg.s2 + 1.0) * sg.s2;
-        p = x0 + std::trunc((e.d - x0) / sg.s) * sg.s;
-        return true;
-    }
-    }
-}
-
 // Height of the beam at station x above the sloped lower edge from outline point edge to edge + 1
 // (1: the left slope, 3: the right one), probed with a vertical line; a station past the slope's
 // foot stands on the level bottom. false when the line misses the edge.
@@ -170,20 +140,15 @@ bool BarsHeight(const Atom& atom, const Plan& plan, double x, double& h)
     return true;
 }
 
-bool TaperStations(const Atom& atom, const Plan& plan, const EndSide& e, const EndShare& share, double& outer,
-                   double& inner)
+void TaperStations(const Atom& atom, const EndShare& share, double& outer, double& inner)
 {
-    // In the layouts with end zones the record holds the first stirrups of the end, zone and main
-    // ones in order of their stations: the outermost need not stand at the end distance, where a
-    // support line's densified zone reaches onto the tapered part past it. Along the skew they are
-    // laid from the end distance. The innermost is never nearer the end than the outermost (a part
-    // that holds the stirrup at the end distance alone).
-    const bool held = LaysEndZones(plan.layout) && share.taper > 0;
+    // The record holds the first stirrups of the end in order of their stations, as the shares
+    // found them in every layout: the outermost need not stand at the end distance, where a
+    // support line's densified zone reaches onto the tapered part past it. The innermost is never
+    // nearer the end than the outermost (a part that holds the stirrup at the end distance alone).
+    const bool held = share.taper > 0;
     outer = held ? share.taperOuter : atom.sg.a;
-    if (held) inner = share.taperInner;
-    else if (!TaperInner(atom, plan, e, static_cast<int>(share.taper), inner)) return false;
-    inner = std::max(inner, outer);
-    return true;
+    inner = held ? std::max(share.taperInner, outer) : outer;
 }
 
 bool TaperCount(const Atom& atom, const Plan& plan, const EndSide& e, int& n)
@@ -196,9 +161,6 @@ bool TaperCount(const Atom& atom, const Plan& plan, const EndSide& e, int& n)
 int FillTaperRecord(const Atom& atom, const Plan& plan, const Shares& shares, const CapBeamRecords::M_sg1& main,
                     CapBeamRecords::M_sg2& record)
 {
-    const auto& sg = atom.sg;
-    const EndSide left = LeftEnd(atom, plan);
-    const EndSide right = RightEnd(atom, plan);
     // The record holds the stirrups the shares gave it: in the layouts with end zones every stirrup
     // standing on a tapered part, main-group stirrups included; along the skew the layout's count,
     // 0 where the tapered part lays none.
@@ -210,10 +172,9 @@ int FillTaperRecord(const Atom& atom, const Plan& plan, const Shares& shares, co
     const bool laid = record.nl > 0 || record.nr > 0;
     const bool atLeft = laid ? record.nl > 0 : !plan.squareL || plan.squareR;
     const bool atRight = laid ? record.nr > 0 : !plan.squareR || plan.squareL;
-    double outerL = sg.a, innerL = sg.a, outerR = sg.a, innerR = sg.a;
-    if (laid && (!TaperStations(atom, plan, left, shares.left, outerL, innerL) ||
-                 !TaperStations(atom, plan, right, shares.right, outerR, innerR)))
-        return 0;
+    double outerL = 0.0, innerL = 0.0, outerR = 0.0, innerR = 0.0;
+    TaperStations(atom, shares.left, outerL, innerL);
+    TaperStations(atom, shares.right, outerR, innerR);
 
     // The lowest and the highest of them: the outermost stirrups and the innermost ones.
     double low = INFINITY, high = -INFINITY;

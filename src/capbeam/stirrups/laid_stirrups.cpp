@@ -60,13 +60,10 @@ bool FindLaidStirrups(const CPM001T0101Atom& atom, const CDblPointArray& outline
     laid = LaidStirrups{};
     laid.main = {std::min(xl, xr), std::max(xl, xr)};
     const double length = atom.bBg;
-    double outer = atom.sg.a, inner = atom.sg.a;
-    if (HasTaperRecords(plan) && !TaperStations(atom, plan, LeftEnd(atom, plan), shares.left, outer, inner))
-        return false;
+    double outer = 0.0, inner = 0.0;
+    TaperStations(atom, shares.left, outer, inner);
     laid.taper[0] = {outer, inner};
-    outer = inner = atom.sg.a;
-    if (HasTaperRecords(plan) && !TaperStations(atom, plan, RightEnd(atom, plan), shares.right, outer, inner))
-        return false;
+    TaperStations(atom, shares.right, outer, inner);
     laid.taper[1] = {length - inner, length - outer};
     laid.zone[0] = {shares.left.zoneFirst, shares.left.zoneLast};
     laid.zone[1] = {length - shares.right.zoneLast, length - shares.right.zoneFirst};

@@ -43,7 +43,7 @@ struct EndShare {
     double zoneFirst = 0.0;   // first and last of the zone stirrups beyond the taper, when zone > 0
     double zoneLast = 0.0;
     double taperOuter = 0.0;  // the taper record's outermost and innermost stirrup, when taper > 0
-    double taperInner = 0.0;  // (square layouts)
+    double taperInner = 0.0;
 };
 
 // Every stirrup laid along the beam, shared among the records: each stands in exactly one.
@@ -59,10 +59,9 @@ bool ShareStirrups(const Atom& atom, const Plan& plan, Shares& shares);
 // Stations of the main record's outermost stirrups at the two ends, from the left end. false after a
 // reported error.
 bool OuterStations(const Atom& atom, const Plan& plan, const Shares& shares, double& xl, double& xr);
-// The outermost and the innermost stirrup a taper record holds at end e (share: what it holds
-// there), as distances from that end; the end distance where it holds none. false after a reported error.
-bool TaperStations(const Atom& atom, const Plan& plan, const EndSide& e, const EndShare& share, double& outer,
-                   double& inner);
+// The outermost and the innermost stirrup a taper record holds at one end (share: what it holds
+// there), as distances from that end; the end distance where it holds none.
+void TaperStations(const Atom& atom, const EndShare& share, double& outer, double& inner);
 
 // Number of main stirrups before the ends are shared: every stirrup from the main group's
 // outermost at one end to the other (square layouts), or from end to end (skewed layouts).
@@ -105,9 +104,6 @@ bool StoreCount(long long count, int& field);
 // Moves p by step at most count times, stopping at the first position beyond limit (p > limit).
 // false after a reported error.
 bool MoveBeyond(double& p, double step, int count, double limit);
-// Moves p by step at most count times while the next position stays within limit (<= limit).
-// Returns the number of steps taken, or -1 after a reported error.
-int MoveWithin(double& p, double step, int count, double limit);
 
 // Walk over consecutive stirrup positions towards the crown; stops at the first step that reaches
 // or passes it. The two stirrups around the crown are the positions before and after that step;

@@ -5,6 +5,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <initializer_list>
 #include <vector>
 
 namespace CapBeamStirrups {
@@ -13,6 +14,38 @@ namespace {
 
 // Two stations closer than this are one stirrup position (the end zones are divided with it).
 constexpr double kSameStation = 1e-5;
+
+// Stirrup stations laid from a beam end, as distances from it: the first, then runs of spacings,
+// each of one length, in order, then the onward spacing.
+class SpacedStations {
+public:
+    struct Run {
+        long long count;
+        double spacing;
+    };
+
+    SpacedStations(double first, std::initializer_list<Run> runs, double onward)
+        : m_first(first), m_runs(runs), m_onward(onward)
+    {
+    }
+
+    // Station of the k-th stirrup from the first (k from 0).
+    double At(long long k) const
+    {
+        double p = m_first;
+        for (const Run& run : m_runs) {
+            const long long steps = std::min(k, std::max(run.count, 0LL));
+            p += steps * run.spacing;
+            k -= steps;
+        }
+        return p + k * m_onward;
+    }
+
+private:
+    double m_first;
+    std::vector<Run> m_runs;
+    double m_onward;
+};
 
 // The main group's stirrups at one end, as distances from that end: the outermost, then normal
 // spacings, then spacings `after` (the support line's densified zone, or more of the uniform spacing).
@@ -38,7 +71,8 @@ struct MainRun {
 class EndStations {
 public:
     EndStations(const Atom& atom, const MainRun& main, long long spacings, long long dense)
-        : m_sg(atom.sg), m_main(main), m_spacings(std::max(spacings, 0LL)),
+        : m_sg(atom.sg), m_main(main), m_mainStations(main.outer, {{main.normal, atom.sg.s}}, main.after),
+          m_zone(atom.sg.a, {{spacings, atom.sg.s3}}, atom.sg.s2),
           m_reach(std::fabs(std::tan(atom.a)) * (atom.lWg / 2.0 - atom.st.a)),
           m_zoneStations(std::max(spacings + dense + 1, 0LL))
     {
@@ -102,11 +136,7 @@ public:
     }
 
     // Station of the j-th main-group stirrup from the outermost one.
-    double Main(long long j) const
-    {
-        const long long normal = std::min(j, m_main.normal);
-        return m_main.outer + normal * m_sg.s + (j - normal) * m_main.after;
-    }
+    double Main(long long j) const { return m_mainStations.At(j); }
 
     // Takes the n stirrups of the end nearest to it (zone and main stirrups in order of their
     // stations): how many of them are zone stirrups, and the station of the next one.
@@ -137,11 +167,7 @@ public:
     }
 
 private:
-    double ZoneStation(long long k) const
-    {
-        const long long byS3 = std::min(k, m_spacings);
-        return m_sg.a + byS3 * m_sg.s3 + (k - byS3) * m_sg.s2;
-    }
+    double ZoneStation(long long k) const { return m_zone.At(k); }
 
     // Distance on the axis from station p to the nearest main stirrup (the outermost one, then
     // normal spacings, then the spacings after them), and that stirrup's number from the outermost.
@@ -169,7 +195,8 @@ private:
 
     const CapBeamRecords::SgDataSet& m_sg;
     MainRun m_main;
-    long long m_spacings;       // spacings s3 of the end zone
+    SpacedStations m_mainStations;
+    SpacedStations m_zone;      // the zone's stirrups: spacings s3, then densified ones
     double m_reach;             // how far a main stirrup reaches either side of its station
     long long m_zoneStations;   // stirrups of the end zone, those that are main stirrups included
     long long m_before = 0;     // zone stirrups out of reach of every main stirrup
@@ -237,6 +264,29 @@ bool ShareSquareEnd(const Atom& atom, const Plan& plan, const EndSide& e, EndSha
     return true;
 }
 
+// The stirrups of one end of a layout with stirrups along the skew, as distances from that end:
+// the first at the end distance, then the densified layout's end-rest spacings, the cantilever's
+// normal ones and the support line's densified ones, or the uniform layout's end offset and its
+// one spacing.
+SpacedStations SkewedEndStations(const Atom& atom, const Plan& plan, const EndSide& e)
+{
+    const auto& sg = atom.sg;
+    if (plan.layout == Layout::UniformSkewed) return SpacedStations(sg.a, {{1, sg.Aas}}, sg.s);
+    return SpacedStations(sg.a, {{e.nas, e.rest}, {e.normal, sg.s}}, sg.s2);
+}
+
+// Along the skew the taper record holds the first stirrups of the end by the layout's count.
+bool ShareSkewedEnd(const Atom& atom, const Plan& plan, const EndSide& e, EndShare& share)
+{
+    if (!TaperHeld(atom, plan, e, share.taper)) return false;
+    if (share.taper > 0) {
+        const SpacedStations stations = SkewedEndStations(atom, plan, e);
+        share.taperOuter = stations.At(0);
+        share.taperInner = stations.At(share.taper - 1);
+    }
+    return true;
+}
+
 } // namespace
 
 bool ShareStirrups(const Atom& atom, const Plan& plan, Shares& shares)
@@ -253,7 +303,7 @@ bool ShareStirrups(const Atom& atom, const Plan& plan, Shares& shares)
     }
     // Stirrups along the skew: every stirrup from end to end is a main stirrup unless it stands on
     // a tapered part.
-    if (!TaperHeld(atom, plan, left, shares.left.taper) || !TaperHeld(atom, plan, right, shares.right.taper))
+    if (!ShareSkewedEnd(atom, plan, left, shares.left) || !ShareSkewedEnd(atom, plan, right, shares.right))
         return false;
     shares.main = MainGroupStirrups(atom, plan) - shares.left.taper - shares.right.taper;
     return true;

@@ -43,20 +43,6 @@ bool MoveBeyond(double& p, double step, int count, double limit)
     return true;
 }
 
-int MoveWithin(double& p, double step, int count, double limit)
-{
-    int taken = 0;
-    while (taken < count && p + step <= limit) {
-        if (taken >= kMaxSteps) {
-            ReportTooManySteps();
-            return -1;
-        }
-        p += step;
-        ++taken;
-    }
-    return taken;
-}
-
 CrownWalk::CrownWalk(double start, double crown, bool rightward)
     : m_x(start), m_before(start), m_crown(crown), m_rightward(rightward)
 {

@@ -465,6 +465,8 @@ TEST_F(StirrupShares, TheUniformLayoutsLayEveryStirrupInOneRecordAtEveryAngle)
         // zone trunc((475 + 50 - 50) / 150) = 3: 50, 200, 350, 500, the last three crossing main
         // stirrups but 325, 275, 225 apart at the edges: 48 + 2 x 4 = 56.
         {"square to the axis, square ends, t = 0.25", 0, quarter, false, {48, -1, -1, 4, 4}},
+        // The skew the other way lays the same: the end zones reach 475 past the first main stirrup either way.
+        {"square to the axis, square ends, t = -0.25", 0, -quarter, false, {48, -1, -1, 4, 4}},
         // Tapered ends, 0: 10000 - 2000 = 8000 = 39 x 200 + 2 x 100, main 1150 ... 8850 (40); end
         // zone trunc((100 + 1000 - 50) / 150) = 7: 50 ... 1100; the tapered part holds
         // trunc(1000 / 150) + 1 = 7 (50 ... 950). 1100 stands 50 < 80 from 1150: that main
@@ -479,6 +481,7 @@ TEST_F(StirrupShares, TheUniformLayoutsLayEveryStirrupInOneRecordAtEveryAngle)
         // last two cross the main stirrup at 1350 but stand 325 and 275 from it at the edges):
         // 38 + 14 + 6 = 58.
         {"square to the axis, tapered ends, t = 0.25", 0, quarter, true, {38, 7, 7, 3, 3}},
+        {"square to the axis, tapered ends, t = -0.25", 0, -quarter, true, {38, 7, 7, 3, 3}},
         // Along the skew: BJ4(10000 - 100, 80, 200) = 48 x 200 and 150 at either end: 50, 200 ...
         // 9800, 9950, 51 stirrups at every angle.
         {"along the skew, square ends, 0", 1, 0.0, false, {51, -1, -1, -1, -1}},
