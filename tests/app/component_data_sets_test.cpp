@@ -98,8 +98,9 @@ TEST_P(StoredSamplePier, LoadedComponentKeepsNameFlagsSelectorsAndAnswers)
 class StoredFootingPier : public StoredSamplePier {};
 INSTANTIATE_TEST_SUITE_P(Footing, StoredFootingPier, ::testing::Values("footing.json"));
 
-// A load names the record a cut is in; a side-bar set read 8 bytes longer than stored misreads the next
-// object's form number, and bytes are left after the last record: each names the records read before.
+// A side-bar set read 8 bytes longer than stored misreads the next object's form number, a set cut
+// in the side bars ends early, and bytes are left after the last record: each names the records
+// read before, then the record the bytes stopped fitting in.
 TEST_P(StoredFootingPier, ALoadThatStopsFittingNamesTheRecordsRead)
 {
     const auto size = [](auto store) {
@@ -129,7 +130,10 @@ TEST_P(StoredFootingPier, ALoadThatStopsFittingNamesTheRecordsRead)
          ") may have read more or fewer bytes than were stored, or the number opening the circular columns' design "
          "there is itself damaged: unknown form of a sibling design object"},
         {cut, "the design data set is damaged: archive end of file at byte " + std::to_string(shEnd - 8) +
-                  " in the cap beam's design, sh: the archive ends early", "", ""},
+                  ": the pier's design record (bytes 0 to " + at + "), the cap beam's design, st (bytes ",
+         "), the cap beam's design, XH (bytes ",
+         " may have read more or fewer bytes than were stored, or the cap beam's design, sh there is itself damaged "
+         "or cut short: the archive ends early"},
         {longer, "the origin data set holds 4 bytes more than the component reads; the calculation engine's origin "
                  "part (bytes ",
          ") or the drawing options (bytes ", " to " + std::to_string(stored.origin.size()) +
