@@ -203,6 +203,15 @@ TEST_F(PM001CalcTest, ASetHandedForTheNextDesignIsTakenOnce)
     ASSERT_EQ(calc.GetDesignData(keyParam), 1);
     EXPECT_EQ(keyParam.CapKeyParam.st_d, 25.0);
     EXPECT_EQ(ErrorCount(), 0);
+
+    // The source read as a load reads the set a stored design was made with: a set handed for the
+    // next design is not it, and stays for that design.
+    calc.SetKeyParamForNextDesign(handed);
+    std::string error;
+    ASSERT_TRUE(calc.ReadKeyParamSource(keyParam, error));
+    EXPECT_EQ(keyParam.CapKeyParam.st_d, 25.0);
+    ASSERT_EQ(calc.GetDesignData(keyParam), 1);
+    EXPECT_EQ(keyParam.CapKeyParam.st_d, 32.0);
 }
 
 TEST_F(PM001CalcTest, UnreadableKeyParametersAreReportedWithTheirPlace)
@@ -213,6 +222,10 @@ TEST_F(PM001CalcTest, UnreadableKeyParametersAreReportedWithTheirPlace)
     EXPECT_EQ(calc.GetDesignData(keyParam), 0);
     ASSERT_EQ(ErrorCount(), 1);
     EXPECT_EQ(LastMessage(), "Calculation of component 12: key-parameter file /no/such/dir/12.json: no such file");
+    std::string error;
+    EXPECT_FALSE(calc.ReadKeyParamSource(keyParam, error));   // read again, as a load reads it: not reported
+    EXPECT_EQ(error, "key-parameter file /no/such/dir/12.json: no such file");
+    EXPECT_EQ(ErrorCount(), 1);
 
     calc.SetTestData(0, "");
     std::string text = kMinimalText;
