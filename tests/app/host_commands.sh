@@ -341,13 +341,10 @@ PY
 # inclination, stored before the bound that refuses it, loads, prints the stored design and reports
 # the value as an error (exit 1); a value of the wrong type is a damaged file (exit 2). So do welded
 # legs (welds on both sides of 2.5 × 28 = 70) and frames (0.55 apart, 31.6 needed) typed in metres.
-# A top cover of 470 fits: the footing's sections are least high at the end faces, 1000 high from
-# the top to the underside, and (1000 - 31.6) / 2 = 484.2 (the stored cap's own cover of 60 is not
-# taken off that height: 454.2 would refuse it). The prestressed sample, redesigned with its own
-# set as the adjusted one, has its tendons' control points judged as its design judges them: its
-# second tendon node's fillet of 6000 at 6 or 3500 (at least 4000 for its 15.2 mm strands), the
-# node at -300 (its arc's duct 85.9 above the top) or 2500 from the top (past the 2000 of the top's
-# level there), every station typed in metres (the fillets' tangent lengths past the legs).
+# A top cover of 470 fits the end faces, 1000 high: (1000 - 31.6) / 2 = 484.2 (454.2 with the
+# stored cover 60 taken off). The prestressed sample's tendon nodes are judged as its design judges
+# them: a fillet of 3500 (at least 4000 for 15.2 mm strands), a node at -300 (its arc's duct 85.9
+# above the top) or 2500 from the top (the top's level 2000 there), every station in metres.
 expect 0 "redesign of the prestressed sample with its own set as the adjusted one" "$pm001" design --redesign \
     --adjusted "$source_dir/examples/keyparams/prestressed.json" "$source_dir/examples/prestressed.json" \
     --save "$work/prestressed_adjusted.pm001"
@@ -377,7 +374,6 @@ adjusted|copied|c['FrameAr'].append(c['FrameAr'][1])|1|Calculation of component 
 adjusted|welded|c['st_LstWeld'] = 0.14|1|user-adjusted key parameters.cap.st_LstWeld: makes the welded end legs shorter than the short weld between the skeleton's bars; expected at least 70 mm, a weld on both sides of 2.5 × st_d 28 (0.14 given)
 adjusted|squeezed|c['FrameY'] = [y * 0.001 for y in c['FrameY']]|1|user-adjusted key parameters.cap.FrameY[1]: lays frame 2 0.6 mm from frame 1 (FrameY[0]); expected frames at least 31.6 mm apart, the outer diameter of st_d 28 (-0.275 given)
 adjusted|covered|c['st_ua'] = 470|0|
-prestressed_adjusted|tight_fillet|c['SteelAr'][0]['Node'][1]['R'] = 6|1|user-adjusted key parameters.cap.SteelAr[0].Node[1].R: bends the tendon tighter than its strands take in their duct; expected 0 (a sharp corner) or at least 4000 mm (6 given)
 prestressed_adjusted|short_fillet|c['SteelAr'][0]['Node'][1]['R'] = 3500|1|user-adjusted key parameters.cap.SteelAr[0].Node[1].R: bends the tendon tighter than its strands take in their duct; expected 0 (a sharp corner) or at least 4000 mm (3500 given)
 prestressed_adjusted|raised_node|c['SteelAr'][0]['Node'][1]['refZ'] = -300|1|user-adjusted key parameters.cap.SteelAr[0].Node[1].refZ: puts the duct of the tendon's arc about the node (radius 6000 mm, duct 87 mm) 85.9 mm above the beam's top at station 3056.3; expected the arc and its duct within the beam (-300 given)
 prestressed_adjusted|deep_node|c['SteelAr'][0]['Node'][1]['refZ'] = 2500|1|user-adjusted key parameters.cap.SteelAr[0].Node[1].refZ: puts the fillet's corner below the beam's lowest bottom, the deepest a depth from the top reaches; expected at most 2000 mm, the top's level at station 3750 (2500 given)

@@ -203,15 +203,6 @@ TEST_F(PM001CalcTest, ASetHandedForTheNextDesignIsTakenOnce)
     ASSERT_EQ(calc.GetDesignData(keyParam), 1);
     EXPECT_EQ(keyParam.CapKeyParam.st_d, 25.0);
     EXPECT_EQ(ErrorCount(), 0);
-
-    // The source read as a load reads the set a stored design was made with: a set handed for the
-    // next design is not it, and stays for that design.
-    calc.SetKeyParamForNextDesign(handed);
-    std::string error;
-    ASSERT_TRUE(calc.ReadKeyParamSource(keyParam, error));
-    EXPECT_EQ(keyParam.CapKeyParam.st_d, 25.0);
-    ASSERT_EQ(calc.GetDesignData(keyParam), 1);
-    EXPECT_EQ(keyParam.CapKeyParam.st_d, 32.0);
 }
 
 TEST_F(PM001CalcTest, UnreadableKeyParametersAreReportedWithTheirPlace)

@@ -238,9 +238,6 @@ TEST(ArchiveDamage, AFailureNamesTheRecordsItHappenedIn)
                      .what(),
                  "archive end of file at byte 16: the part, list[0] (bytes 4 to 12) may have read more or fewer bytes "
                  "than were stored, or the part, list[1] there is itself damaged or cut short: the archive ends early");
-    // The first read: nothing was read before it to have misread.
-    EXPECT_STREQ(failure(bytes({2, 0}), [&](CArchive& ar) { object(ar, "the first object"); }).what(),
-                 "archive end of file at byte 0 in the first object: the archive ends early");
     // A form that fitted clears what was read before it; past four, the earlier ones are counted.
     // The records that may have misread come first; the form's own bytes may be the damaged ones.
     EXPECT_STREQ(failure(bytes({1, 0, 0, 0, 1, 0, 0, 0}) + repeated(0, 20) + bytes({2, 0, 0, 0}),
