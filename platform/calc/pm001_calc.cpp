@@ -49,18 +49,19 @@ int CPM001Calc::GetDesignData(CPM001KeyParam& keyParam)
         return 1;
     }
     std::string error;
-    bool read = false;
-    if (!GetKeyParamPath().IsEmpty())
-        read = ReadKeyParamFile(GetKeyParamPath().str(), keyParam, error);
-    else if (!GetKeyParamText().IsEmpty())
-        read = ReadKeyParamJson(GetKeyParamText().str(), "keyParameters", keyParam, error);
-    else
-        error = "no key parameters are given: the project names no key-parameter file and holds no key parameters";
-    if (!read) {
+    if (!ReadKeyParamSource(keyParam, error)) {
         QMReportError(MessageSubject() + CString(error), 0);
         return 0;
     }
     return 1;
+}
+
+bool CPM001Calc::ReadKeyParamSource(CPM001KeyParam& keyParam, std::string& error) const
+{
+    if (!GetKeyParamPath().IsEmpty()) return ReadKeyParamFile(GetKeyParamPath().str(), keyParam, error);
+    if (!GetKeyParamText().IsEmpty()) return ReadKeyParamJson(GetKeyParamText().str(), "keyParameters", keyParam, error);
+    error = "no key parameters are given: the project names no key-parameter file and holds no key parameters";
+    return false;
 }
 
 int CPM001Calc::GetUserDesignData(CPM001KeyParam& keyParam)

@@ -40,6 +40,11 @@ public:
     // source is given or it cannot be read, reports the error (naming the file, the key and what was
     // expected) and returns 0 with keyParam unchanged.
     int GetDesignData(CPM001KeyParam& keyParam);
+    // The key parameters the key-parameter source holds now, read as GetDesignData reads it (a set
+    // handed for the next design aside), reporting nothing: for a loaded component, the set its
+    // stored design was made with. false, with the reader's error, when the source names none or
+    // cannot be read.
+    bool ReadKeyParamSource(CPM001KeyParam& keyParam, std::string& error) const;
     // The key parameters read for the next design from the source this engine reads, by a host
     // that read them to refuse unusable ones before the diagnosis: the next GetDesignData takes
     // them instead of reading the source again. nullopt drops a set no design took, so that

@@ -47,6 +47,7 @@ int CComponentNorm::LoadAdjustData()
     if (m_StoredAdjustData.empty()) return 0;
     try {
         CArchive ar(m_StoredAdjustData.data(), m_StoredAdjustData.size());
+        ar.SetFormatVersion(m_StoredAdjustVersion);
         SerializeAdjustData(ar);
     } catch (const CArchiveException& e) {
         CString message;

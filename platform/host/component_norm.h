@@ -4,6 +4,7 @@
 #include "host/output_data.h"
 #include "mfc/cobject.h"
 #include "mfc/cstring.h"
+#include "mfc/types.h"
 
 #include <vector>
 
@@ -85,9 +86,16 @@ public:
     void SetRoadNorm(CRoadNorm* road) { m_pRoadNorm = road; }
     void SetUIComponent(CObject* input) { m_pUIComponent = input; }
 
-    // The host hands over the adjustment data set it keeps for this component (from the project file).
-    void SetStoredAdjustData(std::vector<unsigned char> bytes) { m_StoredAdjustData = std::move(bytes); }
-    // Loads the stored adjustment data set through SerializeAdjustData. Returns 1 when it was
+    // The host hands over the adjustment data set it keeps for this component (from the project
+    // file), with the format version it was stored in, as its stored component's data sets carry
+    // theirs.
+    void SetStoredAdjustData(std::vector<unsigned char> bytes, UINT version)
+    {
+        m_StoredAdjustData = std::move(bytes);
+        m_StoredAdjustVersion = version;
+    }
+    // Loads the stored adjustment data set through SerializeAdjustData, its archive telling the
+    // records the version handed with it (CArchive::GetFormatVersion). Returns 1 when it was
     // loaded; 0 when none is held, or when it is damaged (reported as a warning).
     int LoadAdjustData();
 
@@ -103,4 +111,5 @@ private:
     CRoadNorm* m_pRoadNorm = nullptr;
     int m_bAdjustDataUsable = 0;
     std::vector<unsigned char> m_StoredAdjustData;
+    UINT m_StoredAdjustVersion = 0;
 };

@@ -50,6 +50,13 @@ void CArchive::Fail(CArchiveException::Cause cause, const char* what) const { Fa
 
 void CArchive::FailAt(CArchiveException::Cause cause, std::size_t offset, const std::string& what) const
 {
+    // The bytes end before a read, or before what a count claims: a record read before may have
+    // read more or fewer bytes than were stored, leaving this read where its bytes are not.
+    if (cause == CArchiveException::endOfFile) {
+        const std::string opened = RecordPath(m_open.size());
+        FailAfterRecordsRead(cause, offset, (opened.empty() ? "the archive" : opened) + " there is itself damaged or cut short",
+                             what);
+    }
     throw CArchiveException(cause, offset, what, RecordPath(m_open.size()));
 }
 
@@ -113,13 +120,20 @@ std::string CArchive::RecordsSinceMark() const
 // they read as stored and the number's own bytes are damaged: nothing here tells which.
 void CArchive::FailMark(std::size_t markOffset, const std::string& what) const
 {
-    const std::string suspects = RecordsSinceMark();
-    if (suspects.empty()) FailAt(CArchiveException::badSchema, markOffset, what);
     const std::string opened = RecordPath(m_open.size());
-    const std::string number = opened.empty() ? "the number" : "the number opening " + opened;
-    CArchiveException failure(CArchiveException::badSchema, markOffset,
-                              suspects + " may have read more or fewer bytes than were stored, or " + number +
-                                  " there is itself damaged: " + what);
+    FailAfterRecordsRead(CArchiveException::badSchema, markOffset,
+                         (opened.empty() ? "the number" : "the number opening " + opened) + " there is itself damaged",
+                         what);
+}
+
+void CArchive::FailAfterRecordsRead(CArchiveException::Cause cause, std::size_t offset, const std::string& otherwise,
+                                    const std::string& what) const
+{
+    const std::string suspects = RecordsSinceMark();
+    const std::string opened = RecordPath(m_open.size());
+    if (suspects.empty()) throw CArchiveException(cause, offset, what, opened);
+    CArchiveException failure(cause, offset,
+                              suspects + " may have read more or fewer bytes than were stored, or " + otherwise + ": " + what);
     failure.m_record = opened;
     throw failure;
 }

@@ -12,7 +12,9 @@
 // offset of the first bad byte.
 //
 // Failures: storing into a loading archive throws readOnly, loading from a storing one writeOnly;
-// reading past the end throws endOfFile at the offset where the read began. A target is assigned
+// reading past the end throws endOfFile at the offset where the read began, naming first the
+// records read since the last form or version number that fitted, as a misread number does (one
+// of them may have read more or fewer bytes than were stored). A target is assigned
 // only when its value was read whole, so a failed load leaves it as it was. A failure inside a named
 // record (CArchive::Record) names the records open, so that a damaged archive points at the record
 // whose bytes did not fit.
@@ -161,7 +163,8 @@ public:
 
     // Throws the archive exception with the cause at the current position.
     [[noreturn]] void Fail(CArchiveException::Cause cause, const char* what) const;
-    // Throws the archive exception with the cause at the given offset.
+    // Throws the archive exception with the cause at the given offset; an end of file names the
+    // records read since the last mark first (FailAfterRecordsRead).
     [[noreturn]] void FailAt(CArchiveException::Cause cause, std::size_t offset, const std::string& what) const;
 
 private:
@@ -174,6 +177,11 @@ private:
     // Fails unless count items of at least minBytes bytes each fit in what remains.
     void CheckFits(std::size_t count, std::size_t minBytes, std::size_t countOffset) const;
     [[noreturn]] void FailMark(std::size_t markOffset, const std::string& what) const;
+    // Throws the archive exception naming first the records read since the last mark that fitted
+    // (RecordsSinceMark), one of which may have read more or fewer bytes than were stored, then
+    // the other cause (otherwise), then what; with none read, the records open and what.
+    [[noreturn]] void FailAfterRecordsRead(CArchiveException::Cause cause, std::size_t offset,
+                                           const std::string& otherwise, const std::string& what) const;
 
     // A named record, open or read whole; an entry of a list has no name.
     struct NamedRecord {

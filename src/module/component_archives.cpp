@@ -156,7 +156,8 @@ void CPM001Norm::SerializeDesignData(CArchive& ar)
     walkDesign(ar, "the pier's design record", m_pAtom);
     walkDesign(ar, "the cap beam's design", m_pCapBeamAtom);
     // A missing cap beam is stored in its default form, whose PMorPT is 0: the set ends there.
-    // A loaded design is judged as a designed one is, once the set is read.
+    // A loaded design is judged as a designed one is, once the set is read: the key set it was
+    // made with, then its results.
     if (!m_pCapBeamAtom || m_pCapBeamAtom->PMorPT == 0) {
         if (ar.IsLoading()) CheckDesignResults();
         return;
@@ -190,7 +191,10 @@ void CPM001Norm::SerializeDesignData(CArchive& ar)
     }
     walkCalc(ar, "the calculation engine's design part", m_pCalc,
              [&](CPM001Calc& calc) { calc.SerializeDesign(ar); });
-    if (ar.IsLoading()) CheckDesignResults();
+    if (ar.IsLoading()) {
+        CheckDesignedKeyParamsFitCap();
+        CheckDesignResults();
+    }
 }
 
 void CPM001Norm::SerializeAdjustData(CArchive& ar)

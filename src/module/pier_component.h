@@ -5,6 +5,7 @@
 #include "input/pier_surroundings.h"
 
 #include <memory>
+#include <string>
 
 class CPM001Atom;
 class CPG008Atom;
@@ -153,9 +154,17 @@ private:
     // (capbeam/bars_within_beam_check.h); each fault is reported as an error, and the design or
     // load itself stands.
     void CheckDesignResults() const;
-    // Judges a loaded user-adjusted key set against the stored cap beam's design, as a redesign
-    // from it would (capbeam/cap_beam_key_fit.h): each key that does not fit is reported as an
-    // error by its path in the set; the load itself stands.
+    // Judges a key set against the stored cap beam's design by every limit its design judges:
+    // the keys that do not fit the cap or cannot be built (capbeam/cap_beam_key_fit.h) and, on a
+    // prestressed cap, the tendons' control points (tendon/node_fit.h). Each fault is reported as
+    // an error by its path in the set, from its name ("designed key parameters.cap.st_LstWeld:
+    // …"); the load itself stands.
+    void CheckKeyParamsFitCap(const CPM001KeyParam& kp, const std::string& set) const;
+    // A loaded component's two sets, so that a design refused when made is refused when loaded:
+    // the set its stored design was made with, read again from the key-parameter source its
+    // engine's design part names (none when that cannot be read now), and the user-adjusted set
+    // of its adjustment data when it holds one within its bounds.
+    void CheckDesignedKeyParamsFitCap() const;
     void CheckUserKeyParamsFitCap() const;
 
     // Named queries, report and adjustment.

@@ -99,7 +99,7 @@ TEST_P(ComponentOnEverySample, CleanDiagnosisHandsTheEngineTheProjectOriginDataA
 TEST_P(ComponentOnEverySample, StoredAdjustmentDataIsLoadedAfterACleanDiagnosis)
 {
     Open(GetParam());
-    pier->SetStoredAdjustData(AdjustmentWithUserSet(GetParam()));
+    pier->SetStoredAdjustData(AdjustmentWithUserSet(GetParam()), CArchive::kNewestFormat);
     ASSERT_EQ(session->Receive(), 1);
     EXPECT_FALSE(pier->m_pCalc->HasUserDesignData());
     ASSERT_EQ(session->Diagnose(), 1);
@@ -112,7 +112,7 @@ TEST_P(ComponentOnEverySample, LoadThatIsNotANumberFailsTheDiagnosis)
 {
     Open(GetParam());
     project->input.m_NodeForce[0] = "七百";
-    pier->SetStoredAdjustData(AdjustmentWithUserSet(GetParam()));
+    pier->SetStoredAdjustData(AdjustmentWithUserSet(GetParam()), CArchive::kNewestFormat);
     ASSERT_EQ(session->Receive(), 1);
     EXPECT_EQ(session->Diagnose(), 0);
     EXPECT_EQ(DiagnosticsUnder("m_NodeForce", 6), 1);
@@ -207,7 +207,7 @@ TEST_F(ComponentOnSample, FailingPierCheckStillRunsTheFootingCheck)
     Open("footing.json");
     project->input.B = 100;
     project->input.m_Footing.hKs_JICHU = 100;
-    pier->SetStoredAdjustData(AdjustmentWithUserSet("footing.json"));
+    pier->SetStoredAdjustData(AdjustmentWithUserSet("footing.json"), CArchive::kNewestFormat);
     session->Receive();
     EXPECT_EQ(session->Diagnose(), 0);
     EXPECT_GE(DiagnosticsUnder("B", 6), 1);
@@ -223,7 +223,7 @@ TEST_F(ComponentOnSample, FailingPierCheckStillRunsTheFootingCheck)
 TEST_F(ComponentOnSample, FailedCalculationPreparationLoadsNoAdjustmentData)
 {
     Open("footing.json");
-    pier->SetStoredAdjustData(AdjustmentWithUserSet("footing.json"));
+    pier->SetStoredAdjustData(AdjustmentWithUserSet("footing.json"), CArchive::kNewestFormat);
     ASSERT_EQ(session->Receive(), 1);
     pier->m_pFootingOrg.reset();
     ReportLog::Current().Clear();

@@ -138,7 +138,7 @@ TEST_P(UnknownSelector, DiagnosisFailsAndLeavesTheCalculationObjectUntouched)
 {
     input.nFoundationType = GetParam();
     component.ReceiveData();
-    component.SetStoredAdjustData({0x01, 0x02, 0x03});   // would warn if it were loaded
+    component.SetStoredAdjustData({0x01, 0x02, 0x03}, 1);   // would warn if it were loaded
     ReportLog::Current().Clear();
 
     EXPECT_EQ(component.DoDiagnose(), 0);
@@ -295,7 +295,7 @@ TEST_F(Diagnosing, FailingPierChecksStillRunTheFoundationChecks)
 {
     input.nFoundationType = 2;
     component.ReceiveData();
-    component.SetStoredAdjustData({0x01, 0x02, 0x03});   // would warn if it were loaded
+    component.SetStoredAdjustData({0x01, 0x02, 0x03}, 1);   // would warn if it were loaded
     ReportLog::Current().Clear();
 
     EXPECT_EQ(component.DoDiagnose(), 0);

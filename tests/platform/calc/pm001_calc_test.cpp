@@ -213,6 +213,10 @@ TEST_F(PM001CalcTest, UnreadableKeyParametersAreReportedWithTheirPlace)
     EXPECT_EQ(calc.GetDesignData(keyParam), 0);
     ASSERT_EQ(ErrorCount(), 1);
     EXPECT_EQ(LastMessage(), "Calculation of component 12: key-parameter file /no/such/dir/12.json: no such file");
+    std::string error;
+    EXPECT_FALSE(calc.ReadKeyParamSource(keyParam, error));   // read again, as a load reads it: not reported
+    EXPECT_EQ(error, "key-parameter file /no/such/dir/12.json: no such file");
+    EXPECT_EQ(ErrorCount(), 1);
 
     calc.SetTestData(0, "");
     std::string text = kMinimalText;

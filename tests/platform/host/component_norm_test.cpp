@@ -56,8 +56,10 @@ public:
     {
         if (ar.IsStoring()) ar << value;
         else ar >> value;
+        version = ar.GetFormatVersion();
     }
     int value = 0;
+    UINT version = 0;
 };
 
 class LoadAdjustData : public ::testing::Test {
@@ -76,9 +78,11 @@ TEST_F(LoadAdjustData, NothingStoredLoadsNothing)
 TEST_F(LoadAdjustData, StoredSetIsReadThroughTheComponentsArchive)
 {
     AdjustedComponent c;
-    c.SetStoredAdjustData({0x2A, 0x01, 0x00, 0x00});   // 298 little-endian
+    // Stored in version 3: the records read the fields of that version, not of the newest.
+    c.SetStoredAdjustData({0x2A, 0x01, 0x00, 0x00}, 3);   // 298 little-endian
     EXPECT_EQ(c.LoadAdjustData(), 1);
     EXPECT_EQ(c.value, 298);
+    EXPECT_EQ(c.version, 3u);
     EXPECT_EQ(ReportLog::Current().Entries().size(), 0u);
 }
 
@@ -86,7 +90,7 @@ TEST_F(LoadAdjustData, ShortSetIsReportedAndNotTakenForLoaded)
 {
     AdjustedComponent c;
     c.SetID(12);
-    c.SetStoredAdjustData({0x2A, 0x01});
+    c.SetStoredAdjustData({0x2A, 0x01}, 1);
     EXPECT_EQ(c.LoadAdjustData(), 0);
     ASSERT_EQ(ReportLog::Current().Count(ReportEntry::Warning), 1);
     EXPECT_NE(ReportLog::Current().Entries()[0].message.Find("component 12"), -1);

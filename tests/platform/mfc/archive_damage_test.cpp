@@ -225,7 +225,8 @@ TEST(ArchiveDamage, AFailureNamesTheRecordsItHappenedIn)
         if (marked) ar.ReadMark(1, "unknown form");
         ar >> v[0];
     };
-    // "the part": a list of entries of two ints each, cut inside the second.
+    // "the part": a list of entries of two ints each, cut inside the second: the first entry may
+    // have read more bytes than were stored, leaving the second too few.
     EXPECT_STREQ(failure(bytes({2, 0, 0, 0}) + repeated(0, 12),
                          [&](CArchive& ar) {
                              const Record part(ar, "the part", Record::object), list(ar, "list");
@@ -235,7 +236,8 @@ TEST(ArchiveDamage, AFailureNamesTheRecordsItHappenedIn)
                              }
                          })
                      .what(),
-                 "archive end of file at byte 16 in the part, list[1]: the archive ends early");
+                 "archive end of file at byte 16: the part, list[0] (bytes 4 to 12) may have read more or fewer bytes "
+                 "than were stored, or the part, list[1] there is itself damaged or cut short: the archive ends early");
     // A form that fitted clears what was read before it; past four, the earlier ones are counted.
     // The records that may have misread come first; the form's own bytes may be the damaged ones.
     EXPECT_STREQ(failure(bytes({1, 0, 0, 0, 1, 0, 0, 0}) + repeated(0, 20) + bytes({2, 0, 0, 0}),
