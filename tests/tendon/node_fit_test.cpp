@@ -135,7 +135,7 @@ TEST(TendonNodeFit, EachValueIsJudgedAtTheEdgeOfWhatFits)
         // The sample's beam: tapers 2500 long rising 800 at both ends, so the underside stands 160 at station 2000.
         // From the top a corner may go down to the top's level, 2000, not only to the section's 1840 there: at
         // (2000, 150) between (0, 1550) and (8250, 300) the legs fall 34.99° and rise 1.37°, T = 6000 tan 18.18° =
-        // 1970.6 < 2441.3; the centre lies 6000 / cos 18.18° = 6315.3 up the bisector (0.2892, 0.9573), at (3826.4,
+        // 1970.8 < 2441.3; the centre lies 6000 / cos 18.18° = 6315.4 up the bisector (0.2892, 0.9573), at (3826.3,
         // 6195.6), so the arc's lowest point, 195.6, stands past the taper, its duct 152.1 clear. The third node at
         // -200, between (3750, 1750) and (12750, 1750): T = 6000 x 1950 / 4500 = 2600, the arc's lowest point
         // sqrt(2600² + 6000²) - 6000 = 539.1 above the corner, at 339.1, square to the flat underside between the
@@ -150,9 +150,9 @@ TEST(TendonNodeFit, EachValueIsJudgedAtTheEdgeOfWhatFits)
          8250.0},
         // A crown over the column at 3750, the top falling 0.02 each way (1925 at station 0): the corner (3750, 2060)
         // between (0, 1475) and (8250, 300), legs rising 8.87° and falling 21.36°; the centre 6000 / cos 15.11° =
-        // 6214.8 down the bisector (-0.1088, -0.9941) at (3073.8, -4117.9). Its point farthest across the left slope,
-        // (2953.8, 1880.9), stands (0.02 x 2953.8 + 1925 - 1880.9) / 1.0002 = 103.2 under it, the duct 59.7 clear
-        // (a top straight from end to end, 1892.8 there, would leave 12).
+        // 6215.0 down the bisector (-0.1088, -0.9941) at (3073.7, -4118.1). Its point farthest across the left slope,
+        // (2953.7, 1880.7), stands (0.02 x 2953.7 + 1925 - 1880.7) / 1.0002 = 103.3 under it, the duct 59.8 clear
+        // (a top straight from end to end, 1892.8 there, would leave 12.1).
         {"the sample's corner over a crown, its arc under both slopes",
          {SampleN1(3750, -60, 300)},
          {},
@@ -183,8 +183,8 @@ TEST(TendonNodeFit, EachValueIsJudgedAtTheEdgeOfWhatFits)
          8250.0},
         // Legs falling 2400 / 4500 to (8250, -700): T = 8000 x 2400 / 4500 = 4266.7, with node 1's 1099.4 more than
         // the leg's 5100, though the arc comes back sqrt(4266.7² + 8000²) - 8000 = 1066.7, to 366.7. With the corner
-        // on the underside T = 8000 x 1700 / 4500 = 3022.2 and node 1's 5000 tan((20.70° - 3.27°) / 2) = 766.1 fit
-        // the leg's 4810.4. At -500 T = 3911.1 and node 1's 1007.3 fit 5009.0; the arc's lowest point stands 904.9
+        // on the underside T = 8000 x 1700 / 4500 = 3022.2 and node 1's 5000 tan((20.70° - 3.27°) / 2) = 766.2 fit
+        // the leg's 4810.4. At -500 T = 3911.1 and node 1's 1007.4 fit 5009.0; the arc's lowest point stands 904.9
         // above the corner.
         {"a corner too far below the underside for its arc to fit its legs; one its arc brings back in",
          {OneEndN3(-700), OneEndN3(-500)},
