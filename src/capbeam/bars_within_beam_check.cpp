@@ -5,6 +5,7 @@
 #include "capbeam/design_result_faults.h"
 #include "capbeam/skeleton/through_bars.h"
 #include "capbeam/stirrups/laid_stirrups.h"
+#include "calc/key_path.h"
 #include "common/bar_sizes.h"
 #include "common/is_equal.h"
 #include "geometry/fillet.h"
@@ -424,13 +425,14 @@ double DuctReach(const Outline& outline, const CDblPoint& p, double radius)
 // bottom, as the outline's do), its axis between the end faces; and each of the record's positions
 // across the beam with its duct within the side faces. A node with a fillet radius is off the
 // tendon, which follows the node's arc: the arc is judged at its point whose duct reaches farthest
-// (among its ends and its points nearest the outline's corners and sides). A node is named with its
-// refZ, a point at an end with the end face's height.
+// (among its ends and its points nearest the outline's corners and sides). A node is named by its
+// key's path with its refZ, a point at an end with the end face's height.
 void JudgeTendons(const CPM001T0101Atom& cap, const Outline& outline, FaultsByKind& faults)
 {
     const CPM001T010401Atom* tendons = cap.JGType != 0 ? cap.st.pTendonAtom : nullptr;
     if (!tendons) return;
-    for (const auto& steel : tendons->Steel) {
+    for (std::size_t i = 0; i < tendons->Steel.size(); ++i) {
+        const auto& steel = tendons->Steel[i];
         if (!steel) continue;
         const double size = pm001_tendon::OuterSizeOf(steel->cl).upright;
         const double radius = std::isfinite(size) && size > 0.0 ? size / 2.0 : 0.0;
@@ -441,7 +443,13 @@ void JudgeTendons(const CPM001T0101Atom& cap, const Outline& outline, FaultsByKi
             if (!DuctOutside(outline, axis, radius, reach)) return false;
             faults.Add("tendon " + steel->R.str(), [&] {
                 std::string message = std::string(kSubject) + (arc ? "a tendon's arc, about " : "a tendon's station, ");
-                message += (node ? "node " : "sampled station ") + std::to_string(k + 1) + " of tendon " + steel->R.str();
+                // A node by the path of its key, counted from 0 ("cap.SteelAr[0].Node[1]"); a sampled station
+                // from 1.
+                const std::string root;
+                const KeyPath start(root), cap(start, "cap"), all(cap, "SteelAr"), tendon(all, i);
+                const KeyPath nodes(tendon, "Node");
+                message += node ? "node " + KeyPath(nodes, k).Path() : "sampled station " + std::to_string(k + 1);
+                message += " of tendon " + steel->R.str();
                 if (node)
                     message += " (refZ " + RealText(node->refZ, 1) + " mm from the " +
                                (node->Refline != 0 ? "top" : "bottom") +

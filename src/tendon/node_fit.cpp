@@ -115,12 +115,9 @@ int ReportRadii(const CArray<NodeAr>& points, const KeyPath& nodes, double least
 
 // The fillet at an inner node k of radius R turns the tendon through the node's deflection
 // alf = π - (the angle between its two legs); its tangent points lie T = R × tan(alf / 2) from
-// the node along each leg. A leg holds the fillets at its two ends only when their tangent lengths
-// together do not exceed it; the first and the last node carry no fillet. Where two fillets
-// overlap, the radius of the larger tangent length is named, unless it is named already. Returns
-// the number of lines reported. at: the node points.
-int ReportFillets(const CArray<NodeAr>& points, const std::vector<CDblPoint>& at, const KeyPath& nodes,
-                  std::vector<bool>& named)
+// the node along each leg. Returns T for every node, 0 where it draws no fillet (the first and the
+// last node carry none). at: the node points.
+std::vector<double> TangentLengths(const CArray<NodeAr>& points, const std::vector<CDblPoint>& at)
 {
     const int n = points.GetSize();
     std::vector<double> tangent(static_cast<std::size_t>(n), 0.0);
@@ -130,11 +127,34 @@ int ReportFillets(const CArray<NodeAr>& points, const std::vector<CDblPoint>& at
             KVDataCommon::CalAng(at[k - 1].x, at[k - 1].y, at[k].x, at[k].y, at[k + 1].x, at[k + 1].y);
         tangent[k] = points[k].R * std::tan((std::numbers::pi - corner) / 2.0);
     }
+    return tangent;
+}
 
+// A leg holds the fillets at its two ends only when their tangent lengths together do not exceed it.
+bool LegHolds(const std::vector<double>& tangent, const std::vector<CDblPoint>& at, int j)
+{
+    return !(tangent[j] + tangent[j + 1] > KVDataCommon::distance(at[j], at[j + 1]));
+}
+
+bool FilletsFit(const CArray<NodeAr>& points, const std::vector<CDblPoint>& at)
+{
+    const std::vector<double> tangent = TangentLengths(points, at);
+    for (int j = 0; j + 1 < points.GetSize(); ++j)
+        if (!LegHolds(tangent, at, j)) return false;
+    return true;
+}
+
+// Each leg whose fillets do not fit it: where two fillets overlap, the radius of the larger tangent
+// length is named, unless it is named already. Returns the number of lines reported.
+int ReportFillets(const CArray<NodeAr>& points, const std::vector<CDblPoint>& at, const KeyPath& nodes,
+                  std::vector<bool>& named)
+{
+    const int n = points.GetSize();
+    const std::vector<double> tangent = TangentLengths(points, at);
     int reported = 0;
     for (int j = 0; j + 1 < n; ++j) {
+        if (LegHolds(tangent, at, j)) continue;
         const double leg = KVDataCommon::distance(at[j], at[j + 1]);
-        if (!(tangent[j] + tangent[j + 1] > leg)) continue;
         // Where only one end of the leg is rounded, that fillet reaches past the node at the other.
         const int k = tangent[j] >= tangent[j + 1] ? j : j + 1;
         const int other = k == j ? j + 1 : j;
@@ -175,25 +195,6 @@ void NodeArcs(const CArray<NodeAr>& points, const TopLevel& top, std::vector<CDb
     for (int k = 1; k + 1 < n; ++k) arcs[k] = NodeFillet(at[k - 1], at[k], at[k + 1], points[k].R);
 }
 
-// The beam's elevation: its underside from the left end to the right and its top back, each
-// straight between its corners (the tapered parts' feet, the crown); corners: the two in turn.
-struct Elevation {
-    std::vector<CDblPoint> underside;
-    std::vector<CDblPoint> top;
-    std::vector<CDblPoint> corners;
-
-    Elevation(double length, const TopLevel& level, double crown, const CapUnderside& u)
-    {
-        for (const double x : {0.0, u.leftRun, length - u.rightRun, length})
-            if (x >= 0.0 && x <= length && (underside.empty() || x > underside.back().x))
-                underside.push_back({x, u.At(x)});
-        for (const double x : {length, crown, 0.0})
-            if (x >= 0.0 && x <= length && (top.empty() || x < top.back().x)) top.push_back({x, level(x)});
-        corners = underside;
-        corners.insert(corners.end(), top.begin(), top.end());
-    }
-};
-
 // The distance of p from the nearest point of the line through these corners.
 double DistanceFrom(const std::vector<CDblPoint>& line, const CDblPoint& p)
 {
@@ -207,14 +208,108 @@ double DistanceFrom(const std::vector<CDblPoint>& line, const CDblPoint& p)
     return nearest;
 }
 
+// The beam's elevation: its underside from the left end to the right and its top back, each
+// straight between its corners (the tapered parts' feet, the crown); corners: the two in turn.
+struct Elevation {
+    const TopLevel& level;
+    const CapUnderside& u;
+    std::vector<CDblPoint> underside;
+    std::vector<CDblPoint> top;
+    std::vector<CDblPoint> corners;
+
+    Elevation(double length, const TopLevel& topLevel, double crown, const CapUnderside& bottom)
+        : level(topLevel), u(bottom)
+    {
+        for (const double x : {0.0, u.leftRun, length - u.rightRun, length})
+            if (x >= 0.0 && x <= length && (underside.empty() || x > underside.back().x))
+                underside.push_back({x, u.At(x)});
+        for (const double x : {length, crown, 0.0})
+            if (x >= 0.0 && x <= length && (top.empty() || x < top.back().x)) top.push_back({x, level(x)});
+        corners = underside;
+        corners.insert(corners.end(), top.begin(), top.end());
+    }
+
+    // How far p stands inside the top and the underside, square to them; less than 0 beyond them.
+    double BelowTop(const CDblPoint& p) const { return DistanceFrom(top, p) * (p.y > level(p.x) ? -1.0 : 1.0); }
+    double AboveUnderside(const CDblPoint& p) const
+    {
+        return DistanceFrom(underside, p) * (p.y < u.At(p.x) ? -1.0 : 1.0);
+    }
+};
+
+// Whether a clearance leaves less room than the duct's half size (radius).
+bool Short(double clearance, double radius)
+{
+    return clearance < radius && !KVDataCommon::IsEqual(clearance, radius);
+}
+
+std::string DuctOfArc(double r, double duct)
+{
+    const std::string arc = "the tendon's arc about the node (radius " + KeyValueText(r) + " mm";
+    return duct > 0.0 ? "the duct of " + arc + ", duct " + KeyLengthText(duct) + " mm)" : arc + ")";
+}
+
+// A filleted node's corner may lie beyond the top or the underside only so far as its arc brings
+// the tendon back in between the nodes beside it. On a tendon whose fillets do not fit their legs,
+// a node whose corner lies beyond a face is named by its refZ rather than a radius when
+// - the arc's point nearest the corner, R / cos(alf / 2) - R from it along the bisector (alf the
+//   deflection), leaves its duct (half the duct's size about it) beyond that face: no arc of that
+//   radius brings the tendon back in there, and a smaller one, which the fillets' fit asks for,
+//   comes back less far; or
+// - with the corner on that face the fillets fit: the corner's distance beyond it is what turns
+//   the legs so sharply that their fillets outgrow them.
+// Returns the number of lines reported.
+int ReportCornersTooFarOut(const CArray<NodeAr>& points, const std::vector<CDblPoint>& at,
+                           const std::vector<std::optional<FilletArc>>& arcs, const KeyPath& nodes,
+                           const Elevation& beam, double duct, std::vector<bool>& named)
+{
+    const double radius = duct / 2.0;
+    int reported = 0;
+    for (int k = 0; k < points.GetSize(); ++k) {
+        if (!arcs[k] || named[k]) continue;
+        const CDblPoint& corner = at[k];
+        const double top = beam.level(corner.x), bottom = beam.u.At(corner.x);
+        const bool above = corner.y > top;
+        if (!above && !(corner.y < bottom)) continue;
+        const FilletArc& arc = *arcs[k];
+        const double fromCentre = KVDataCommon::distance(arc.centre, corner);
+        const double s = arc.radius / fromCentre;
+        const CDblPoint nearest(arc.centre.x + (corner.x - arc.centre.x) * s,
+                                arc.centre.y + (corner.y - arc.centre.y) * s);
+        const double clearance = above ? beam.BelowTop(nearest) : beam.AboveUnderside(nearest);
+        std::vector<CDblPoint> onFace = at;
+        onFace[k].y = above ? top : bottom;
+        const char* face = above ? "top" : "underside";
+        std::string why;
+        if (Short(clearance, radius))
+            why = "to bring the tendon back in: the arc comes back only " + KeyLengthText(fromCentre - arc.radius) +
+                  " mm from the corner, where " + (duct > 0.0 ? "its duct (" + KeyLengthText(duct) + " mm) reaches "
+                                                             : std::string("it lies ")) +
+                  KeyLengthText(radius - clearance) + " mm " + (above ? "above" : "below") + " the " + face;
+        else if (FilletsFit(points, onFace))
+            why = std::string("to fit its legs: the tendon's fillets outgrow them there, and fit with the corner "
+                              "on the ") + face;
+        else
+            continue;
+        named[k] = true;
+        Report(KeyPath(nodes, k), "refZ",
+               "puts the fillet's corner " + KeyLengthText(above ? corner.y - top : bottom - corner.y) + " mm " +
+                   (above ? "above the beam's top" : "below the beam's underside") + " at station " +
+                   KeyValueText(corner.x) + ", too far for its arc of radius " + KeyValueText(points[k].R) + " mm " +
+                   why + "; expected the corner nearer the " + face,
+               points[k].refZ);
+        ++reported;
+    }
+    return reported;
+}
+
 // A filleted node is off the tendon: the tendon follows the node's arc, which holds its duct (a disc
 // of half the duct's outer size upright about its axis) within the beam when every point of it
 // stands at least that far inside the underside and the top, square to them. The node's refZ,
 // which places the arc, is named with how far the duct (or the arc, without a duct) reaches past
 // the face nearest it. Returns the number of lines reported.
 int ReportArcs(const CArray<NodeAr>& points, const std::vector<std::optional<FilletArc>>& arcs, const KeyPath& nodes,
-               const Elevation& beam, const TopLevel& top, const CapUnderside& underside, double duct,
-               std::vector<bool>& named)
+               const Elevation& beam, double duct, std::vector<bool>& named)
 {
     const double radius = duct / 2.0;
     int reported = 0;
@@ -225,17 +320,15 @@ int ReportArcs(const CArray<NodeAr>& points, const std::vector<std::optional<Fil
         CDblPoint worst;
         bool atTop = true;
         for (const CDblPoint& p : ArcPointsNearestSides(*arcs[k], beam.corners)) {
-            const double fromTop = DistanceFrom(beam.top, p) * (p.y > top(p.x) ? -1.0 : 1.0);
-            const double fromUnderside = DistanceFrom(beam.underside, p) * (p.y < underside.At(p.x) ? -1.0 : 1.0);
+            const double fromTop = beam.BelowTop(p);
+            const double fromUnderside = beam.AboveUnderside(p);
             const double clearance = std::min(fromTop, fromUnderside);
             if (clearance < least) least = clearance, worst = p, atTop = fromTop <= fromUnderside;
         }
-        if (!(least < radius) || KVDataCommon::IsEqual(least, radius)) continue;
+        if (!Short(least, radius)) continue;
         named[k] = true;
-        const std::string arc = "the tendon's arc about the node (radius " + KeyValueText(points[k].R) + " mm";
         Report(KeyPath(nodes, k), "refZ",
-               "puts " + (duct > 0.0 ? "the duct of " + arc + ", duct " + KeyLengthText(duct) + " mm)" : arc + ")") +
-                   " " + KeyLengthText(radius - least) + " mm " +
+               "puts " + DuctOfArc(points[k].R, duct) + " " + KeyLengthText(radius - least) + " mm " +
                    (atTop ? "above the beam's top" : "below the beam's underside") + " at station " +
                    KeyLengthText(worst.x) + "; expected the arc" + (duct > 0.0 ? " and its duct" : "") +
                    " within the beam",
@@ -310,13 +403,17 @@ int ReportTendonNodesNotFitting(const CArray<struct CPM001_CapKeyParam::SteelAr>
             reported += points;
             continue;
         }
-        // Fillets that overlap or reach past a node leave no leg where it is meant to run.
-        const int fillets = ReportFillets(tendons[i].Node, at, nodes, named);
-        reported += fillets;
-        if (fillets > 0) continue;
-        const double duct = CatalogueDuctSize(tendons[i].BseriesIndex).upright;
-        reported += ReportArcs(tendons[i].Node, arcs, nodes, beam, top, underside,
-                               std::isfinite(duct) && duct > 0.0 ? duct : 0.0, named);
+        const double catalogue = CatalogueDuctSize(tendons[i].BseriesIndex).upright;
+        const double duct = std::isfinite(catalogue) && catalogue > 0.0 ? catalogue : 0.0;
+        // Fillets that overlap or reach past a node leave no leg where it is meant to run; where a
+        // corner too far out is what leaves them so, its depth is named, not a radius.
+        if (!FilletsFit(tendons[i].Node, at)) {
+            int faults = ReportCornersTooFarOut(tendons[i].Node, at, arcs, nodes, beam, duct, named);
+            if (faults == 0) faults = ReportFillets(tendons[i].Node, at, nodes, named);
+            reported += faults;
+            if (faults > 0) continue;
+        }
+        reported += ReportArcs(tendons[i].Node, arcs, nodes, beam, duct, named);
     }
     return reported;
 }

@@ -46,8 +46,10 @@ std::vector<CDblPoint> ArcPointsNearestSides(const FilletArc& arc, const std::ve
 // bottom where it is measured from the top; a fillet radius of an inner node that is neither 0 (a
 // sharp corner) nor at least leastRadius; on a tendon whose points are sound, a fillet radius whose
 // tangent length with its neighbour's exceeds the distance between the two nodes, or that reaches
-// past the first or the last node; and, where the fillets fit too, the depth of a filleted node
-// whose arc, with its duct (half its outer size upright, from the catalogue), leaves the beam.
+// past the first or the last node, unless a filleted node's corner lies so far beyond a face that
+// its arc does not bring the tendon back in, or that the fillets fit only with the corner on the
+// face: that node's depth is named instead; and, where the fillets fit, the depth of a filleted
+// node whose arc, with its duct (half its outer size upright, from the catalogue), leaves the beam.
 // Nothing is changed; returns the number of lines reported.
 int ReportTendonNodesNotFitting(const CArray<struct CPM001_CapKeyParam::SteelAr>& tendons, double length,
                                 const TopLevel& top, double crown, const CapUnderside& underside,

@@ -539,7 +539,11 @@ stirrups_past_skewed_support ../tests/data/projects/piles_offset_skew c['sg_a']=
 end_legs_past_support footing c['st_sa']=1800|cap.st_sa: puts the skeleton's end legs at or past the first support line from the left end; expected below 1750 mm, that line's distance from the end (1800 given)
 end_legs_past_skewed_support ../tests/data/projects/piles_offset_skew c['st_sa']=2150|cap.st_sa: puts the skeleton's end legs at or past the first support line from the right end; expected below 2146.4 mm, that line's distance from the end (2150 given)
 short_welds footing c['st_LstWeld']=0.14|cap.st_LstWeld: makes the welded end legs shorter than the short weld between the skeleton's bars; expected at least 70 mm, a weld on both sides of 2.5 × st_d 28 (0.14 given)
-tight_tendon prestressed c['SteelAr'][0]['Node'][1]['R']=6|cap.SteelAr[0].Node[1].R: bends the tendon tighter than its strands take in their duct; expected 0 (a sharp corner) or at least 4000 mm (6 given)"
+tight_tendon prestressed c['SteelAr'][0]['Node'][1]['R']=6|cap.SteelAr[0].Node[1].R: bends the tendon tighter than its strands take in their duct; expected 0 (a sharp corner) or at least 4000 mm (6 given)
+tendon_corner_far_above prestressed c['SteelAr'][1]['Node'][2]['refZ']=5500|cap.SteelAr[1].Node[2].refZ: puts the fillet's corner 3500 mm above the beam's top at station 8250, too far for its arc of radius 6000 mm to bring the tendon back in: the arc comes back only 2027.7 mm from the corner, where its duct (87 mm) reaches 1515.8 mm above the top; expected the corner nearer the top (5500 given)
+tendon_corner_thousandfold prestressed c['SteelAr'][0]['Node'][2]['refZ']*=1000|cap.SteelAr[0].Node[2].refZ: puts the fillet's corner 298000 mm above the beam's top at station 8250, too far for its arc of radius 6000 mm to fit its legs: the tendon's fillets outgrow them there, and fit with the corner on the top; expected the corner nearer the top (3e+05 given)
+tendon_corner_wrong_face prestressed_one_end c['SteelAr'][2]['Node'][2]['refZ']=-700|cap.SteelAr[2].Node[2].refZ: puts the fillet's corner 700 mm below the beam's underside at station 8250, too far for its arc of radius 8000 mm to fit its legs: the tendon's fillets outgrow them there, and fit with the corner on the underside; expected the corner nearer the underside (-700 given)
+tendon_arc_above prestressed c['SteelAr'][0]['Node'][1]['refZ']=-300|cap.SteelAr[0].Node[1].refZ: puts the duct of the tendon's arc about the node (radius 6000 mm, duct 87 mm) 85.9 mm above the beam's top at station 3056.3; expected the arc and its duct within the beam (-300 given)"
 python3 - "$source_dir" "$work" "$keys_changed" <<'PY'
 import json, os, sys
 src, work, rows = sys.argv[1], sys.argv[2], [row.split("|")[0] for row in sys.argv[3].strip().split("\n")]
@@ -561,6 +565,12 @@ while IFS="|" read -r row error; do
     expect 1 "load of ${row%% *}" "$pm001" load "$work/${row%% *}.pm001"
     [ "$(grep -m1 '^error ' "$work/out")" = "error designed key parameters.$error" ] || fail "load of ${row%% *}: the first error"
 done <<< "${keys_changed#$'\n'}"
+# A tendon corner too far out names its depth, not the radii of the fillets its legs then outgrow:
+# 3500 above the top its arc of 6000 comes back 6000 / cos 41.63° - 6000 = 2027.7; 700 below the
+# underside (one end's third tendon) the fillets of 8000 and 5000 outgrow the leg (4266.7 + 1099.4 >
+# 5100), which they fit with the corner on the underside. The result check names a node by its key.
+expect 1 "design of a tendon arc above the top" "$pm001" design "$work/tendon_arc_above.json"
+has "$work/out" "error Design result out of the cap: a tendon's arc, about node cap.SteelAr[0].Node[1] of tendon N1 (refZ -300.0 mm from the top, radius 6000.0 mm), at x = 3056.3, z = 2042.4, lies outside the beam (x 0 to 16500.0, z 0 to 2000.0 there)"
 expect 1 "design of an end cover that puts the end-face bars outside" "$pm001" design "$work/end_cover.json"
 has "$work/out" "error cap.st_sa: puts the end-face bars (sd) outside the beam's end by 28.2 mm; expected at least 34.2 mm with st_d 28 and sd_d 16 (6 given)"
 has "$work/out" "PM001_T0101_sd_a = -19.0"

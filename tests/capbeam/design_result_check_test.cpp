@@ -351,8 +351,8 @@ const Case<Beam> kBarCases[] = {
          b.Tendon("N1", {{0.0, 400.0}, {5000.0, 100.0}});
          b.Tendon("N2", {{0.0, 399.9}, {5000.0, 100.0}});
      },
-     "a tendon's station, node 1 of tendon N2 (refZ 399.9 mm from the bottom), at x = 0.0, z = 399.9, lies outside "
-     "the beam (x 0 to 10000.0, z 400.0 to 1500.0 there), the left end face 1100.0 mm high"},
+     "a tendon's station, node cap.SteelAr[1].Node[0] of tendon N2 (refZ 399.9 mm from the bottom), at x = 0.0, z = "
+     "399.9, lies outside the beam (x 0 to 10000.0, z 400.0 to 1500.0 there), the left end face 1100.0 mm high"},
     {"a tendon's sampled station 0.1 above the top",
      [](Beam& b) { b.Tendon("N1", {{100.0, 500.0}, {9900.0, 500.0}}, {{100.0, 500.0}, {5000.0, 1500.1}}); },
      "a tendon's station, sampled station 2 of tendon N1, at x = 5000.0, z = 1500.1, lies outside the beam "
@@ -364,9 +364,9 @@ const Case<Beam> kBarCases[] = {
          b.Tendon("N1", {{0.0, 43.5}, {5000.0, 1456.5}, {10000.0, 43.4}}, {}, 87.0);
          b.Tendon("N2", {{100.0, 500.0}, {9900.0, 500.0}}, {{100.0, 1456.6}, {5000.0, 500.0}}, 87.0);
      },
-     "a tendon's station, node 3 of tendon N1 (refZ 43.4 mm from the bottom), its duct (half its 87.0 mm about "
-     "x = 10000.0, z = 43.4) reaches x = 10000.0, z = -0.1, outside the beam (x 0 to 10000.0, z 0 to 1500.0 there), "
-     "the right end face 1500.0 mm high",
+     "a tendon's station, node cap.SteelAr[0].Node[2] of tendon N1 (refZ 43.4 mm from the bottom), its duct (half "
+     "its 87.0 mm about x = 10000.0, z = 43.4) reaches x = 10000.0, z = -0.1, outside the beam (x 0 to 10000.0, z 0 "
+     "to 1500.0 there), the right end face 1500.0 mm high",
      "a tendon's station, sampled station 1 of tendon N2, its duct (half its 87.0 mm about x = 100.0, z = 1456.6) "
      "reaches x = 100.0, z = 1500.1, outside the beam (x 0 to 10000.0, z 0 to 1500.0 there)"},
     // An anchorage on the end face's bottom edge reaches 43.5 below it. Over the taper a duct reaches square to the
@@ -378,21 +378,22 @@ const Case<Beam> kBarCases[] = {
          b.Tendon("N2", {{1000.0, 244.4}, {5000.0, 700.0}}, {}, 87.0);
          b.Tendon("N3", {{1000.0, 244.3}, {5000.0, 700.0}}, {}, 87.0);
      },
-     "a tendon's station, node 1 of tendon N1 (refZ 400.0 mm from the bottom), its duct (half its 87.0 mm about "
-     "x = 0.0, z = 400.0) reaches x = 0.0, z = 356.5, outside the beam (x 0 to 10000.0, z 400.0 to 1500.0 there), "
-     "the left end face 1100.0 mm high",
-     "a tendon's station, node 1 of tendon N3 (refZ 244.3 mm from the bottom), its duct (half its 87.0 mm about "
-     "x = 1000.0, z = 244.3) reaches x = 991.5, z = 201.6, outside the beam (x 0 to 10000.0, z 201.7 to 1500.0 "
-     "there)"},
+     "a tendon's station, node cap.SteelAr[0].Node[0] of tendon N1 (refZ 400.0 mm from the bottom), its duct (half "
+     "its 87.0 mm about x = 0.0, z = 400.0) reaches x = 0.0, z = 356.5, outside the beam (x 0 to 10000.0, z 400.0 to "
+     "1500.0 there), the left end face 1100.0 mm high",
+     "a tendon's station, node cap.SteelAr[2].Node[0] of tendon N3 (refZ 244.3 mm from the bottom), its duct (half "
+     "its 87.0 mm about x = 1000.0, z = 244.3) reaches x = 991.5, z = 201.6, outside the beam (x 0 to 10000.0, z "
+     "201.7 to 1500.0 there)"},
     // Legs at 45° turn 90°: an arc of 1000 lies 1000√2 - 1000 = 414.2 inside its corner, its duct 43.5 above it: the
-    // corner at most 1500 + 414.2 - 43.5 = 1870.7; at 1870.8 the arc's top stands at 1456.6.
+    // corner at most 1500 + 414.2 - 43.5 = 1870.7; at 1870.8 the arc's top stands at 1456.6. A node is named by its
+    // key, counted from 0: the second tendon's second node.
     {"a tendon's arc within the top though its corner lies above it, another's duct 0.1 past it", [](Beam& b) {
          b.Tendon("N1", {{1000.0, 870.7}, {2000.0, 1870.7, 1000.0}, {3000.0, 870.7}}, {}, 87.0);
          b.Tendon("N2", {{1000.0, 870.8}, {2000.0, 1870.8, 1000.0}, {3000.0, 870.8}}, {}, 87.0);
      },
-     "a tendon's arc, about node 2 of tendon N2 (refZ 1870.8 mm from the bottom, radius 1000.0 mm), its duct (half its "
-     "87.0 mm about x = 2000.0, z = 1456.6) reaches x = 2000.0, z = 1500.1, outside the beam (x 0 to 10000.0, z 0 to "
-     "1500.0 there)"},
+     "a tendon's arc, about node cap.SteelAr[1].Node[1] of tendon N2 (refZ 1870.8 mm from the bottom, radius 1000.0 "
+     "mm), its duct (half its 87.0 mm about x = 2000.0, z = 1456.6) reaches x = 2000.0, z = 1500.1, outside the beam "
+     "(x 0 to 10000.0, z 0 to 1500.0 there)"},
     // Across the cap 2000 wide a duct of 87 at ±956.5 touches a side face.
     {"a duct across the beam touching a side face, then past the other",
      [](Beam& b) {
