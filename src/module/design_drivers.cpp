@@ -9,10 +9,8 @@
 #include "capbeam/bars_within_beam_check.h"
 #include "capbeam/cap_beam_key_fit.h"
 #include "capbeam/design_result_check.h"
-#include "catalog/material_catalog.h"
 #include "host/cpm001_input.h"
 #include "host/project_manager.h"
-#include "host/report.h"
 #include "input/pier_origin_data.h"
 #include "module/handover_records.h"
 #include "pier/gz_pm001_atom.h"
@@ -25,10 +23,8 @@
 #include "siblings/spread_footing.h"
 #include "siblings/tie_beams.h"
 #include "tendon/design_object.h"
-#include "tendon/node_fit.h"
 
 #include <string>
-#include <vector>
 
 int CPM001Norm::DoDesign()
 {
@@ -82,26 +78,6 @@ void CPM001Norm::CheckDesignResults() const
     CheckBarsWithinBeam(*m_pCapBeamAtom);
 }
 
-namespace {
-
-// The errors reported since the log held `from` entries that name a key by its path from "cap",
-// as a design names those of its own set, named by their path from root instead.
-void NameKeyErrorsUnder(const std::string& root, std::size_t from)
-{
-    ReportLog& log = ReportLog::Current();
-    if (log.Entries().size() <= from) return;
-    std::vector<ReportEntry> entries = log.Entries();
-    log.Clear();
-    for (std::size_t i = 0; i < entries.size(); ++i) {
-        ReportEntry& entry = entries[i];
-        if (i >= from && entry.kind == ReportEntry::Error && entry.message.str().starts_with("cap."))
-            entry.message = CString((root + ".").c_str()) + entry.message;
-        log.Add(std::move(entry));
-    }
-}
-
-} // namespace
-
 void CPM001Norm::CheckKeyParamsFitCap(const CPM001KeyParam& kp, const std::string& set) const
 {
     // A cap of no design is judged by nothing.
@@ -109,18 +85,10 @@ void CPM001Norm::CheckKeyParamsFitCap(const CPM001KeyParam& kp, const std::strin
     const CPM001T0101Atom& cap = *m_pCapBeamAtom;
     ReportKeysNotFittingCapBeam(cap, kp.CapKeyParam, set);
     // The tendons' control points, as the tendon design judges them, in the stored tendon design's
-    // beam, with the least radius of its strand material.
+    // beam.
     const CPM001T010401Atom* tendons = cap.st.pTendonAtom;
     if (cap.JGType == 0 || !tendons || kp.CapKeyParam.SteelAr.GetSize() == 0) return;
-    tagQM_TENDON strand;
-    GetTendon(GetMaterialIDFromName(tendons->strTendonIndex), &strand);
-    const pm001_tendon::TopLevel top = [&cap](double x) { return cap.GetFame_XZ(x) + cap.st.ua; };
-    const std::size_t before = ReportLog::Current().Entries().size();
-    pm001_tendon::ReportTendonNodesNotFitting(
-        kp.CapKeyParam.SteelAr, tendons->bBg, top, tendons->bAc,
-        CapUnderside{tendons->bBg, tendons->bBpl, tendons->hHpl, tendons->bBpr, tendons->hHpr},
-        pm001_tendon::LeastTendonBendRadius(strand.diameter));
-    NameKeyErrorsUnder(set, before);
+    tendons->ReportNodesNotFitting(kp.CapKeyParam.SteelAr, set);
 }
 
 void CPM001Norm::CheckDesignedKeyParamsFitCap() const

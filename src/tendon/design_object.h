@@ -3,6 +3,7 @@
 
 #include "host/output_data.h"
 
+#include "calc/pm001_cap_key_param.h"
 #include "common/dbl_array.h"
 #include "common/int_array.h"
 #include "host/live_count.h"
@@ -18,10 +19,10 @@
 #include "tendon/unused_records.h"
 
 #include <memory>
+#include <string>
 #include <vector>
 
 class GZ_PM001Atom;
-class CPM001_CapKeyParam;
 
 // Owned and driven by the cap beam's reinforcement object: set up from the cap-beam parameters,
 // designed from the key parameters' tendon definitions, stored in and loaded from the design
@@ -65,6 +66,13 @@ public:
     // first). A short or damaged archive throws the archive exception; the records loaded up to
     // then stay owned by the object.
     void SerializeDesignData(CArchive& ar);
+
+    // Reports each control point of the tendon definitions that does not fit this object's beam,
+    // with the least bend radius of its strand material, named from root (tendon/node_fit.h);
+    // returns the number of lines reported. The design judges the set it lays; a load judges the
+    // sets a stored design was made with against the stored beam.
+    int ReportNodesNotFitting(const CArray<struct CPM001_CapKeyParam::SteelAr>& definitions,
+                              const std::string& root = {}) const;
 
     // Enters the tendons' named output values ("PM001_T0104_…") in the map.
     void OutPM00104AtomData(OutputDataMap& outputs);

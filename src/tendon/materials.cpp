@@ -105,6 +105,16 @@ double TendonTotalLength(const DblArray& pieces, double leftAllowance, double ri
 
 using namespace pm001_tendon;
 
+int CPM001T010401Atom::ReportNodesNotFitting(const CArray<struct CPM001_CapKeyParam::SteelAr>& definitions,
+                                             const std::string& root) const
+{
+    const TopLevel top = [this](double x) { return GetFame_XZ(x); };
+    tagQM_TENDON strand;
+    GetTendon(GetMaterialIDFromName(strTendonIndex), &strand);
+    return ReportTendonNodesNotFitting(definitions, bBg, top, bAc, CapUnderside{bBg, bBpl, hHpl, bBpr, hHpr},
+                                       LeastTendonBendRadius(strand.diameter), root);
+}
+
 int CPM001T010401Atom::SetSteelData(CPM001_CapKeyParam* kp)
 {
     if (!kp) return 0;
@@ -131,14 +141,11 @@ int CPM001T010401Atom::SetSteelData(CPM001_CapKeyParam* kp)
     Steel.resize(static_cast<std::size_t>(count));
     SteelFD.resize(static_cast<std::size_t>(count));
 
-    const TopLevel top = [this](double x) { return GetFame_XZ(x); };
     // Control points that do not fit the beam, or bend the strands tighter than they take, are
     // reported by their keys; the profiles are still built from them, so that what they lead to is
     // shown with them.
-    tagQM_TENDON strandOfAll;
-    GetTendon(GetMaterialIDFromName(strTendonIndex), &strandOfAll);
-    ReportTendonNodesNotFitting(definitions, bBg, top, bAc, CapUnderside{bBg, bBpl, hHpl, bBpr, hHpr},
-                                LeastTendonBendRadius(strandOfAll.diameter));
+    ReportNodesNotFitting(definitions);
+    const TopLevel top = [this](double x) { return GetFame_XZ(x); };
     for (int i = 0; i < count; ++i) {
         const auto& def = definitions[i];
         Steel[i] = std::make_unique<M_Steel>();

@@ -381,9 +381,8 @@ double LeastTendonBendRadius(double strandDiameter)
 
 int ReportTendonNodesNotFitting(const CArray<struct CPM001_CapKeyParam::SteelAr>& tendons, double length,
                                 const TopLevel& top, double crown, const CapUnderside& underside,
-                                double leastRadius)
+                                double leastRadius, const std::string& root)
 {
-    const std::string root;
     const KeyPath start(root);
     const KeyPath cap(start, "cap");
     const KeyPath all(cap, "SteelAr");

@@ -6,6 +6,7 @@
 #include "tendon/profile.h"
 
 #include <optional>
+#include <string>
 #include <vector>
 
 namespace pm001_tendon {
@@ -39,7 +40,8 @@ std::vector<CDblPoint> ArcPointsNearestSides(const FilletArc& arc, const std::ve
 // Reports through the error channel, one line each, the control-point values of the tendon
 // definitions that do not fit a beam of the given length whose top face stands top(x), straight
 // from each end to the crown station, and whose underside stands underside.At(x) above its lowest
-// bottom, named by their path from "cap" ("cap.SteelAr[0].Node[2].R: … (20000 given)"): a station
+// bottom, named by their path from "cap", under root when one is given ("cap.SteelAr[0].Node[2].R:
+// … (20000 given)", "user-adjusted key parameters.cap.…"): a station
 // beyond the beam's ends or below the station before it; a depth that puts a node the tendon runs
 // through above the top or below the underside at its station (a tapered part's included), or a
 // filleted node's corner, which lies off the tendon and may lie beyond the faces, below the lowest
@@ -53,6 +55,6 @@ std::vector<CDblPoint> ArcPointsNearestSides(const FilletArc& arc, const std::ve
 // Nothing is changed; returns the number of lines reported.
 int ReportTendonNodesNotFitting(const CArray<struct CPM001_CapKeyParam::SteelAr>& tendons, double length,
                                 const TopLevel& top, double crown, const CapUnderside& underside,
-                                double leastRadius);
+                                double leastRadius, const std::string& root = {});
 
 } // namespace pm001_tendon
