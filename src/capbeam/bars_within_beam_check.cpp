@@ -256,13 +256,16 @@ using CapBeamStirrups::Stretch;
 // end distance up to the bottom bars' kink at the slope's foot, which lies within the bottom cover
 // past the underside's foot, and a spacing further, which the count of a part laid along the skew
 // takes in; a skewed end zone's from the end distance over its s3 spacings and its densified ones.
+// The walk reads the cantilevers as the design's steps read them, which along the skew are not those
+// the design stores, and gives them back: the design object judged is the component's own, never a
+// constant one.
 LaidStirrups StretchesOfStirrups(const CPM001T0101Atom& cap)
 {
     LaidStirrups at;
     CDblPointArray rebuilt;
     if (cap.PYXTCJpa1.GetSize() == 0) rebuilt = CapBeamThroughBars::ThroughBarOutline(cap, 0.0);
     const CDblPointArray& outline = cap.PYXTCJpa1.GetSize() > 0 ? cap.PYXTCJpa1 : rebuilt;
-    if (CapBeamStirrups::FindLaidStirrups(cap, outline, at)) return at;
+    if (CapBeamStirrups::FindLaidStirrups(const_cast<CPM001T0101Atom&>(cap), outline, at)) return at;
 
     const auto& sg = cap.sg;
     const double length = cap.bBg;

@@ -451,6 +451,21 @@ const Case<CPM001T0101Atom> kLaidCases[] = {
      },
      "a stirrup leg, L1p of sg2 record 1 (mark 8), 1711.0 mm less the bars' 30.0 mm, stands taller than the 1680.0 mm "
      "the section leaves within its covers at its tallest from station 50.0 to 1000.0"},
+    // A pier's cap along the skew, tan a = 0.25, vP 400: its stirrups laid with the left cantilever 100 shorter (1900)
+    // and the right one 100 longer (2300) than stored (2000, 2200). Along the skew, ten s2 of 100 at the end support
+    // lines: the left end rest 1900 - 1000 - 50 = 850 takes 3 x 200 and 2 x 125, the zone reaching 900 from the end,
+    // onto the tapered part (to 1016.6): 10 - trunc(883.4 / 100) + 3 + 2 = 7 stirrups at 50, 175, 300, 500, 700, 900,
+    // 1000, the innermost on the level bottom: 1680 (from 2000, 10 - 9 + 5 = 6, to 900: 1620). The right end rest 1250
+    // takes 5 x 200 and 2 x 125, its zone short of the part from 2300 and 2200: trunc((1016.6 - 50 - 250) / 200) + 3 =
+    // 6 to 900 from the end, 9100: 1620. The taper leg 1 taller than 1680 + 30.
+    {"a taper leg judged where the design laid it, with the cantilevers shifted for the skew",
+     [](CPM001T0101Atom& a) {
+         a.PMorPT = 1, a.a = std::atan(0.25), a.vP = 400.0, a.bBz[0] = 5800.0, a.bBzl = 1900.0, a.bBzr = 2300.0;
+         a.sg.a = 50.0, a.sg.fLayMode = 1, a.sg.lns2[0] = a.sg.rns2[1] = 10;
+         Lay(a), a.bBzl = 2000.0, a.bBzr = 2200.0, a.sg.sg2[0].L1p = 1711.0;
+     },
+     "a stirrup leg, L1p of sg2 record 1 (mark 8), 1711.0 mm less the bars' 30.0 mm, stands taller than the 1680.0 mm "
+     "the section leaves within its covers at its tallest from station 50.0 to 1000.0"},
     // Square ends skewed t = 0.25, one uniform layout square to the axis, sg_a 50: end zones of trunc((475 + 50 -
     // 50) / 150) = 3 spacings, 50 ... 500 from each end, the right's at 9500 ... 9950. Under a crown at 9000, the top
     // falling 0.02 each way, the tallest stands at 9500: 1680 - 500 x 0.02 = 1670 (+ 30 as designed), not the 1510

@@ -2,6 +2,7 @@
 #include "capbeam/stirrups/laid_stirrups.h"
 
 #include "calc/key_bound.h"
+#include "capbeam/cantilevers_in_design.h"
 #include "capbeam/stirrups/layout.h"
 
 #include <algorithm>
@@ -45,11 +46,32 @@ bool LaidOut(const Atom& atom, Layout layout, const CDblPointArray& outline)
            std::isfinite(std::tan(atom.a));
 }
 
+// While one lives, the beam holds its cantilevers as the design's steps read them; then the very
+// values it stored.
+class CantileversAsDesigned {
+public:
+    explicit CantileversAsDesigned(Atom& atom) : m_atom(atom), m_left(atom.bBzl), m_right(atom.bBzr)
+    {
+        const double shift = CantileverShiftInDesign(atom, atom.st.fLayMode);
+        atom.bBzl -= shift;
+        atom.bBzr += shift;
+    }
+    ~CantileversAsDesigned() { m_atom.bBzl = m_left, m_atom.bBzr = m_right; }
+    CantileversAsDesigned(const CantileversAsDesigned&) = delete;
+    CantileversAsDesigned& operator=(const CantileversAsDesigned&) = delete;
+
+private:
+    Atom& m_atom;
+    const double m_left;
+    const double m_right;
+};
+
 } // namespace
 
-bool FindLaidStirrups(const CPM001T0101Atom& atom, const CDblPointArray& outline, LaidStirrups& laid)
+bool FindLaidStirrups(CPM001T0101Atom& atom, const CDblPointArray& outline, LaidStirrups& laid)
 {
     QuietWalks quiet;
+    const CantileversAsDesigned asDesigned(atom);
     Plan plan;
     plan.layout = ChooseLayout(atom.sg);
     if (!LaidOut(atom, plan.layout, outline) || PlanEndsFault(atom, outline, plan)) return false;

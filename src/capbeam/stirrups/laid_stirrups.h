@@ -23,8 +23,10 @@ struct LaidStirrups {
 // Walks the stirrup layout the design left in the beam's stirrup set again, as the records were
 // counted and their legs taken: a support line's densified zone may reach nearer an end than the
 // end distance, and its stirrups stand there. outline: the through bars' outer offset outline the
-// layout was laid by, whose kinks end the tapered parts. false, without a report, when the stored
-// layout is not one the design can leave (a damaged store, or a beam put together without one).
-bool FindLaidStirrups(const CPM001T0101Atom& atom, const CDblPointArray& outline, LaidStirrups& laid);
+// layout was laid by, whose kinks end the tapered parts. The walk reads the cantilevers as the
+// design's steps read them, shifted for the skew (CantileverShiftInDesign): for its length the beam
+// holds them so, then it is given back the very values it stored. false, without a report, when the
+// stored layout is not one the design can leave (a damaged store, or a beam put together without one).
+bool FindLaidStirrups(CPM001T0101Atom& atom, const CDblPointArray& outline, LaidStirrups& laid);
 
 } // namespace CapBeamStirrups
