@@ -1,6 +1,7 @@
 // CPM001T0101Atom: cantilever lengths at a transverse offset, column-line stations and the top-bar level.
 #include "capbeam/cap_beam_reinforcement.h"
 
+#include "capbeam/cantilevers_in_design.h"
 #include "common/is_equal.h"
 
 #include <cmath>
@@ -30,16 +31,9 @@ double CPM001T0101Atom::GetXBCD(int side, double y, int mode) const
     const double base = side ? bBzl + t * y : bBzr - t * y;
     if (mode != 0) return base;
 
-    // Back from the frame's end to the bearing line: over the width vP, or over the offset of
-    // the column face given by the column size and the pier's offset terms.
-    double shift = 0.0;
-    if (PMorPT != 0) {
-        shift = vP;
-    } else {
-        const double b = ColumnSectionType != 0 ? D : lRec;
-        shift = (dGZ3 - (B - b - dGZ3)) / 2.0;
-    }
-    return side ? base - t * shift : base + t * shift;
+    // Back from the frame's end to the bearing line, as the design's steps read the cantilevers.
+    const double shift = CantileverShiftInDesign(*this, st.fLayMode);
+    return side ? base - shift : base + shift;
 }
 
 double CPM001T0101Atom::GetXBCD1(int side, double x) const
