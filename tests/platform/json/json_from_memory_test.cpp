@@ -2,6 +2,7 @@
 #include "json/json_document.h"
 #include "json/json_from_memory.h"
 #include "json/keyed_string_hash.h"
+#include "private_member.h"
 #include "string_hash_colliding_keys.h"
 
 #include <gtest/gtest.h>
@@ -16,6 +17,10 @@
 #include <string_view>
 #include <unistd.h>
 #include <vector>
+
+// The index of a document's object itself, whatever the type's names say.
+struct ObjectIndexOf { friend constexpr auto MemberPointer(ObjectIndexOf); };
+template struct PrivateMember<&JsonValue::object_t::m_map, ObjectIndexOf>;
 
 namespace {
 
@@ -145,7 +150,8 @@ TEST(JsonFromMemory, IndexHashIsSipHash24)
 
 // Keys made to share one value of the standard string hash get distinct hashes under the process's
 // key, and an object of them reads as any other, a key given twice among them named.
-// The documents' objects and the set of an object's keys read so far hash them apart too. The key
+// The documents' objects (the hash their type names and the one the index of an object read is
+// built with) and the set of an object's keys read so far hash them apart too. The key
 // is drawn by each process: this program run again, told through the environment to print a hash
 // and stop, hashes one text another way.
 TEST(JsonFromMemory, KeysMadeToCollideInTheStandardHashReadAsAnyOthers)
@@ -170,6 +176,9 @@ TEST(JsonFromMemory, KeysMadeToCollideInTheStandardHashReadAsAnyOthers)
     for (std::size_t i = 0; i < keys.size(); ++i) members += "\"" + keys[i] + "\": " + std::to_string(i) + ", ";
     EXPECT_TRUE(TakenAlike("{" + members + "\"z\": 0}"));
     JsonPathTracker tracker("", [](const std::string& parent, std::string_view key) { return parent + "." + std::string(key); });
+    const JsonValue read = ParseJsonDocument("{" + members + "\"z\": 0}", tracker);
+    EXPECT_EQ(DistinctHashes(keys, (read.get_ref<const JsonValue::object_t&>().*MemberPointer(ObjectIndexOf{})).hash_function()),
+              keys.size());
     try {
         ParseJsonDocument("{" + members + "\"" + keys[17] + "\": 0}", tracker);
         ADD_FAILURE() << "a key given twice among colliding keys was read";
