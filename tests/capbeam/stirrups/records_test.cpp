@@ -240,68 +240,37 @@ TEST_F(StirrupRecords, StirrupsPastTheTaperStandOnTheLevelBottom)
     EXPECT_NEAR(sg.sg1[0].L1, 1710.0, 1e-9);
 }
 
-namespace {
-
-// Stirrups along the skew in one uniform layout, given densified keys it does not lay (dense 0: empty lists).
-void UniformAlongTheSkew(CPM001T0101Atom& atom, double s2, int dense)
-{
-    atom.sg.fenG = 0, atom.sg.fLayMode = 1, atom.sg.s2 = s2;
-    for (auto* list : {&atom.sg.lns2, &atom.sg.rns2}) {
-        list->RemoveAll();
-        if (dense > 0) list->Add(dense), list->Add(dense);
-    }
-}
-
-} // namespace
-
-// One group under tapered parts 1000 long rising 600 (the bottom bars on 690 - 0.6 x from the left end, up to the
-// kinks at 1050 and 8950), its legs + 30 at the taper record's outermost and innermost stirrups.
+// One group under tapered parts 1000 long rising 600 (the bottom bars on 690 - 0.6 x from the left end to the kinks
+// at 1050 and 8950, the top bars at 1740): the taper record's legs (+ 30) at its outermost and innermost stirrups.
 TEST_F(StirrupRecords, ATaperRecordTakesItsLegsWhereTheStirrupsItHoldsStand)
 {
-    struct Row {
-        const char* name;
-        void (*setUp)(CPM001T0101Atom&);
-        double L1, L1p;
-    };
-    const Row rows[] = {
-        // The end distance 1400, eleven densified spacings from the columns: the outermost at 2000 - 1100 = 900 (no
-        // normal spacing: trunc((2000 - 1100 - 1050) / 200) = 0) and the next at 1000 stand before the kinks, held by
-        // the taper record: 1740 - 150 = 1590 and 1740 - 90 = 1650, not 1680 at 1400, where it holds none.
-        {"densified zones reaching onto the tapered parts",
-         [](CPM001T0101Atom& a) { a.sg.a = 1400.0, a.sg.lns2[0] = a.sg.rns2[1] = 11; }, 1590.0, 1650.0},
-        // Cantilevers 1900 and 2000, ten densified spacings, the top falling 0.02 left and 0.01 right of the crown
-        // at 1000: the left holds 900 (1738 - 150 = 1588) and 1000 (1740 - 90 = 1650), the right, from its own
-        // column, 1000 from its end alone, at 9000: 1740 - 80 - 90 = 1570 (its 900 would be 1659 - 150 = 1509).
-        {"the right end's stirrups laid from its own column",
-         [](CPM001T0101Atom& a) {
-             a.bBzl = 1900.0, a.bBz[0] = 6100.0, a.sg.a = 1400.0, a.sg.lns2[0] = a.sg.rns2[1] = 10;
-             a.iLb = 0.02, a.iRb = 0.01, a.bAc = 1000.0;
-         },
-         1570.0, 1650.0},
-        // Along the skew, uniform: BJ4(9900, 80, 200) = 48 x 200 and 150 at either end, stirrups at 50, 200 + k x
-        // 200; trunc((1050 - 50 - 150) / 200) + 2 = 6 on each tapered part, 50 ... 1000: 1740 - 660 = 1080 and
-        // 1740 - 90 = 1650, whatever the densified keys the layout does not lay hold: 950 from the columns to the
-        // kinks is less than 10 x 130 or 11 x 90, a densified zone's reach onto the tapered parts to 960 or 1010.
-        {"along the skew, uniform, 10 densified spacings of 130 not laid",
-         [](CPM001T0101Atom& a) { UniformAlongTheSkew(a, 130.0, 10); }, 1080.0, 1650.0},
-        {"along the skew, uniform, 11 densified spacings of 90 not laid",
-         [](CPM001T0101Atom& a) { UniformAlongTheSkew(a, 90.0, 11); }, 1080.0, 1650.0},
-        {"along the skew, uniform, no densified spacings", [](CPM001T0101Atom& a) { UniformAlongTheSkew(a, 130.0, 0); },
-         1080.0, 1650.0},
-    };
-    for (const auto& row : rows) {
-        SCOPED_TRACE(row.name);
+    const auto expectLegs = [](const char* what, void (*setUp)(CPM001T0101Atom&), double L1, double L1p) {
+        SCOPED_TRACE(what);
         CPM001T0101Atom beam;
-        SetUpPlainCapBeam(beam);
-        AddGroups(beam, {{2, 3}});
-        beam.bBpl = beam.bBpr = 1000.0, beam.hHpl = beam.hHpr = 600.0;
-        SetTaperedOutline(beam);
-        row.setUp(beam);
+        SetUpPlainCapBeam(beam), AddGroups(beam, {{2, 3}}), SetTaperedOutline(beam);
+        beam.bBpl = beam.bBpr = 1000.0, beam.hHpl = beam.hHpr = 600.0, setUp(beam);
         ASSERT_EQ(RunSetsgData(beam), 1);
-        const auto& taper = beam.sg.sg2[0];
-        EXPECT_NEAR(taper.L1, row.L1 + 30.0, 1e-9);
-        EXPECT_NEAR(taper.L1p, row.L1p + 30.0, 1e-9);
-    }
+        EXPECT_NEAR(beam.sg.sg2[0].L1, L1 + 30.0, 1e-9);
+        EXPECT_NEAR(beam.sg.sg2[0].L1p, L1p + 30.0, 1e-9);
+    };
+    // End distance 1400, 11 densified spacings: 2000 - 1100 = 900 (trunc((2000 - 1100 - 1050) / 200) = 0 normal) and
+    // 1000: 1740 - 150 = 1590 and 1740 - 90 = 1650, not 1680 at 1400.
+    expectLegs("densified zones reaching onto the tapered parts",
+               [](auto& a) { a.sg.a = 1400.0, a.sg.lns2[0] = a.sg.rns2[1] = 11; }, 1590.0, 1650.0);
+    // Cantilevers 1900 | 2000, 10 densified, slopes 0.02 | 0.01 about a crown at 1000: left 900 (1738 - 150 = 1588),
+    // 1000 (1650); the right from its own column 1000 alone, 9000: 1740 - 80 - 90 = 1570 (900: 1659 - 150 = 1509).
+    expectLegs("the right end's stirrups laid from its own column", [](auto& a) {
+        a.bBzl = 1900.0, a.bBz[0] = 6100.0, a.sg.a = 1400.0, a.sg.lns2[0] = a.sg.rns2[1] = 10;
+        a.iLb = 0.02, a.iRb = 0.01, a.bAc = 1000.0;
+    }, 1570.0, 1650.0);
+    // Uniform along the skew: BJ4(9900, 80, 200) = 48 x 200 + 150 at either end, 50, 200 + k x 200: trunc((1050 - 50 -
+    // 150) / 200) + 2 = 6 per part to 1000: 1740 - 660 = 1080, 1650, whatever unlaid keys hold (10 x 130: 960).
+    expectLegs("uniform, densified keys not laid", [](auto& a) {
+        a.sg.fenG = 0, a.sg.fLayMode = 1, a.sg.s2 = 130.0, a.sg.lns2[0] = a.sg.rns2[1] = 10;
+    }, 1080.0, 1650.0);
+    expectLegs("uniform, no densified keys",
+               [](auto& a) { a.sg.fenG = 0, a.sg.fLayMode = 1, a.sg.lns2.RemoveAll(), a.sg.rns2.RemoveAll(); }, 1080.0,
+               1650.0);
 }
 
 // Stirrups at 50, 200 + k x 200, 9950: the tapered parts' up to the bottom bars' kinks at 1050 and 8950, the main
