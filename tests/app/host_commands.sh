@@ -566,10 +566,14 @@ while IFS="|" read -r row error; do
     expect 1 "load of ${row%% *}" "$pm001" load "$work/${row%% *}.pm001"
     [ "$(grep -m1 '^error ' "$work/out")" = "error designed key parameters.$error" ] || fail "load of ${row%% *}: the first error"
 done <<< "${keys_changed#$'\n'}"
-# A tendon corner too far out names its depth, not the radii of the fillets its legs then outgrow:
-# 3500 above the top its arc of 6000 comes back 6000 / cos 41.63° - 6000 = 2027.7; 700 below the
-# underside (one end's third tendon) the fillets of 8000 and 5000 outgrow the leg (4266.7 + 1099.4 >
-# 5100), which they fit with the corner on the underside. The result check names a node by its key.
+# A tendon corner too far out names its depth, not the radii of the fillets its legs then outgrow.
+# 3500 above the top between (3750, 1500) and (12750, 1500), tan(alf / 2) = 4000 / 4500: the arc of
+# 6000 comes back 6000 / cos 41.63° - 6000 = 2027.7, its duct 3500 - 2027.7 + 43.5 = 1515.8 above.
+# 298000 above, T = 6000 × 298250 / 4500 = 397666.7 outgrows every leg; on the top the legs turn
+# 6.36° (node 1's 0.13°), T = 6000 × 250 / 4500 = 333.3. 700 below the underside (one end's third
+# tendon, 8000 and 5000): T = 8000 × 2400 / 4500 = 4266.7 and node 1's 1099.4 outgrow the leg's 5100,
+# though the arc comes back sqrt(4266.7² + 8000²) - 8000 = 1066.7, to 366.7; on the underside 3022.2
+# and 766.2 fit 4810.4. The result check names a node by its key.
 expect 1 "design of a tendon arc above the top" "$pm001" design "$work/tendon_arc_above.json"
 has "$work/out" "error Design result out of the cap: a tendon's arc, about node cap.SteelAr[0].Node[1] of tendon N1 (refZ -300.0 mm from the top, radius 6000.0 mm), at x = 3056.3, z = 2042.4, lies outside the beam (x 0 to 16500.0, z 0 to 2000.0 there)"
 expect 1 "design of an end cover that puts the end-face bars outside" "$pm001" design "$work/end_cover.json"

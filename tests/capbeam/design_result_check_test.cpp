@@ -390,8 +390,7 @@ const Case<Beam> kBarCases[] = {
      "its 87.0 mm about x = 1000.0, z = 244.3) reaches x = 991.5, z = 201.6, outside the beam (x 0 to 10000.0, z "
      "201.7 to 1500.0 there)"},
     // Legs at 45° turn 90°: an arc of 1000 lies 1000√2 - 1000 = 414.2 inside its corner, its duct 43.5 above it: the
-    // corner at most 1500 + 414.2 - 43.5 = 1870.7; at 1870.8 the arc's top stands at 1456.6. A node is named by its
-    // key, counted from 0: the second tendon's second node.
+    // corner at most 1500 + 414.2 - 43.5 = 1870.7; at 1870.8 the arc's top stands at 1456.6. Keys count from 0.
     {"a tendon's arc within the top though its corner lies above it, another's duct 0.1 past it", [](Beam& b) {
          b.Tendon("N1", {{1000.0, 870.7}, {2000.0, 1870.7, 1000.0}, {3000.0, 870.7}}, {}, 87.0);
          b.Tendon("N2", {{1000.0, 870.8}, {2000.0, 1870.8, 1000.0}, {3000.0, 870.8}}, {}, 87.0);

@@ -25,36 +25,26 @@ Definition Zigzag(double r1, double r2, double r3, double r0 = 0.0, double end =
                    Point(end, 2000.0 - (end - 3000.0), 1)});
 }
 
-// The prestressed sample's tendon N1 on its beam, 16500 long, 2000 high at the crown: its second node moved to
-// (x1, z1 from the top) with radius r1, its third z2 from the bottom; a duct of the catalogue's.
+Definition InDuct(const char* duct, Definition d) { d.BseriesIndex = duct; return d; }
+
+// The prestressed sample's tendon N1 (its beam 16500 long, 2000 high at the crown): its second node moved to (x1, z1
+// from the top) with radius r1, its third z2 from the bottom.
 Definition SampleN1(double x1, double z1, double z2, const char* duct = "金属波纹管D80", double r1 = 6000)
 {
-    Definition d = Tendon({Point(0, 450, 1), Point(x1, z1, 1, r1), Point(8250, z2, 0, 6000), Point(12750, 250, 1, 6000),
-                           Point(16500, 450, 1)});
-    d.BseriesIndex = duct;
-    return d;
-}
-
-// prestressed_one_end's tendon N3 (flat duct 90×22, 27 high outside): its middle node z2 from the bottom.
-Definition OneEndN3(double z2)
-{
-    Definition d = Tendon({Point(2000, 200, 1), Point(3750, 300, 1, 5000), Point(8250, z2, 0, 8000),
-                           Point(12750, 300, 1, 5000), Point(14500, 200, 1)});
-    d.BseriesIndex = "塑料扁波纹管90×22";
-    return d;
+    return InDuct(duct, Tendon({Point(0, 450, 1), Point(x1, z1, 1, r1), Point(8250, z2, 0, 6000),
+                                Point(12750, 250, 1, 6000), Point(16500, 450, 1)}));
 }
 
 TEST(TendonNodeFit, EachValueIsJudgedAtTheEdgeOfWhatFits)
 {
     const std::string beyond = ": beyond the beam's ends; expected a station from 0 to 10000 mm (";
+    const CapUnderside sample{16500.0, 2500.0, 800.0, 2500.0, 800.0};
     const struct {
         const char* name;
         std::vector<Definition> tendons;
         std::vector<std::string> errors;
         CapUnderside underside{10000.0};
-        // The top: 2000 at the crown, falling slope a millimetre each way.
-        double crown = 5000.0;
-        double slope = 0.0;
+        double crown = 5000.0, slope = 0.0;  // the top 2000 at the crown, falling slope a millimetre each way
     } rows[] = {
         // Stations from end to end, equal ones in order; depths from either face to the other. A point out of
         // place is named alone: the legs its fillets would be judged on are not the ones meant.
@@ -132,67 +122,32 @@ TEST(TendonNodeFit, EachValueIsJudgedAtTheEdgeOfWhatFits)
           "0.1 mm below the beam's underside at station 695.2; expected the arc and its duct within the beam (161.3 "
           "given)"},
          {10000.0, 2500.0, 800.0, 2000.0, 500.0}},
-        // The sample's beam: tapers 2500 long rising 800 at both ends, so the underside stands 160 at station 2000.
-        // From the top a corner may go down to the top's level, 2000, not only to the section's 1840 there: at
-        // (2000, 150) between (0, 1550) and (8250, 300) the legs fall 34.99° and rise 1.37°, T = 6000 tan 18.18° =
-        // 1970.8 < 2441.3; the centre lies 6000 / cos 18.18° = 6315.4 up the bisector (0.2892, 0.9573), at (3826.3,
-        // 6195.6), so the arc's lowest point, 195.6, stands past the taper, its duct 152.1 clear. The third node at
-        // -200, between (3750, 1750) and (12750, 1750): T = 6000 x 1950 / 4500 = 2600, the arc's lowest point
-        // sqrt(2600² + 6000²) - 6000 = 539.1 above the corner, at 339.1, square to the flat underside between the
-        // tapers' feet (a line from foot 2500 to the right end would stand 328.6 there). A flat duct 77 wide and 27
-        // high is judged upright: the corner (3750, 2180) between legs rising 9.54° and falling 22.67°, its centre
-        // 6000 / cos 16.11° = 6245.1 down the bisector (-0.1144, -0.9934) at z = -4024.1: the arc's top 1975.9, the
-        // duct's 1989.4 (2014.4 were it judged by its width).
-        {"the sample's corners below the underside, of a deep node and of a low one, its arc above a flat duct's",
-         {SampleN1(2000, 1850, 300), SampleN1(3750, 250, -200), SampleN1(3750, -180, 300, "塑料扁波纹管72×22")},
-         {},
-         {16500.0, 2500.0, 800.0, 2500.0, 800.0},
-         8250.0},
-        // A crown over the column at 3750, the top falling 0.02 each way (1925 at station 0): the corner (3750, 2060)
-        // between (0, 1475) and (8250, 300), legs rising 8.87° and falling 21.36°; the centre 6000 / cos 15.11° =
-        // 6215.0 down the bisector (-0.1088, -0.9941) at (3073.7, -4118.1). Its point farthest across the left slope,
-        // (2953.7, 1880.7), stands (0.02 x 2953.7 + 1925 - 1880.7) / 1.0002 = 103.3 under it, the duct 59.8 clear
-        // (a top straight from end to end, 1892.8 there, would leave 12.1).
-        {"the sample's corner over a crown, its arc under both slopes",
-         {SampleN1(3750, -60, 300)},
-         {},
-         {16500.0, 2500.0, 800.0, 2500.0, 800.0},
-         3750.0,
-         0.02},
-        // A corner too far out is named by its depth, not by the radii its legs then outgrow. 3500 above the top
-        // between (3750, 1500) and (12750, 1500): tan(alf / 2) = 4000 / 4500, the arc comes back 6000 / cos 41.63°
-        // - 6000 = 2027.7 to 3472.3, its duct 1515.8 above the top. At 300000, T = 6000 x 298250 / 4500 = 397666.7
-        // outgrows every leg while the arc comes back past the whole beam; on the top the corner turns the legs
-        // 6.36°: T = 6000 x 250 / 4500 = 333.3, and node 1's by 0.13°, all within. A radius too large for a corner
-        // 100 above the top stays named: 60000 tan 15.07° = 16158.5, and on the top its legs still turn 27.54°,
-        // 60000 tan 13.77° = 14703 > 3776.9.
-        {"corners too far above the top for their arcs; a radius too large for a corner above it",
-         {Tendon({Point(0, 800, 1), Point(3750, 500, 1, 6000), Point(8250, 5500, 0, 6000), Point(12750, 500, 1, 6000),
-                  Point(16500, 800, 1)}),
-          SampleN1(3750, 250, 300000), SampleN1(3750, -100, 300, "金属波纹管D80", 60000)},
-         {"cap.SteelAr[0].Node[2].refZ: puts the fillet's corner 3500 mm above the beam's top at station 8250, too "
-          "far for its arc of radius 6000 mm to bring the tendon back in: the arc comes back only 2027.7 mm from the "
-          "corner, where its duct (87 mm) reaches 1515.8 mm above the top; expected the corner nearer the top (5500 "
-          "given)",
-          "cap.SteelAr[1].Node[2].refZ: puts the fillet's corner 298000 mm above the beam's top at station 8250, too "
-          "far for its arc of radius 6000 mm to fit its legs: the tendon's fillets outgrow them there, and fit with "
-          "the corner on the top; expected the corner nearer the top (3e+05 given)",
-          "cap.SteelAr[2].Node[1].R: the fillet reaches past the tendon's first node; its tangent length 16158.5 mm "
+        // The samples' beam: tapers 2500 long rising 800 at both ends. (2000, 150) between (0, 1550) and (8250, 300):
+        // the underside 160 there, so the limit is the top's 2000, not the section's 1840; legs fall 34.99°, rise
+        // 1.37°: T = 6000 tan 18.18° = 1970.8 < 2441.3, the centre 6000 / cos 18.18° = 6315.4 up the bisector (0.2892,
+        // 0.9573) at (3826.3, 6195.6): the arc's lowest point 195.6. (8250, -200) between (3750, 1750) and (12750,
+        // 1750): T = 6000 x 1950 / 4500 = 2600, the lowest point sqrt(2600² + 6000²) - 6000 = 539.1 above it, 339.1
+        // (a line from foot 2500 to the end would stand 328.6 there). A flat duct 77 x 27 is judged upright: corner
+        // (3750, 2180), legs rise 9.54°, fall 22.67°, the centre 6000 / cos 16.11° = 6245.1 down the bisector (-0.1144,
+        // -0.9934), z = -4024.1: arc top 1975.9, duct 1989.4 (2014.4 by its width). Fillets that do not fit name a
+        // radius unless the corner is too far out (the app's rows tendon_corner_*): at (3750, 2100), 60000 tan 15.07° =
+        // 16158.5, and on the top the legs still turn 27.54°, 60000 tan 13.77° = 14703 > 3776.9. prestressed_one_end's
+        // N3 at -500: T = 8000 x 2200 / 4500 = 3911.1 and node 1's 1007.4 fit the leg's 5009.0; the arc's lowest point
+        // 904.9 above the corner.
+        {"the samples' corners beyond a face, their arcs within; a radius too large, and fillets that fit, beyond it",
+         {SampleN1(2000, 1850, 300), SampleN1(3750, 250, -200), SampleN1(3750, -180, 300, "塑料扁波纹管72×22"),
+          SampleN1(3750, -100, 300, "金属波纹管D80", 60000),
+          InDuct("塑料扁波纹管90×22", Tendon({Point(2000, 200, 1), Point(3750, 300, 1, 5000), Point(8250, -500, 0, 8000),
+                                             Point(12750, 300, 1, 5000), Point(14500, 200, 1)}))},
+         {"cap.SteelAr[3].Node[1].R: the fillet reaches past the tendon's first node; its tangent length 16158.5 mm "
           "exceeds the 3790.1 mm between nodes 0 and 1 (60000 given)"},
-         {16500.0, 2500.0, 800.0, 2500.0, 800.0},
-         8250.0},
-        // Legs falling 2400 / 4500 to (8250, -700): T = 8000 x 2400 / 4500 = 4266.7, with node 1's 1099.4 more than
-        // the leg's 5100, though the arc comes back sqrt(4266.7² + 8000²) - 8000 = 1066.7, to 366.7. With the corner
-        // on the underside T = 8000 x 1700 / 4500 = 3022.2 and node 1's 5000 tan((20.70° - 3.27°) / 2) = 766.2 fit
-        // the leg's 4810.4. At -500 T = 3911.1 and node 1's 1007.4 fit 5009.0; the arc's lowest point stands 904.9
-        // above the corner.
-        {"a corner too far below the underside for its arc to fit its legs; one its arc brings back in",
-         {OneEndN3(-700), OneEndN3(-500)},
-         {"cap.SteelAr[0].Node[2].refZ: puts the fillet's corner 700 mm below the beam's underside at station 8250, "
-          "too far for its arc of radius 8000 mm to fit its legs: the tendon's fillets outgrow them there, and fit "
-          "with the corner on the underside; expected the corner nearer the underside (-700 given)"},
-         {16500.0},
-         8250.0},
+         sample, 8250.0},
+        // The top falling 0.02 each way from a crown at 3750 (1925 at station 0): the corner (3750, 2060) between (0,
+        // 1475) and (8250, 300), legs rise 8.87°, fall 21.36°; the centre 6000 / cos 15.11° = 6215.0 down the bisector
+        // (-0.1088, -0.9941) at (3073.7, -4118.1). The arc's point farthest across the left slope, (2953.7, 1880.7),
+        // stands (0.02 x 2953.7 + 1925 - 1880.7) / 1.0002 = 103.3 under it (12.1 under a straight top's 1892.8).
+        {"the sample's corner over a crown, its arc's duct under both slopes", {SampleN1(3750, -60, 300)}, {}, sample,
+         3750.0, 0.02},
     };
     for (const auto& row : rows) {
         SCOPED_TRACE(row.name);
