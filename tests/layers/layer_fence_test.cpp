@@ -89,7 +89,7 @@ std::vector<std::string> Lines(std::string command, const std::vector<std::strin
 }
 
 // The symbols nm lists for objects: those they define (in code or data, weakly too: an instance of a
-// template or an inline function), or, with referred, those they use and leave to others (weakly too).
+// template or an inline function), or, with referred, those they use and leave to others (weak ones, `w` or `v`, too).
 std::set<std::string> Symbols(const std::vector<std::string>& objects, bool referred)
 {
     static const std::regex defined(R"(^[0-9a-f]+ [TDBRGSCWVui] (.+)$)"), used(R"(^\s+[Uwv] (.+)$)");
