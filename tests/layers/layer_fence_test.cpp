@@ -166,8 +166,8 @@ const std::map<fs::path, std::pair<fs::path, std::string>>& Steps()
     return steps;
 }
 
-// The objects a library or archive is made of, as its step's command names them, an archive's read the same way.
-// An archive the build does not make and a response file (whose objects no reader of the command sees) are named themselves.
+// The objects a library or archive is made of, as its step's command names them, an archive's read the same way; an archive
+// the build does not make, or a response file (whose objects no reader of the command sees), named itself.
 std::set<fs::path> Linked(const fs::path& file)
 {
     static const std::regex item(R"((@|[^\s,]+\.(o|a)(?=[\s,]|$))[^\s,]*)");
