@@ -98,10 +98,9 @@ TEST_P(StoredSamplePier, LoadedComponentKeepsNameFlagsSelectorsAndAnswers)
 class StoredFootingPier : public StoredSamplePier {};
 INSTANTIATE_TEST_SUITE_P(Footing, StoredFootingPier, ::testing::Values("footing.json"));
 
-// A side-bar set read 8 bytes longer than stored misreads the next object's form number, a set cut
-// in the side bars ends early, the cap beam's design read 8 bytes on claims a count larger than
-// what remains, and bytes are left after the last record: each names the records read before,
-// then the record the bytes stopped fitting in.
+// A side-bar set read 8 bytes longer than stored misreads the next object's form number, a set cut in the side bars
+// ends early, the cap beam's design read 8 bytes on (as after a record read a double too long) counts more than
+// remains, and bytes are left after the last record: each names the records read, then the one that stopped fitting.
 TEST_P(StoredFootingPier, ALoadThatStopsFittingNamesTheRecordsRead)
 {
     const auto size = [](auto store) {
@@ -120,8 +119,6 @@ TEST_P(StoredFootingPier, ALoadThatStopsFittingNamesTheRecordsRead)
     ComponentDataSets shorter = stored, cut = stored, longer = stored, overread = stored;
     const auto gap = shorter.design.begin() + static_cast<std::ptrdiff_t>(shEnd);
     shorter.design.erase(gap, gap + 8);
-    // The cap beam's design read from its ninth byte on, as after a pier's design record that read
-    // a double more than was stored: a count of its misread lists claims more than remains.
     const auto capStart = overread.design.begin() + static_cast<std::ptrdiff_t>(atom);
     overread.design.erase(capStart, capStart + 8);
     cut.design.resize(shEnd - 1);

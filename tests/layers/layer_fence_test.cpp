@@ -5,8 +5,7 @@
 // and sees, as the build made them (the fence's table, cmake/layer_fence.cmake). The probes of what
 // each layer and part sees are the layers.sees.* tests (tests/CMakeLists.txt). An include through a
 // macro or a symbolic link in a source folder reaches past them too; no part calls what it does not see.
-// The fence guards targets: a part's folder is compiled by the part alone, the module holds only the
-// objects of the layers and parts (and its own), and a source is a .cpp file, which the build compiles.
+// A part's folder is compiled by the part alone, the module holds only the layers' and parts' objects (and its own).
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -30,10 +29,7 @@ const std::string kSource = PM001_SOURCE_DIR;
 const std::string kNinja = std::string("'") + PM001_NINJA + "' -C '" + PM001_BINARY_DIR + "'";
 
 // A path the build names, from the build's folder, as one from the root.
-fs::path Built(const std::string& path)
-{
-    return (fs::path(PM001_BINARY_DIR) / path).lexically_normal();
-}
+fs::path Built(const std::string& path) { return (fs::path(PM001_BINARY_DIR) / path).lexically_normal(); }
 
 // The path a line includes or asks for when it climbs out of the include path, "" otherwise: one
 // with a ".." step or an absolute one, or the operand of an include spelled through a macro.
@@ -93,8 +89,7 @@ std::vector<std::string> Lines(std::string command, const std::vector<std::strin
 }
 
 // The symbols nm lists for objects: those they define (in code or data, weakly too: an instance of a
-// template or an inline function), or, with referred, those they use and leave to others (a weak
-// reference, `w` or `v`, too: the link resolves it as it does any other).
+// template or an inline function), or, with referred, those they use and leave to others (weak ones, `w` or `v`, too).
 std::set<std::string> Symbols(const std::vector<std::string>& objects, bool referred)
 {
     static const std::regex defined(R"(^[0-9a-f]+ [TDBRGSCWVui] (.+)$)"), used(R"(^\s+[Uwv] (.+)$)");
@@ -107,8 +102,7 @@ std::set<std::string> Symbols(const std::vector<std::string>& objects, bool refe
 }
 
 // A row of the objects' table (cmake/layer_fence.cmake), the entries it sees as one pattern (a folder
-// ends in '/', a pattern's `*` stays within one folder); or of the modules' table, the objects the
-// module compiles itself.
+// ends in '/', a pattern's `*` stays within one folder); or of the modules' table (its own objects).
 struct ObjectRow {
     std::string library;
     std::vector<std::string> objects;
@@ -157,33 +151,32 @@ std::map<std::string, std::string> Unseen(const ObjectRow& row)
     return found;
 }
 
-// Each step of the build as Ninja holds it (`ninja -t compdb`): its first input, its output.
-std::vector<std::pair<fs::path, fs::path>> Steps()
+// Each step of the build as Ninja holds it (`ninja -t compdb`), by its output: its first input and its command.
+const std::map<fs::path, std::pair<fs::path, std::string>>& Steps()
 {
-    static const std::regex field(R"x(^\s*"(file|output)": "(.*)",?$)x");
-    std::vector<std::pair<fs::path, fs::path>> steps;
+    static std::map<fs::path, std::pair<fs::path, std::string>> steps;
+    static const std::regex field(R"x(^\s*"(command|file|output)": "(.*)",?$)x");
+    std::pair<fs::path, std::string> step;
     std::smatch m;
-    for (const std::string& line : Lines(kNinja + " -t compdb", {}))
+    for (const std::string& line : steps.empty() ? Lines(kNinja + " -t compdb", {}) : std::vector<std::string>{})
         if (!std::regex_match(line, m, field)) continue;
-        else if (m[1] == "file") steps.emplace_back(Built(m[2]), fs::path());
-        else if (!steps.empty()) steps.back().second = Built(m[2]);
+        else if (m[1] == "command") step.second = m[2];
+        else if (m[1] == "file") step.first = Built(m[2]);
+        else steps.emplace(Built(m[2]), step);
     return steps;
 }
 
-// The objects a library or archive is made of, as its command in the build names them (`ninja -t
-// commands -s`): each object, and the objects of each archive, read the same way. An archive the build
-// does not make and a response file (whose objects no reader of the command sees) are named themselves.
+// The objects a library or archive is made of, as its step's command names them, an archive's read the same way; an archive
+// the build does not make, or a response file (whose objects no reader of the command sees), named itself.
 std::set<fs::path> Linked(const fs::path& file)
 {
     static const std::regex item(R"((@|[^\s,]+\.(o|a)(?=[\s,]|$))[^\s,]*)");
+    const std::string command = Steps().contains(file) ? Steps().at(file).second : "";
     std::set<fs::path> objects;
-    for (const std::string& line : Lines(kNinja + " -t commands -s 2>/dev/null", {file.lexically_relative(PM001_BINARY_DIR).string()}))
-        for (std::sregex_iterator it(line.begin(), line.end(), item), end; it != end; ++it) {
-            const fs::path named = Built(it->str());
-            if (named == file) continue;
-            const std::set<fs::path> inside = (*it)[2] == "a" ? Linked(named) : std::set<fs::path>{};
-            if (inside.empty()) objects.insert(named);
-            else objects.insert(inside.begin(), inside.end());
+    for (std::sregex_iterator it(command.begin(), command.end(), item), end; it != end; ++it)
+        if (const fs::path named = Built(it->str()); named != file) {
+            std::set<fs::path> inside = (*it)[2] == "a" ? Linked(named) : std::set<fs::path>{};
+            objects.merge(inside.empty() ? std::set<fs::path>{named} : inside);
         }
     return objects;
 }
@@ -322,44 +315,35 @@ TEST(LayerFence, TheGuidesLayerTableIsWhatEachLibraryLinksAndSees)
 
 TEST(LayerFence, APartsSourcesAreItsOwnAndTheModuleHoldsOnlyTheLayersObjects)
 {
-    // Whose each object is, from the fence's table: a layer's or part's, or a planted one's, whose
-    // source is read in its row's folder.
-    const std::vector<ObjectRow> rows = ObjectRows();
+    // Whose each object is, from the fence's table (a planted one's source is read in its row's folder).
+    const std::vector<ObjectRow> rows = ObjectRows(), modules = ObjectRows(PM001_LAYER_MODULES);
     std::map<fs::path, const ObjectRow*> owner;
-    std::set<fs::path> declared;
-    for (const ObjectRow& row : rows)
-        for (const std::string& object : row.objects) {
-            owner[Built(object)] = &row;
-            if (row.planted.empty()) declared.insert(Built(object));
-        }
     std::set<std::string> found;
+    for (const ObjectRow& row : rows)
+        for (const std::string& object : row.objects) owner[Built(object)] = &row;
     // Every step of the build whose input lies under a part's folder is one of that part's compiles.
     static const std::regex target(R"(CMakeFiles/([^/]+)\.dir/)");
-    for (const auto& [input, output] : Steps()) {
-        const auto by = owner.find(output);
-        const ObjectRow* row = by == owner.end() ? nullptr : by->second;
+    for (const auto& [output, step] : Steps()) {
+        const ObjectRow* row = owner.contains(output) ? owner.at(output) : nullptr;
         const std::string file = row && !row->planted.empty() && !row->folder.empty()
-                                     ? row->folder + input.filename().string() : input.lexically_relative(kSource).string();
+                                     ? row->folder + step.first.filename().string() : step.first.lexically_relative(kSource).string();
         std::smatch m;
-        const std::string made = output.string(), by_target = std::regex_search(made, m, target) ? m[1].str() : made;
+        const std::string made = output.string(), by = std::regex_search(made, m, target) ? m[1].str() : made;
         for (const ObjectRow& part : rows)
             if (!part.planted.empty() || part.folder.empty() || !file.starts_with(part.folder) || row == &part) continue;
             else if (row && row->planted == "builds " + file) found.insert(row->planted);
-            else ADD_FAILURE() << by_target << " compiles " << file << " (into " << output.filename().string() << "), a source of "
-                               << part.folder << ", which " << part.library << " alone compiles: take it off " << by_target
+            else ADD_FAILURE() << by << " compiles " << file << " (into " << output.filename().string() << "), a source of "
+                               << part.folder << ", which " << part.library << " alone compiles: take it off " << by
                                << "'s sources, or move it to the folder of the library that uses it";
     }
     // Every object the module is made of is a layer's or part's, or one it compiles itself.
-    const std::vector<ObjectRow> modules = ObjectRows(PM001_LAYER_MODULES);
     for (const ObjectRow& module : modules) {
-        std::set<fs::path> own = declared;
-        for (const std::string& object : module.objects) own.insert(Built(object));
-        const std::string planted = module.planted.starts_with("links ") ? "links " + Built(module.planted.substr(6)).string() : "";
         const std::set<fs::path> linked = Linked(module.library);
         EXPECT_FALSE(linked.empty()) << module.library << " is linked from nothing: the build holds no command for it";
         for (const fs::path& object : linked)
-            if (own.contains(object)) continue;
-            else if (planted == "links " + object.string()) found.insert(module.planted);
+            if ((owner.contains(object) && owner.at(object)->planted.empty()) ||
+                std::ranges::any_of(module.objects, [&](const std::string& own) { return Built(own) == object; })) continue;
+            else if (module.planted.starts_with("links ") && Built(module.planted.substr(6)) == object) found.insert(module.planted);
             else ADD_FAILURE() << fs::path(module.library).filename().string() << " holds " << object.lexically_relative(PM001_BINARY_DIR).string()
                                << ", an object of no layer or part: make its source a .cpp file of the folder of the layer or part that "
                                << "uses it, and link that library into the module, not a target of its own";
