@@ -268,9 +268,6 @@ TEST_F(StirrupRecords, ATaperRecordTakesItsLegsWhereTheStirrupsItHoldsStand)
     expectLegs("uniform, densified keys not laid", [](auto& a) {
         a.sg.fenG = 0, a.sg.fLayMode = 1, a.sg.s2 = 130.0, a.sg.lns2[0] = a.sg.rns2[1] = 10;
     }, 1080.0, 1650.0);
-    expectLegs("uniform, no densified keys",
-               [](auto& a) { a.sg.fenG = 0, a.sg.fLayMode = 1, a.sg.lns2.RemoveAll(), a.sg.rns2.RemoveAll(); }, 1080.0,
-               1650.0);
 }
 
 // Stirrups at 50, 200 + k x 200, 9950: the tapered parts' up to the bottom bars' kinks at 1050 and 8950, the main
