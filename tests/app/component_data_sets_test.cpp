@@ -138,7 +138,8 @@ TEST_P(StoredFootingPier, ALoadThatStopsFittingNamesTheRecordsRead)
          "or cut short: the archive ends early"},
         {overread, "the design data set is damaged: archive end of file at byte ",
          ": the pier's design record (bytes 0 to " + at + ") may have read more or fewer bytes than were stored, "
-         "or the cap beam's design there is itself damaged or cut short: count ", " bytes that remain"},
+         "or the cap beam's design there is itself damaged or cut short: count 16563 of items of at least 8 bytes "
+         "(132504 bytes) exceeds the ", " bytes that remain"},
         {longer, "the origin data set holds 4 bytes more than the component reads; the calculation engine's origin "
                  "part (bytes ",
          ") or the drawing options (bytes ", " to " + std::to_string(stored.origin.size()) +

@@ -137,6 +137,8 @@ TEST(ArchiveDamage, HugeCountsFailWithoutAllocating)
         a.Serialize(ar);
     });
     EXPECT_EQ(e.m_offset, 4u);
+    EXPECT_STREQ(e.what(), "archive end of file at byte 4: count 18446744073709551615 of items of at least 8 bytes "
+                           "(147573952589676412920 bytes) exceeds the 0 bytes that remain");
 
     // Texts take at least one byte each: 3 texts announced, 2 bytes remain.
     e = failure(bytes({0x03, 0x00, 0x00, 0x00}), [](CArchive& ar) {
@@ -145,6 +147,7 @@ TEST(ArchiveDamage, HugeCountsFailWithoutAllocating)
     });
     EXPECT_EQ(e.m_cause, CArchiveException::endOfFile);
     EXPECT_EQ(e.m_offset, 0u);
+    EXPECT_STREQ(e.what(), "archive end of file at byte 0: count 3 exceeds the 2 bytes that remain");
 }
 
 TEST(ArchiveDamage, RecordCountsAreCheckedForSignAndRoom)
@@ -161,6 +164,8 @@ TEST(ArchiveDamage, RecordCountsAreCheckedForSignAndRoom)
     e = failure(bytes({0x02, 0x00, 0x00, 0x00}) + repeated(0, 15), [](CArchive& ar) { ar.ReadRecordCount(8); });
     EXPECT_EQ(e.m_cause, CArchiveException::endOfFile);
     EXPECT_EQ(e.m_offset, 0u);
+    EXPECT_STREQ(e.what(), "archive end of file at byte 0: count 2 of items of at least 8 bytes (16 bytes) exceeds "
+                           "the 15 bytes that remain");
 
     // Exactly enough room is fine; a minimum of 0 bytes counts as 1.
     const Bytes ok = bytes({0x02, 0x00, 0x00, 0x00}) + repeated(0, 16);
