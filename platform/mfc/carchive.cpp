@@ -16,28 +16,6 @@ namespace {
 // The sizes of this thread's last few stores.
 thread_local RecentSizes<> recentStoreSizes;
 
-// a × b in decimal, exact where the product passes 64 bits (a count read from a damaged archive
-// may be near 2^64): digit by digit, each place's sum carried after.
-std::string DecimalProduct(std::uint64_t a, std::uint64_t b)
-{
-    std::string x = std::to_string(a), y = std::to_string(b);
-    std::reverse(x.begin(), x.end());
-    std::reverse(y.begin(), y.end());
-    std::vector<unsigned> place(x.size() + y.size(), 0);   // lowest place first
-    for (std::size_t i = 0; i < x.size(); ++i)
-        for (std::size_t j = 0; j < y.size(); ++j)
-            place[i + j] += static_cast<unsigned>(x[i] - '0') * static_cast<unsigned>(y[j] - '0');
-    std::string digits;
-    unsigned carry = 0;
-    for (unsigned sum : place) {
-        sum += carry;
-        digits.push_back(static_cast<char>('0' + sum % 10));
-        carry = sum / 10;
-    }
-    while (digits.size() > 1 && digits.back() == '0') digits.pop_back();
-    return {digits.rbegin(), digits.rend()};
-}
-
 } // namespace
 
 CArchive::CArchive(std::vector<unsigned char>& buffer, Mode mode) : m_mode(mode)
@@ -411,7 +389,9 @@ void CArchive::CheckFits(std::size_t count, std::size_t minBytes, std::size_t co
     // The message says what was compared: with items of more than a byte, the bytes they need.
     std::string need = "count " + std::to_string(count);
     if (each > 1)
-        need += " of items of at least " + std::to_string(each) + " bytes (" + DecimalProduct(count, each) + " bytes)";
+        need += " of items of at least " + std::to_string(each) + " bytes (" +
+                (count > SIZE_MAX / each ? "more than " + std::to_string(SIZE_MAX) : std::to_string(count * each)) +
+                " bytes)";
     FailAt(CArchiveException::endOfFile, countOffset,
            need + " exceeds the " + std::to_string(GetRemaining()) + " bytes that remain");
 }
