@@ -523,7 +523,8 @@ grep -q "^design passed: 0 diagnostics, 0 errors, 1 warnings, " "$work/out" || f
 # its ends; the outermost stirrups short of square_ends' first support line, 2000 from its left
 # end, and of piles_offset_skew's right one, 2200 - tan 15° × 200 = 2146.4 along its skew over vP
 # -200; welds on both sides of 2.5 × 28 = 70; fillets of 15.2 mm strands at least 4000. A design
-# that goes through is saved: its load names the same error first.
+# that goes through is saved: its load names the same error first. A row may end |<the number of
+# errors> <the key each names first, in order>.
 keys_changed="
 ducts_apart prestressed c['SteelAr'][1]['Y']=[-40.0,40.0]|cap.SteelAr[1].Y[1]: lays the tendon's duct into that of the tendon at Y[0] (-40 mm); expected at least 87 mm from it, the duct's size across (40 given)
 tight_arcs footing c['KeyLen2']=50|cap.KeyLen2: bends the arcs of the bent-up bars tighter than the bars can be bent; expected 0 (a sharp bend) or at least 70 mm, half the bend diameter of st_d 28 of st_type 3 (50 given)
@@ -535,6 +536,7 @@ stirrups_past_skewed_support ../tests/data/projects/piles_offset_skew c['sg_a']=
 short_welds footing c['st_LstWeld']=0.14|cap.st_LstWeld: makes the welded end legs shorter than the short weld between the skeleton's bars; expected at least 70 mm, a weld on both sides of 2.5 × st_d 28 (0.14 given)
 tight_tendon prestressed c['SteelAr'][0]['Node'][1]['R']=6|cap.SteelAr[0].Node[1].R: bends the tendon tighter than its strands take in their duct; expected 0 (a sharp corner) or at least 4000 mm (6 given)
 tendon_corner_far_above prestressed c['SteelAr'][1]['Node'][2]['refZ']=5500|cap.SteelAr[1].Node[2].refZ: puts the fillet's corner 3500 mm above the beam's top at station 8250, too far for its arc of radius 6000 mm to bring the tendon back in: the arc comes back only 2027.7 mm from the corner, where its duct (87 mm) reaches 1515.8 mm above the top; expected the corner nearer the top (5500 given)
+tendon_corner_farthest prestressed c['SteelAr'][1]['Node'][2]['refZ']=550000|cap.SteelAr[1].Node[2].refZ: puts the fillet's corner 548000 mm above the beam's top at station 8250, too far for its arc of radius 6000 mm to fit its legs: the tendon's fillets outgrow them there, and fit with the corner on the top; expected the corner nearer the top (550000 given)|5 cap.SteelAr[1].Node[2].refZ PM001_T0104_Steel[2]_YZ PM001_T0104_Steel[2]_Ysx PM001_T0104_Steel[2]_Z cap.SteelAr[1].Node[1]
 tendon_corner_wrong_face prestressed_one_end c['SteelAr'][2]['Node'][2]['refZ']=-700|cap.SteelAr[2].Node[2].refZ: puts the fillet's corner 700 mm below the beam's underside at station 8250, too far for its arc of radius 8000 mm to fit its legs: the tendon's fillets outgrow them there, and fit with the corner on the underside; expected the corner nearer the underside (-700 given)
 tendon_arc_above prestressed c['SteelAr'][0]['Node'][1]['refZ']=-300|cap.SteelAr[0].Node[1].refZ: puts the duct of the tendon's arc about the node (radius 6000 mm, duct 87 mm) 85.9 mm above the beam's top at station 3056.3; expected the arc and its duct within the beam (-300 given)"
 python3 - "$source_dir" "$work" "$keys_changed" <<'PY'
@@ -551,9 +553,11 @@ for row in changes + rows:
     d["keyParameterFile"] = f"{work}/{name}_keys.json"
     json.dump(d, open(f"{work}/{name}.json", "w", encoding="utf-8"), ensure_ascii=False)
 PY
-while IFS="|" read -r row error; do
+while IFS="|" read -r row error all; do
     expect 1 "design of ${row%% *}" "$pm001" design "$work/${row%% *}.json" --save "$work/${row%% *}.pm001"
     [ "$(grep -m1 '^error ' "$work/out")" = "error $error" ] || fail "design of ${row%% *}: the first error"
+    [ -z "$all" ] || [ "$(awk '/^error /{n++; if (match($0, /(cap\.|PM001_)[^ :,]*/)) k = k " " substr($0, RSTART, RLENGTH)}
+        END {print n k}' "$work/out")" = "$all" ] || fail "design of ${row%% *}: the errors and their keys"
     ! grep -q "^design failed: " "$work/out" || continue   # what it leads to stops the design: nothing saved
     expect 1 "load of ${row%% *}" "$pm001" load "$work/${row%% *}.pm001"
     [ "$(grep -m1 '^error ' "$work/out")" = "error designed key parameters.$error" ] || fail "load of ${row%% *}: the first error"
@@ -561,6 +565,11 @@ done <<< "${keys_changed#$'\n'}"
 # A tendon corner too far out names its depth, not the radii of the fillets its legs then outgrow.
 # 3500 above the top between (3750, 1500) and (12750, 1500), tan(alf / 2) = 4000 / 4500: the arc of
 # 6000 comes back 6000 / cos 41.63° - 6000 = 2027.7, its duct 3500 - 2027.7 + 43.5 = 1515.8 above.
+# 548000 above, T = 6000 × 548500 / 4500 = 731333.3 outgrows the leg's 548518.5 (on the top 666.7
+# and node 1's 92.5 fit 4527.7); node 1's 6000 tan((89.53° - 4.57°) / 2) = 5493.8 outgrows its leg
+# 3762.0, yet no radius is named. Then the result check: node 2's tangent points 731333.3 down its
+# legs, at 550000 - 731308.7 = -181308.7 (YZ, the profile's levels Z and Ysx with them), and node
+# 1's arc up to 1500 + 5493.8 × 548500 / 548518.5 = 6993.6: 5 errors.
 # 700 below the underside (one end's third
 # tendon, 8000 and 5000): T = 8000 × 2400 / 4500 = 4266.7 and node 1's 1099.4 outgrow the leg's 5100,
 # though the arc comes back sqrt(4266.7² + 8000²) - 8000 = 1066.7, to 366.7; on the underside 3022.2

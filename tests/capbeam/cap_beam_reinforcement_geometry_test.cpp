@@ -52,6 +52,11 @@ TEST_F(SkewedCapBeam, CantileverAtTheBearingLineIsShiftedBackOverVp)
     // 1600 - 0.25 x 2000 = 1100 on the left; 1500 + 500 = 2000 on the right.
     EXPECT_NEAR(atom.GetXBCD(1, 400.0, 0), 1100.0, kTol);
     EXPECT_NEAR(atom.GetXBCD(0, 400.0, 0), 2000.0, kTol);
+    // Skewed the other way over vP -2000, tan a = -0.25: the shift is -0.25 x -2000 = +500, so 1500 - 100 - 500 = 900
+    // on the left and 1600 + 100 + 500 = 2200 on the right.
+    atom.a = -std::atan(0.25), atom.vP = -2000.0;
+    EXPECT_NEAR(atom.GetXBCD(1, 400.0, 0), 900.0, kTol);
+    EXPECT_NEAR(atom.GetXBCD(0, 400.0, 0), 2200.0, kTol);
 }
 
 TEST_F(SkewedCapBeam, CantileverAtTheBearingLineOfAColumnPierUsesTheColumnOffset)

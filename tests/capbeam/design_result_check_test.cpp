@@ -460,6 +460,17 @@ const Case<CPM001T0101Atom> kLaidCases[] = {
      },
      "a stirrup leg, L1p of sg2 record 1 (mark 8), 1711.0 mm less the bars' 30.0 mm, stands taller than the 1680.0 mm "
      "the section leaves within its covers at its tallest from station 50.0 to 1000.0"},
+    // The mirror, skewed the other way: tan a = -0.25, shift -0.25 x 400 = -100, laid 2300 | 1900, stored 2200 | 2000.
+    // The right part holds 7 as the left one above, to 9000: 1680; walked with 2000 + 100 = 2100 on the right (rest
+    // 1050: 4 x 200 + 2 x 125) it would hold trunc((1016.6 - 50 - 250) / 200) + 3 = 6, to 9100: 1620.
+    {"the mirror, the right taper leg judged where the design laid it",
+     [](CPM001T0101Atom& a) {
+         a.PMorPT = 1, a.a = -std::atan(0.25), a.vP = 400.0, a.bBz[0] = 5800.0, a.bBzl = 2300.0, a.bBzr = 1900.0;
+         a.sg.a = 50.0, a.sg.fLayMode = 1, a.sg.lns2[0] = a.sg.rns2[1] = 10;
+         Lay(a), a.bBzl = 2200.0, a.bBzr = 2000.0, a.sg.sg2[0].L1p = 1711.0;
+     },
+     "a stirrup leg, L1p of sg2 record 1 (mark 8), 1711.0 mm less the bars' 30.0 mm, stands taller than the 1680.0 mm "
+     "the section leaves within its covers at its tallest from station 9000.0 to 9950.0"},
     // Square ends skewed t = 0.25, uniform square to the axis, sg_a 50: end zones trunc((475 + 50 - 50) / 150) = 3,
     // 50 ... 500, the right's 9500 ... 9950; crown 9000, slopes 0.02: 1680 - 500 x 0.02 = 1670 (left's 500: 1510).
     {"the skewed end zones' leg 1 taller, the crown near the right end",

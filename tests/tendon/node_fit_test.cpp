@@ -142,6 +142,15 @@ TEST(TendonNodeFit, EachValueIsJudgedAtTheEdgeOfWhatFits)
          {"cap.SteelAr[3].Node[1].R: the fillet reaches past the tendon's first node; its tangent length 16158.5 mm "
           "exceeds the 3790.1 mm between nodes 0 and 1 (60000 given)"},
          sample, 8250.0},
+        // The sample's N2 with its third node 900 below the underside, R 20000: T = 20000 x 2400 / 4500 = 10666.7 and node
+        // 1's 6000 tan((4.57° + 28.07°) / 2) = 1757.2 outgrow the leg's 5100; on the underside T = 20000 x 1500 / 4500 =
+        // 6666.7 > 4743.4 still (on the top 2222.2 + 92.5 fit 4527.7); the arc comes back 20000 x 5100 / 4500 - 20000 = 2666.7.
+        {"a corner below the underside whose fillets outgrow their legs on the underside too: its radius named",
+         {Tendon({Point(0, 800, 1), Point(3750, 500, 1, 6000), Point(8250, -900, 0, 20000), Point(12750, 500, 1, 6000),
+                  Point(16500, 800, 1)})},
+         {"cap.SteelAr[0].Node[2].R: the fillet overlaps its neighbour's; their tangent lengths 1757.2 and 10666.7 mm "
+          "exceed the 5100 mm between nodes 1 and 2 (20000 given)"},
+         sample, 8250.0},
         // The top falling 0.02 each way from a crown at 3750 (1925 at station 0): the corner (3750, 2060) between (0,
         // 1475) and (8250, 300), legs rise 8.87°, fall 21.36°; the centre 6000 / cos 15.11° = 6215.0 down the bisector
         // (-0.1088, -0.9941) at (3073.7, -4118.1). The arc's point farthest across the left slope, (2953.7, 1880.7),

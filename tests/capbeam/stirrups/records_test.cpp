@@ -268,6 +268,10 @@ TEST_F(StirrupRecords, ATaperRecordTakesItsLegsWhereTheStirrupsItHoldsStand)
     expectLegs("uniform, densified keys not laid", [](auto& a) {
         a.sg.fenG = 0, a.sg.fLayMode = 1, a.sg.s2 = 130.0, a.sg.lns2[0] = a.sg.rns2[1] = 10;
     }, 1080.0, 1650.0);
+    // Densified along the skew, end distance 900: rests 2000 - 500 - 900 = 600 = 3 x 200, none left over; each part
+    // holds trunc((1050 - 900) / 200) + 0 + 1 = 1, at 900: 1740 - (690 - 540) = 1590 for both legs.
+    expectLegs("densified along the skew, one stirrup on each tapered part",
+               [](auto& a) { a.sg.fLayMode = 1, a.sg.a = 900.0; }, 1590.0, 1590.0);
 }
 
 // Stirrups at 50, 200 + k x 200, 9950: the tapered parts' up to the bottom bars' kinks at 1050 and 8950, the main
