@@ -12,7 +12,7 @@
 // The format version a save writes: the newest, whose forms this build's records write. A load
 // reads every version from the first up to it (docs/archive-format.md).
 inline constexpr std::uint32_t kFirstContainerVersion = 1;
-inline constexpr std::uint32_t kContainerVersion = 1;
+inline constexpr std::uint32_t kContainerVersion = 2;
 
 // The three data sets of one component, each the bytes its archive operation wrote, and the format
 // version they were stored in, which a load hands to every record (CArchive::GetFormatVersion).

@@ -31,8 +31,6 @@ namespace {
 // the written text follows the documented order.
 using Json = JsonValue;
 
-constexpr std::uint64_t kMaxFileBytes = 16u << 20;
-
 // Carries "<path>: <what>" out of the walk; caught at the entry points below.
 struct KeyParamError : std::runtime_error {
     using std::runtime_error::runtime_error;
@@ -332,7 +330,7 @@ bool ReadKeyParamFile(const std::string& path, CPM001KeyParam& keyParam, std::st
 {
     const std::string subject = "key-parameter file " + path + ": ";
     std::string text;
-    const WholeFileRead read = ReadWholeFile(path, kMaxFileBytes, text);
+    const WholeFileRead read = ReadWholeFile(path, kMaxKeyParamTextBytes, text);
     switch (read.state) {
     case WholeFileRead::Read: break;
     case WholeFileRead::CannotOpen:

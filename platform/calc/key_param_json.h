@@ -3,8 +3,13 @@
 
 #include "calc/pm001_key_param.h"
 
+#include <cstddef>
 #include <string>
 #include <string_view>
+
+// The longest key-parameter text read: a key-parameter file, as a project file, holds at most
+// 16 MiB, and a text stored with a component is refused past it before it is parsed.
+inline constexpr std::size_t kMaxKeyParamTextBytes = std::size_t{16} << 20;
 
 // Reads the JSON text of a key-parameter object. Strict: text that is not JSON (any byte after the
 // object but blanks included), objects and lists nested more than 64 deep, an unknown key, a value

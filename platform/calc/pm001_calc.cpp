@@ -13,6 +13,7 @@ void CPM001Calc::SetOrgData()
     m_hasOrgData = true;
     m_hasDsnData = false;
     m_designed = false;
+    m_designKeys.reset();
 }
 
 int CPM001Calc::DoDiagnose()
@@ -28,11 +29,13 @@ void CPM001Calc::SetDsnData()
 {
     m_hasDsnData = true;
     m_designed = false;
+    m_designKeys.reset();
 }
 
 int CPM001Calc::DoDesign()
 {
     m_designed = false;
+    m_designKeys.reset();
     if (!m_hasOrgData || !m_hasDsnData) {
         QMReportError(MessageSubject() + "origin data and design input must be prepared before the design", 0);
         return 0;
@@ -43,16 +46,18 @@ int CPM001Calc::DoDesign()
 
 int CPM001Calc::GetDesignData(CPM001KeyParam& keyParam)
 {
+    m_designKeys.reset();
     if (m_nextKeyParam) {
         keyParam = std::move(*m_nextKeyParam);
         m_nextKeyParam.reset();
-        return 1;
+    } else {
+        std::string error;
+        if (!ReadKeyParamSource(keyParam, error)) {
+            QMReportError(MessageSubject() + CString(error), 0);
+            return 0;
+        }
     }
-    std::string error;
-    if (!ReadKeyParamSource(keyParam, error)) {
-        QMReportError(MessageSubject() + CString(error), 0);
-        return 0;
-    }
+    m_designKeys = CPM001DesignKeyRecord::Of(keyParam, CPM001DesignKeyRecord::kDesigned);
     return 1;
 }
 
@@ -68,11 +73,13 @@ int CPM001Calc::GetUserDesignData(CPM001KeyParam& keyParam)
 {
     if (!m_userKeyParam)
         return GetDesignData(keyParam);
+    m_designKeys.reset();
     if (!m_userKeyParamUnheld.empty()) {
         QMReportError(MessageSubject() + CString(m_userKeyParamUnheld), 0);
         return 0;
     }
     keyParam = *m_userKeyParam;
+    m_designKeys = CPM001DesignKeyRecord::Of(keyParam, CPM001DesignKeyRecord::kUserAdjusted);
     return 1;
 }
 

@@ -3,6 +3,7 @@
 
 #include "calc/p2_calc.h"
 #include "calc/pm001_calc_org.h"
+#include "calc/pm001_design_key_record.h"
 #include "calc/pm001_key_param.h"
 #include "calc/pm001_load.h"
 #include "calc/pm001_paper_date.h"
@@ -40,11 +41,6 @@ public:
     // source is given or it cannot be read, reports the error (naming the file, the key and what was
     // expected) and returns 0 with keyParam unchanged.
     int GetDesignData(CPM001KeyParam& keyParam);
-    // The key parameters the key-parameter source holds now, read as GetDesignData reads it (a set
-    // handed for the next design aside), reporting nothing: for a loaded component, the set its
-    // stored design was made with. false, with the reader's error, when the source names none or
-    // cannot be read.
-    bool ReadKeyParamSource(CPM001KeyParam& keyParam, std::string& error) const;
     // The key parameters read for the next design from the source this engine reads, by a host
     // that read them to refuse unusable ones before the diagnosis: the next GetDesignData takes
     // them instead of reading the source again. nullopt drops a set no design took, so that
@@ -53,6 +49,11 @@ public:
     // The user-adjusted key parameters when the adjustment data hold a set; otherwise as GetDesignData.
     // A set loaded with a value outside its bound is reported (its path and value) and refused (0).
     int GetUserDesignData(CPM001KeyParam& keyParam);
+    // What the last design kept of the set it took (GetDesignData or GetUserDesignData, whichever
+    // handed it): which set, and the cap keys its results do not hold; stored with the design part
+    // and loaded with it. Null before a design takes a set, after one that could take none, and
+    // for a design part stored before the record was kept.
+    const CPM001DesignKeyRecord* GetDesignKeyRecord() const { return m_designKeys ? &*m_designKeys : nullptr; }
 
     // The user-adjustment tool's hand-over: keeps a copy of keyParam as the user-adjusted set and
     // returns 1. A set that the key parameters' JSON form cannot hold or that contradicts itself
@@ -88,6 +89,11 @@ public:
     bool IsDesigned() const { return m_designed; }
 
 private:
+    // The key parameters the key-parameter source holds, as GetDesignData reads them (a set handed
+    // for the next design aside); false, with the reader's error, when the source names none or
+    // cannot be read.
+    bool ReadKeyParamSource(CPM001KeyParam& keyParam, std::string& error) const;
+
     // "Calculation of component <ID>: " (or "Calculation: " without an ID), so a message names its pier.
     CString MessageSubject() const;
 
@@ -95,6 +101,7 @@ private:
     CPM001Load m_load;
     std::optional<CPM001KeyParam> m_nextKeyParam;   // read for the next design, by the host
     std::optional<CPM001KeyParam> m_userKeyParam;   // the adjustment data's set, when they hold one
+    std::optional<CPM001DesignKeyRecord> m_designKeys;   // of the set the last design took
     // The first value of that set outside its bound, when it was stored before the bound was set
     // (the reader's message); such a set is kept and stored again, never designed with.
     std::string m_userKeyParamUnheld;

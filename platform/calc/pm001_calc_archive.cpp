@@ -6,6 +6,7 @@
 #include "host/report.h"
 #include "mfc/carchive.h"
 
+#include <cstddef>
 #include <optional>
 #include <string>
 #include <utility>
@@ -35,6 +36,26 @@ bool LoadSwitch(CArchive& ar, const char* what)
     return value == 1;
 }
 
+// A key-parameter text stored with a component: one longer than any key-parameter file may be is
+// refused before it is parsed, since parsing it would take time and memory out of all measure.
+CString LoadKeyParamText(CArchive& ar, const char* part)
+{
+    CString text;
+    ar >> text;
+    if (static_cast<std::size_t>(text.GetLength()) > kMaxKeyParamTextBytes) {
+        CString what;
+        what.Format("calculation %s part: the stored key-parameter text of %d bytes is longer than the 16 MiB a "
+                    "key-parameter file may hold",
+                    part, text.GetLength());
+        ar.Fail(CArchiveException::badFormat, what.GetString());
+    }
+    return text;
+}
+
+// The design's key record, a field of the design part from format version 2 on: a switch, then the
+// record when one is held.
+constexpr UINT kDesignKeyRecordVersion = 2;
+
 }  // namespace
 
 void CPM001Calc::SerializeOrg(CArchive& ar)
@@ -58,17 +79,26 @@ void CPM001Calc::SerializeDesign(CArchive& ar)
 {
     if (ar.IsStoring()) {
         ar << kDesignForm << GetTestFlag() << GetKeyParamPath() << GetKeyParamText() << static_cast<int>(m_designed);
+        ar << static_cast<int>(m_designKeys.has_value());
+        if (m_designKeys) m_designKeys->Serialize(ar);
         return;
     }
     LoadForm(ar, kDesignForm, "design");
     int testFlag = 0;
     CString keyParamPath;
-    CString keyParamText;
-    ar >> testFlag >> keyParamPath >> keyParamText;
+    ar >> testFlag >> keyParamPath;
+    const CString keyParamText = LoadKeyParamText(ar, "design");
     const bool designed = LoadSwitch(ar, "calculation design switch is neither 0 nor 1");
+    std::optional<CPM001DesignKeyRecord> designKeys;
+    if (ar.GetFormatVersion() >= kDesignKeyRecordVersion &&
+        LoadSwitch(ar, "calculation design-key record switch is neither 0 nor 1")) {
+        designKeys.emplace();
+        designKeys->Serialize(ar);
+    }
     SetTestData(testFlag, keyParamPath);
     SetKeyParamText(keyParamText);
     m_designed = designed;
+    m_designKeys = std::move(designKeys);
 }
 
 void CPM001Calc::SerializeAdjust(CArchive& ar)
@@ -89,8 +119,7 @@ void CPM001Calc::SerializeAdjust(CArchive& ar)
     std::optional<CPM001KeyParam> adjusted;
     std::string unheld;
     if (LoadSwitch(ar, "calculation user-adjustment switch is neither 0 nor 1")) {
-        CString text;
-        ar >> text;
+        const CString text = LoadKeyParamText(ar, "adjustment");
         std::string error;
         adjusted.emplace();
         // A set stored before a bound it crosses was set is intact: it is kept as stored, so that

@@ -4,13 +4,17 @@
 #include "module/pier_component.h"
 
 #include "calc/pm001_calc.h"
+#include "calc/key_param_bounds.h"
+#include "calc/key_param_json.h"
 #include "calc/pm001_key_param.h"
 #include "capbeam/cap_beam_reinforcement.h"
 #include "capbeam/bars_within_beam_check.h"
 #include "capbeam/cap_beam_key_fit.h"
+#include "capbeam/design_key_values.h"
 #include "capbeam/design_result_check.h"
 #include "host/cpm001_input.h"
 #include "host/project_manager.h"
+#include "host/report.h"
 #include "input/pier_origin_data.h"
 #include "module/handover_records.h"
 #include "pier/gz_pm001_atom.h"
@@ -25,6 +29,21 @@
 #include "tendon/design_object.h"
 
 #include <string>
+
+namespace {
+
+// Two cap key sets alike in every key, as their JSON forms are; a set the form cannot hold (a real
+// that is not finite) is alike to none.
+bool SameKeyValues(const CPM001_CapKeyParam& a, const CPM001_CapKeyParam& b)
+{
+    CPM001KeyParam first, second;
+    first.CapKeyParam = a;
+    second.CapKeyParam = b;
+    std::string textA, textB, error;
+    return WriteKeyParamJson(first, textA, error) && WriteKeyParamJson(second, textB, error) && textA == textB;
+}
+
+} // namespace
 
 int CPM001Norm::DoDesign()
 {
@@ -91,20 +110,47 @@ void CPM001Norm::CheckKeyParamsFitCap(const CPM001KeyParam& kp, const std::strin
     tendons->ReportNodesNotFitting(kp.CapKeyParam.SteelAr, set);
 }
 
+const CPM001DesignKeyRecord* CPM001Norm::DesignKeyRecord() const
+{
+    return m_pCalc ? m_pCalc->GetDesignKeyRecord() : nullptr;
+}
+
+bool CPM001Norm::CapTendonsLaid() const
+{
+    return m_pCapBeamAtom && m_pCapBeamAtom->JGType != 0 && m_pCapBeamAtom->st.pTendonAtom;
+}
+
 void CPM001Norm::CheckDesignedKeyParamsFitCap() const
 {
-    // A source that cannot be read now (a key-parameter file moved, or named relative to another
-    // folder) leaves the stored design to the check of its results.
+    // The stored design is judged by what it holds and nothing around it: the key values its
+    // records carry, under the name of the set it took (the designed one when a design stored
+    // before the key record was kept does not say).
+    if (!m_pCapBeamAtom || m_pCapBeamAtom->PMorPT == 0) return;
+    const CPM001DesignKeyRecord* record = DesignKeyRecord();
+    const std::string set = record ? record->SetName() : CPM001DesignKeyRecord{}.SetName();
     CPM001KeyParam kp;
-    std::string unread;
-    if (m_pCalc && m_pCalc->ReadKeyParamSource(kp, unread)) CheckKeyParamsFitCap(kp, "designed key parameters");
+    kp.CapKeyParam = CapKeyValuesOfDesign(*m_pCapBeamAtom, record);
+    // Lists longer than any cap holds cannot have been designed here; they are named, not walked.
+    if (const std::string overlong = FindOverlongKeyList(kp, set); !overlong.empty()) {
+        QMReportError(CString(overlong.c_str()), 0);
+        return;
+    }
+    CheckKeyParamsFitCap(kp, set);
 }
 
 void CPM001Norm::CheckUserKeyParamsFitCap() const
 {
     // A set outside its bounds has been reported as it loaded.
-    if (const CPM001KeyParam* kp = m_pCalc ? m_pCalc->HeldUserDesignData() : nullptr)
-        CheckKeyParamsFitCap(*kp, "user-adjusted key parameters");
+    const CPM001KeyParam* kp = m_pCalc ? m_pCalc->HeldUserDesignData() : nullptr;
+    if (!kp) return;
+    // The set a stored redesign took, still held as it took it, has been judged with the design.
+    const CPM001DesignKeyRecord* record = DesignKeyRecord();
+    if (record && record->set == CPM001DesignKeyRecord::kUserAdjusted && m_pCapBeamAtom &&
+        m_pCapBeamAtom->PMorPT != 0 &&
+        SameKeyValues(CapKeyValuesAsStored(kp->CapKeyParam, CapTendonsLaid()),
+                      CapKeyValuesOfDesign(*m_pCapBeamAtom, record)))
+        return;
+    CheckKeyParamsFitCap(*kp, "user-adjusted key parameters");
 }
 
 int CPM001Norm::FillDesignObjects(CPM001KeyParam& kp)

@@ -160,12 +160,17 @@ private:
     // an error by its path in the set, from its name ("designed key parameters.cap.st_LstWeld:
     // …"); the load itself stands.
     void CheckKeyParamsFitCap(const CPM001KeyParam& kp, const std::string& set) const;
-    // A loaded component's two sets, so that a design refused when made is refused when loaded:
-    // the set its stored design was made with, read again from the key-parameter source its
-    // engine's design part names (none when that cannot be read now), and the user-adjusted set
-    // of its adjustment data when it holds one within its bounds.
+    // A loaded component's two sets, so that a design refused when made is refused when loaded,
+    // whatever has changed around it since: the key values its stored design was made with, as
+    // its records and the engine's key record carry them (capbeam/design_key_values.h), named
+    // under the set the design took; and the user-adjusted set of its adjustment data when it
+    // holds one within its bounds, unless it is the set a stored redesign took, as it took it.
     void CheckDesignedKeyParamsFitCap() const;
     void CheckUserKeyParamsFitCap() const;
+    // The engine's record of the set the design took; null when it keeps none.
+    const struct CPM001DesignKeyRecord* DesignKeyRecord() const;
+    // The cap beam is prestressed and holds its tendons' design.
+    bool CapTendonsLaid() const;
 
     // Named queries, report and adjustment.
 public:

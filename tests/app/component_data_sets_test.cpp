@@ -6,6 +6,7 @@
 #include "calc/key_param_json.h"
 #include "calc/pm001_calc.h"
 #include "capbeam/cap_beam_reinforcement.h"
+#include "capbeam/design_key_values.h"
 #include "host/report.h"
 #include "mfc/carchive.h"
 #include "module/pier_component.h"
@@ -13,6 +14,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <map>
 #include <memory>
 #include <stdexcept>
@@ -95,6 +97,42 @@ TEST_P(StoredSamplePier, LoadedComponentKeepsNameFlagsSelectorsAndAnswers)
     EXPECT_EQ(Printed(fresh.Output()), Printed(session->Output()));
 }
 
+// The key values a sample's design was made with come back from its records and key record as given,
+// in the designed component and in the one loaded from its data sets; so a load judges what the
+// design judged. A cap whose records an earlier tree stored past a limit (a weld leg of 0.14)
+// loads refused naming the key, whatever the key-parameter file holds now.
+TEST_P(StoredSamplePier, TheStoredDesignCarriesTheKeysItWasMadeWith)
+{
+    CPM001KeyParam kp;
+    std::string error;
+    ASSERT_TRUE(ReadKeyParamFile(kSourceDir + "/examples/keyparams/" + GetParam(), kp, error)) << error;
+    const auto text = [](const CPM001_CapKeyParam& cap) {
+        CPM001KeyParam whole;
+        whole.CapKeyParam = cap;
+        std::string json, error;
+        EXPECT_TRUE(WriteKeyParamJson(whole, json, error)) << error;
+        return json;
+    };
+    const bool prestressed = pier->m_pCapBeamAtom->JGType != 0;
+    const std::string given = text(CapKeyValuesAsStored(kp.CapKeyParam, prestressed));
+    EXPECT_EQ(text(CapKeyValuesOfDesign(*pier->m_pCapBeamAtom, pier->m_pCalc->GetDesignKeyRecord())), given);
+    EXPECT_EQ(prestressed, !CapKeyValuesAsStored(kp.CapKeyParam, prestressed).SteelAr.IsEmpty());
+
+    pier->m_pCapBeamAtom->st.LstWeld = 0.14;
+    ProjectSession fresh;
+    ReportLog::Current().Clear();
+    fresh.Load(session->Store());
+    auto& loaded = dynamic_cast<CPM001Norm&>(fresh.Component());
+    CPM001_CapKeyParam shortLegs = CapKeyValuesAsStored(kp.CapKeyParam, prestressed);
+    shortLegs.st_LstWeld = 0.14;
+    EXPECT_EQ(text(CapKeyValuesOfDesign(*loaded.m_pCapBeamAtom, loaded.m_pCalc->GetDesignKeyRecord())), text(shortLegs));
+    const auto& entries = ReportLog::Current().Entries();
+    EXPECT_TRUE(std::any_of(entries.begin(), entries.end(), [](const ReportEntry& entry) {
+        return entry.kind == ReportEntry::Error &&
+               entry.message.str().starts_with("designed key parameters.cap.st_LstWeld: makes the welded end legs");
+    }));
+}
+
 class StoredFootingPier : public StoredSamplePier {};
 INSTANTIATE_TEST_SUITE_P(Footing, StoredFootingPier, ::testing::Values("footing.json"));
 
@@ -154,7 +192,9 @@ TEST_P(StoredFootingPier, ALoadThatStopsFittingNamesTheRecordsRead)
 }
 
 INSTANTIATE_TEST_SUITE_P(Samples, StoredSamplePier,
-                         ::testing::Values("footing.json", "piles.json", "pile_cap.json", "prestressed.json"),
+                         ::testing::Values("footing.json", "piles.json", "pile_cap.json", "prestressed.json",
+                                           "hammerhead.json", "continuous_bent_up.json", "square_ends.json",
+                                           "prestressed_one_end.json", "prestressed_symmetric.json"),
                          [](const ::testing::TestParamInfo<const char*>& info) {
                              const std::string file = info.param;
                              return file.substr(0, file.find('.'));

@@ -542,7 +542,8 @@ tendon_arc_above prestressed c['SteelAr'][0]['Node'][1]['refZ']=-300|cap.SteelAr
 python3 - "$source_dir" "$work" "$keys_changed" <<'PY'
 import json, os, sys
 src, work, rows = sys.argv[1], sys.argv[2], [row.split("|")[0] for row in sys.argv[3].strip().split("\n")]
-changes = [("end_cover piles c.update(st_sa=6.0)"), ("bar_station piles c['FrameAr'][0]['GJJ'][1][1].update(dx=110)")]
+changes = [("end_cover piles c.update(st_sa=6.0)"), ("bar_station piles c['FrameAr'][0]['GJJ'][1][1].update(dx=110)"),
+           ("revision footing c.update()")]
 for row in changes + rows:
     name, sample, change = row.split(" ", 2)
     project = os.path.normpath(f"{src}/examples/{sample}.json")
@@ -561,7 +562,27 @@ while IFS="|" read -r row error all; do
     ! grep -q "^design failed: " "$work/out" || continue   # what it leads to stops the design: nothing saved
     expect 1 "load of ${row%% *}" "$pm001" load "$work/${row%% *}.pm001"
     [ "$(grep -m1 '^error ' "$work/out")" = "error designed key parameters.$error" ] || fail "load of ${row%% *}: the first error"
+    # The stored design is judged by what it holds: its key file gone, loaded from another folder,
+    # it prints the same.
+    mv "$work/out" "$work/first_load"
+    mv "$work/${row%% *}_keys.json" "$work/gone.json"
+    cd / && expect 1 "load of ${row%% *} elsewhere" "$pm001" load "$work/${row%% *}.pm001"
+    cd "$OLDPWD" && cmp -s "$work/out" "$work/first_load" || fail "load of ${row%% *}: not as before its key file went"
+    mv "$work/gone.json" "$work/${row%% *}_keys.json"
 done <<< "${keys_changed#$'\n'}"
+# A sound design stays sound when its key file is edited after the save (the next revision's weld
+# legs of 0.14); a redesign from the user-adjusted legs is judged by them, named once under their set.
+expect 0 "design of a revision" "$pm001" design "$work/revision.json" --save "$work/revision.pm001"
+python3 -c "import json,sys; k=json.load(open(sys.argv[1])); k['cap']['st_LstWeld']=0.14; json.dump(k, open(sys.argv[1], 'w'))" \
+    "$work/revision_keys.json"
+expect 0 "load of a revision whose key file changed since" "$pm001" load "$work/revision.pm001"
+python3 -c "import json,sys; k=json.load(open(sys.argv[1])); k['cap']['st_LstWeld']=0.14; json.dump(k, open(sys.argv[2], 'w'))" \
+    "$source_dir/examples/keyparams/footing.json" "$work/short_legs.json"
+expect 1 "redesign from short weld legs" "$pm001" design "$source_dir/examples/footing.json" --redesign \
+    --adjusted "$work/short_legs.json" --save "$work/short_legs.pm001"
+expect 1 "load of a redesign from short weld legs" "$pm001" load "$work/short_legs.pm001"
+has "$work/out" "error user-adjusted key parameters.cap.st_LstWeld: makes the welded end legs shorter than the short weld between the skeleton's bars; expected at least 70 mm, a weld on both sides of 2.5 × st_d 28 (0.14 given)"
+grep -q "^load reported errors: 0 diagnostics, 1 errors, " "$work/out" || fail "load of a redesign: the weld legs not named once"
 # A tendon corner too far out names its depth, not the radii of the fillets its legs then outgrow.
 # 3500 above the top between (3750, 1500) and (12750, 1500), tan(alf / 2) = 4000 / 4500: the arc of
 # 6000 comes back 6000 / cos 41.63° - 6000 = 2027.7, its duct 3500 - 2027.7 + 43.5 = 1515.8 above.

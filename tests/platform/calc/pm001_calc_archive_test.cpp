@@ -14,6 +14,7 @@
 #include <cstdint>
 #include <functional>
 #include <string>
+#include <tuple>
 #include <vector>
 
 namespace {
@@ -63,6 +64,11 @@ void FillDesigned(CPM001Calc& calc)
     calc.SetOrgData();
     calc.SetDsnData();
     ASSERT_EQ(calc.DoDesign(), 1);
+    CPM001KeyParam taken;
+    ASSERT_TRUE(ReadExample(taken));
+    taken.CapKeyParam.FrameAr[0].name = "W 😀";
+    calc.SetKeyParamForNextDesign(taken);
+    ASSERT_EQ(calc.GetDesignData(taken), 1);   // the design keeps its key record
     calc.SetTestData(-7, "/srv/桥梁/key/4035.json");
     calc.SetKeyParamText(R"({"cap": {"FrameName": ["主 W"]}})");
     CPM001KeyParam adjusted;
@@ -95,7 +101,41 @@ TEST(PM001CalcArchive, DesignPartLayout)
                             0x06, 'k', '.', 'j', 's', 'o', 'n',          // key-parameter file
                             0x02, '{', '}',                              // key-parameter text
                             0x00, 0x00, 0x00, 0x00};                     // not designed
-    EXPECT_EQ(Store(calc, &CPM001Calc::SerializeDesign), expected);
+    Bytes noRecord = expected;
+    noRecord.insert(noRecord.end(), 4, 0x00);                            // no key record
+    EXPECT_EQ(Store(calc, &CPM001Calc::SerializeDesign), noRecord);
+    // A part of format version 1 ends at the design switch and loads without a key record.
+    CPM001Calc old;
+    CArchive ar(expected.data(), expected.size());
+    ar.SetFormatVersion(1);
+    old.SerializeDesign(ar);
+    EXPECT_EQ(ar.GetRemaining(), 0u);
+    EXPECT_EQ(old.GetDesignKeyRecord(), nullptr);
+
+    // The key record of a design that took a set with KeyLen1 1.0, one frame "W" and a secondary
+    // frame record "W" with one top cut-off length 2.5.
+    CPM001KeyParam taken;
+    taken.CapKeyParam.KeyLen1 = 1.0;
+    taken.CapKeyParam.FrameName.Add("W");
+    taken.CapKeyParam.FrameAr.SetSize(1);
+    taken.CapKeyParam.FrameAr[0].fGJJ = 0;
+    taken.CapKeyParam.FrameAr[0].name = "W";
+    taken.CapKeyParam.FrameAr[0].LenT.Add(2.5);
+    calc.SetKeyParamForNextDesign(taken);
+    ASSERT_EQ(calc.GetDesignData(taken), 1);
+    Bytes withRecord = expected;
+    withRecord.insert(withRecord.end(), {0x01, 0x00, 0x00, 0x00,                 // a key record
+                                         0x00, 0x00, 0x00, 0x00,                 // the designed set
+                                         0, 0, 0, 0, 0, 0, 0xF0, 0x3F,           // KeyLen1 1.0
+                                         0, 0, 0, 0, 0, 0, 0, 0,                 // KeyLen2 0
+                                         0x01, 0x00, 0x01, 'W',                  // FrameName
+                                         0x01, 0x00, 0x00, 0x00,                 // one frame record:
+                                         0x00, 0x00, 0x00, 0x00, 0x01, 'W',      // fGJJ 0, "W",
+                                         0x00, 0x00, 0x00, 0x00,                 // no bar group,
+                                         0x01, 0x00, 0x00, 0x00, 0x01, 0x00, 0x00, 0x00,   // fWeldT, fWeldB 1
+                                         0x01, 0x00, 0, 0, 0, 0, 0, 0, 0x04, 0x40,        // LenT {2.5}
+                                         0x00, 0x00});                                    // LenB {}
+    EXPECT_EQ(Store(calc, &CPM001Calc::SerializeDesign), withRecord);
 }
 
 TEST(PM001CalcArchive, AdjustmentPartLayout)
@@ -171,6 +211,11 @@ TEST(PM001CalcArchive, LoadingRestoresWhatWasHeld)
     EXPECT_EQ(loaded.GetTestFlag(), -7);
     EXPECT_EQ(loaded.GetKeyParamPath(), "/srv/桥梁/key/4035.json");
     EXPECT_EQ(loaded.GetKeyParamText(), R"({"cap": {"FrameName": ["主 W"]}})");
+    const CPM001DesignKeyRecord* record = loaded.GetDesignKeyRecord();
+    ASSERT_NE(record, nullptr);
+    EXPECT_EQ(record->set, CPM001DesignKeyRecord::kDesigned);
+    EXPECT_EQ(record->FrameAr[0].name, "W 😀");
+    EXPECT_EQ(record->KeyLen2, 280.0);
 
     CPM001_PaperDate paper;
     paper.m_pCapTendon = std::make_unique<CPM001_CapTendon>();
@@ -299,6 +344,29 @@ TEST(PM001CalcArchive, DamagedAdjustmentPartsAreRefusedAndChangeNothing)
         ADD_FAILURE() << "loaded";
     } catch (const CArchiveException& e) {
         EXPECT_NE(std::string(e.what()).find("user-adjusted key parameters.cap: missing"), std::string::npos) << e.what();
+    }
+    EXPECT_EQ(Store(calc, &CPM001Calc::SerializeAdjust), before);
+
+    // A stored text past the 16 MiB a key-parameter file may hold is refused before it is parsed,
+    // in either part that holds one.
+    Bytes longText = {0xFF, 0xFF, 0xFF, 0x01, 0x00, 0x00, 0x01};   // 0x01000001 bytes: 16 MiB and 1
+    longText.resize(longText.size() + kMaxKeyParamTextBytes + 1, 'x');
+    Bytes design = {0x02, 0x02, 0x00, 0x00, 0x00, 0x00, 0x00, 0x00, 0x00};
+    design.insert(design.end(), longText.begin(), longText.end());
+    Bytes adjustment = head;
+    adjustment.insert(adjustment.end(), longText.begin(), longText.end());
+    for (const auto& [part, bytes, name] : {std::tuple{&CPM001Calc::SerializeDesign, design, "design"},
+                                            std::tuple{&CPM001Calc::SerializeAdjust, adjustment, "adjustment"}}) {
+        try {
+            CArchive ar(bytes.data(), bytes.size());
+            (calc.*part)(ar);
+            ADD_FAILURE() << name << " loaded";
+        } catch (const CArchiveException& e) {
+            EXPECT_EQ(e.m_cause, CArchiveException::badFormat);
+            EXPECT_NE(std::string(e.what()).find(std::string("calculation ") + name + " part: the stored key-parameter "
+                                                 "text of 16777217 bytes is longer than the 16 MiB"),
+                      std::string::npos) << e.what();
+        }
     }
     EXPECT_EQ(Store(calc, &CPM001Calc::SerializeAdjust), before);
 }

@@ -213,10 +213,7 @@ TEST_F(PM001CalcTest, UnreadableKeyParametersAreReportedWithTheirPlace)
     EXPECT_EQ(calc.GetDesignData(keyParam), 0);
     ASSERT_EQ(ErrorCount(), 1);
     EXPECT_EQ(LastMessage(), "Calculation of component 12: key-parameter file /no/such/dir/12.json: no such file");
-    std::string error;
-    EXPECT_FALSE(calc.ReadKeyParamSource(keyParam, error));   // read again, as a load reads it: not reported
-    EXPECT_EQ(error, "key-parameter file /no/such/dir/12.json: no such file");
-    EXPECT_EQ(ErrorCount(), 1);
+    EXPECT_EQ(calc.GetDesignKeyRecord(), nullptr);   // a design that took no set keeps no record of one
 
     calc.SetTestData(0, "");
     std::string text = kMinimalText;
@@ -234,6 +231,7 @@ TEST_F(PM001CalcTest, UserDesignDataAreTheAdjustedSetWhenOneIsHeld)
     CPM001KeyParam keyParam;
     ASSERT_EQ(calc.GetUserDesignData(keyParam), 1);      // none adjusted: the designed set
     EXPECT_EQ(keyParam.CapKeyParam.st_d, 25.0);
+    EXPECT_EQ(calc.GetDesignKeyRecord()->set, CPM001DesignKeyRecord::kDesigned);
     EXPECT_FALSE(calc.HasUserDesignData());
 
     CPM001KeyParam adjusted = keyParam;
@@ -248,7 +246,10 @@ TEST_F(PM001CalcTest, UserDesignDataAreTheAdjustedSetWhenOneIsHeld)
     ASSERT_EQ(calc.GetUserDesignData(user), 1);
     EXPECT_EQ(user.CapKeyParam.st_d, 32.0);
     EXPECT_EQ(user.CapKeyParam.FrameAr[0].GJJ[0][0].dx, 650.0);
+    EXPECT_EQ(calc.GetDesignKeyRecord()->set, CPM001DesignKeyRecord::kUserAdjusted);   // what the design took
+    EXPECT_EQ(calc.GetDesignKeyRecord()->FrameAr[0].GJJ[0][0].dx, 650.0);
     EXPECT_EQ(calc.GetDesignData(user), 0);              // the designed set still comes from the source
+    EXPECT_EQ(calc.GetDesignKeyRecord(), nullptr);
     EXPECT_EQ(ErrorCount(), 1);
 
     calc.SetKeyParamText(kMinimalText);
