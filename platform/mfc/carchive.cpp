@@ -387,10 +387,11 @@ void CArchive::CheckFits(std::size_t count, std::size_t minBytes, std::size_t co
     const std::size_t each = std::max<std::size_t>(minBytes, 1);
     if (count <= GetRemaining() / each) return;
     // The message says what was compared: with items of more than a byte, the bytes they need.
+    constexpr std::size_t largest = std::numeric_limits<std::size_t>::max();
     std::string need = "count " + std::to_string(count);
     if (each > 1)
         need += " of items of at least " + std::to_string(each) + " bytes (" +
-                (count > SIZE_MAX / each ? "more than " + std::to_string(SIZE_MAX) : std::to_string(count * each)) +
+                (count > largest / each ? "more than " + std::to_string(largest) : std::to_string(count * each)) +
                 " bytes)";
     FailAt(CArchiveException::endOfFile, countOffset,
            need + " exceeds the " + std::to_string(GetRemaining()) + " bytes that remain");
