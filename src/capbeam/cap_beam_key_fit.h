@@ -43,7 +43,9 @@ struct BuildableLimitRow {
     std::string limit;
 };
 // Every limit ReportKeysNotFittingCap holds, in the order it judges them: each of its judges is one
-// of these rows.
+// of these rows. The tendons are judged by routines of their own, outside these rows: their
+// positions across the beam by ReportTendonsNotFittingCap (below), their control points by the
+// tendon design's node fit (pm001_tendon::ReportTendonNodesNotFitting, tendon/node_fit.h).
 std::vector<BuildableLimitRow> BuildableLimitRows();
 
 // Reports through the error channel, one line each, every key value of kp that alone puts the
