@@ -6,6 +6,7 @@
 #include "calc/key_path.h"
 #include "calc/key_value_message.h"
 #include "capbeam/cap_beam_reinforcement.h"
+#include "capbeam/skeleton/through_bars.h"
 #include "common/bar_sizes.h"
 #include "common/is_equal.h"
 #include "host/report.h"
@@ -451,11 +452,19 @@ private:
     void ShortOfFirstSupport(const char* key, double distance, const char* what)
     {
         const bool left = m_along.leftCantilever <= m_along.rightCantilever;
-        const double cantilever = left ? m_along.leftCantilever : m_along.rightCantilever;
-        if (distance < cantilever && !KVDataCommon::IsEqual(distance, cantilever)) return;
+        ShortOf(key, distance, what, left ? m_along.leftCantilever : m_along.rightCantilever,
+                std::string("the first support line from the ") + (left ? "left" : "right") + " end",
+                "that line's distance from the end");
+    }
+
+    // A distance from an end that stays below bound, the distance from that end of what it names.
+    void ShortOf(const char* key, double distance, const char* what, double bound, const std::string& at,
+                 const char* boundIs)
+    {
+        if (distance < bound && !KVDataCommon::IsEqual(distance, bound)) return;
         Report(KeyPath(m_cap, key).Path(),
-               std::string("puts ") + what + " at or past the first support line from the " + (left ? "left" : "right") +
-                   " end; expected below " + KeyLengthText(cantilever) + " mm, that line's distance from the end",
+               std::string("puts ") + what + " at or past " + at + "; expected below " + KeyLengthText(bound) + " mm, " +
+                   boundIs,
                distance);
     }
 
@@ -493,9 +502,23 @@ private:
 
     // The skeleton's end legs stand st_sa from each end, where its through bars end: the skeleton
     // carries a cantilever over its first support line only where its bars reach past that line.
-    void EndLegsShortOfFirstSupport()
+    // Over a tapered end the bottom through bar starts at its end leg and runs down the rising
+    // underside to the kink at the tapered part's foot: legs at or past the kink leave the tapered
+    // part without a bottom bar, and its stirrups' legs are taken from an outline folded back on
+    // itself. The through bars' outline is laid along the beam, the same in every frame, so the
+    // kink stands at the tapered part's length from its end whatever the skew. Judged at the
+    // nearest of the four bounds, a kink where it is nearer than both support lines.
+    void EndLegsShortOfFirstSupportAndKinks()
     {
-        ShortOfFirstSupport("st_sa", m_kp.st_sa, "the skeleton's end legs");
+        const char* const what = "the skeleton's end legs";
+        const double line = std::min(m_along.leftCantilever, m_along.rightCantilever);
+        const bool left = m_along.leftKink > 0.0 && !(m_along.rightKink > 0.0 && m_along.rightKink < m_along.leftKink);
+        const double kink = left ? m_along.leftKink : m_along.rightKink;
+        if (kink > 0.0 && kink < line)
+            ShortOf("st_sa", m_kp.st_sa, what, kink, std::string("the ") + (left ? "left" : "right") + " tapered part's kink",
+                    "the kink's distance from that end");
+        else
+            ShortOfFirstSupport("st_sa", m_kp.st_sa, what);
     }
 
     // A distance from a face of the skeleton's bars that stays in its half of a length: twice it
@@ -582,7 +605,8 @@ const std::vector<CapKeyFit::Limit>& CapKeyFit::Limits()
              ": the end hooks' bend diameters, above)",
          &CapKeyFit::Bends},
         {"`st_ua`", "at most (h − w(`st_d`))/2, h the section's least height", &CapKeyFit::TopBarsInTheUpperHalf},
-        {"`st_sa`", "below each end's first support line", &CapKeyFit::EndLegsShortOfFirstSupport},
+        {"`st_sa`", "below each end's first support line and each tapered end's kink",
+         &CapKeyFit::EndLegsShortOfFirstSupportAndKinks},
     };
     return limits;
 }
@@ -609,6 +633,13 @@ CapAlongBeam CapAlongBeamOf(const CPM001T0101Atom& cap, int layMode)
     const double shift = alongSkew && cap.PMorPT != 0 ? along.tanSkew * cap.vP : 0.0;
     along.leftCantilever = cap.bBzl - shift;
     along.rightCantilever = cap.bBzr + shift;
+    // A tapered end whose underside rises: a tapered part longer than the token step of a square
+    // end beside a tapered one, which the through bars turn at as at a square corner, and a rise.
+    auto kink = [&cap](bool left, double rise) {
+        return !CapBeamThroughBars::SquareEnd(cap, left) && Beyond(rise, 0.0) ? (left ? cap.bBpl : cap.bBpr) : 0.0;
+    };
+    along.leftKink = kink(true, cap.hHpl);
+    along.rightKink = kink(false, cap.hHpr);
     // The top and the underside run straight between the outline's corners: the ends, the tapered
     // parts' feet and the crown; the section is least high at one of them.
     const CapUnderside underside{cap.bBg, cap.bBpl, cap.hHpl, cap.bBpr, cap.hHpr};

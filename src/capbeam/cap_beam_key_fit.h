@@ -22,6 +22,8 @@ struct CapAlongBeam {
     double rightCantilever = 0.0; // the last support line to the right end, at y 0
     double leastHeight = 0.0;     // the section's height where it is least high
     double leastHeightAt = 0.0;   // the station of that height
+    double leftKink = 0.0;        // the left end to the kink at its tapered part's foot; 0 where it does not rise
+    double rightKink = 0.0;       // the right end to its kink, the same
 };
 
 // The cap along its length as the design's steps read it with frames laid by layMode (st_fLayMode),
@@ -41,7 +43,9 @@ struct BuildableLimitRow {
     std::string limit;
 };
 // Every limit ReportKeysNotFittingCap holds, in the order it judges them: each of its judges is one
-// of these rows.
+// of these rows. The tendons are judged by routines of their own, outside these rows: their
+// positions across the beam by ReportTendonsNotFittingCap (below), their control points by the
+// tendon design's node fit (pm001_tendon::ReportTendonNodesNotFitting, tendon/node_fit.h).
 std::vector<BuildableLimitRow> BuildableLimitRows();
 
 // Reports through the error channel, one line each, every key value of kp that alone puts the
@@ -55,9 +59,9 @@ std::vector<BuildableLimitRow> BuildableLimitRows();
 // what it divides, frames closer than their bar, a welded leg shorter than the codes' short weld,
 // a bar station (dx) or a cut-off bar shorter than the weld laid, the outermost stirrups outside
 // the beam's end or at a support line, a bend tighter than the codes allow, the top bars below the
-// middle of the least high section, the skeleton's end legs at or past a first support line. Where the
-// diameters and a cover together leave no room, a diameter thicker than any rolled bar is named,
-// otherwise the cover. Each key is named once. Nothing is changed; returns the number of lines
+// middle of the least high section, the skeleton's end legs at or past a first support line or a
+// tapered end's kink. Where the diameters and a cover together leave no room, a diameter thicker
+// than any rolled bar is named, otherwise the cover. Each key is named once. Nothing is changed; returns the number of lines
 // reported. With rowOfEach, the index in BuildableLimitRows() of the row that judged each line
 // reported is appended to it, -1 for a line judged outside them.
 int ReportKeysNotFittingCap(const CPM001_CapKeyParam& kp, double lWg, const CapAlongBeam& along,

@@ -519,7 +519,7 @@ grep -q "^design passed: 0 diagnostics, 0 errors, 1 warnings, " "$work/out" || f
 # So are keys no cap can be built with, named first. Rows <name> <sample> <change of its cap>|<the
 # first error>, worked by hand: ducts 87 across 80 apart; arcs of 28 mm HRB400 bent round 5 × 28,
 # half of it 70; frame 4 15 from frame 1, a 28 mm bar 31.6 thick; top bars in sections 1000 high at
-# the ends, (1000 - 31.6) / 2 = 484.2; end legs short of footing's first support lines, 1750 from
+# the ends, (1000 - 31.6) / 2 = 484.2; end legs short of footing's tapers' kinks, 1000 from
 # its ends; the outermost stirrups short of square_ends' first support line, 2000 from its left
 # end, and of piles_offset_skew's right one, 2200 - tan 15° × 200 = 2146.4 along its skew over vP
 # -200; welds on both sides of 2.5 × 28 = 70; fillets of 15.2 mm strands at least 4000. A design
@@ -530,7 +530,7 @@ ducts_apart prestressed c['SteelAr'][1]['Y']=[-40.0,40.0]|cap.SteelAr[1].Y[1]: l
 tight_arcs footing c['KeyLen2']=50|cap.KeyLen2: bends the arcs of the bent-up bars tighter than the bars can be bent; expected 0 (a sharp bend) or at least 70 mm, half the bend diameter of st_d 28 of st_type 3 (50 given)
 frames_apart footing c['FrameY']=[-825,-275,275,-810]|cap.FrameY[3]: lays frame 4 15 mm from frame 1 (FrameY[0]); expected frames at least 31.6 mm apart, the outer diameter of st_d 28 (-810 given)
 top_cover footing c['st_ua']=600|cap.st_ua: puts the top bars below the middle of the section where it is least high by 115.8 mm; expected at most 484.2 mm, so that twice it and the 31.6 mm outer diameter of st_d 28 fit the section's 1000 mm height at station 0 (600 given)
-end_legs footing c['st_sa']=6000|cap.st_sa: puts the skeleton's end legs at or past the first support line from the left end; expected below 1750 mm, that line's distance from the end (6000 given)
+end_legs footing c['st_sa']=6000|cap.st_sa: puts the skeleton's end legs at or past the left tapered part's kink; expected below 1000 mm, the kink's distance from that end (6000 given)
 stirrups_past_support square_ends c['sg_a']=6000|cap.sg_a: puts the outermost stirrups (sg) at or past the first support line from the left end; expected below 2000 mm, that line's distance from the end (6000 given)
 stirrups_past_skewed_support ../tests/data/projects/piles_offset_skew c['sg_a']=2150|cap.sg_a: puts the outermost stirrups (sg) at or past the first support line from the right end; expected below 2146.4 mm, that line's distance from the end (2150 given)
 short_welds footing c['st_LstWeld']=0.14|cap.st_LstWeld: makes the welded end legs shorter than the short weld between the skeleton's bars; expected at least 70 mm, a weld on both sides of 2.5 × st_d 28 (0.14 given)

@@ -2,6 +2,7 @@
 // out by hand with plain bars (type 1, whose outer diameter is the nominal one).
 #include "capbeam/cap_beam_key_fit.h"
 
+#include "capbeam/cap_beam_reinforcement.h"
 #include "reported_errors.h"
 
 #include <gtest/gtest.h>
@@ -102,6 +103,7 @@ TEST(CapKeyFit, EachValueIsJudgedAtTheEdgeOfWhatFits)
         std::vector<std::string> errors;
         double tanSkew = 0.0;
         std::pair<double, double> cantilevers = {2000.0, 1500.0};  // left, right
+        std::pair<double, double> kinks = {0.0, 0.0};              // the tapered ends', from the left and the right end
     } rows[] = {
         // st_sa holds half a skeleton bar and a whole end-face bar (its axis half of it in, its surface at the end),
         // 14 + 16 = 30; st_ua half a skeleton bar and half a stirrup, 14 + 6 = 20; beside a frame stand 14 + 12 + 16
@@ -226,7 +228,8 @@ TEST(CapKeyFit, EachValueIsJudgedAtTheEdgeOfWhatFits)
           "cap.SteelAr[0].Y[2]: puts the tendon's duct outside the beam's side by 1 mm; expected from -956.5 to 956.5 "
           "mm in a cap 2000 mm wide with a duct 87 mm across (957.5 given)",
           "cap.SteelAr[1].Y[1]: lays the tendon's duct into that of the tendon at Y[0] (961.5 mm); expected at least "
-          "77 mm from it, the duct's size across (885.5 given)"}},
+          "77 mm from it, the duct's size across (885.5 given)"},
+         0.0, {2000.0, 1500.0}, {1600.0, 1600.0}},  // the support line, nearer than the kinks, named
         // A weld of 10 × 25 = 250 on one side lowered to end legs of 200, which hold the short weld 5 × 25 = 125.
         {"welds lowered to the welded end legs", [](auto& kp) {
              kp.st_d = 25.0, kp.st_fWeld = 0, kp.st_LstWeld = 200.0, AddRecord(kp, 1, {{199.0, 200.0}});
@@ -248,8 +251,16 @@ TEST(CapKeyFit, EachValueIsJudgedAtTheEdgeOfWhatFits)
              kp.SteelAr.Add({}), kp.st_ua = 486.0, kp.st_sa = kp.sg_a = 1499.0, AddRecord(kp, 1, {{10000.0}});
              kp.KeyLen1 = 400.0, kp.st_fCalculateLarc = 1, kp.KeyLen2 = kp.st_LeadPointR = 10000.0;
          }, 2000.0, {}},
-        // Support lines 4250 from the ends take end legs of 1800, however short a hammerhead's bottom between its tapers.
-        {"end legs short of the support lines", [](auto& kp) { kp.st_sa = 1800.0; }, 2000.0, {}, 0.0, {4250.0, 4250.0}},
+        // Support lines 4250 from the ends take end legs of 1800, however short a hammerhead's bottom between its tapers
+        // of 2500; tapers of 1000 take 999, the left kink named where both are as near, else the one there is.
+        {"end legs short of the support lines", [](auto& kp) { kp.st_sa = 1800.0; }, 2000.0, {}, 0.0, {4250.0, 4250.0}, {2500.0, 2500.0}},
+        {"end legs just short of the kinks", [](auto& kp) { kp.st_sa = 999.0; }, 2000.0, {}, 0.0, {4250.0, 4250.0}, {1000.0, 1000.0}},
+        {"end legs past the kinks", [](auto& kp) { kp.st_sa = 1500.0; }, 2000.0,
+         {"cap.st_sa: puts the skeleton's end legs at or past the left tapered part's kink; expected below 1000 mm, the "
+          "kink's distance from that end (1500 given)"}, 0.0, {4250.0, 4250.0}, {1000.0, 1000.0}},
+        {"end legs at the right end's only kink", [](auto& kp) { kp.st_sa = 1200.0; }, 2000.0,
+         {"cap.st_sa: puts the skeleton's end legs at or past the right tapered part's kink; expected below 1200 mm, the "
+          "kink's distance from that end (1200 given)"}, 0.0, {2000.0, 1500.0}, {0.0, 1200.0}},
         // Not judged: a spacing of a part not laid, or of 0 bounding nothing (SoundCap's); a bend not laid or sharp.
         {"what is not laid, or bounds nothing", [](auto& kp) {
              kp.fDistribute = 0, kp.sg_fLayMode = kp.st_fCalculateLarc = 1;
@@ -267,7 +278,8 @@ TEST(CapKeyFit, EachValueIsJudgedAtTheEdgeOfWhatFits)
         ReportLog::Current().Clear();
         CPM001_CapKeyParam kp = SoundCap();
         row.change(kp);
-        CapAlongBeam along{10000.0, row.cantilevers.first, {}, row.tanSkew, 1800.0, 1000.0, row.cantilevers.second, 1000.0, 0.0};
+        CapAlongBeam along{10000.0, row.cantilevers.first, {}, row.tanSkew, 1800.0, 1000.0, row.cantilevers.second, 1000.0, 0.0,
+                           row.kinks.first, row.kinks.second};
         along.spacings.Add(6000.0);
         std::vector<int> rowOfEach;
         const int fitting = ReportKeysNotFittingCap(kp, row.lWg, along, {}, &rowOfEach);
@@ -280,6 +292,15 @@ TEST(CapKeyFit, EachValueIsJudgedAtTheEdgeOfWhatFits)
                 << ReportedErrors()[i];
     }
     ReportLog::Current().Clear();
+}
+
+// A kink stands its tapered part's length from the end where the underside rises, not shifted along the skew as the
+// support lines are: a tapered part of no rise has none (nor has the token step of a square end, as the samples hold).
+TEST(CapKeyFit, KinksAreThoseOfEndsWhoseUndersideRises)
+{
+    CPM001T0101Atom cap;
+    cap.bBg = 10000.0, cap.bBpl = 1000.0, cap.bBpr = 830.0, cap.hHpr = 510.0, cap.a = 0.1, cap.PMorPT = 1, cap.vP = 1000.0;
+    EXPECT_EQ(std::make_pair(CapAlongBeamOf(cap, 0).leftKink, CapAlongBeamOf(cap, 0).rightKink), std::make_pair(0.0, 830.0));
 }
 
 // The table "What can be built" of docs/key-parameters.md lists each limit the key fit holds, its keys and limit as the
