@@ -5,6 +5,7 @@
 #include "calc/key_bound.h"
 #include "calc/key_path.h"
 #include "calc/key_value_message.h"
+#include "capbeam/cap_beam_key_intake.h"
 #include "capbeam/cap_beam_reinforcement.h"
 #include "capbeam/skeleton/through_bars.h"
 #include "common/bar_sizes.h"
@@ -45,7 +46,7 @@ class CapKeyFit {
 public:
     CapKeyFit(const CPM001_CapKeyParam& kp, double lWg, const CapAlongBeam& along, const std::string& root)
         : m_kp(kp), m_lWg(lWg), m_along(along), m_root(root), m_start(m_root), m_cap(m_start, "cap"),
-          m_wSt(KVDataCommon::wd(kp.st_d, kp.st_type)), m_wSg(KVDataCommon::wd(kp.sg_d, TruncatedType(kp.sg_type))),
+          m_wSt(KVDataCommon::wd(kp.st_d, kp.st_type)), m_wSg(KVDataCommon::wd(kp.sg_d, TruncatedInt(kp.sg_type))),
           m_wSh(KVDataCommon::wd(kp.sh_d, kp.sh_type)), m_wSd(KVDataCommon::wd(kp.sd_d, kp.sd_type))
     {
     }
@@ -116,11 +117,6 @@ private:
     }
 
     BarInCover MainBarHalf() const { return {"st_d", m_kp.st_d, m_wSt / 2.0}; }
-
-    static int TruncatedType(double type)
-    {
-        return std::isfinite(type) && std::fabs(type) < 2147483648.0 ? static_cast<int>(type) : 0;
-    }
 
     // What the bars take of a cover, and whether one of them is thicker than any rolled bar; when
     // so, each such diameter is reported and true returned.

@@ -45,13 +45,6 @@ int CountNamed(const CStringArray& names, const CString& name)
     return count;
 }
 
-// A whole number from a real, truncated toward zero; a value outside the int range gives 0.
-int TruncatedInt(double value)
-{
-    if (!std::isfinite(value) || value >= 2147483648.0 || value <= -2147483649.0) return 0;
-    return static_cast<int>(value);
-}
-
 // Lays the frame records of the key parameters over the frames, one record per frame name, as
 // the skeleton of lay mode 0 reads them. Placing a record at a frame copies it there and shifts
 // its end stations for the skew at that frame's transverse position.
@@ -167,6 +160,12 @@ private:
 };
 
 } // namespace
+
+int TruncatedInt(double value)
+{
+    if (!std::isfinite(value) || value >= 2147483648.0 || value <= -2147483649.0) return 0;
+    return static_cast<int>(value);
+}
 
 int CheckKeyFrames(const CPM001_CapKeyParam& kp, int nPier)
 {

@@ -10,6 +10,10 @@
 // the record, and returns 0; 1 when the key parameters can be taken. Nothing is changed.
 int CheckKeyFrames(const CPM001_CapKeyParam& kp, int nPier);
 
+// A whole number from a real key (a type code), truncated toward zero, as the design takes it; a
+// value outside the int range gives 0.
+int TruncatedInt(double value);
+
 // Lay mode 0: rebuilds kp's frame records as one record per frame name, in frame order, and renames
 // the frames after the records placed on them. A record "K(A,B)" is placed on the frames named K in
 // turn under the names A, B; an active record without such a list on every frame of its name (its

@@ -2,32 +2,39 @@
 #include "capbeam/design_key_values.h"
 
 #include "calc/pm001_design_key_record.h"
+#include "capbeam/cap_beam_key_intake.h"
 #include "capbeam/cap_beam_reinforcement.h"
 #include "tendon/design_object.h"
-
-#include <cmath>
 
 namespace {
 
 using KeyTendon = struct CPM001_CapKeyParam::SteelAr;
 
-// The stirrups' type as the stirrup record keeps it: truncated to a whole number, 0 where no int
-// holds it.
-double StoredStirrupType(double type)
+// A tendon definition as the tendon's records keep it: its positions across, its duct and its
+// control points, each node's face as 0 (bottom) or 1 (top).
+template <class Nodes>
+void AddStoredTendon(CPM001_CapKeyParam& kp, const CArray<double>& y, const CString& duct, const Nodes& nodes)
 {
-    if (!std::isfinite(type) || type >= 2147483648.0 || type <= -2147483649.0) return 0.0;
-    return static_cast<double>(static_cast<int>(type));
+    KeyTendon& tendon = kp.SteelAr.ElementAt(kp.SteelAr.Add(KeyTendon{}));
+    tendon.Y = y;
+    tendon.BseriesIndex = duct;
+    for (const auto& given : nodes) {
+        CPM001_CapKeyParam::NodeAr& node = tendon.Node.ElementAt(tendon.Node.Add(CPM001_CapKeyParam::NodeAr{}));
+        node.X = given.X;
+        node.refZ = given.refZ;
+        node.Refline = given.Refline != 0 ? 1 : 0;
+        node.R = given.R;
+    }
 }
 
-// A control point as the tendon's node keeps it: its face as 0 (bottom) or 1 (top).
-CPM001_CapKeyParam::NodeAr StoredNode(double x, double refZ, int refline, double r)
+// The bars counted along the tendons, from the tendons' design or from a key set.
+template <class Source>
+void TakeTendonBars(CPM001_CapKeyParam& kp, const Source& source)
 {
-    CPM001_CapKeyParam::NodeAr node;
-    node.X = x;
-    node.refZ = refZ;
-    node.Refline = refline != 0 ? 1 : 0;
-    node.R = r;
-    return node;
+    kp.SBtype = source.SBtype;
+    kp.SBd = source.SBd;
+    kp.Ldis = source.Ldis;
+    kp.Cdis = source.Cdis;
 }
 
 } // namespace
@@ -84,18 +91,9 @@ CPM001_CapKeyParam CapKeyValuesOfDesign(const CPM001T0101Atom& cap, const CPM001
 
     const CPM001T010401Atom* tendons = cap.JGType != 0 ? cap.st.pTendonAtom : nullptr;
     if (!tendons) return kp;
-    for (const auto& steel : tendons->Steel) {
-        if (!steel) continue;
-        KeyTendon& tendon = kp.SteelAr.ElementAt(kp.SteelAr.Add(KeyTendon{}));
-        tendon.Y = steel->Y;
-        tendon.BseriesIndex = steel->cl.BseriesIndex;
-        for (const auto& node : steel->LNode) tendon.Node.Add(StoredNode(node.X, node.refZ, node.Refline, node.R));
-    }
-    if (kp.SteelAr.IsEmpty()) return kp;
-    kp.SBtype = tendons->SBtype;
-    kp.SBd = tendons->SBd;
-    kp.Ldis = tendons->Ldis;
-    kp.Cdis = tendons->Cdis;
+    for (const auto& steel : tendons->Steel)
+        if (steel) AddStoredTendon(kp, steel->Y, steel->cl.BseriesIndex, steel->LNode);
+    if (!kp.SteelAr.IsEmpty()) TakeTendonBars(kp, *tendons);
     return kp;
 }
 
@@ -119,7 +117,7 @@ CPM001_CapKeyParam CapKeyValuesAsStored(const CPM001_CapKeyParam& given, bool te
     kp.FrameY = given.FrameY;
 
     kp.sg_a = given.sg_a;
-    kp.sg_type = StoredStirrupType(given.sg_type);
+    kp.sg_type = TruncatedInt(given.sg_type);
     kp.sg_d = given.sg_d;
     kp.sg_Min = given.sg_Min;
     kp.sg_Max = given.sg_Max;
@@ -146,15 +144,8 @@ CPM001_CapKeyParam CapKeyValuesAsStored(const CPM001_CapKeyParam& given, bool te
     kp.FrameAr = given.FrameAr;
 
     if (!tendonsLaid || given.SteelAr.IsEmpty()) return kp;
-    for (const KeyTendon& definition : given.SteelAr) {
-        KeyTendon& tendon = kp.SteelAr.ElementAt(kp.SteelAr.Add(KeyTendon{}));
-        tendon.Y = definition.Y;
-        tendon.BseriesIndex = definition.BseriesIndex;
-        for (const auto& node : definition.Node) tendon.Node.Add(StoredNode(node.X, node.refZ, node.Refline, node.R));
-    }
-    kp.SBtype = given.SBtype;
-    kp.SBd = given.SBd;
-    kp.Ldis = given.Ldis;
-    kp.Cdis = given.Cdis;
+    for (const KeyTendon& definition : given.SteelAr)
+        AddStoredTendon(kp, definition.Y, definition.BseriesIndex, definition.Node);
+    TakeTendonBars(kp, given);
     return kp;
 }

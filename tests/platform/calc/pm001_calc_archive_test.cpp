@@ -349,22 +349,19 @@ TEST(PM001CalcArchive, DamagedAdjustmentPartsAreRefusedAndChangeNothing)
 
     // A stored text past the 16 MiB a key-parameter file may hold is refused before it is parsed,
     // in either part that holds one.
-    Bytes longText = {0xFF, 0xFF, 0xFF, 0x01, 0x00, 0x00, 0x01};   // 0x01000001 bytes: 16 MiB and 1
-    longText.resize(longText.size() + kMaxKeyParamTextBytes + 1, 'x');
-    Bytes design = {0x02, 0x02, 0x00, 0x00, 0x00, 0x00, 0x00, 0x00, 0x00};
-    design.insert(design.end(), longText.begin(), longText.end());
-    Bytes adjustment = head;
-    adjustment.insert(adjustment.end(), longText.begin(), longText.end());
-    for (const auto& [part, bytes, name] : {std::tuple{&CPM001Calc::SerializeDesign, design, "design"},
-                                            std::tuple{&CPM001Calc::SerializeAdjust, adjustment, "adjustment"}}) {
+    Bytes text = {0xFF, 0xFF, 0xFF, 0x01, 0x00, 0x00, 0x01};   // 0x01000001 bytes: 16 MiB and 1
+    text.resize(text.size() + kMaxKeyParamTextBytes + 1, 'x');
+    for (auto [part, bytes, name] : {std::tuple{&CPM001Calc::SerializeDesign, Bytes{2, 2, 0, 0, 0, 0, 0, 0, 0}, "design"},
+                                     std::tuple{&CPM001Calc::SerializeAdjust, head, "adjustment"}}) {
+        bytes.insert(bytes.end(), text.begin(), text.end());
         try {
             CArchive ar(bytes.data(), bytes.size());
             (calc.*part)(ar);
             ADD_FAILURE() << name << " loaded";
         } catch (const CArchiveException& e) {
             EXPECT_EQ(e.m_cause, CArchiveException::badFormat);
-            EXPECT_NE(std::string(e.what()).find(std::string("calculation ") + name + " part: the stored key-parameter "
-                                                 "text of 16777217 bytes is longer than the 16 MiB"),
+            EXPECT_NE(std::string(e.what()).find(std::string("calculation ") + name +
+                                                 " part: the stored key-parameter text of 16777217 bytes is longer than the 16 MiB"),
                       std::string::npos) << e.what();
         }
     }
