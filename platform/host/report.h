@@ -5,6 +5,7 @@
 #include "mfc/cstring.h"
 #include "mfc/cstring_array.h"
 
+#include <utility>
 #include <vector>
 
 // One report entry as the host keeps and prints it.
@@ -34,6 +35,10 @@ public:
     const std::vector<ReportEntry>& Entries() const { return m_entries; }
     void Add(ReportEntry entry);
     void Clear() { m_entries.clear(); }
+    // The entries reported so far, taken out: the log is left empty. Put back gives a log its
+    // entries again, so that a step can look at what a judge reports before it reaches the host.
+    std::vector<ReportEntry> Take() { return std::exchange(m_entries, {}); }
+    void PutBack(std::vector<ReportEntry> entries) { m_entries = std::move(entries); }
     // The reports of that kind, each repeat counted.
     int Count(ReportEntry::Kind kind) const;
 

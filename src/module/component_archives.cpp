@@ -191,15 +191,24 @@ void CPM001Norm::SerializeDesignData(CArchive& ar)
     }
     walkCalc(ar, "the calculation engine's design part", m_pCalc,
              [&](CPM001Calc& calc) { calc.SerializeDesign(ar); });
-    if (ar.IsLoading()) {
-        CheckDesignedKeyParamsFitCap();
-        CheckDesignResults();
-    }
+    if (!ar.IsLoading()) return;
+    // A design stored without its key record names no set: the adjustment data, loaded next,
+    // tell whether it took their set, and the design is judged once they are in.
+    m_designKeysAwaitAdjustment = !DesignKeyRecord();
+    if (m_designKeysAwaitAdjustment) return;
+    CheckDesignedKeyParamsFitCap();
+    CheckDesignResults();
 }
 
 void CPM001Norm::SerializeAdjustData(CArchive& ar)
 {
     walkCalc(ar, "the calculation engine's adjustment part", m_pCalc,
              [&](CPM001Calc& calc) { calc.SerializeAdjust(ar); });
-    if (ar.IsLoading()) CheckUserKeyParamsFitCap();
+    if (!ar.IsLoading()) return;
+    if (m_designKeysAwaitAdjustment) {
+        m_designKeysAwaitAdjustment = false;
+        CheckDesignedKeyParamsFitCap();
+        CheckDesignResults();
+    }
+    CheckUserKeyParamsFitCap();
 }

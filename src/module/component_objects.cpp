@@ -62,6 +62,9 @@ void CPM001Norm::PrepareOrg()
 
 void CPM001Norm::ClearDesign()
 {
+    m_designKeysAwaitAdjustment = false;
+    m_designKeyFaults.clear();
+    m_designTookHeldSet = false;
     m_pAtom.reset();
     m_pPierTieBeamAtom.reset();
     m_pRectColumnAtom.reset();

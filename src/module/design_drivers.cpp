@@ -28,7 +28,9 @@
 #include "siblings/tie_beams.h"
 #include "tendon/design_object.h"
 
+#include <algorithm>
 #include <string>
+#include <vector>
 
 namespace {
 
@@ -120,37 +122,108 @@ bool CPM001Norm::CapTendonsLaid() const
     return m_pCapBeamAtom && m_pCapBeamAtom->JGType != 0 && m_pCapBeamAtom->st.pTendonAtom;
 }
 
-void CPM001Norm::CheckDesignedKeyParamsFitCap() const
+bool CPM001Norm::DesignCarries(const CPM001KeyParam& given, const CPM001DesignKeyRecord& record) const
 {
-    // The stored design is judged by what it holds and nothing around it: the key values its
-    // records carry, under the name of the set it took (the designed one when a design stored
-    // before the key record was kept does not say).
-    if (!m_pCapBeamAtom || m_pCapBeamAtom->PMorPT == 0) return;
-    const CPM001DesignKeyRecord* record = DesignKeyRecord();
-    const std::string set = record ? record->SetName() : CPM001DesignKeyRecord{}.SetName();
-    CPM001KeyParam kp;
-    kp.CapKeyParam = CapKeyValuesOfDesign(*m_pCapBeamAtom, record);
-    // Lists longer than any cap holds cannot have been designed here; they are named, not walked.
-    if (const std::string overlong = FindOverlongKeyList(kp, set); !overlong.empty()) {
-        QMReportError(CString(overlong.c_str()), 0);
-        return;
-    }
-    CheckKeyParamsFitCap(kp, set);
+    return m_pCapBeamAtom && m_pCapBeamAtom->PMorPT != 0 &&
+           SameKeyValues(CapKeyValuesAsStored(given.CapKeyParam, CapTendonsLaid()),
+                         CapKeyValuesOfDesign(*m_pCapBeamAtom, &record));
 }
 
-void CPM001Norm::CheckUserKeyParamsFitCap() const
+std::string CPM001Norm::TakeKeysOfUnrecordedSet(CPM001KeyParam& kp)
+{
+    std::string name;
+    const auto take = [&](const CPM001KeyParam& given, CPM001DesignKeyRecord::SetTaken taken) {
+        const CPM001DesignKeyRecord record = CPM001DesignKeyRecord::Of(given, taken);
+        if (!DesignCarries(given, record)) return false;
+        kp.CapKeyParam = CapKeyValuesOfDesign(*m_pCapBeamAtom, &record);
+        name = record.SetName();
+        return true;
+    };
+    // A redesign takes the user-adjusted set whenever one is held: a held set the design carries
+    // is the one it took.
+    if (const CPM001KeyParam* adjusted = m_pCalc ? m_pCalc->HeldUserDesignData() : nullptr;
+        adjusted && take(*adjusted, CPM001DesignKeyRecord::kUserAdjusted)) {
+        m_designTookHeldSet = true;
+        return name;
+    }
+    const std::string designed = CPM001DesignKeyRecord{}.SetName();
+    // The project's key parameters held in the design part, not a file it names: a load reads no
+    // file, and a file read now may no longer be the one the design took.
+    if (m_pCalc && m_pCalc->GetKeyParamPath().IsEmpty() && !m_pCalc->GetKeyParamText().IsEmpty()) {
+        CPM001KeyParam held;
+        std::string unread;
+        if (ReadKeyParamJson(m_pCalc->GetKeyParamText().str(), designed, held, unread) &&
+            take(held, CPM001DesignKeyRecord::kDesigned))
+            return designed;
+    }
+    QMReportWarning(CString((designed + ": cap.KeyLen1, cap.KeyLen2, cap.FrameName and cap.FrameAr are not judged: "
+                                        "the design was stored without them, and the component holds no set of key "
+                                        "parameters the design was made with")
+                                .c_str()),
+                    0);
+    return designed;
+}
+
+namespace {
+
+// What a judge reports, taken out of the report log before it reaches the host; the log is left
+// as it was.
+template <class Judge>
+std::vector<ReportEntry> ReportsOfJudge(Judge judge)
+{
+    ReportLog& log = ReportLog::Current();
+    std::vector<ReportEntry> before = log.Take();
+    try {
+        judge();
+    } catch (...) {
+        log.PutBack(std::move(before));
+        throw;
+    }
+    std::vector<ReportEntry> made = log.Take();
+    log.PutBack(std::move(before));
+    return made;
+}
+
+} // namespace
+
+void CPM001Norm::CheckDesignedKeyParamsFitCap()
+{
+    // The stored design is judged by what it holds and nothing around it: the key values its
+    // records carry, under the name of the set it took.
+    m_designKeyFaults.clear();
+    m_designTookHeldSet = false;
+    if (!m_pCapBeamAtom || m_pCapBeamAtom->PMorPT == 0) return;
+    const CPM001DesignKeyRecord* record = DesignKeyRecord();
+    CPM001KeyParam kp;
+    kp.CapKeyParam = CapKeyValuesOfDesign(*m_pCapBeamAtom, record);
+    const std::string set = record ? std::string(record->SetName()) : TakeKeysOfUnrecordedSet(kp);
+    for (ReportEntry& fault : ReportsOfJudge([&] {
+             // Lists longer than any cap holds cannot have been designed here; they are named, not
+             // walked.
+             if (const std::string overlong = FindOverlongKeyList(kp, set); !overlong.empty())
+                 QMReportError(CString(overlong.c_str()), 0);
+             else
+                 CheckKeyParamsFitCap(kp, set);
+         })) {
+        m_designKeyFaults.push_back(fault.message);
+        ReportLog::Current().Add(std::move(fault));
+    }
+}
+
+void CPM001Norm::CheckUserKeyParamsFitCap()
 {
     // A set outside its bounds has been reported as it loaded.
     const CPM001KeyParam* kp = m_pCalc ? m_pCalc->HeldUserDesignData() : nullptr;
-    if (!kp) return;
+    if (!kp || m_designTookHeldSet) return;
     // The set a stored redesign took, still held as it took it, has been judged with the design.
     const CPM001DesignKeyRecord* record = DesignKeyRecord();
-    if (record && record->set == CPM001DesignKeyRecord::kUserAdjusted && m_pCapBeamAtom &&
-        m_pCapBeamAtom->PMorPT != 0 &&
-        SameKeyValues(CapKeyValuesAsStored(kp->CapKeyParam, CapTendonsLaid()),
-                      CapKeyValuesOfDesign(*m_pCapBeamAtom, record)))
-        return;
-    CheckKeyParamsFitCap(*kp, "user-adjusted key parameters");
+    if (record && record->set == CPM001DesignKeyRecord::kUserAdjusted && DesignCarries(*kp, *record)) return;
+    // Where the stored design keeps less than the set (a tendon design that stopped lays no bars
+    // along its tendons), the set is judged whole, and the faults its design has named are not
+    // named again.
+    for (ReportEntry& fault : ReportsOfJudge([&] { CheckKeyParamsFitCap(*kp, "user-adjusted key parameters"); }))
+        if (std::find(m_designKeyFaults.begin(), m_designKeyFaults.end(), fault.message) == m_designKeyFaults.end())
+            ReportLog::Current().Add(std::move(fault));
 }
 
 int CPM001Norm::FillDesignObjects(CPM001KeyParam& kp)

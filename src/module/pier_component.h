@@ -6,6 +6,7 @@
 
 #include <memory>
 #include <string>
+#include <vector>
 
 class CPM001Atom;
 class CPG008Atom;
@@ -165,8 +166,24 @@ private:
     // its records and the engine's key record carry them (capbeam/design_key_values.h), named
     // under the set the design took; and the user-adjusted set of its adjustment data when it
     // holds one within its bounds, unless it is the set a stored redesign took, as it took it.
-    void CheckDesignedKeyParamsFitCap() const;
-    void CheckUserKeyParamsFitCap() const;
+    // Each fault is named once: the user-adjusted set names none its design has named.
+    void CheckDesignedKeyParamsFitCap();
+    void CheckUserKeyParamsFitCap();
+    // A design stored without its key record names no set and keeps no frame records, frame names
+    // or arcs' lengths: they are taken into kp from the set of the component the stored design
+    // carries (the user-adjusted set of a redesign, or the key parameters the design part holds
+    // as text), and that set's name is returned. Where no set it holds is carried, one warning
+    // names the keys not judged, and the design's values are judged as the designed set's.
+    std::string TakeKeysOfUnrecordedSet(CPM001KeyParam& kp);
+    // The stored design carries the set given: its cap's key values, with the keys of record
+    // taken from the set, are the set's as a design of it stores them.
+    bool DesignCarries(const CPM001KeyParam& given, const struct CPM001DesignKeyRecord& record) const;
+    // The loaded design's key values wait for the adjustment data, whose set may be the one it
+    // took (a design part stored without its key record); the faults named under the set the
+    // design took; the user-adjusted set was judged whole with the design.
+    bool m_designKeysAwaitAdjustment = false;
+    std::vector<CString> m_designKeyFaults;
+    bool m_designTookHeldSet = false;
     // The engine's record of the set the design took; null when it keeps none.
     const struct CPM001DesignKeyRecord* DesignKeyRecord() const;
     // The cap beam is prestressed and holds its tendons' design.

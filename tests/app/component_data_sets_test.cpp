@@ -191,6 +191,51 @@ TEST_P(StoredFootingPier, ALoadThatStopsFittingNamesTheRecordsRead)
     }
 }
 
+// A design stored in format version 1 keeps no key record: the frame records and arcs' lengths are
+// judged from the set the component holds that the design carries, under that set's name, each
+// fault once: arcs of 50 mm where half of 2.5 × 28 is 70, from the key parameters held in the
+// design part, and weld legs of 0.14 from the user-adjusted set a redesign took. A design whose
+// keys lie in a key file the load does not read says in one warning what is not judged.
+TEST_P(StoredFootingPier, AVersionOneDesignIsJudgedByTheSetItCarries)
+{
+    CPM001KeyParam tight;
+    std::string error;
+    ASSERT_TRUE(ReadKeyParamFile(kSourceDir + "/examples/keyparams/footing.json", tight, error)) << error;
+    CPM001KeyParam shortLegs = tight;
+    tight.CapKeyParam.KeyLen2 = 50.0;
+    shortLegs.CapKeyParam.st_LstWeld = 0.14;
+    std::string inlineText;
+    ASSERT_TRUE(WriteKeyParamJson(tight, inlineText, error)) << error;
+    // Loads what the pier stores as format version 1 would have stored it, and tells whether the
+    // load reported one entry alone, of that kind and opening with that text.
+    const auto loadsAsVersionOneReporting = [&](ReportEntry::Kind kind, const std::string& opening) {
+        std::vector<unsigned char> record;
+        CArchive ar(record, CArchive::store);
+        CPM001DesignKeyRecord(*pier->m_pCalc->GetDesignKeyRecord()).Serialize(ar);
+        ComponentDataSets sets = session->Store();
+        sets.design.resize(sets.design.size() - 4 - record.size());   // the record and its switch
+        sets.version = 1;
+        ReportLog::Current().Clear();
+        ProjectSession().Load(sets);
+        const auto& entries = ReportLog::Current().Entries();
+        return entries.size() == 1 && entries[0].count == 1 && entries[0].kind == kind &&
+               entries[0].message.str().starts_with(opening);
+    };
+    ASSERT_EQ(session->Design(tight), 1);
+    EXPECT_TRUE(loadsAsVersionOneReporting(
+        ReportEntry::Warning,
+        "designed key parameters: cap.KeyLen1, cap.KeyLen2, cap.FrameName and cap.FrameAr are not judged"));
+    pier->m_pCalc->SetTestData(0, "");
+    pier->m_pCalc->SetKeyParamText(CString(inlineText));
+    EXPECT_TRUE(loadsAsVersionOneReporting(ReportEntry::Error,
+                                           "designed key parameters.cap.KeyLen2: bends the arcs of the bent-up bars "
+                                           "tighter than the bars can be bent; expected 0 (a sharp bend) or at least 70 mm"));
+    ASSERT_EQ(pier->m_pCalc->SetUserDesignData(shortLegs), 1);
+    ASSERT_EQ(session->Redesign(), 1);
+    EXPECT_TRUE(loadsAsVersionOneReporting(ReportEntry::Error,
+                                           "user-adjusted key parameters.cap.st_LstWeld: makes the welded end legs"));
+}
+
 INSTANTIATE_TEST_SUITE_P(Samples, StoredSamplePier,
                          ::testing::Values("footing.json", "piles.json", "pile_cap.json", "prestressed.json",
                                            "hammerhead.json", "continuous_bent_up.json", "square_ends.json",

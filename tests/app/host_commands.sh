@@ -583,6 +583,14 @@ expect 1 "redesign from short weld legs" "$pm001" design "$source_dir/examples/f
 expect 1 "load of a redesign from short weld legs" "$pm001" load "$work/short_legs.pm001"
 has "$work/out" "error user-adjusted key parameters.cap.st_LstWeld: makes the welded end legs shorter than the short weld between the skeleton's bars; expected at least 70 mm, a weld on both sides of 2.5 × st_d 28 (0.14 given)"
 grep -q "^load reported errors: 0 diagnostics, 1 errors, " "$work/out" || fail "load of a redesign: the weld legs not named once"
+# A redesign whose tendon design stops keeps less than its set: the set is judged whole as it
+# loads, and a fault its design names is not named again (node 3 at 20000, past the 16500 of the beam).
+python3 -c "import json,sys; k=json.load(open(sys.argv[1])); k['cap']['SteelAr'][0]['Node'][3]['X']=20000.0; json.dump(k, open(sys.argv[2], 'w'))" \
+    "$source_dir/examples/keyparams/prestressed.json" "$work/far_node.json"
+"$pm001" design "$source_dir/examples/prestressed.json" --redesign --adjusted "$work/far_node.json" --save "$work/far_node.pm001" >/dev/null
+expect 1 "load of a redesign whose tendon design stopped" "$pm001" load "$work/far_node.pm001"
+[ "$(grep -c "^error user-adjusted key parameters.cap.SteelAr\[0\].Node\[3\].X: beyond the beam's ends" "$work/out")" = 1 ] ||
+    fail "load of a redesign whose tendon design stopped: the node not named once"
 # A tendon corner too far out names its depth, not the radii of the fillets its legs then outgrow.
 # 3500 above the top between (3750, 1500) and (12750, 1500), tan(alf / 2) = 4000 / 4500: the arc of
 # 6000 comes back 6000 / cos 41.63° - 6000 = 2027.7, its duct 3500 - 2027.7 + 43.5 = 1515.8 above.
