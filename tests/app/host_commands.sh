@@ -527,9 +527,9 @@ grep -q "^design passed: 0 diagnostics, 0 errors, 1 warnings, " "$work/out" || f
 # crown, end-face bars at least the 18.4 outer diameter of a 16 mm bar apart, the bars along
 # prestressed's tendons at most its 3750 + 9000 + 3750 = 16500 long beam; the through bars' kinks
 # bent as the arcs, 70; a bar of footing's first frame record welded on with the laid weld, both
-# sides of 5 × 28 = 140, the legs' 140 no shorter. A design
-# that goes through is saved: its load names the same error first. A row may end |<the number of
-# errors> <the key each names first, in order>.
+# sides of 5 × 28 = 140, the legs' 140 no shorter. A design that goes through is saved: its load
+# names the same error first. A row may end |<the number of errors> <the key each names first, in
+# order>.
 keys_changed="
 ducts_apart prestressed c['SteelAr'][1]['Y']=[-40.0,40.0]|cap.SteelAr[1].Y[1]: lays the tendon's duct into that of the tendon at Y[0] (-40 mm); expected at least 87 mm from it, the duct's size across (40 given)
 tight_arcs footing c['KeyLen2']=50|cap.KeyLen2: bends the arcs of the bent-up bars tighter than the bars can be bent; expected 0 (a sharp bend) or at least 70 mm, half the bend diameter of st_d 28 of st_type 3 (50 given)
@@ -583,7 +583,8 @@ while IFS="|" read -r row error all; do
 done <<< "${keys_changed#$'\n'}"
 # Frame records in reverse order, the last one ending in a group of two bars, design soundly and load
 # as designed.
-expect 0 "design of frame records in reverse order" "$pm001" design "$work/bent_up_reversed.json" --save "$work/bent_up_reversed.pm001"
+expect 0 "design of frame records in reverse order" "$pm001" design "$work/bent_up_reversed.json" \
+    --save "$work/bent_up_reversed.pm001"
 grep " = " "$work/out" > "$work/bent_up_reversed.designed"
 expect 0 "load of frame records in reverse order" "$pm001" load "$work/bent_up_reversed.pm001"
 grep " = " "$work/out" | cmp -s - "$work/bent_up_reversed.designed" || fail "frame records in reverse order: values after load differ"
