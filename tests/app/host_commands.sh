@@ -522,9 +522,14 @@ grep -q "^design passed: 0 diagnostics, 0 errors, 1 warnings, " "$work/out" || f
 # the ends, (1000 - 31.6) / 2 = 484.2; end legs short of footing's tapers' kinks, 1000 from
 # its ends; the outermost stirrups short of square_ends' first support line, 2000 from its left
 # end, and of piles_offset_skew's right one, 2200 - tan 15° × 200 = 2146.4 along its skew over vP
-# -200; welds on both sides of 2.5 × 28 = 70; fillets of 15.2 mm strands at least 4000. A design
-# that goes through is saved: its load names the same error first. A row may end |<the number of
-# errors> <the key each names first, in order>.
+# -200; welds on both sides of 2.5 × 28 = 70; fillets of 15.2 mm strands at least 4000; stirrups
+# spaced at most footing's 1750 + 2 × 5000 + 1750 = 13500 long beam, side bars at most its 1800 high
+# crown, end-face bars at least the 18.4 outer diameter of a 16 mm bar apart, the bars along
+# prestressed's tendons at most its 3750 + 9000 + 3750 = 16500 long beam; the through bars' kinks
+# bent as the arcs, 70; a bar of footing's first frame record welded on with the laid weld, both
+# sides of 5 × 28 = 140, the legs' 140 no shorter. A design that goes through is saved: its load
+# names the same error first. A row may end |<the number of errors> <the key each names first, in
+# order>.
 keys_changed="
 ducts_apart prestressed c['SteelAr'][1]['Y']=[-40.0,40.0]|cap.SteelAr[1].Y[1]: lays the tendon's duct into that of the tendon at Y[0] (-40 mm); expected at least 87 mm from it, the duct's size across (40 given)
 tight_arcs footing c['KeyLen2']=50|cap.KeyLen2: bends the arcs of the bent-up bars tighter than the bars can be bent; expected 0 (a sharp bend) or at least 70 mm, half the bend diameter of st_d 28 of st_type 3 (50 given)
@@ -538,12 +543,18 @@ tight_tendon prestressed c['SteelAr'][0]['Node'][1]['R']=6|cap.SteelAr[0].Node[1
 tendon_corner_far_above prestressed c['SteelAr'][1]['Node'][2]['refZ']=5500|cap.SteelAr[1].Node[2].refZ: puts the fillet's corner 3500 mm above the beam's top at station 8250, too far for its arc of radius 6000 mm to bring the tendon back in: the arc comes back only 2027.7 mm from the corner, where its duct (87 mm) reaches 1515.8 mm above the top; expected the corner nearer the top (5500 given)
 tendon_corner_farthest prestressed c['SteelAr'][1]['Node'][2]['refZ']=550000|cap.SteelAr[1].Node[2].refZ: puts the fillet's corner 548000 mm above the beam's top at station 8250, too far for its arc of radius 6000 mm to fit its legs: the tendon's fillets outgrow them there, and fit with the corner on the top; expected the corner nearer the top (550000 given)|5 cap.SteelAr[1].Node[2].refZ PM001_T0104_Steel[2]_YZ PM001_T0104_Steel[2]_Ysx PM001_T0104_Steel[2]_Z cap.SteelAr[1].Node[1]
 tendon_corner_wrong_face prestressed_one_end c['SteelAr'][2]['Node'][2]['refZ']=-700|cap.SteelAr[2].Node[2].refZ: puts the fillet's corner 700 mm below the beam's underside at station 8250, too far for its arc of radius 8000 mm to fit its legs: the tendon's fillets outgrow them there, and fit with the corner on the underside; expected the corner nearer the underside (-700 given)
-tendon_arc_above prestressed c['SteelAr'][0]['Node'][1]['refZ']=-300|cap.SteelAr[0].Node[1].refZ: puts the duct of the tendon's arc about the node (radius 6000 mm, duct 87 mm) 85.9 mm above the beam's top at station 3056.3; expected the arc and its duct within the beam (-300 given)"
+tendon_arc_above prestressed c['SteelAr'][0]['Node'][1]['refZ']=-300|cap.SteelAr[0].Node[1].refZ: puts the duct of the tendon's arc about the node (radius 6000 mm, duct 87 mm) 85.9 mm above the beam's top at station 3056.3; expected the arc and its duct within the beam (-300 given)
+stirrups_apart footing c['sg_Max']=20000|cap.sg_Max: spaces the stirrups (sg) farther apart than the beam's length; expected at most 13500 mm (20000 given)
+side_bars_apart footing c['sh_Max']=2000|cap.sh_Max: spaces the side bars (sh) farther apart than the beam's height; expected at most 1800 mm (2000 given)
+end_face_bars_close footing c['sd_Min']=10|cap.sd_Min: lays the end-face bars (sd) closer than they are thick; expected at least 18.4 mm, the outer diameter of sd_d 16 (10 given)
+tendon_bars_apart prestressed c['Cdis']=20000|cap.Cdis: spaces the bars along the tendons farther apart than the beam's length; expected at most 16500 mm (20000 given)
+tight_kinks footing c['st_LeadPointR']=50|cap.st_LeadPointR: bends the kinks of the through bars tighter than the bars can be bent; expected 0 (a sharp bend) or at least 70 mm, half the bend diameter of st_d 28 of st_type 3 (50 given)
+short_station_weld footing c['FrameAr'][0]['GJJ'][0][0]['dx']=100|cap.FrameAr[0].GJJ[0][0].dx: welds its bar on closer to the support line than one weld; expected at least 140 mm, a weld on both sides of 5 × st_d 28 (100 given)"
 python3 - "$source_dir" "$work" "$keys_changed" <<'PY'
 import json, os, sys
 src, work, rows = sys.argv[1], sys.argv[2], [row.split("|")[0] for row in sys.argv[3].strip().split("\n")]
 changes = [("end_cover piles c.update(st_sa=6.0)"), ("bar_station piles c['FrameAr'][0]['GJJ'][1][1].update(dx=110)"),
-           ("revision footing c.update()")]
+           ("revision footing c.update()"), ("bent_up_reversed continuous_bent_up c['FrameAr'].reverse()")]
 for row in changes + rows:
     name, sample, change = row.split(" ", 2)
     project = os.path.normpath(f"{src}/examples/{sample}.json")
@@ -570,6 +581,13 @@ while IFS="|" read -r row error all; do
     cd "$OLDPWD" && cmp -s "$work/out" "$work/first_load" || fail "load of ${row%% *}: not as before its key file went"
     mv "$work/gone.json" "$work/${row%% *}_keys.json"
 done <<< "${keys_changed#$'\n'}"
+# Frame records in reverse order, the last one ending in a group of two bars, design soundly and load
+# as designed.
+expect 0 "design of frame records in reverse order" "$pm001" design "$work/bent_up_reversed.json" \
+    --save "$work/bent_up_reversed.pm001"
+grep " = " "$work/out" > "$work/bent_up_reversed.designed"
+expect 0 "load of frame records in reverse order" "$pm001" load "$work/bent_up_reversed.pm001"
+grep " = " "$work/out" | cmp -s - "$work/bent_up_reversed.designed" || fail "frame records in reverse order: values after load differ"
 # A sound design stays sound when its key file is edited after the save (the next revision's weld
 # legs of 0.14); a redesign from the user-adjusted legs is judged by them, named once under their set.
 expect 0 "design of a revision" "$pm001" design "$work/revision.json" --save "$work/revision.pm001"
