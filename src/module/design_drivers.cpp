@@ -12,6 +12,7 @@
 #include "capbeam/cap_beam_key_fit.h"
 #include "capbeam/design_key_values.h"
 #include "capbeam/design_result_check.h"
+#include "capbeam/stirrup_counts_check.h"
 #include "host/cpm001_input.h"
 #include "host/project_manager.h"
 #include "host/report.h"
@@ -151,6 +152,13 @@ void CPM001Norm::CheckUserKeyParamsFitCap() const
                       CapKeyValuesOfDesign(*m_pCapBeamAtom, record)))
         return;
     CheckKeyParamsFitCap(*kp, "user-adjusted key parameters");
+}
+
+void CPM001Norm::CheckStoredStirrupCounts() const
+{
+    if (!m_pCapBeamAtom || m_pCapBeamAtom->PMorPT == 0) return;
+    const CPM001DesignKeyRecord* record = DesignKeyRecord();
+    ReportOverfullCantilevers(*m_pCapBeamAtom, record ? record->SetName() : CPM001DesignKeyRecord{}.SetName());
 }
 
 int CPM001Norm::FillDesignObjects(CPM001KeyParam& kp)

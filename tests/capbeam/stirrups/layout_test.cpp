@@ -1,6 +1,8 @@
 // Stirrup zones along the cap beam: densified, skewed-densified and uniform layouts, worked by hand.
 #include "capbeam/stirrups/bar_set_steps_test_support.h"
 
+#include "capbeam/stirrups/laid_stirrups.h"
+
 #include "common/bar_sizes.h"
 #include "host/report.h"
 
@@ -112,6 +114,8 @@ TEST_F(StirrupLayout, AnOuterRestAtTheEndDistanceGivesUpADensifiedSpacingWhenNoN
     EXPECT_EQ(atom.sg.lns3, 0);
     EXPECT_EQ(atom.sg.lXBns2, 1);
     EXPECT_NEAR(atom.sg.TBL, 0.0, kTol);
+    // Counted again from the 4 it stores, (550 - 400 - 50) / 200 = 0.5: the stored layout is sound.
+    EXPECT_TRUE(CapBeamStirrups::FindOverfullCantilevers(atom, atom.PYXTCJpa1).empty());
 }
 
 TEST_F(StirrupLayout, TooManyDensifiedSpacingsOnACantileverAreReportedAndTheLayoutGoesOn)
@@ -127,6 +131,23 @@ TEST_F(StirrupLayout, TooManyDensifiedSpacingsOnACantileverAreReportedAndTheLayo
     EXPECT_STREQ(entries[1].message, "可能最右侧支承线右侧给定的箍筋加密间距数过大，请检查");
     EXPECT_EQ(entries[0].kind, ReportEntry::Error);
     EXPECT_EQ(atom.sg.sg1.GetSize(), 1);
+
+    // Counted again from the stored layout, its right cantilever made 350: (300 - 5 x 100 - 50) /
+    // 200 = -1.25 and (350 - 500 - 50) / 200 = -1 exactly; n x 100 < 300 - 50 + 200 = 450 leaves
+    // at most 4 densified spacings at the left end.
+    atom.bBzr = 350.0;
+    const auto overfull = CapBeamStirrups::FindOverfullCantilevers(atom, atom.PYXTCJpa1);
+    ASSERT_EQ(overfull.size(), 2u);
+    for (const auto& c : overfull) {
+        const bool left = c.end == CapBeamStirrups::BeamEnd::Left;
+        EXPECT_EQ(left, &c == &overfull[0]);
+        EXPECT_EQ(c.dense, 5);
+        // At the right end 350 - 50 + 200 = 500 takes 4 spacings, not 5.
+        EXPECT_EQ(c.most, 4);
+        EXPECT_NEAR(c.room, left ? 300.0 : 350.0, kTol);
+        EXPECT_NEAR(c.endPart, 50.0, kTol);
+        EXPECT_FALSE(c.tapered);
+    }
 }
 
 TEST_F(StirrupLayout, SkewedDensifiedEndZonesAreSplitIntoRestSpacings)
