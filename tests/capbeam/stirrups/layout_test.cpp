@@ -132,22 +132,31 @@ TEST_F(StirrupLayout, TooManyDensifiedSpacingsOnACantileverAreReportedAndTheLayo
     EXPECT_EQ(entries[0].kind, ReportEntry::Error);
     EXPECT_EQ(atom.sg.sg1.GetSize(), 1);
 
-    // Counted again from the stored layout, its right cantilever made 350: (300 - 5 x 100 - 50) /
-    // 200 = -1.25 and (350 - 500 - 50) / 200 = -1 exactly; n x 100 < 300 - 50 + 200 = 450 leaves
-    // at most 4 densified spacings at the left end.
+    // Counted again from the stored layout, the right cantilever made 350: (300 - 5 x 100 - 50) / 200
+    // = -1.25, (350 - 550) / 200 = -1 exactly; n x 100 below 300 - 50 + 200 = 450 and 500 leaves 4.
     atom.bBzr = 350.0;
-    const auto overfull = CapBeamStirrups::FindOverfullCantilevers(atom, atom.PYXTCJpa1);
+    auto overfull = CapBeamStirrups::FindOverfullCantilevers(atom, atom.PYXTCJpa1);
     ASSERT_EQ(overfull.size(), 2u);
-    for (const auto& c : overfull) {
-        const bool left = c.end == CapBeamStirrups::BeamEnd::Left;
-        EXPECT_EQ(left, &c == &overfull[0]);
-        EXPECT_EQ(c.dense, 5);
-        // At the right end 350 - 50 + 200 = 500 takes 4 spacings, not 5.
-        EXPECT_EQ(c.most, 4);
-        EXPECT_NEAR(c.room, left ? 300.0 : 350.0, kTol);
-        EXPECT_NEAR(c.endPart, 50.0, kTol);
-        EXPECT_FALSE(c.tapered);
-    }
+    EXPECT_EQ(overfull[1].end, CapBeamStirrups::BeamEnd::Right);
+    EXPECT_EQ(overfull[1].dense, 5);
+    EXPECT_EQ(overfull[0].most, 4);
+    EXPECT_EQ(overfull[1].most, 4);
+    EXPECT_NEAR(overfull[0].room, 300.0, kTol);
+    EXPECT_NEAR(overfull[1].room, 350.0, kTol);
+    EXPECT_NEAR(overfull[1].endPart, 50.0, kTol);
+    // Along a skew of tan 0.1 a pier's design reads its cantilevers at the bearings, over vP 1000 the
+    // left one 100 shorter and the right one 100 longer than stored: the left 500 reads 400 - 0.1 x
+    // 900 = 310 at the inner edges, (310 - 550) / 200 = -1.2; the right 350 reads 450 - 90 = 360,
+    // (360 - 550) / 200 = -0.95 counts 0. n x 100 < 310 - 50 + 200 = 460 leaves 4.
+    atom.a = std::atan(0.1);
+    atom.vP = 1000.0;
+    atom.PMorPT = 1;
+    atom.bBzl = 500.0;
+    overfull = CapBeamStirrups::FindOverfullCantilevers(atom, atom.PYXTCJpa1);
+    ASSERT_EQ(overfull.size(), 1u);
+    EXPECT_NEAR(overfull[0].room, 310.0, 1e-6);
+    EXPECT_EQ(overfull[0].most, 4);
+    EXPECT_EQ(atom.bBzl, 500.0);
 }
 
 TEST_F(StirrupLayout, SkewedDensifiedEndZonesAreSplitIntoRestSpacings)
