@@ -106,15 +106,16 @@ std::vector<OverfullCantilever> FindOverfullCantilevers(CPM001T0101Atom& atom, c
     for (const BeamEnd end : {BeamEnd::Left, BeamEnd::Right}) {
         const int dense = end == BeamEnd::Left ? sg.lns2[0] : sg.rns2[plan.last];
         if (FirstNormalSpacings(atom, plan, end, dense) >= 0) continue;
-        // The count falls as the densified spacings grow: the most that fit, by halving.
-        int fits = -1, over = dense;
+        // The count falls as the densified spacings grow: the most that fit, by halving (in a wider
+        // type, so that a stored count up to the int limit takes no overflow).
+        long long fits = -1, over = dense;
         while (over - fits > 1) {
-            const int mid = fits + (over - fits) / 2;
+            const int mid = static_cast<int>(fits + (over - fits) / 2);
             if (FirstNormalSpacings(atom, plan, end, mid) >= 0) fits = mid;
             else over = mid;
         }
         const double d = end == BeamEnd::Left ? plan.dL : plan.dR;
-        found.push_back({end, dense, fits, CantileverRoom(atom, end), CantileverEnd(atom, plan, end),
+        found.push_back({end, dense, static_cast<int>(fits), CantileverRoom(atom, end), CantileverEnd(atom, plan, end),
                          !KVDataCommon::IsEqual(d, 0.0), sg.s2, sg.s});
     }
     return found;
