@@ -262,9 +262,7 @@ using CapBeamStirrups::Stretch;
 LaidStirrups StretchesOfStirrups(const CPM001T0101Atom& cap)
 {
     LaidStirrups at;
-    CDblPointArray rebuilt;
-    if (cap.PYXTCJpa1.GetSize() == 0) rebuilt = CapBeamThroughBars::ThroughBarOutline(cap, 0.0);
-    const CDblPointArray& outline = cap.PYXTCJpa1.GetSize() > 0 ? cap.PYXTCJpa1 : rebuilt;
+    const CDblPointArray outline = CapBeamThroughBars::StirrupLayoutOutline(cap);
     if (CapBeamStirrups::FindLaidStirrups(const_cast<CPM001T0101Atom&>(cap), outline, at)) return at;
 
     const auto& sg = cap.sg;

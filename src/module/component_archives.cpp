@@ -157,7 +157,7 @@ void CPM001Norm::SerializeDesignData(CArchive& ar)
     walkDesign(ar, "the cap beam's design", m_pCapBeamAtom);
     // A missing cap beam is stored in its default form, whose PMorPT is 0: the set ends there.
     // A loaded design is judged as a designed one is, once the set is read: the key set it was
-    // made with, then its results.
+    // made with, the densified stirrup counts at its outer support lines, then its results.
     if (!m_pCapBeamAtom || m_pCapBeamAtom->PMorPT == 0) {
         if (ar.IsLoading()) CheckDesignResults();
         return;

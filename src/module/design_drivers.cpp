@@ -12,6 +12,7 @@
 #include "capbeam/cap_beam_key_fit.h"
 #include "capbeam/design_key_values.h"
 #include "capbeam/design_result_check.h"
+#include "capbeam/stirrup_counts_check.h"
 #include "host/cpm001_input.h"
 #include "host/project_manager.h"
 #include "host/report.h"
@@ -204,6 +205,7 @@ void CPM001Norm::CheckDesignedKeyParamsFitCap()
                  QMReportError(CString(overlong.c_str()), 0);
              else
                  CheckKeyParamsFitCap(kp, set);
+             ReportOverfullCantilevers(*m_pCapBeamAtom, set);
          })) {
         m_designKeyFaults.push_back(fault.message);
         ReportLog::Current().Add(std::move(fault));

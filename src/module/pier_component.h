@@ -166,7 +166,10 @@ private:
     // its records and the engine's key record carry them (capbeam/design_key_values.h), named
     // under the set the design took; and the user-adjusted set of its adjustment data when it
     // holds one within its bounds, unless it is the set a stored redesign took, as it took it.
-    // Each fault is named once: the user-adjusted set names none its design has named.
+    // The stored design is also judged by the densified stirrup counts at its outer support lines,
+    // which its design reports as possibly too many and goes on without: each is named as a key
+    // of the set the design took (capbeam/stirrup_counts_check.h). Each fault is named once: the
+    // user-adjusted set names none its design has named.
     void CheckDesignedKeyParamsFitCap();
     void CheckUserKeyParamsFitCap();
     // A design stored without its key record names no set and keeps no frame records, frame names

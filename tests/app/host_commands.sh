@@ -480,6 +480,12 @@ d = json.load(open(f"{src}/examples/footing.json", encoding="utf-8"))
 d["road"]["skewAngle"] = 10
 d["keyParameterFile"] = f"{src}/examples/keyparams/footing.json"
 json.dump(d, open(f"{work}/skewed.json", "w", encoding="utf-8"), ensure_ascii=False)
+k = json.load(open(f"{src}/examples/keyparams/footing.json", encoding="utf-8"))
+k["cap"]["sg_lns2"] = [20, 8, 8]
+json.dump(k, open(f"{work}/dense_left_keys.json", "w", encoding="utf-8"))
+d = json.load(open(f"{src}/examples/footing.json", encoding="utf-8"))
+d["keyParameterFile"] = f"{work}/dense_left_keys.json"
+json.dump(d, open(f"{work}/dense_left.json", "w", encoding="utf-8"), ensure_ascii=False)
 d = json.load(open(f"{src}/examples/square_ends.json", encoding="utf-8"))
 d["pier"]["hXbl"] += 100
 d["keyParameterFile"] = f"{src}/examples/keyparams/square_ends.json"
@@ -499,6 +505,25 @@ reported_errors design "PM001_T0101_sg_s = 150.0" design "$work/skewed.json" --s
 # The stored component keeps no reports: the summary says the saved design is without them.
 grep -qx "design reported errors: 0 diagnostics, 2 errors, 0 warnings, [0-9]* values; saved $work/skewed.pm001 without its reports" \
     "$work/out" || fail "design at 10° skew: the save's summary"
+# Its load is refused on the densified counts the design reported, named under the set the design
+# took, from any folder. footing with 20 densified spacings of 100 left of its first support line:
+# the cantilever of 1750 less 2000 and the 1021.05 to the bottom bars' kink, where the 60 cover
+# parallel to its 800-in-1000 slope (60 × 1.2806 = 76.84 above the slope) meets the bottom line at
+# 60: 1000 + 16.84 / 0.8; (1750 - 2000 - 1021.05) / 150 = -8.47 counts -8. 8 × 100 < 1750 - 1021.05 +
+# 150 = 878.95 leaves 8.
+dense_left="error designed key parameters.cap.sg_lns2: runs the densified stirrups (sg) left of the first support line past the room the left cantilever has for them; expected at most 8 spacings of 100 mm (sg_s2), less than the cantilever's 1750 mm at the skeleton's inner edges less the 1021 mm from the end to the bottom bars' kink over its tapered part, plus one normal spacing of 150 mm (sg_s) (20 given)"
+expect 1 "design of 20 densified spacings left" "$pm001" design "$work/dense_left.json" --save "$work/dense_left.pm001"
+has "$work/out" "error 可能最左侧支承线左侧给定的箍筋加密间距数过大,请检查"
+declare -A named=([skewed]="cap.sg_lns2 cap.sg_rns2 " [dense_left]="cap.sg_lns2 ")
+for stored in skewed dense_left; do
+    expect 1 "load of $stored" "$pm001" load "$work/$stored.pm001"
+    mv "$work/out" "$work/first_load"
+    cd / && expect 1 "load of $stored elsewhere" "$pm001" load "$work/$stored.pm001"
+    cd "$OLDPWD" && cmp -s "$work/out" "$work/first_load" || fail "load of $stored elsewhere: not as from its own folder"
+    [ "$(sed -n 's/^error designed key parameters\.\([^:]*\): .*/\1/p' "$work/out" | tr '\n' ' ')" = "${named[$stored]}" ] \
+        || fail "load of $stored: the lists named"
+done
+has "$work/out" "$dense_left"
 reported_errors drawing "drawn = true" draw "$work/skewed.json"
 expect 1 "design --json at 10° skew" "$pm001" design --json "$work/skewed.json"
 python3 -c "

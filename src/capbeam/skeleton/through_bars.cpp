@@ -273,6 +273,11 @@ CDblPointArray ThroughBarOutline(const Atom& atom, double inset)
     return outline;
 }
 
+CDblPointArray StirrupLayoutOutline(const Atom& atom)
+{
+    return atom.PYXTCJpa1.GetSize() > 0 ? atom.PYXTCJpa1 : ThroughBarOutline(atom, 0.0);
+}
+
 int GetPYXTCJpaAr(Atom& atom)
 {
     atom.PYXTCJpa1 = ThroughBarOutline(atom, 0.0);

@@ -16,6 +16,9 @@ namespace CapBeamThroughBars {
 // points at square ends, six where an end slopes). It reads only the beam, the covers and the weld
 // length, so that a stored design, which keeps no outline, has it again as the design built it.
 CDblPointArray ThroughBarOutline(const CPM001T0101Atom& atom, double inset);
+// The outer one the stirrups were laid by: the object's own (PYXTCJpa1) where it holds one, built
+// again for a stored design.
+CDblPointArray StirrupLayoutOutline(const CPM001T0101Atom& atom);
 
 // Rebuilds PYXTCJpa1 (outer, inset 0) and PYXTCJpa2 (inner, one main-bar outer diameter further in).
 // Returns 1.

@@ -4,6 +4,7 @@
 #include "calc/key_bound.h"
 #include "capbeam/cantilevers_in_design.h"
 #include "capbeam/stirrups/layout.h"
+#include "common/is_equal.h"
 
 #include <algorithm>
 #include <cmath>
@@ -90,6 +91,34 @@ bool FindLaidStirrups(CPM001T0101Atom& atom, const CDblPointArray& outline, Laid
     laid.zone[0] = {shares.left.zoneFirst, shares.left.zoneLast};
     laid.zone[1] = {length - shares.right.zoneLast, length - shares.right.zoneFirst};
     return true;
+}
+
+std::vector<OverfullCantilever> FindOverfullCantilevers(CPM001T0101Atom& atom, const CDblPointArray& outline)
+{
+    const CantileversAsDesigned asDesigned(atom);
+    Plan plan;
+    plan.layout = ChooseLayout(atom.sg);
+    std::vector<OverfullCantilever> found;
+    if (plan.layout != Layout::DensifiedSquare || LayoutFault(atom, plan.layout) || OutlineFault(atom, outline) ||
+        PlanEndsFault(atom, outline, plan))
+        return found;
+    const auto& sg = atom.sg;
+    for (const BeamEnd end : {BeamEnd::Left, BeamEnd::Right}) {
+        const int dense = end == BeamEnd::Left ? sg.lns2[0] : sg.rns2[plan.last];
+        if (FirstNormalSpacings(atom, plan, end, dense) >= 0) continue;
+        // The count falls as the densified spacings grow: the most that fit, by halving (in a wider
+        // type, so that a stored count up to the int limit takes no overflow).
+        long long fits = -1, over = dense;
+        while (over - fits > 1) {
+            const int mid = static_cast<int>(fits + (over - fits) / 2);
+            if (FirstNormalSpacings(atom, plan, end, mid) >= 0) fits = mid;
+            else over = mid;
+        }
+        const double d = end == BeamEnd::Left ? plan.dL : plan.dR;
+        found.push_back({end, dense, static_cast<int>(fits), CantileverRoom(atom, end), CantileverEnd(atom, plan, end),
+                         !KVDataCommon::IsEqual(d, 0.0), sg.s2, sg.s});
+    }
+    return found;
 }
 
 } // namespace CapBeamStirrups

@@ -1,8 +1,10 @@
 // Where the stirrups of a designed cap beam stand, record by record, walked again from its layout.
 #pragma once
 
-#include "capbeam/cap_beam_reinforcement.h"
+#include "capbeam/stirrups/plan.h"
 #include "geometry/dbl_point_array.h"
+
+#include <vector>
 
 namespace CapBeamStirrups {
 
@@ -28,5 +30,25 @@ struct LaidStirrups {
 // holds them so, then it is given back the very values it stored. false, without a report, when the
 // stored layout is not one the design can leave (a damaged store, or a beam put together without one).
 bool FindLaidStirrups(CPM001T0101Atom& atom, const CDblPointArray& outline, LaidStirrups& laid);
+
+// An outer cantilever of the densified square layout whose densified spacings at its support line
+// leave its normal spacings below zero as the design first counts them: the count the design reports
+// as possibly too many densified spacings, and goes on with none.
+struct OverfullCantilever {
+    BeamEnd end = BeamEnd::Left;
+    int dense = 0;         // the densified spacings the layout holds at that support line
+    int most = 0;          // the most that leave the count at zero or above; -1 where none does
+    double room = 0.0;     // the cantilever's length at the skeleton's inner edges (CantileverRoom)
+    double endPart = 0.0;  // the length it keeps free at the beam's end (CantileverEnd)
+    bool tapered = false;  // the end tapers: that length is the tapered part's, not the end distance
+    double s2 = 0.0;       // the densified and the normal spacing
+    double s = 0.0;
+};
+
+// Counts the outer cantilevers of the stirrup layout a designed beam holds again, as its design
+// first counted them, from the stored densified lists, spacings and cantilevers read as the design's
+// steps read them (outline: as for FindLaidStirrups): those whose count falls below zero. None for
+// the other layouts, which take no such count, nor for a stored layout the design cannot leave.
+std::vector<OverfullCantilever> FindOverfullCantilevers(CPM001T0101Atom& atom, const CDblPointArray& outline);
 
 } // namespace CapBeamStirrups

@@ -18,6 +18,16 @@ int PlanEnds(const Atom& atom, Plan& plan);
 const char* PlanEndsFault(const Atom& atom, const CDblPointArray& outline, Plan& plan);
 // Counts and spacings of the zones along the beam. 0 after a reported error.
 int LayOutZones(Atom& atom, Plan& plan);
+// The outer cantilevers of the densified square layout as its normal spacings are counted: the
+// cantilever's length at the skeleton's inner edges (the shorter of the two), and its end, the
+// length it keeps free at the beam's end: the end distance at a square end, the tapered part where
+// the end tapers.
+double CantileverRoom(const Atom& atom, BeamEnd end);
+double CantileverEnd(const Atom& atom, const Plan& plan, BeamEnd end);
+// The cantilever's normal spacings as first counted, with dense densified spacings at its support
+// line: below zero where those reach past its length less its end by a whole normal spacing or
+// more, which the layout reports as possibly too many densified spacings.
+int FirstNormalSpacings(const Atom& atom, const Plan& plan, BeamEnd end, int dense);
 // The plan's end-zone lengths (densified square layout) and bare end zones (uniform square layout),
 // from the counts the zone layout leaves.
 void ZoneLengths(const Atom& atom, Plan& plan);

@@ -24,6 +24,9 @@ bool IsSquare(Layout layout);
 // The layouts with stirrups square to the axis lay end zones of their own from each beam end.
 bool LaysEndZones(Layout layout);
 
+// The beam's left end (before the first support line) or its right end (past the last).
+enum class BeamEnd { Left, Right };
+
 // What the zone layout leaves for the stirrup records.
 struct Plan {
     Layout layout = Layout::DensifiedSquare;

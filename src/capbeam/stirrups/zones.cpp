@@ -16,22 +16,33 @@ namespace CapBeamStirrups {
 
 namespace {
 
-// Normal spacings of a cantilever between the densified zone at its support line and the end.
-// inner: the cantilever length at the skeleton's inner edges; face: at the beam faces.
-void CantileverCount(const Atom& atom, double inner, double face, double d, int& dense, int& normal,
+// Cantilever lengths at the skeleton's inner edges (1, 2) and at the beam faces (3, 4).
+struct Cantilevers {
+    explicit Cantilevers(const Atom& atom)
+    {
+        const double half = atom.lWg / 2.0;
+        yL1 = atom.GetXBCD1(1, half - atom.st.a), yL2 = atom.GetXBCD1(1, -half + atom.st.a);
+        yL3 = atom.GetXBCD1(1, half), yL4 = atom.GetXBCD1(1, -half);
+        yR1 = atom.GetXBCD1(0, half - atom.st.a), yR2 = atom.GetXBCD1(0, -half + atom.st.a);
+        yR3 = atom.GetXBCD1(0, half), yR4 = atom.GetXBCD1(0, -half);
+    }
+    double yL1, yL2, yL3, yL4, yR1, yR2, yR3, yR4;
+};
+
+// Normal spacings of a cantilever between the densified zone at its support line and the end, from
+// the count first taken (FirstNormalSpacings). face: the cantilever length at the beam faces.
+void CantileverCount(const Atom& atom, int first, double face, double d, int& dense, int& normal,
                      const char* tooDense)
 {
     const auto& sg = atom.sg;
+    normal = first;
     if (IsEqual(d, 0.0)) {
-        normal = TruncCount((inner - dense * sg.s2 - sg.a) / sg.s);
         // The outermost stirrup must keep more than the end distance from the beam face.
         const double r = face - dense * sg.s2 - normal * sg.s;
         if (r < sg.a || IsEqual(r, sg.a)) {
             if (normal == 0 && dense > 0) --dense;
             else if (normal > 0) --normal;
         }
-    } else {
-        normal = TruncCount((inner - dense * sg.s2 - d) / sg.s);
     }
     if (normal < 0) {
         QMReportError(tooDense, 0);
@@ -82,19 +93,6 @@ bool CheckSpanGap(double& g, int span)
     return ReportBelowZero("PM001_T0101_sg_as", where);
 }
 
-// Cantilever lengths at the skeleton's inner edges (1, 2) and at the beam faces (3, 4).
-struct Cantilevers {
-    explicit Cantilevers(const Atom& atom)
-    {
-        const double half = atom.lWg / 2.0;
-        yL1 = atom.GetXBCD1(1, half - atom.st.a), yL2 = atom.GetXBCD1(1, -half + atom.st.a);
-        yL3 = atom.GetXBCD1(1, half), yL4 = atom.GetXBCD1(1, -half);
-        yR1 = atom.GetXBCD1(0, half - atom.st.a), yR2 = atom.GetXBCD1(0, -half + atom.st.a);
-        yR3 = atom.GetXBCD1(0, half), yR4 = atom.GetXBCD1(0, -half);
-    }
-    double yL1, yL2, yL3, yL4, yR1, yR2, yR3, yR4;
-};
-
 // Spacings s3 of a uniform square layout's end zone beside a tapered part of length bBp, laid from the
 // end distance towards the first uniform stirrup. A count below zero means that the zone would end a
 // whole end spacing or more before the end distance: it lays no stirrup and its count is 0, at every
@@ -116,10 +114,10 @@ int LayOutDensifiedSquare(Atom& atom, Plan& plan)
     sg.asType.SetSize(nPier - 1);
 
     const Cantilevers c(atom);
-    CantileverCount(atom, std::min(c.yL1, c.yL2), std::min(c.yL3, c.yL4), plan.dL, sg.lns2[0], sg.ns[0],
-                    "可能最左侧支承线左侧给定的箍筋加密间距数过大,请检查");
-    CantileverCount(atom, std::min(c.yR1, c.yR2), std::min(c.yR3, c.yR4), plan.dR, sg.rns2[last], sg.ns[nPier],
-                    "可能最右侧支承线右侧给定的箍筋加密间距数过大，请检查");
+    CantileverCount(atom, FirstNormalSpacings(atom, plan, BeamEnd::Left, sg.lns2[0]), std::min(c.yL3, c.yL4), plan.dL,
+                    sg.lns2[0], sg.ns[0], "可能最左侧支承线左侧给定的箍筋加密间距数过大,请检查");
+    CantileverCount(atom, FirstNormalSpacings(atom, plan, BeamEnd::Right, sg.rns2[last]), std::min(c.yR3, c.yR4),
+                    plan.dR, sg.rns2[last], sg.ns[nPier], "可能最右侧支承线右侧给定的箍筋加密间距数过大，请检查");
 
     ZoneLengths(atom, plan);
     if (!EndZone(atom, plan.LL, sg.ns[0], plan.dL, sg.lns3, sg.lXBns2, sg.TBL)) return 0;
@@ -213,6 +211,24 @@ int LayOutUniform(Atom& atom, Plan& plan)
 }
 
 } // namespace
+
+double CantileverRoom(const Atom& atom, BeamEnd end)
+{
+    const Cantilevers c(atom);
+    return end == BeamEnd::Left ? std::min(c.yL1, c.yL2) : std::min(c.yR1, c.yR2);
+}
+
+double CantileverEnd(const Atom& atom, const Plan& plan, BeamEnd end)
+{
+    const double d = end == BeamEnd::Left ? plan.dL : plan.dR;
+    return IsEqual(d, 0.0) ? atom.sg.a : d;
+}
+
+int FirstNormalSpacings(const Atom& atom, const Plan& plan, BeamEnd end, int dense)
+{
+    const auto& sg = atom.sg;
+    return TruncCount((CantileverRoom(atom, end) - dense * sg.s2 - CantileverEnd(atom, plan, end)) / sg.s);
+}
 
 void ZoneLengths(const Atom& atom, Plan& plan)
 {

@@ -1,6 +1,8 @@
 // Stirrup zones along the cap beam: densified, skewed-densified and uniform layouts, worked by hand.
 #include "capbeam/stirrups/bar_set_steps_test_support.h"
 
+#include "capbeam/stirrups/laid_stirrups.h"
+
 #include "common/bar_sizes.h"
 #include "host/report.h"
 
@@ -112,6 +114,8 @@ TEST_F(StirrupLayout, AnOuterRestAtTheEndDistanceGivesUpADensifiedSpacingWhenNoN
     EXPECT_EQ(atom.sg.lns3, 0);
     EXPECT_EQ(atom.sg.lXBns2, 1);
     EXPECT_NEAR(atom.sg.TBL, 0.0, kTol);
+    // Counted again from the 4 it stores, (550 - 400 - 50) / 200 = 0.5: the stored layout is sound.
+    EXPECT_TRUE(CapBeamStirrups::FindOverfullCantilevers(atom, atom.PYXTCJpa1).empty());
 }
 
 TEST_F(StirrupLayout, TooManyDensifiedSpacingsOnACantileverAreReportedAndTheLayoutGoesOn)
@@ -127,6 +131,32 @@ TEST_F(StirrupLayout, TooManyDensifiedSpacingsOnACantileverAreReportedAndTheLayo
     EXPECT_STREQ(entries[1].message, "可能最右侧支承线右侧给定的箍筋加密间距数过大，请检查");
     EXPECT_EQ(entries[0].kind, ReportEntry::Error);
     EXPECT_EQ(atom.sg.sg1.GetSize(), 1);
+
+    // Counted again from the stored layout, the right cantilever made 350: (300 - 5 x 100 - 50) / 200
+    // = -1.25, (350 - 550) / 200 = -1 exactly; n x 100 below 300 - 50 + 200 = 450 and 500 leaves 4.
+    atom.bBzr = 350.0;
+    auto overfull = CapBeamStirrups::FindOverfullCantilevers(atom, atom.PYXTCJpa1);
+    ASSERT_EQ(overfull.size(), 2u);
+    EXPECT_EQ(overfull[1].end, CapBeamStirrups::BeamEnd::Right);
+    EXPECT_EQ(overfull[1].dense, 5);
+    EXPECT_EQ(overfull[0].most, 4);
+    EXPECT_EQ(overfull[1].most, 4);
+    EXPECT_NEAR(overfull[0].room, 300.0, kTol);
+    EXPECT_NEAR(overfull[1].room, 350.0, kTol);
+    EXPECT_NEAR(overfull[1].endPart, 50.0, kTol);
+    // Along a skew of tan 0.1 a pier's design reads its cantilevers at the bearings, over vP 1000 the
+    // left one 100 shorter and the right one 100 longer than stored: the left 500 reads 400 - 0.1 x
+    // 900 = 310 at the inner edges, (310 - 550) / 200 = -1.2; the right 350 reads 450 - 90 = 360,
+    // (360 - 550) / 200 = -0.95 counts 0. n x 100 < 310 - 50 + 200 = 460 leaves 4.
+    atom.a = std::atan(0.1);
+    atom.vP = 1000.0;
+    atom.PMorPT = 1;
+    atom.bBzl = 500.0;
+    overfull = CapBeamStirrups::FindOverfullCantilevers(atom, atom.PYXTCJpa1);
+    ASSERT_EQ(overfull.size(), 1u);
+    EXPECT_NEAR(overfull[0].room, 310.0, 1e-6);
+    EXPECT_EQ(overfull[0].most, 4);
+    EXPECT_EQ(atom.bBzl, 500.0);
 }
 
 TEST_F(StirrupLayout, SkewedDensifiedEndZonesAreSplitIntoRestSpacings)
