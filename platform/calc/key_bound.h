@@ -158,6 +158,15 @@ inline constexpr Bound kBarType{"a bar type code, a whole number", 1.0, true, kL
 // for; the bars along the tendons, which the helpers then take for HRB400, as every design did.
 inline constexpr Bound kBarTypeOrNone = kBarType.OrLow();
 
+// The frames' lists. A stored design's key record holds them too, and is held to these as it is
+// read (calc/pm001_design_key_record.h).
+inline constexpr ListBound<> kFrameNames = UpTo(kMaxFrames, "frame names");
+inline constexpr ListBound<> kFrameRecords = UpTo(kMaxFrames, "frame records");
+// Two per support line or span.
+inline constexpr ListBound<ListBound<>> kBarGroups =
+    UpTo(2 * kMaxSupportLines, "bar groups", UpTo(kMaxGroupEntries, "bar entries"));
+inline constexpr ListBound<Bound> kCutOffLengths = UpTo(2 * kMaxSupportLines, "lengths", kLength);
+
 inline constexpr Unbounded kSwitch{"a switch: 0 or any other value"};
 inline constexpr Unbounded kCode{"a code the design reads by its value"};
 inline constexpr Unbounded kCarried{"carried with the results, not used to lay anything"};

@@ -6,6 +6,7 @@
 #include "calc/key_path.h"
 #include "calc/key_value_message.h"
 
+#include <algorithm>
 #include <charconv>
 #include <cmath>
 #include <string>
@@ -48,11 +49,16 @@ enum class Pass { Lengths, Values };
 // declared with it; throws Unbuildable at the first that does not hold.
 class BoundWalk {
 public:
-    BoundWalk(const KeyPath& at, Pass pass) : m_at(at), m_pass(pass) {}
+    // only: the keys of this record to check, all when empty (the records within are checked whole).
+    BoundWalk(const KeyPath& at, Pass pass, std::initializer_list<std::string_view> only = {})
+        : m_at(at), m_pass(pass), m_only(only)
+    {
+    }
 
     template <class T, class B = NoBound>
     void Key(const char* key, const T& member, KeyNeed, const B& bound = B{})
     {
+        if (m_only.size() != 0 && std::find(m_only.begin(), m_only.end(), key) == m_only.end()) return;
         if constexpr (KeyBoundDeclared<T, B>()) Check(member, bound, KeyPath(m_at, key));
     }
 
@@ -96,23 +102,23 @@ private:
     template <class E, class B>
     void Check(const CArray<E>& list, const ListBound<B>& b, const KeyPath& at) const
     {
-        if (m_pass == Pass::Lengths && list.GetSize() > b.most) {
-            throw Unbuildable{at.Path() + ": expected at most " + std::to_string(b.most) + " " + b.entries + " (" +
-                              std::to_string(list.GetSize()) + " given)"};
-        }
+        if (m_pass == Pass::Lengths && list.GetSize() > b.most)
+            throw Unbuildable{OverlongKeyListMessage(at, b, static_cast<std::size_t>(list.GetSize()))};
         if constexpr (KeyBoundDeclared<E, B>())
             for (int i = 0; i < list.GetSize(); ++i) Check(list[i], b.each, KeyPath(at, i));
     }
 
     const KeyPath& m_at;
     Pass m_pass;
+    std::initializer_list<std::string_view> m_only;
 };
 
-std::string FindUnheld(const CPM001KeyParam& keyParam, const std::string& root, Pass pass)
+// The message of the first key of record, from at, that does not hold its bound; "" when all do.
+template <class R>
+std::string FindUnheld(const R& record, const KeyPath& at, Pass pass, std::initializer_list<std::string_view> only = {})
 {
     try {
-        const KeyPath at(root);
-        BoundWalk(at, pass).Record(keyParam);
+        BoundWalk(at, pass, only).Record(record);
         return {};
     } catch (const Unbuildable& e) {
         return e.message;
@@ -123,10 +129,23 @@ std::string FindUnheld(const CPM001KeyParam& keyParam, const std::string& root, 
 
 std::string FindOverlongKeyList(const CPM001KeyParam& keyParam, const std::string& root)
 {
-    return FindUnheld(keyParam, root, Pass::Lengths);
+    return FindUnheld(keyParam, KeyPath(root), Pass::Lengths);
 }
 
 std::string FindUnbuildableKeyValue(const CPM001KeyParam& keyParam, const std::string& root)
 {
-    return FindUnheld(keyParam, root, Pass::Values);
+    return FindUnheld(keyParam, KeyPath(root), Pass::Values);
+}
+
+std::string FindUnbuildableCapKeyValue(const CPM001_CapKeyParam& cap, const std::string& root,
+                                       std::initializer_list<std::string_view> keys)
+{
+    const KeyPath at(root);
+    return FindUnheld(cap, KeyPath(at, "cap"), Pass::Values, keys);
+}
+
+std::string OverlongKeyListMessage(const KeyPath& at, int most, const char* entries, std::size_t given)
+{
+    return at.Path() + ": expected at most " + std::to_string(most) + " " + entries + " (" + std::to_string(given) +
+           " given)";
 }

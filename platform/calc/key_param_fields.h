@@ -31,12 +31,11 @@ void VisitKeys(V& v, struct CPM001_CapKeyParam::FrameAr& r)
     using namespace key_bound;
     v.Key("name", r.name, KeyNeed::Required);
     v.Key("fGJJ", r.fGJJ, KeyNeed::Optional, kSwitch);
-    v.Key("GJJ", r.GJJ, KeyNeed::Optional,
-          UpTo(2 * kMaxSupportLines, "bar groups", UpTo(kMaxGroupEntries, "bar entries")));
+    v.Key("GJJ", r.GJJ, KeyNeed::Optional, kBarGroups);
     v.Key("fWeldT", r.fWeldT, KeyNeed::Optional, kSwitch);
     v.Key("fWeldB", r.fWeldB, KeyNeed::Optional, kSwitch);
-    v.Key("LenT", r.LenT, KeyNeed::Optional, UpTo(2 * kMaxSupportLines, "lengths", kLength));
-    v.Key("LenB", r.LenB, KeyNeed::Optional, UpTo(2 * kMaxSupportLines, "lengths", kLength));
+    v.Key("LenT", r.LenT, KeyNeed::Optional, kCutOffLengths);
+    v.Key("LenB", r.LenB, KeyNeed::Optional, kCutOffLengths);
 }
 
 template <class V>
@@ -116,9 +115,9 @@ void VisitKeys(V& v, CPM001_CapKeyParam& r)
     v.Key("KeyLen2", r.KeyLen2, req, kRadius);
     v.Key("WeldArcR", r.WeldArcR, req, Unbounded{"outside 25 to 500 the design takes 5 × st_d, with a warning"});
 
-    v.Key("FrameName", r.FrameName, req, UpTo(kMaxFrames, "frame names"));
+    v.Key("FrameName", r.FrameName, req, kFrameNames);
     v.Key("FrameY", r.FrameY, req, UpTo(kMaxFrames, "positions", kPosition));
-    v.Key("FrameAr", r.FrameAr, req, UpTo(kMaxFrames, "frame records"));
+    v.Key("FrameAr", r.FrameAr, req, kFrameRecords);
 
     // The densified zones are laid at sg_s2 in the densified layouts, the square layouts lay their
     // end zones at sg_s3.

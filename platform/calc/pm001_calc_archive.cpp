@@ -37,18 +37,15 @@ bool LoadSwitch(CArchive& ar, const char* what)
 }
 
 // A key-parameter text stored with a component: one longer than any key-parameter file may be is
-// refused before it is parsed, since parsing it would take time and memory out of all measure.
+// refused before it is parsed, since parsing it would take time and memory out of all measure, and
+// one whose stored length shows it that long before it is copied.
 CString LoadKeyParamText(CArchive& ar, const char* part)
 {
     CString text;
-    ar >> text;
-    if (static_cast<std::size_t>(text.GetLength()) > kMaxKeyParamTextBytes) {
-        CString what;
-        what.Format("calculation %s part: the stored key-parameter text of %d bytes is longer than the 16 MiB a "
-                    "key-parameter file may hold",
-                    part, text.GetLength());
-        ar.Fail(CArchiveException::badFormat, what.GetString());
-    }
+    ar.ReadText(text, kMaxKeyParamTextBytes, [part](const std::string& measured) {
+        return std::string("calculation ") + part + " part: the stored key-parameter text of " + measured +
+               " is longer than the 16 MiB a key-parameter file may hold";
+    });
     return text;
 }
 

@@ -35,6 +35,8 @@ struct CPM001DesignKeyRecord {
     // 4-byte count of records, each: fGJJ (int), name (text), GJJ as a 4-byte count of groups,
     // each a 4-byte count of entries fBar, fWQ, fXJ (int) and dx (double), then fWeldT, fWeldB
     // (int), LenT and LenB (number lists). Loading checks every count before allocating, refuses
-    // a set other than 0 or 1 (bad format) and replaces the record only when all of it was read.
+    // as bad format a set other than 0 or 1, a list longer than its key's bound as its count is
+    // read, and, once all is read, a value no cap can be built with (key_param_bounds.h), each
+    // named by its key under the set's name; it replaces the record only when all of it was read.
     void Serialize(CArchive& ar);
 };

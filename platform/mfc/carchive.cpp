@@ -319,6 +319,12 @@ CArchive& CArchive::operator<<(const CString& v)
 
 CArchive& CArchive::operator>>(CString& v)
 {
+    ReadText(v, std::numeric_limits<std::size_t>::max(), {});
+    return *this;
+}
+
+void CArchive::ReadText(CString& v, std::size_t most, const TextTooLong& tooLong)
+{
     RequireLoading();
     const std::size_t prefixOffset = m_pos;
     std::size_t length = ReadLength();
@@ -329,6 +335,9 @@ CArchive& CArchive::operator>>(CString& v)
         if (length == 0xFFFE && m_pos == prefixOffset + 6)
             FailAt(CArchiveException::badFormat, prefixOffset + 3, "wide-text marker repeated");
     }
+    if (length > most)
+        FailAt(CArchiveException::badFormat, prefixOffset,
+               tooLong(std::to_string(length) + (wide ? " UTF-16 units" : " bytes")));
 
     const std::size_t start = m_pos;
     const std::size_t unitSize = wide ? 2 : 1;
@@ -350,9 +359,10 @@ CArchive& CArchive::operator>>(CString& v)
         if (!text_encoding::Utf16ToUtf8(units, text, badUnit))
             FailAt(CArchiveException::badFormat, start + 2 * badUnit, "text is not valid UTF-16");
     }
+    if (text.size() > most)
+        FailAt(CArchiveException::badFormat, prefixOffset, tooLong(std::to_string(text.size()) + " bytes in UTF-8"));
     m_pos = start + length * unitSize;
     v = CString(std::move(text));
-    return *this;
 }
 
 void CArchive::WriteCount(std::size_t count)
@@ -399,18 +409,30 @@ void CArchive::CheckFits(std::size_t count, std::size_t minBytes, std::size_t co
 
 std::size_t CArchive::ReadCheckedCount(std::size_t minBytesPerElement)
 {
+    return ReadCheckedCount(minBytesPerElement, std::numeric_limits<std::size_t>::max(), {});
+}
+
+std::size_t CArchive::ReadCheckedCount(std::size_t minBytesPerElement, std::size_t most, const CountTooLarge& tooLarge)
+{
     const std::size_t offset = m_pos;
     const std::size_t count = ReadCount();
+    if (count > most) FailAt(CArchiveException::badFormat, offset, tooLarge(count));
     CheckFits(count, minBytesPerElement, offset);
     return count;
 }
 
 int CArchive::ReadRecordCount(std::size_t minBytesPerRecord)
 {
+    return ReadRecordCount(minBytesPerRecord, std::numeric_limits<int>::max(), {});
+}
+
+int CArchive::ReadRecordCount(std::size_t minBytesPerRecord, int most, const CountTooLarge& tooLarge)
+{
     const std::size_t offset = m_pos;
     int count = 0;
     *this >> count;
     if (count < 0) FailAt(CArchiveException::badFormat, offset, "negative record count " + std::to_string(count));
+    if (count > most) FailAt(CArchiveException::badFormat, offset, tooLarge(static_cast<std::size_t>(count)));
     CheckFits(static_cast<std::size_t>(count), minBytesPerRecord, offset);
     return count;
 }

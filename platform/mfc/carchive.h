@@ -26,6 +26,7 @@
 
 #include <cstddef>
 #include <exception>
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -130,6 +131,23 @@ public:
     // count records of at least minBytesPerRecord bytes each (0 counts as 1) fit in what remains
     // (endOfFile otherwise); the exception carries the count's offset.
     int ReadRecordCount(std::size_t minBytesPerRecord);
+
+    // Why a count or a text is longer than it may be, from the count, or from what its length
+    // measures ("16777217 bytes").
+    using CountTooLarge = std::function<std::string(std::size_t count)>;
+    using TextTooLong = std::function<std::string(const std::string& measured)>;
+    // ReadCheckedCount and ReadRecordCount for a list of at most `most` entries: a larger count is
+    // refused as it is read, before it is checked against what remains, so that nothing is
+    // allocated for it: badFormat at the count's offset, the message tooLarge(count).
+    std::size_t ReadCheckedCount(std::size_t minBytesPerElement, std::size_t most, const CountTooLarge& tooLarge);
+    int ReadRecordCount(std::size_t minBytesPerRecord, int most, const CountTooLarge& tooLarge);
+    // Reads a text as >> does, one of at most `most` bytes as the CString holds it (UTF-8). Neither
+    // stored form holds a character in more bytes than UTF-8 does (a code page 936 byte or a UTF-16
+    // unit is one UTF-8 byte at least), so a length prefix of more than `most` bytes or units is
+    // refused before anything is copied; a text that decodes longer, after. Either throws badFormat
+    // at the text's offset, the message tooLong("<n> bytes", "<n> UTF-16 units" or "<n> bytes in
+    // UTF-8").
+    void ReadText(CString& v, std::size_t most, const TextTooLong& tooLong);
 
     void Write(const void* data, std::size_t size);
     // Reads exactly size bytes or throws the archive exception (end of file).

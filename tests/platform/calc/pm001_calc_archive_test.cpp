@@ -11,10 +11,10 @@
 
 #include <gtest/gtest.h>
 
+#include <cmath>
 #include <cstdint>
 #include <functional>
 #include <string>
-#include <tuple>
 #include <vector>
 
 namespace {
@@ -347,24 +347,51 @@ TEST(PM001CalcArchive, DamagedAdjustmentPartsAreRefusedAndChangeNothing)
     }
     EXPECT_EQ(Store(calc, &CPM001Calc::SerializeAdjust), before);
 
-    // A stored text past the 16 MiB a key-parameter file may hold is refused before it is parsed,
-    // in either part that holds one.
-    Bytes text = {0xFF, 0xFF, 0xFF, 0x01, 0x00, 0x00, 0x01};   // 0x01000001 bytes: 16 MiB and 1
-    text.resize(text.size() + kMaxKeyParamTextBytes + 1, 'x');
-    for (auto [part, bytes, name] : {std::tuple{&CPM001Calc::SerializeDesign, Bytes{2, 2, 0, 0, 0, 0, 0, 0, 0}, "design"},
-                                     std::tuple{&CPM001Calc::SerializeAdjust, head, "adjustment"}}) {
-        bytes.insert(bytes.end(), text.begin(), text.end());
-        try {
-            CArchive ar(bytes.data(), bytes.size());
-            (calc.*part)(ar);
-            ADD_FAILURE() << name << " loaded";
-        } catch (const CArchiveException& e) {
-            EXPECT_EQ(e.m_cause, CArchiveException::badFormat);
-            EXPECT_NE(std::string(e.what()).find(std::string("calculation ") + name +
-                                                 " part: the stored key-parameter text of 16777217 bytes is longer than the 16 MiB"),
-                      std::string::npos) << e.what();
-        }
+    // A stored text of 16 MiB loads, one a byte longer is refused before it is parsed; a key record
+    // is refused for a set neither 0 nor 1, a list past its bound or a value no key file may hold.
+    const auto withLongText = [](Bytes bytes, unsigned char over) {   // then not designed, no key record
+        bytes.insert(bytes.end(), {0xFF, 0xFF, 0xFF, over, 0x00, 0x00, 0x01});
+        bytes.resize(bytes.size() + kMaxKeyParamTextBytes + over, 'x');
+        bytes.resize(bytes.size() + 8, 0);
+        return bytes;
+    };
+    const auto withRecord = [](void (*edit)(CPM001_CapKeyParam&)) {   // the set taken is the int at 18
+        CPM001KeyParam taken;
+        ReadExample(taken);
+        edit(taken.CapKeyParam);
+        CPM001Calc designed;
+        designed.SetKeyParamForNextDesign(taken);
+        designed.GetDesignData(taken);
+        return Store(designed, &CPM001Calc::SerializeDesign);
+    };
+    const Part design = &CPM001Calc::SerializeDesign;
+    const Bytes designHead = {2, 2, 0, 0, 0, 0, 0, 0, 0};
+    const std::string bound = "0 to 10000000 mm (";
+    const struct { Part part; Bytes bytes; std::string error; } rows[] = {
+        {design, withLongText(designHead, 0), ""},
+        {design, withLongText(designHead, 1),
+         "calculation design part: the stored key-parameter text of 16777217 bytes is longer than the 16 MiB"},
+        {&CPM001Calc::SerializeAdjust, withLongText(head, 1),
+         "calculation adjustment part: the stored key-parameter text of 16777217 bytes is longer than the 16 MiB"},
+        {design, WithInt(withRecord([](CPM001_CapKeyParam&) {}), 18, 2), "the set taken is neither 0 nor 1"},
+        {design, withRecord([](CPM001_CapKeyParam& cap) { cap.FrameAr.SetSize(26); }),
+         ": designed key parameters.cap.FrameAr: expected at most 25 frame records (26 given)"},
+        {design, withRecord([](CPM001_CapKeyParam& cap) { cap.KeyLen1 = std::nan(""); }),
+         ": designed key parameters.cap.KeyLen1: expected a distance from " + bound + "nan given)"},
+        {design, WithInt(withRecord([](CPM001_CapKeyParam& cap) { cap.KeyLen2 = 1e20; }), 18, 1),
+         ": user-adjusted key parameters.cap.KeyLen2: expected a radius from " + bound + "1e+20 given)"},
+        {design, withRecord([](CPM001_CapKeyParam& cap) { cap.FrameAr[1].LenT[0] = -HUGE_VAL; }),
+         ": designed key parameters.cap.FrameAr[1].LenT[0]: expected a length from " + bound + "-inf given)"},
+        {design, withRecord([](CPM001_CapKeyParam& cap) { cap.FrameAr[0].GJJ[0][0].dx = std::nan(""); }),
+         ": designed key parameters.cap.FrameAr[0].GJJ[0][0].dx: expected a distance from " + bound + "nan given)"},
+    };
+    for (const auto& row : rows) {
+        std::string what = "loaded";
+        try { Load(calc, row.part, row.bytes); } catch (const CArchiveException& e) { what = e.what(); }
+        const bool refused = what.starts_with("archive bad format") && what.find(row.error) != std::string::npos;
+        EXPECT_TRUE(row.error.empty() ? what == "loaded" : refused) << what;
     }
+    EXPECT_EQ(calc.GetKeyParamText().GetLength(), static_cast<int>(kMaxKeyParamTextBytes));
     EXPECT_EQ(Store(calc, &CPM001Calc::SerializeAdjust), before);
 }
 

@@ -117,6 +117,26 @@ TEST(ArchiveText, LengthBeyondTheArchiveFailsBeforeReading)
     EXPECT_EQ(loadFailure(bytes({0xFF, 0xFE, 0xFF, 0x03, 'a', 0, 'b', 0, 'c'})), std::make_pair(CArchiveException::endOfFile, std::size_t{4}));
 }
 
+// At most 4 bytes as UTF-8: a length past it is refused before the text's bytes (none here), "钢筋"
+// of 4 GBK bytes after it is decoded (6 UTF-8 bytes); 4 wide units of ASCII (8 bytes stored) load.
+TEST(ArchiveText, ABoundedReadRefusesWhatTheLengthShowsLongerBeforeReadingIt)
+{
+    const std::pair<Bytes, std::string> rows[] = {
+        {bytes({0x04, 'a', 'b', 'c', 'd'}), "abcd"},
+        {bytes({0x05}), "archive bad format at byte 0: 5 bytes"},
+        {bytes({0xFF, 0xFE, 0xFF, 0x04, 'a', 0, 'b', 0, 'c', 0, 'd', 0}), "abcd"},
+        {bytes({0xFF, 0xFE, 0xFF, 0x05}), "archive bad format at byte 0: 5 UTF-16 units"},
+        {bytes({0x04, 0xB8, 0xD6, 0xBD, 0xEE}), "archive bad format at byte 0: 6 bytes in UTF-8"},
+    };
+    for (const auto& [in, result] : rows) {
+        CString s;
+        CArchive ar(in.data(), in.size());
+        const auto measured = [](const std::string& measured) { return measured; };
+        try { ar.ReadText(s, 4, measured); } catch (const CArchiveException& e) { s = e.what(); }
+        EXPECT_EQ(s.str(), result);
+    }
+}
+
 TEST(ArchiveText, FailedLoadLeavesTheTargetAsItWas)
 {
     const Bytes in = bytes({0x03, 'a', 0xFF, 'b'});
