@@ -13,7 +13,9 @@
 
 namespace {
 
-// Each archive part opens with its form number: the part in the high byte, the version in the low.
+// Each archive part opens with its form number: the part in the high byte, its form in the low. The
+// design part kept its number when format version 2 added the key record: the container's version
+// tells the two layouts apart.
 constexpr int kOriginForm = 0x0101;
 constexpr int kDesignForm = 0x0202;
 constexpr int kAdjustForm = 0x0302;

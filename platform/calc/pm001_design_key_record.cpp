@@ -61,9 +61,10 @@ int LoadRecordCount(CArchive& ar, const KeyPath& at, const ListBound<E>& bound, 
 
 // A text or number list in its count form (CArray::Serialize's form).
 template <class T, class E>
-void LoadList(CArchive& ar, CArray<T>& list, const KeyPath& at, const ListBound<E>& bound)
+void LoadList(CArchive& ar, CArray<T>& list, const KeyPath& parent, const char* key, const ListBound<E>& bound)
 {
-    list.SetSize(static_cast<int>(LoadCount(ar, at, bound, MinStoredElementSize<T>())));
+    const CArchive::Record member(ar, key);
+    list.SetSize(static_cast<int>(LoadCount(ar, KeyPath(parent, key), bound, MinStoredElementSize<T>())));
     for (T& entry : list) ar >> entry;
 }
 
@@ -72,17 +73,20 @@ KeyFrame LoadFrame(CArchive& ar, const KeyPath& at)
     using namespace key_bound;
     KeyFrame frame;
     ar >> frame.fGJJ >> frame.name;
-    const KeyPath groups(at, "GJJ");
-    frame.GJJ.SetSize(LoadRecordCount(ar, groups, kBarGroups, 4));
-    for (int g = 0; g < frame.GJJ.GetSize(); ++g) {
-        const CArchive::Record entry(ar, static_cast<std::size_t>(g));
-        CArray<KeyBar>& group = frame.GJJ[g];
-        group.SetSize(LoadRecordCount(ar, KeyPath(groups, g), kBarGroups.each, kBarBytes));
-        for (KeyBar& bar : group) ar >> bar.fBar >> bar.fWQ >> bar.fXJ >> bar.dx;
+    {
+        const CArchive::Record member(ar, "GJJ");
+        const KeyPath groups(at, "GJJ");
+        frame.GJJ.SetSize(LoadRecordCount(ar, groups, kBarGroups, 4));
+        for (int g = 0; g < frame.GJJ.GetSize(); ++g) {
+            const CArchive::Record entry(ar, static_cast<std::size_t>(g));
+            CArray<KeyBar>& group = frame.GJJ[g];
+            group.SetSize(LoadRecordCount(ar, KeyPath(groups, g), kBarGroups.each, kBarBytes));
+            for (KeyBar& bar : group) ar >> bar.fBar >> bar.fWQ >> bar.fXJ >> bar.dx;
+        }
     }
     ar >> frame.fWeldT >> frame.fWeldB;
-    LoadList(ar, frame.LenT, KeyPath(at, "LenT"), kCutOffLengths);
-    LoadList(ar, frame.LenB, KeyPath(at, "LenB"), kCutOffLengths);
+    LoadList(ar, frame.LenT, at, "LenT", kCutOffLengths);
+    LoadList(ar, frame.LenB, at, "LenB", kCutOffLengths);
     return frame;
 }
 
@@ -135,7 +139,7 @@ void CPM001DesignKeyRecord::Serialize(CArchive& ar)
     const KeyPath root(set);
     const KeyPath cap(root, "cap");
     ar >> loaded.KeyLen1 >> loaded.KeyLen2;
-    LoadList(ar, loaded.FrameName, KeyPath(cap, "FrameName"), key_bound::kFrameNames);
+    LoadList(ar, loaded.FrameName, cap, "FrameName", key_bound::kFrameNames);
     {
         const CArchive::Record frames(ar, "FrameAr");
         const KeyPath records(cap, "FrameAr");
