@@ -491,6 +491,11 @@ d["pier"]["hXbl"] += 100
 d["keyParameterFile"] = f"{src}/examples/keyparams/square_ends.json"
 json.dump(d, open(f"{work}/end_height.json", "w", encoding="utf-8"), ensure_ascii=False)
 PY
+loads_alike_from_root() {  # loads_alike_from_root <what> <stored file>: loaded again from /, it prints what it just did
+    mv "$work/out" "$work/first_load"
+    cd / && expect 1 "$1 elsewhere" "$pm001" load "$2"
+    cd "$OLDPWD" && cmp -s "$work/out" "$work/first_load" || fail "$1 elsewhere: not as from its own folder"
+}
 reported_errors() {  # reported_errors <summary's step> <a line printed> <command...>
     local step="$1" line="$2"
     shift 2
@@ -517,9 +522,7 @@ has "$work/out" "error 可能最左侧支承线左侧给定的箍筋加密间距
 declare -A named=([skewed]="cap.sg_lns2 cap.sg_rns2 " [dense_left]="cap.sg_lns2 ")
 for stored in skewed dense_left; do
     expect 1 "load of $stored" "$pm001" load "$work/$stored.pm001"
-    mv "$work/out" "$work/first_load"
-    cd / && expect 1 "load of $stored elsewhere" "$pm001" load "$work/$stored.pm001"
-    cd "$OLDPWD" && cmp -s "$work/out" "$work/first_load" || fail "load of $stored elsewhere: not as from its own folder"
+    loads_alike_from_root "load of $stored" "$work/$stored.pm001"
     [ "$(sed -n 's/^error designed key parameters\.\([^:]*\): .*/\1/p' "$work/out" | tr '\n' ' ')" = "${named[$stored]}" ] \
         || fail "load of $stored: the lists named"
 done
@@ -600,10 +603,8 @@ while IFS="|" read -r row error all; do
     [ "$(grep -m1 '^error ' "$work/out")" = "error designed key parameters.$error" ] || fail "load of ${row%% *}: the first error"
     # The stored design is judged by what it holds: its key file gone, loaded from another folder,
     # it prints the same.
-    mv "$work/out" "$work/first_load"
     mv "$work/${row%% *}_keys.json" "$work/gone.json"
-    cd / && expect 1 "load of ${row%% *} elsewhere" "$pm001" load "$work/${row%% *}.pm001"
-    cd "$OLDPWD" && cmp -s "$work/out" "$work/first_load" || fail "load of ${row%% *}: not as before its key file went"
+    loads_alike_from_root "load of ${row%% *} with its key file gone" "$work/${row%% *}.pm001"
     mv "$work/gone.json" "$work/${row%% *}_keys.json"
 done <<< "${keys_changed#$'\n'}"
 # Frame records in reverse order, the last one ending in a group of two bars, design soundly and load
